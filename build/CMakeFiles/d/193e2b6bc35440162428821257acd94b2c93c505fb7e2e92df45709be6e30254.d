@@ -1,0 +1,20 @@
+src/vylora_tournament_autogen/timestamp: \
+  /work/main/src/CMakeLists.txt \
+  /work/main/src/tournament/Cell.h \
+  /work/main/src/tournament/CellFamily.cpp \
+  /work/main/src/tournament/CellFamily.h \
+  /work/main/src/tournament/ChangeHandlers.cpp \
+  /work/main/src/tournament/ChangeHandlers.h \
+  /work/main/src/tournament/GroupFixtures.h \
+  /work/main/src/tournament/GroupId.h \
+  /work/main/src/tournament/GroupStage.cpp \
+  /work/main/src/tournament/GroupStage.h \
+  /work/main/src/tournament/Knockout.cpp \
+  /work/main/src/tournament/Knockout.h \
+  /work/main/src/tournament/NumericValue.cpp \
+  /work/main/src/tournament/NumericValue.h \
+  /work/main/src/tournament/RefreshAll.cpp \
+  /work/main/src/tournament/RefreshAll.h \
+  /work/main/src/tournament/Tournament.cpp \
+  /work/main/src/tournament/Tournament.h \
+  /usr/bin/cmake

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every question, notice and input box the program shows goes through this,
+// so that widget tests can answer them.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+    // An information box with one OK button.
+    virtual void notice(QWidget *parent, const QString &title, const QString &text);
+    // Yes/No; returns true for Yes.
+    virtual bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes);
+    // Returns the typed answer, or an empty text when cancelled.
+    virtual QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
+};

@@ -1,0 +1,210 @@
+#include "tournament/Knockout.h"
+
+#include "tournament/NumericValue.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+const QString notKnown = QStringLiteral("-");
+
+struct Seeding
+{
+    std::array<int, 8> winner; // by group A..H
+    std::array<int, 8> runnerUp;
+};
+
+constexpr Seeding standardSeeding{{0, 4, 2, 6, 8, 12, 10, 14}, {5, 1, 7, 3, 13, 9, 15, 11}};
+constexpr Seeding seeding2002{{0, 12, 2, 14, 8, 4, 10, 6}, {5, 9, 7, 11, 13, 1, 15, 3}};
+
+constexpr std::array<const char16_t *, 16> placeholders{
+    u"1 Gr A", u"2 Gr B", u"1 Gr C", u"2 Gr D", u"1 Gr B", u"2 Gr A", u"1 Gr D", u"2 Gr C",
+    u"1 Gr E", u"2 Gr F", u"1 Gr G", u"2 Gr H", u"1 Gr F", u"2 Gr E", u"1 Gr H", u"2 Gr G"};
+
+// Where the winner of each match goes in the next round, by chart.
+std::array<int, 8> roundOf16Destinations(const QString &chart)
+{
+    if (chart == u"VYL1998")
+        return {3, 0, 1, 2, 4, 7, 6, 5};
+    return {0, 1, 4, 5, 2, 3, 6, 7};
+}
+
+std::array<int, 4> quarterFinalDestinations(const QString &chart)
+{
+    if (chart == u"VYL1998")
+        return {0, 3, 2, 1};
+    if (chart == u"VYL2002")
+        return {0, 2, 1, 3};
+    return {0, 1, 2, 3};
+}
+
+void setWinner(Tournament &t, CellFamily &team, int side, bool winner)
+{
+    t.setBackground(team, side, winner ? colours::winner : colours::white);
+    t.setTextColour(team, side, winner ? colours::white : colours::black);
+}
+
+struct Outcome
+{
+    int winner = -1; // side index, -1 while undecided
+    int loser = -1;
+};
+
+// Decides match k of a round and colours its two team cells. A match is
+// decided when both goal cells are played and the totals differ.
+Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::vector<float> &totals)
+{
+    const int a = 2 * k;
+    const int b = a + 1;
+    Outcome outcome;
+    if (isPlayed(round.goals->text(a)) && isPlayed(round.goals->text(b))) {
+        if (totals[std::size_t(a)] > totals[std::size_t(b)])
+            outcome = {a, b};
+        else if (totals[std::size_t(a)] < totals[std::size_t(b)])
+            outcome = {b, a};
+    }
+    setWinner(t, *round.team, a, outcome.winner == a);
+    setWinner(t, *round.team, b, outcome.winner == b);
+    return outcome;
+}
+
+std::vector<float> sideTotals(const RoundCells &round)
+{
+    std::vector<float> totals(std::size_t(round.sides));
+    for (int side = 0; side < round.sides; ++side)
+        totals[std::size_t(side)] = sideTotal(round.goals->text(side), round.penalties->text(side));
+    return totals;
+}
+
+QString teamOf(const RoundCells &round, int side)
+{
+    return side < 0 ? notKnown : round.team->text(side);
+}
+
+template <std::size_t N>
+void advanceRound(Tournament &t, Round from, const std::array<int, N> &destinations)
+{
+    const RoundCells &round = t.round(from);
+    CellFamily &next = *t.round(Round(int(from) + 1)).team;
+    const std::vector<float> totals = sideTotals(round);
+    if (from == Round::RoundOf16)
+        for (int side = 0; side < round.sides; ++side)
+            t.setToolTip(*round.goals, side, formatSingle(totals[std::size_t(side)]));
+    for (std::size_t k = 0; k < N; ++k)
+        t.setText(next, destinations[k], teamOf(round, decideMatch(t, round, int(k), totals).winner));
+}
+
+// The final and the third-place match: the winner and loser go to two
+// podium places, which stay empty while the match is undecided.
+void decidePodiumMatch(Tournament &t, Round which, int firstPlace)
+{
+    const RoundCells &round = t.round(which);
+    const Outcome outcome = decideMatch(t, round, 0, sideTotals(round));
+    const bool decided = outcome.winner >= 0;
+    t.setText(t.podium(), firstPlace, decided ? round.team->text(outcome.winner) : QString());
+    t.setText(t.podium(), firstPlace + 1, decided ? round.team->text(outcome.loser) : QString());
+}
+
+} // namespace
+
+float sideTotal(const QString &goals, const QString &penalties)
+{
+    if (!isPlayed(goals))
+        return 0;
+    return float(numericValue(goals)) + float(numericValue(penalties));
+}
+
+void SeedRoundOf16(Tournament &t)
+{
+    RefreshGoalTotal(t);
+    CellFamily &huit = *t.round(Round::RoundOf16).team;
+    for (int i = 0; i <= 15; ++i)
+        t.setText(huit, i, notKnown);
+
+    const Seeding &table = t.chartName() == u"VYL2002" ? seeding2002 : standardSeeding;
+    for (int slot = 1; slot <= 4; ++slot) {
+        for (GroupId g : allGroups) {
+            const Cell &team = (*t.group(g).team)[slot];
+            if (team.textColour != colours::qualified)
+                continue;
+            const std::size_t gi = std::size_t(groupIndex(g));
+            if (team.row == 690)
+                t.setText(huit, table.winner[gi], team.text);
+            else if (team.row == 945)
+                t.setText(huit, table.runnerUp[gi], team.text);
+        }
+    }
+
+    for (int i = 0; i <= 15; ++i) {
+        const bool known = huit.text(i) != notKnown;
+        t.setText(huit, 16 + i, known ? huit.text(i) : QString::fromUtf16(placeholders[std::size_t(i)]));
+        t.setBold(huit, 16 + i, known);
+        t.setTextColour(huit, 16 + i, known ? colours::seeded : colours::black);
+    }
+}
+
+void AdvanceRoundOf16(Tournament &t)
+{
+    advanceRound(t, Round::RoundOf16, roundOf16Destinations(t.chartName()));
+    AdvanceQuarterFinals(t);
+    AdvanceSemiFinals(t);
+}
+
+void AdvanceQuarterFinals(Tournament &t)
+{
+    advanceRound(t, Round::QuarterFinals, quarterFinalDestinations(t.chartName()));
+    AdvanceSemiFinals(t);
+}
+
+void AdvanceSemiFinals(Tournament &t)
+{
+    RefreshGoalTotal(t);
+    const RoundCells &semis = t.round(Round::SemiFinals);
+    CellFamily &final = *t.round(Round::Final).team;
+    CellFamily &thirdPlace = *t.round(Round::ThirdPlace).team;
+    const std::vector<float> totals = sideTotals(semis);
+    for (int k = 0; k < 2; ++k) {
+        const Outcome outcome = decideMatch(t, semis, k, totals);
+        t.setText(final, k, teamOf(semis, outcome.winner));
+        t.setText(thirdPlace, k, teamOf(semis, outcome.loser));
+    }
+    DecideFinal(t);
+}
+
+void DecideFinal(Tournament &t)
+{
+    decidePodiumMatch(t, Round::Final, 1);
+    DecideThirdPlace(t);
+}
+
+void DecideThirdPlace(Tournament &t)
+{
+    decidePodiumMatch(t, Round::ThirdPlace, 3);
+}
+
+double goalTotal(const Tournament &t)
+{
+    double total = 0;
+    auto add = [&](const CellFamily &goals, int last) {
+        for (int i = 0; i <= last; ++i)
+            if (isPlayed(goals.text(i)))
+                total += numericValue(goals.text(i));
+    };
+    for (GroupId g : allGroups)
+        add(*t.group(g).score, 11);
+    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+        add(*t.round(r).goals, t.round(r).sides - 1);
+    return total;
+}
+
+void RefreshGoalTotal(Tournament &t)
+{
+    for (int i = 0; i <= 11; ++i) {
+        for (GroupId g : allGroups) {
+            CellFamily &score = *t.group(g).score;
+            t.setBackground(score, i, isPlayed(score.text(i)) ? colours::white : colours::buttonFace);
+        }
+    }
+    const QString caption = formatNumber(goalTotal(t)) + u' ' + t.messages().at(10);
+    t.setText(t.family(QStringLiteral("Label15")), 0, caption);
+    t.setText(t.family(QStringLiteral("Label21")), 0, caption);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+class Tournament;
+
+// Fills Huit 0..15 from the group places and qualified marks, and the
+// summary Huit 16..31 on the group page. Only writes team names; callers
+// that need the bracket current run AdvanceRoundOf16 afterwards.
+void SeedRoundOf16(Tournament &t);
+
+// The bracket chain: each operation decides its round, writes the next
+// round's team cells, then calls the next operation, so calling one runs
+// the bracket from its round to the podium.
+void AdvanceRoundOf16(Tournament &t);
+void AdvanceQuarterFinals(Tournament &t);
+void AdvanceSemiFinals(Tournament &t);
+void DecideFinal(Tournament &t);
+void DecideThirdPlace(Tournament &t);
+
+// Colours the group score cells by played state and shows the total of
+// goals (penalties excluded) in Label15 and Label21.
+void RefreshGoalTotal(Tournament &t);
+double goalTotal(const Tournament &t);
+
+// Side total of a knock-out side: goals plus penalties, 0 while its goal
+// cell is unplayed.
+float sideTotal(const QString &goals, const QString &penalties);

@@ -1,0 +1,106 @@
+#include "tournament/NumericValue.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include <QLocale>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+int digitIn(char16_t c, int radix)
+{
+    const char16_t lower = c | 0x20;
+    const int digit = c >= u'0' && c <= u'9' ? c - u'0' : lower >= u'a' && lower <= u'f' ? lower - u'a' + 10 : -1;
+    return digit < radix ? digit : -1;
+}
+
+double radixValue(const std::u16string &s, std::size_t pos, int radix)
+{
+    double value = 0;
+    for (int digit; pos < s.size() && (digit = digitIn(s[pos], radix)) >= 0; ++pos)
+        value = value * radix + digit;
+    return value;
+}
+
+QString trimmedNumber(double value, int precision)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (value == std::trunc(value) && std::abs(value) < 1e15)
+        return locale.toString(qint64(value));
+    return locale.toString(value, 'g', precision);
+}
+
+} // namespace
+
+double numericValue(QStringView text)
+{
+    std::u16string s;
+    s.reserve(std::size_t(text.size()));
+    for (QChar c : text)
+        if (!isBlank(c))
+            s.push_back(c.unicode());
+
+    if (s.size() >= 2 && s[0] == u'&') {
+        const char16_t kind = QChar(s[1]).toUpper().unicode();
+        if (kind == u'H')
+            return radixValue(s, 2, 16);
+        if (kind == u'O')
+            return radixValue(s, 2, 8);
+        return 0;
+    }
+
+    // Collect the longest prefix that forms a number; from_chars reads it
+    // whatever the process locale says about decimal points.
+    std::string number;
+    std::size_t i = 0;
+    auto digits = [&] {
+        std::size_t n = 0;
+        for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i, ++n)
+            number.push_back(char(s[i]));
+        return n;
+    };
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        number.push_back(char(s[i++]));
+    std::size_t mantissa = digits();
+    if (i < s.size() && s[i] == u'.') {
+        number.push_back('.');
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return 0;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        const std::size_t mark = number.size();
+        const std::size_t at = i++;
+        number.push_back('e');
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            number.push_back(char(s[i++]));
+        if (digits() == 0) {
+            number.resize(mark);
+            i = at;
+        }
+    }
+    double value = 0;
+    const char *begin = number.c_str();
+    if (*begin == '+')
+        ++begin;
+    std::from_chars(begin, number.c_str() + number.size(), value);
+    return value;
+}
+
+QString formatNumber(double value)
+{
+    return trimmedNumber(value, 15);
+}
+
+QString formatSingle(float value)
+{
+    return trimmedNumber(double(value), 7);
+}

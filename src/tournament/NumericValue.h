@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The value of a cell text: blanks anywhere are ignored, then as much of a
+// number as the text begins with (sign, digits with one ".", exponent, or
+// "&H"/"&O" integers); a text that does not begin with a number is 0.
+double numericValue(QStringView text);
+
+// Only the exact text "-" marks a score as not played; the empty text is a
+// played 0.
+inline bool isPlayed(QStringView text)
+{
+    return text != u"-";
+}
+
+// The ordinary decimal form of a number: no group separators, no trailing
+// zeros, the user's decimal separator.
+QString formatNumber(double value);
+// The same for single-precision values, rounded to their seven digits.
+QString formatSingle(float value);

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "i18n/MessageTable.h"
+#include "tournament/CellFamily.h"
+#include "tournament/GroupId.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <QHash>
+#include <QString>
+
+// The cell families of one group, in the irregular names of the chart.
+struct GroupCells
+{
+    CellFamily *team;         // 1..4, tag = draw mark
+    CellFamily *score;        // 0..11
+    CellFamily *label;        // 0..11, match labels
+    CellFamily *played;       // 1..4
+    CellFamily *goalsFor;     // 1..4
+    CellFamily *goalsAgainst; // 1..4
+    CellFamily *difference;   // 1..4
+    CellFamily *points;       // 1..4
+    CellFamily *tieNotice;    // single
+};
+
+// One knock-out round: sides 2k and 2k+1 meet in match k.
+struct RoundCells
+{
+    CellFamily *team;
+    CellFamily *goals;
+    CellFamily *penalties;
+    int sides;
+};
+
+enum class Round { RoundOf16, QuarterFinals, SemiFinals, ThirdPlace, Final };
+
+// The whole chart as plain data. Setting a different text is a change event:
+// observers hear of it, then the family's change handler runs (and may set
+// the same cell again, which re-enters the handler once). The window is one
+// observer; the rules are the handlers, installed by the constructor.
+class Tournament final
+{
+public:
+    using Observer = std::function<void(const CellFamily &, int index, CellProperty)>;
+
+    Tournament();
+    Tournament(const Tournament &) = delete;
+    Tournament &operator=(const Tournament &) = delete;
+
+    CellFamily &family(const QString &name);
+    const CellFamily *findFamily(const QString &name) const;
+    const std::deque<CellFamily> &families() const { return m_families; }
+
+    const GroupCells &group(GroupId g) const { return m_groups[std::size_t(groupIndex(g))]; }
+    const RoundCells &round(Round r) const { return m_rounds[std::size_t(r)]; }
+    CellFamily &roundOf16Summary() const { return *m_rounds[0].team; } // Huit 16..31
+    CellFamily &podium() const { return *m_podium; }
+
+    void setText(CellFamily &f, int index, const QString &text);
+    void setTag(CellFamily &f, int index, const QString &tag);
+    void setToolTip(CellFamily &f, int index, const QString &toolTip);
+    void setTextColour(CellFamily &f, int index, Rgb colour);
+    void setBackground(CellFamily &f, int index, Rgb colour);
+    void setBold(CellFamily &f, int index, bool bold);
+    void setRow(CellFamily &f, int index, int row);
+
+    void setChangeHandler(CellFamily &f, CellFamily::ChangeHandler handler);
+    void addObserver(Observer observer);
+
+    // FChargee: false while the first chart is being loaded; nothing is
+    // recomputed by a change until it is set.
+    bool isReady() const { return m_ready; }
+    void setReady(bool ready) { m_ready = ready; }
+
+    QString chartName() const;
+    void setChartName(const QString &name);
+
+    MessageTable &messages() { return m_messages; }
+    const MessageTable &messages() const { return m_messages; }
+
+private:
+    CellFamily &add(const QString &name, int first, int last, bool isArray = true);
+    void notify(const CellFamily &f, int index, CellProperty property);
+    template <typename T>
+    void assign(CellFamily &f, int index, T Cell::*member, const T &value, CellProperty property);
+
+    std::deque<CellFamily> m_families; // stable addresses
+    QHash<QString, CellFamily *> m_byName;
+    std::array<GroupCells, 8> m_groups{};
+    std::array<RoundCells, 5> m_rounds{};
+    CellFamily *m_podium = nullptr;
+    CellFamily *m_chartName = nullptr;
+    std::vector<Observer> m_observers;
+    MessageTable m_messages;
+    bool m_ready = false;
+};
