@@ -1,0 +1,87 @@
+#include "app/CellBinding.h"
+
+#include "app/Controls.h"
+#include "tournament/Tournament.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+QColor toColour(Rgb rgb)
+{
+    if (rgb == colours::buttonFace)
+        return QPalette().color(QPalette::Button);
+    return QColor::fromRgb(rgb);
+}
+
+CellBinding::CellBinding(Tournament &t)
+    : m_tournament(t)
+{
+    t.addObserver([this](const CellFamily &f, int index, CellProperty property) {
+        const auto it = m_widgets.constFind(&f);
+        if (it == m_widgets.constEnd())
+            return;
+        if (QWidget *w = it->value(index - f.first()))
+            show(w, f[index], property);
+    });
+}
+
+void CellBinding::bind(const CellFamily &family, int index, QWidget *w)
+{
+    QVector<QWidget *> &widgets = m_widgets[&family];
+    if (widgets.isEmpty())
+        widgets.resize(family.last() - family.first() + 1);
+    widgets[index - family.first()] = w;
+    m_cells.insert(w, {&m_tournament.family(family.name()), index});
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAutoFillBackground(true);
+    }
+    for (CellProperty p : {CellProperty::Text, CellProperty::ToolTip, CellProperty::TextColour,
+                           CellProperty::Background, CellProperty::Bold, CellProperty::Row})
+        show(w, family[index], p);
+}
+
+CellBinding::Address CellBinding::cellOf(const QWidget *w) const
+{
+    return m_cells.value(w);
+}
+
+void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) const
+{
+    auto *edit = qobject_cast<QLineEdit *>(w);
+    switch (property) {
+    case CellProperty::Text:
+        if (edit) {
+            if (edit->text() != cell.text)
+                edit->setText(cell.text);
+        } else if (auto *label = qobject_cast<QLabel *>(w)) {
+            label->setText(cell.text);
+        }
+        break;
+    case CellProperty::ToolTip:
+        w->setToolTip(cell.toolTip);
+        break;
+    case CellProperty::TextColour:
+    case CellProperty::Background: {
+        QPalette palette = w->palette();
+        palette.setColor(edit ? QPalette::Text : QPalette::WindowText, toColour(cell.textColour));
+        palette.setColor(edit ? QPalette::Base : QPalette::Window, toColour(cell.background));
+        w->setPalette(palette);
+        break;
+    }
+    case CellProperty::Bold: {
+        QFont font = w->font();
+        font.setBold(cell.bold);
+        w->setFont(font);
+        break;
+    }
+    case CellProperty::Row:
+        // Only cells that move with their place have a row.
+        if (cell.row > 0)
+            w->move(w->x(), px(cell.row));
+        break;
+    case CellProperty::Tag:
+        break;
+    }
+}

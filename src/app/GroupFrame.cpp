@@ -1,0 +1,103 @@
+#include "app/GroupFrame.h"
+
+#include "app/CellBinding.h"
+#include "app/Controls.h"
+#include "app/ScoreEdit.h"
+#include "app/TeamNameEdit.h"
+#include "tournament/GroupFixtures.h"
+#include "tournament/GroupStage.h"
+#include "tournament/Tournament.h"
+
+#include <QLabel>
+
+namespace {
+
+// Columns of the table, in twips inside the frame.
+constexpr int nameLeft = 90;
+constexpr int nameWidth = 1560;
+constexpr int statLeft = 1680;
+constexpr int statWidth = 315;
+constexpr int cellHeight = 255;
+
+// Columns and rows of the fixture list.
+constexpr int homeLabelLeft = 3375;
+constexpr int labelWidth = 1215;
+constexpr int goalWidth = 315;
+constexpr int fixtureTop = 345;
+constexpr int fixtureStep = 345;
+
+} // namespace
+
+GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent)
+    : QGroupBox(QStringLiteral("Groupe ") + groupLetter(g), parent)
+{
+    nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
+    const GroupCells &cells = t.group(g);
+
+    auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1,
+                                       QRect(nameLeft, 420, nameWidth, 240));
+    binding.bind(*cells.tieNotice, 0, notice);
+    QFont noticeFont = notice->font();
+    noticeFont.setItalic(true);
+    notice->setFont(noticeFont);
+
+    const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
+                                            cells.difference, cells.points};
+    static const std::array<const char *, 5> headings{"J", "BP", "BC", "Diff", "Pts"};
+    for (int c = 0; c < 5; ++c) {
+        auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), groupIndex(g) * 5 + c,
+                                            QRect(statLeft + c * statWidth, 435, statWidth, 240),
+                                            QString::fromLatin1(headings[std::size_t(c)]));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setProperty("role", QStringLiteral("heading"));
+    }
+
+    for (int slot = 1; slot <= 4; ++slot) {
+        auto *team = makeControl<TeamNameEdit>(this, cells.team->name(), slot,
+                                               QRect(nameLeft, placeRow(slot), nameWidth, cellHeight));
+        binding.bind(*cells.team, slot, team);
+        connect(team, &TeamNameEdit::clicked, this, [&t, g, slot] { DrawLots(t, g, slot); });
+        connect(team, &QLineEdit::textEdited, this,
+                [&t, family = cells.team, slot](const QString &text) { t.setText(*family, slot, text); });
+        m_teams.append(team);
+
+        for (int c = 0; c < 5; ++c) {
+            CellFamily &stat = *stats[std::size_t(c)];
+            auto *label = makeControl<QLabel>(this, stat.name(), slot,
+                                              QRect(statLeft + c * statWidth, placeRow(slot),
+                                                    statWidth, cellHeight - (c == 0 ? 30 : 0)));
+            label->setAlignment(Qt::AlignCenter);
+            binding.bind(stat, slot, label);
+        }
+    }
+
+    // A thin rule separates the two qualifying places from the others.
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setGeometry(twipsRect(nameLeft, 1230, statLeft + 5 * statWidth - nameLeft, 30));
+    rule->setProperty("role", QStringLiteral("rule"));
+
+    for (int m = 0; m < 6; ++m) {
+        const int top = fixtureTop + m * fixtureStep;
+        const std::array<int, 2> sides{2 * m, 2 * m + 1};
+        const std::array<int, 2> labelLefts{homeLabelLeft, homeLabelLeft + labelWidth + 2 * goalWidth + 90};
+        const std::array<int, 2> goalLefts{homeLabelLeft + labelWidth + 30,
+                                           homeLabelLeft + labelWidth + goalWidth + 60};
+        for (int side = 0; side < 2; ++side) {
+            const int i = sides[std::size_t(side)];
+            auto *label = makeControl<QLabel>(this, cells.label->name(), i,
+                                              QRect(labelLefts[std::size_t(side)], top, labelWidth, 285));
+            label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            label->setIndent(3);
+            label->setProperty("role", QStringLiteral("matchLabel"));
+            binding.bind(*cells.label, i, label);
+
+            auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
+                                                 QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));
+            binding.bind(*cells.score, i, score);
+            connect(score, &QLineEdit::textEdited, this,
+                    [&t, family = cells.score, i](const QString &text) { t.setText(*family, i, text); });
+            m_scores.append(score);
+        }
+    }
+}

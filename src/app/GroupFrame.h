@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tournament/GroupId.h"
+
+#include <QGroupBox>
+#include <QVector>
+
+class CellBinding;
+class ScoreEdit;
+class TeamNameEdit;
+class Tournament;
+
+// One group of the wall chart: its table on the left (team rows that move
+// to the rows of their places) and its six fixtures on the right.
+class GroupFrame final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent);
+
+    // Score cells in match order, home before away.
+    const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
+    const QVector<TeamNameEdit *> &teamCells() const { return m_teams; }
+
+private:
+    QVector<ScoreEdit *> m_scores;
+    QVector<TeamNameEdit *> m_teams;
+};

@@ -1,0 +1,151 @@
+#include "app/KnockoutPanel.h"
+
+#include "app/CellBinding.h"
+#include "app/Controls.h"
+#include "app/ScoreEdit.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int columnPitch = 3300;
+constexpr int firstColumn = 120;
+constexpr int boxWidth = 3000;
+constexpr int boxHeight = 660;
+constexpr int treeTop = 600;
+constexpr int matchPitch = 1140;
+constexpr int sideColumn = 13320;
+
+// Round-of-16 matches from top to bottom, so that the two matches feeding
+// each quarter-final stand next to each other.
+constexpr std::array<int, 8> roundOf16Order{0, 1, 4, 5, 2, 3, 6, 7};
+
+int treeRowTop(double row)
+{
+    return treeTop + int(row * matchPitch);
+}
+
+} // namespace
+
+KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *parent)
+    : QFrame(parent)
+{
+    nameControl(this, QStringLiteral("Frame9"));
+    setAutoFillBackground(true);
+
+    addRoundCaption(0, QStringLiteral("Huitième de Finale"), firstColumn);
+    addRoundCaption(1, QStringLiteral("Quart de Finale"), firstColumn + columnPitch);
+    addRoundCaption(2, QStringLiteral("Demi Finale"), firstColumn + 2 * columnPitch);
+    addRoundCaption(3, QStringLiteral("Finale"), firstColumn + 3 * columnPitch);
+
+    for (int j = 0; j < 8; ++j)
+        m_tree[0].append(addMatch(t, binding, Round::RoundOf16, roundOf16Order[std::size_t(j)], firstColumn,
+                                  treeRowTop(j)));
+    for (int k = 0; k < 4; ++k)
+        m_tree[1].append(addMatch(t, binding, Round::QuarterFinals, k, firstColumn + columnPitch,
+                                  treeRowTop(2 * k + 0.5)));
+    for (int k = 0; k < 2; ++k)
+        m_tree[2].append(addMatch(t, binding, Round::SemiFinals, k, firstColumn + 2 * columnPitch,
+                                  treeRowTop(4 * k + 1.5)));
+    m_tree[3].append(addMatch(t, binding, Round::Final, 0, firstColumn + 3 * columnPitch, treeRowTop(3.5)));
+
+    auto *third = makeControl<QLabel>(this, QStringLiteral("LabTour"), 4,
+                                      QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300),
+                                      QStringLiteral("Petite Finale"));
+    third->setAlignment(Qt::AlignCenter);
+    third->setProperty("role", QStringLiteral("roundCaption"));
+    addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
+
+    addPodium(t, binding);
+}
+
+void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
+{
+    auto *label = makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
+    label->setAlignment(Qt::AlignCenter);
+    label->setProperty("role", QStringLiteral("roundCaption"));
+}
+
+QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top)
+{
+    const RoundCells &round = t.round(r);
+    auto *box = new QFrame(this);
+    box->setGeometry(twipsRect(left, top, boxWidth, boxHeight));
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setProperty("role", QStringLiteral("matchBox"));
+    for (int row = 0; row < 2; ++row) {
+        const int side = 2 * match + row;
+        const int y = 30 + row * 300;
+        auto *team = makeControl<QLabel>(box, round.team->name(), side, QRect(45, y, 2160, 285));
+        team->setIndent(4);
+        binding.bind(*round.team, side, team);
+        for (CellFamily *cells : {round.goals, round.penalties}) {
+            const bool goals = cells == round.goals;
+            auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
+                                                 QRect(goals ? 2235 : 2625, y, goals ? 360 : 330, 285));
+            binding.bind(*cells, side, score);
+            connect(score, &QLineEdit::textEdited, this,
+                    [&t, cells, side](const QString &text) { t.setText(*cells, side, text); });
+            if (!goals)
+                score->setToolTip(QStringLiteral("Tirs au but"));
+            m_scores.append(score);
+        }
+    }
+    return box;
+}
+
+void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
+{
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(sideColumn, 150, 3900, 330),
+                                        QStringLiteral("Podium"));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setProperty("role", QStringLiteral("roundCaption"));
+    static const std::array<const char *, 4> medals{"#d4af37", "#b8b8c0", "#cd7f32", "#e0e0e0"};
+    CellFamily &pod = t.podium();
+    for (int place = 1; place <= 4; ++place) {
+        const int top = 600 + (place - 1) * 375;
+        auto *rank = new QLabel(QString::number(place), this);
+        rank->setGeometry(twipsRect(sideColumn + 300, top, 330, 330));
+        rank->setAlignment(Qt::AlignCenter);
+        rank->setStyleSheet(QStringLiteral("background:%1; border-radius:%2px; font-weight:bold;")
+                                .arg(QString::fromLatin1(medals[std::size_t(place - 1)]))
+                                .arg(px(330) / 2));
+        auto *label = makeControl<QLabel>(this, pod.name(), place, QRect(sideColumn + 750, top, 3000, 330));
+        label->setProperty("role", QStringLiteral("podium"));
+        binding.bind(pod, place, label);
+    }
+    auto *total = makeControl<QLabel>(this, QStringLiteral("Label21"), -1, QRect(sideColumn, 2250, 3900, 330));
+    total->setAlignment(Qt::AlignCenter);
+    total->setProperty("role", QStringLiteral("goalTotal"));
+    binding.bind(t.family(QStringLiteral("Label21")), 0, total);
+
+    m_championImage = makeControl<QLabel>(this, QStringLiteral("Image7"), -1, QRect(sideColumn + 600, 2700, 2700, 2700));
+    m_championImage->setAlignment(Qt::AlignCenter);
+}
+
+void KnockoutPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Mid), 1.5));
+    // Each pair of boxes of a round joins the box of the next round.
+    for (std::size_t r = 0; r + 1 < m_tree.size(); ++r) {
+        for (qsizetype k = 0; k < m_tree[r + 1].size(); ++k) {
+            const QRect next = m_tree[r + 1][k]->geometry();
+            const QRect a = m_tree[r][2 * k]->geometry();
+            const QRect b = m_tree[r][2 * k + 1]->geometry();
+            const int middle = (a.right() + next.left()) / 2;
+            QPainterPath path;
+            path.moveTo(a.right(), a.center().y());
+            path.lineTo(middle, a.center().y());
+            path.lineTo(middle, b.center().y());
+            path.lineTo(b.right(), b.center().y());
+            path.moveTo(middle, next.center().y());
+            path.lineTo(next.left(), next.center().y());
+            painter.drawPath(path);
+        }
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tournament/Tournament.h"
+
+#include <QFrame>
+#include <QVector>
+
+class CellBinding;
+class QLabel;
+class ScoreEdit;
+
+// The knock-out page: the bracket drawn as a tree from the round of 16 on
+// the left to the final, with the third-place match, the podium and the
+// goal total beside it. Every cell is a model cell; edits go to the model,
+// whose change handlers re-run the bracket.
+class KnockoutPanel final : public QFrame
+{
+    Q_OBJECT
+public:
+    KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *parent);
+
+    // Goal and penalty cells in bracket order, for the tab chain.
+    const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
+    // The partner picture that the champion's picture replaces.
+    QLabel *championImage() const { return m_championImage; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QFrame *addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top);
+    void addRoundCaption(int index, const QString &caption, int left);
+    void addPodium(Tournament &t, CellBinding &binding);
+
+    QVector<ScoreEdit *> m_scores;
+    // Match boxes of the tree, by round, for drawing the connectors.
+    std::array<QVector<QFrame *>, 4> m_tree;
+    QLabel *m_championImage = nullptr;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A score cell. A press selects the first two characters, so that typing
+// overwrites the "-" or a two-digit score instead of landing beside it.
+class ScoreEdit final : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit ScoreEdit(QWidget *parent = nullptr);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,51 @@
+#include "i18n/LanguageFile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include "i18n/ControlTarget.h"
+#include "i18n/LanguageLine.h"
+#include "i18n/MessageTable.h"
+
+namespace {
+
+constexpr int yearListFirstEntry = 6;
+
+struct LineApplier
+{
+    MessageTable &messages;
+    ControlTarget &controls;
+
+    void operator()(std::monostate) const {}
+    void operator()(const MessageLine &line) const { messages.set(line.entry, line.text); }
+    void operator()(const ControlLine &line) const
+    {
+        controls.applyControlLine(line.name, line.index, line.caption, line.text, line.toolTip);
+    }
+};
+
+} // namespace
+
+bool LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QStringDecoder decode("windows-1252");
+    const QString content = decode(file.readAll());
+    file.close();
+
+    const LineApplier apply{messages, controls};
+    for (QStringView line : QStringView(content).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        std::visit(apply, parseLanguageLine(line));
+    }
+    return true;
+}
+
+QStringList yearListEntries(const MessageTable &messages)
+{
+    return {messages.at(yearListFirstEntry), QStringLiteral("1998"), QStringLiteral("2002"), QStringLiteral("2006"),
+            QStringLiteral("2010")};
+}
