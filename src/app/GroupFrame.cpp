@@ -1,6 +1,7 @@
 #include "app/GroupFrame.h"
 
 #include "app/CellBinding.h"
+#include "app/ChartLook.h"
 #include "app/Controls.h"
 #include "app/ScoreEdit.h"
 #include "app/TeamNameEdit.h"
@@ -29,7 +30,7 @@ constexpr int fixtureStep = 345;
 } // namespace
 
 GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent)
-    : QGroupBox(QStringLiteral("Groupe ") + groupLetter(g), parent)
+    : CardFrame(QStringLiteral("Groupe ") + groupLetter(g), parent)
 {
     nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
     const GroupCells &cells = t.group(g);
@@ -37,9 +38,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
     auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1,
                                        QRect(nameLeft, 420, nameWidth, 240));
     binding.bind(*cells.tieNotice, 0, notice);
-    QFont noticeFont = notice->font();
-    noticeFont.setItalic(true);
-    notice->setFont(noticeFont);
+    notice->setAutoFillBackground(false);
 
     const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
                                             cells.difference, cells.points};
@@ -49,7 +48,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
                                             QRect(statLeft + c * statWidth, 435, statWidth, 240),
                                             QString::fromLatin1(headings[std::size_t(c)]));
         heading->setAlignment(Qt::AlignCenter);
-        heading->setProperty("role", QStringLiteral("heading"));
+        chartLook::makeHeading(heading);
     }
 
     for (int slot = 1; slot <= 4; ++slot) {
@@ -75,7 +74,8 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setGeometry(twipsRect(nameLeft, 1230, statLeft + 5 * statWidth - nameLeft, 30));
-    rule->setProperty("role", QStringLiteral("rule"));
+    rule->setFrameShadow(QFrame::Plain);
+    chartLook::setTextColour(rule, chartLook::line);
 
     for (int m = 0; m < 6; ++m) {
         const int top = fixtureTop + m * fixtureStep;
@@ -89,7 +89,6 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
                                               QRect(labelLefts[std::size_t(side)], top, labelWidth, 285));
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(3);
-            label->setProperty("role", QStringLiteral("matchLabel"));
             binding.bind(*cells.label, i, label);
 
             auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,

@@ -2,7 +2,7 @@
 
 #include "tournament/GroupId.h"
 
-#include <QGroupBox>
+#include "app/CardFrame.h"
 #include <QVector>
 
 class CellBinding;
@@ -12,7 +12,7 @@ class Tournament;
 
 // One group of the wall chart: its table on the left (team rows that move
 // to the rows of their places) and its six fixtures on the right.
-class GroupFrame final : public QGroupBox
+class GroupFrame final : public CardFrame
 {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "app/KnockoutPanel.h"
 
 #include "app/CellBinding.h"
+#include "app/ChartLook.h"
 #include "app/Controls.h"
 #include "app/ScoreEdit.h"
 
@@ -33,7 +34,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     : QFrame(parent)
 {
     nameControl(this, QStringLiteral("Frame9"));
-    setAutoFillBackground(true);
+    setAutoFillBackground(true); // covers the group page
 
     addRoundCaption(0, QStringLiteral("Huitième de Finale"), firstColumn);
     addRoundCaption(1, QStringLiteral("Quart de Finale"), firstColumn + columnPitch);
@@ -55,7 +56,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
                                       QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300),
                                       QStringLiteral("Petite Finale"));
     third->setAlignment(Qt::AlignCenter);
-    third->setProperty("role", QStringLiteral("roundCaption"));
+    chartLook::makeBanner(third);
     addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
 
     addPodium(t, binding);
@@ -65,7 +66,7 @@ void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
 {
     auto *label = makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
     label->setAlignment(Qt::AlignCenter);
-    label->setProperty("role", QStringLiteral("roundCaption"));
+    chartLook::makeBanner(label);
 }
 
 QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top)
@@ -73,8 +74,12 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
     const RoundCells &round = t.round(r);
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left, top, boxWidth, boxHeight));
-    box->setFrameShape(QFrame::StyledPanel);
-    box->setProperty("role", QStringLiteral("matchBox"));
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, chartLook::line);
+    box->setPalette(palette);
     for (int row = 0; row < 2; ++row) {
         const int side = 2 * match + row;
         const int y = 30 + row * 300;
@@ -101,7 +106,7 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
     auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(sideColumn, 150, 3900, 330),
                                         QStringLiteral("Podium"));
     caption->setAlignment(Qt::AlignCenter);
-    caption->setProperty("role", QStringLiteral("roundCaption"));
+    chartLook::makeBanner(caption);
     static const std::array<const char *, 4> medals{"#d4af37", "#b8b8c0", "#cd7f32", "#e0e0e0"};
     CellFamily &pod = t.podium();
     for (int place = 1; place <= 4; ++place) {
@@ -113,13 +118,14 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
                                 .arg(QString::fromLatin1(medals[std::size_t(place - 1)]))
                                 .arg(px(330) / 2));
         auto *label = makeControl<QLabel>(this, pod.name(), place, QRect(sideColumn + 750, top, 3000, 330));
-        label->setProperty("role", QStringLiteral("podium"));
         binding.bind(pod, place, label);
+        chartLook::setFontSize(label, label->font().pointSizeF() + 1.5, true);
     }
     auto *total = makeControl<QLabel>(this, QStringLiteral("Label21"), -1, QRect(sideColumn, 2250, 3900, 330));
     total->setAlignment(Qt::AlignCenter);
-    total->setProperty("role", QStringLiteral("goalTotal"));
     binding.bind(t.family(QStringLiteral("Label21")), 0, total);
+    total->setAutoFillBackground(false);
+    chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
 
     m_championImage = makeControl<QLabel>(this, QStringLiteral("Image7"), -1, QRect(sideColumn + 600, 2700, 2700, 2700));
     m_championImage->setAlignment(Qt::AlignCenter);

@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/CellBinding.h"
+#include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
+#include "app/ControlRegistry.h"
 #include "app/Controls.h"
 #include "app/GroupFrame.h"
 #include "app/KnockoutPanel.h"
@@ -9,12 +11,16 @@
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
 #include "app/TeamNameEdit.h"
+#include "storage/ChartFile.h"
+#include "storage/ModuleSetting.h"
 #include "tournament/Knockout.h"
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -27,7 +33,8 @@ constexpr int groupsTop = 1020;
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
-    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t))
+    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
+      m_registry(new ControlRegistry(*this, t, *m_binding))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -45,9 +52,10 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     summary->setGeometry(twipsRect(13230, 7860, 4365, 2820));
 
     buildButtonBar();
+    buildNews();
 
     m_knockout = new KnockoutPanel(t, *m_binding, this);
-    m_knockout->setGeometry(twipsRect(15, 1020, 17550, 10215));
+    m_knockout->setGeometry(twipsRect(15, 1020, 17610, windowHeight - 1020));
     m_knockout->hide();
 
     chainTabOrder();
@@ -55,35 +63,93 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    delete m_registry;
     delete m_binding;
 }
 
 void MainWindow::buildButtonBar()
 {
-    m_saveButton = makeControl<QPushButton>(this, QStringLiteral("Command3"), -1, QRect(45, 90, 915, 600),
+    m_saveButton = makeControl<QPushButton>(this, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915),
                                             QStringLiteral("Sauve"));
-    m_knockoutButton = makeControl<QPushButton>(this, QStringLiteral("Command1"), -1,
-                                                QRect(1005, 90, 1950, 600), QString());
+    connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveChart);
+
+    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1800, 915));
+    m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_knockoutButton->setIconSize(QSize(px(1800) - 12, px(915) - 30));
     showKnockoutCaption();
-    connect(m_knockoutButton, &QPushButton::clicked, this, &MainWindow::toggleKnockoutPanel);
+    connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
     auto *quit = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
                                           QStringLiteral("Quitter"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(5400, 60, 6600, 540),
+    auto *title = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(4320, 45, 6600, 540),
                                       QStringLiteral("Coupe du Monde de Football 2010"));
     title->setAlignment(Qt::AlignCenter);
-    title->setProperty("role", QStringLiteral("title"));
-    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(5400, 600, 6600, 300),
+    chartLook::setFontSize(title, 15, true);
+    chartLook::setTextColour(title, chartLook::ink);
+    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4320, 585, 6600, 300),
                                         QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
     version->setAlignment(Qt::AlignCenter);
-    version->setProperty("role", QStringLiteral("version"));
+    chartLook::setTextColour(version, chartLook::muted);
 
     // A discreet hotspot: the teams are unlocked only by those who know.
-    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(12150, 0, 300, 300));
+    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4200, 0, 300, 300));
     unlock->setToolTip(QStringLiteral("Déblocage"));
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
+
+    for (int i = 0; i < 3; ++i) {
+        auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        markAsPicture(flag);
+        flag->setScaledContents(true);
+        connect(flag, &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
+    }
+}
+
+void MainWindow::buildNews()
+{
+    // The chart's news: a framed message and a link, below the calendar.
+    m_newsFrame = makeControl<QFrame>(this, QStringLiteral("Shape3"), -1, QRect(13230, 1050, 4365, 2250));
+    m_newsFrame->setFrameShape(QFrame::Box);
+    m_newsFrame->setAutoFillBackground(true);
+    QPalette palette = m_newsFrame->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
+    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xc8, 0x60));
+    m_newsFrame->setPalette(palette);
+    auto *message = makeControl<QLabel>(m_newsFrame, QStringLiteral("Label10"), -1, QRect(90, 90, 4185, 2070));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignCenter);
+    m_binding->bind(m_tournament.family(QStringLiteral("Label10")), 0, message);
+    message->setAutoFillBackground(false);
+
+    auto *link = makeControl<ClickableLabel>(this, QStringLiteral("Lablien"), -1, QRect(13230, 3390, 4365, 300));
+    link->setAlignment(Qt::AlignCenter);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    m_binding->bind(m_tournament.family(QStringLiteral("Lablien")), 0, link);
+    link->setAutoFillBackground(false);
+
+    const auto showNews = [this, message, link] {
+        m_newsFrame->setVisible(!message->text().isEmpty());
+        link->setVisible(!link->text().isEmpty());
+    };
+    m_tournament.addObserver([showNews](const CellFamily &f, int, CellProperty property) {
+        if (property == CellProperty::Text && (f.name() == u"Label10" || f.name() == u"Lablien"))
+            showNews();
+    });
+    showNews();
+}
+
+void MainWindow::saveChart()
+{
+    if (SaveChart(m_tournament))
+        return;
+    // Saying nothing here would let the user believe the predictions are
+    // safe until the next start shows them gone.
+    m_prompts.notice(this, QStringLiteral("Vylora 2010"),
+                     QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.")
+                         .arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
 }
 
 void MainWindow::chainTabOrder()
@@ -126,6 +192,12 @@ void MainWindow::toggleKnockoutPanel()
         m_knockout->hide();
         showKnockoutCaption();
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    emit closing();
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::UnlockTeams()

@@ -4,11 +4,14 @@
 #include <QWidget>
 
 class CellBinding;
+class ControlRegistry;
 class GroupFrame;
 class KnockoutPanel;
 class Prompts;
 class QLabel;
 class QPushButton;
+class QToolButton;
+class QFrame;
 class Tournament;
 
 // The wall chart. It owns no tournament state: the widgets mirror the
@@ -24,22 +27,38 @@ public:
 
     Tournament &tournament() const { return m_tournament; }
     CellBinding &binding() const { return *m_binding; }
+    ControlRegistry &controls() const { return *m_registry; }
     KnockoutPanel *knockoutPanel() const { return m_knockout; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
     void UnlockTeams();
+    // "Sauve": a failed save is said, never passed over.
+    void saveChart();
+
+    // Command1's caption: MessageTable entry 1 while the page is closed,
+    // entry 2 while it is open.
+    void showKnockoutCaption();
+
+signals:
+    void languageClicked(int index);
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildButtonBar();
+    void buildNews();
     void chainTabOrder();
-    void showKnockoutCaption();
 
     Tournament &m_tournament;
     Prompts &m_prompts;
     CellBinding *m_binding;
+    ControlRegistry *m_registry;
     QVector<GroupFrame *> m_groups;
     KnockoutPanel *m_knockout = nullptr;
     QPushButton *m_saveButton = nullptr;
-    QPushButton *m_knockoutButton = nullptr;
+    QToolButton *m_knockoutButton = nullptr;
+    QFrame *m_newsFrame = nullptr;
 };

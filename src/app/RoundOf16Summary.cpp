@@ -7,7 +7,7 @@
 #include <QLabel>
 
 RoundOf16Summary::RoundOf16Summary(Tournament &t, CellBinding &binding, QWidget *parent)
-    : QGroupBox(QStringLiteral("Huitième de Finale"), parent)
+    : CardFrame(QStringLiteral("Huitième de Finale"), parent)
 {
     nameControl(this, QStringLiteral("Frame10"));
     CellFamily &huit = t.roundOf16Summary();

@@ -6,7 +6,7 @@ ScoreEdit::ScoreEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     setAlignment(Qt::AlignCenter);
-    setFrame(false);
+    setTextMargins(0, 0, 0, 0);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 

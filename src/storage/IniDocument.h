@@ -43,9 +43,10 @@ private:
         QString value; // key lines: trimmed, unquoted
     };
 
+    static Line parse(QByteArray content, QStringView text, QByteArray ending);
     static Line parse(QByteArray content, QByteArray ending);
     std::optional<std::size_t> findKey(QStringView section, QStringView key) const;
-    void insertLine(std::size_t at, QByteArray content);
+    void insertLine(std::size_t at, const QByteArray &content);
 
     std::vector<Line> m_lines;
 };

@@ -50,13 +50,17 @@ struct Outcome
 };
 
 // Decides match k of a round and colours its two team cells. A match is
-// decided when both goal cells are played and the totals differ.
+// decided when both goal cells are played and the totals differ. A score
+// against a side that is no longer known decides nothing: otherwise "-"
+// could win and stand on the podium, or a team could go on past a match
+// whose opponent the user has since undone.
 Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::vector<float> &totals)
 {
     const int a = 2 * k;
     const int b = a + 1;
     Outcome outcome;
-    if (isPlayed(round.goals->text(a)) && isPlayed(round.goals->text(b))) {
+    if (isPlayed(round.goals->text(a)) && isPlayed(round.goals->text(b)) && round.team->text(a) != notKnown
+        && round.team->text(b) != notKnown) {
         if (totals[std::size_t(a)] > totals[std::size_t(b)])
             outcome = {a, b};
         else if (totals[std::size_t(a)] < totals[std::size_t(b)])

@@ -28,13 +28,13 @@ double radixValue(const std::u16string &s, std::size_t pos, int radix)
     return value;
 }
 
+// Only the decimal separator is the user's: a locale's own minus sign
+// (U+2212) or digits would make texts that numericValue reads as 0.
 QString trimmedNumber(double value, int precision)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    if (value == std::trunc(value) && std::abs(value) < 1e15)
-        return locale.toString(qint64(value));
-    return locale.toString(value, 'g', precision);
+    QString text = value == std::trunc(value) && std::abs(value) < 1e15 ? QString::number(qint64(value))
+                                                                        : QString::number(value, 'g', precision);
+    return text.replace(u'.', QLocale().decimalPoint());
 }
 
 } // namespace

@@ -7,14 +7,16 @@
 #include "tournament/Tournament.h"
 
 // Six matches in fixture order, "home:away" each, "-" for a side not yet
-// played. The fixtures are slots 1v2 3v4 1v3 4v2 4v1 2v3, so the text
-// reads like the rows of a group panel.
-inline QStringList groupScores(const QString &matches)
+// played and nothing beside the colon for the empty text. The fixtures are
+// slots 1v2 3v4 1v3 4v2 4v1 2v3, so the text reads like the rows of a
+// group panel.
+inline QStringList groupScores(const char *matches)
 {
     QStringList cells;
-    for (const QString &match : matches.split(u' ', Qt::SkipEmptyParts))
+    for (const QString &match : QString::fromUtf8(matches).split(u' ', Qt::SkipEmptyParts))
         cells << match.split(u':');
-    Q_ASSERT(cells.size() == 12);
+    if (cells.size() != 12)
+        qFatal("groupScores: \"%s\" is not six matches", matches);
     return cells;
 }
 
@@ -28,10 +30,7 @@ inline void fillGroup(Tournament &t, GroupId g, const QStringList &scores)
 
 // The lower slot wins every match 1-0: slot 1 wins the group, slot 2 is
 // runner-up, slot 3 third.
-inline QString slotOrderResults()
-{
-    return QStringLiteral("1:0 1:0 1:0 0:1 0:1 1:0");
-}
+constexpr const char *slotOrderResults = "1:0 1:0 1:0 0:1 0:1 1:0";
 
 // Team names that say where they come from: "A1" .. "H4".
 inline void nameTeamsByGroupAndSlot(Tournament &t)
@@ -44,5 +43,5 @@ inline void nameTeamsByGroupAndSlot(Tournament &t)
 inline void completeAllGroupsInSlotOrder(Tournament &t)
 {
     for (GroupId g : allGroups)
-        fillGroup(t, g, groupScores(slotOrderResults()));
+        fillGroup(t, g, groupScores(slotOrderResults));
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+
+class QLabel;
+class QWidget;
+
+// The look of the wall chart: white cards on a soft pitch green. Done with
+// palettes and fonts rather than a style sheet, so that the colours the
+// rules give to cells always show.
+namespace chartLook {
+
+const QColor pitch(0xe8, 0xef, 0xe6);
+const QColor ink(0x1f, 0x4d, 0x2b);
+const QColor banner(0x1f, 0x6b, 0x3a);
+const QColor line(0xa9, 0xc2, 0xa4);
+const QColor muted(0x5b, 0x75, 0x60);
+
+void applyApplicationPalette();
+// White heading on a green band: round captions.
+void makeBanner(QLabel *label);
+void makeHeading(QLabel *label);
+void setTextColour(QWidget *w, const QColor &colour);
+void setFontSize(QWidget *w, double points, bool bold);
+
+} // namespace chartLook

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+// Every picture of the program is drawn here, at the size its control asks
+// for; none is read from a file.
+namespace Pictures {
+
+// 0 "C+", 1 "TF1", 2 "F2", 3 "F3".
+QPixmap broadcasterLogo(int channel, const QSize &size);
+
+// A small view of stadium 0..9, in the order of the match-note fragments:
+// Royal Bafokeng, Durban, Ellis Park, Free State, Green Point, Loftus
+// Versfeld, Nelson Mandela Bay, Mbombela, Mokaba, Soccer City.
+QPixmap stadium(int picture, const QSize &size);
+inline constexpr int stadiumCount = 10;
+
+QPixmap partner(const QSize &size);
+QPixmap champion(const QSize &size);
+
+// By language index: 0 French, 1 English, 2 Spanish.
+QPixmap flag(int language, const QSize &size);
+
+// The knock-out button: 0 leads back to the group tables, 1 to the bracket.
+QPixmap knockoutButton(int ico, const QSize &size);
+
+// The calendar's close picture. Its upper part lies under the day list, so
+// the button is drawn in the lower part.
+QPixmap calendarClose(const QSize &size);
+
+} // namespace Pictures

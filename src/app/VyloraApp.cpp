@@ -1,0 +1,112 @@
+#include "app/VyloraApp.h"
+
+#include "app/Clock.h"
+#include "app/ControlRegistry.h"
+#include "app/Prompts.h"
+#include "i18n/LanguageFile.h"
+#include "storage/ChartFile.h"
+#include "storage/ModuleSetting.h"
+#include "storage/ProgramFolder.h"
+#include "storage/UserSettings.h"
+#include "tournament/Knockout.h"
+#include "tournament/RefreshAll.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// After this moment the knock-out phase is what people come to see.
+const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
+
+const QString compactCaption = QStringLiteral("Passer en mode normal");
+const QString normalCaption = QStringLiteral("Passer en mode réduit");
+
+} // namespace
+
+VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
+    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts)
+{
+    connect(&m_window, &MainWindow::languageClicked, this,
+            [this](int index) { applyLanguage(LanguageIndex(index)); });
+    connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+}
+
+void VyloraApp::start()
+{
+    applyLanguage(languageIndexFromStored(m_settings.language()));
+    loadChart(QStringLiteral("VYL2010"));
+    m_tournament.setReady(true);
+    RefreshAll(m_tournament);
+    if (m_clock.now() > knockoutStageStarts)
+        m_window.toggleKnockoutPanel();
+}
+
+void VyloraApp::loadChart(const QString &name)
+{
+    LoadChart(m_tournament, name, m_sage);
+}
+
+void VyloraApp::applyLanguage(LanguageIndex index)
+{
+    if (!languageFileName(index).isEmpty())
+        applyLanguageFile(index);
+    m_sage = index;
+    showNewsMessage();
+    m_settings.setLanguage(index);
+}
+
+void VyloraApp::applyLanguageFile(LanguageIndex index)
+{
+    MessageTable &messages = m_tournament.messages();
+    ControlRegistry &controls = m_window.controls();
+    if (!LoadLanguageFile(ProgramFolder::filePath(languageFileName(index)), messages, controls)) {
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
+        return;
+    }
+    if (QWidget *history = controls.control(QStringLiteral("Command9")))
+        controls.setCaption(history, messages.at(2));
+    if (QWidget *current = controls.control(QStringLiteral("Command10")))
+        controls.setCaption(current, messages.at(1));
+    m_window.showKnockoutCaption();
+    refreshLanguageTexts();
+}
+
+// Texts that the rules wrote from the message table follow the new
+// language at once rather than at the next recomputation.
+void VyloraApp::refreshLanguageTexts()
+{
+    for (GroupId g : allGroups) {
+        CellFamily &notice = *m_tournament.group(g).tieNotice;
+        if (!notice.text(0).isEmpty())
+            m_tournament.setText(notice, 0, m_tournament.messages().at(3));
+    }
+    if (m_tournament.isReady())
+        RefreshGoalTotal(m_tournament);
+}
+
+// The news of the current chart in the current language; none while no
+// chart has been named yet.
+void VyloraApp::showNewsMessage()
+{
+    const QString chart = m_tournament.chartName();
+    const QString message = chart.isEmpty()
+                                ? QString()
+                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
+}
+
+void VyloraApp::shutDown()
+{
+    // The display mode is stored only when the mode button shows one of its
+    // two own captions; the publisher's fields only when filled in.
+    ControlRegistry &controls = m_window.controls();
+    if (auto *mode = controls.control(QStringLiteral("Command14"))) {
+        const QString caption = mode->property("text").toString();
+        if (caption == compactCaption || caption == normalCaption)
+            m_settings.setCompactMode(caption == compactCaption);
+    }
+    if (auto *pseudo = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 1)))
+        m_settings.setPseudo(pseudo->text());
+    if (auto *password = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 0)))
+        m_settings.setPassword(password->text());
+}

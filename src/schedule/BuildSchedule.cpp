@@ -1,0 +1,34 @@
+#include "schedule/BuildSchedule.h"
+
+#include "storage/ModuleSetting.h"
+#include "tournament/Tournament.h"
+
+#include <initializer_list>
+
+ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName)
+{
+    ScheduleIndex index;
+    index.reserve(64);
+    const QString section = QStringLiteral("Match");
+    auto add = [&](RoundCode code, int firstLabel, std::initializer_list<int> labelOffsets) {
+        const MatchNote note = ReadIniValue(chartName, section, QString::number(matchKey(code, firstLabel)));
+        index.append({code, firstLabel, note});
+        CellFamily &labels = labelFamily(t, code);
+        for (int offset : labelOffsets)
+            t.setToolTip(labels, firstLabel + offset, note);
+    };
+
+    for (int label = 0; label <= 10; label += 2)
+        for (GroupId g : allGroups)
+            add(groupRound(g), label, {0, 1});
+    // Huit 16.. are the round of 16 again, in the summary on the group page.
+    for (int label = 0; label <= 14; label += 2)
+        add(RoundCode::V, label, {0, 1, 16, 17});
+    for (int label = 0; label <= 6; label += 2)
+        add(RoundCode::W, label, {0, 1});
+    for (int label = 0; label <= 2; label += 2)
+        add(RoundCode::X, label, {0, 1});
+    add(RoundCode::Y, 0, {0, 1});
+    add(RoundCode::Z, 0, {0, 1});
+    return index;
+}

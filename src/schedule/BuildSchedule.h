@@ -1,0 +1,13 @@
+#pragma once
+
+#include "schedule/ScheduleIndex.h"
+
+#include <QString>
+
+class Tournament;
+
+// Reads the 64 match notes of the chart file chartName (section "Match")
+// and hangs each one on its match's team labels as their tooltip, the round
+// of 16 also on its summary cells. Returns the new schedule; the calendar
+// rows are left for the next date change to refresh.
+ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName);

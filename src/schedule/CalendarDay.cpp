@@ -1,0 +1,56 @@
+#include "schedule/CalendarDay.h"
+
+#include "schedule/ChannelIndex.h"
+#include "tournament/Tournament.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype dateTimeBlock = 14;
+constexpr qsizetype dateLength = 5;
+constexpr qsizetype kickOffLength = 5;
+
+// The day list sorts like a sorted list box: without regard to case, the
+// exact text only breaking ties so that the order is always the same.
+bool lineBefore(const QString &a, const QString &b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+} // namespace
+
+CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const QString &dateKey)
+{
+    CalendarDay day;
+    for (const ScheduleEntry &entry : index) {
+        const MatchNote &note = entry.note;
+        if (note.size() < dateTimeBlock || QStringView(note).right(dateTimeBlock).left(dateLength) != dateKey)
+            continue;
+        const CellFamily &labels = labelFamily(t, entry.roundCode);
+        day.lines << note.right(kickOffLength) + u' ' + labels.text(entry.firstLabel) + QStringLiteral(" Vs ")
+                         + labels.text(entry.firstLabel + 1) + QString::number(ChannelIndexOf(note));
+    }
+    std::sort(day.lines.begin(), day.lines.end(), lineBefore);
+
+    const qsizetype n = day.lines.size();
+    if (n == 0) {
+        const MessageTable &messages = t.messages();
+        day.rows = {{{QString(), std::nullopt, true},
+                     {messages.at(7), std::nullopt, true},
+                     {messages.at(8), std::nullopt, true},
+                     {QStringLiteral("!!!"), std::nullopt, true}}};
+        return day;
+    }
+    if (n > 4)
+        return day;
+    const qsizetype firstRow = n == 1 ? 2 : n == 4 ? 0 : 1;
+    for (qsizetype j = 0; j < n; ++j) {
+        const QString &line = day.lines.at(j);
+        CalendarDay::Row &row = day.rows[std::size_t(firstRow + j)];
+        row.text = line.chopped(1);
+        row.logo = line.back().digitValue();
+    }
+    return day;
+}

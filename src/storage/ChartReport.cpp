@@ -1,0 +1,198 @@
+#include "storage/ChartReport.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include "storage/ChartFile.h"
+#include "storage/ScopedProgramFolder.h"
+#include "tournament/GroupStage.h"
+#include "tournament/Knockout.h"
+#include "tournament/RefreshAll.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+QJsonArray teamTexts(const CellFamily &teams, int first, int last)
+{
+    QJsonArray texts;
+    for (int i = first; i <= last; ++i)
+        texts.append(teams.text(i));
+    return texts;
+}
+
+// The places as the window shows them: by the rows the team cells stand on.
+QJsonArray groupRows(const Tournament &t, GroupId g)
+{
+    const CellFamily &team = *t.group(g).team;
+    const GroupTable table = groupTable(t, g);
+    std::array<int, 4> slotOrder{1, 2, 3, 4};
+    std::stable_sort(slotOrder.begin(), slotOrder.end(), [&](int a, int b) { return team[a].row < team[b].row; });
+
+    QJsonArray rows;
+    for (int place = 1; place <= 4; ++place) {
+        const int slot = slotOrder[std::size_t(place - 1)];
+        const StandingRow &r = table.rows[std::size_t(slot - 1)];
+        rows.append(QJsonObject{
+            {QStringLiteral("place"), place},
+            {QStringLiteral("slot"), slot},
+            {QStringLiteral("team"), team.text(slot)},
+            {QStringLiteral("played"), r.played ? QJsonValue(*r.played) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("points"), r.points},
+            {QStringLiteral("goalsFor"), r.goalsFor},
+            {QStringLiteral("goalsAgainst"), r.goalsAgainst},
+            {QStringLiteral("difference"), r.difference},
+            {QStringLiteral("qualified"), team[slot].textColour == colours::qualified},
+        });
+    }
+    return rows;
+}
+
+QJsonObject report(const Tournament &t)
+{
+    QJsonArray groups;
+    for (GroupId g : allGroups) {
+        const GroupTable table = groupTable(t, g);
+        groups.append(QJsonObject{
+            {QStringLiteral("group"), QString(groupLetter(g))},
+            {QStringLiteral("complete"), table.complete},
+            // Whether the group shows its tie notice; the notice's text
+            // comes from a language file, which a report does not load.
+            {QStringLiteral("tieNotice"), table.tie},
+            {QStringLiteral("table"), groupRows(t, g)},
+        });
+    }
+    auto round = [&t](Round r) {
+        const RoundCells &cells = t.round(r);
+        return teamTexts(*cells.team, 0, cells.sides - 1);
+    };
+    return QJsonObject{
+        {QStringLiteral("chart"), t.chartName()},
+        {QStringLiteral("groups"), groups},
+        {QStringLiteral("roundOf16"), round(Round::RoundOf16)},
+        {QStringLiteral("quarterFinals"), round(Round::QuarterFinals)},
+        {QStringLiteral("semiFinals"), round(Round::SemiFinals)},
+        {QStringLiteral("thirdPlace"), round(Round::ThirdPlace)},
+        {QStringLiteral("final"), round(Round::Final)},
+        {QStringLiteral("podium"), teamTexts(t.podium(), 1, 4)},
+        {QStringLiteral("goalTotal"), goalTotal(t)},
+    };
+}
+
+QString yesNo(const QJsonValue &v)
+{
+    return v.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+QString number(const QJsonValue &v)
+{
+    return v.isNull() ? QStringLiteral("-") : QString::number(v.toDouble());
+}
+
+void printColumns(QTextStream &out, const std::vector<QStringList> &lines)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList &line : lines) {
+        widths.resize(std::max(widths.size(), std::size_t(line.size())));
+        for (qsizetype c = 0; c < line.size(); ++c)
+            widths[std::size_t(c)] = std::max(widths[std::size_t(c)], line[c].size());
+    }
+    for (const QStringList &line : lines) {
+        QString text = QStringLiteral("  ");
+        for (qsizetype c = 0; c < line.size(); ++c)
+            text += line[c].leftJustified(widths[std::size_t(c)] + 2);
+        out << text.trimmed().prepend(QStringLiteral("  ")) << '\n';
+    }
+}
+
+void printMatches(QTextStream &out, const QString &title, const QJsonArray &sides)
+{
+    out << '\n' << title << '\n';
+    for (qsizetype k = 0; k + 1 < sides.size(); k += 2)
+        out << "  " << sides[k].toString() << " v " << sides[k + 1].toString() << '\n';
+}
+
+void printText(QTextStream &out, const QJsonObject &r)
+{
+    out << "Chart " << r[QStringLiteral("chart")].toString() << '\n';
+    for (const QJsonValue &groupValue : r[QStringLiteral("groups")].toArray()) {
+        const QJsonObject group = groupValue.toObject();
+        out << "\nGroup " << group[QStringLiteral("group")].toString()
+            << " (complete: " << yesNo(group[QStringLiteral("complete")])
+            << ", tie notice: " << yesNo(group[QStringLiteral("tieNotice")]) << ")\n";
+        std::vector<QStringList> lines{{QStringLiteral("Place"), QStringLiteral("Slot"), QStringLiteral("Team"),
+                                        QStringLiteral("Played"), QStringLiteral("Points"), QStringLiteral("For"),
+                                        QStringLiteral("Against"), QStringLiteral("Diff"),
+                                        QStringLiteral("Qualified")}};
+        for (const QJsonValue &rowValue : group[QStringLiteral("table")].toArray()) {
+            const QJsonObject row = rowValue.toObject();
+            lines.push_back({number(row[QStringLiteral("place")]), number(row[QStringLiteral("slot")]),
+                             row[QStringLiteral("team")].toString(), number(row[QStringLiteral("played")]),
+                             number(row[QStringLiteral("points")]), number(row[QStringLiteral("goalsFor")]),
+                             number(row[QStringLiteral("goalsAgainst")]), number(row[QStringLiteral("difference")]),
+                             yesNo(row[QStringLiteral("qualified")])});
+        }
+        printColumns(out, lines);
+    }
+    printMatches(out, QStringLiteral("Round of 16"), r[QStringLiteral("roundOf16")].toArray());
+    printMatches(out, QStringLiteral("Quarter-finals"), r[QStringLiteral("quarterFinals")].toArray());
+    printMatches(out, QStringLiteral("Semi-finals"), r[QStringLiteral("semiFinals")].toArray());
+    printMatches(out, QStringLiteral("Third place"), r[QStringLiteral("thirdPlace")].toArray());
+    printMatches(out, QStringLiteral("Final"), r[QStringLiteral("final")].toArray());
+    out << "\nPodium\n";
+    const QJsonArray podium = r[QStringLiteral("podium")].toArray();
+    for (qsizetype i = 0; i < podium.size(); ++i)
+        out << "  " << i + 1 << ". " << podium[i].toString() << '\n';
+    out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
+}
+
+// The chart is addressed by folder and stem, so the file must be the one
+// that "<folder>/<stem>.ini" names.
+QString unreadableReason(const QFileInfo &info)
+{
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    QFile file(info.filePath());
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read");
+    const QFileInfo addressed(info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".ini"));
+    if (addressed.canonicalFilePath() != info.canonicalFilePath())
+        return QStringLiteral("not a chart file (its name must end in .ini)");
+    return QString();
+}
+
+} // namespace
+
+int runChartReport(const QString &file, bool json, QTextStream &out, QTextStream &err)
+{
+    const QFileInfo info(file);
+    const QString reason = unreadableReason(info);
+    if (!reason.isEmpty()) {
+        err << file << ": " << reason << '\n';
+        err.flush();
+        return 1;
+    }
+
+    Tournament t;
+    {
+        const ScopedProgramFolder folder(info.absolutePath());
+        LoadChart(t, info.completeBaseName(), 0);
+        t.setReady(true);
+        RefreshAll(t);
+    }
+
+    const QJsonObject r = report(t);
+    if (json)
+        out << QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Indented));
+    else
+        printText(out, r);
+    out.flush();
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "storage/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString dataDirOption = QStringLiteral("--data-dir");
+
+QString &current()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder;
+}
+
+QString folderFromArguments(const QStringList &arguments)
+{
+    const QString prefix = dataDirOption + u'=';
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == dataDirOption && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (arguments[i].startsWith(prefix))
+            return arguments[i].mid(prefix.size());
+    }
+    return QString();
+}
+
+} // namespace
+
+QString ProgramFolder::choose(const QStringList &arguments)
+{
+    QString folder = folderFromArguments(arguments);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    folder = QDir(folder).absolutePath();
+    QDir().mkpath(folder);
+    setPath(folder);
+    return folder;
+}
+
+QString ProgramFolder::path()
+{
+    return current();
+}
+
+void ProgramFolder::setPath(const QString &folder)
+{
+    current() = folder;
+}
+
+QString ProgramFolder::filePath(const QString &fileName)
+{
+    return current() + u'/' + fileName;
+}
+
+QStringList ProgramFolder::seedFrom(const QString &sourceDir)
+{
+    QDir().mkpath(current());
+    QStringList copied;
+    const QFileInfoList files = QDir(sourceDir).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo &source : files) {
+        const QString target = filePath(source.fileName());
+        if (QFileInfo::exists(target) || !QFile::copy(source.filePath(), target))
+            continue;
+        // Shipped files come from read-only resources and keep that mode
+        // when copied; the user's copy has to take saves.
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::WriteUser);
+        copied << source.fileName();
+    }
+    return copied;
+}

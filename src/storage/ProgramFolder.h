@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one folder that holds the chart, language and picture files. It is
+// chosen once at start: "--data-dir DIR" when given, otherwise the user's
+// data folder, so that a program installed read-only still saves. Files are
+// named by their stem relative to it; nobody else builds such a path.
+class ProgramFolder final
+{
+public:
+    ProgramFolder() = delete;
+
+    // Takes the folder from the command line or the user's data folder,
+    // creates it when missing, and makes it current.
+    static QString choose(const QStringList &arguments);
+
+    static QString path();
+    static void setPath(const QString &folder);
+    static QString filePath(const QString &fileName);
+
+    // First run: copies into the folder every file of sourceDir that it does
+    // not hold yet; the user's own files are never overwritten. Returns the
+    // names copied.
+    static QStringList seedFrom(const QString &sourceDir);
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The four values kept per user between runs, section "data" of the user's
+// settings file for this program's name. The file is readable by its owner
+// only, since it may hold the publisher's password in clear.
+class UserSettings final
+{
+public:
+    // "langue": the language index as decimal text, "0" when missing.
+    QString language() const;
+    void setLanguage(int index);
+
+    // "reduit": compact mode only for the exact text "1".
+    bool compactMode() const;
+    void setCompactMode(bool compact);
+
+    // "pseudo" and "mdp": empty when missing; an empty text is never
+    // stored, so clearing a field keeps what was saved before.
+    QString pseudo() const;
+    void setPseudo(const QString &pseudo);
+    QString password() const;
+    void setPassword(const QString &password);
+
+    QString fileName() const;
+
+private:
+    QString read(const QString &key, const QString &defaultValue = QString()) const;
+    void write(const QString &key, const QString &value);
+};

@@ -1,0 +1,125 @@
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "storage/ModuleSetting.h"
+#include "storage/ProgramFolder.h"
+#include "storage/ScopedProgramFolder.h"
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestProgramFolder final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void chosenFromArguments_data();
+    void chosenFromArguments();
+    void seedCopiesMissingFilesOnly();
+    void seededFilesTakeSaves();
+
+private:
+    QTemporaryDir m_root;
+};
+
+void TestProgramFolder::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_root.isValid());
+}
+
+void TestProgramFolder::chosenFromArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    const QString dir = m_root.filePath(QStringLiteral("data"));
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QTest::newRow("--data-dir DIR") << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir"), dir} << dir;
+    QTest::newRow("--data-dir=DIR") << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir=") + dir} << dir;
+    QTest::newRow("among other options")
+        << QStringList{QStringLiteral("vylora"), QStringLiteral("--report"), QStringLiteral("x.ini"),
+                       QStringLiteral("--data-dir"), dir, QStringLiteral("--json")}
+        << dir;
+    QTest::newRow("relative folder made absolute")
+        << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir"), QStringLiteral("rel/sub")}
+        << QDir(m_root.path()).absoluteFilePath(QStringLiteral("rel/sub"));
+    QTest::newRow("no option: user data folder") << QStringList{QStringLiteral("vylora")} << userData;
+    QTest::newRow("option without folder: user data folder")
+        << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir")} << userData;
+}
+
+void TestProgramFolder::chosenFromArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    const ScopedProgramFolder keep(ProgramFolder::path());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(m_root.path());
+    const QString chosen = ProgramFolder::choose(arguments);
+    QDir::setCurrent(previous);
+
+    QCOMPARE(chosen, expected);
+    QCOMPARE(ProgramFolder::path(), expected);
+    QVERIFY(QFileInfo(expected).isDir());
+    QCOMPARE(iniFilePath(QStringLiteral("VYL2010")), expected + QStringLiteral("/VYL2010.ini"));
+}
+
+void TestProgramFolder::seedCopiesMissingFilesOnly()
+{
+    QTemporaryDir shipped;
+    QTemporaryDir user;
+    writeFile(shipped.filePath(QStringLiteral("VYL2010.ini")), "[EquipA]\r\n1=Afrique du Sud\r\n");
+    writeFile(shipped.filePath(QStringLiteral("langEn.txt")), "english");
+    QVERIFY(QDir(shipped.path()).mkdir(QStringLiteral("sub")));
+    writeFile(user.filePath(QStringLiteral("VYL2010.ini")), "[EquipA]\r\n1=mine\r\n");
+
+    const ScopedProgramFolder folder(user.filePath(QStringLiteral("new")));
+    QStringList copied = ProgramFolder::seedFrom(shipped.path());
+    copied.sort();
+    QCOMPARE(copied, (QStringList{QStringLiteral("VYL2010.ini"), QStringLiteral("langEn.txt")}));
+    QCOMPARE(readFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))), QByteArray("[EquipA]\r\n1=Afrique du Sud\r\n"));
+
+    ProgramFolder::setPath(user.path());
+    QCOMPARE(ProgramFolder::seedFrom(shipped.path()), QStringList{QStringLiteral("langEn.txt")});
+    QCOMPARE(readFile(user.filePath(QStringLiteral("VYL2010.ini"))), QByteArray("[EquipA]\r\n1=mine\r\n"));
+    QCOMPARE(readFile(user.filePath(QStringLiteral("langEn.txt"))), QByteArray("english"));
+    QVERIFY(!QFileInfo::exists(user.filePath(QStringLiteral("sub"))));
+    QCOMPARE(ProgramFolder::seedFrom(shipped.path()), QStringList());
+}
+
+// Shipped files come read-only (resources); the user's copy must not.
+void TestProgramFolder::seededFilesTakeSaves()
+{
+    QTemporaryDir shipped;
+    QTemporaryDir user;
+    const QString source = shipped.filePath(QStringLiteral("VYL2010.ini"));
+    writeFile(source, "[ButA]\r\n0=-\r\n");
+    QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
+
+    const ScopedProgramFolder folder(user.path());
+    QCOMPARE(ProgramFolder::seedFrom(shipped.path()).size(), 1);
+    QVERIFY(QFile::permissions(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))) & QFile::WriteOwner);
+    QVERIFY(WriteIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0"), QStringLiteral("2")));
+    QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")), QStringLiteral("2"));
+}
+
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_programfolder.moc"

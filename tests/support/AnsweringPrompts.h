@@ -1,0 +1,65 @@
+#pragma once
+
+#include <deque>
+
+#include <QList>
+#include <QString>
+
+#include "app/Prompts.h"
+
+// A prompt that shows nothing: it keeps every notice, question and input box
+// the program raised, and answers from the queue it was given. With nothing
+// queued it answers as a user pressing Enter would: the default button of a
+// question, the pre-filled text of an input box.
+class AnsweringPrompts final : public Prompts
+{
+public:
+    enum class Kind { Notice, Question, Input };
+
+    struct Asked
+    {
+        Kind kind;
+        QString title;
+        QString text;
+        QString initial; // input boxes only
+        bool defaultYes = false; // questions only
+    };
+
+    void queueAnswer(bool yes) { m_answers.push_back(yes); }
+    void queueInput(const QString &answer) { m_inputs.push_back(answer); }
+
+    const QList<Asked> &asked() const { return m_asked; }
+    void clear() { m_asked.clear(); }
+
+    void notice(QWidget *, const QString &title, const QString &text) override
+    {
+        m_asked.append({Kind::Notice, title, text, {}, false});
+    }
+
+    bool question(QWidget *, const QString &title, const QString &text, bool defaultYes) override
+    {
+        m_asked.append({Kind::Question, title, text, {}, defaultYes});
+        return take(m_answers, defaultYes);
+    }
+
+    QString input(QWidget *, const QString &title, const QString &prompt, const QString &initial) override
+    {
+        m_asked.append({Kind::Input, title, prompt, initial, false});
+        return take(m_inputs, initial);
+    }
+
+private:
+    template <typename T>
+    static T take(std::deque<T> &queue, const T &fallback)
+    {
+        if (queue.empty())
+            return fallback;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+
+    QList<Asked> m_asked;
+    std::deque<bool> m_answers;
+    std::deque<QString> m_inputs;
+};
