@@ -394,21 +394,30 @@ void TestBracket::correctionsClearWhatTheyFed()
 
 void TestBracket::scoreAgainstUnknownTeamDecidesNothing_data()
 {
+    QTest::addColumn<GroupId>("incompleteGroup");
+    QTest::addColumn<int>("unknownSide");
     QTest::addColumn<QByteArray>("goals");
 
-    QTest::newRow("the unknown side ahead") << QByteArray("1:0");
-    QTest::newRow("the known side ahead") << QByteArray("0:1");
+    // Round-of-16 match 0 is the winner of group A against the runner-up of
+    // group B.
+    QTest::newRow("unknown left side ahead") << GroupId::A << 0 << QByteArray("1:0");
+    QTest::newRow("unknown left side behind") << GroupId::A << 0 << QByteArray("0:1");
+    QTest::newRow("unknown right side ahead") << GroupId::B << 1 << QByteArray("0:1");
+    QTest::newRow("unknown right side behind") << GroupId::B << 1 << QByteArray("1:0");
 }
 
 void TestBracket::scoreAgainstUnknownTeamDecidesNothing()
 {
+    QFETCH(GroupId, incompleteGroup);
+    QFETCH(int, unknownSide);
     QFETCH(QByteArray, goals);
 
     Tournament t;
     startSeededChart(t);
-    t.setText(*t.group(GroupId::A).score, 11, QStringLiteral("-"));
+    t.setText(*t.group(incompleteGroup).score, 11, QStringLiteral("-"));
     const RoundCells &r16 = t.round(Round::RoundOf16);
-    QCOMPARE(r16.team->text(0), QStringLiteral("-"));
+    QCOMPARE(r16.team->text(unknownSide), QStringLiteral("-"));
+    QCOMPARE(r16.team->text(1 - unknownSide), unknownSide ? QStringLiteral("A1") : QStringLiteral("B2"));
 
     play(t, Round::RoundOf16, 0, goals.constData());
     QCOMPARE(t.round(Round::QuarterFinals).team->text(0), QStringLiteral("-"));
