@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources); // the resources live in a static library
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    chartLook::applyApplicationPalette();
+    chartLook::applyApplicationLook();
     QCommandLineParser parser;
     parser.addHelpOption();
     Options options;

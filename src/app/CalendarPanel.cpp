@@ -1,13 +1,5 @@
 #include "app/CalendarPanel.h"
 
-#include "app/ClickableLabel.h"
-#include "app/ControlRegistry.h"
-#include "app/Controls.h"
-#include "app/Pictures.h"
-#include "schedule/CalendarDay.h"
-#include "tournament/NumericValue.h"
-#include "tournament/Tournament.h"
-
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
@@ -16,6 +8,15 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
+
+#include "app/ChartLook.h"
+#include "app/ClickableLabel.h"
+#include "app/ControlRegistry.h"
+#include "app/Controls.h"
+#include "app/Pictures.h"
+#include "schedule/CalendarDay.h"
+#include "tournament/NumericValue.h"
+#include "tournament/Tournament.h"
 
 namespace {
 
@@ -27,27 +28,35 @@ constexpr int autoHideTicks = 7;
 } // namespace
 
 CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
-    : QFrame(parent), m_tournament(t)
+    : QFrame(parent)
+    , m_tournament(t)
 {
     nameControl(this, QStringLiteral("Frame18"));
     setGeometry(twipsRect(13380, 990, 4065, 3690));
     setFrameShape(QFrame::StyledPanel);
+    // A white card over the chart.
     setAutoFillBackground(true);
+    QPalette card = palette();
+    card.setColor(QPalette::Window, Qt::white);
+    setPalette(card);
 
     // Pictures and labels first: the pickers and lists lie above them, and
     // the day list covers the upper part of the close picture.
     auto *box = makeControl<QFrame>(this, QStringLiteral("Shape4"), -1, QRect(15, 135, 4020, 3495));
     box->setFrameShape(QFrame::Box);
+    chartLook::setTextColour(box, chartLook::line);
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto *caption = makeControl<QLabel>(this, QStringLiteral("Label14"), -1, QRect(360, 120, 2040, 435),
                                         QStringLiteral("Matches du :"));
+    chartLook::makeHeading(caption);
     // A click on a caption, a row or a logo is not a click on the panel.
     caption->setAttribute(Qt::WA_NoMousePropagation);
 
     for (int k = 0; k < 4; ++k) {
         const int top = rowTops[std::size_t(k)];
-        m_rows[std::size_t(k)] = makeControl<QLabel>(this, QStringLiteral("LabCAL"), k, QRect(510, top, 3585, 270));
+        m_rows[std::size_t(k)] =
+            makeControl<QLabel>(this, QStringLiteral("LabCAL"), k, QRect(510, top, 3585, 270));
         m_logos[std::size_t(k)] = makeControl<QLabel>(this, QStringLiteral("RepIm"), k, QRect(105, top, 375, 270));
         m_logos[std::size_t(k)]->setScaledContents(true);
         markAsPicture(m_logos[std::size_t(k)]);
@@ -65,6 +74,7 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
     m_month = makePicker(QStringLiteral("Combo4"), 12, QRect(3135, 195, 600, 360));
 
     m_dayList = makeControl<QListWidget>(this, QStringLiteral("List2"), -1, QRect(180, 2160, 3045, 750));
+    m_dayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Kept outside the visible part of the panel, as the index is nobody's
     // business but the calendar's.
     m_indexList = makeControl<QListWidget>(this, QStringLiteral("List1"), -1, QRect(4200, 0, 1500, 600));
@@ -83,6 +93,8 @@ QComboBox *CalendarPanel::makePicker(const QString &name, int items, const QRect
     auto *picker = makeControl<QComboBox>(this, name, -1, twips);
     for (int i = 1; i <= items; ++i)
         picker->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')));
+    // Two digits and the arrow have to share a narrow box.
+    picker->setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; }"));
     // Nothing is picked until start-up picks today.
     picker->setCurrentIndex(-1);
     connect(picker, &QComboBox::currentTextChanged, this, &CalendarPanel::RefreshCalendar);
@@ -134,9 +146,9 @@ bool CalendarPanel::eventFilter(QObject *watched, QEvent *event)
     // Reaching for a picker keeps the calendar on screen for good. The
     // focus a window hands to its first control when it opens is not the
     // user reaching for anything.
-    const bool reached = event->type() == QEvent::KeyPress
-                         || (event->type() == QEvent::FocusIn
-                             && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason);
+    const bool reached = event->type() == QEvent::KeyPress ||
+                         (event->type() == QEvent::FocusIn &&
+                          static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason);
     if ((watched == m_day || watched == m_month) && reached)
         m_timer->stop();
     return QFrame::eventFilter(watched, event);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "schedule/ScheduleIndex.h"
-
 #include <array>
 
 #include <QFrame>
+
+#include "schedule/ScheduleIndex.h"
 
 class QComboBox;
 class QDate;

@@ -16,7 +16,7 @@ const QColor banner(0x1f, 0x6b, 0x3a);
 const QColor line(0xa9, 0xc2, 0xa4);
 const QColor muted(0x5b, 0x75, 0x60);
 
-void applyApplicationPalette();
+void applyApplicationLook();
 // White heading on a green band: round captions.
 void makeBanner(QLabel *label);
 void makeHeading(QLabel *label);

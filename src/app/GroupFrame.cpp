@@ -15,15 +15,15 @@ namespace {
 
 // Columns of the table, in twips inside the frame.
 constexpr int nameLeft = 90;
-constexpr int nameWidth = 1560;
-constexpr int statLeft = 1680;
-constexpr int statWidth = 315;
+constexpr int nameWidth = 1470;
+constexpr int statLeft = 1590;
+constexpr int statWidth = 285;
 constexpr int cellHeight = 255;
 
 // Columns and rows of the fixture list.
-constexpr int homeLabelLeft = 3375;
-constexpr int labelWidth = 1215;
-constexpr int goalWidth = 315;
+constexpr int homeLabelLeft = 3090;
+constexpr int labelWidth = 1380;
+constexpr int goalWidth = 285;
 constexpr int fixtureTop = 345;
 constexpr int fixtureStep = 345;
 
@@ -42,7 +42,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
 
     const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
                                             cells.difference, cells.points};
-    static const std::array<const char *, 5> headings{"J", "BP", "BC", "Diff", "Pts"};
+    static const std::array<const char *, 5> headings{"J", "BP", "BC", "+/-", "Pts"};
     for (int c = 0; c < 5; ++c) {
         auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), groupIndex(g) * 5 + c,
                                             QRect(statLeft + c * statWidth, 435, statWidth, 240),
@@ -80,7 +80,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
     for (int m = 0; m < 6; ++m) {
         const int top = fixtureTop + m * fixtureStep;
         const std::array<int, 2> sides{2 * m, 2 * m + 1};
-        const std::array<int, 2> labelLefts{homeLabelLeft, homeLabelLeft + labelWidth + 2 * goalWidth + 90};
+        const std::array<int, 2> labelLefts{homeLabelLeft, homeLabelLeft + labelWidth + 2 * goalWidth + 105};
         const std::array<int, 2> goalLefts{homeLabelLeft + labelWidth + 30,
                                            homeLabelLeft + labelWidth + goalWidth + 60};
         for (int side = 0; side < 2; ++side) {

@@ -1,15 +1,16 @@
 #include "app/MatchInfoPanel.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
 #include "app/Pictures.h"
 #include "schedule/ChannelIndex.h"
 #include "schedule/MatchInfo.h"
-
-#include <QFrame>
-#include <QLabel>
-#include <QMouseEvent>
 
 namespace {
 
@@ -18,23 +19,15 @@ const QColor dateGreen(0, 192, 0);
 
 void colourText(QLabel *label, const QColor &colour, qreal pointSize = 0, bool bold = false)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    QFont font = label->font();
-    if (pointSize > 0)
-        font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
+    chartLook::setTextColour(label, colour);
+    chartLook::setFontSize(label, pointSize > 0 ? pointSize : label->font().pointSizeF(), bold);
 }
 
 QFrame *makeBox(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *box = makeControl<QFrame>(parent, name, -1, twips);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::WindowText, venueGreen);
-    box->setPalette(palette);
+    chartLook::setTextColour(box, chartLook::line);
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->hide();
     return box;
@@ -89,7 +82,8 @@ void MatchInfoPanel::buildLarge(QWidget *window)
     m_stadiums[0] = makeStadium(window, 10, QRect(13335, 6060, 3750, 1545));
 
     const QString notice = QStringLiteral("Label11");
-    const std::array<QString, 2> notices{QStringLiteral("Partenaire officiel."), QStringLiteral("Vylora Logiciels")};
+    const std::array<QString, 2> notices{QStringLiteral("Partenaire officiel."),
+                                         QStringLiteral("Vylora Logiciels")};
     for (int k = 0; k < 2; ++k) {
         auto *label = makeControl<ClickableLabel>(window, notice, k, QRect(13320, 5130 + 360 * k, 3780, 330),
                                                   notices[std::size_t(k)]);
@@ -122,8 +116,8 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 
     m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(2685, 5535, 3750, 1545));
 
-    m_knockoutPartner = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1,
-                                            QRect(240, 4770, 2055, 3855));
+    m_knockoutPartner =
+        makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(240, 4770, 2055, 3855));
     makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
 }
 

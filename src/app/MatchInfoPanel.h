@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include "app/Pictures.h"
+
 class QFrame;
 class QLabel;
 class QWidget;
@@ -73,13 +75,13 @@ private:
     const QPixmap &stadiumPicture(int picture);
 
     QString m_hoverKey;
-    std::array<QFrame *, 2> m_shapes{};    // Shape1, Shape2
-    std::array<QLabel *, 6> m_texts{};     // LabTer 0..5
-    std::array<QLabel *, 8> m_logos{};     // ImChaine 0..7
-    std::array<QLabel *, 2> m_stadiums{};  // Terrain 10, 11
-    std::array<QLabel *, 2> m_notices{};   // Label11 0, 1
-    QLabel *m_partnerPicture = nullptr;    // Image6
-    QFrame *m_knockoutPartner = nullptr;   // Frame17
-    std::array<QPixmap, 10> m_stadiumPictures;
+    std::array<QFrame *, 2> m_shapes{};   // Shape1, Shape2
+    std::array<QLabel *, 6> m_texts{};    // LabTer 0..5
+    std::array<QLabel *, 8> m_logos{};    // ImChaine 0..7
+    std::array<QLabel *, 2> m_stadiums{}; // Terrain 10, 11
+    std::array<QLabel *, 2> m_notices{};  // Label11 0, 1
+    QLabel *m_partnerPicture = nullptr;   // Image6
+    QFrame *m_knockoutPartner = nullptr;  // Frame17
+    std::array<QPixmap, Pictures::stadiumCount> m_stadiumPictures;
     QHash<const QObject *, Watch> m_watched;
 };

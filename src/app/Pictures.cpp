@@ -211,7 +211,7 @@ void drawBowl(QPainter &p, const Bowl &b)
     p.setPen(QPen(b.seats.darker(150), 0.5));
     for (qreal k : {0.25, 0.5, 0.75})
         p.drawPath(b.shape(stands.adjusted(b.rx * 0.05 * k * 2, b.ry * 0.08 * k * 2, -b.rx * 0.05 * k * 2,
-                                            -b.ry * 0.08 * k * 2)));
+                                           -b.ry * 0.08 * k * 2)));
     drawPitch(p, b);
 }
 
@@ -317,8 +317,8 @@ void drawFreeState(QPainter &p)
 void drawGreenPoint(QPainter &p)
 {
     // The flat-topped mountain behind the town.
-    QPolygonF mountain{QPointF(10, horizon), QPointF(48, 20), QPointF(70, 11), QPointF(176, 9),
-                       QPointF(196, 18), QPointF(240, horizon)};
+    QPolygonF mountain{QPointF(10, horizon), QPointF(48, 20),  QPointF(70, 11),
+                       QPointF(176, 9),      QPointF(196, 18), QPointF(240, horizon)};
     p.setPen(Qt::NoPen);
     p.setBrush(vertical(QRectF(0, 9, 250, 41), QColor(110, 124, 140), QColor(140, 160, 150)));
     p.drawPolygon(mountain);
@@ -458,7 +458,7 @@ void drawSoccerCity(QPainter &p)
     // The calabash: a mosaic of earth colours over the wall, the ring of
     // fire along its foot.
     const std::array<QColor, 6> earth{QColor(181, 101, 29), QColor(210, 105, 30), QColor(139, 69, 19),
-                                      QColor(205, 133, 63), QColor(160, 82, 45), QColor(222, 150, 110)};
+                                      QColor(205, 133, 63), QColor(160, 82, 45),  QColor(222, 150, 110)};
     p.save();
     p.setClipPath(wallPath(b).subtracted(b.shape(b.top())));
     quint32 seed = 2010;
@@ -654,7 +654,7 @@ void drawGroupTableIcon(QPainter &p)
     p.drawRoundedRect(QRectF(6, 10, 88, 16), 6, 6);
     p.drawRect(QRectF(6, 18, 88, 8));
     const std::array<QColor, 4> slotColours{Qt::white, QColor(255, 255, 192), QColor(192, 255, 192),
-                                      QColor(192, 255, 255)};
+                                            QColor(192, 255, 255)};
     for (int row = 0; row < 4; ++row) {
         const qreal y = 30 + row * 15;
         p.setPen(QPen(QColor(170, 180, 190), 1));

@@ -1,9 +1,9 @@
 #include "schedule/BuildSchedule.h"
 
+#include <initializer_list>
+
 #include "storage/ModuleSetting.h"
 #include "tournament/Tournament.h"
-
-#include <initializer_list>
 
 ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName)
 {

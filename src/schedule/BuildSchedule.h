@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schedule/ScheduleIndex.h"
-
 #include <QString>
+
+#include "schedule/ScheduleIndex.h"
 
 class Tournament;
 

@@ -1,9 +1,9 @@
 #include "schedule/CalendarDay.h"
 
+#include <algorithm>
+
 #include "schedule/ChannelIndex.h"
 #include "tournament/Tournament.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -29,8 +29,8 @@ CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const Q
         if (note.size() < dateTimeBlock || QStringView(note).right(dateTimeBlock).left(dateLength) != dateKey)
             continue;
         const CellFamily &labels = labelFamily(t, entry.roundCode);
-        day.lines << note.right(kickOffLength) + u' ' + labels.text(entry.firstLabel) + QStringLiteral(" Vs ")
-                         + labels.text(entry.firstLabel + 1) + QString::number(ChannelIndexOf(note));
+        day.lines << note.right(kickOffLength) + u' ' + labels.text(entry.firstLabel) + QStringLiteral(" Vs ") +
+                         labels.text(entry.firstLabel + 1) + QString::number(ChannelIndexOf(note));
     }
     std::sort(day.lines.begin(), day.lines.end(), lineBefore);
 

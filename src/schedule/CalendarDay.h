@@ -1,11 +1,11 @@
 #pragma once
 
-#include "schedule/ScheduleIndex.h"
-
 #include <array>
 #include <optional>
 
 #include <QStringList>
+
+#include "schedule/ScheduleIndex.h"
 
 class Tournament;
 

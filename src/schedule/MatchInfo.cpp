@@ -6,10 +6,9 @@ namespace {
 
 // Searched in this order over the whole note; the last one found wins.
 const std::array<QString, 10> stadiumFragments{
-    QStringLiteral("Bafokeng"), QStringLiteral("Durban"),   QStringLiteral("Ellis"),
-    QStringLiteral("free"),     QStringLiteral("Green"),    QStringLiteral("Loftus"),
-    QStringLiteral("Mandela"),  QStringLiteral("Mbombela"), QStringLiteral("Mokaba"),
-    QStringLiteral("Soccer"),
+    QStringLiteral("Bafokeng"), QStringLiteral("Durban"), QStringLiteral("Ellis"),   QStringLiteral("free"),
+    QStringLiteral("Green"),    QStringLiteral("Loftus"), QStringLiteral("Mandela"), QStringLiteral("Mbombela"),
+    QStringLiteral("Mokaba"),   QStringLiteral("Soccer"),
 };
 
 // By logo index: 0 "C+", 1 "TF1", 2 "F2", 3 "F3".

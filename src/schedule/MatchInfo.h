@@ -10,9 +10,9 @@
 // note is too short for stays empty.
 struct MatchInfo
 {
-    QString venue; // before the first "(" of the head
-    QString date;  // nine characters from the day on
-    QString time;  // up to ten characters, the separator and the kick-off
+    QString venue;              // before the first "(" of the head
+    QString date;               // nine characters from the day on
+    QString time;               // up to ten characters, the separator and the kick-off
     QList<int> logos;           // every broadcaster named in the head, ascending
     std::optional<int> stadium; // stadium picture 0..9
 

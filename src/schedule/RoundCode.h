@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tournament/GroupId.h"
-
 #include <QChar>
+
+#include "tournament/GroupId.h"
 
 class CellFamily;
 class Tournament;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schedule/RoundCode.h"
-
 #include <QString>
+
+#include "schedule/RoundCode.h"
 
 // The publisher's free text about one match. Its last 14 characters are the
 // date-time block "dd/mm" + 4 characters + "hh:mm"; before the block stand

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schedule/ScheduleEntry.h"
-
 #include <QList>
+
+#include "schedule/ScheduleEntry.h"
 
 // The 64 matches of the loaded chart: the group matches by label index and
 // group (A0, B0, .. H0, A2, ..), then the knock-out rounds in bracket order.
