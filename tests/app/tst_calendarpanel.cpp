@@ -1,9 +1,6 @@
 #include "app/CalendarPanel.h"
 
-#include "app/Pictures.h"
-#include "tournament/Tournament.h"
-
-#include "support/FindControl.h"
+#include <memory>
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,14 +9,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
+#include "app/Pictures.h"
+#include "support/FindControl.h"
+#include "tournament/Tournament.h"
 
 namespace {
 
 MatchNote note(const QString &date, const QString &kickOff, const QString &broadcaster = QStringLiteral("TF1"))
 {
-    return QStringLiteral("Soccer City (Johannesburg) ") + broadcaster + u' ' + date + QStringLiteral("/10 ")
-           + kickOff;
+    return QStringLiteral("Soccer City (Johannesburg) ") + broadcaster + u' ' + date + QStringLiteral("/10 ") +
+           kickOff;
 }
 
 // Clicks where the user would, so that whatever lies on top takes the click.
@@ -206,8 +205,9 @@ void TestCalendarPanel::teamNamesAreReadWhenAPickerChanges()
 
 void TestCalendarPanel::rowLogoIsTheCalendarsChoice()
 {
-    m_panel->setSchedule({{RoundCode::A, 0, note(QStringLiteral("11/06"), QStringLiteral("16h00"))},
-                          {RoundCode::B, 0, note(QStringLiteral("11/06"), QStringLiteral("20h30"), QStringLiteral("TF1 C+"))}});
+    m_panel->setSchedule(
+        {{RoundCode::A, 0, note(QStringLiteral("11/06"), QStringLiteral("16h00"))},
+         {RoundCode::B, 0, note(QStringLiteral("11/06"), QStringLiteral("20h30"), QStringLiteral("TF1 C+"))}});
     m_panel->setToday(QDate(2010, 6, 11));
     const QSize size = logo(1)->size();
     QCOMPARE(logo(1)->pixmap().toImage(), Pictures::broadcasterLogo(1, size).toImage());
@@ -298,8 +298,8 @@ void TestCalendarPanel::clicksThatHide_data()
     QTest::addColumn<bool>("hides");
 
     QTest::newRow("close picture below the day list") << QStringLiteral("Image11") << -1 << QPoint(47, 80) << true;
-    QTest::newRow("close picture under the day list") << QStringLiteral("Image11") << -1 << QPoint(47, 30)
-                                                      << false;
+    QTest::newRow("close picture under the day list")
+        << QStringLiteral("Image11") << -1 << QPoint(47, 30) << false;
     QTest::newRow("the panel itself") << QStringLiteral("Frame18") << -1 << QPoint(250, 200) << true;
     QTest::newRow("inside the frame line") << QStringLiteral("Shape4") << -1 << QPoint(260, 120) << true;
     QTest::newRow("a calendar row") << QStringLiteral("LabCAL") << 1 << QPoint(100, 9) << false;

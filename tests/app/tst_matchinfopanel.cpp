@@ -1,8 +1,6 @@
 #include "app/MatchInfoPanel.h"
 
-#include "app/Pictures.h"
-
-#include "support/FindControl.h"
+#include <memory>
 
 #include <QFrame>
 #include <QLabel>
@@ -10,7 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
+#include "app/Pictures.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -55,8 +54,7 @@ private slots:
     void partnerClicks();
 
 private:
-    template <typename W = QWidget>
-    W *control(const QString &name, int index = -1) const
+    template <typename W = QWidget> W *control(const QString &name, int index = -1) const
     {
         return findControl<W>(*m_window, name, index);
     }
@@ -170,8 +168,8 @@ void TestMatchInfoPanel::controls_data()
     QTest::newRow("small C+ logo") << QStringLiteral("ImChaine") << 4 << small << QRect(180, 60, 40, 40);
     QTest::newRow("small stadium") << QStringLiteral("Terrain") << 11 << page << QRect(179, 369, 250, 103);
     QTest::newRow("small partner") << QStringLiteral("Frame17") << -1 << page << QRect(16, 318, 137, 257);
-    QTest::newRow("small partner picture") << QStringLiteral("Image7") << -1 << QStringLiteral("Frame17")
-                                           << QRect(5, 7, 127, 243);
+    QTest::newRow("small partner picture")
+        << QStringLiteral("Image7") << -1 << QStringLiteral("Frame17") << QRect(5, 7, 127, 243);
 }
 
 void TestMatchInfoPanel::controls()
@@ -198,9 +196,9 @@ void TestMatchInfoPanel::hoveringALabelShowsItsMatch()
 {
     hover(m_label0);
     QCOMPARE(m_panel->hoverKey(), soccerCity);
-    QCOMPARE(texts(), (QStringList{QStringLiteral("Soccer City "), QStringLiteral("11/06/10 "),
-                                   QStringLiteral(" 16h00"), QStringLiteral("Soccer City "),
-                                   QStringLiteral("11/06/10 "), QStringLiteral(" 16h00")}));
+    QCOMPARE(texts(),
+             (QStringList{QStringLiteral("Soccer City "), QStringLiteral("11/06/10 "), QStringLiteral(" 16h00"),
+                          QStringLiteral("Soccer City "), QStringLiteral("11/06/10 "), QStringLiteral(" 16h00")}));
     QVERIFY(shown(QStringLiteral("Shape1")));
     QVERIFY(shown(QStringLiteral("Shape2")));
     QVERIFY(!shown(QStringLiteral("Image6")));
@@ -281,11 +279,11 @@ void TestMatchInfoPanel::logos_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QList<int>>("logos");
 
-    QTest::newRow("TF1 with C+ shows both") << QStringLiteral("Ellis Park (Jhb) TF1 C+ 12/06/10 20h30")
-                                            << QList<int>{0, 1};
+    QTest::newRow("TF1 with C+ shows both")
+        << QStringLiteral("Ellis Park (Jhb) TF1 C+ 12/06/10 20h30") << QList<int>{0, 1};
     QTest::newRow("F3 alone") << QStringLiteral("Loftus (Pretoria) F3 16/06/10 20h30") << QList<int>{3};
-    QTest::newRow("no broadcaster shows none") << QStringLiteral("Loftus (Pretoria) 16/06/10 20h30")
-                                               << QList<int>{};
+    QTest::newRow("no broadcaster shows none")
+        << QStringLiteral("Loftus (Pretoria) 16/06/10 20h30") << QList<int>{};
 }
 
 void TestMatchInfoPanel::logos()

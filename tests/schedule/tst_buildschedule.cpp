@@ -1,13 +1,12 @@
 #include "schedule/BuildSchedule.h"
 
-#include "storage/ModuleSetting.h"
-#include "tournament/Tournament.h"
-
-#include "support/TemporaryProgramFolder.h"
+#include <memory>
 
 #include <QTest>
 
-#include <memory>
+#include "storage/ModuleSetting.h"
+#include "support/TemporaryProgramFolder.h"
+#include "tournament/Tournament.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "schedule/CalendarDay.h"
 
-#include "tournament/Tournament.h"
-
 #include <QTest>
+
+#include "tournament/Tournament.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ const QString day = QStringLiteral("11/06");
 
 MatchNote noteOn(const QString &date, const QString &kickOff, const QString &broadcaster = QStringLiteral("TF1"))
 {
-    return QStringLiteral("Soccer City (Johannesburg) ") + broadcaster + u' ' + date + QStringLiteral("/10 ")
-           + kickOff;
+    return QStringLiteral("Soccer City (Johannesburg) ") + broadcaster + u' ' + date + QStringLiteral("/10 ") +
+           kickOff;
 }
 
 QStringList rowTexts(const CalendarDay &d)
@@ -170,8 +170,8 @@ void TestCalendarDay::dateKey_data()
     QTest::newRow("block of exactly 14 characters") << QStringLiteral("11/06/10 16h00") << day << true;
     QTest::newRow("other day") << QStringLiteral("Durban 12/06/10 16h00") << day << false;
     QTest::newRow("same day, other month") << QStringLiteral("Durban 11/07/10 16h00") << day << false;
-    QTest::newRow("four-digit year lengthens the block") << QStringLiteral("Durban 11/06/2010 16h00") << day
-                                                         << false;
+    QTest::newRow("four-digit year lengthens the block")
+        << QStringLiteral("Durban 11/06/2010 16h00") << day << false;
     QTest::newRow("note shorter than the block") << QStringLiteral("11/06 16h00") << day << false;
     QTest::newRow("empty note") << QString() << day << false;
     QTest::newRow("date elsewhere in the note") << QStringLiteral("11/06 puis 12/06/10 16h00") << day << false;

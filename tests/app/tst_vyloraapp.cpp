@@ -1,0 +1,170 @@
+// Start-up, save and language switch of the whole program, driven through
+// its window with real clicks and keys.
+#include "app/VyloraApp.h"
+#include "storage/ModuleSetting.h"
+#include "storage/UserSettings.h"
+#include "support/AnsweringPrompts.h"
+#include "support/FindControl.h"
+#include "support/FixedClock.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray chart = "[EquipA]\r\n1=Afrique du Sud\r\n2=Mexique\r\n3=Uruguay\r\n4=France\r\n"
+                         "[Mess]\r\n0=Bienvenue\r\n1=Welcome\r\n";
+
+const QByteArray french = "MSG\\Phase Finale\\1\r\nMSG\\Phase de Groupes\\2\r\nMSG\\Tirage au sort !\\3\r\n"
+                          "MSG\\buts\\10\r\nCommand3\\Sauve\\\\Enregistrer le pronostic\\\r\n";
+const QByteArray english = "MSG\\Knockout stage\\1\r\nMSG\\Group stage\\2\r\nMSG\\Draw lots!\\3\r\n"
+                           "MSG\\goals\\10\r\nCommand3\\Save\\\\Save the prediction\\\r\n";
+
+QDateTime day(int month, int dayOfMonth)
+{
+    return QDateTime(QDate(2010, month, dayOfMonth), QTime(12, 0));
+}
+
+} // namespace
+
+class TestVyloraApp final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TemporaryProgramFolder> m_folder;
+    AnsweringPrompts m_prompts;
+    FixedClock m_clock{day(6, 11)};
+    UserSettings m_settings;
+
+    std::unique_ptr<VyloraApp> startApp()
+    {
+        auto app = std::make_unique<VyloraApp>(m_prompts, m_clock, m_settings);
+        app->start();
+        return app;
+    }
+
+    template <typename W = QWidget>
+    static W *control(VyloraApp &app, const QString &name, int index = -1)
+    {
+        return findControl<W>(app.window(), name, index);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void init()
+    {
+        QSettings(m_settings.fileName(), QSettings::IniFormat).clear();
+        m_folder.reset(); // its scope puts the previous folder back
+        m_folder = std::make_unique<TemporaryProgramFolder>();
+        m_folder->write(QStringLiteral("VYL2010.ini"), chart);
+        m_folder->write(QStringLiteral("langFr.txt"), french);
+        m_folder->write(QStringLiteral("langEn.txt"), english);
+        m_prompts.clear();
+        m_clock.set(day(6, 11));
+    }
+
+    void opensOnTheKnockoutPageFromThe26thOfJune_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("knockout");
+        QTest::newRow("opening day") << day(6, 11) << false;
+        QTest::newRow("last group day") << day(6, 25) << false;
+        QTest::newRow("first minute of the 26th") << QDateTime(QDate(2010, 6, 26), QTime(0, 1)) << true;
+        QTest::newRow("final") << day(7, 11) << true;
+    }
+
+    void opensOnTheKnockoutPageFromThe26thOfJune()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(bool, knockout);
+        m_clock.set(now);
+        auto app = startApp();
+        QCOMPARE(!control(*app, QStringLiteral("Frame9"))->isHidden(), knockout);
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(),
+                 knockout ? QStringLiteral("Phase de Groupes") : QStringLiteral("Phase Finale"));
+    }
+
+    void startsWithTheStoredLanguageBeforeTheChartLoads()
+    {
+        m_settings.setLanguage(1);
+        auto app = startApp();
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command3"))->text(), QStringLiteral("Save"));
+        // The chart's news comes in the language that was in force when it loaded.
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("Label10"))->text(), QStringLiteral("Welcome"));
+        QVERIFY(!control(*app, QStringLiteral("Shape3"))->isHidden());
+    }
+
+    void aFlagSwitchesTheWindowAndIsRemembered()
+    {
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::mouseClick(control(*app, QStringLiteral("lang"), 1), Qt::LeftButton);
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(), QStringLiteral("Knockout stage"));
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("Label21"))->text(), QStringLiteral("0 goals"));
+        QCOMPARE(m_settings.language(), QStringLiteral("1"));
+
+        // No Spanish news in this chart: the frame goes away.
+        QTest::mouseClick(control(*app, QStringLiteral("lang"), 2), Qt::LeftButton);
+        QVERIFY(control(*app, QStringLiteral("Shape3"))->isHidden());
+    }
+
+    void aMissingLanguageFileIsSaidAndTheChoiceStillStored()
+    {
+        auto app = startApp();
+        m_prompts.clear();
+        app->applyLanguage(2);
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(m_prompts.asked().first().text, QStringLiteral("Fichier absent."));
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command3"))->text(), QStringLiteral("Sauve"));
+        QCOMPARE(m_settings.language(), QStringLiteral("2"));
+    }
+
+    void aSavedPredictionIsBackAtTheNextStart()
+    {
+        {
+            auto app = startApp();
+            app->window().show();
+            QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+            auto *cell = control<QLineEdit>(*app, QStringLiteral("ButA"), 0);
+            QTest::mouseClick(cell, Qt::LeftButton);
+            QTest::keyClick(cell, Qt::Key_3);
+            QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
+            QVERIFY(m_prompts.asked().isEmpty());
+        }
+        auto app = startApp();
+        QCOMPARE(control<QLineEdit>(*app, QStringLiteral("ButA"), 0)->text(), QStringLiteral("3"));
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("PTs"), 1)->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("BP"), 1)->text(), QStringLiteral("3"));
+    }
+
+    void aFailedSaveIsReportedAndLosesNothing()
+    {
+        auto app = startApp();
+        // The chart's name is taken by a folder: no file can be written there.
+        app->tournament().setChartName(QStringLiteral("taken"));
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("taken.ini")));
+        QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QVERIFY(m_prompts.asked().first().text.contains(QStringLiteral("n'a pas pu être enregistré")));
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), chart);
+    }
+
+    void shutdownLeavesSettingsAloneWithoutTheirControls()
+    {
+        QSettings(m_settings.fileName(), QSettings::IniFormat).setValue(QStringLiteral("data/reduit"), QStringLiteral("1"));
+        auto app = startApp();
+        app->window().close();
+        QVERIFY(m_settings.compactMode());
+    }
+};
+
+QTEST_MAIN(TestVyloraApp)
+#include "tst_vyloraapp.moc"
