@@ -42,9 +42,11 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
 
     const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
                                             cells.difference, cells.points};
+    // The eight groups share their column headings: element c of LabEntete
+    // is the heading of column c in every group.
     static const std::array<const char *, 5> headings{"J", "BP", "BC", "+/-", "Pts"};
     for (int c = 0; c < 5; ++c) {
-        auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), groupIndex(g) * 5 + c,
+        auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), c,
                                             QRect(statLeft + c * statWidth, 435, statWidth, 240),
                                             QString::fromLatin1(headings[std::size_t(c)]));
         heading->setAlignment(Qt::AlignCenter);

@@ -17,7 +17,6 @@ constexpr int boxWidth = 3000;
 constexpr int boxHeight = 660;
 constexpr int treeTop = 600;
 constexpr int matchPitch = 1140;
-constexpr int sideColumn = 13320;
 
 // Round-of-16 matches from top to bottom, so that the two matches feeding
 // each quarter-final stand next to each other.
@@ -57,7 +56,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
                                       QStringLiteral("Petite Finale"));
     third->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(third);
-    addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
+    m_thirdPlace = addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
 
     addPodium(t, binding);
 }
@@ -101,34 +100,46 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
     return box;
 }
 
+// The podium and the goal total stand in the final's column, under the two
+// matches that decide them; the column beside the bracket is left to the
+// calendar and the match information.
 void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
 {
-    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(sideColumn, 150, 3900, 330),
+    const int left = firstColumn + 3 * columnPitch;
+    auto *total = makeControl<QLabel>(this, QStringLiteral("Label21"), -1,
+                                      QRect(left, treeRowTop(3.5) + boxHeight + 300, boxWidth, 330));
+    total->setAlignment(Qt::AlignCenter);
+    binding.bind(t.family(QStringLiteral("Label21")), 0, total);
+    total->setAutoFillBackground(false);
+    chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
+
+    const int podiumTop = treeRowTop(6) + boxHeight + 150;
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300),
                                         QStringLiteral("Podium"));
     caption->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(caption);
     static const std::array<const char *, 4> medals{"#d4af37", "#b8b8c0", "#cd7f32", "#e0e0e0"};
     CellFamily &pod = t.podium();
     for (int place = 1; place <= 4; ++place) {
-        const int top = 600 + (place - 1) * 375;
+        const int top = podiumTop + 360 + (place - 1) * 345;
         auto *rank = new QLabel(QString::number(place), this);
-        rank->setGeometry(twipsRect(sideColumn + 300, top, 330, 330));
+        rank->setGeometry(twipsRect(left + 60, top, 315, 315));
         rank->setAlignment(Qt::AlignCenter);
         rank->setStyleSheet(QStringLiteral("background:%1; border-radius:%2px; font-weight:bold;")
                                 .arg(QString::fromLatin1(medals[std::size_t(place - 1)]))
-                                .arg(px(330) / 2));
-        auto *label = makeControl<QLabel>(this, pod.name(), place, QRect(sideColumn + 750, top, 3000, 330));
+                                .arg(px(315) / 2));
+        auto *label = makeControl<QLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
         binding.bind(pod, place, label);
-        chartLook::setFontSize(label, label->font().pointSizeF() + 1.5, true);
+        chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);
     }
-    auto *total = makeControl<QLabel>(this, QStringLiteral("Label21"), -1, QRect(sideColumn, 2250, 3900, 330));
-    total->setAlignment(Qt::AlignCenter);
-    binding.bind(t.family(QStringLiteral("Label21")), 0, total);
-    total->setAutoFillBackground(false);
-    chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
+}
 
-    m_championImage = makeControl<QLabel>(this, QStringLiteral("Image7"), -1, QRect(sideColumn + 600, 2700, 2700, 2700));
-    m_championImage->setAlignment(Qt::AlignCenter);
+QList<QFrame *> KnockoutPanel::matchBoxes() const
+{
+    QList<QFrame *> boxes{m_thirdPlace};
+    for (const QVector<QFrame *> &round : m_tree)
+        boxes += round;
+    return boxes;
 }
 
 void KnockoutPanel::paintEvent(QPaintEvent *event)

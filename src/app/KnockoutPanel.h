@@ -21,8 +21,8 @@ public:
 
     // Goal and penalty cells in bracket order, for the tab chain.
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
-    // The partner picture that the champion's picture replaces.
-    QLabel *championImage() const { return m_championImage; }
+    // The frames of the matches, which cover the page's own background.
+    QList<QFrame *> matchBoxes() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,5 +35,5 @@ private:
     QVector<ScoreEdit *> m_scores;
     // Match boxes of the tree, by round, for drawing the connectors.
     std::array<QVector<QFrame *>, 4> m_tree;
-    QLabel *m_championImage = nullptr;
+    QFrame *m_thirdPlace = nullptr;
 };

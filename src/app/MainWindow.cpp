@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/CalendarPanel.h"
 #include "app/CellBinding.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
@@ -7,6 +8,8 @@
 #include "app/Controls.h"
 #include "app/GroupFrame.h"
 #include "app/KnockoutPanel.h"
+#include "app/MatchInfoPanel.h"
+#include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
@@ -29,6 +32,8 @@ constexpr int windowHeight = 11400;
 constexpr int groupWidth = 6540;
 constexpr int groupHeight = 2550;
 constexpr int groupsTop = 1020;
+// The message entry of a failed save; "%1" stands for the file.
+constexpr int saveFailedMessage = 15;
 
 } // namespace
 
@@ -58,6 +63,14 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     m_knockout->setGeometry(twipsRect(15, 1020, 17610, windowHeight - 1020));
     m_knockout->hide();
 
+    // The calendar lies over both pages; the match information exists on
+    // each of them.
+    m_calendar = new CalendarPanel(t, this);
+    m_matchInfo = new MatchInfoPanel(this, m_knockout);
+    placeKnockoutMatchInfo();
+    watchMatches();
+    showChampion();
+
     chainTabOrder();
 }
 
@@ -76,6 +89,7 @@ void MainWindow::buildButtonBar()
     m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1800, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_knockoutButton->setIconSize(QSize(px(1800) - 12, px(915) - 30));
+    m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
@@ -101,7 +115,7 @@ void MainWindow::buildButtonBar()
     for (int i = 0; i < 3; ++i) {
         auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
-        flag->setScaledContents(true);
+        flag->setPixmap(Pictures::flag(i, flag->size()));
         connect(flag, &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
     }
 }
@@ -147,9 +161,66 @@ void MainWindow::saveChart()
         return;
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
+    const QString &translated = m_tournament.messages().at(saveFailedMessage);
+    const QString text = !translated.isEmpty()
+                             ? translated
+                             : QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.");
     m_prompts.notice(this, QStringLiteral("Vylora 2010"),
-                     QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.")
-                         .arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+                     text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+}
+
+// The page's copy of the match information and its partner picture stand
+// in the column beside the bracket, under the podium.
+void MainWindow::placeKnockoutMatchInfo()
+{
+    const QList<std::pair<QString, QRect>> places{
+        {QStringLiteral("Frame16"), QRect(13410, 2700, 3675, 1665)},
+        {QStringLiteral("Terrain"), QRect(13380, 4440, 3750, 1545)},
+        {QStringLiteral("Frame17"), QRect(14220, 6090, 2055, 3855)},
+    };
+    for (const auto &[name, twips] : places)
+        for (QWidget *w : m_knockout->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly))
+            w->setGeometry(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+}
+
+// Every control that stands for a match shows where and when it is played
+// while the mouse is over it.
+void MainWindow::watchMatches()
+{
+    for (GroupId g : allGroups) {
+        const GroupCells &cells = m_tournament.group(g);
+        for (int i = 0; i <= 11; ++i) {
+            QWidget *label = m_registry->control(cells.label->name(), i);
+            m_matchInfo->watchLabel(label);
+            m_matchInfo->watchLabel(m_registry->control(cells.score->name(), i), label);
+        }
+    }
+    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+        for (QWidget *team : findChildren<QWidget *>(m_tournament.round(r).team->name()))
+            m_matchInfo->watchLabel(team);
+    for (GroupFrame *frame : m_groups)
+        m_matchInfo->watchBlank(frame);
+    m_matchInfo->watchBlank(m_registry->control(QStringLiteral("Frame10")));
+    m_matchInfo->watchKnockoutPage(m_knockout);
+    for (QWidget *box : m_knockout->matchBoxes())
+        m_matchInfo->watchKnockoutPage(box);
+    m_matchInfo->watchBackground(this);
+}
+
+// The page's partner picture gives way to the champion's once there is one.
+void MainWindow::showChampion()
+{
+    auto *picture = qobject_cast<QLabel *>(m_registry->control(QStringLiteral("Image7")));
+    const CellFamily &podium = m_tournament.podium();
+    const auto show = [picture, &podium] {
+        const QSize size = picture->size();
+        picture->setPixmap(podium.text(1).isEmpty() ? Pictures::partner(size) : Pictures::champion(size));
+    };
+    m_tournament.addObserver([show, &podium](const CellFamily &f, int index, CellProperty property) {
+        if (&f == &podium && index == 1 && property == CellProperty::Text)
+            show();
+    });
+    show();
 }
 
 void MainWindow::chainTabOrder()
@@ -181,8 +252,11 @@ void MainWindow::showKnockoutCaption()
 void MainWindow::toggleKnockoutPanel()
 {
     if (m_knockout->isHidden()) {
+        m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
+        m_calendar->raise();
+        setCalendarHeight(1590);
         showKnockoutCaption();
         SeedRoundOf16(m_tournament);
         AdvanceRoundOf16(m_tournament);
@@ -191,7 +265,16 @@ void MainWindow::toggleKnockoutPanel()
     } else {
         m_knockout->hide();
         showKnockoutCaption();
+        m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
+        setCalendarHeight(3690);
     }
+}
+
+// While the knock-out page is shown the calendar keeps to its four rows, so
+// that it covers as little of the bracket as it can.
+void MainWindow::setCalendarHeight(int twips)
+{
+    m_calendar->resize(m_calendar->width(), px(twips));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -3,10 +3,12 @@
 #include <QVector>
 #include <QWidget>
 
+class CalendarPanel;
 class CellBinding;
 class ControlRegistry;
 class GroupFrame;
 class KnockoutPanel;
+class MatchInfoPanel;
 class Prompts;
 class QLabel;
 class QPushButton;
@@ -29,6 +31,8 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     KnockoutPanel *knockoutPanel() const { return m_knockout; }
+    CalendarPanel *calendar() const { return m_calendar; }
+    MatchInfoPanel *matchInfo() const { return m_matchInfo; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
@@ -51,6 +55,10 @@ private:
     void buildButtonBar();
     void buildNews();
     void chainTabOrder();
+    void placeKnockoutMatchInfo();
+    void watchMatches();
+    void showChampion();
+    void setCalendarHeight(int twips);
 
     Tournament &m_tournament;
     Prompts &m_prompts;
@@ -58,6 +66,8 @@ private:
     ControlRegistry *m_registry;
     QVector<GroupFrame *> m_groups;
     KnockoutPanel *m_knockout = nullptr;
+    CalendarPanel *m_calendar = nullptr;
+    MatchInfoPanel *m_matchInfo = nullptr;
     QPushButton *m_saveButton = nullptr;
     QToolButton *m_knockoutButton = nullptr;
     QFrame *m_newsFrame = nullptr;

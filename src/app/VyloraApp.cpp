@@ -1,9 +1,11 @@
 #include "app/VyloraApp.h"
 
+#include "app/CalendarPanel.h"
 #include "app/Clock.h"
 #include "app/ControlRegistry.h"
 #include "app/Prompts.h"
 #include "i18n/LanguageFile.h"
+#include "schedule/BuildSchedule.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
@@ -39,11 +41,16 @@ void VyloraApp::start()
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
+    m_window.calendar()->setToday(m_clock.now().date());
 }
 
 void VyloraApp::loadChart(const QString &name)
 {
-    LoadChart(m_tournament, name, m_sage);
+    ChartHooks hooks;
+    hooks.buildSchedule = [this](const QString &chart) {
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
+    };
+    LoadChart(m_tournament, name, m_sage, hooks);
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -82,6 +89,7 @@ void VyloraApp::refreshLanguageTexts()
     }
     if (m_tournament.isReady())
         RefreshGoalTotal(m_tournament);
+    m_window.calendar()->RefreshCalendar();
 }
 
 // The news of the current chart in the current language; none while no
