@@ -14,6 +14,7 @@
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
 #include "app/TeamNameEdit.h"
+#include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "tournament/Knockout.h"
@@ -116,6 +117,7 @@ void MainWindow::buildButtonBar()
         auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
+        flag->setToolTip(flagToolTips().at(i));
         connect(flag, &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
     }
 }
