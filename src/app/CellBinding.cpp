@@ -17,13 +17,25 @@ QColor toColour(Rgb rgb)
 CellBinding::CellBinding(Tournament &t)
     : m_tournament(t)
 {
-    t.addObserver([this](const CellFamily &f, int index, CellProperty property) {
+    m_observerKey = t.addObserver([this](const CellFamily &f, int index, CellProperty property) {
         const auto it = m_widgets.constFind(&f);
-        if (it == m_widgets.constEnd())
-            return;
-        if (QWidget *w = it->value(index - f.first()))
-            show(w, f[index], property);
+        if (it != m_widgets.constEnd())
+            if (QWidget *w = it->value(index - f.first()))
+                show(w, f[index], property);
+        if (property == CellProperty::Text)
+            for (const auto &reaction : m_reactions.values({&f, index}))
+                reaction();
     });
+}
+
+CellBinding::~CellBinding()
+{
+    m_tournament.removeObserver(m_observerKey);
+}
+
+void CellBinding::onTextChange(const CellFamily &family, int index, std::function<void()> reaction)
+{
+    m_reactions.insert({&family, index}, std::move(reaction));
 }
 
 void CellBinding::bind(const CellFamily &family, int index, QWidget *w)

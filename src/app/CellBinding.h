@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QHash>
+#include <QMultiHash>
+
+#include <functional>
 #include <QVector>
 
 class CellFamily;
@@ -18,6 +21,9 @@ class CellBinding final
 {
 public:
     explicit CellBinding(Tournament &t);
+    ~CellBinding();
+    CellBinding(const CellBinding &) = delete;
+    CellBinding &operator=(const CellBinding &) = delete;
 
     // Shows cell (family, index) in w and keeps it current.
     void bind(const CellFamily &family, int index, QWidget *w);
@@ -30,11 +36,17 @@ public:
     // The model cell that w shows, if any.
     Address cellOf(const QWidget *w) const;
 
+    // Runs reaction whenever the text of cell (family, index) changes, for
+    // as long as this binding lives.
+    void onTextChange(const CellFamily &family, int index, std::function<void()> reaction);
+
 private:
     void show(QWidget *w, const Cell &cell, CellProperty property) const;
 
     Tournament &m_tournament;
+    int m_observerKey;
     QHash<const CellFamily *, QVector<QWidget *>> m_widgets; // by index - first
+    QMultiHash<std::pair<const CellFamily *, int>, std::function<void()>> m_reactions;
     QHash<const QWidget *, Address> m_cells;
 };
 

@@ -132,28 +132,29 @@ void MainWindow::buildNews()
     palette.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
     palette.setColor(QPalette::WindowText, QColor(0xe0, 0xc8, 0x60));
     m_newsFrame->setPalette(palette);
-    auto *message = makeControl<QLabel>(m_newsFrame, QStringLiteral("Label10"), -1, QRect(90, 90, 4185, 2070));
+    const CellFamily &messageCell = m_tournament.family(QStringLiteral("Label10"));
+    auto *message = makeControl<QLabel>(m_newsFrame, messageCell.name(), -1, QRect(90, 90, 4185, 2070));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
-    m_binding->bind(m_tournament.family(QStringLiteral("Label10")), 0, message);
+    m_binding->bind(messageCell, 0, message);
     message->setAutoFillBackground(false);
 
-    auto *link = makeControl<ClickableLabel>(this, QStringLiteral("Lablien"), -1, QRect(13230, 3390, 4365, 300));
+    const CellFamily &linkCell = m_tournament.family(QStringLiteral("Lablien"));
+    auto *link = makeControl<ClickableLabel>(this, linkCell.name(), -1, QRect(13230, 3390, 4365, 300));
     link->setAlignment(Qt::AlignCenter);
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);
-    m_binding->bind(m_tournament.family(QStringLiteral("Lablien")), 0, link);
+    m_binding->bind(linkCell, 0, link);
     link->setAutoFillBackground(false);
 
+    // Each is shown only while it has something to say.
     const auto showNews = [this, message, link] {
         m_newsFrame->setVisible(!message->text().isEmpty());
         link->setVisible(!link->text().isEmpty());
     };
-    m_tournament.addObserver([showNews](const CellFamily &f, int, CellProperty property) {
-        if (property == CellProperty::Text && (f.name() == u"Label10" || f.name() == u"Lablien"))
-            showNews();
-    });
+    m_binding->onTextChange(messageCell, 0, showNews);
+    m_binding->onTextChange(linkCell, 0, showNews);
     showNews();
 }
 
@@ -218,10 +219,7 @@ void MainWindow::showChampion()
         const QSize size = picture->size();
         picture->setPixmap(podium.text(1).isEmpty() ? Pictures::partner(size) : Pictures::champion(size));
     };
-    m_tournament.addObserver([show, &podium](const CellFamily &f, int index, CellProperty property) {
-        if (&f == &podium && index == 1 && property == CellProperty::Text)
-            show();
-    });
+    m_binding->onTextChange(podium, 1, show);
     show();
 }
 

@@ -111,8 +111,8 @@ const CellFamily *Tournament::findFamily(const QString &name) const
 
 void Tournament::notify(const CellFamily &f, int index, CellProperty property)
 {
-    for (const Observer &o : m_observers)
-        o(f, index, property);
+    for (const auto &[key, observer] : m_observers)
+        observer(f, index, property);
 }
 
 void Tournament::setText(CellFamily &f, int index, const QString &text)
@@ -171,9 +171,15 @@ void Tournament::setChangeHandler(CellFamily &f, CellFamily::ChangeHandler handl
     f.m_onChange = std::move(handler);
 }
 
-void Tournament::addObserver(Observer observer)
+int Tournament::addObserver(Observer observer)
 {
-    m_observers.push_back(std::move(observer));
+    m_observers.emplace_back(m_nextObserverKey, std::move(observer));
+    return m_nextObserverKey++;
+}
+
+void Tournament::removeObserver(int key)
+{
+    std::erase_if(m_observers, [key](const auto &entry) { return entry.first == key; });
 }
 
 QString Tournament::chartName() const

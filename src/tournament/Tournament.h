@@ -67,7 +67,10 @@ public:
     void setRow(CellFamily &f, int index, int row);
 
     void setChangeHandler(CellFamily &f, CellFamily::ChangeHandler handler);
-    void addObserver(Observer observer);
+    // Returns the key that removes the observer again, for observers that
+    // do not live as long as the chart.
+    int addObserver(Observer observer);
+    void removeObserver(int key);
 
     // FChargee: false while the first chart is being loaded; nothing is
     // recomputed by a change until it is set.
@@ -92,7 +95,8 @@ private:
     std::array<RoundCells, 5> m_rounds{};
     CellFamily *m_podium = nullptr;
     CellFamily *m_chartName = nullptr;
-    std::vector<Observer> m_observers;
+    std::vector<std::pair<int, Observer>> m_observers;
+    int m_nextObserverKey = 0;
     MessageTable m_messages;
     bool m_ready = false;
 };
