@@ -10,8 +10,10 @@ ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName)
     ScheduleIndex index;
     index.reserve(64);
     const QString section = QStringLiteral("Match");
+    // One reading of the file for the 64 notes, as the chart load does.
+    const IniDocument file = loadIniDocument(chartName).value_or(IniDocument());
     auto add = [&](RoundCode code, int firstLabel, std::initializer_list<int> labelOffsets) {
-        const MatchNote note = ReadIniValue(chartName, section, QString::number(matchKey(code, firstLabel)));
+        const MatchNote note = file.value(section, QString::number(matchKey(code, firstLabel))).value_or(QString());
         index.append({code, firstLabel, note});
         CellFamily &labels = labelFamily(t, code);
         for (int offset : labelOffsets)
