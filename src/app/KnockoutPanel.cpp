@@ -92,8 +92,6 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
             binding.bind(*cells, side, score);
             connect(score, &QLineEdit::textEdited, this,
                     [&t, cells, side](const QString &text) { t.setText(*cells, side, text); });
-            if (!goals)
-                score->setToolTip(QStringLiteral("Tirs au but"));
             m_scores.append(score);
         }
     }

@@ -35,6 +35,8 @@ constexpr int groupHeight = 2550;
 constexpr int groupsTop = 1020;
 // The message entry of a failed save; "%1" stands for the file.
 constexpr int saveFailedMessage = 15;
+// The message entry of the penalty cells' tooltip.
+constexpr int shootOutMessage = 16;
 
 } // namespace
 
@@ -71,6 +73,9 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     placeKnockoutMatchInfo();
     watchMatches();
     showChampion();
+    showMessageTexts();
+    // Quitting stays within reach on both pages.
+    m_registry->control(QStringLiteral("Command5"))->raise();
 
     chainTabOrder();
 }
@@ -198,7 +203,7 @@ void MainWindow::watchMatches()
             m_matchInfo->watchLabel(m_registry->control(cells.score->name(), i), label);
         }
     }
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+    for (Round r : allRounds)
         for (QWidget *team : findChildren<QWidget *>(m_tournament.round(r).team->name()))
             m_matchInfo->watchLabel(team);
     for (GroupFrame *frame : m_groups)
@@ -236,6 +241,18 @@ void MainWindow::chainTabOrder()
             chain(cell);
     for (ScoreEdit *cell : m_knockout->scoreCells())
         chain(cell);
+}
+
+void MainWindow::showMessageTexts()
+{
+    showKnockoutCaption();
+    const QString &translated = m_tournament.messages().at(shootOutMessage);
+    const QString shootOut = !translated.isEmpty() ? translated : QStringLiteral("Tirs au but");
+    for (Round r : allRounds) {
+        CellFamily &penalties = *m_tournament.round(r).penalties;
+        for (int i = penalties.first(); i <= penalties.last(); ++i)
+            m_tournament.setToolTip(penalties, i, shootOut);
+    }
 }
 
 void MainWindow::showKnockoutCaption()

@@ -40,9 +40,9 @@ public:
     // "Sauve": a failed save is said, never passed over.
     void saveChart();
 
-    // Command1's caption: MessageTable entry 1 while the page is closed,
-    // entry 2 while it is open.
-    void showKnockoutCaption();
+    // Texts of the window that come from the message table, in the French
+    // of the design while the table has none.
+    void showMessageTexts();
 
 signals:
     void languageClicked(int index);
@@ -55,6 +55,9 @@ private:
     void buildButtonBar();
     void buildNews();
     void chainTabOrder();
+    // Command1's caption: MessageTable entry 1 while the page is closed,
+    // entry 2 while it is open.
+    void showKnockoutCaption();
     void placeKnockoutMatchInfo();
     void watchMatches();
     void showChampion();

@@ -547,7 +547,7 @@ void drawPartner(QPainter &p, qreal height)
     p.restore();
 
     drawFittedText(p, QRectF(12, height - 45, 76, 22), QStringLiteral("Vylora"), Qt::white, QFont::Black);
-    drawFittedText(p, QRectF(16, height - 23, 68, 12), QStringLiteral("Partenaire"), QColor(220, 240, 245),
+    drawFittedText(p, QRectF(16, height - 23, 68, 12), QStringLiteral("2010"), QColor(220, 240, 245),
                    QFont::DemiBold);
 }
 
@@ -587,7 +587,8 @@ void drawChampion(QPainter &p)
     p.drawRoundedRect(QRectF(32, 68, 36, 8), 2, 2);
     drawStar(p, QPointF(50, 28), 9, QColor(255, 250, 220));
 
-    drawFittedText(p, QRectF(4, 80, 92, 18), QStringLiteral("Champion"), QColor(150, 20, 20), QFont::Black);
+    // No word on it: pictures cannot follow the language of the window.
+    drawFittedText(p, QRectF(4, 80, 92, 18), QStringLiteral("2010"), QColor(150, 20, 20), QFont::Black);
 }
 
 void drawFrance(QPainter &p)
@@ -686,15 +687,15 @@ void drawBracketIcon(QPainter &p)
 
 void drawCalendarClose(QPainter &p)
 {
-    const QRectF pill(8, 66, 84, 28);
+    // A cross alone: pictures cannot follow the language of the window.
+    const QRectF button(8, 66, 84, 28);
     p.setPen(QPen(QColor(120, 20, 20), 1.2));
-    p.setBrush(vertical(pill, QColor(225, 70, 60), QColor(165, 25, 25)));
-    p.drawRoundedRect(pill, 14, 14);
-    const QPointF mark(24, 80);
+    p.setBrush(vertical(button, QColor(225, 70, 60), QColor(165, 25, 25)));
+    p.drawRoundedRect(button, 14, 14);
+    const QPointF mark = button.center();
     p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(mark + QPointF(-5, -5), mark + QPointF(5, 5));
-    p.drawLine(mark + QPointF(-5, 5), mark + QPointF(5, -5));
-    drawFittedText(p, QRectF(36, 70, 50, 20), QStringLiteral("Fermer"), Qt::white);
+    p.drawLine(mark + QPointF(-6, -6), mark + QPointF(6, 6));
+    p.drawLine(mark + QPointF(-6, 6), mark + QPointF(6, -6));
 }
 
 } // namespace

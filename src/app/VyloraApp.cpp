@@ -74,7 +74,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         controls.setCaption(history, messages.at(2));
     if (QWidget *current = controls.control(QStringLiteral("Command10")))
         controls.setCaption(current, messages.at(1));
-    m_window.showKnockoutCaption();
+    m_window.showMessageTexts();
     refreshLanguageTexts();
 }
 

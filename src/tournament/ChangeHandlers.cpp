@@ -55,7 +55,7 @@ void installChangeHandlers(Tournament &t)
                 RefreshMatchLabels(t);
         });
     }
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final}) {
+    for (Round r : allRounds) {
         for (CellFamily *cells : {t.round(r).goals, t.round(r).penalties}) {
             t.setChangeHandler(*cells, [&t, cells, r](int i) {
                 if (!cleanScore(t, *cells, i) && t.isReady())

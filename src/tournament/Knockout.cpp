@@ -195,7 +195,7 @@ double goalTotal(const Tournament &t)
     };
     for (GroupId g : allGroups)
         add(*t.group(g).score, 11);
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+    for (Round r : allRounds)
         add(*t.round(r).goals, t.round(r).sides - 1);
     return total;
 }

@@ -4,6 +4,7 @@
 #include "tournament/CellFamily.h"
 #include "tournament/GroupId.h"
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -35,6 +36,9 @@ struct RoundCells
 };
 
 enum class Round { RoundOf16, QuarterFinals, SemiFinals, ThirdPlace, Final };
+
+constexpr std::array<Round, 5> allRounds{Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals,
+                                         Round::ThirdPlace, Round::Final};
 
 // The whole chart as plain data. Setting a different text is a change event:
 // observers hear of it, then the family's change handler runs (and may set

@@ -33,14 +33,14 @@ std::vector<Event> &record(Tournament &t, std::vector<Event> &events)
 std::vector<CellFamily *> knockoutCells(const Tournament &t)
 {
     std::vector<CellFamily *> cells;
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+    for (Round r : allRounds)
         cells.insert(cells.end(), {t.round(r).goals, t.round(r).penalties});
     return cells;
 }
 
 int sidesOf(const Tournament &t, const CellFamily *cells)
 {
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+    for (Round r : allRounds)
         if (t.round(r).goals == cells || t.round(r).penalties == cells)
             return t.round(r).sides;
     return 0;

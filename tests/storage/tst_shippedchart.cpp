@@ -136,7 +136,7 @@ void TestShippedChart::holdsNoResultsYet()
             QCOMPARE((*m_loaded.group(g).team)[slot].tag, QString());
         }
     }
-    for (Round r : {Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals, Round::ThirdPlace, Round::Final})
+    for (Round r : allRounds)
         for (int i = 0; i < m_loaded.round(r).sides; ++i) {
             QCOMPARE(m_loaded.round(r).goals->text(i), QStringLiteral("-"));
             QCOMPARE(m_loaded.round(r).penalties->text(i), QStringLiteral("-"));
