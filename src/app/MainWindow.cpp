@@ -74,8 +74,6 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     watchMatches();
     showChampion();
     showMessageTexts();
-    // Quitting stays within reach on both pages.
-    m_registry->control(QStringLiteral("Command5"))->raise();
 
     chainTabOrder();
 }
@@ -272,7 +270,9 @@ void MainWindow::toggleKnockoutPanel()
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
+        // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
+        m_registry->control(QStringLiteral("Command5"))->raise();
         setCalendarHeight(1590);
         showKnockoutCaption();
         SeedRoundOf16(m_tournament);
