@@ -75,10 +75,6 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
 
     m_dayList = makeControl<QListWidget>(this, QStringLiteral("List2"), -1, QRect(180, 2160, 3045, 750));
     m_dayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Kept outside the visible part of the panel, as the index is nobody's
-    // business but the calendar's.
-    m_indexList = makeControl<QListWidget>(this, QStringLiteral("List1"), -1, QRect(4200, 0, 1500, 600));
-    m_indexList->hide();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -105,9 +101,6 @@ QComboBox *CalendarPanel::makePicker(const QString &name, int items, const QRect
 void CalendarPanel::setSchedule(const ScheduleIndex &index)
 {
     m_index = index;
-    m_indexList->clear();
-    for (const ScheduleEntry &entry : index)
-        m_indexList->addItem(letter(entry.roundCode) + QString::number(entry.firstLabel) + u' ' + entry.note);
 }
 
 void CalendarPanel::setToday(const QDate &today)

@@ -47,6 +47,5 @@ private:
     std::array<QLabel *, 4> m_rows{};
     std::array<QLabel *, 4> m_logos{};
     QListWidget *m_dayList;
-    QListWidget *m_indexList;
     QTimer *m_timer;
 };

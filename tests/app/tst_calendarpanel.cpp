@@ -122,7 +122,6 @@ void TestCalendarPanel::pickersStartWithNothingPicked()
     QCOMPARE(month->itemText(8), QStringLiteral("09"));
     QCOMPARE(day->currentText(), QString());
     QCOMPARE(month->currentText(), QString());
-    QVERIFY(findControl<QListWidget>(*m_window, QStringLiteral("List1"))->isHidden());
 }
 
 void TestCalendarPanel::todayShowsTodaysMatches()
@@ -220,7 +219,6 @@ void TestCalendarPanel::newScheduleWaitsForThePickers()
     m_panel->setToday(QDate(2010, 6, 11));
     m_panel->setSchedule({{RoundCode::A, 0, note(QStringLiteral("11/06"), QStringLiteral("16h00"))},
                           {RoundCode::H, 0, note(QStringLiteral("11/06"), QStringLiteral("20h30"))}});
-    QCOMPARE(findControl<QListWidget>(*m_window, QStringLiteral("List1"))->count(), 2);
     QCOMPARE(row(1)->text(), QString());
     QTest::keyClick(picker(QStringLiteral("Combo3")), Qt::Key_Down);
     QTest::keyClick(picker(QStringLiteral("Combo3")), Qt::Key_Up);
