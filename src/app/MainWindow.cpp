@@ -70,7 +70,6 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
-    placeKnockoutMatchInfo();
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -173,20 +172,6 @@ void MainWindow::saveChart()
                              : QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.");
     m_prompts.notice(this, QStringLiteral("Vylora 2010"),
                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
-}
-
-// The page's copy of the match information and its partner picture stand
-// in the column beside the bracket, under the podium.
-void MainWindow::placeKnockoutMatchInfo()
-{
-    const QList<std::pair<QString, QRect>> places{
-        {QStringLiteral("Frame16"), QRect(13410, 2700, 3675, 1665)},
-        {QStringLiteral("Terrain"), QRect(13380, 4440, 3750, 1545)},
-        {QStringLiteral("Frame17"), QRect(14220, 6090, 2055, 3855)},
-    };
-    for (const auto &[name, twips] : places)
-        for (QWidget *w : m_knockout->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly))
-            w->setGeometry(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
 }
 
 // Every control that stands for a match shows where and when it is played

@@ -58,7 +58,6 @@ private:
     // Command1's caption: MessageTable entry 1 while the page is closed,
     // entry 2 while it is open.
     void showKnockoutCaption();
-    void placeKnockoutMatchInfo();
     void watchMatches();
     void showChampion();
     void setCalendarHeight(int twips);

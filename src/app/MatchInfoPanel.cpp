@@ -96,9 +96,11 @@ void MatchInfoPanel::buildLarge(QWidget *window)
     m_partnerPicture = makePartnerPicture(window, QStringLiteral("Image6"), QRect(13710, 6015, 1905, 1800));
 }
 
+// The page's copy and its partner picture stand in the column beside the
+// bracket, below the short calendar.
 void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 {
-    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(2730, 7125, 3675, 1665));
+    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13410, 2700, 3675, 1665));
     m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3675, 1500));
 
     const QString labTer = QStringLiteral("LabTer");
@@ -114,10 +116,10 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2700 + 120 * k, 900 + 40 * k, 600, 600));
 
-    m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(2685, 5535, 3750, 1545));
+    m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(13380, 4440, 3750, 1545));
 
     m_knockoutPartner =
-        makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(240, 4770, 2055, 3855));
+        makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
     makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
 }
 

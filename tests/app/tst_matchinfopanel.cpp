@@ -160,14 +160,14 @@ void TestMatchInfoPanel::controls_data()
     QTest::newRow("partner picture") << QStringLiteral("Image6") << -1 << window << QRect(914, 401, 127, 120);
     QTest::newRow("notice 0") << QStringLiteral("Label11") << 0 << window << QRect(888, 342, 252, 22);
     QTest::newRow("notice 1") << QStringLiteral("Label11") << 1 << window << QRect(888, 366, 252, 22);
-    QTest::newRow("small copy") << QStringLiteral("Frame16") << -1 << page << QRect(182, 475, 245, 111);
+    QTest::newRow("small copy") << QStringLiteral("Frame16") << -1 << page << QRect(894, 180, 245, 111);
     QTest::newRow("Shape2") << QStringLiteral("Shape2") << -1 << small << QRect(0, 0, 245, 100);
     QTest::newRow("small venue") << QStringLiteral("LabTer") << 3 << small << QRect(6, 9, 237, 35);
     QTest::newRow("small date") << QStringLiteral("LabTer") << 4 << small << QRect(6, 40, 134, 29);
     QTest::newRow("small time") << QStringLiteral("LabTer") << 5 << small << QRect(109, 40, 129, 29);
     QTest::newRow("small C+ logo") << QStringLiteral("ImChaine") << 4 << small << QRect(180, 60, 40, 40);
-    QTest::newRow("small stadium") << QStringLiteral("Terrain") << 11 << page << QRect(179, 369, 250, 103);
-    QTest::newRow("small partner") << QStringLiteral("Frame17") << -1 << page << QRect(16, 318, 137, 257);
+    QTest::newRow("small stadium") << QStringLiteral("Terrain") << 11 << page << QRect(892, 296, 250, 103);
+    QTest::newRow("small partner") << QStringLiteral("Frame17") << -1 << page << QRect(948, 406, 137, 257);
     QTest::newRow("small partner picture")
         << QStringLiteral("Image7") << -1 << QStringLiteral("Frame17") << QRect(5, 7, 127, 243);
 }
