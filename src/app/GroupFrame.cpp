@@ -92,6 +92,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(3);
             binding.bind(*cells.label, i, label);
+            m_labels.append(label);
 
             auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
                                                  QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));

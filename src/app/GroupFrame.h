@@ -6,6 +6,7 @@
 #include <QVector>
 
 class CellBinding;
+class QLabel;
 class ScoreEdit;
 class TeamNameEdit;
 class Tournament;
@@ -18,11 +19,13 @@ class GroupFrame final : public CardFrame
 public:
     GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent);
 
-    // Score cells in match order, home before away.
+    // Score cells and match labels by index: match order, home before away.
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
+    const QVector<QLabel *> &matchLabels() const { return m_labels; }
     const QVector<TeamNameEdit *> &teamCells() const { return m_teams; }
 
 private:
     QVector<ScoreEdit *> m_scores;
+    QVector<QLabel *> m_labels;
     QVector<TeamNameEdit *> m_teams;
 };

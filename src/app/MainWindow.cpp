@@ -178,12 +178,11 @@ void MainWindow::saveChart()
 // while the mouse is over it.
 void MainWindow::watchMatches()
 {
-    for (GroupId g : allGroups) {
-        const GroupCells &cells = m_tournament.group(g);
+    for (GroupFrame *frame : m_groups) {
         for (int i = 0; i <= 11; ++i) {
-            QWidget *label = m_registry->control(cells.label->name(), i);
+            QLabel *label = frame->matchLabels()[i];
             m_matchInfo->watchLabel(label);
-            m_matchInfo->watchLabel(m_registry->control(cells.score->name(), i), label);
+            m_matchInfo->watchLabel(frame->scoreCells()[i], label);
         }
     }
     for (Round r : allRounds)
