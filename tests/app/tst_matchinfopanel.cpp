@@ -34,8 +34,6 @@ private slots:
     void init();
     void cleanup();
 
-    void controls_data();
-    void controls();
     void startsIdle();
     void hoveringALabelShowsItsMatch();
     void bothTeamLabelsOfAMatchKeepTheContent();
@@ -138,49 +136,6 @@ void TestMatchInfoPanel::verifyIdle(bool noticeShown)
     QVERIFY(shown(QStringLiteral("Frame17")));
     QCOMPARE(shown(QStringLiteral("Label11"), 0), noticeShown);
     QCOMPARE(shown(QStringLiteral("Label11"), 1), noticeShown);
-}
-
-void TestMatchInfoPanel::controls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry"); // pixels, relative to the parent
-
-    const QString window;
-    const QString page = QStringLiteral("Frame9");
-    const QString small = QStringLiteral("Frame16");
-    QTest::newRow("Shape1") << QStringLiteral("Shape1") << -1 << window << QRect(882, 327, 264, 194);
-    QTest::newRow("venue") << QStringLiteral("LabTer") << 0 << window << QRect(888, 336, 237, 35);
-    QTest::newRow("date") << QStringLiteral("LabTer") << 1 << window << QRect(888, 367, 225, 29);
-    QTest::newRow("time") << QStringLiteral("LabTer") << 2 << window << QRect(886, 363, 225, 29);
-    QTest::newRow("C+ logo") << QStringLiteral("ImChaine") << 0 << window << QRect(1046, 351, 50, 50);
-    QTest::newRow("F3 logo") << QStringLiteral("ImChaine") << 3 << window << QRect(1090, 362, 50, 50);
-    QTest::newRow("stadium") << QStringLiteral("Terrain") << 10 << window << QRect(889, 404, 250, 103);
-    QTest::newRow("partner picture") << QStringLiteral("Image6") << -1 << window << QRect(914, 401, 127, 120);
-    QTest::newRow("notice 0") << QStringLiteral("Label11") << 0 << window << QRect(888, 342, 252, 22);
-    QTest::newRow("notice 1") << QStringLiteral("Label11") << 1 << window << QRect(888, 366, 252, 22);
-    QTest::newRow("small copy") << QStringLiteral("Frame16") << -1 << page << QRect(894, 180, 245, 111);
-    QTest::newRow("Shape2") << QStringLiteral("Shape2") << -1 << small << QRect(0, 0, 245, 100);
-    QTest::newRow("small venue") << QStringLiteral("LabTer") << 3 << small << QRect(6, 9, 237, 35);
-    QTest::newRow("small date") << QStringLiteral("LabTer") << 4 << small << QRect(6, 40, 134, 29);
-    QTest::newRow("small time") << QStringLiteral("LabTer") << 5 << small << QRect(109, 40, 129, 29);
-    QTest::newRow("small C+ logo") << QStringLiteral("ImChaine") << 4 << small << QRect(180, 60, 40, 40);
-    QTest::newRow("small stadium") << QStringLiteral("Terrain") << 11 << page << QRect(892, 296, 250, 103);
-    QTest::newRow("small partner") << QStringLiteral("Frame17") << -1 << page << QRect(948, 406, 137, 257);
-    QTest::newRow("small partner picture")
-        << QStringLiteral("Image7") << -1 << QStringLiteral("Frame17") << QRect(5, 7, 127, 243);
-}
-
-void TestMatchInfoPanel::controls()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-    QFETCH(QString, parent);
-    QWidget *w = control(name, index);
-    QVERIFY2(w, qPrintable(name));
-    QCOMPARE(w->parentWidget(), parent.isEmpty() ? m_window.get() : control(parent));
-    QTEST(w->geometry(), "geometry");
 }
 
 void TestMatchInfoPanel::startsIdle()
