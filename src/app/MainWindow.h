@@ -30,9 +30,7 @@ public:
     Tournament &tournament() const { return m_tournament; }
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
-    KnockoutPanel *knockoutPanel() const { return m_knockout; }
     CalendarPanel *calendar() const { return m_calendar; }
-    MatchInfoPanel *matchInfo() const { return m_matchInfo; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();

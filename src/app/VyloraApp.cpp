@@ -13,6 +13,7 @@
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 namespace {
@@ -70,10 +71,18 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     }
+    // The fixed parts: those of the history panels apply once it exists.
     if (QWidget *history = controls.control(QStringLiteral("Command9")))
         controls.setCaption(history, messages.at(2));
     if (QWidget *current = controls.control(QStringLiteral("Command10")))
         controls.setCaption(current, messages.at(1));
+    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        if (auto *years = qobject_cast<QComboBox *>(controls.control(name))) {
+            years->clear();
+            years->addItems(yearListEntries(messages));
+            years->setCurrentIndex(0);
+        }
+    }
     m_window.showMessageTexts();
     refreshLanguageTexts();
 }

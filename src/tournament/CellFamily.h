@@ -10,19 +10,17 @@
 class Tournament;
 
 // A control array of the chart: cells addressed by their element index.
-// A single control (not an array) is a family of one cell at index 0.
+// A single control is a family of one cell at index 0.
 class CellFamily final
 {
 public:
     using ChangeHandler = std::function<void(int index)>;
 
-    CellFamily(QString name, int first, int last, bool isArray);
+    CellFamily(QString name, int first, int last);
 
     const QString &name() const { return m_name; }
-    bool isArray() const { return m_isArray; }
     int first() const { return m_first; }
     int last() const { return m_first + int(m_cells.size()) - 1; }
-    bool contains(int index) const { return index >= m_first && index <= last(); }
 
     const Cell &operator[](int index) const { return m_cells[std::size_t(index - m_first)]; }
     const QString &text(int index) const { return (*this)[index].text; }
@@ -33,7 +31,6 @@ private:
 
     QString m_name;
     int m_first;
-    bool m_isArray;
     std::vector<Cell> m_cells;
     ChangeHandler m_onChange;
 };

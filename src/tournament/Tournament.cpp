@@ -43,7 +43,7 @@ Tournament::Tournament()
         cells.goalsAgainst = &add(str(n.goalsAgainst), 1, 4);
         cells.difference = &add(str(n.difference), 1, 4);
         cells.points = &add(str(n.points), 1, 4);
-        cells.tieNotice = &add(str(n.tieNotice), 0, 0, false);
+        cells.tieNotice = &add(str(n.tieNotice), 0, 0);
         for (int slot = 1; slot <= 4; ++slot) {
             Cell &team = cells.team->cell(slot);
             team.text = QString(groupLetter(g)) + QString::number(slot);
@@ -79,20 +79,20 @@ Tournament::Tournament()
         }
     }
     m_podium = &add(QStringLiteral("pod"), 1, 4);
-    add(QStringLiteral("Label15"), 0, 0, false);
-    add(QStringLiteral("Label21"), 0, 0, false);
-    m_chartName = &add(QStringLiteral("Text1"), 0, 0, false);
+    add(QStringLiteral("Label15"), 0, 0);
+    add(QStringLiteral("Label21"), 0, 0);
+    m_chartName = &add(QStringLiteral("Text1"), 0, 0);
     // The chart's news: link caption (tag = the address it opens) and the
     // message in the current language, shown framed when not empty.
-    add(QStringLiteral("Lablien"), 0, 0, false);
-    add(QStringLiteral("Label10"), 0, 0, false);
+    add(QStringLiteral("Lablien"), 0, 0);
+    add(QStringLiteral("Label10"), 0, 0);
 
     installChangeHandlers(*this);
 }
 
-CellFamily &Tournament::add(const QString &name, int first, int last, bool isArray)
+CellFamily &Tournament::add(const QString &name, int first, int last)
 {
-    CellFamily &f = m_families.emplace_back(name, first, last, isArray);
+    CellFamily &f = m_families.emplace_back(name, first, last);
     m_byName.insert(name, &f);
     return f;
 }

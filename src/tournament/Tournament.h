@@ -88,7 +88,7 @@ public:
     const MessageTable &messages() const { return m_messages; }
 
 private:
-    CellFamily &add(const QString &name, int first, int last, bool isArray = true);
+    CellFamily &add(const QString &name, int first, int last);
     void notify(const CellFamily &f, int index, CellProperty property);
     template <typename T>
     void assign(CellFamily &f, int index, T Cell::*member, const T &value, CellProperty property);
