@@ -43,6 +43,30 @@ CONTROLS = [
             fr=("Quitter", "Fermer le programme (pensez à sauver votre pronostic)"),
             en=("Quit", "Close the program (remember to save your predictions first)"),
             es=("Salir", "Cerrar el programa (no olvide guardar sus pronósticos)")),
+    Control("Command8", None,
+            fr=("Mise à jour", "Télécharger les résultats officiels (bientôt)"),
+            en=("Update", "Download the official results (coming soon)"),
+            es=("Actualizar", "Descargar los resultados oficiales (próximamente)")),
+    Control("Command6", None,
+            fr=("Aide", ""),
+            en=("Help", ""),
+            es=("Ayuda", "")),
+    Control("Command13", None,
+            fr=("", "Imprimer le tableau (bientôt)"),
+            en=("", "Print the chart (coming soon)"),
+            es=("", "Imprimir el cuadro (próximamente)")),
+    Control("Command21", None,
+            fr=("Stats", "Statistiques du tournoi (bientôt)"),
+            en=("Statistics", "Tournament statistics (coming soon)"),
+            es=("Estadíst.", "Estadísticas del torneo (próximamente)")),
+    Control("Command11", None,
+            fr=("Historique", "Coupes du monde 1998, 2002 et 2006 (bientôt)"),
+            en=("History", "World Cups 1998, 2002 and 2006 (coming soon)"),
+            es=("Historial", "Mundiales de 1998, 2002 y 2006 (próximamente)")),
+    Control("Command15", None,
+            fr=("Calendrier", ""),
+            en=("Calendar", ""),
+            es=("Calendario", "")),
     Control("Label3", None,
             fr=("Coupe du Monde de Football 2010", ""),
             en=("2010 Football World Cup", ""),
@@ -134,6 +158,16 @@ CONTROLS = [
             fr=("", "Téléchargez des logiciels"),
             en=("", "Download software"),
             es=("", "Descargar programas")),
+
+    # Help panel.
+
+    # Results update, links and the publishing editor.
+
+    # History panel and statistics window.
+
+    # Print window.
+
+    # Why each place and what each team needs.
 ]
 
 # Entry: (French, English, Spanish).
@@ -163,6 +197,19 @@ MESSAGES = {
     15: ("Le pronostic n'a pas pu être enregistré dans le fichier %1.",
          "Your predictions could not be saved to the file %1.",
          "No se han podido guardar los pronósticos en el archivo %1."),
+
+    # 17-29: navigation, help and quitting.
+
+    # 30-44: results update, links and the publishing editor.
+
+    # 45-54: history and statistics.
+
+    # 55-64: print window.
+
+    # 65-84: why each place and what each team needs.
+
+    # 85-95: reading and writing files.
+
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.
     16: ("Tirs au but", "Penalty shoot-out", "Tanda de penaltis"),

@@ -38,6 +38,14 @@ constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
 constexpr int shootOutMessage = 16;
 
+// A button whose action is not built yet says what it will do and cannot
+// be clicked for nothing.
+void awaitWiring(QWidget *button, const QString &toolTip)
+{
+    button->setEnabled(false);
+    button->setToolTip(toolTip);
+}
+
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
@@ -89,12 +97,28 @@ void MainWindow::buildButtonBar()
                                             QStringLiteral("Sauve"));
     connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveChart);
 
-    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1800, 915));
+    auto *update = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
+                                            QStringLiteral("Mise à jour"));
+    awaitWiring(update, QStringLiteral("Télécharger les résultats officiels (bientôt)"));
+
+    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1095, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_knockoutButton->setIconSize(QSize(px(1800) - 12, px(915) - 30));
     m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
+
+    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
+    auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
+    awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
+    auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
+                                           QStringLiteral("Stats"));
+    awaitWiring(stats, QStringLiteral("Statistiques du tournoi (bientôt)"));
+    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 765, 915),
+                                             QStringLiteral("Historique"));
+    awaitWiring(history, QStringLiteral("Coupes du monde 1998, 2002 et 2006 (bientôt)"));
+    makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
+                             QStringLiteral("Calendrier"));
 
     auto *quit = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
                                           QStringLiteral("Quitter"));
