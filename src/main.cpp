@@ -2,7 +2,7 @@
 #include "app/Clock.h"
 #include "app/Prompts.h"
 #include "app/VyloraApp.h"
-#include "storage/ChartReport.h"
+#include "cli/ChartReport.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 

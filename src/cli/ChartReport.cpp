@@ -1,4 +1,4 @@
-#include "storage/ChartReport.h"
+#include "cli/ChartReport.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <QtTest>
 
-#include "storage/ChartReport.h"
+#include "cli/ChartReport.h"
 #include "storage/ProgramFolder.h"
 
 namespace {
