@@ -1,12 +1,15 @@
 #include "app/ChartLook.h"
 #include "app/Clock.h"
 #include "app/Prompts.h"
+#include "app/SiteAddress.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
+#include "cli/SheetCommand.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCommandLineParser>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -23,7 +26,17 @@ struct Options
     QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
                               QStringLiteral("png")};
 
-    void addTo(QCommandLineParser &parser) const { parser.addOptions({dataDir, report, json, render}); }
+    QCommandLineOption sheet{QStringLiteral("sheet"),
+                             QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
+                             QStringLiteral("out")};
+    QCommandLineOption chart{QStringLiteral("chart"),
+                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+                             QStringLiteral("file")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.addOptions({dataDir, report, json, render, sheet, chart});
+    }
 };
 
 // The report never needs a window, nor a display to open one on.
@@ -39,23 +52,48 @@ int runReport(int argc, char *argv[])
     return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
 }
 
-bool wantsReport(int argc, char *argv[])
+bool wants(const char *option, int argc, char *argv[])
 {
+    const auto length = qstrlen(option);
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--report") == 0 || qstrncmp(argv[i], "--report=", 9) == 0)
+        if (qstrncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
             return true;
     return false;
+}
+
+// The sheet needs fonts, hence a GUI application, but never a window: where
+// there is no display it draws on the offscreen platform.
+int runSheet(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    Options options;
+    options.addTo(parser);
+    parser.process(app);
+    QTextStream err(stderr);
+    QString chart = parser.value(options.chart);
+    if (chart.isEmpty()) {
+        ProgramFolder::choose(app.arguments());
+        ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+        chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
+    }
+    return runSheetCommand(parser.value(options.sheet), chart, siteAddress().toString(), err);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (wantsReport(argc, argv))
+    Q_INIT_RESOURCE(resources); // the resources live in a static library
+    if (wants("--report", argc, argv))
         return runReport(argc, argv);
+    if (wants("--sheet", argc, argv))
+        return runSheet(argc, argv);
 
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(resources); // the resources live in a static library
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     chartLook::applyApplicationLook();
     QCommandLineParser parser;

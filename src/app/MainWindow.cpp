@@ -10,9 +10,11 @@
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
 #include "app/Pictures.h"
+#include "app/PrintWindow.h"
 #include "app/Prompts.h"
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
+#include "app/SiteAddress.h"
 #include "app/TeamNameEdit.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
@@ -110,7 +112,8 @@ void MainWindow::buildButtonBar()
 
     makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
-    awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
+    print->setToolTip(QStringLiteral("Imprimer le tableau"));
+    connect(print, &QPushButton::clicked, this, &MainWindow::openPrintWindow);
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
                                            QStringLiteral("Stats"));
     awaitWiring(stats, QStringLiteral("Statistiques du tournoi (bientôt)"));
@@ -182,6 +185,20 @@ void MainWindow::buildNews()
     m_binding->onTextChange(messageCell, 0, showNews);
     m_binding->onTextChange(linkCell, 0, showNews);
     showNews();
+}
+
+void MainWindow::openPrintWindow()
+{
+    if (!m_printWindow)
+        m_printWindow = new PrintWindow(m_tournament, m_prompts, siteAddress(), this);
+    m_printWindow->show();
+    m_printWindow->raise();
+    m_printWindow->activateWindow();
+}
+
+PrintWindow *MainWindow::printWindow() const
+{
+    return m_printWindow;
 }
 
 void MainWindow::saveChart()

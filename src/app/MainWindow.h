@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QVector>
 #include <QWidget>
 
@@ -9,6 +10,7 @@ class ControlRegistry;
 class GroupFrame;
 class KnockoutPanel;
 class MatchInfoPanel;
+class PrintWindow;
 class Prompts;
 class QLabel;
 class QPushButton;
@@ -37,6 +39,10 @@ public:
     void UnlockTeams();
     // "Sauve": a failed save is said, never passed over.
     void saveChart();
+    // The print button: the print window, opened once and brought forward
+    // while it is open.
+    void openPrintWindow();
+    PrintWindow *printWindow() const;
 
     // Texts of the window that come from the message table, in the French
     // of the design while the table has none.
@@ -71,4 +77,5 @@ private:
     QPushButton *m_saveButton = nullptr;
     QToolButton *m_knockoutButton = nullptr;
     QFrame *m_newsFrame = nullptr;
+    QPointer<PrintWindow> m_printWindow;
 };

@@ -1,7 +1,10 @@
 #include "app/Prompts.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 void Prompts::notice(QWidget *parent, const QString &title, const QString &text)
 {
@@ -18,4 +21,16 @@ bool Prompts::question(QWidget *parent, const QString &title, const QString &tex
 QString Prompts::input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial)
 {
     return QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial);
+}
+
+QString Prompts::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                              const QStringList &filters)
+{
+    QString chosenFilter = filters.value(0);
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")),
+                                                      &chosenFilter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));
+    return path + extension.match(chosenFilter).captured(1);
 }

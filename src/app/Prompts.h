@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,4 +17,9 @@ public:
     virtual bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes);
     // Returns the typed answer, or an empty text when cancelled.
     virtual QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
+    // A save dialog over `suggested` offering `filters` ("PDF (*.pdf)"), the
+    // first one chosen. Returns the path, with the chosen filter's extension
+    // added when the user typed none, or an empty text when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                 const QStringList &filters);
 };

@@ -4,18 +4,14 @@
 #include <array>
 #include <vector>
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
-#include "storage/ChartFile.h"
-#include "storage/ScopedProgramFolder.h"
+#include "cli/ChartFileLoad.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
-#include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -153,39 +149,16 @@ void printText(QTextStream &out, const QJsonObject &r)
     out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
 }
 
-// The chart is addressed by folder and stem, so the file must be the one
-// that "<folder>/<stem>.ini" names.
-QString unreadableReason(const QFileInfo &info)
-{
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    QFile file(info.filePath());
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read");
-    const QFileInfo addressed(info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".ini"));
-    if (addressed.canonicalFilePath() != info.canonicalFilePath())
-        return QStringLiteral("not a chart file (its name must end in .ini)");
-    return QString();
-}
-
 } // namespace
 
 int runChartReport(const QString &file, bool json, QTextStream &out, QTextStream &err)
 {
-    const QFileInfo info(file);
-    const QString reason = unreadableReason(info);
+    Tournament t;
+    const QString reason = loadChartFile(file, t);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';
         err.flush();
         return 1;
-    }
-
-    Tournament t;
-    {
-        const ScopedProgramFolder folder(info.absolutePath());
-        LoadChart(t, info.completeBaseName(), 0);
-        t.setReady(true);
-        RefreshAll(t);
     }
 
     const QJsonObject r = report(t);

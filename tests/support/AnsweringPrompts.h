@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "app/Prompts.h"
 
@@ -21,12 +22,16 @@ public:
         Kind kind;
         QString title;
         QString text;
-        QString initial; // input boxes only
+        QString initial;         // input boxes only
         bool defaultYes = false; // questions only
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
     void queueInput(const QString &answer) { m_inputs.push_back(answer); }
+    // The path a save dialog answers; with nothing queued it is cancelled.
+    void queueSaveFileName(const QString &path) { m_saveFileNames.push_back(path); }
+    // The paths save dialogs suggested, in order.
+    const QStringList &suggestedSaveFileNames() const { return m_suggested; }
 
     const QList<Asked> &asked() const { return m_asked; }
     void clear() { m_asked.clear(); }
@@ -48,9 +53,14 @@ public:
         return take(m_inputs, initial);
     }
 
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QStringList &) override
+    {
+        m_suggested.append(suggested);
+        return take(m_saveFileNames, QString());
+    }
+
 private:
-    template <typename T>
-    static T take(std::deque<T> &queue, const T &fallback)
+    template <typename T> static T take(std::deque<T> &queue, const T &fallback)
     {
         if (queue.empty())
             return fallback;
@@ -62,4 +72,6 @@ private:
     QList<Asked> m_asked;
     std::deque<bool> m_answers;
     std::deque<QString> m_inputs;
+    std::deque<QString> m_saveFileNames;
+    QStringList m_suggested;
 };

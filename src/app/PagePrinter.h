@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "print/PdfPage.h"
+
+class MessageTable;
+class Prompts;
+class QWidget;
+
+// Prints one page, landscape, on the default printer. A print that cannot
+// happen is said rather than passed over: with no printer installed, or a
+// printer that refuses the job, the user is told and offered to save the
+// same page as a PDF instead (`pdfName` suggested in the program folder).
+// Returns true when the page went to the printer.
+bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
+               const QString &pdfName);
+
+// Prints the image of `window` as the user sees it, but with `buttons`
+// hidden so that they do not print, the same way.
+bool printWindowImage(QWidget &window, QWidget *buttons, Prompts &prompts, const MessageTable &messages,
+                      const QString &pdfName);

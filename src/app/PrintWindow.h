@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+#include "tournament/TeamList.h"
+
+class Prompts;
+class QFrame;
+class SheetView;
+class Tournament;
+struct Sheet;
+
+// "Impression": the chart drawn as one printable sheet. A redraw reads the
+// main window's chart once (the team list by place, then the knock-out
+// cells) into a sheet that the picture box keeps; saving, printing and the
+// PDF all draw that same sheet, so what the user sees is what is written.
+// Changes made in the chart meanwhile show at the next redraw. The window
+// does not block the main window and is deleted when closed.
+class PrintWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    PrintWindow(const Tournament &t, Prompts &prompts, const QUrl &site, QWidget *mainWindow);
+
+    // Command2: the clean template, then ChargeInfo, then DrawChart.
+    void redraw();
+    // Command3: the sheet into "vyl.bmp" in the program folder, then opened
+    // in the user's picture viewer. A file that could not be written is
+    // said and never opened: an older one would mislead.
+    void saveAndOpen();
+    // Command4: the sheet as a PDF or PNG wherever the user chooses.
+    void saveAs();
+    // Command5: the sheet on the default printer, the buttons hidden meanwhile.
+    void print();
+    // Command1: closes this window and brings the main window back.
+    void back();
+
+    const Sheet &sheet() const;
+
+private:
+    void buildButtons();
+    void notWritten(const QString &path);
+
+    const Tournament &m_tournament;
+    Prompts &m_prompts;
+    QUrl m_site;
+    TeamList m_teams;
+    SheetView *m_view;
+    QFrame *m_buttons = nullptr;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include "tournament/TeamList.h"
+
+class Tournament;
+
+// The printed sheet is designed in pixels of a 923 x 683 picture; names are
+// placed in twips at 15 twips per pixel, as the chart's controls are.
+constexpr QSize sheetSize(923, 683);
+constexpr int sheetTwipsPerPixel = 15;
+
+// One name written on the sheet: its top-left corner and the width of the
+// box it must stay in, both in twips.
+struct SheetText
+{
+    QString text;
+    QPoint at;
+    int width = 0;
+    bool bold = false;
+
+    friend bool operator==(const SheetText &, const SheetText &) = default;
+};
+
+// What a redraw puts on the template: the names, and the web link printed
+// at the foot of the sheet.
+struct Sheet
+{
+    std::vector<SheetText> texts;
+    QString link;
+};
+
+// DrawChart's placement: the groups in place order from the team list, the
+// round-of-16 copies of the first two of each group straight from that
+// order, then the knock-out cells as they stand, placeholders included, and
+// the podium in bold.
+Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link);

@@ -1,0 +1,48 @@
+#include "print/SheetFile.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+
+#include "print/PdfPage.h"
+#include "print/Sheet.h"
+#include "print/SheetPainter.h"
+
+namespace {
+
+// Twice the sheet's pixels: the smallest whole scale at which the names
+// read well on screen and on paper.
+constexpr int pictureScale = 2;
+
+} // namespace
+
+QImage sheetImage(const Sheet &sheet, int scale)
+{
+    QImage image(sheetSize * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    paintSheet(p, sheet);
+    return image;
+}
+
+QString writeSheetFile(const Sheet &sheet, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"bmp" && suffix != u"png" && suffix != u"pdf")
+        return QStringLiteral("unknown format \"%1\" (use .bmp, .png or .pdf)").arg(suffix);
+
+    if (suffix == u"pdf")
+        return writePdfPage(path, [&sheet](QPainter &p, const QRectF &rect) { paintSheet(p, sheet, rect); });
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!sheetImage(sheet, pictureScale).save(&file, suffix.toLatin1().constData())) {
+        file.cancelWriting();
+        return file.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}

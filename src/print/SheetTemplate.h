@@ -1,0 +1,9 @@
+#pragma once
+
+class QPainter;
+class QString;
+
+// The empty bracket sheet in its own pixels: group column A-H, round of 16
+// in numbered pairs, quarter- and semi-finals, final, third-place match,
+// podium and the web link at the foot.
+void drawSheetTemplate(QPainter &p, const QString &link);
