@@ -51,10 +51,6 @@ CONTROLS = [
             fr=("Aide", ""),
             en=("Help", ""),
             es=("Ayuda", "")),
-    Control("Command13", None,
-            fr=("", "Imprimer le tableau (bientôt)"),
-            en=("", "Print the chart (coming soon)"),
-            es=("", "Imprimir el cuadro (próximamente)")),
     Control("Command21", None,
             fr=("Stats", "Statistiques du tournoi (bientôt)"),
             en=("Statistics", "Tournament statistics (coming soon)"),
@@ -166,6 +162,10 @@ CONTROLS = [
     # History panel and statistics window.
 
     # Print window.
+    Control("Command13", None,
+            fr=("", "Imprimer le tableau"),
+            en=("", "Print the chart"),
+            es=("", "Imprimir el cuadro")),
 
     # Why each place and what each team needs.
 ]
@@ -205,6 +205,26 @@ MESSAGES = {
     # 45-54: history and statistics.
 
     # 55-64: print window.
+    # Its caption, then the tooltips of its buttons.
+    55: ("Impression", "Print", "Impresión"),
+    56: ("Redessiner le tableau", "Redraw the chart", "Volver a dibujar el cuadro"),
+    57: ("Enregistrer l'image vyl.bmp et l'ouvrir", "Save the picture vyl.bmp and open it",
+         "Guardar la imagen vyl.bmp y abrirla"),
+    58: ("Imprimer le tableau", "Print the chart", "Imprimir el cuadro"),
+    59: ("Revenir au programme", "Back to the program", "Volver al programa"),
+    60: ("Enregistrer le tableau en PDF ou en PNG", "Save the chart as a PDF or PNG file",
+         "Guardar el cuadro en PDF o PNG"),
+    # A file that could not be written; %1 is the file.
+    61: ("Le fichier %1 n'a pas pu être enregistré.", "The file %1 could not be saved.",
+         "No se ha podido guardar el archivo %1."),
+    # A print that could not be made, and the title of the save dialog.
+    62: ("Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?",
+         "No printer is installed. Do you want to save a PDF instead?",
+         "No hay ninguna impresora instalada. ¿Desea guardar un PDF en su lugar?"),
+    63: ("L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?",
+         "Printing failed. Do you want to save a PDF instead?",
+         "La impresión ha fallado. ¿Desea guardar un PDF en su lugar?"),
+    64: ("Enregistrer sous", "Save as", "Guardar como"),
 
     # 65-84: why each place and what each team needs.
 

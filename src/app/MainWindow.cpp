@@ -89,6 +89,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    delete m_printWindow;
     delete m_registry;
     delete m_binding;
 }

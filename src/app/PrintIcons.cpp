@@ -1,5 +1,6 @@
 #include "app/PrintIcons.h"
 
+#include <algorithm>
 #include <functional>
 
 #include <QPainter>
@@ -12,14 +13,17 @@ const QColor ink(0x1f, 0x4d, 0x2b);
 const QColor green(0x1f, 0x6b, 0x3a);
 const QColor paper(0xfb, 0xfb, 0xf7);
 
-// Drawn in a 100 x 100 design space, stretched to the button's icon.
+// Drawn in a 100 x 100 design space, as large as the button's icon allows
+// without distortion, centred in it.
 QPixmap drawn(const QSize &size, const std::function<void(QPainter &)> &paint)
 {
     QPixmap pixmap(size.expandedTo(QSize(1, 1)));
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    p.scale(pixmap.width() / 100.0, pixmap.height() / 100.0);
+    const double scale = std::min(pixmap.width(), pixmap.height()) / 100.0;
+    p.translate((pixmap.width() - 100 * scale) / 2, (pixmap.height() - 100 * scale) / 2);
+    p.scale(scale, scale);
     paint(p);
     return pixmap;
 }

@@ -25,10 +25,10 @@ const QString bitmapName = QStringLiteral("vyl.bmp");
 } // namespace
 
 PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, const QUrl &site, QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Window)
-    , m_tournament(t)
+    : m_tournament(t)
     , m_prompts(prompts)
     , m_site(site)
+    , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("PrintWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,7 +53,7 @@ void PrintWindow::buildButtons()
 {
     // The save-as button stands right under save-and-open; the frame grows
     // upwards by its height so that it keeps clear of the podium.
-    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(12525, 3030, 1545, 3900));
+    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(12525, 2790, 1545, 4140));
     m_buttons->setAutoFillBackground(true);
     QPalette white = m_buttons->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -64,21 +64,20 @@ void PrintWindow::buildButtons()
     {
         const char16_t *name;
         int top;
-        int height;
         QPixmap (*picture)(const QSize &);
         PrintText toolTip;
         void (PrintWindow::*action)();
     };
     const Button buttons[] = {
-        {u"Command2", 105, 720, PrintIcons::redraw, PrintText::Redraw, &PrintWindow::redraw},
-        {u"Command3", 915, 720, PrintIcons::saveAndOpen, PrintText::SaveAndOpen, &PrintWindow::saveAndOpen},
-        {u"Command4", 1725, 480, PrintIcons::saveAs, PrintText::SaveAs, &PrintWindow::saveAs},
-        {u"Command5", 2295, 720, PrintIcons::print, PrintText::Print, &PrintWindow::print},
-        {u"Command1", 3105, 720, PrintIcons::back, PrintText::Back, &PrintWindow::back},
+        {u"Command2", 105, PrintIcons::redraw, PrintText::Redraw, &PrintWindow::redraw},
+        {u"Command3", 915, PrintIcons::saveAndOpen, PrintText::SaveAndOpen, &PrintWindow::saveAndOpen},
+        {u"Command4", 1725, PrintIcons::saveAs, PrintText::SaveAs, &PrintWindow::saveAs},
+        {u"Command5", 2535, PrintIcons::print, PrintText::Print, &PrintWindow::print},
+        {u"Command1", 3345, PrintIcons::back, PrintText::Back, &PrintWindow::back},
     };
     for (const Button &b : buttons) {
         auto *button =
-            makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1, QRect(262, b.top, 1020, b.height));
+            makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1, QRect(262, b.top, 1020, 720));
         button->setAutoRaise(true);
         button->setIconSize(button->size() - QSize(8, 8));
         button->setIcon(b.picture(button->iconSize()));
@@ -140,8 +139,8 @@ void PrintWindow::print()
 void PrintWindow::back()
 {
     close();
-    if (QWidget *main = parentWidget()) {
-        main->show();
-        main->activateWindow();
+    if (m_mainWindow) {
+        m_mainWindow->show();
+        m_mainWindow->activateWindow();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,7 +17,9 @@ struct Sheet;
 // cells) into a sheet that the picture box keeps; saving, printing and the
 // PDF all draw that same sheet, so what the user sees is what is written.
 // Changes made in the chart meanwhile show at the next redraw. The window
-// does not block the main window and is deleted when closed.
+// does not block the main window and is deleted when closed. It is a window
+// of its own, not a child of the main window, so that its controls never
+// answer to the names of the main window's controls.
 class PrintWindow final : public QWidget
 {
     Q_OBJECT
@@ -45,6 +48,7 @@ private:
     const Tournament &m_tournament;
     Prompts &m_prompts;
     QUrl m_site;
+    QPointer<QWidget> m_mainWindow;
     TeamList m_teams;
     SheetView *m_view;
     QFrame *m_buttons = nullptr;
