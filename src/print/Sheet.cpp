@@ -42,6 +42,10 @@ Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link)
 {
     Sheet sheet;
     sheet.link = link;
+    // A past tournament's chart is named after its year, "VYL1998".
+    const QString chart = t.chartName();
+    const bool pastYear = chart.size() == 7 && chart.startsWith(u"VYL") && chart.mid(3).toInt() > 1900;
+    sheet.year = pastYear ? chart.mid(3) : QStringLiteral("2010");
 
     // 39 rows; every fifth one separates two groups. A slot that is a group
     // winner or runner-up is copied on its own row into the round of 16.

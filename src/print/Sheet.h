@@ -27,11 +27,12 @@ struct SheetText
     friend bool operator==(const SheetText &, const SheetText &) = default;
 };
 
-// What a redraw puts on the template: the names, and the web link printed
-// at the foot of the sheet.
+// What a redraw puts on the template: the names, the year of the
+// tournament in the title, and the web link printed at the foot.
 struct Sheet
 {
     std::vector<SheetText> texts;
+    QString year;
     QString link;
 };
 

@@ -222,7 +222,7 @@ void drawPodium(QPainter &p)
     }
 }
 
-void drawTitleAndLink(QPainter &p, const QString &link)
+void drawTitleAndLink(QPainter &p, const QString &year, const QString &link)
 {
     const QRectF title(552, 34, 232, 100);
     p.setPen(ink);
@@ -230,7 +230,7 @@ void drawTitleAndLink(QPainter &p, const QString &link)
     p.drawText(QRectF(title.left(), title.top(), title.width(), 26), Qt::AlignCenter,
                QStringLiteral("Coupe du Monde"));
     p.drawText(QRectF(title.left(), title.top() + 26, title.width(), 26), Qt::AlignCenter,
-               QStringLiteral("de Football 2010"));
+               QStringLiteral("de Football ") + year);
     p.setPen(green);
     p.setFont(sheetFont(12));
     p.drawText(QRectF(title.left(), title.top() + 56, title.width(), 18), Qt::AlignCenter,
@@ -247,7 +247,7 @@ void drawTitleAndLink(QPainter &p, const QString &link)
 
 } // namespace
 
-void drawSheetTemplate(QPainter &p, const QString &link)
+void drawSheetTemplate(QPainter &p, const QString &year, const QString &link)
 {
     p.fillRect(QRectF(0, 0, sheetSize.width(), sheetSize.height()), Qt::white);
     drawGroups(p);
@@ -255,5 +255,5 @@ void drawSheetTemplate(QPainter &p, const QString &link)
     drawQuarterFinals(p);
     drawSemiAndFinal(p);
     drawPodium(p);
-    drawTitleAndLink(p, link);
+    drawTitleAndLink(p, year, link);
 }

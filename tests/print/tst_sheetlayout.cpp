@@ -59,6 +59,8 @@ private slots:
     void placesEachName_data();
     void placesEachName();
     void drawsCellsAsTheyStand();
+    void titleYearFollowsTheChart_data();
+    void titleYearFollowsTheChart();
     void everyName2010FitsItsBoxAlone();
     void fitsANameToItsBox_data();
     void fitsANameToItsBox();
@@ -127,6 +129,7 @@ void TestSheetLayout::drawsCellsAsTheyStand()
     ChargeInfo(t, teams);
     const Sheet before = DrawChart(t, teams, QStringLiteral("http://site/"));
     QCOMPARE(before.link, QStringLiteral("http://site/"));
+    QCOMPARE(before.year, QStringLiteral("2010"));
     QCOMPARE(textsNamed(before, QStringLiteral("France")).size(), 1); // 4th of A
     QCOMPARE(textsNamed(before, QStringLiteral("Mexico")).size(), 2); // 2nd of A
     // Eight quarter-finalists, four semi-finalists, two finalists, two in
@@ -140,6 +143,29 @@ void TestSheetLayout::drawsCellsAsTheyStand()
     QCOMPARE(textsNamed(after, QStringLiteral("Uruguay")).first().at, QPoint(950, 680));
     QCOMPARE(textsNamed(after, QStringLiteral("France")).first().at, QPoint(950, 1400));
     QCOMPARE(textsNamed(after, QStringLiteral("Spain")).last().at, QPoint(11650, 7300));
+}
+
+void TestSheetLayout::titleYearFollowsTheChart_data()
+{
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QString>("year");
+    QTest::newRow("current") << "VYL2010"
+                             << "2010";
+    QTest::newRow("past") << "VYL1998"
+                          << "1998";
+    QTest::newRow("no name yet") << ""
+                                 << "2010";
+    QTest::newRow("a chart of another name") << "MYCHART"
+                                             << "2010";
+}
+
+void TestSheetLayout::titleYearFollowsTheChart()
+{
+    QFETCH(QString, chart);
+    QFETCH(QString, year);
+    Tournament t;
+    t.setChartName(chart);
+    QCOMPARE(DrawChart(t, TeamList(), QString()).year, year);
 }
 
 // The real 2010 names need no ellipsis, and no box reaches into another.
