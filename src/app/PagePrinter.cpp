@@ -44,8 +44,8 @@ void offerPdf(QWidget *parent, Prompts &prompts, const MessageTable &messages, c
     if (path.isEmpty())
         return;
     if (!writePdfPage(path, draw).isEmpty())
-        prompts.notice(parent, title,
-                       printText(messages, PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
+        prompts.warning(parent, title,
+                        printText(messages, PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace

@@ -25,6 +25,5 @@ constexpr std::array<const char16_t *, 10> design{
 
 QString printText(const MessageTable &messages, PrintText which)
 {
-    const QString &text = messages.at(int(which));
-    return text.isEmpty() ? QString::fromUtf16(design[std::size_t(int(which) - first)]) : text;
+    return messages.textOr(int(which), QString::fromUtf16(design[std::size_t(int(which) - first)]));
 }

@@ -101,7 +101,7 @@ void PrintWindow::redraw()
 
 void PrintWindow::notWritten(const QString &path)
 {
-    m_prompts.notice(
+    m_prompts.warning(
         this, QStringLiteral("Vylora 2010"),
         printText(m_tournament.messages(), PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
 }

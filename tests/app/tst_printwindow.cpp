@@ -163,7 +163,7 @@ void TestPrintWindow::saveAndOpen()
         QVERIFY(m_chart->prompts.asked().isEmpty());
     } else {
         QCOMPARE(m_opened->urls, QList<QUrl>());
-        const QStringList notices = noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Notice);
+        const QStringList notices = noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Warning);
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices.first().contains(QDir::toNativeSeparators(path)), qPrintable(notices.first()));
     }
@@ -194,7 +194,7 @@ void TestPrintWindow::saveAs()
     else if (format == "png")
         QCOMPARE(QImageReader(path).format(), format);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), name.isEmpty() ? QStringList() : QStringList{name});
-    QVERIFY(noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Notice).isEmpty());
+    QVERIFY(noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Warning).isEmpty());
 }
 
 void TestPrintWindow::printWithoutPrinterOffersAPdf_data()
