@@ -65,6 +65,7 @@ private slots:
     void printWithoutPrinterOffersAPdf_data();
     void printWithoutPrinterOffersAPdf();
     void webLinkAndBack();
+    void quitterClosesIt();
 
 private:
     // Opens the print window of a 2010 chart with its names, by the button.
@@ -234,6 +235,13 @@ void TestPrintWindow::webLinkAndBack()
     QCOMPARE(m_opened->urls.first().scheme(), QStringLiteral("http"));
 
     click(QStringLiteral("Command1"));
+    QTRY_VERIFY(m_window.isNull());
+}
+
+void TestPrintWindow::quitterClosesIt()
+{
+    QVERIFY(open());
+    QVERIFY(m_chart->click(QStringLiteral("Command5")));
     QTRY_VERIFY(m_window.isNull());
 }
 
