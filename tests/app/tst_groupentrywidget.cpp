@@ -311,6 +311,8 @@ void TestGroupEntryWidget::renamedTeamFollowsInItsMatchLabels()
     ChartWindow::typeText(team, QStringLiteral("Brésil"));
 
     QCOMPARE(chart.t.family(group).text(slot), QStringLiteral("Brésil"));
+    // The click that put the caret in the name moved no row.
+    QCOMPARE(slotsFromTop(chart, group), (QList<int>{1, 2, 3, 4}));
     for (int i = 0; i <= 11; ++i) {
         const QString expected = ownLabels.contains(i) ? QStringLiteral("Brésil")
                                                        : group + QString::number(slotOfLabel(i));
