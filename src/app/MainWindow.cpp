@@ -402,6 +402,7 @@ void MainWindow::ToggleCompactMode()
     m_compact = !m_compact;
     const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
     compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
+    m_binding->setScale(m_compact ? compactMode::factor : 1.0);
     // A window that kept its size would leave the screen as crowded.
     setFixedSize(compactMode::scaled(size(), factor));
     showModeCaption();
