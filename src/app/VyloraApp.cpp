@@ -13,7 +13,9 @@
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -27,31 +29,66 @@ const QString normalCaption = QStringLiteral("Passer en mode réduit");
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
-    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts)
+    : m_prompts(prompts)
+    , m_clock(clock)
+    , m_settings(settings)
+    , m_window(m_tournament, prompts)
+    , m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9"))))
+    , m_links(new Links(m_window.controls(), m_tournament, this))
+    , m_update(
+          new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(QStringLiteral("VYL2010")); }))
+    , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
+    , m_programEnd([] { QCoreApplication::exit(0); })
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    if (auto *updateButton =
+            qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
+        connect(updateButton, &QAbstractButton::clicked, m_update, &UpdateCommand::run);
 }
 
-void VyloraApp::start()
+bool VyloraApp::start()
 {
     applyLanguage(languageIndexFromStored(m_settings.language()));
-    loadChart(QStringLiteral("VYL2010"));
+    if (!loadChart(QStringLiteral("VYL2010")))
+        return false;
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
     m_window.calendar()->setToday(m_clock.now().date());
+    // A publisher sees the server's banner from the start.
+    if (!m_settings.pseudo().isEmpty()) {
+        m_banner->show();
+        if (!m_headless)
+            m_banner->reload();
+    }
+    return true;
 }
 
-void VyloraApp::loadChart(const QString &name)
+bool VyloraApp::loadChart(const QString &name)
 {
     ChartHooks hooks;
+    hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
-    LoadChart(m_tournament, name, m_sage, hooks);
+    return LoadChart(m_tournament, name, m_sage, hooks);
+}
+
+void VyloraApp::setHeadless(bool headless)
+{
+    m_headless = headless;
+    m_versionNotice.setHeadless(headless);
+}
+
+// The user went for a newer version: nothing of this run is stored.
+void VyloraApp::endProgram()
+{
+    m_ended = true;
+    m_window.hide();
+    m_programEnd();
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -106,14 +143,15 @@ void VyloraApp::refreshLanguageTexts()
 void VyloraApp::showNewsMessage()
 {
     const QString chart = m_tournament.chartName();
-    const QString message = chart.isEmpty()
-                                ? QString()
-                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    const QString message =
+        chart.isEmpty() ? QString() : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
 }
 
 void VyloraApp::shutDown()
 {
+    if (m_ended)
+        return;
     // The display mode is stored only when the mode button shows one of its
     // two own captions; the publisher's fields only when filled in.
     ControlRegistry &controls = m_window.controls();
