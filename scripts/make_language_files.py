@@ -44,9 +44,9 @@ CONTROLS = [
             en=("Quit", "Close the program (remember to save your predictions first)"),
             es=("Salir", "Cerrar el programa (no olvide guardar sus pronósticos)")),
     Control("Command8", None,
-            fr=("Mise à jour", "Télécharger les résultats officiels (bientôt)"),
-            en=("Update", "Download the official results (coming soon)"),
-            es=("Actualizar", "Descargar los resultados oficiales (próximamente)")),
+            fr=("Mise à jour", "Télécharger les résultats officiels"),
+            en=("Update", "Download the official results"),
+            es=("Actualizar", "Descargar los resultados oficiales")),
     Control("Command6", None,
             fr=("Aide", ""),
             en=("Help", ""),
@@ -201,6 +201,15 @@ MESSAGES = {
     # 17-29: navigation, help and quitting.
 
     # 30-44: results update, links and the publishing editor.
+    # A results download that failed, and the newer-version question.
+    30: ("Erreur de connexion !", "Connection error!", "¡Error de conexión!"),
+    31: ("Une version plus récente existe, voulez vous la télécharger ?",
+         "A newer version is available. Do you want to download it?",
+         "Hay una versión más reciente. ¿Desea descargarla?"),
+    # The progress window of the results download and its button.
+    32: ("Téléchargement des résultats officiels...", "Downloading the official results...",
+         "Descargando los resultados oficiales..."),
+    33: ("Annuler", "Cancel", "Cancelar"),
 
     # 45-54: history and statistics.
 

@@ -17,14 +17,13 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"),
-                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"),
-                              QStringLiteral("Print the tables of a chart file and quit."),
+    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
+                               QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
                               QStringLiteral("file")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"),
-                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
+    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
+                              QStringLiteral("png")};
     QCommandLineOption update{QStringLiteral("update"),
                               QStringLiteral("Download the published results over the chart file and quit.")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),

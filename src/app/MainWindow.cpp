@@ -49,11 +49,8 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
-    : QWidget(parent)
-    , m_tournament(t)
-    , m_prompts(prompts)
-    , m_binding(new CellBinding(t))
-    , m_registry(new ControlRegistry(*this, t, *m_binding))
+    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
+      m_registry(new ControlRegistry(*this, t, *m_binding))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -111,8 +108,7 @@ void MainWindow::buildButtonBar()
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
-    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915),
-                             QStringLiteral("Aide"));
+    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
     awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
@@ -144,8 +140,7 @@ void MainWindow::buildButtonBar()
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
 
     for (int i = 0; i < 3; ++i) {
-        auto *flag =
-            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
         flag->setToolTip(flagToolTips().at(i));

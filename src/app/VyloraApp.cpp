@@ -29,16 +29,12 @@ const QString normalCaption = QStringLiteral("Passer en mode réduit");
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
-    : m_prompts(prompts)
-    , m_clock(clock)
-    , m_settings(settings)
-    , m_window(m_tournament, prompts)
-    , m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9"))))
-    , m_links(new Links(m_window.controls(), m_tournament, this))
-    , m_update(
-          new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(QStringLiteral("VYL2010")); }))
-    , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
-    , m_programEnd([] { QCoreApplication::exit(0); })
+    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts),
+      m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9")))),
+      m_links(new Links(m_window.controls(), m_tournament, this)),
+      m_update(new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(QStringLiteral("VYL2010")); })),
+      m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); }),
+      m_programEnd([] { QCoreApplication::exit(0); })
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
@@ -143,8 +139,9 @@ void VyloraApp::refreshLanguageTexts()
 void VyloraApp::showNewsMessage()
 {
     const QString chart = m_tournament.chartName();
-    const QString message =
-        chart.isEmpty() ? QString() : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    const QString message = chart.isEmpty()
+                                ? QString()
+                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
 }
 
