@@ -97,8 +97,6 @@ Answer silence()
 
 } // namespace
 
-Q_DECLARE_METATYPE(LoopbackHttpServer::Answer)
-
 class TestUpdateCommand final : public QObject
 {
     Q_OBJECT

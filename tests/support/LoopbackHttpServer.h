@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMetaType>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -109,3 +110,5 @@ private:
     QHash<QByteArray, Answer> m_answers;
     QList<QByteArray> m_requests;
 };
+
+Q_DECLARE_METATYPE(LoopbackHttpServer::Answer)
