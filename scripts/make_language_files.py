@@ -162,6 +162,10 @@ CONTROLS = [
     # Help panel.
 
     # Results update, links and the publishing editor.
+    Control("Image2", None,
+            fr=("", "Le site de l'auteur"),
+            en=("", "The author's website"),
+            es=("", "El sitio web del autor")),
 
     # History panel and statistics window.
 

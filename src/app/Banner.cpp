@@ -16,7 +16,10 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *banner = makeControl<QLabel>(parent, name, -1, twips);
     markAsPicture(banner);
+    // Shown at its own size in the middle of its box; a larger picture is
+    // cut at the edges rather than squeezed.
     banner->setScaledContents(false);
+    banner->setAlignment(Qt::AlignCenter);
     banner->hide();
     return banner;
 }
@@ -26,8 +29,9 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 Banner::Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage)
     : QObject(window)
     , m_controls(controls)
-    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(13230, 10755, 2970, 525)))
-    , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 7020, 900)))
+    // For a publisher, over the title; on the bracket, below the quarter-finals.
+    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4320, 0, 6180, 915)))
+    , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 6300, 900)))
 {}
 
 void Banner::show()
@@ -74,7 +78,6 @@ bool Banner::showPicture(const QByteArray &bytes)
             continue;
         banner->setScaledContents(false);
         banner->setPixmap(pixmap);
-        banner->resize(pixmap.size());
     }
     return true;
 }

@@ -134,6 +134,12 @@ void MainWindow::buildButtonBar()
     version->setAlignment(Qt::AlignCenter);
     chartLook::setTextColour(version, chartLook::muted);
 
+    // The author's site, beside the program's name.
+    auto *home = makeControl<ClickableLabel>(this, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
+    markAsPicture(home);
+    home->setPixmap(Pictures::homePage(home->size()));
+    home->setToolTip(QStringLiteral("Le site de l'auteur"));
+
     // A discreet hotspot: the teams are unlocked only by those who know.
     auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4200, 0, 300, 300));
     unlock->setToolTip(QStringLiteral("Déblocage"));

@@ -698,6 +698,22 @@ void drawCalendarClose(QPainter &p)
     p.drawLine(mark + QPointF(-6, 6), mark + QPointF(6, -6));
 }
 
+void drawGlobe(QPainter &p)
+{
+    const QRectF globe(10, 10, 80, 80);
+    p.setPen(Qt::NoPen);
+    p.setBrush(vertical(globe, QColor(90, 160, 220), QColor(20, 80, 150)));
+    p.drawEllipse(globe);
+    p.setPen(QPen(QColor(235, 245, 255), 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(globe);
+    p.drawEllipse(QRectF(32, 10, 36, 80));
+    p.drawLine(QPointF(50, 10), QPointF(50, 90));
+    p.drawLine(QPointF(10, 50), QPointF(90, 50));
+    p.drawLine(QPointF(17, 30), QPointF(83, 30));
+    p.drawLine(QPointF(17, 70), QPointF(83, 70));
+}
+
 } // namespace
 
 QPixmap broadcasterLogo(int channel, const QSize &size)
@@ -778,6 +794,11 @@ QPixmap knockoutButton(int ico, const QSize &size)
 QPixmap calendarClose(const QSize &size)
 {
     return drawn(size, QSizeF(100, 100), drawCalendarClose);
+}
+
+QPixmap homePage(const QSize &size)
+{
+    return drawn(size, QSizeF(100, 100), drawGlobe);
 }
 
 } // namespace Pictures

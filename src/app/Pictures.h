@@ -29,4 +29,7 @@ QPixmap knockoutButton(int ico, const QSize &size);
 // the button is drawn in the lower part.
 QPixmap calendarClose(const QSize &size);
 
+// The author's site: a small globe.
+QPixmap homePage(const QSize &size);
+
 } // namespace Pictures

@@ -70,6 +70,7 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("knockoutPage");
         QTest::addColumn<QString>("page");
+        QTest::newRow("author's site") << "Image2" << -1 << false << "http://author.example:8080/";
         QTest::newRow("partner picture") << "Image6" << -1 << false << "https://partner.example/";
         QTest::newRow("partner notice") << "Label11" << 0 << false << "https://partner.example/";
         QTest::newRow("partner name") << "Label11" << 1 << false << "https://partner.example/";
@@ -98,11 +99,16 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("web page") << "https://news.example/" << "https://news.example/";
-        QTest::newRow("without a scheme") << "news.example/cup" << "http://news.example/cup";
-        QTest::newRow("no address") << "" << "";
-        QTest::newRow("a file of this computer") << "file:///usr/bin/xterm" << "";
-        QTest::newRow("a path") << "/usr/bin/xterm" << "";
+        QTest::newRow("web page") << "https://news.example/"
+                                  << "https://news.example/";
+        QTest::newRow("without a scheme") << "news.example/cup"
+                                          << "http://news.example/cup";
+        QTest::newRow("no address") << ""
+                                    << "";
+        QTest::newRow("a file of this computer") << "file:///usr/bin/xterm"
+                                                 << "";
+        QTest::newRow("a path") << "/usr/bin/xterm"
+                                << "";
     }
 
     void theNewsLinkOpensOnlyAWebAddress()
