@@ -191,6 +191,21 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
     }
 
+    void aSecondClickDuringTheDownloadStartsNothing()
+    {
+        m_server->answer("/VYL2010.ini", silence());
+        auto app = startApp();
+        QVERIFY(app);
+        QSignalSpy finished(&app->update(), &UpdateCommand::finished);
+        QWidget *button = findControl(app->window(), QStringLiteral("Command8"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_COMPARE(m_server->requests().size(), 1);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(m_server->requests().size(), 1);
+        QCOMPARE(m_prompts.asked().size(), 2); // one question, one failure
+    }
+
     void aFailedUpdateKeepsTheChartAndItsFile_data()
     {
         QTest::addColumn<bool>("refused");
