@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -85,6 +86,11 @@ void Links::wire()
             case Page::News:
                 target = [this] { return newsAddress(); };
                 break;
+            }
+            // The address shown is the one a click opens.
+            if (auto *label = qobject_cast<QLabel *>(control); label && name == u"Label9") {
+                const QUrl site = ServerSettings::baseUrl();
+                label->setText(site.authority() + (site.path() == u"/" ? QString() : site.path()));
             }
             m_targets.insert(control, target);
             control->setCursor(Qt::PointingHandCursor);

@@ -17,10 +17,8 @@ enum Entry {
     cancel = 33,
 };
 
-inline QString text(const MessageTable &messages, Entry entry)
+inline QString designText(Entry entry)
 {
-    if (!messages.at(entry).isEmpty())
-        return messages.at(entry);
     switch (entry) {
     case updateQuestion:
         return QStringLiteral(
@@ -37,6 +35,11 @@ inline QString text(const MessageTable &messages, Entry entry)
         return QStringLiteral("Annuler");
     }
     return QString();
+}
+
+inline QString text(const MessageTable &messages, Entry entry)
+{
+    return messages.textOr(entry, designText(entry));
 }
 
 } // namespace onlineMessages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Banner.h"
+#include "app/ChartChanges.h"
 #include "app/Links.h"
 #include "app/MainWindow.h"
 #include "app/UpdateCommand.h"
@@ -18,8 +19,9 @@ class UserSettings;
 
 // Drives the life of the program: start-up in its fixed order (language,
 // chart load with the ready flag clear, then the flag and the full refresh,
-// then the display steps), the language switch, and the settings written at
-// shutdown. The tournament lives here; the window mirrors it.
+// then the display steps), the language switch, and at the end the
+// unsaved-predictions question and the settings written at shutdown. The
+// tournament lives here; the window mirrors it.
 class VyloraApp final : public QObject
 {
     Q_OBJECT
@@ -38,7 +40,9 @@ public:
 
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);
-    // False when the version notice ended the program during the load.
+    // Every whole-chart load; what it loads is what the file holds, so the
+    // chart is clean afterwards. False when the version notice ended the
+    // program during the load.
     bool loadChart(const QString &name);
 
     // A run that draws the window from the command line: no question, no
@@ -48,7 +52,17 @@ public:
     // default. Shutdown does not run after it.
     void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
 
+    // The current tournament holds predictions that "Sauve" has not written.
+    bool hasUnsavedChanges() const { return !m_changes.isClean(); }
+
+signals:
+    // Start-up found a publisher's name among the settings: their banner
+    // is to be fetched and shown.
+    void publisherKnown(const QString &pseudo);
+
 private:
+    // Quitting with unsaved predictions asks first: save, discard or stay.
+    bool mayClose();
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
@@ -60,6 +74,7 @@ private:
     UserSettings &m_settings;
     Tournament m_tournament;
     MainWindow m_window;
+    ChartChanges m_changes{m_tournament};
     LanguageIndex m_sage = 0;
     Banner *m_banner;
     Links *m_links;
