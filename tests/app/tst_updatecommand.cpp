@@ -59,6 +59,8 @@ QStringList textsOfChart(const QByteArray &bytes)
     TemporaryProgramFolder folder;
     folder.write(QStringLiteral("VYL2010.ini"), bytes);
     Tournament t;
+    AnsweringPrompts prompts;
+    const MainWindow window(t, prompts); // the help page's worked example lives in the chart's cells
     LoadChart(t, QStringLiteral("VYL2010"), 0);
     t.setReady(true);
     RefreshAll(t);
