@@ -33,8 +33,6 @@ private slots:
             << "";
         QTest::newRow("server error") << 503 << QByteArray("busy") << 1 << ""
                                       << "update failed: the server answered HTTP 503; chart unchanged\n";
-        QTest::newRow("not a chart") << 200 << QByteArray("<html></html>") << 1 << ""
-                                     << "update failed: the server sent no chart file; chart unchanged\n";
     }
 
     void oneLineSaysWhatHappened()

@@ -23,11 +23,9 @@ private slots:
         QTest::addColumn<bool>("replaced");
         QTest::newRow("published chart") << published << true;
         QTest::newRow("chart with LF line ends and spaced names") << QByteArray("[ equipb ]\n1=Grèce\n") << true;
-        QTest::newRow("error page") << QByteArray("<!DOCTYPE html>\n<html><body>Erreur</body></html>") << false;
         QTest::newRow("page quoting a section") << QByteArray("  <html>\n[ButA]\n0=1\n</html>") << false;
         QTest::newRow("INI of something else") << QByteArray("[Settings]\r\nColour=red\r\n") << false;
         QTest::newRow("binary") << QByteArray("GIF89a\x01\x00\x00[ButA]\n", 16) << false;
-        QTest::newRow("empty") << QByteArray() << false;
     }
 
     void onlyAChartReplacesTheFile()
