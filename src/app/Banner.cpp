@@ -70,7 +70,7 @@ bool Banner::showPicture(const QByteArray &bytes)
     if (!picture.loadFromData(bytes) || picture.isNull())
         return false;
     // Kept where the program has always left it, for whoever looks.
-    writeFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
+    replaceFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
     const QPixmap pixmap = QPixmap::fromImage(picture);
     for (QLabel *banner :
          {qobject_cast<QLabel *>(m_controls.control(QStringLiteral("Image13"))), m_main, m_knockout}) {

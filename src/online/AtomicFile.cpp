@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

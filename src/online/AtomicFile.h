@@ -8,4 +8,4 @@
 // Writes bytes to a temporary file beside path and renames it over path:
 // the file is either the old one or the new one, never half of each.
 // False, with path untouched, when that cannot be done.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+bool replaceFileAtomically(const QString &path, const QByteArray &bytes);

@@ -64,14 +64,14 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
         // The same bytes again leave nothing to keep: the backup goes on
         // holding the generation before.
         if (previous != body) {
-            if (!writeFileAtomically(ProgramFolder::filePath(stem + QStringLiteral(".bak")), previous)) {
+            if (!replaceFileAtomically(ProgramFolder::filePath(stem + QStringLiteral(".bak")), previous)) {
                 outcome.failure = UpdateOutcome::Failure::Unwritable;
                 return outcome;
             }
             outcome.backupKept = true;
         }
     }
-    if (!writeFileAtomically(path, body)) {
+    if (!replaceFileAtomically(path, body)) {
         outcome.failure = UpdateOutcome::Failure::Unwritable;
         return outcome;
     }
