@@ -30,7 +30,7 @@ Banner::Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage
     : QObject(window)
     , m_controls(controls)
     // For a publisher, over the title; on the bracket, below the quarter-finals.
-    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4320, 0, 6180, 915)))
+    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4620, 0, 6300, 915)))
     , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 6300, 900)))
 {}
 
