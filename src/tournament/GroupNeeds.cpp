@@ -15,8 +15,9 @@ enum Result { HomeWin, Draw, AwayWin };
 // common, and the same over all outcomes.
 struct Always
 {
-    bool topTwo = true;  // even losing every tie on points
-    bool outside = true; // even winning every tie on points
+    bool topTwo = true;    // even losing every tie on points
+    bool outside = true;   // even winning every tie on points
+    bool undecided = true; // neither of the two in any outcome
 };
 
 } // namespace
@@ -84,6 +85,7 @@ std::optional<std::array<TeamNeeds, 4>> needs(const Tournament &t, GroupId g)
                 Always &always = byResult[s][std::size_t(result)];
                 always.topTwo = always.topTwo && topTwo;
                 always.outside = always.outside && outside;
+                always.undecided = always.undecided && !topTwo && !outside;
             }
         }
 
@@ -108,10 +110,13 @@ std::optional<std::array<TeamNeeds, 4>> needs(const Tournament &t, GroupId g)
         if (team.status != NeedStatus::Open || next[s] < 0)
             continue;
         std::array<ResultVerdict, 3> verdicts{};
-        for (std::size_t r = 0; r < 3; ++r)
-            verdicts[r] = byResult[s][r].topTwo    ? ResultVerdict::Through
-                          : byResult[s][r].outside ? ResultVerdict::Out
-                                                   : ResultVerdict::Depends;
+        for (std::size_t r = 0; r < 3; ++r) {
+            const Always &always = byResult[s][r];
+            verdicts[r] = always.topTwo    ? ResultVerdict::Through
+                          : always.outside ? ResultVerdict::Out
+                                           : ResultVerdict::Depends;
+            team.onlyGoalsDecide[r] = always.undecided;
+        }
         team.nextMatch = verdicts;
     }
     return teams;

@@ -25,6 +25,9 @@ struct TeamNeeds
     // For an open team with a match left: the verdict of a win, a draw and
     // a loss in its next remaining match (in fixture order).
     std::optional<std::array<ResultVerdict, 3>> nextMatch;
+    // For each of those that depends: true when no result of the other
+    // matches settles it either way, so that only goals can.
+    std::array<bool, 3> onlyGoalsDecide{};
     // The group's remaining matches besides that next one (all of them
     // when the team has none left).
     int otherMatchesLeft = 0;

@@ -8,13 +8,18 @@
 namespace {
 
 // "qualified", "eliminated", "open", or "open" followed by the verdicts
-// of a win, a draw and a loss in the team's next match.
+// of a win, a draw and a loss in the team's next match; "depends*" when
+// only goals can settle it.
 QString described(const TeamNeeds &team)
 {
     QString text = statusName(team.status);
-    if (team.nextMatch)
-        for (ResultVerdict verdict : *team.nextMatch)
-            text += u' ' + verdictName(verdict);
+    if (!team.nextMatch)
+        return text;
+    for (std::size_t r = 0; r < 3; ++r) {
+        text += u' ' + verdictName((*team.nextMatch)[r]);
+        if (team.onlyGoalsDecide[r])
+            text += u'*';
+    }
     return text;
 }
 
@@ -63,6 +68,11 @@ void TestGroupNeeds::needsOfATeam_data()
     const QStringList groupA2010 = groupScores("1:1 0:0 0:3 0:2 -:- -:-");
     QTest::newRow("win or out, and even the win depends") << groupA2010 << 4 << "open depends out out" << 1;
     QTest::newRow("a draw is enough, a loss depends") << groupA2010 << 2 << "open through through depends" << 1;
+
+    // Denmark and Japan, three points each, meet on the last matchday of
+    // group E in 2010; the other match cannot reach them.
+    QTest::newRow("a draw leaves it to goals alone")
+        << groupScores("2:0 1:0 1:0 1:2 -:- -:-") << 2 << "open through depends* out" << 1;
 
     // Slot 1 has played its three matches on three points; whether that
     // is enough rests on the others alone.
