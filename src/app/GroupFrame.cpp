@@ -10,7 +10,6 @@
 #include "app/ToolTipSource.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/GroupNeeds.h"
-#include "tournament/GroupStage.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -61,9 +60,6 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
         auto *team = makeControl<TeamNameEdit>(this, cells.team->name(), slot,
                                                QRect(nameLeft, placeRow(slot), nameWidth, cellHeight));
         binding.bind(*cells.team, slot, team);
-        connect(team, &TeamNameEdit::clicked, this, [&t, g, slot] { DrawLots(t, g, slot); });
-        connect(team, &QLineEdit::textEdited, this,
-                [&t, family = cells.team, slot](const QString &text) { t.setText(*family, slot, text); });
         m_teams.append(team);
         new ToolTipSource(team, [&t, g, slot] { return placeToolTip(t, g, slot); });
         addNeedsMarker(t, team);
@@ -103,8 +99,6 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
             auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
                                                  QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));
             binding.bind(*cells.score, i, score);
-            connect(score, &QLineEdit::textEdited, this,
-                    [&t, family = cells.score, i](const QString &text) { t.setText(*family, i, text); });
             m_scores.append(score);
             binding.onTextChange(*cells.score, i, [this, &t, g] { showNeeds(t, g); });
         }

@@ -2,6 +2,7 @@
 
 #include "app/CalendarPanel.h"
 #include "app/CellBinding.h"
+#include "app/ChartEdits.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
 #include "app/ControlRegistry.h"
@@ -23,6 +24,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -50,7 +52,7 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
-      m_registry(new ControlRegistry(*this, t, *m_binding))
+      m_registry(new ControlRegistry(*this, t, *m_binding)), m_edits(new ChartEdits(t, this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -82,6 +84,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     showChampion();
     showMessageTexts();
 
+    handEditsToTheChart();
     chainTabOrder();
 }
 
@@ -186,8 +189,10 @@ void MainWindow::buildNews()
 
 void MainWindow::saveChart()
 {
-    if (SaveChart(m_tournament))
+    if (SaveChart(m_tournament)) {
+        m_edits->markSaved();
         return;
+    }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
     const QString &translated = m_tournament.messages().at(saveFailedMessage);
@@ -232,6 +237,25 @@ void MainWindow::showChampion()
     };
     m_binding->onTextChange(podium, 1, show);
     show();
+}
+
+// Whatever the user types into a cell of the chart, and the draw of lots,
+// goes through the edits, so that it can be undone.
+void MainWindow::handEditsToTheChart()
+{
+    for (QLineEdit *cell : findChildren<QLineEdit *>()) {
+        const CellBinding::Address address = m_binding->cellOf(cell);
+        if (!address.family)
+            continue;
+        connect(cell, &QLineEdit::textEdited, m_edits,
+                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        m_edits->leaveUndoToTheChart(cell);
+    }
+    for (GroupId g : allGroups)
+        for (int slot = 1; slot <= 4; ++slot)
+            connect(m_groups[groupIndex(g)]->teamCells()[slot - 1], &TeamNameEdit::clicked, m_edits,
+                    [this, g, slot] { m_edits->drawLots(g, slot); });
+    m_edits->addShortcutsTo(this);
 }
 
 void MainWindow::chainTabOrder()

@@ -5,6 +5,7 @@
 
 class CalendarPanel;
 class CellBinding;
+class ChartEdits;
 class ControlRegistry;
 class GroupFrame;
 class KnockoutPanel;
@@ -31,6 +32,7 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    ChartEdits &edits() const { return *m_edits; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
@@ -59,11 +61,13 @@ private:
     void watchMatches();
     void showChampion();
     void setCalendarHeight(int twips);
+    void handEditsToTheChart();
 
     Tournament &m_tournament;
     Prompts &m_prompts;
     CellBinding *m_binding;
     ControlRegistry *m_registry;
+    ChartEdits *m_edits;
     QVector<GroupFrame *> m_groups;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;

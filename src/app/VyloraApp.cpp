@@ -1,6 +1,7 @@
 #include "app/VyloraApp.h"
 
 #include "app/CalendarPanel.h"
+#include "app/ChartEdits.h"
 #include "app/Clock.h"
 #include "app/ControlRegistry.h"
 #include "app/Prompts.h"
@@ -52,6 +53,7 @@ void VyloraApp::loadChart(const QString &name)
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
     LoadChart(m_tournament, name, m_sage, hooks);
+    m_window.edits().clear();
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
