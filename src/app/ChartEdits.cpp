@@ -93,7 +93,6 @@ ChartEdits::ChartEdits(Tournament &t, QObject *parent)
     : QObject(parent)
     , m_tournament(t)
 {
-    connect(&m_stack, &QUndoStack::cleanChanged, this, &ChartEdits::cleanChanged);
 }
 
 void ChartEdits::type(CellFamily &family, int index, const QString &text)

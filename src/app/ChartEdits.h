@@ -41,9 +41,6 @@ public:
     void markSaved();
     bool isClean() const { return m_stack.isClean(); }
 
-signals:
-    void cleanChanged(bool clean);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
