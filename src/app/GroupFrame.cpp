@@ -110,7 +110,6 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
 void GroupFrame::addNeedsMarker(const Tournament &t, TeamNameEdit *team)
 {
     auto *marker = new NeedsMarker(team);
-    marker->setGeometry(1, 1, 4, team->height() - 2);
     team->setTextMargins(marker->width() + 1, 0, 0, 0);
     new ToolTipSource(marker, [&t, marker] {
         return marker->needs() ? needsToolTip(t.messages(), *marker->needs()) : QString();

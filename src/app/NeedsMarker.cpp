@@ -3,6 +3,7 @@
 #include "app/CellBinding.h"
 #include "tournament/Cell.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -26,6 +27,15 @@ NeedsMarker::NeedsMarker(QWidget *parent)
     : QWidget(parent)
 {
     hide();
+    parent->installEventFilter(this);
+    setGeometry(1, 1, 4, parent->height() - 2);
+}
+
+bool NeedsMarker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(1, 1, 4, parentWidget()->height() - 2);
+    return false;
 }
 
 void NeedsMarker::setNeeds(const std::optional<TeamNeeds> &needs)

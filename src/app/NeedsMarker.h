@@ -10,7 +10,8 @@
 // through whatever happens, grey when it is out, and otherwise three
 // blocks for a win, a draw and a loss in its next match, from the top
 // (green through, amber depends, grey out). Hidden once the group is
-// complete.
+// complete. It keeps to the left end of the widget it marks, whatever size
+// that is given (the compact mode shrinks it).
 class NeedsMarker final : public QWidget
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
     void setNeeds(const std::optional<TeamNeeds> &needs);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
