@@ -47,7 +47,6 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
-    connect(&m_window, &MainWindow::saved, this, [this] { m_changes.markClean(); });
     m_window.setCloseGuard([this] { return mayClose(); });
     if (auto *updateButton =
             qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
@@ -85,7 +84,7 @@ bool VyloraApp::loadChart(const QString &name)
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
     const bool loaded = LoadChart(m_tournament, name, m_sage, hooks);
-    m_changes.markClean();
+    m_window.edits().clear();
     return loaded;
 }
 

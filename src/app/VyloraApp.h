@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Banner.h"
-#include "app/ChartChanges.h"
+#include "app/ChartEdits.h"
 #include "app/Links.h"
 #include "app/MainWindow.h"
 #include "app/UpdateCommand.h"
@@ -52,8 +52,9 @@ public:
     // default. Shutdown does not run after it.
     void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
 
-    // The current tournament holds predictions that "Sauve" has not written.
-    bool hasUnsavedChanges() const { return !m_changes.isClean(); }
+    // The current tournament holds predictions that "Sauve" has not written:
+    // the edits cannot be undone back to the last save or load.
+    bool hasUnsavedChanges() const { return !m_window.edits().isClean(); }
 
 signals:
     // Start-up found a publisher's name among the settings: their banner
@@ -74,7 +75,6 @@ private:
     UserSettings &m_settings;
     Tournament m_tournament;
     MainWindow m_window;
-    ChartChanges m_changes{m_tournament};
     LanguageIndex m_sage = 0;
     Banner *m_banner;
     Links *m_links;
