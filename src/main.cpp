@@ -1,16 +1,19 @@
 #include "app/ChartLook.h"
 #include "app/Clock.h"
 #include "app/Prompts.h"
-#include "app/SiteAddress.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
+#include "cli/ChartUpdate.h"
 #include "cli/SheetCommand.h"
+#include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
+#include <initializer_list>
+
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 
@@ -25,6 +28,10 @@ struct Options
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
     QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
                               QStringLiteral("png")};
+    QCommandLineOption update{QStringLiteral("update"),
+                              QStringLiteral("Download the published results over the chart file and quit.")};
+    QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
+                              QStringLiteral("url")};
 
     QCommandLineOption sheet{QStringLiteral("sheet"),
                              QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
@@ -35,12 +42,22 @@ struct Options
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({dataDir, report, json, render, sheet, chart});
+        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart});
+    }
+
+    // False, told on err, when the server address given is no web address.
+    bool applyServer(const QCommandLineParser &parser, QTextStream &err) const
+    {
+        if (!parser.isSet(server) || ServerSettings::overrideBaseUrl(parser.value(server)))
+            return true;
+        err << "vylora: --server needs an http or https address with a host: " << parser.value(server) << Qt::endl;
+        return false;
     }
 };
 
-// The report never needs a window, nor a display to open one on.
-int runReport(int argc, char *argv[])
+// The report and the update never need a window, nor a display to open
+// one on.
+int runHeadless(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
@@ -49,15 +66,21 @@ int runReport(int argc, char *argv[])
     parser.process(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
+    if (parser.isSet(options.report))
+        return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
+    if (!options.applyServer(parser, err))
+        return 1;
+    ProgramFolder::choose(app.arguments());
+    return runChartUpdate(out, err);
 }
 
-bool wants(const char *option, int argc, char *argv[])
+bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 {
-    const auto length = qstrlen(option);
     for (int i = 1; i < argc; ++i)
-        if (qstrncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-            return true;
+        for (const char *option : options)
+            if (qstrcmp(argv[i], option) == 0
+                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+                return true;
     return false;
 }
 
@@ -74,13 +97,17 @@ int runSheet(int argc, char *argv[])
     options.addTo(parser);
     parser.process(app);
     QTextStream err(stderr);
+    if (!options.applyServer(parser, err))
+        return 1;
     QString chart = parser.value(options.chart);
     if (chart.isEmpty()) {
         ProgramFolder::choose(app.arguments());
         ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
-    return runSheetCommand(parser.value(options.sheet), chart, siteAddress().toString(), err);
+    // The web link at the sheet's foot is the author's site, the update server's home page.
+    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::address(QStringLiteral("/")).toString(),
+                           err);
 }
 
 } // namespace
@@ -88,9 +115,9 @@ int runSheet(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources); // the resources live in a static library
-    if (wants("--report", argc, argv))
-        return runReport(argc, argv);
-    if (wants("--sheet", argc, argv))
+    if (wants(argc, argv, {"--report", "--update"}))
+        return runHeadless(argc, argv);
+    if (wants(argc, argv, {"--sheet"}))
         return runSheet(argc, argv);
 
     QApplication app(argc, argv);
@@ -101,6 +128,9 @@ int main(int argc, char *argv[])
     Options options;
     options.addTo(parser);
     parser.process(app);
+    QTextStream err(stderr);
+    if (!options.applyServer(parser, err))
+        return 1;
 
     ProgramFolder::choose(app.arguments());
     ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
@@ -109,7 +139,9 @@ int main(int argc, char *argv[])
     Clock clock;
     UserSettings settings;
     VyloraApp vylora(prompts, clock, settings);
-    vylora.start();
+    vylora.setHeadless(parser.isSet(options.render));
+    if (!vylora.start())
+        return 0;
     if (parser.isSet(options.render))
         return vylora.window().grab().save(parser.value(options.render)) ? 0 : 1;
     vylora.window().show();

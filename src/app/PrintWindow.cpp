@@ -12,6 +12,7 @@
 #include "app/PrintTexts.h"
 #include "app/Prompts.h"
 #include "app/SheetView.h"
+#include "online/ServerSettings.h"
 #include "print/Sheet.h"
 #include "print/SheetFile.h"
 #include "print/SheetPainter.h"
@@ -24,10 +25,10 @@ const QString bitmapName = QStringLiteral("vyl.bmp");
 
 } // namespace
 
-PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, const QUrl &site, QWidget *mainWindow)
+PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWindow)
     : m_tournament(t)
     , m_prompts(prompts)
-    , m_site(site)
+    , m_site(ServerSettings::address(QStringLiteral("/")))
     , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("PrintWindow"));

@@ -24,7 +24,7 @@ class PrintWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    PrintWindow(const Tournament &t, Prompts &prompts, const QUrl &site, QWidget *mainWindow);
+    PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWindow);
 
     // Command2: the clean template, then ChargeInfo, then DrawChart.
     void redraw();
