@@ -162,6 +162,71 @@ CONTROLS = [
     # Help panel.
 
     # Results update, links and the publishing editor.
+    # The publisher's editor.
+    Control("Frame20", None,
+            fr=("Mise à jour fichier.", ""),
+            en=("Update the file.", ""),
+            es=("Actualizar el archivo.", "")),
+    Control("LabEditeur", 0,
+            fr=("mot de passe", ""),
+            en=("password", ""),
+            es=("contraseña", "")),
+    Control("LabEditeur", 1,
+            fr=("Pseudo", ""),
+            en=("User name", ""),
+            es=("Seudónimo", "")),
+    Control("LabEditeur", 2,
+            fr=("Version du programme", ""),
+            en=("Program version", ""),
+            es=("Versión del programa", "")),
+    Control("LabEditeur", 3,
+            fr=("Version disponible", ""),
+            en=("Available version", ""),
+            es=("Versión disponible", "")),
+    Control("LabEditeur", 4,
+            fr=("Lien", ""),
+            en=("Link", ""),
+            es=("Enlace", "")),
+    Control("LabEditeur", 5,
+            fr=("Texte Français", ""),
+            en=("French text", ""),
+            es=("Texto en francés", "")),
+    Control("LabEditeur", 6,
+            fr=("Texte Anglais", ""),
+            en=("English text", ""),
+            es=("Texto en inglés", "")),
+    Control("LabEditeur", 7,
+            fr=("Texte Espagnol", ""),
+            en=("Spanish text", ""),
+            es=("Texto en español", "")),
+    Control("LabEditeur", 8,
+            fr=("Vous avez bien importé le dernier fichier", ""),
+            en=("You have downloaded the latest file", ""),
+            es=("Ha descargado el último archivo", "")),
+    Control("LabEditeur", 9,
+            fr=(", puis vous l'avez enregistré", ""),
+            en=(", then saved it", ""),
+            es=(", y luego lo ha guardado", "")),
+    Control("Command18", None,
+            fr=("Enregistrer ces modifs", ""),
+            en=("Save these changes", ""),
+            es=("Guardar estos cambios", "")),
+    Control("Command19", None,
+            fr=("Abandon", ""),
+            en=("Close", ""),
+            es=("Cerrar", "")),
+    Control("Command20", None,
+            fr=("Recharger l'image", ""),
+            en=("Reload the picture", ""),
+            es=("Recargar la imagen", "")),
+    Control("Command16", None,
+            fr=("Envoyer le dernier score  (Le chemin du fichier est dans le presse papier)", ""),
+            en=("Send the latest scores  (the file's path is on the clipboard)", ""),
+            es=("Enviar los últimos resultados  (la ruta del archivo está en el portapapeles)", "")),
+    Control("Command17", None,
+            fr=("Modifier le fichier manuellement. (Experts only)", ""),
+            en=("Edit the file by hand. (Experts only)", ""),
+            es=("Editar el archivo a mano. (Solo expertos)", "")),
 
     # History panel and statistics window.
 
@@ -201,6 +266,21 @@ MESSAGES = {
     # 17-29: navigation, help and quitting.
 
     # 30-44: results update, links and the publishing editor.
+    # The editor: the question before opening it without an update, the
+    # password prompt, an export without a user name, a failed save (%1 is
+    # the file), the password prompt's title, the banners' tooltip.
+    38: ("Vous n'aviez pas fait de mise à jour depuis l'ouverture du programme, Etes vous sur ?",
+         "You have not updated the results since the program started. Are you sure?",
+         "No ha actualizado los resultados desde que abrió el programa. ¿Está seguro?"),
+    39: ("Mot de passe ?", "Password?", "¿Contraseña?"),
+    40: ("Pseudo ???", "User name???", "¿¿¿Seudónimo???"),
+    41: ("Les modifications n'ont pas pu être enregistrées dans le fichier %1.",
+         "The changes could not be saved to the file %1.",
+         "No se han podido guardar los cambios en el archivo %1."),
+    42: ("Mise à jour", "Update", "Actualización"),
+    43: ("Clic droit = ouvre le module. Gauche = recharge",
+         "Right click = opens the editor. Left click = reloads",
+         "Clic derecho = abre el editor. Clic izquierdo = recarga"),
 
     # 45-54: history and statistics.
 

@@ -6,6 +6,7 @@
 #include "app/ClickableLabel.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
+#include "app/EditorPanel.h"
 #include "app/GroupFrame.h"
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
@@ -49,8 +50,11 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
-    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
-      m_registry(new ControlRegistry(*this, t, *m_binding))
+    : QWidget(parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+    , m_binding(new CellBinding(t))
+    , m_registry(new ControlRegistry(*this, t, *m_binding))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -78,6 +82,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
+    m_editor = new EditorPanel(t, prompts, *m_registry, this);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -108,7 +113,8 @@ void MainWindow::buildButtonBar()
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
-    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
+    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915),
+                             QStringLiteral("Aide"));
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
     awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
@@ -140,7 +146,8 @@ void MainWindow::buildButtonBar()
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
 
     for (int i = 0; i < 3; ++i) {
-        auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        auto *flag =
+            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
         flag->setToolTip(flagToolTips().at(i));

@@ -6,6 +6,7 @@
 class CalendarPanel;
 class CellBinding;
 class ControlRegistry;
+class EditorPanel;
 class GroupFrame;
 class KnockoutPanel;
 class MatchInfoPanel;
@@ -31,6 +32,7 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    EditorPanel *editor() const { return m_editor; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
@@ -68,6 +70,7 @@ private:
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
+    EditorPanel *m_editor = nullptr;
     QPushButton *m_saveButton = nullptr;
     QToolButton *m_knockoutButton = nullptr;
     QFrame *m_newsFrame = nullptr;

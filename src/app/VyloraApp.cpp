@@ -3,6 +3,7 @@
 #include "app/CalendarPanel.h"
 #include "app/Clock.h"
 #include "app/ControlRegistry.h"
+#include "app/EditorPanel.h"
 #include "app/Prompts.h"
 #include "i18n/LanguageFile.h"
 #include "schedule/BuildSchedule.h"
@@ -27,11 +28,24 @@ const QString normalCaption = QStringLiteral("Passer en mode réduit");
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
-    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts)
+    : m_prompts(prompts)
+    , m_clock(clock)
+    , m_settings(settings)
+    , m_window(m_tournament, prompts)
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    EditorPanel::Services editor;
+    editor.serverBase = [this] { return updateServerBase(); };
+    m_window.editor()->setServices(std::move(editor));
+}
+
+// Until the address is a setting of its own: the update server run on
+// this machine with its defaults.
+QUrl VyloraApp::updateServerBase() const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:8080"));
 }
 
 void VyloraApp::start()
@@ -43,6 +57,7 @@ void VyloraApp::start()
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
     m_window.calendar()->setToday(m_clock.now().date());
+    m_window.editor()->watchEntryPoints();
 }
 
 void VyloraApp::loadChart(const QString &name)
@@ -84,6 +99,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         }
     }
     m_window.showMessageTexts();
+    m_window.editor()->showMessageTexts();
     refreshLanguageTexts();
 }
 
@@ -106,9 +122,8 @@ void VyloraApp::refreshLanguageTexts()
 void VyloraApp::showNewsMessage()
 {
     const QString chart = m_tournament.chartName();
-    const QString message = chart.isEmpty()
-                                ? QString()
-                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    const QString message =
+        chart.isEmpty() ? QString() : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
 }
 

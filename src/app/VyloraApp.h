@@ -5,6 +5,7 @@
 #include "tournament/Tournament.h"
 
 #include <QObject>
+#include <QUrl>
 
 class Clock;
 class Prompts;
@@ -28,6 +29,9 @@ public:
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);
     void loadChart(const QString &name);
+
+    // The update server's base address.
+    QUrl updateServerBase() const;
 
 private:
     void applyLanguageFile(LanguageIndex index);

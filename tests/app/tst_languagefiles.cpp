@@ -33,7 +33,7 @@ const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("la
                                 QStringLiteral("langSp.txt")};
 
 // The message entries that the program puts on screen.
-const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15};
+const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 38, 39, 40, 41, 42, 43};
 
 QString shipped(const QString &fileName)
 {

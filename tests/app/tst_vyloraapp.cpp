@@ -1,5 +1,6 @@
 // Start-up, save and language switch of the whole program, driven through
 // its window with real clicks and keys.
+#include "app/EditorPanel.h"
 #include "app/VyloraApp.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
@@ -49,8 +50,7 @@ class TestVyloraApp final : public QObject
         return app;
     }
 
-    template <typename W = QWidget>
-    static W *control(VyloraApp &app, const QString &name, int index = -1)
+    template <typename W = QWidget> static W *control(VyloraApp &app, const QString &name, int index = -1)
     {
         return findControl<W>(app.window(), name, index);
     }
@@ -107,7 +107,8 @@ private slots:
         app->window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
         QTest::mouseClick(control(*app, QStringLiteral("lang"), 1), Qt::LeftButton);
-        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(), QStringLiteral("Knockout stage"));
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Knockout stage"));
         QCOMPARE(control<QLabel>(*app, QStringLiteral("Label21"))->text(), QStringLiteral("0 goals"));
         QCOMPARE(m_settings.language(), QStringLiteral("1"));
 
@@ -159,10 +160,50 @@ private slots:
 
     void shutdownLeavesSettingsAloneWithoutTheirControls()
     {
-        QSettings(m_settings.fileName(), QSettings::IniFormat).setValue(QStringLiteral("data/reduit"), QStringLiteral("1"));
+        QSettings(m_settings.fileName(), QSettings::IniFormat)
+            .setValue(QStringLiteral("data/reduit"), QStringLiteral("1"));
         auto app = startApp();
         app->window().close();
         QVERIFY(m_settings.compactMode());
+    }
+
+    void shutdownStoresTheEditorsFilledFields_data()
+    {
+        QTest::addColumn<QString>("pseudo");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("storedPseudo");
+        QTest::addColumn<QString>("storedPassword");
+        QTest::newRow("both typed") << "Nouveau"
+                                    << "neuf"
+                                    << "Nouveau"
+                                    << "neuf";
+        QTest::newRow("both emptied") << ""
+                                      << ""
+                                      << "Ancien"
+                                      << "7plum";
+    }
+
+    void shutdownStoresTheEditorsFilledFields()
+    {
+        QFETCH(QString, pseudo);
+        QFETCH(QString, password);
+        QFETCH(QString, storedPseudo);
+        QFETCH(QString, storedPassword);
+        m_settings.setPseudo(QStringLiteral("Ancien"));
+        m_settings.setPassword(QStringLiteral("7plum"));
+        auto app = startApp();
+        m_prompts.queueAnswer(true); // no update in this run: open anyway
+        app->window().editor()->open(QStringLiteral("7plum"));
+        for (auto [index, text] : {std::pair{1, pseudo}, std::pair{0, password}}) {
+            auto *field = control<QLineEdit>(*app, QStringLiteral("Text2"), index);
+            QVERIFY(field);
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, text);
+        }
+        app->window().close();
+        QCOMPARE(m_settings.pseudo(), storedPseudo);
+        QCOMPARE(m_settings.password(), storedPassword);
     }
 };
 
