@@ -10,6 +10,7 @@
 #include <QUrlQuery>
 
 #include "server/BannerPicture.h"
+#include "server/BoundedTcpServer.h"
 #include "server/MultipartForm.h"
 #include "server/ServerPages.h"
 
@@ -23,6 +24,9 @@ const QByteArray chartType = "text/plain; charset=windows-1252";
 const QString bannerFileName = QStringLiteral("imvyl.gif");
 // Room for the form's own lines around the chart in an upload.
 constexpr qsizetype formAllowance = 64 * 1024;
+// Past this a request is cut rather than answered. Well above the chart's
+// cap, so that a publisher who picks a wrong file still reads why.
+constexpr qint64 requestCap = 16 * 1024 * 1024;
 
 QHttpServerResponse html(const QByteArray &page, Status status = Status::Ok)
 {
@@ -120,7 +124,13 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
 
 quint16 UpdateServer::listen(const QHostAddress &address, quint16 port)
 {
-    return m_http.listen(address, port);
+    auto *tcp = new BoundedTcpServer(requestCap, this);
+    if (!tcp->listen(address, port)) {
+        delete tcp;
+        return 0;
+    }
+    m_http.bind(tcp);
+    return tcp->serverPort();
 }
 
 QHttpServerResponse UpdateServer::chart() const

@@ -245,6 +245,25 @@ private slots:
         QCOMPARE(m_server->get(QStringLiteral("/VYL2010.ini")).status, 200);
     }
 
+    void anEndlessUploadIsCut()
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_server->port());
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write("POST /expvyl2010.php" + query(password) +
+                     " HTTP/1.1\r\nHost: x\r\nContent-Type: text/plain\r\nContent-Length: 1000000000\r\n\r\n");
+        const QByteArray piece(1024 * 1024, ';');
+        for (int i = 0; i < 20 && socket.state() == QAbstractSocket::ConnectedState; ++i) {
+            socket.write(piece);
+            QTest::qWaitFor(
+                [&] { return socket.bytesToWrite() == 0 || socket.state() != QAbstractSocket::ConnectedState; },
+                5000);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        QCOMPARE(m_server->read(QStringLiteral("VYL2010.ini")), published);
+        QCOMPARE(m_server->get(QStringLiteral("/VYL2010.ini")).status, 200);
+    }
+
     void logsEachRequestWithoutThePassword()
     {
         m_server->post(QStringLiteral("/expvyl2010.php") + QString::fromUtf8(query(password)), "text/plain",
