@@ -80,7 +80,7 @@ PublishedChart::Summary PublishedChart::summary() const
     return summary;
 }
 
-bool holdsChart(const QByteArray &bytes)
+bool PublishedChart::accepts(const QByteArray &bytes)
 {
     if (bytes.contains('\0'))
         return false;

@@ -184,7 +184,7 @@ QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) con
         return refusal(Status::Forbidden, notPublished, QStringLiteral("Le mot de passe est faux."));
     if (chart.size() > PublishedChart::maxBytes)
         return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
-    if (!holdsChart(chart))
+    if (!PublishedChart::accepts(chart))
         return refusal(Status::BadRequest, notPublished,
                        QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora (VYL2010.ini)."));
 
