@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("everybody reads") << QByteArray("secret\n") << (owner | QFile::ReadOther) << false;
         QTest::newRow("empty first line") << QByteArray("\nsecret\n") << owner << false;
         QTest::newRow("empty file") << QByteArray() << owner << false;
+        QTest::newRow("the program's editor password") << QByteArray("7plum\n") << owner << false;
     }
 
     void readsOnlyAFileItsOwnerAloneCanRead()
