@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QString>
+
+#include "storage/EditorPassword.h"
 #include <Qt>
 
-// What a press on the help panel's title or on a banner does. The editor
-// password is fixed: publishers' stored settings rely on it.
+// What a press on the help panel's title or on a banner does.
 enum class EditorEntry { ReloadBanner, Open, AskPassword, Nothing };
-
-inline const QString editorPassword = QStringLiteral("7plum");
 
 // The left button only ever reloads the banner; a stored password that is
 // the editor's opens at once on any other button; otherwise only the right

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "storage/EditorPassword.h"
+
 LoadedPassword loadPublisherPassword(const QString &path)
 {
     const QFileInfo info(path);
@@ -20,8 +22,7 @@ LoadedPassword loadPublisherPassword(const QString &path)
         line.chop(1);
     if (line.isEmpty())
         return {std::nullopt, QStringLiteral("%1: the first line is empty.").arg(path)};
-    // Every copy of the program holds the editor's password.
-    if (line == "7plum")
+    if (QString::fromUtf8(line) == editorPassword)
         return {std::nullopt, QStringLiteral("%1: that is the program's editor password, which every copy knows; "
                                              "choose another.")
                                   .arg(path)};
