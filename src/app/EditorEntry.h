@@ -1,9 +1,9 @@
 #pragma once
 
+#include <Qt>
 #include <QString>
 
 #include "storage/EditorPassword.h"
-#include <Qt>
 
 // What a press on the help panel's title or on a banner does.
 enum class EditorEntry { ReloadBanner, Open, AskPassword, Nothing };

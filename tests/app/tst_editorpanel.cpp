@@ -98,6 +98,12 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
     }
 
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
     void init()
     {
         QSettings(m_settings.fileName(), QSettings::IniFormat).clear();
