@@ -22,8 +22,13 @@ namespace {
 // After this moment the knock-out phase is what people come to see.
 const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
-const QString compactCaption = QStringLiteral("Passer en mode normal");
-const QString normalCaption = QStringLiteral("Passer en mode réduit");
+const QString currentChart = QStringLiteral("VYL2010");
+
+// The unsaved-predictions question and its three answers.
+constexpr int unsavedQuestion = 19;
+constexpr int saveAnswer = 20;
+constexpr int discardAnswer = 21;
+constexpr int stayAnswer = 22;
 
 } // namespace
 
@@ -36,6 +41,8 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    connect(&m_window, &MainWindow::saved, this, [this] { m_changes.markClean(); });
+    m_window.setCloseGuard([this] { return mayClose(); });
     EditorPanel::Services editor;
     editor.serverBase = [this] { return updateServerBase(); };
     m_window.editor()->setServices(std::move(editor));
@@ -51,13 +58,17 @@ QUrl VyloraApp::updateServerBase() const
 void VyloraApp::start()
 {
     applyLanguage(languageIndexFromStored(m_settings.language()));
-    loadChart(QStringLiteral("VYL2010"));
+    loadChart(currentChart);
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
+    if (m_settings.compactMode())
+        m_window.ToggleCompactMode();
     m_window.calendar()->setToday(m_clock.now().date());
     m_window.editor()->watchEntryPoints();
+    if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
+        emit publisherKnown(pseudo);
 }
 
 void VyloraApp::loadChart(const QString &name)
@@ -67,6 +78,7 @@ void VyloraApp::loadChart(const QString &name)
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
     LoadChart(m_tournament, name, m_sage, hooks);
+    m_changes.markClean();
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -75,7 +87,9 @@ void VyloraApp::applyLanguage(LanguageIndex index)
         applyLanguageFile(index);
     m_sage = index;
     showNewsMessage();
-    m_settings.setLanguage(index);
+    // Written only when it changes: every start applies the stored one.
+    if (m_settings.language() != QString::number(index))
+        m_settings.setLanguage(index);
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
@@ -127,16 +141,36 @@ void VyloraApp::showNewsMessage()
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
 }
 
+bool VyloraApp::mayClose()
+{
+    // Saving is off for past tournaments: nothing there to lose.
+    if (!hasUnsavedChanges() || m_tournament.chartName() != currentChart)
+        return true;
+    const MessageTable &messages = m_tournament.messages();
+    const int answer = m_prompts.choice(
+        &m_window, QStringLiteral("Vylora 2010"),
+        messages.textOr(unsavedQuestion,
+                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                       "Voulez-vous l'enregistrer avant de quitter ?")),
+        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
+         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
+         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+    switch (answer) {
+    case 0:
+        // A failed save has been said; the window stays so nothing is lost.
+        return m_window.saveChart();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void VyloraApp::shutDown()
 {
-    // The display mode is stored only when the mode button shows one of its
-    // two own captions; the publisher's fields only when filled in.
+    // The publisher's fields are stored only when filled in.
+    m_settings.setCompactMode(m_window.isCompact());
     ControlRegistry &controls = m_window.controls();
-    if (auto *mode = controls.control(QStringLiteral("Command14"))) {
-        const QString caption = mode->property("text").toString();
-        if (caption == compactCaption || caption == normalCaption)
-            m_settings.setCompactMode(caption == compactCaption);
-    }
     if (auto *pseudo = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 1)))
         m_settings.setPseudo(pseudo->text());
     if (auto *password = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 0)))
