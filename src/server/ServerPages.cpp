@@ -70,9 +70,14 @@ QByteArray contact(const QString &subject)
 QByteArray exportForm(bool passwordInAddress, const QString &pseudo)
 {
     QString fields;
-    if (!passwordInAddress)
-        fields += QStringLiteral("<label for=\"mdp\">Mot de passe</label>\n"
-                                 "<input type=\"password\" id=\"mdp\" name=\"mdp\" required>\n");
+    // The program's editor sends its own field, which a publisher may not
+    // have set to this server's password: a typed one takes its place.
+    fields += passwordInAddress
+                  ? QStringLiteral(
+                        "<label for=\"mdp\">Mot de passe du site (s'il n'est pas celui de l'éditeur)</label>\n"
+                        "<input type=\"password\" id=\"mdp\" name=\"mdp\">\n")
+                  : QStringLiteral("<label for=\"mdp\">Mot de passe du site</label>\n"
+                                   "<input type=\"password\" id=\"mdp\" name=\"mdp\" required>\n");
     if (pseudo.isEmpty())
         fields += QStringLiteral("<label for=\"pseudo\">Pseudo</label>\n"
                                  "<input type=\"text\" id=\"pseudo\" name=\"pseudo\">\n");

@@ -12,8 +12,9 @@ QByteArray home();
 // `files`: the names of the folder's files offered for download.
 QByteArray download(const QStringList &files);
 QByteArray contact(const QString &subject);
-// The form asks for the password only when the address did not bring one:
-// the form posts back to its own address, query included.
+// The form posts back to its own address, query included, so a password
+// the address brought is sent again without being written into the page;
+// one typed into the form takes its place.
 QByteArray exportForm(bool passwordInAddress, const QString &pseudo);
 // A short answer: what was published, or why nothing was.
 QByteArray answer(const QString &title, const QString &text);

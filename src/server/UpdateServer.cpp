@@ -175,7 +175,7 @@ QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) con
         const std::optional<MultipartForm> form = MultipartForm::parse(contentType, body);
         if (!form || !form->contains(QStringLiteral("fichier")))
             return refusal(Status::BadRequest, notPublished, QStringLiteral("Le formulaire reçu est incomplet."));
-        if (form->contains(QStringLiteral("mdp")))
+        if (!form->value(QStringLiteral("mdp")).isEmpty())
             password = form->value(QStringLiteral("mdp"));
         chart = form->value(QStringLiteral("fichier"));
     }

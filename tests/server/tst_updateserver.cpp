@@ -201,6 +201,12 @@ private slots:
         QTest::newRow("form with the password in the address")
             << query(password) << QByteArray("multipart/form-data; boundary=----b0")
             << form("----b0", {{"pseudo", "Publieur"}, {"fichier", newChart}});
+        QTest::newRow("form with its password field left empty")
+            << query(password) << QByteArray("multipart/form-data; boundary=b1")
+            << form("b1", {{"mdp", ""}, {"fichier", newChart}});
+        QTest::newRow("form whose typed password replaces the editor's")
+            << query("7plum") << QByteArray("multipart/form-data; boundary=b2")
+            << form("b2", {{"mdp", password}, {"fichier", newChart}});
         QTest::newRow("form with the password in a field")
             << QByteArray() << QByteArray("Multipart/Form-Data; boundary=\"q q\"")
             << form("q q", {{"mdp", password}, {"pseudo", "Publieur"}, {"fichier", newChart}});
