@@ -56,13 +56,13 @@ CONTROLS = [
             en=("", "Print the chart (coming soon)"),
             es=("", "Imprimir el cuadro (próximamente)")),
     Control("Command21", None,
-            fr=("Stats", "Statistiques du tournoi (bientôt)"),
-            en=("Statistics", "Tournament statistics (coming soon)"),
-            es=("Estadíst.", "Estadísticas del torneo (próximamente)")),
+            fr=("Stats", "Classement final et buts du tournoi affiché"),
+            en=("Statistics", "Final ranking and goals of the tournament shown"),
+            es=("Estadíst.", "Clasificación final y goles del torneo mostrado")),
     Control("Command11", None,
-            fr=("Historique", "Coupes du monde 1998, 2002 et 2006 (bientôt)"),
-            en=("History", "World Cups 1998, 2002 and 2006 (coming soon)"),
-            es=("Historial", "Mundiales de 1998, 2002 y 2006 (próximamente)")),
+            fr=("Historique", "Revoir les Coupes du monde 1998, 2002 et 2006"),
+            en=("History", "Look back at the 1998, 2002 and 2006 World Cups"),
+            es=("Historial", "Volver a ver los Mundiales de 1998, 2002 y 2006")),
     Control("Command15", None,
             fr=("Calendrier", ""),
             en=("Calendar", ""),
@@ -164,6 +164,23 @@ CONTROLS = [
     # Results update, links and the publishing editor.
 
     # History panel and statistics window.
+    Control("FraHisto", None,
+            fr=("Historique", ""),
+            en=("History", ""),
+            es=("Historial", "")),
+    Control("Label13", None,
+            fr=("Revoir une Coupe du monde :", ""),
+            en=("Look back at a World Cup:", ""),
+            es=("Volver a ver un Mundial:", "")),
+    *[Control(name, None,
+              fr=("Ouvrir", "Afficher la Coupe du monde choisie"),
+              en=("Open", "Show the chosen World Cup"),
+              es=("Abrir", "Mostrar el Mundial elegido"))
+      for name in ("Command12", "Command7")],
+    Control("Command4", None,
+            fr=("2010...", "Revenir à votre pronostic 2010"),
+            en=("2010...", "Back to your 2010 predictions"),
+            es=("2010...", "Volver a sus pronósticos de 2010")),
 
     # Print window.
 
@@ -203,6 +220,13 @@ MESSAGES = {
     # 30-44: results update, links and the publishing editor.
 
     # 45-54: history and statistics.
+    # Tooltips of the statistics window's buttons.
+    45: ("Fermer", "Close", "Cerrar"),
+    46: ("Imprimer les statistiques", "Print the statistics", "Imprimir las estadísticas"),
+    # Opening a past tournament over unsaved predictions; %1 is its year.
+    47: ("Votre pronostic a changé depuis le dernier enregistrement. L'enregistrer avant d'ouvrir %1 ?",
+         "Your predictions have changed since they were last saved. Save them before opening %1?",
+         "Sus pronósticos han cambiado desde la última vez que los guardó. ¿Guardarlos antes de abrir %1?"),
 
     # 55-64: print window.
 

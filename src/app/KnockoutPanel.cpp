@@ -4,10 +4,13 @@
 #include "app/ChartLook.h"
 #include "app/Controls.h"
 #include "app/ScoreEdit.h"
+#include "i18n/LanguageFile.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 
 namespace {
 
@@ -59,6 +62,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     m_thirdPlace = addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
 
     addPodium(t, binding);
+    addYearChoice(t);
 }
 
 void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
@@ -130,6 +134,20 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
         binding.bind(pod, place, label);
         chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);
     }
+}
+
+// Above the final, where the bracket leaves the column free.
+void KnockoutPanel::addYearChoice(const Tournament &t)
+{
+    m_yearChoice = makeControl<QFrame>(this, QStringLiteral("Frame19"), -1,
+                                       QRect(firstColumn + 3 * columnPitch, treeRowTop(1), boxWidth, 615));
+    m_yearChoice->setFrameShape(QFrame::StyledPanel);
+    auto *years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(90, 120, 1770, 375));
+    years->addItems(yearListEntries(t.messages()));
+    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(1935, 105, 975, 405),
+                                          QStringLiteral("Ouvrir"));
+    connect(open, &QPushButton::clicked, this, [this, years] { emit openClicked(years->currentIndex()); });
+    m_yearChoice->hide();
 }
 
 QList<QFrame *> KnockoutPanel::matchBoxes() const

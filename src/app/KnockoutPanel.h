@@ -23,6 +23,13 @@ public:
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
     // The frames of the matches, which cover the page's own background.
     QList<QFrame *> matchBoxes() const;
+    // Frame19: the year list of past tournaments on this page, hidden
+    // until the history button shows it.
+    QFrame *yearChoice() const { return m_yearChoice; }
+
+signals:
+    // Its "Ouvrir" with the entry the list shows (0 for the prompt).
+    void openClicked(int entry);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,9 +38,11 @@ private:
     QFrame *addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top);
     void addRoundCaption(int index, const QString &caption, int left);
     void addPodium(Tournament &t, CellBinding &binding);
+    void addYearChoice(const Tournament &t);
 
     QVector<ScoreEdit *> m_scores;
     // Match boxes of the tree, by round, for drawing the connectors.
     std::array<QVector<QFrame *>, 4> m_tree;
     QFrame *m_thirdPlace = nullptr;
+    QFrame *m_yearChoice = nullptr;
 };

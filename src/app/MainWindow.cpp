@@ -1,18 +1,21 @@
 #include "app/MainWindow.h"
 
 #include "app/CalendarPanel.h"
+#include "app/CardFrame.h"
 #include "app/CellBinding.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
 #include "app/GroupFrame.h"
+#include "app/HistoryPanel.h"
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
 #include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
+#include "app/StatsWindow.h"
 #include "app/TeamNameEdit.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
@@ -21,6 +24,7 @@
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -78,6 +82,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
+    buildHistory();
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -113,10 +118,12 @@ void MainWindow::buildButtonBar()
     awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
                                            QStringLiteral("Stats"));
-    awaitWiring(stats, QStringLiteral("Statistiques du tournoi (bientôt)"));
+    stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
+    connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
     auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 765, 915),
                                              QStringLiteral("Historique"));
-    awaitWiring(history, QStringLiteral("Coupes du monde 1998, 2002 et 2006 (bientôt)"));
+    history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
+    connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
     makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
                              QStringLiteral("Calendrier"));
 
@@ -184,10 +191,65 @@ void MainWindow::buildNews()
     showNews();
 }
 
-void MainWindow::saveChart()
+void MainWindow::buildHistory()
+{
+    auto *frame = new CardFrame(QStringLiteral("Historique"), this);
+    nameControl(frame, QStringLiteral("FraHisto"));
+    frame->setGeometry(twipsRect(13350, 1050, 3990, 3555));
+    frame->hide();
+    m_historyFrame = frame;
+    m_history = new HistoryPanel(m_tournament, *m_binding, m_historyFrame);
+    connect(m_history, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
+    connect(m_history, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
+}
+
+void MainWindow::toggleHistoryPanel()
+{
+    m_calendar->hide();
+    m_historyFrame->setVisible(m_historyFrame->isHidden());
+    m_historyFrame->raise();
+    m_knockout->yearChoice()->setVisible(!m_historyFrame->isHidden());
+}
+
+void MainWindow::hideHistoryPanel()
+{
+    m_historyFrame->hide();
+}
+
+void MainWindow::showTournamentPicture(int entry)
+{
+    m_history->showPicture(entry);
+}
+
+void MainWindow::showChosenYear(int entry)
+{
+    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")})
+        if (auto *years = qobject_cast<QComboBox *>(m_registry->control(name)))
+            years->setCurrentIndex(entry);
+}
+
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+}
+
+bool MainWindow::isSaveEnabled() const
+{
+    return m_saveButton->isEnabled();
+}
+
+void MainWindow::showStatistics()
+{
+    if (!m_stats)
+        m_stats = new StatsWindow(this);
+    m_stats->showStatistics(m_tournament);
+}
+
+bool MainWindow::saveChart()
 {
     if (SaveChart(m_tournament))
-        return;
+        return true;
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
     const QString &translated = m_tournament.messages().at(saveFailedMessage);
@@ -196,6 +258,7 @@ void MainWindow::saveChart()
                              : QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.");
     m_prompts.notice(this, QStringLiteral("Vylora 2010"),
                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+    return false;
 }
 
 // Every control that stands for a match shows where and when it is played

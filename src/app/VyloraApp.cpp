@@ -4,11 +4,13 @@
 #include "app/Clock.h"
 #include "app/ControlRegistry.h"
 #include "app/Prompts.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "schedule/BuildSchedule.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
+#include "storage/UnsavedChanges.h"
 #include "storage/UserSettings.h"
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
@@ -21,6 +23,11 @@ namespace {
 // After this moment the knock-out phase is what people come to see.
 const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
+const QString currentChart = QStringLiteral("VYL2010");
+
+// The message entry of the question before a save; "%1" stands for the year.
+constexpr int saveBeforeOpeningMessage = 47;
+
 const QString compactCaption = QStringLiteral("Passer en mode normal");
 const QString normalCaption = QStringLiteral("Passer en mode réduit");
 
@@ -32,12 +39,14 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
+    connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
 }
 
 void VyloraApp::start()
 {
     applyLanguage(languageIndexFromStored(m_settings.language()));
-    loadChart(QStringLiteral("VYL2010"));
+    loadChart(currentChart);
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
@@ -52,6 +61,52 @@ void VyloraApp::loadChart(const QString &name)
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
     LoadChart(m_tournament, name, m_sage, hooks);
+}
+
+void VyloraApp::openTournament(int entry)
+{
+    const QString year = Tournaments::year(entry);
+    if (year.isEmpty() || !keepPredictions(year))
+        return;
+    m_window.showTournamentPicture(entry);
+    loadChart(Tournaments::chartName(entry));
+    m_window.setSaveEnabled(false);
+    m_tournament.setReady(true);
+    m_window.setWindowTitle(QStringLiteral("Vylora ") + year);
+    RefreshAll(m_tournament);
+    m_window.showChosenYear(entry);
+}
+
+// Opening a tournament replaces the user's chart: predictions typed since
+// the last save are offered a save first rather than lost in silence.
+// False when they could not be kept, and the chart stays.
+bool VyloraApp::keepPredictions(const QString &year)
+{
+    if (!m_window.isSaveEnabled() || !hasUnsavedChanges(m_tournament))
+        return true;
+    const QString &translated = m_tournament.messages().at(saveBeforeOpeningMessage);
+    const QString question = !translated.isEmpty()
+                                 ? translated
+                                 : QStringLiteral("Votre pronostic a changé depuis le dernier "
+                                                  "enregistrement. L'enregistrer avant d'ouvrir %1 ?");
+    if (!m_prompts.question(&m_window, QStringLiteral("Vylora 2010"), question.arg(year), true))
+        return true;
+    return m_window.saveChart();
+}
+
+void VyloraApp::returnToCurrent()
+{
+    loadChart(currentChart);
+    m_window.setSaveEnabled(true);
+    m_tournament.setReady(true);
+    // The full refresh of every other whole-chart load: the load's own
+    // change events would leave the past tournament's quarter-finalists,
+    // podium and champion wherever the user's chart decides nothing.
+    RefreshAll(m_tournament);
+    m_window.hideHistoryPanel();
+    m_window.setWindowTitle(QStringLiteral("Vylora 2010"));
+    m_window.showTournamentPicture(Tournaments::last);
+    m_window.showChosenYear(0);
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)

@@ -29,7 +29,14 @@ public:
     void applyLanguage(LanguageIndex index);
     void loadChart(const QString &name);
 
+    // "Ouvrir" in a year list: shows the tournament of entry 1 (1998) .. 4
+    // (2010) with saving off; any other entry does nothing.
+    void openTournament(int entry);
+    // "2010...": the user's own chart again, saving on.
+    void returnToCurrent();
+
 private:
+    bool keepPredictions(const QString &year);
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();

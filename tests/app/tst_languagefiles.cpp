@@ -33,7 +33,7 @@ const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("la
                                 QStringLiteral("langSp.txt")};
 
 // The message entries that the program puts on screen.
-const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15};
+const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 45, 46, 47};
 
 QString shipped(const QString &fileName)
 {
@@ -189,6 +189,8 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     {QStringLiteral("LabEntete 4"), QStringLiteral("Pts")},
     // The English word is the French one.
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
+    // The way back to the user's chart is its year.
+    {QStringLiteral("Command4"), QStringLiteral("2010...")},
 };
 
 bool isSameInEveryLanguage(const QString &place, const QString &text)
