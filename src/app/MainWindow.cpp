@@ -17,6 +17,7 @@
 #include "app/ScoreEdit.h"
 #include "app/StatsWindow.h"
 #include "app/TeamNameEdit.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
@@ -284,16 +285,20 @@ void MainWindow::watchMatches()
     m_matchInfo->watchBackground(this);
 }
 
-// The page's partner picture gives way to the champion's once there is one.
+// The page's partner picture gives way to the champion's once there is one,
+// a cup of the year of the tournament shown.
 void MainWindow::showChampion()
 {
     auto *picture = qobject_cast<QLabel *>(m_registry->control(QStringLiteral("Image7")));
     const CellFamily &podium = m_tournament.podium();
-    const auto show = [picture, &podium] {
+    const auto show = [this, picture, &podium] {
         const QSize size = picture->size();
-        picture->setPixmap(podium.text(1).isEmpty() ? Pictures::partner(size) : Pictures::champion(size));
+        picture->setPixmap(podium.text(1).isEmpty()
+                               ? Pictures::partner(size)
+                               : Pictures::champion(size, Tournaments::yearOfChart(m_tournament.chartName())));
     };
     m_binding->onTextChange(podium, 1, show);
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);
     show();
 }
 

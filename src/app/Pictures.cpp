@@ -495,7 +495,7 @@ void drawPartner(QPainter &p, qreal height)
                    QFont::DemiBold);
 }
 
-void drawChampion(QPainter &p)
+void drawChampion(QPainter &p, const QString &year)
 {
     QRadialGradient glow(QPointF(50, 40), 50);
     glow.setColorAt(0, QColor(255, 245, 200));
@@ -532,7 +532,7 @@ void drawChampion(QPainter &p)
     drawStar(p, QPointF(50, 28), 9, QColor(255, 250, 220));
 
     // No word on it: pictures cannot follow the language of the window.
-    drawFittedText(p, QRectF(4, 80, 92, 18), QStringLiteral("2010"), QColor(150, 20, 20), QFont::Black);
+    drawFittedText(p, QRectF(4, 80, 92, 18), year, QColor(150, 20, 20), QFont::Black);
 }
 
 void drawFrance(QPainter &p)
@@ -687,9 +687,9 @@ QPixmap partner(const QSize &size)
     return drawn(size, QSizeF(100, height), [height](QPainter &p) { drawPartner(p, height); });
 }
 
-QPixmap champion(const QSize &size)
+QPixmap champion(const QSize &size, const QString &year)
 {
-    return drawn(size, QSizeF(100, 100), drawChampion);
+    return drawn(size, QSizeF(100, 100), [&year](QPainter &p) { drawChampion(p, year); });
 }
 
 QPixmap flag(int language, const QSize &size)

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 // Every picture of the program is drawn here, at the size its control asks
 // for; none is read from a file.
@@ -17,7 +18,8 @@ QPixmap stadium(int picture, const QSize &size);
 inline constexpr int stadiumCount = 10;
 
 QPixmap partner(const QSize &size);
-QPixmap champion(const QSize &size);
+// The cup, with the year of the tournament it was won in.
+QPixmap champion(const QSize &size, const QString &year = QStringLiteral("2010"));
 
 // By language index: 0 French, 1 English, 2 Spanish.
 QPixmap flag(int language, const QSize &size);

@@ -12,16 +12,19 @@
 #include "tournament/TeamList.h"
 #include "tournament/Tournament.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
 constexpr int windowWidth = 11400;
-constexpr int windowHeight = 8400;
+constexpr int windowHeight = 9600;
 constexpr int listsTop = 2010;
-constexpr int listsHeight = 6240;
+// The 32 teams and the separator without scrolling.
+constexpr int listsHeight = 7440;
 
 enum Message {
     titleMessage = 9,
@@ -50,14 +53,17 @@ QListWidget *makeList(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-StatsWindow::StatsWindow(QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+StatsWindow::StatsWindow(QWidget *owner)
+    : QWidget(nullptr, Qt::Window)
+    , m_owner(owner)
 {
     nameControl(this, QStringLiteral("Stats"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(windowWidth), px(windowHeight));
     setWindowTitle(QStringLiteral("Statistiques"));
-    setWindowIcon(mainWindow->windowIcon());
+    setWindowIcon(owner->windowIcon());
+    owner->installEventFilter(this);
+    connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
     m_picture = makeControl<QLabel>(this, QStringLiteral("Image1"), -1, QRect(150, 150, 1800, 1350));
     markAsPicture(m_picture);
@@ -97,7 +103,7 @@ StatsWindow::StatsWindow(QWidget *mainWindow)
     markAsPicture(m_emptyPodium);
     m_emptyPodium->setPixmap(Pictures::emptyPodium(m_emptyPodium->size()));
 
-    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(8250, 7200, 3000, 1050));
+    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(8250, 8400, 3000, 1050));
     const QSize buttonSize(px(1350), px(1050));
     m_close = makeControl<QToolButton>(m_buttons, QStringLiteral("Command1"), -1, QRect(0, 0, 1350, 1050));
     m_print = makeControl<QToolButton>(m_buttons, QStringLiteral("Command5"), -1, QRect(1650, 0, 1350, 1050));
@@ -107,6 +113,7 @@ StatsWindow::StatsWindow(QWidget *mainWindow)
     m_print->setIcon(Pictures::printButton(m_print->iconSize()));
     connect(m_close, &QToolButton::clicked, this, &QWidget::close);
     connect(m_print, &QToolButton::clicked, this, &StatsWindow::printClicked);
+    m_print->setEnabled(false); // until the printing is wired
 }
 
 void StatsWindow::showStatistics(const Tournament &t)
@@ -121,8 +128,10 @@ void StatsWindow::showStatistics(const Tournament &t)
     for (const TeamGoals &team : goals.teams)
         m_goals->addItem(goalsLine(team));
 
-    m_total->setText(message(t, goalsMessage, QStringLiteral("Buts marqués au total")) + QStringLiteral(" : ") +
-                     formatNumber(goals.total));
+    // The word also follows the number in the chart, so it comes in lower case.
+    QString goalsWord = message(t, goalsMessage, QStringLiteral("Buts marqués au total"));
+    goalsWord[0] = goalsWord[0].toUpper();
+    m_total->setText(goalsWord + QStringLiteral(" : ") + formatNumber(goals.total));
     m_goalsHeading->setText(message(t, goalsHeadingMessage, QStringLiteral("Meilleurs buteurs: ")));
     m_rankingHeading->setText(message(t, rankingHeadingMessage, QStringLiteral("Classement : ")));
     m_close->setToolTip(message(t, closeMessage, QStringLiteral("Fermer")));
@@ -130,10 +139,20 @@ void StatsWindow::showStatistics(const Tournament &t)
     showTitle(t);
     showPodium(t);
 
+    // Above its owner, and not what keeps the program running.
+    winId();
+    windowHandle()->setTransientParent(m_owner->window()->windowHandle());
     show();
     raise();
     activateWindow();
     m_close->setFocus();
+}
+
+bool StatsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_owner && event->type() == QEvent::Close)
+        close();
+    return QWidget::eventFilter(watched, event);
 }
 
 // Title and picture of a tournament the program knows; the design's for
@@ -159,7 +178,7 @@ void StatsWindow::showPodium(const Tournament &t)
         m_places[std::size_t(place - 1)]->setText(QString::number(place) + QStringLiteral(": ") + team);
         known = known || !team.isEmpty();
     }
-    m_champion->setPixmap(Pictures::champion(m_champion->size()));
+    m_champion->setPixmap(Pictures::champion(m_champion->size(), Tournaments::yearOfChart(t.chartName())));
     m_podium->setVisible(known);
     m_emptyPodium->setVisible(!known);
 }

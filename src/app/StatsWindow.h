@@ -14,11 +14,15 @@ class Tournament;
 // of the tournament the main window shows. Everything is read from the
 // chart when it is shown; opening it again while it is open rebuilds it in
 // place. It does not block the main window and is deleted when closed.
+//
+// It is no child of the main window, whose controls language files find by
+// name: its "Command1", "Label3" or "Text1" are not the main window's. It
+// stays above its owner and goes when the owner closes.
 class StatsWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit StatsWindow(QWidget *mainWindow);
+    explicit StatsWindow(QWidget *owner);
 
     // ShowStatistics: fills the window from the chart, then shows it.
     void showStatistics(const Tournament &t);
@@ -29,10 +33,14 @@ public:
 signals:
     void printClicked();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showTitle(const Tournament &t);
     void showPodium(const Tournament &t);
 
+    QWidget *m_owner;
     QLabel *m_title;
     QLabel *m_picture;
     QLabel *m_rankingHeading;

@@ -31,4 +31,10 @@ int entryOfChart(const QString &name)
     return 0;
 }
 
+QString yearOfChart(const QString &name)
+{
+    const int entry = entryOfChart(name);
+    return year(entry != 0 ? entry : last);
+}
+
 } // namespace Tournaments

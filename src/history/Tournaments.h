@@ -15,5 +15,8 @@ QString year(int entry);
 QString chartName(int entry);
 // The entry whose chart is `chartName`, or 0 for a chart of no listed year.
 int entryOfChart(const QString &chartName);
+// The year of the tournament a chart holds; the current one's for a chart
+// of no listed year.
+QString yearOfChart(const QString &chartName);
 
 } // namespace Tournaments
