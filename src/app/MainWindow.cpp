@@ -295,7 +295,7 @@ void MainWindow::showChampion()
         const QSize size = picture->size();
         picture->setPixmap(podium.text(1).isEmpty()
                                ? Pictures::partner(size)
-                               : Pictures::champion(size, Tournaments::yearOfChart(m_tournament.chartName())));
+                               : Pictures::championOf(Tournaments::yearOfChart(m_tournament.chartName()), size));
     };
     m_binding->onTextChange(podium, 1, show);
     m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);

@@ -687,7 +687,12 @@ QPixmap partner(const QSize &size)
     return drawn(size, QSizeF(100, height), [height](QPainter &p) { drawPartner(p, height); });
 }
 
-QPixmap champion(const QSize &size, const QString &year)
+QPixmap champion(const QSize &size)
+{
+    return championOf(QStringLiteral("2010"), size);
+}
+
+QPixmap championOf(const QString &year, const QSize &size)
 {
     return drawn(size, QSizeF(100, 100), [&year](QPainter &p) { drawChampion(p, year); });
 }

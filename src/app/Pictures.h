@@ -18,8 +18,9 @@ QPixmap stadium(int picture, const QSize &size);
 inline constexpr int stadiumCount = 10;
 
 QPixmap partner(const QSize &size);
-// The cup, with the year of the tournament it was won in.
-QPixmap champion(const QSize &size, const QString &year = QStringLiteral("2010"));
+QPixmap champion(const QSize &size);
+// The cup with the year of another tournament.
+QPixmap championOf(const QString &year, const QSize &size);
 
 // By language index: 0 French, 1 English, 2 Spanish.
 QPixmap flag(int language, const QSize &size);

@@ -178,7 +178,7 @@ void StatsWindow::showPodium(const Tournament &t)
         m_places[std::size_t(place - 1)]->setText(QString::number(place) + QStringLiteral(": ") + team);
         known = known || !team.isEmpty();
     }
-    m_champion->setPixmap(Pictures::champion(m_champion->size(), Tournaments::yearOfChart(t.chartName())));
+    m_champion->setPixmap(Pictures::championOf(Tournaments::yearOfChart(t.chartName()), m_champion->size()));
     m_podium->setVisible(known);
     m_emptyPodium->setVisible(!known);
 }
