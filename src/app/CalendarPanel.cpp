@@ -134,6 +134,11 @@ void CalendarPanel::CalendarAutoHide()
     m_timer->setProperty("tag", QString::number(ticks + 1));
 }
 
+void CalendarPanel::stopAutoHide()
+{
+    m_timer->stop();
+}
+
 bool CalendarPanel::eventFilter(QObject *watched, QEvent *event)
 {
     // Reaching for a picker keeps the calendar on screen for good. The

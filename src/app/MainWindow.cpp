@@ -5,9 +5,11 @@
 #include "app/CellBinding.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
+#include "app/CompactMode.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
 #include "app/GroupFrame.h"
+#include "app/HelpPanel.h"
 #include "app/HistoryPanel.h"
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
@@ -25,10 +27,12 @@
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -42,6 +46,11 @@ constexpr int groupsTop = 1020;
 constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
 constexpr int shootOutMessage = 16;
+// The mode button's captions: to compact mode, and back to normal.
+constexpr int toCompactMessage = 17;
+constexpr int toNormalMessage = 18;
+constexpr int savedMessage = 23;
+constexpr int statusShownMs = 4000;
 
 // A button whose action is not built yet says what it will do and cannot
 // be clicked for nothing.
@@ -54,8 +63,11 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
-    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
-      m_registry(new ControlRegistry(*this, t, *m_binding))
+    : QWidget(parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+    , m_binding(new CellBinding(t))
+    , m_registry(new ControlRegistry(*this, t, *m_binding))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -83,7 +95,14 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
+
     buildHistory();
+
+    m_help = new HelpPanel(t, *m_binding, this);
+    m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
+    m_help->hide();
+    connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+    connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -114,8 +133,12 @@ void MainWindow::buildButtonBar()
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
-    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
+    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915),
+                                          QStringLiteral("Aide"));
+    connect(help, &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
+    print->setIconSize(QSize(px(915) - 16, px(915) - 16));
+    print->setIcon(Pictures::printer(print->iconSize()));
     awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
                                            QStringLiteral("Stats"));
@@ -125,14 +148,25 @@ void MainWindow::buildButtonBar()
                                              QStringLiteral("Historique"));
     history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
     connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
-    makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
-                             QStringLiteral("Calendrier"));
+    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
+                                              QStringLiteral("Calendrier"));
+    connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
 
-    auto *quit = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
-                                          QStringLiteral("Quitter"));
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    // Closing the window ends the program: the companion windows go with it.
+    m_quitButton = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
+                                            QStringLiteral("Quitter"));
+    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(4320, 45, 6600, 540),
+    m_status = makeControl<QLabel>(this, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    chartLook::setTextColour(m_status, chartLook::banner);
+    chartLook::setFontSize(m_status, m_status->font().pointSizeF(), true);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(statusShownMs);
+    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+
+    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4320, 45, 6600, 540),
                                       QStringLiteral("Coupe du Monde de Football 2010"));
     title->setAlignment(Qt::AlignCenter);
     chartLook::setFontSize(title, 15, true);
@@ -148,7 +182,8 @@ void MainWindow::buildButtonBar()
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
 
     for (int i = 0; i < 3; ++i) {
-        auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        auto *flag =
+            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
         flag->setToolTip(flagToolTips().at(i));
@@ -192,35 +227,36 @@ void MainWindow::buildNews()
     showNews();
 }
 
+// A card like the group tables, its caption on the tab.
 void MainWindow::buildHistory()
 {
-    auto *frame = new CardFrame(QStringLiteral("Historique"), this);
-    nameControl(frame, QStringLiteral("FraHisto"));
-    frame->setGeometry(twipsRect(13350, 1050, 3990, 3555));
-    frame->hide();
-    m_historyFrame = frame;
-    m_history = new HistoryPanel(m_tournament, *m_binding, m_historyFrame);
-    connect(m_history, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
-    connect(m_history, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+    m_history = new CardFrame(QStringLiteral("Historique"), this);
+    nameControl(m_history, QStringLiteral("FraHisto"));
+    m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
+    m_history->hide();
+    m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
+    connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
+    connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 }
 
 void MainWindow::toggleHistoryPanel()
 {
     m_calendar->hide();
-    m_historyFrame->setVisible(m_historyFrame->isHidden());
-    m_historyFrame->raise();
-    m_knockout->yearChoice()->setVisible(!m_historyFrame->isHidden());
+    m_history->setVisible(m_history->isHidden());
+    m_history->raise();
+    m_knockout->yearChoice()->setVisible(!m_history->isHidden());
+    m_help->hide();
 }
 
 void MainWindow::hideHistoryPanel()
 {
-    m_historyFrame->hide();
+    m_history->hide();
 }
 
 void MainWindow::showTournamentPicture(int entry)
 {
-    m_history->showPicture(entry);
+    m_historyContent->showPicture(entry);
 }
 
 void MainWindow::showChosenYear(int entry)
@@ -235,31 +271,36 @@ void MainWindow::setSaveEnabled(bool enabled)
     m_saveButton->setEnabled(enabled);
 }
 
-bool MainWindow::isSaveEnabled() const
-{
-    return m_saveButton->isEnabled();
-}
-
 void MainWindow::showStatistics()
 {
-    if (!m_stats)
+    if (!m_stats) {
         m_stats = new StatsWindow(this);
+        addCompanionWindow(m_stats);
+    }
     m_stats->showStatistics(m_tournament);
 }
 
 bool MainWindow::saveChart()
 {
-    if (SaveChart(m_tournament))
+    const MessageTable &messages = m_tournament.messages();
+    if (SaveChart(m_tournament)) {
+        showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
+        emit saved();
         return true;
+    }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
-    const QString &translated = m_tournament.messages().at(saveFailedMessage);
-    const QString text = !translated.isEmpty()
-                             ? translated
-                             : QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.");
-    m_prompts.notice(this, QStringLiteral("Vylora 2010"),
-                     text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+    const QString text = messages.textOr(
+        saveFailedMessage, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+    m_prompts.warning(this, QStringLiteral("Vylora 2010"),
+                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
     return false;
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_statusTimer->start();
 }
 
 // Every control that stands for a match shows where and when it is played
@@ -320,8 +361,9 @@ void MainWindow::chainTabOrder()
 void MainWindow::showMessageTexts()
 {
     showKnockoutCaption();
-    const QString &translated = m_tournament.messages().at(shootOutMessage);
-    const QString shootOut = !translated.isEmpty() ? translated : QStringLiteral("Tirs au but");
+    showModeCaption();
+    m_help->showCredits();
+    const QString shootOut = m_tournament.messages().textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
@@ -340,15 +382,32 @@ void MainWindow::showKnockoutCaption()
                                                  : QStringLiteral("Phase Finale"));
 }
 
+void MainWindow::showModeCaption()
+{
+    const MessageTable &messages = m_tournament.messages();
+    m_help->modeButton()->setText(
+        m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
+                  : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
+}
+
+void MainWindow::raiseAlwaysVisible()
+{
+    m_quitButton->raise();
+    m_status->raise();
+}
+
 void MainWindow::toggleKnockoutPanel()
 {
+    // The bracket asked for is the bracket shown, not a page behind the help.
+    m_help->hide();
     if (m_knockout->isHidden()) {
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
         // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
-        m_registry->control(QStringLiteral("Command5"))->raise();
+        m_history->raise();
+        raiseAlwaysVisible();
         setCalendarHeight(1590);
         showKnockoutCaption();
         SeedRoundOf16(m_tournament);
@@ -367,11 +426,66 @@ void MainWindow::toggleKnockoutPanel()
 // that it covers as little of the bracket as it can.
 void MainWindow::setCalendarHeight(int twips)
 {
-    m_calendar->resize(m_calendar->width(), px(twips));
+    const double scale = m_compact ? compactMode::factor : 1.0;
+    m_calendar->resize(m_calendar->width(), int(std::lround(px(twips) * scale)));
+}
+
+void MainWindow::toggleHelpPanel()
+{
+    if (!m_help->isHidden()) {
+        m_help->hide();
+        return;
+    }
+    if (!m_knockout->isHidden())
+        toggleKnockoutPanel();
+    m_calendar->hide();
+    m_help->show();
+    m_help->raise();
+    raiseAlwaysVisible();
+}
+
+void MainWindow::toggleCalendar()
+{
+    setCalendarHeight(m_knockout->isHidden() ? 3690 : 1590);
+    m_history->hide();
+    if (m_calendar->isHidden()) {
+        // Asked for: it stays until the user closes it.
+        m_calendar->stopAutoHide();
+        m_calendar->show();
+        m_calendar->raise();
+    } else {
+        m_calendar->hide();
+    }
+    m_help->hide();
+}
+
+void MainWindow::ToggleCompactMode()
+{
+    m_help->hide();
+    m_compact = !m_compact;
+    const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
+    compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
+    // A window that kept its size would leave the screen as crowded.
+    setFixedSize(compactMode::scaled(size(), factor));
+    showModeCaption();
+}
+
+void MainWindow::addCompanionWindow(QWidget *w)
+{
+    m_companions.removeAll(nullptr);
+    m_companions.append(w);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    // Each closes on its own: one that refuses does not keep the others.
+    for (const QPointer<QWidget> &companion : std::as_const(m_companions))
+        if (companion)
+            companion->close();
     emit closing();
     QWidget::closeEvent(event);
 }

@@ -35,8 +35,8 @@ QFrame *makeBox(QWidget *parent, const QString &name, const QRect &twips)
 
 QLabel *makeLogo(QWidget *parent, int index, const QRect &twips)
 {
+    // Drawn when first shown.
     auto *logo = makeControl<QLabel>(parent, QStringLiteral("ImChaine"), index, twips);
-    logo->setPixmap(Pictures::broadcasterLogo(index % ChannelCount, logo->size()));
     logo->setScaledContents(true);
     markAsPicture(logo);
     logo->hide();
@@ -152,9 +152,12 @@ void MatchInfoPanel::ShowMatchInfo()
         m_texts[k + 3]->setText(m_texts[k]->text());
 
     hideLogos();
-    for (int logo : info.logos) {
-        m_logos[std::size_t(logo)]->show();
-        m_logos[std::size_t(logo + ChannelCount)]->show();
+    for (int channel : info.logos) {
+        for (QLabel *logo : {m_logos[std::size_t(channel)], m_logos[std::size_t(channel + ChannelCount)]}) {
+            if (logo->pixmap().isNull())
+                logo->setPixmap(Pictures::broadcasterLogo(channel, logo->size()));
+            logo->show();
+        }
     }
 
     setIdle(!info.hasText());

@@ -1,5 +1,6 @@
 #include "app/PictureDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,16 +20,19 @@ QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(
     return pixmap;
 }
 
+// Measured once at the box's height and scaled down from there: loading a
+// font engine for every size tried made the pictures the slowest part of
+// opening the window.
 QFont fittedFont(const QString &text, const QSizeF &box, QFont::Weight weight)
 {
     QFont font;
     font.setWeight(weight);
-    for (int px = int(box.height()); px > 2; --px) {
-        font.setPixelSize(px);
-        const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height() * 1.25)
-            break;
-    }
+    const int tallest = std::max(3, int(box.height()));
+    font.setPixelSize(tallest);
+    const QFontMetricsF metrics(font);
+    const qreal advance = std::max<qreal>(1, metrics.horizontalAdvance(text));
+    const qreal scale = std::min({1.0, box.width() / advance, box.height() * 1.25 / metrics.height()});
+    font.setPixelSize(std::max(3, int(tallest * scale)));
     return font;
 }
 

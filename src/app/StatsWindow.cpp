@@ -12,7 +12,6 @@
 #include "tournament/TeamList.h"
 #include "tournament/Tournament.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -35,14 +34,6 @@ enum Message {
     printMessage = 46
 };
 
-// The message entry, or the French of the design while no language file
-// has given one.
-QString message(const Tournament &t, int entry, const QString &design)
-{
-    const QString &text = t.messages().at(entry);
-    return text.isEmpty() ? design : text;
-}
-
 QListWidget *makeList(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *list = makeControl<QListWidget>(parent, name, -1, twips);
@@ -62,7 +53,6 @@ StatsWindow::StatsWindow(QWidget *owner)
     setFixedSize(px(windowWidth), px(windowHeight));
     setWindowTitle(QStringLiteral("Statistiques"));
     setWindowIcon(owner->windowIcon());
-    owner->installEventFilter(this);
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
     m_picture = makeControl<QLabel>(this, QStringLiteral("Image1"), -1, QRect(150, 150, 1800, 1350));
@@ -129,13 +119,13 @@ void StatsWindow::showStatistics(const Tournament &t)
         m_goals->addItem(goalsLine(team));
 
     // The word also follows the number in the chart, so it comes in lower case.
-    QString goalsWord = message(t, goalsMessage, QStringLiteral("Buts marqués au total"));
+    QString goalsWord = t.messages().textOr(goalsMessage, QStringLiteral("Buts marqués au total"));
     goalsWord[0] = goalsWord[0].toUpper();
     m_total->setText(goalsWord + QStringLiteral(" : ") + formatNumber(goals.total));
-    m_goalsHeading->setText(message(t, goalsHeadingMessage, QStringLiteral("Meilleurs buteurs: ")));
-    m_rankingHeading->setText(message(t, rankingHeadingMessage, QStringLiteral("Classement : ")));
-    m_close->setToolTip(message(t, closeMessage, QStringLiteral("Fermer")));
-    m_print->setToolTip(message(t, printMessage, QStringLiteral("Imprimer les statistiques")));
+    m_goalsHeading->setText(t.messages().textOr(goalsHeadingMessage, QStringLiteral("Meilleurs buteurs: ")));
+    m_rankingHeading->setText(t.messages().textOr(rankingHeadingMessage, QStringLiteral("Classement : ")));
+    m_close->setToolTip(t.messages().textOr(closeMessage, QStringLiteral("Fermer")));
+    m_print->setToolTip(t.messages().textOr(printMessage, QStringLiteral("Imprimer les statistiques")));
     showTitle(t);
     showPodium(t);
 
@@ -148,13 +138,6 @@ void StatsWindow::showStatistics(const Tournament &t)
     m_close->setFocus();
 }
 
-bool StatsWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_owner && event->type() == QEvent::Close)
-        close();
-    return QWidget::eventFilter(watched, event);
-}
-
 // Title and picture of a tournament the program knows; the design's for
 // any other chart.
 void StatsWindow::showTitle(const Tournament &t)
@@ -164,7 +147,8 @@ void StatsWindow::showTitle(const Tournament &t)
         m_title->setText(QStringLiteral("Vylora "));
         m_picture->clear();
     } else {
-        m_title->setText(message(t, titleMessage, QStringLiteral("Vylora")) + u' ' + Tournaments::year(entry));
+        m_title->setText(t.messages().textOr(titleMessage, QStringLiteral("Vylora")) + u' ' +
+                         Tournaments::year(entry));
         m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
     }
     setWindowTitle(m_title->text());

@@ -17,7 +17,7 @@ class Tournament;
 //
 // It is no child of the main window, whose controls language files find by
 // name: its "Command1", "Label3" or "Text1" are not the main window's. It
-// stays above its owner and goes when the owner closes.
+// stays above its owner and goes with it.
 class StatsWindow final : public QWidget
 {
     Q_OBJECT
@@ -32,9 +32,6 @@ public:
 
 signals:
     void printClicked();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showTitle(const Tournament &t);

@@ -10,7 +10,6 @@
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
-#include "storage/UnsavedChanges.h"
 #include "storage/UserSettings.h"
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
@@ -25,22 +24,31 @@ const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
 const QString currentChart = QStringLiteral("VYL2010");
 
-// The message entry of the question before a save; "%1" stands for the year.
-constexpr int saveBeforeOpeningMessage = 47;
-
-const QString compactCaption = QStringLiteral("Passer en mode normal");
-const QString normalCaption = QStringLiteral("Passer en mode réduit");
+// The unsaved-predictions question and its three answers.
+constexpr int unsavedQuestion = 19;
+constexpr int saveAnswer = 20;
+constexpr int discardAnswer = 21;
+constexpr int stayAnswer = 22;
+// Opening a past tournament over unsaved predictions ("%1" is its year),
+// and the answer that opens it anyway.
+constexpr int openingQuestion = 47;
+constexpr int openAnswer = 48;
 
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
-    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts)
+    : m_prompts(prompts)
+    , m_clock(clock)
+    , m_settings(settings)
+    , m_window(m_tournament, prompts)
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(&m_window, &MainWindow::saved, this, [this] { m_changes.markClean(); });
+    m_window.setCloseGuard([this] { return mayClose(); });
 }
 
 void VyloraApp::start()
@@ -51,7 +59,11 @@ void VyloraApp::start()
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
+    if (m_settings.compactMode())
+        m_window.ToggleCompactMode();
     m_window.calendar()->setToday(m_clock.now().date());
+    if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
+        emit publisherKnown(pseudo);
 }
 
 void VyloraApp::loadChart(const QString &name)
@@ -61,6 +73,7 @@ void VyloraApp::loadChart(const QString &name)
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
     LoadChart(m_tournament, name, m_sage, hooks);
+    m_changes.markClean();
 }
 
 void VyloraApp::openTournament(int entry)
@@ -79,19 +92,15 @@ void VyloraApp::openTournament(int entry)
 
 // Opening a tournament replaces the user's chart: predictions typed since
 // the last save are offered a save first rather than lost in silence.
-// False when they could not be kept, and the chart stays.
 bool VyloraApp::keepPredictions(const QString &year)
 {
-    if (!m_window.isSaveEnabled() || !hasUnsavedChanges(m_tournament))
-        return true;
-    const QString &translated = m_tournament.messages().at(saveBeforeOpeningMessage);
-    const QString question = !translated.isEmpty()
-                                 ? translated
-                                 : QStringLiteral("Votre pronostic a changé depuis le dernier "
-                                                  "enregistrement. L'enregistrer avant d'ouvrir %1 ?");
-    if (!m_prompts.question(&m_window, QStringLiteral("Vylora 2010"), question.arg(year), true))
-        return true;
-    return m_window.saveChart();
+    const MessageTable &messages = m_tournament.messages();
+    return settleUnsavedChanges(
+        messages
+            .textOr(openingQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                                    "Voulez-vous l'enregistrer avant d'ouvrir %1 ?"))
+            .arg(year),
+        messages.textOr(openAnswer, QStringLiteral("Ouvrir sans enregistrer")));
 }
 
 void VyloraApp::returnToCurrent()
@@ -115,7 +124,9 @@ void VyloraApp::applyLanguage(LanguageIndex index)
         applyLanguageFile(index);
     m_sage = index;
     showNewsMessage();
-    m_settings.setLanguage(index);
+    // Written only when it changes: every start applies the stored one.
+    if (m_settings.language() != QString::number(index))
+        m_settings.setLanguage(index);
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
@@ -161,22 +172,46 @@ void VyloraApp::refreshLanguageTexts()
 void VyloraApp::showNewsMessage()
 {
     const QString chart = m_tournament.chartName();
-    const QString message = chart.isEmpty()
-                                ? QString()
-                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    const QString message =
+        chart.isEmpty() ? QString() : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
+}
+
+bool VyloraApp::mayClose()
+{
+    const MessageTable &messages = m_tournament.messages();
+    return settleUnsavedChanges(
+        messages.textOr(unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                                        "Voulez-vous l'enregistrer avant de quitter ?")),
+        messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")));
+}
+
+// Unsaved predictions: save them, let them go, or stay where one is. False
+// to stay, also after a failed save, which has been said.
+bool VyloraApp::settleUnsavedChanges(const QString &question, const QString &discard)
+{
+    // Saving is off for past tournaments: nothing there to lose.
+    if (!hasUnsavedChanges() || m_tournament.chartName() != currentChart)
+        return true;
+    const MessageTable &messages = m_tournament.messages();
+    const int answer = m_prompts.choice(&m_window, QStringLiteral("Vylora 2010"), question,
+                                        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")), discard,
+                                         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+    switch (answer) {
+    case 0:
+        return m_window.saveChart();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void VyloraApp::shutDown()
 {
-    // The display mode is stored only when the mode button shows one of its
-    // two own captions; the publisher's fields only when filled in.
+    // The publisher's fields are stored only when filled in.
+    m_settings.setCompactMode(m_window.isCompact());
     ControlRegistry &controls = m_window.controls();
-    if (auto *mode = controls.control(QStringLiteral("Command14"))) {
-        const QString caption = mode->property("text").toString();
-        if (caption == compactCaption || caption == normalCaption)
-            m_settings.setCompactMode(caption == compactCaption);
-    }
     if (auto *pseudo = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 1)))
         m_settings.setPseudo(pseudo->text());
     if (auto *password = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 0)))

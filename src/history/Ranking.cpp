@@ -124,8 +124,7 @@ std::vector<RankedTeam> ComputeRanking(const Tournament &t)
         return alphabeticallyBefore(b.ranked.team, a.ranked.team);
     });
 
-    const QString &translated = t.messages().at(14);
-    const QString &groupStageText = translated.isEmpty() ? groupStageDesignText : translated;
+    const QString groupStageText = t.messages().textOr(14, groupStageDesignText);
     std::vector<RankedTeam> ranking;
     for (Entry &e : entries) {
         e.ranked.position = int(ranking.size()) + 1;

@@ -13,6 +13,12 @@ public:
     static constexpr int size = 101;
 
     const QString &at(int entry) const { return m_entries[std::size_t(entry)]; }
+    // The entry, or the design's own text while no language file has set it.
+    QString textOr(int entry, const QString &design) const
+    {
+        const QString &text = at(entry);
+        return text.isEmpty() ? design : text;
+    }
     void set(int entry, const QString &text) { m_entries[std::size_t(entry)] = text; }
 
 private:

@@ -210,31 +210,32 @@ private slots:
     void unsavedPredictionsAreOfferedASave_data()
     {
         QTest::addColumn<bool>("edit");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("answer"); // save, open without saving, stay
         QTest::addColumn<bool>("saved");
-        QTest::newRow("saved") << true << true << true << true;
-        QTest::newRow("not saved") << true << false << true << false;
-        QTest::newRow("nothing to save") << false << true << false << false;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("saved first") << true << 0 << true << QStringLiteral("VYL1998");
+        QTest::newRow("opened without saving") << true << 1 << false << QStringLiteral("VYL1998");
+        QTest::newRow("stayed") << true << 2 << false << QStringLiteral("VYL2010");
+        QTest::newRow("nothing to save") << false << -1 << false << QStringLiteral("VYL1998");
     }
 
     void unsavedPredictionsAreOfferedASave()
     {
         QFETCH(bool, edit);
-        QFETCH(bool, answer);
-        QFETCH(bool, asked);
+        QFETCH(int, answer);
         QFETCH(bool, saved);
+        QFETCH(QString, shown);
         QVERIFY(start());
         if (edit) {
             auto *cell = control<QLineEdit>(QStringLiteral("ButA"), 0);
             QTest::mouseClick(cell, Qt::LeftButton);
             QTest::keyClick(cell, Qt::Key_3);
-            m_prompts.queueAnswer(answer);
+            m_prompts.queueChoice(answer);
         }
         click(QStringLiteral("Command11"));
         open(PanelList, 1);
-        QCOMPARE(m_prompts.asked().size(), asked ? 1 : 0);
-        QCOMPARE(m_app->tournament().chartName(), QStringLiteral("VYL1998"));
+        QCOMPARE(m_prompts.asked().size(), edit ? 1 : 0);
+        QCOMPARE(m_app->tournament().chartName(), shown);
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")).contains("[ButA]\r\n0=3"), saved);
     }
 

@@ -33,7 +33,7 @@ const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("la
                                 QStringLiteral("langSp.txt")};
 
 // The message entries that the program puts on screen.
-const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 45, 46, 47};
+const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 45, 46, 47, 48};
 
 QString shipped(const QString &fileName)
 {
@@ -105,9 +105,13 @@ struct Window
     AnsweringPrompts prompts;
     MainWindow window{t, prompts};
 
+    // As the language switch does: the file, then the texts the window
+    // takes from the message table.
     bool apply(const QString &fileName)
     {
-        return LoadLanguageFile(shipped(fileName), t.messages(), window.controls());
+        const bool loaded = LoadLanguageFile(shipped(fileName), t.messages(), window.controls());
+        window.showMessageTexts();
+        return loaded;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings
@@ -189,6 +193,11 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     {QStringLiteral("LabEntete 4"), QStringLiteral("Pts")},
     // The English word is the French one.
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
+    {QStringLiteral("Label8"), QStringLiteral("Forum")},
+    // The help page's title, the author's credit and address.
+    {QStringLiteral("Label2"), QStringLiteral("Vylora 2010")},
+    {QStringLiteral("Label6 4"), {}},
+    {QStringLiteral("Label9"), {}},
     // The way back to the user's chart is its year.
     {QStringLiteral("Command4"), QStringLiteral("2010...")},
 };
