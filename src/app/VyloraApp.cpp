@@ -181,8 +181,9 @@ bool VyloraApp::mayClose()
 {
     const MessageTable &messages = m_tournament.messages();
     return settleUnsavedChanges(
-        messages.textOr(unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                                        "Voulez-vous l'enregistrer avant de quitter ?")),
+        messages.textOr(unsavedQuestion,
+                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                       "Voulez-vous l'enregistrer avant de quitter ?")),
         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")));
 }
 
