@@ -39,10 +39,14 @@ private:
     void addRoundCaption(int index, const QString &caption, int left);
     void addPodium(Tournament &t, CellBinding &binding);
     void addYearChoice(const Tournament &t);
+    void arrangeTree(const QString &chart);
 
     QVector<ScoreEdit *> m_scores;
-    // Match boxes of the tree, by round, for drawing the connectors.
+    // Match boxes of the tree, by round from top to bottom, for drawing the
+    // connectors.
     std::array<QVector<QFrame *>, 4> m_tree;
+    // Round-of-16 and quarter-final boxes by match.
+    std::array<QVector<QFrame *>, 2> m_byMatch;
     QFrame *m_thirdPlace = nullptr;
     QFrame *m_yearChoice = nullptr;
 };
