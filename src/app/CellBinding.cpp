@@ -1,5 +1,7 @@
 #include "app/CellBinding.h"
 
+#include <cmath>
+
 #include "app/Controls.h"
 #include "tournament/Tournament.h"
 
@@ -101,7 +103,7 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
     case CellProperty::Row:
         // Only cells that move with their place have a row.
         if (cell.row > 0)
-            w->move(w->x(), px(cell.row));
+            w->move(w->x(), int(std::lround(px(cell.row) * m_scale)));
         break;
     case CellProperty::Tag:
         break;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -83,6 +84,8 @@ void scaleControls(QWidget &window, double factor, int fontStep)
         w->setGeometry(scaledRect(w->geometry(), factor));
         if (auto *button = qobject_cast<QAbstractButton *>(w))
             button->setIconSize(scaled(button->iconSize(), factor));
+        else if (auto *view = qobject_cast<QAbstractItemView *>(w))
+            view->setIconSize(scaled(view->iconSize(), factor));
         w->setFont(steppedFont(fonts[i], fontStep));
     }
 }

@@ -126,14 +126,14 @@ void MainWindow::buildButtonBar()
                                             QStringLiteral("Mise à jour"));
     awaitWiring(update, QStringLiteral("Télécharger les résultats officiels (bientôt)"));
 
-    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1095, 915));
+    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_knockoutButton->setIconSize(QSize(px(1800) - 12, px(915) - 30));
+    m_knockoutButton->setIconSize(QSize(px(1395) - 12, px(915) - 30));
     m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
-    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915),
+    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
                                           QStringLiteral("Aide"));
     connect(help, &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
@@ -144,11 +144,11 @@ void MainWindow::buildButtonBar()
                                            QStringLiteral("Stats"));
     stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
     connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
-    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 765, 915),
+    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 930, 915),
                                              QStringLiteral("Historique"));
     history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
     connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
-    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
+    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15285, 0, 1155, 915),
                                               QStringLiteral("Calendrier"));
     connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
 
@@ -166,18 +166,18 @@ void MainWindow::buildButtonBar()
     m_statusTimer->setInterval(statusShownMs);
     connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4320, 45, 6600, 540),
+    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
                                       QStringLiteral("Coupe du Monde de Football 2010"));
     title->setAlignment(Qt::AlignCenter);
     chartLook::setFontSize(title, 15, true);
     chartLook::setTextColour(title, chartLook::ink);
-    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4320, 585, 6600, 300),
+    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
                                         QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
     version->setAlignment(Qt::AlignCenter);
     chartLook::setTextColour(version, chartLook::muted);
 
     // A discreet hotspot: the teams are unlocked only by those who know.
-    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4200, 0, 300, 300));
+    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
     unlock->setToolTip(QStringLiteral("Déblocage"));
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
 
@@ -465,6 +465,7 @@ void MainWindow::ToggleCompactMode()
     m_compact = !m_compact;
     const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
     compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
+    m_binding->setScale(m_compact ? compactMode::factor : 1.0);
     // A window that kept its size would leave the screen as crowded.
     setFixedSize(compactMode::scaled(size(), factor));
     showModeCaption();

@@ -94,6 +94,22 @@ private slots:
         }
     }
 
+    // A table recomputed while compact puts its rows at the compact rows.
+    void rowsMovedWhileCompactStayCompact()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        clickModeButton(w);
+        QVERIFY(w.type(QStringLiteral("ButA"), 0, QStringLiteral("0")));
+        QVERIFY(w.type(QStringLiteral("ButA"), 1, QStringLiteral("2")));
+        QList<int> compactRows;
+        for (int row : {690, 945, 1380, 1635})
+            compactRows << qRound(px(row) * 0.85);
+        QCOMPARE(w.control(QStringLiteral("A"), 2)->y(), compactRows.first());
+        for (int slot = 1; slot <= 4; ++slot)
+            QVERIFY(compactRows.contains(w.control(QStringLiteral("A"), slot)->y()));
+    }
+
     // The mode button's caption is the language's; what is stored is the
     // mode itself.
     void theModeIsKeptInEveryLanguage_data()

@@ -1,12 +1,21 @@
 // The button bar and the panels it shows and hides, clicked as a user
 // clicks them.
+#include <QCloseEvent>
 #include <QTest>
 #include <QTimer>
 
 #include "app/Controls.h"
+#include "app/MainWindow.h"
 #include "support/ChartWindow.h"
 
 namespace {
+
+// A window that will not be closed.
+class Stubborn final : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
 
 struct Shown
 {
@@ -91,6 +100,27 @@ private slots:
         QVERIFY(w.click(QStringLiteral("Command15")));
         QVERIFY(calendar->isVisible());
         QVERIFY(!timer->isActive());
+    }
+
+    // "Quitter" closes the print and statistics windows with the main one,
+    // each whatever the others do; one already gone is no trouble.
+    void quitterClosesTheCompanionWindows()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        auto *window = qobject_cast<MainWindow *>(w.control(QStringLiteral("Fraide"))->window());
+        Stubborn stubborn;
+        QWidget print;
+        auto *gone = new QWidget;
+        for (QWidget *companion : {static_cast<QWidget *>(&stubborn), gone, &print}) {
+            companion->show();
+            window->addCompanionWindow(companion);
+        }
+        delete gone;
+        QVERIFY(w.click(QStringLiteral("Command5")));
+        QVERIFY(stubborn.isVisible());
+        QVERIFY(!print.isVisible());
+        QVERIFY(!window->isVisible());
     }
 };
 
