@@ -11,6 +11,7 @@ class CalendarPanel;
 class CellBinding;
 class ChartEdits;
 class ControlRegistry;
+class EditorPanel;
 class GroupFrame;
 class HistoryPanel;
 class HelpPanel;
@@ -40,6 +41,7 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    EditorPanel *editor() const { return m_editor; }
     ChartEdits &edits() const { return *m_edits; }
     HelpPanel *helpPanel() const { return m_help; }
     // FraHisto, the past tournaments.
@@ -120,6 +122,7 @@ private:
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
+    EditorPanel *m_editor = nullptr;
     HelpPanel *m_help = nullptr;
     QWidget *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;
