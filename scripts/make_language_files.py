@@ -52,13 +52,13 @@ CONTROLS = [
             en=("Help", "How to use, display and links"),
             es=("Ayuda", "Instrucciones, pantalla y enlaces")),
     Control("Command21", None,
-            fr=("Stats", "Statistiques du tournoi (bientôt)"),
-            en=("Statistics", "Tournament statistics (coming soon)"),
-            es=("Estadíst.", "Estadísticas del torneo (próximamente)")),
+            fr=("Stats", "Classement final et buts du tournoi affiché"),
+            en=("Statistics", "Final ranking and goals of the tournament shown"),
+            es=("Estadíst.", "Clasificación final y goles del torneo mostrado")),
     Control("Command11", None,
-            fr=("Historique", "Coupes du monde 1998, 2002 et 2006 (bientôt)"),
-            en=("History", "World Cups 1998, 2002 and 2006 (coming soon)"),
-            es=("Historial", "Mundiales de 1998, 2002 y 2006 (próximamente)")),
+            fr=("Historique", "Revoir les Coupes du monde 1998, 2002 et 2006"),
+            en=("History", "Look back at the 1998, 2002 and 2006 World Cups"),
+            es=("Historial", "Volver a ver los Mundiales de 1998, 2002 y 2006")),
     Control("Command15", None,
             fr=("Calendrier", "Les matches du jour"),
             en=("Calendar", "Today's matches"),
@@ -355,6 +355,23 @@ CONTROLS = [
             es=("Editar el archivo a mano. (Solo expertos)", "")),
 
     # History panel and statistics window.
+    Control("FraHisto", None,
+            fr=("Historique", ""),
+            en=("History", ""),
+            es=("Historial", "")),
+    Control("Label13", None,
+            fr=("Revoir une Coupe du monde :", ""),
+            en=("Look back at a World Cup:", ""),
+            es=("Volver a ver un Mundial:", "")),
+    *[Control(name, None,
+              fr=("Ouvrir", "Afficher la Coupe du monde choisie"),
+              en=("Open", "Show the chosen World Cup"),
+              es=("Abrir", "Mostrar el Mundial elegido"))
+      for name in ("Command12", "Command7")],
+    Control("Command4", None,
+            fr=("2010...", "Revenir à votre pronostic 2010"),
+            en=("2010...", "Back to your 2010 predictions"),
+            es=("2010...", "Volver a sus pronósticos de 2010")),
 
     # Print window.
     Control("Command13", None,
@@ -437,6 +454,18 @@ MESSAGES = {
          "Clic derecho = abre el editor. Clic izquierdo = recarga"),
 
     # 45-54: history and statistics.
+    # Tooltips of the statistics window's buttons.
+    45: ("Fermer", "Close", "Cerrar"),
+    46: ("Imprimer les statistiques", "Print the statistics", "Imprimir las estadísticas"),
+    # Opening a past tournament over unsaved predictions (%1 is its year),
+    # and the answer that opens it anyway.
+    47: ("Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
+         "d'ouvrir %1 ?",
+         "Your predictions have changed since they were last saved. Do you want to save them before "
+         "opening %1?",
+         "Sus pronósticos han cambiado desde la última vez que se guardaron. ¿Desea guardarlos antes "
+         "de abrir %1?"),
+    48: ("Ouvrir sans enregistrer", "Open without saving", "Abrir sin guardar"),
 
     # 55-64: print window.
     # Its caption, then the tooltips of its buttons.

@@ -4,10 +4,16 @@
 #include "app/ChartLook.h"
 #include "app/Controls.h"
 #include "app/ScoreEdit.h"
+#include "i18n/LanguageFile.h"
+#include "tournament/Knockout.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 
 namespace {
 
@@ -17,10 +23,6 @@ constexpr int boxWidth = 3000;
 constexpr int boxHeight = 660;
 constexpr int treeTop = 600;
 constexpr int matchPitch = 1140;
-
-// Round-of-16 matches from top to bottom, so that the two matches feeding
-// each quarter-final stand next to each other.
-constexpr std::array<int, 8> roundOf16Order{0, 1, 4, 5, 2, 3, 6, 7};
 
 int treeRowTop(double row)
 {
@@ -40,12 +42,11 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     addRoundCaption(2, QStringLiteral("Demi Finale"), firstColumn + 2 * columnPitch);
     addRoundCaption(3, QStringLiteral("Finale"), firstColumn + 3 * columnPitch);
 
-    for (int j = 0; j < 8; ++j)
-        m_tree[0].append(addMatch(t, binding, Round::RoundOf16, roundOf16Order[std::size_t(j)], firstColumn,
-                                  treeRowTop(j)));
+    for (int k = 0; k < 8; ++k)
+        m_byMatch[0].append(addMatch(t, binding, Round::RoundOf16, k, firstColumn, treeRowTop(k)));
     for (int k = 0; k < 4; ++k)
-        m_tree[1].append(addMatch(t, binding, Round::QuarterFinals, k, firstColumn + columnPitch,
-                                  treeRowTop(2 * k + 0.5)));
+        m_byMatch[1].append(
+            addMatch(t, binding, Round::QuarterFinals, k, firstColumn + columnPitch, treeRowTop(2 * k + 0.5)));
     for (int k = 0; k < 2; ++k)
         m_tree[2].append(addMatch(t, binding, Round::SemiFinals, k, firstColumn + 2 * columnPitch,
                                   treeRowTop(4 * k + 1.5)));
@@ -59,6 +60,39 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     m_thirdPlace = addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
 
     addPodium(t, binding);
+    addYearChoice(t);
+
+    arrangeTree(t.chartName());
+    binding.onTextChange(t.family(QStringLiteral("Text1")), 0, [this, &t] { arrangeTree(t.chartName()); });
+}
+
+// The tree follows the bracket of the chart shown: the two matches whose
+// winners meet next stand side by side, whatever the year's table. Boxes
+// trade places, so a page in compact mode stays in compact mode.
+void KnockoutPanel::arrangeTree(const QString &chart)
+{
+    const std::array<int, 8> toQuarterFinal = roundOf16Destinations(chart);
+    const std::array<int, 4> toSemiFinal = quarterFinalDestinations(chart);
+    auto feeding = [](const auto &destinations, int side) {
+        return int(std::find(destinations.begin(), destinations.end(), side) - destinations.begin());
+    };
+    m_tree[0].clear();
+    m_tree[1].clear();
+    for (int semiFinalSide = 0; semiFinalSide < 4; ++semiFinalSide) {
+        const int quarterFinal = feeding(toSemiFinal, semiFinalSide);
+        m_tree[1].append(m_byMatch[1][quarterFinal]);
+        for (int side : {2 * quarterFinal, 2 * quarterFinal + 1})
+            m_tree[0].append(m_byMatch[0][feeding(toQuarterFinal, side)]);
+    }
+    for (const QVector<QFrame *> &round : {m_tree[0], m_tree[1]}) {
+        QList<int> tops;
+        for (const QFrame *box : round)
+            tops << box->y();
+        std::sort(tops.begin(), tops.end());
+        for (qsizetype i = 0; i < round.size(); ++i)
+            round[i]->move(round[i]->x(), tops[i]);
+    }
+    update();
 }
 
 void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
@@ -128,6 +162,20 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
         binding.bind(pod, place, label);
         chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);
     }
+}
+
+// Above the final, where the bracket leaves the column free.
+void KnockoutPanel::addYearChoice(const Tournament &t)
+{
+    m_yearChoice = makeControl<QFrame>(this, QStringLiteral("Frame19"), -1,
+                                       QRect(firstColumn + 3 * columnPitch, treeRowTop(1), boxWidth, 615));
+    m_yearChoice->setFrameShape(QFrame::StyledPanel);
+    auto *years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
+    years->addItems(yearListEntries(t.messages()));
+    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405),
+                                          QStringLiteral("Ouvrir"));
+    connect(open, &QPushButton::clicked, this, [this, years] { emit openClicked(years->currentIndex()); });
+    m_yearChoice->hide();
 }
 
 QList<QFrame *> KnockoutPanel::matchBoxes() const

@@ -23,6 +23,13 @@ public:
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
     // The frames of the matches, which cover the page's own background.
     QList<QFrame *> matchBoxes() const;
+    // Frame19: the year list of past tournaments on this page, hidden
+    // until the history button shows it.
+    QFrame *yearChoice() const { return m_yearChoice; }
+
+signals:
+    // Its "Ouvrir" with the entry the list shows (0 for the prompt).
+    void openClicked(int entry);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,9 +38,15 @@ private:
     QFrame *addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top);
     void addRoundCaption(int index, const QString &caption, int left);
     void addPodium(Tournament &t, CellBinding &binding);
+    void addYearChoice(const Tournament &t);
+    void arrangeTree(const QString &chart);
 
     QVector<ScoreEdit *> m_scores;
-    // Match boxes of the tree, by round, for drawing the connectors.
+    // Match boxes of the tree, by round from top to bottom, for drawing the
+    // connectors.
     std::array<QVector<QFrame *>, 4> m_tree;
+    // Round-of-16 and quarter-final boxes by match.
+    std::array<QVector<QFrame *>, 2> m_byMatch;
     QFrame *m_thirdPlace = nullptr;
+    QFrame *m_yearChoice = nullptr;
 };

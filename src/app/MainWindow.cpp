@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/CalendarPanel.h"
+#include "app/CardFrame.h"
 #include "app/CellBinding.h"
 #include "app/ChartEdits.h"
 #include "app/ChartLook.h"
@@ -11,14 +12,18 @@
 #include "app/EditorPanel.h"
 #include "app/GroupFrame.h"
 #include "app/HelpPanel.h"
+#include "app/HistoryPanel.h"
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
 #include "app/Pictures.h"
+#include "app/PagePrinter.h"
 #include "app/PrintWindow.h"
 #include "app/Prompts.h"
 #include "app/RoundOf16Summary.h"
 #include "app/ScoreEdit.h"
+#include "app/StatsWindow.h"
 #include "app/TeamNameEdit.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
@@ -27,6 +32,7 @@
 #include "tournament/Tournament.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,8 +102,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
 
-    m_history = makeControl<QFrame>(this, QStringLiteral("FraHisto"), -1, QRect(13350, 1050, 3990, 3555));
-    m_history->hide();
+    buildHistory();
 
     m_help = new HelpPanel(t, *m_binding, this);
     m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
@@ -147,10 +152,12 @@ void MainWindow::buildButtonBar()
     connect(print, &QPushButton::clicked, this, &MainWindow::openPrintWindow);
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
                                            QStringLiteral("Stats"));
-    awaitWiring(stats, QStringLiteral("Statistiques du tournoi (bientôt)"));
+    stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
+    connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
     auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 930, 915),
                                              QStringLiteral("Historique"));
-    awaitWiring(history, QStringLiteral("Coupes du monde 1998, 2002 et 2006 (bientôt)"));
+    history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
+    connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
     auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15285, 0, 1155, 915),
                                               QStringLiteral("Calendrier"));
     connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
@@ -252,6 +259,67 @@ PrintWindow *MainWindow::printWindow() const
     return m_printWindow;
 }
 
+// A card like the group tables, its caption on the tab.
+void MainWindow::buildHistory()
+{
+    m_history = new CardFrame(QStringLiteral("Historique"), this);
+    nameControl(m_history, QStringLiteral("FraHisto"));
+    m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
+    m_history->hide();
+    m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
+    // The caption names the tournament shown, whichever way its chart came.
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, [this] {
+        setWindowTitle(QStringLiteral("Vylora ") + Tournaments::yearOfChart(m_tournament.chartName()));
+    });
+    connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
+    connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
+}
+
+void MainWindow::toggleHistoryPanel()
+{
+    m_calendar->hide();
+    m_history->setVisible(m_history->isHidden());
+    m_history->raise();
+    m_knockout->yearChoice()->setVisible(!m_history->isHidden());
+    m_help->hide();
+}
+
+void MainWindow::hideHistoryPanel()
+{
+    m_history->hide();
+}
+
+void MainWindow::showTournamentPicture(int entry)
+{
+    m_historyContent->showPicture(entry);
+}
+
+void MainWindow::showChosenYear(int entry)
+{
+    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")})
+        if (auto *years = qobject_cast<QComboBox *>(m_registry->control(name)))
+            years->setCurrentIndex(entry);
+}
+
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+}
+
+void MainWindow::showStatistics()
+{
+    if (!m_stats) {
+        m_stats = new StatsWindow(this);
+        addCompanionWindow(m_stats);
+        connect(m_stats, &StatsWindow::printClicked, this, [this] {
+            printWindowImage(*m_stats, m_stats->buttons(), m_prompts, m_tournament.messages(),
+                             QStringLiteral("statistiques.pdf"));
+        });
+    }
+    m_stats->showStatistics(m_tournament);
+}
+
 bool MainWindow::saveChart()
 {
     const MessageTable &messages = m_tournament.messages();
@@ -298,16 +366,20 @@ void MainWindow::watchMatches()
     m_matchInfo->watchBackground(this);
 }
 
-// The page's partner picture gives way to the champion's once there is one.
+// The page's partner picture gives way to the champion's once there is one,
+// a cup of the year of the tournament shown.
 void MainWindow::showChampion()
 {
     auto *picture = qobject_cast<QLabel *>(m_registry->control(QStringLiteral("Image7")));
     const CellFamily &podium = m_tournament.podium();
-    const auto show = [picture, &podium] {
+    const auto show = [this, picture, &podium] {
         const QSize size = picture->size();
-        picture->setPixmap(podium.text(1).isEmpty() ? Pictures::partner(size) : Pictures::champion(size));
+        picture->setPixmap(podium.text(1).isEmpty()
+                               ? Pictures::partner(size)
+                               : Pictures::championOf(Tournaments::yearOfChart(m_tournament.chartName()), size));
     };
     m_binding->onTextChange(podium, 1, show);
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);
     show();
 }
 

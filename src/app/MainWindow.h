@@ -13,6 +13,7 @@ class ChartEdits;
 class ControlRegistry;
 class EditorPanel;
 class GroupFrame;
+class HistoryPanel;
 class HelpPanel;
 class KnockoutPanel;
 class MatchInfoPanel;
@@ -23,6 +24,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class QFrame;
+class StatsWindow;
 class Tournament;
 
 // The wall chart. It owns no tournament state: the widgets mirror the
@@ -43,8 +45,8 @@ public:
     EditorPanel *editor() const { return m_editor; }
     ChartEdits &edits() const { return *m_edits; }
     HelpPanel *helpPanel() const { return m_help; }
-    // An empty slot until the past tournaments fill it.
-    QFrame *historyPanel() const { return m_history; }
+    // FraHisto, the past tournaments.
+    QWidget *historyPanel() const { return m_history; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
@@ -76,9 +78,25 @@ public:
     // of the design while the table has none.
     void showMessageTexts();
 
+    // "Historique": the history panel and the year list of the knock-out
+    // page appear and go together; the calendar and the help make way.
+    void toggleHistoryPanel();
+    void hideHistoryPanel();
+    // The history panel's picture of year-list entry 1 (1998) .. 4 (2010).
+    void showTournamentPicture(int entry);
+    // Both year lists show the same entry.
+    void showChosenYear(int entry);
+    void setSaveEnabled(bool enabled);
+    // "Stats": builds the statistics window, or rebuilds the open one.
+    void showStatistics();
+
 signals:
     void languageClicked(int index);
     void closing();
+    // "Ouvrir" in either year list, with the entry it shows.
+    void tournamentChosen(int entry);
+    // "2010..."
+    void returnChosen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -86,6 +104,7 @@ protected:
 private:
     void buildButtonBar();
     void buildNews();
+    void buildHistory();
     void chainTabOrder();
     // Command1's caption: MessageTable entry 1 while the page is closed,
     // entry 2 while it is open.
@@ -110,7 +129,7 @@ private:
     MatchInfoPanel *m_matchInfo = nullptr;
     EditorPanel *m_editor = nullptr;
     HelpPanel *m_help = nullptr;
-    QFrame *m_history = nullptr;
+    QWidget *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_quitButton = nullptr;
     QLabel *m_status = nullptr;
@@ -121,4 +140,6 @@ private:
     QToolButton *m_knockoutButton = nullptr;
     QFrame *m_newsFrame = nullptr;
     QPointer<PrintWindow> m_printWindow;
+    HistoryPanel *m_historyContent = nullptr;
+    QPointer<StatsWindow> m_stats;
 };

@@ -1,5 +1,7 @@
 #include "app/Pictures.h"
 
+#include "app/PictureDrawing.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,53 +16,6 @@
 
 namespace Pictures {
 namespace {
-
-// Each picture is drawn in its own design space and stretched to the size
-// asked for, as the window stretches its pictures to their boxes.
-QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(QPainter &)> &paint)
-{
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    p.scale(pixmap.width() / design.width(), pixmap.height() / design.height());
-    paint(p);
-    return pixmap;
-}
-
-// The largest bold font whose text fits the box. Measured once at the
-// box's height and scaled down from there: loading a font engine for every
-// size tried made the pictures the slowest part of opening the window.
-QFont fittedFont(const QString &text, const QSizeF &box, QFont::Weight weight = QFont::Bold)
-{
-    QFont font;
-    font.setWeight(weight);
-    const int tallest = std::max(3, int(box.height()));
-    font.setPixelSize(tallest);
-    const QFontMetricsF metrics(font);
-    const qreal advance = std::max<qreal>(1, metrics.horizontalAdvance(text));
-    const qreal scale = std::min({1.0, box.width() / advance, box.height() * 1.25 / metrics.height()});
-    font.setPixelSize(std::max(3, int(tallest * scale)));
-    return font;
-}
-
-void drawFittedText(QPainter &p, const QRectF &box, const QString &text, const QColor &colour,
-                    QFont::Weight weight = QFont::Bold)
-{
-    p.save();
-    p.setFont(fittedFont(text, box.size(), weight));
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
-    p.restore();
-}
-
-QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
-}
 
 // ---------------------------------------------------------------- logos
 
@@ -504,19 +459,6 @@ const std::array<StadiumView, stadiumCount> stadiums{{
 
 // ------------------------------------------------------------- the rest
 
-void drawStar(QPainter &p, const QPointF &centre, qreal outer, const QColor &colour)
-{
-    QPolygonF star;
-    for (int k = 0; k < 10; ++k) {
-        const qreal r = k % 2 ? outer * 0.45 : outer;
-        const qreal a = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
-        star << centre + QPointF(r * std::cos(a), r * std::sin(a));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPolygon(star);
-}
-
 // Drawn on a field 100 wide and as tall as the picture's shape asks: the
 // badge fills it, the emblem sits in the upper part, the name at the foot.
 void drawPartner(QPainter &p, qreal height)
@@ -553,7 +495,7 @@ void drawPartner(QPainter &p, qreal height)
                    QFont::DemiBold);
 }
 
-void drawChampion(QPainter &p)
+void drawChampion(QPainter &p, const QString &year)
 {
     QRadialGradient glow(QPointF(50, 40), 50);
     glow.setColorAt(0, QColor(255, 245, 200));
@@ -590,7 +532,7 @@ void drawChampion(QPainter &p)
     drawStar(p, QPointF(50, 28), 9, QColor(255, 250, 220));
 
     // No word on it: pictures cannot follow the language of the window.
-    drawFittedText(p, QRectF(4, 80, 92, 18), QStringLiteral("2010"), QColor(150, 20, 20), QFont::Black);
+    drawFittedText(p, QRectF(4, 80, 92, 18), year, QColor(150, 20, 20), QFont::Black);
 }
 
 void drawFrance(QPainter &p)
@@ -786,7 +728,12 @@ QPixmap partner(const QSize &size)
 
 QPixmap champion(const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), drawChampion);
+    return championOf(QStringLiteral("2010"), size);
+}
+
+QPixmap championOf(const QString &year, const QSize &size)
+{
+    return drawn(size, QSizeF(100, 100), [&year](QPainter &p) { drawChampion(p, year); });
 }
 
 QPixmap flag(int language, const QSize &size)

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 // Every picture of the program is drawn here, at the size its control asks
 // for; none is read from a file.
@@ -18,6 +19,8 @@ inline constexpr int stadiumCount = 10;
 
 QPixmap partner(const QSize &size);
 QPixmap champion(const QSize &size);
+// The cup with the year of another tournament.
+QPixmap championOf(const QString &year, const QSize &size);
 
 // By language index: 0 French, 1 English, 2 Spanish.
 QPixmap flag(int language, const QSize &size);

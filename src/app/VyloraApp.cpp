@@ -5,6 +5,7 @@
 #include "app/ControlRegistry.h"
 #include "app/EditorPanel.h"
 #include "app/Prompts.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "online/ServerSettings.h"
 #include "schedule/BuildSchedule.h"
@@ -32,6 +33,10 @@ constexpr int unsavedQuestion = 19;
 constexpr int saveAnswer = 20;
 constexpr int discardAnswer = 21;
 constexpr int stayAnswer = 22;
+// Opening a past tournament over unsaved predictions ("%1" is its year),
+// and the answer that opens it anyway.
+constexpr int openingQuestion = 47;
+constexpr int openAnswer = 48;
 
 } // namespace
 
@@ -49,6 +54,8 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
+    connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
     m_window.setCloseGuard([this] { return mayClose(); });
     if (auto *updateButton =
             qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
@@ -108,6 +115,48 @@ void VyloraApp::endProgram()
     m_ended = true;
     m_window.hide();
     m_programEnd();
+}
+
+void VyloraApp::openTournament(int entry)
+{
+    const QString year = Tournaments::year(entry);
+    if (year.isEmpty() || !keepPredictions(year))
+        return;
+    m_window.showTournamentPicture(entry);
+    if (!loadChart(Tournaments::chartName(entry)))
+        return;
+    m_window.setSaveEnabled(false);
+    m_tournament.setReady(true);
+    RefreshAll(m_tournament);
+    m_window.showChosenYear(entry);
+}
+
+// Opening a tournament replaces the user's chart: predictions typed since
+// the last save are offered a save first rather than lost in silence.
+bool VyloraApp::keepPredictions(const QString &year)
+{
+    const MessageTable &messages = m_tournament.messages();
+    return settleUnsavedChanges(
+        messages
+            .textOr(openingQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                                    "Voulez-vous l'enregistrer avant d'ouvrir %1 ?"))
+            .arg(year),
+        messages.textOr(openAnswer, QStringLiteral("Ouvrir sans enregistrer")));
+}
+
+void VyloraApp::returnToCurrent()
+{
+    if (!loadChart(currentChart))
+        return;
+    m_window.setSaveEnabled(true);
+    m_tournament.setReady(true);
+    // The full refresh of every other whole-chart load: the load's own
+    // change events would leave the past tournament's quarter-finalists,
+    // podium and champion wherever the user's chart decides nothing.
+    RefreshAll(m_tournament);
+    m_window.hideHistoryPanel();
+    m_window.showTournamentPicture(Tournaments::last);
+    m_window.showChosenYear(0);
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -172,21 +221,27 @@ void VyloraApp::showNewsMessage()
 
 bool VyloraApp::mayClose()
 {
+    const MessageTable &messages = m_tournament.messages();
+    return settleUnsavedChanges(
+        messages.textOr(unsavedQuestion,
+                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                       "Voulez-vous l'enregistrer avant de quitter ?")),
+        messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")));
+}
+
+// Unsaved predictions: save them, let them go, or stay where one is. False
+// to stay, also after a failed save, which has been said.
+bool VyloraApp::settleUnsavedChanges(const QString &question, const QString &discard)
+{
     // Saving is off for past tournaments: nothing there to lose.
     if (!hasUnsavedChanges() || m_tournament.chartName() != currentChart)
         return true;
     const MessageTable &messages = m_tournament.messages();
-    const int answer = m_prompts.choice(
-        &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(unsavedQuestion,
-                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                       "Voulez-vous l'enregistrer avant de quitter ?")),
-        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
-         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
-         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+    const int answer = m_prompts.choice(&m_window, QStringLiteral("Vylora 2010"), question,
+                                        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")), discard,
+                                         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
     switch (answer) {
     case 0:
-        // A failed save has been said; the window stays so nothing is lost.
         return m_window.saveChart();
     case 1:
         return true;

@@ -45,6 +45,12 @@ public:
     // program during the load.
     bool loadChart(const QString &name);
 
+    // "Ouvrir" in a year list: shows the tournament of entry 1 (1998) .. 4
+    // (2010) with saving off; any other entry does nothing.
+    void openTournament(int entry);
+    // "2010...": the user's own chart again, saving on.
+    void returnToCurrent();
+
     // A run that draws the window from the command line: no question, no
     // download, no early end.
     void setHeadless(bool headless);
@@ -64,6 +70,8 @@ signals:
 private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
+    bool keepPredictions(const QString &year);
+    bool settleUnsavedChanges(const QString &question, const QString &discard);
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();

@@ -10,6 +10,8 @@
 #include <QTextStream>
 
 #include "cli/ChartFileLoad.h"
+#include "history/GoalsByTeam.h"
+#include "history/Ranking.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
@@ -82,6 +84,50 @@ QJsonArray groupRows(const Tournament &t, GroupId g)
     return rows;
 }
 
+QString stageName(Stage stage)
+{
+    switch (stage) {
+    case Stage::Champion:
+        return QStringLiteral("champion");
+    case Stage::Final:
+        return QStringLiteral("final");
+    case Stage::Third:
+        return QStringLiteral("third");
+    case Stage::Fourth:
+        return QStringLiteral("fourth");
+    case Stage::QuarterFinal:
+        return QStringLiteral("quarterFinal");
+    case Stage::RoundOf16:
+        return QStringLiteral("roundOf16");
+    case Stage::Group:
+        break;
+    }
+    return QStringLiteral("group");
+}
+
+// The statistics window's ranking: each team with the line it shows.
+QJsonArray rankingReport(const Tournament &t)
+{
+    QJsonArray ranking;
+    for (const RankedTeam &r : ComputeRanking(t))
+        ranking.append(QJsonObject{{QStringLiteral("position"), r.position},
+                                   {QStringLiteral("team"), r.team},
+                                   {QStringLiteral("stage"), stageName(r.stage)},
+                                   {QStringLiteral("line"), r.line}});
+    return ranking;
+}
+
+// The statistics window's goals list, in its order.
+QJsonArray goalsReport(const Tournament &t)
+{
+    TeamList teams;
+    ChargeInfo(t, teams);
+    QJsonArray goals;
+    for (const TeamGoals &g : goalsByTeam(t, teams).teams)
+        goals.append(QJsonObject{{QStringLiteral("team"), g.team}, {QStringLiteral("goals"), g.goals}});
+    return goals;
+}
+
 QJsonObject report(const Tournament &t)
 {
     QJsonArray groups;
@@ -111,6 +157,8 @@ QJsonObject report(const Tournament &t)
         {QStringLiteral("final"), round(Round::Final)},
         {QStringLiteral("podium"), teamTexts(t.podium(), 1, 4)},
         {QStringLiteral("goalTotal"), goalTotal(t)},
+        {QStringLiteral("ranking"), rankingReport(t)},
+        {QStringLiteral("goals"), goalsReport(t)},
     };
 }
 
@@ -164,6 +212,19 @@ void printMatches(QTextStream &out, const QString &title, const QJsonArray &side
         out << "  " << sides[k].toString() << " v " << sides[k + 1].toString() << '\n';
 }
 
+// The ranking lines as the window lists them, then the goals by team.
+void printStatistics(QTextStream &out, const QJsonObject &r)
+{
+    out << "\nRanking\n";
+    for (const QJsonValue &entry : r[QStringLiteral("ranking")].toArray())
+        out << "  " << entry[QStringLiteral("line")].toString() << '\n';
+    out << "\nGoals by team\n";
+    std::vector<QStringList> lines;
+    for (const QJsonValue &entry : r[QStringLiteral("goals")].toArray())
+        lines.push_back({entry[QStringLiteral("team")].toString(), number(entry[QStringLiteral("goals")])});
+    printColumns(out, lines);
+}
+
 void printText(QTextStream &out, const QJsonObject &r)
 {
     out << "Chart " << r[QStringLiteral("chart")].toString() << '\n';
@@ -198,6 +259,7 @@ void printText(QTextStream &out, const QJsonObject &r)
     for (qsizetype i = 0; i < podium.size(); ++i)
         out << "  " << i + 1 << ". " << podium[i].toString() << '\n';
     out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
+    printStatistics(out, r);
 }
 
 } // namespace

@@ -20,7 +20,8 @@ constexpr std::array<const char16_t *, 16> placeholders{
     u"1 Gr A", u"2 Gr B", u"1 Gr C", u"2 Gr D", u"1 Gr B", u"2 Gr A", u"1 Gr D", u"2 Gr C",
     u"1 Gr E", u"2 Gr F", u"1 Gr G", u"2 Gr H", u"1 Gr F", u"2 Gr E", u"1 Gr H", u"2 Gr G"};
 
-// Where the winner of each match goes in the next round, by chart.
+} // namespace
+
 std::array<int, 8> roundOf16Destinations(const QString &chart)
 {
     if (chart == u"VYL1998")
@@ -36,6 +37,8 @@ std::array<int, 4> quarterFinalDestinations(const QString &chart)
         return {0, 2, 1, 3};
     return {0, 1, 2, 3};
 }
+
+namespace {
 
 void setWinner(Tournament &t, CellFamily &team, int side, bool winner)
 {

@@ -20,6 +20,12 @@ void AdvanceSemiFinals(Tournament &t);
 void DecideFinal(Tournament &t);
 void DecideThirdPlace(Tournament &t);
 
+// Where the winner of each match goes in the next round of the chart:
+// round-of-16 match k to quarter-final side [k], quarter-final match k to
+// semi-final side [k].
+std::array<int, 8> roundOf16Destinations(const QString &chart);
+std::array<int, 4> quarterFinalDestinations(const QString &chart);
+
 // Colours the group score cells by played state and shows the total of
 // goals (penalties excluded) in Label15 and Label21.
 void RefreshGoalTotal(Tournament &t);

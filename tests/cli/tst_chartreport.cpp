@@ -109,6 +109,7 @@ private slots:
     void pastTournamentEndsAsItReallyDid_data();
     void pastTournamentEndsAsItReallyDid();
     void handWrittenChart();
+    void statisticsOfTheChart();
     void incompleteGroup();
     void placeReasonsAndNeeds();
     void readableText();
@@ -252,6 +253,44 @@ void TestChartReport::handWrittenChart()
     QCOMPARE(texts(r[QStringLiteral("podium")]),
              (QStringList{ivory, QStringLiteral("B2"), QStringLiteral("F1"), QStringLiteral("E1")}));
     QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(), 90.0);
+}
+
+// The ranking and the goals as the statistics window lists them.
+void TestChartReport::statisticsOfTheChart()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Coupe.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(handWrittenChartFile());
+    file.close();
+
+    const QJsonObject r = jsonReport(file.fileName());
+    const QJsonArray ranking = r[QStringLiteral("ranking")].toArray();
+    QCOMPARE(ranking.size(), 32);
+    auto rankingEntry = [&ranking](int i) {
+        const QJsonObject e = ranking[i].toObject();
+        return QStringList{QString::number(e[QStringLiteral("position")].toInt()),
+                           e[QStringLiteral("team")].toString(), e[QStringLiteral("stage")].toString(),
+                           e[QStringLiteral("line")].toString()};
+    };
+    const QString ivory = QString::fromUtf8("Côte d'Ivoire");
+    QCOMPARE(rankingEntry(0),
+             (QStringList{QStringLiteral("1"), ivory, QStringLiteral("champion"), ivory + QStringLiteral(" 1")}));
+    QCOMPARE(rankingEntry(3), (QStringList{QStringLiteral("4"), QStringLiteral("E1"), QStringLiteral("fourth"),
+                                           QStringLiteral("E1 4")}));
+    QCOMPARE(rankingEntry(4)[2], QStringLiteral("quarterFinal"));
+    QCOMPARE(rankingEntry(8)[2], QStringLiteral("roundOf16"));
+    QCOMPARE(rankingEntry(31)[2], QStringLiteral("group"));
+
+    const QJsonArray goals = r[QStringLiteral("goals")].toArray();
+    QCOMPARE(goals.size(), 32);
+    QCOMPARE(goals[0].toObject(), (QJsonObject{{QStringLiteral("team"), ivory}, {QStringLiteral("goals"), 12}}));
+    QCOMPARE(goals[1].toObject(),
+             (QJsonObject{{QStringLiteral("team"), QStringLiteral("F1")}, {QStringLiteral("goals"), 11}}));
+
+    const QString text = QString::fromUtf8(report(file.fileName(), false).out);
+    QVERIFY(text.contains(QStringLiteral("\nRanking\n  ") + ivory + QStringLiteral(" 1\n")));
+    QVERIFY(text.contains(QStringLiteral("\nGoals by team\n  ") + ivory));
 }
 
 // Only slots 3 and 4 of group H have met: the group is not complete, the

@@ -1,0 +1,146 @@
+#include "history/Ranking.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "history/NameOrder.h"
+#include "tournament/GroupStage.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+// Shown for a team out after the groups while no language file names it.
+const QString groupStageDesignText = QStringLiteral("1er tour");
+
+struct Entry
+{
+    RankedTeam ranked;
+    double score = 0;
+    StandingRow record;
+};
+
+// Points a team earns for each knock-out cell that holds its name: for
+// standing there, and for standing there as the winner.
+struct RoundBonus
+{
+    Round round;
+    int present;
+    int won;
+};
+
+constexpr std::array<RoundBonus, 5> bonuses{{{Round::RoundOf16, 50, 100},
+                                             {Round::QuarterFinals, 0, 200},
+                                             {Round::SemiFinals, 0, 1000},
+                                             {Round::ThirdPlace, 0, 500},
+                                             {Round::Final, 0, 2000}}};
+
+double knockoutBonus(const Tournament &t, const QString &team)
+{
+    double bonus = 0;
+    for (const RoundBonus &b : bonuses) {
+        const RoundCells &round = t.round(b.round);
+        for (int side = 0; side < round.sides; ++side) {
+            const Cell &cell = (*round.team)[side];
+            if (cell.text != team)
+                continue;
+            bonus += b.present;
+            if (cell.background == colours::winner)
+                bonus += b.won;
+        }
+    }
+    return bonus;
+}
+
+// The thresholds are tested in this order; the first that holds decides.
+Stage stageOf(double score)
+{
+    if (score > 3000)
+        return Stage::Champion;
+    if (score >= 1000)
+        return Stage::Final;
+    if (score >= 500)
+        return Stage::Third;
+    if (score >= 200)
+        return Stage::Fourth;
+    if (score < 50)
+        return Stage::Group;
+    if (score <= 100)
+        return Stage::RoundOf16;
+    return Stage::QuarterFinal;
+}
+
+QString lineOf(const RankedTeam &r, const QString &groupStageText)
+{
+    const QString numbered = QString::number(r.position) + u' ' + r.team;
+    switch (r.stage) {
+    case Stage::Champion:
+        return r.team + QStringLiteral(" 1");
+    case Stage::Final:
+        return r.team + QStringLiteral(" 2");
+    case Stage::Third:
+        return r.team + QStringLiteral(" 3");
+    case Stage::Fourth:
+        return r.team + QStringLiteral(" 4");
+    case Stage::QuarterFinal:
+        return numbered + QStringLiteral(" 1/4");
+    case Stage::RoundOf16:
+        return numbered + QStringLiteral(" 1/8");
+    case Stage::Group:
+        break;
+    }
+    return numbered + u' ' + groupStageText;
+}
+
+auto record(const StandingRow &r)
+{
+    return std::make_tuple(r.points, r.difference, r.goalsFor, r.drawMark);
+}
+
+} // namespace
+
+std::vector<RankedTeam> ComputeRanking(const Tournament &t)
+{
+    std::vector<Entry> entries;
+    for (GroupId g : allGroups) {
+        const GroupTable table = groupTable(t, g);
+        for (int slot = 1; slot <= 4; ++slot) {
+            Entry e;
+            e.ranked.team = t.group(g).team->text(slot);
+            e.record = table.rows[std::size_t(slot - 1)];
+            // The group value as the tables list it: four decimals.
+            const double groupValue = std::round((e.record.rankKey + 10) * 10000) / 10000;
+            e.score = groupValue + knockoutBonus(t, e.ranked.team);
+            e.ranked.stage = stageOf(e.score);
+            entries.push_back(std::move(e));
+        }
+    }
+
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        if (a.ranked.stage != b.ranked.stage)
+            return a.ranked.stage < b.ranked.stage;
+        if (record(a.record) != record(b.record))
+            return record(a.record) > record(b.record);
+        return alphabeticallyBefore(b.ranked.team, a.ranked.team);
+    });
+
+    const QString groupStageText = t.messages().textOr(14, groupStageDesignText);
+    std::vector<RankedTeam> ranking;
+    for (Entry &e : entries) {
+        e.ranked.position = int(ranking.size()) + 1;
+        e.ranked.line = lineOf(e.ranked, groupStageText);
+        ranking.push_back(std::move(e.ranked));
+    }
+    return ranking;
+}
+
+QStringList rankingLines(const std::vector<RankedTeam> &ranking)
+{
+    QStringList lines;
+    for (const RankedTeam &r : ranking) {
+        if (r.position == 17)
+            lines << QString(45, u'-');
+        lines << r.line;
+    }
+    return lines;
+}
