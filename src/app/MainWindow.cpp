@@ -37,6 +37,8 @@ constexpr int groupsTop = 1020;
 constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
 constexpr int shootOutMessage = 16;
+// The tooltip of a character a team name refuses; "%1" stands for it.
+constexpr int refusedCharacterMessage = 88;
 
 // A button whose action is not built yet says what it will do and cannot
 // be clicked for nothing.
@@ -190,10 +192,8 @@ void MainWindow::saveChart()
         return;
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
-    const QString &translated = m_tournament.messages().at(saveFailedMessage);
-    const QString text = !translated.isEmpty()
-                             ? translated
-                             : QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1.");
+    const QString text = m_tournament.messages().textOr(
+        saveFailedMessage, u"Le pronostic n'a pas pu être enregistré dans le fichier %1.");
     m_prompts.notice(this, QStringLiteral("Vylora 2010"),
                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
 }
@@ -252,13 +252,17 @@ void MainWindow::chainTabOrder()
 void MainWindow::showMessageTexts()
 {
     showKnockoutCaption();
-    const QString &translated = m_tournament.messages().at(shootOutMessage);
-    const QString shootOut = !translated.isEmpty() ? translated : QStringLiteral("Tirs au but");
+    const MessageTable &messages = m_tournament.messages();
+    const QString shootOut = messages.textOr(shootOutMessage, u"Tirs au but");
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
+    const QString refused = messages.textOr(
+        refusedCharacterMessage, u"Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.");
+    for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
+        team->setRefusalText(refused);
 }
 
 void MainWindow::showKnockoutCaption()

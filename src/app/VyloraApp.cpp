@@ -14,6 +14,7 @@
 #include "tournament/RefreshAll.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -23,6 +24,12 @@ const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
 const QString compactCaption = QStringLiteral("Passer en mode normal");
 const QString normalCaption = QStringLiteral("Passer en mode réduit");
+
+// Message entries of files that cannot be shown; "%1" is the file, "%2"
+// where a file that holds no chart is kept now.
+constexpr int notAChartMessage = 85;
+constexpr int chartTooLargeMessage = 86;
+constexpr int languageFileTooLargeMessage = 87;
 
 } // namespace
 
@@ -51,6 +58,19 @@ void VyloraApp::loadChart(const QString &name)
     hooks.buildSchedule = [this](const QString &chart) {
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
+    hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
+        const MessageTable &messages = m_tournament.messages();
+        const QString file = QDir::toNativeSeparators(iniFilePath(name));
+        const QString text =
+            problem == ChartFileProblem::TooLarge
+                ? messages.textOr(chartTooLargeMessage, u"Le fichier %1 est trop volumineux pour être un pronostic. "
+                                                        u"Il n'a pas été chargé et aucun enregistrement ne l'écrasera.")
+                      .arg(file)
+                : messages.textOr(notAChartMessage, u"Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                                    u"sous le nom %2 et une grille vide est affichée.")
+                      .arg(file, QDir::toNativeSeparators(path));
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), text);
+    };
     LoadChart(m_tournament, name, m_sage, hooks);
 }
 
@@ -67,8 +87,19 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
 {
     MessageTable &messages = m_tournament.messages();
     ControlRegistry &controls = m_window.controls();
-    if (!LoadLanguageFile(ProgramFolder::filePath(languageFileName(index)), messages, controls)) {
+    const QString path = ProgramFolder::filePath(languageFileName(index));
+    switch (LoadLanguageFile(path, messages, controls)) {
+    case LanguageFileStatus::Applied:
+        break;
+    case LanguageFileStatus::Missing:
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
+        return;
+    case LanguageFileStatus::TooLarge:
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
+                         messages
+                             .textOr(languageFileTooLargeMessage,
+                                     u"Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.")
+                             .arg(QDir::toNativeSeparators(path)));
         return;
     }
     // The fixed parts: those of the history panels apply once it exists.

@@ -107,7 +107,7 @@ struct Window
 
     bool apply(const QString &fileName)
     {
-        return LoadLanguageFile(shipped(fileName), t.messages(), window.controls());
+        return LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings
