@@ -63,11 +63,14 @@ void VyloraApp::loadChart(const QString &name)
         const QString file = QDir::toNativeSeparators(iniFilePath(name));
         const QString text =
             problem == ChartFileProblem::TooLarge
-                ? messages.textOr(chartTooLargeMessage, u"Le fichier %1 est trop volumineux pour être un pronostic. "
-                                                        u"Il n'a pas été chargé et aucun enregistrement ne l'écrasera.")
+                ? messages
+                      .textOr(chartTooLargeMessage,
+                              u"Le fichier %1 est trop volumineux pour être un pronostic. "
+                              u"Il n'a pas été chargé et aucun enregistrement ne l'écrasera.")
                       .arg(file)
-                : messages.textOr(notAChartMessage, u"Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                                    u"sous le nom %2 et une grille vide est affichée.")
+                : messages
+                      .textOr(notAChartMessage, u"Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                                u"sous le nom %2 et une grille vide est affichée.")
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), text);
     };

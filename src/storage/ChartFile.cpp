@@ -86,7 +86,8 @@ const QString notPlayed = QStringLiteral("-");
 
 QStringList chartSections()
 {
-    QStringList sections{QStringLiteral("CV"), QStringLiteral("Lien"), QStringLiteral("Mess"), QStringLiteral("Match")};
+    QStringList sections{QStringLiteral("CV"), QStringLiteral("Lien"), QStringLiteral("Mess"),
+                         QStringLiteral("Match")};
     for (GroupId g : allGroups)
         sections << groupSection(u"But", g) << groupSection(u"Equip", g) << groupSection(u"TS", g);
     for (KnockoutBlock block : saveOrder)

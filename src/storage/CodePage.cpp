@@ -11,8 +11,8 @@ bool storable(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return true;
-    return std::find(std::begin(upperControlRange), std::end(upperControlRange) - 1, c)
-           != std::end(upperControlRange) - 1;
+    return std::find(std::begin(upperControlRange), std::end(upperControlRange) - 1, c) !=
+           std::end(upperControlRange) - 1;
 }
 
 } // namespace

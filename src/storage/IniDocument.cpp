@@ -97,6 +97,9 @@ IniDocument::Line IniDocument::parse(QByteArray content, QStringView untrimmed, 
             line.kind = Kind::Key;
             line.name = text.left(equals).trimmed().toString();
             line.value = unquoted(text.mid(equals + 1).trimmed());
+            // A carriage return alone does not end a line here, but no value
+            // written can hold one: read it as the writer would store it.
+            line.value.replace(u'\r', u' ');
         }
     }
     return line;

@@ -15,8 +15,7 @@ class Descriptor final
 public:
     explicit Descriptor(int fd)
         : m_fd(fd)
-    {
-    }
+    {}
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -51,7 +50,7 @@ FileReading readTextFile(const QString &path)
     if (file.get() < 0)
         return {errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Unreadable, {}};
 
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {FileReadStatus::Unreadable, {}};
     if (info.st_size > maxTextFileSize)

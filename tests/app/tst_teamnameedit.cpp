@@ -19,13 +19,12 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("refused"); // the character the tooltip names
-        QTest::newRow("accents of the code page") << QStringLiteral("Côte d'Ivoire") << QStringLiteral("Côte d'Ivoire")
-                                                  << QString();
+        QTest::newRow("accents of the code page")
+            << QStringLiteral("Côte d'Ivoire") << QStringLiteral("Côte d'Ivoire") << QString();
         QTest::newRow("euro and curly quotes") << QStringLiteral("€‘’Œ") << QStringLiteral("€‘’Œ") << QString();
         QTest::newRow("Polish letters") << QStringLiteral("Łódź") << QStringLiteral("ód") << QStringLiteral("ź");
         QTest::newRow("Cyrillic") << QStringLiteral("Россия") << QString() << QStringLiteral("я");
-        QTest::newRow("symbol") << QStringLiteral("Brasil ⚽") << QStringLiteral("Brasil ")
-                                                 << QStringLiteral("⚽");
+        QTest::newRow("symbol") << QStringLiteral("Brasil ⚽") << QStringLiteral("Brasil ") << QStringLiteral("⚽");
     }
 
     void refusesWhatTheFileCannotHold()

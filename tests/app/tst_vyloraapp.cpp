@@ -162,10 +162,10 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("savable");
-        QTest::newRow("not a chart") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x") << QStringLiteral("VYL2010.ini.damaged")
-                                     << true;
-        QTest::newRow("larger than any chart") << chart + QByteArray(1 << 20, '\n') << QStringLiteral("trop volumineux")
-                                               << false;
+        QTest::newRow("not a chart") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x")
+                                     << QStringLiteral("VYL2010.ini.damaged") << true;
+        QTest::newRow("larger than any chart")
+            << chart + QByteArray(1 << 20, '\n') << QStringLiteral("trop volumineux") << false;
     }
 
     void aChartFileThatCannotBeShownIsSaidOnce()

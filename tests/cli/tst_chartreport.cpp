@@ -274,10 +274,10 @@ void TestChartReport::unreadableFileFails_data()
     QTest::newRow("empty file") << QStringLiteral("empty.ini") << QByteArray() << QByteArray("not a chart file");
     QTest::newRow("random bytes") << QStringLiteral("noise.ini") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x")
                                   << QByteArray("not a chart file");
-    QTest::newRow("other sections only") << QStringLiteral("other.ini") << QByteArray("[Fruit]\r\n1=pear\r\n")
-                                         << QByteArray("not a chart file");
-    QTest::newRow("larger than any chart") << QStringLiteral("huge.ini") << chart + QByteArray(1 << 20, '\n')
-                                           << QByteArray("larger than any chart");
+    QTest::newRow("other sections only")
+        << QStringLiteral("other.ini") << QByteArray("[Fruit]\r\n1=pear\r\n") << QByteArray("not a chart file");
+    QTest::newRow("larger than any chart")
+        << QStringLiteral("huge.ini") << chart + QByteArray(1 << 20, '\n') << QByteArray("larger than any chart");
 }
 
 void TestChartReport::unreadableFileFails()

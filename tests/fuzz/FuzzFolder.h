@@ -8,8 +8,9 @@
 // target writes its input there as the file the program would read.
 inline QTemporaryDir &fuzzFolder()
 {
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/vylora-fuzz-XXXXXX")
-                                                                       : QDir::tempPath() + QStringLiteral("/vylora-fuzz-XXXXXX"));
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/vylora-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/vylora-fuzz-XXXXXX"));
     return dir;
 }
 

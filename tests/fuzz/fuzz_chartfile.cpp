@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "FuzzFolder.h"
 #include "storage/ChartFile.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
-#include "FuzzFolder.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // that takes every control line.
 #include <cstdint>
 
+#include "FuzzFolder.h"
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/MessageTable.h"
-#include "FuzzFolder.h"
 
 namespace {
 

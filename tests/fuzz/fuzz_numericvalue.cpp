@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QStringDecoder("windows-1252").decode(QByteArrayView(data, qsizetype(size)));
     const double value = numericValue(text);
     // A whole number is written and read back exactly.
-    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 1e15
-        && numericValue(formatNumber(value)) != value)
+    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 1e15 &&
+        numericValue(formatNumber(value)) != value)
         std::abort();
     return 0;
 }

@@ -231,7 +231,8 @@ void LanguageFileTest::unopenableFileChangesNothing_data()
 
     const LanguageFileStatus missing = LanguageFileStatus::Missing;
     QTest::newRow("missing") << m_dir.filePath(QStringLiteral("absent.txt")) << QString() << missing;
-    QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("nowhere/langSp.txt")) << QString() << missing;
+    QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("nowhere/langSp.txt")) << QString()
+                                    << missing;
     QTest::newRow("a folder") << m_dir.path() << QString() << missing;
     QTest::newRow("empty name") << QString() << QString() << missing;
     QTest::newRow("unreadable") << m_dir.filePath(QStringLiteral("locked.txt")) << QStringLiteral("unreadable")

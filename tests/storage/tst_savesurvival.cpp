@@ -43,7 +43,8 @@ QByteArray shippedChart()
 // that only the publisher writes.
 QByteArray publishedChart()
 {
-    return shippedChart() + "[CV]\r\n0=2.6\r\n[Lien]\r\n0=News\r\n1=http://example.org/\r\n[Mess]\r\n0=Bonjour\r\n";
+    return shippedChart() +
+           "[CV]\r\n0=2.6\r\n[Lien]\r\n0=News\r\n1=http://example.org/\r\n[Mess]\r\n0=Bonjour\r\n";
 }
 
 QStringList otherFiles(const QString &folder)

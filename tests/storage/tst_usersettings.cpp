@@ -161,13 +161,13 @@ void TestUserSettings::passwordNeverReadableByOthers()
     std::atomic<int> exposed{0};
     std::thread watcher([&] {
         while (!done) {
-            struct stat info {};
+            struct stat info = {};
             if (::stat(path.constData(), &info) == 0 && info.st_ino != openedByTest && (info.st_mode & 077) != 0)
                 ++exposed;
         }
     });
     for (int i = 0; i < 300; ++i) {
-        struct stat info {};
+        struct stat info = {};
         ::stat(path.constData(), &info);
         openedByTest = info.st_ino;
         ::chmod(path.constData(), 0644);

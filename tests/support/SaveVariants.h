@@ -15,7 +15,7 @@ inline void fillSaveVariant(Tournament &t, int variant)
             t.setText(*cells.score, i, score);
         for (int slot = 1; slot <= 4; ++slot)
             t.setText(*cells.team, slot,
-                      (variant == 0 ? QStringLiteral("Alpha ") : QStringLiteral("Beta team number ")) + groupLetter(g)
-                          + QString::number(slot));
+                      (variant == 0 ? QStringLiteral("Alpha ") : QStringLiteral("Beta team number ")) +
+                          groupLetter(g) + QString::number(slot));
     }
 }
