@@ -17,8 +17,8 @@ cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 corpus=build-fuzz/corpus
 rm -rf "$corpus"
 for t in "${targets[@]}"; do mkdir -p "$corpus/$t"; done
-cp data/VYL2010.ini "$corpus/inidocument/"
-cp data/VYL2010.ini "$corpus/chartfile/"
+cp data/VYL*.ini "$corpus/inidocument/"
+cp data/VYL*.ini "$corpus/chartfile/"
 cp data/lang*.txt "$corpus/languagefile/"
 # One seed per match note and per stored score of the shipped chart.
 n=0

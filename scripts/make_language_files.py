@@ -48,9 +48,9 @@ CONTROLS = [
             en=("Update", "Download the official results (coming soon)"),
             es=("Actualizar", "Descargar los resultados oficiales (próximamente)")),
     Control("Command6", None,
-            fr=("Aide", ""),
-            en=("Help", ""),
-            es=("Ayuda", "")),
+            fr=("Aide", "Mode d'emploi, affichage et liens"),
+            en=("Help", "How to use, display and links"),
+            es=("Ayuda", "Instrucciones, pantalla y enlaces")),
     Control("Command13", None,
             fr=("", "Imprimer le tableau (bientôt)"),
             en=("", "Print the chart (coming soon)"),
@@ -64,10 +64,10 @@ CONTROLS = [
             en=("History", "World Cups 1998, 2002 and 2006 (coming soon)"),
             es=("Historial", "Mundiales de 1998, 2002 y 2006 (próximamente)")),
     Control("Command15", None,
-            fr=("Calendrier", ""),
-            en=("Calendar", ""),
-            es=("Calendario", "")),
-    Control("Label3", None,
+            fr=("Calendrier", "Les matches du jour"),
+            en=("Calendar", "Today's matches"),
+            es=("Calendario", "Los partidos del día")),
+    Control("LabTitre", None,
             fr=("Coupe du Monde de Football 2010", ""),
             en=("2010 Football World Cup", ""),
             es=("Copa Mundial de Fútbol 2010", "")),
@@ -160,6 +160,132 @@ CONTROLS = [
             es=("", "Descargar programas")),
 
     # Help panel.
+    *[Control("LabAideTitre", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
+      for i, (fr, en, es) in enumerate([
+          ("La phase de groupes", "The group stage", "La fase de grupos"),
+          ("La phase finale", "The knockout stage", "La fase final"),
+          ("Sauvegarde et mise à jour", "Saving and updating", "Guardar y actualizar"),
+          ("Affichage", "Display", "Pantalla"),
+          ("À propos", "About", "Acerca de"),
+      ])],
+    *[Control("LabAide", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
+      for i, (fr, en, es) in enumerate([
+          ("Tapez les buts de chaque équipe dans les deux cases de chaque match ; un « - » veut dire que "
+           "le match n'est pas encore joué. Le classement du groupe se refait aussitôt : 3 points pour "
+           "une victoire, 1 pour un nul, puis la différence de buts et les buts marqués. Quand les six "
+           "matches d'un groupe sont joués, les deux qualifiés passent en rouge et partent en huitième "
+           "de finale.",
+           "Type each team's goals into the two boxes of every match; a \u201c-\u201d means the match has "
+           "not been played yet. The group table updates at once: 3 points for a win, 1 for a draw, "
+           "then goal difference and goals scored. Once all six matches of a group are played, the two "
+           "teams that go through turn red and move on to the round of 16.",
+           "Escriba los goles de cada equipo en las dos casillas de cada partido; un «-» significa que "
+           "el partido aún no se ha jugado. La clasificación del grupo se actualiza al momento: 3 puntos "
+           "por victoria, 1 por empate, y después la diferencia de goles y los goles marcados. Cuando se "
+           "han jugado los seis partidos de un grupo, los dos clasificados se ponen en rojo y pasan a "
+           "octavos de final."),
+          ("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : "
+           "cliquez sur le nom de celle qui doit monter d'une place.",
+           "If \u201cDraw lots!\u201d appears in a group, two teams are exactly level: click the name of "
+           "the one that should move up a place.",
+           "Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el "
+           "nombre del que debe subir un puesto."),
+          ("Pour changer le nom des équipes, cliquez sur le petit coin caché juste à gauche du titre de "
+           "la fenêtre : les noms deviennent modifiables.",
+           "To rename the teams, click the small hidden corner just left of the window's title: the "
+           "names can then be edited.",
+           "Para cambiar el nombre de los equipos, haga clic en la pequeña esquina oculta justo a la "
+           "izquierda del título de la ventana: los nombres se podrán editar."),
+          ("Ces deux boutons font passer d'une phase à l'autre :",
+           "These two buttons switch from one stage to the other:",
+           "Estos dos botones pasan de una fase a la otra:"),
+          ("Tapez les buts dans la première case de chaque équipe et, en cas d'égalité, les tirs au but "
+           "dans la case grise. Le vainqueur passe en vert au tour suivant, jusqu'au podium. Essayez "
+           "ici :",
+           "Type the goals into each team's first box and, after a draw, the penalty shoot-out into the "
+           "grey box. The winner turns green and goes through to the next round, all the way to the "
+           "podium. Try it here:",
+           "Escriba los goles en la primera casilla de cada equipo y, si hay empate, la tanda de "
+           "penaltis en la casilla gris. El ganador se pone en verde y pasa a la siguiente ronda, hasta "
+           "el podio. Pruebe aquí:"),
+          ("Ici 1 à 1, puis 4 tirs au but à 3 : l'équipe 1 se qualifie.",
+           "Here 1-1, then 4-3 on penalties: team 1 goes through.",
+           "Aquí 1 a 1, y luego 4 a 3 en los penaltis: pasa el equipo 1."),
+          ("« Sauve » enregistre votre pronostic : il revient tel quel au prochain démarrage. Si vous "
+           "quittez sans l'avoir enregistré, le programme vous le propose.",
+           "\u201cSave\u201d stores your predictions: they come back as they were the next time you "
+           "start. If you quit without saving, the program offers to do it.",
+           "«Guardar» almacena sus pronósticos: vuelven tal cual la próxima vez que abra el programa. "
+           "Si sale sin guardar, el programa se lo propone."),
+          ("« Mise à jour » télécharge les vrais résultats publiés et les met à la place de votre "
+           "pronostic.",
+           "\u201cUpdate\u201d downloads the real results as published and puts them in place of your "
+           "predictions.",
+           "«Actualizar» descarga los resultados reales publicados y los pone en lugar de sus "
+           "pronósticos."),
+          ("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le referme. "
+           "« Historique » rouvre les Coupes du monde 1998, 2002 et 2006.",
+           "\u201cCalendar\u201d shows the matches of the chosen day; click the calendar to close it. "
+           "\u201cHistory\u201d reopens the 1998, 2002 and 2006 World Cups.",
+           "«Calendario» muestra los partidos del día elegido; un clic en el calendario lo cierra. "
+           "«Historial» vuelve a abrir los Mundiales de 1998, 2002 y 2006."),
+          ("Écran trop petit ? Le mode réduit rapetisse toute la fenêtre ; il est gardé pour la "
+           "prochaine fois.",
+           "Screen too small? Compact mode shrinks the whole window; it is kept for next time.",
+           "¿Pantalla demasiado pequeña? El modo reducido encoge toda la ventana; se conserva para la "
+           "próxima vez."),
+      ])],
+    *[Control("ComEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
+      for i, (fr, en, es) in enumerate([
+          ("Phase de Groupes", "Group stage", "Fase de grupos"),
+          ("Phase Finale", "Knockout stage", "Fase final"),
+      ])],
+    *[Control("ButEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
+      for i, (fr, en, es) in enumerate([
+          ("Équipe 1", "Team 1", "Equipo 1"),
+          ("Équipe 2", "Team 2", "Equipo 2"),
+      ])],
+    # Element 4, the author's credit, and Label9, the author's address, are
+    # the same in every language; a line for them would only wipe them.
+    *[Control("Label6", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
+      for i, (fr, en, es) in enumerate([
+          ("Vylora 2010 suit et prédit la Coupe du Monde de football.",
+           "Vylora 2010 follows and predicts the football World Cup.",
+           "Vylora 2010 sigue y pronostica el Mundial de fútbol."),
+          ("Drapeaux, logos et stades dessinés par le programme.",
+           "Flags, logos and stadiums drawn by the program.",
+           "Banderas, logotipos y estadios dibujados por el programa."),
+          ("Traductions anglaise et espagnole.",
+           "English and Spanish translations.",
+           "Traducciones al inglés y al español."),
+          ("Merci aux membres du forum pour leurs idées.",
+           "Thanks to the forum members for their ideas.",
+           "Gracias a los miembros del foro por sus ideas."),
+      ])],
+    Control("Label3", None,
+            fr=("Me contacter...", "Écrire à l'auteur"),
+            en=("Contact me...", "Write to the author"),
+            es=("Contactar...", "Escribir al autor")),
+    Control("Label4", None,
+            fr=("Participez sur le forum.", ""),
+            en=("Join in on the forum.", ""),
+            es=("Participe en el foro.", "")),
+    Control("Label8", None,
+            fr=("Forum", "Le forum du programme"),
+            en=("Forum", "The program's forum"),
+            es=("Foro", "El foro del programa")),
+    Control("Image5", None,
+            fr=("", "Le site de l'auteur"),
+            en=("", "The author's website"),
+            es=("", "El sitio del autor")),
+    Control("Image3", None,
+            fr=("", "Téléchargez des logiciels"),
+            en=("", "Download software"),
+            es=("", "Descargar programas")),
+    Control("Command2", None,
+            fr=("Retour", "Revenir au tableau"),
+            en=("Back", "Back to the chart"),
+            es=("Volver", "Volver al cuadro")),
 
     # Results update, links and the publishing editor.
 
@@ -199,6 +325,21 @@ MESSAGES = {
          "No se han podido guardar los pronósticos en el archivo %1."),
 
     # 17-29: navigation, help and quitting.
+    # The mode button: to compact mode, and back to normal.
+    17: ("Passer en mode réduit", "Switch to compact mode", "Cambiar a modo reducido"),
+    18: ("Passer en mode normal", "Switch to normal mode", "Volver al modo normal"),
+    # Quitting with predictions not saved, and its three answers.
+    19: ("Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
+         "de quitter ?",
+         "Your predictions have changed since they were last saved. Do you want to save them before "
+         "quitting?",
+         "Sus pronósticos han cambiado desde la última vez que se guardaron. ¿Desea guardarlos antes "
+         "de salir?"),
+    20: ("Enregistrer", "Save", "Guardar"),
+    21: ("Quitter sans enregistrer", "Quit without saving", "Salir sin guardar"),
+    22: ("Annuler", "Cancel", "Cancelar"),
+    # Said for a few seconds after a good save.
+    23: ("Pronostic enregistré.", "Predictions saved.", "Pronósticos guardados."),
 
     # 30-44: results update, links and the publishing editor.
 

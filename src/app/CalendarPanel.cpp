@@ -15,6 +15,7 @@
 #include "app/Controls.h"
 #include "app/Pictures.h"
 #include "schedule/CalendarDay.h"
+#include "schedule/ChannelIndex.h"
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
@@ -47,8 +48,10 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
     chartLook::setTextColour(box, chartLook::line);
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto *caption = makeControl<QLabel>(this, QStringLiteral("Label14"), -1, QRect(360, 120, 2040, 435),
+    // On the pickers' line, so that caption and date read as one.
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("Label14"), -1, QRect(360, 195, 2040, 360),
                                         QStringLiteral("Matches du :"));
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     chartLook::makeHeading(caption);
     // A click on a caption, a row or a logo is not a click on the panel.
     caption->setAttribute(Qt::WA_NoMousePropagation);
@@ -75,6 +78,8 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
 
     m_dayList = makeControl<QListWidget>(this, QStringLiteral("List2"), -1, QRect(180, 2160, 3045, 750));
     m_dayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The logos' own proportions, at the height of a line.
+    m_dayList->setIconSize(QSize(20, 14));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -114,8 +119,15 @@ void CalendarPanel::RefreshCalendar()
     const QString dateKey = m_day->currentText() + u'/' + m_month->currentText();
     const CalendarDay day = calendarDay(m_tournament, m_index, dateKey);
 
+    // Each line ends in its broadcaster's code: shown as the logo, since a
+    // digit glued to a team's name reads as part of it.
     m_dayList->clear();
-    m_dayList->addItems(day.lines);
+    for (const QString &line : day.lines) {
+        const int channel = line.isEmpty() ? -1 : line.back().digitValue();
+        auto *item = new QListWidgetItem(line.chopped(line.isEmpty() ? 0 : 1), m_dayList);
+        if (channel >= 0 && channel < ChannelCount)
+            item->setIcon(Pictures::broadcasterLogo(channel, m_dayList->iconSize()));
+    }
     for (std::size_t k = 0; k < day.rows.size(); ++k) {
         const CalendarDay::Row &row = day.rows[k];
         m_rows[k]->setText(row.text);
@@ -132,6 +144,11 @@ void CalendarPanel::CalendarAutoHide()
         m_timer->stop();
     }
     m_timer->setProperty("tag", QString::number(ticks + 1));
+}
+
+void CalendarPanel::stopAutoHide()
+{
+    m_timer->stop();
 }
 
 bool CalendarPanel::eventFilter(QObject *watched, QEvent *event)

@@ -32,6 +32,8 @@ public:
     void RefreshCalendar();
     // One tick of Timer1.
     void CalendarAutoHide();
+    // A calendar the user asked for stays until the user closes it.
+    void stopAutoHide();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,5 +1,7 @@
 #include "app/CellBinding.h"
 
+#include <cmath>
+
 #include "app/Controls.h"
 #include "tournament/Tournament.h"
 
@@ -49,8 +51,9 @@ void CellBinding::bind(const CellFamily &family, int index, QWidget *w)
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true);
     }
-    for (CellProperty p : {CellProperty::Text, CellProperty::ToolTip, CellProperty::TextColour,
-                           CellProperty::Background, CellProperty::Bold, CellProperty::Row})
+    // Showing the text colour shows the background too.
+    for (CellProperty p : {CellProperty::Text, CellProperty::ToolTip, CellProperty::TextColour, CellProperty::Bold,
+                           CellProperty::Row})
         show(w, family[index], p);
 }
 
@@ -76,22 +79,31 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
         break;
     case CellProperty::TextColour:
     case CellProperty::Background: {
+        // Setting a palette or a font costs far more than comparing it:
+        // the window binds hundreds of cells at start-up.
+        const QPalette::ColorRole text = edit ? QPalette::Text : QPalette::WindowText;
+        const QPalette::ColorRole background = edit ? QPalette::Base : QPalette::Window;
+        const QColor textColour = toColour(cell.textColour);
+        const QColor backgroundColour = toColour(cell.background);
         QPalette palette = w->palette();
-        palette.setColor(edit ? QPalette::Text : QPalette::WindowText, toColour(cell.textColour));
-        palette.setColor(edit ? QPalette::Base : QPalette::Window, toColour(cell.background));
+        if (palette.color(text) == textColour && palette.color(background) == backgroundColour)
+            break;
+        palette.setColor(text, textColour);
+        palette.setColor(background, backgroundColour);
         w->setPalette(palette);
         break;
     }
-    case CellProperty::Bold: {
-        QFont font = w->font();
-        font.setBold(cell.bold);
-        w->setFont(font);
+    case CellProperty::Bold:
+        if (w->font().bold() != cell.bold) {
+            QFont font = w->font();
+            font.setBold(cell.bold);
+            w->setFont(font);
+        }
         break;
-    }
     case CellProperty::Row:
         // Only cells that move with their place have a row.
         if (cell.row > 0)
-            w->move(w->x(), px(cell.row));
+            w->move(w->x(), int(std::lround(px(cell.row) * m_scale)));
         break;
     case CellProperty::Tag:
         break;

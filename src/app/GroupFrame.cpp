@@ -57,7 +57,13 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
         auto *team = makeControl<TeamNameEdit>(this, cells.team->name(), slot,
                                                QRect(nameLeft, placeRow(slot), nameWidth, cellHeight));
         binding.bind(*cells.team, slot, team);
-        connect(team, &TeamNameEdit::clicked, this, [&t, g, slot] { DrawLots(t, g, slot); });
+        // Once the names are unlocked, a click on one is mostly for typing:
+        // it draws lots only while the group asks for it, so that the name
+        // being edited is not moved away under the caret.
+        connect(team, &TeamNameEdit::clicked, this, [&t, g, slot, team, notice = cells.tieNotice] {
+            if (team->isReadOnly() || !notice->text(0).isEmpty())
+                DrawLots(t, g, slot);
+        });
         connect(team, &QLineEdit::textEdited, this,
                 [&t, family = cells.team, slot](const QString &text) { t.setText(*family, slot, text); });
         m_teams.append(team);

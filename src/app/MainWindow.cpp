@@ -4,9 +4,11 @@
 #include "app/CellBinding.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
+#include "app/CompactMode.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
 #include "app/GroupFrame.h"
+#include "app/HelpPanel.h"
 #include "app/KnockoutPanel.h"
 #include "app/MatchInfoPanel.h"
 #include "app/Pictures.h"
@@ -21,9 +23,11 @@
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -39,6 +43,11 @@ constexpr int saveFailedMessage = 15;
 constexpr int shootOutMessage = 16;
 // The tooltip of a character a team name refuses; "%1" stands for it.
 constexpr int refusedCharacterMessage = 88;
+// The mode button's captions: to compact mode, and back to normal.
+constexpr int toCompactMessage = 17;
+constexpr int toNormalMessage = 18;
+constexpr int savedMessage = 23;
+constexpr int statusShownMs = 4000;
 
 // A button whose action is not built yet says what it will do and cannot
 // be clicked for nothing.
@@ -51,8 +60,11 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
-    : QWidget(parent), m_tournament(t), m_prompts(prompts), m_binding(new CellBinding(t)),
-      m_registry(new ControlRegistry(*this, t, *m_binding))
+    : QWidget(parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+    , m_binding(new CellBinding(t))
+    , m_registry(new ControlRegistry(*this, t, *m_binding))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -80,6 +92,15 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
+
+    m_history = makeControl<QFrame>(this, QStringLiteral("FraHisto"), -1, QRect(13350, 1050, 3990, 3555));
+    m_history->hide();
+
+    m_help = new HelpPanel(t, *m_binding, this);
+    m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
+    m_help->hide();
+    connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+    connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -103,46 +124,62 @@ void MainWindow::buildButtonBar()
                                             QStringLiteral("Mise à jour"));
     awaitWiring(update, QStringLiteral("Télécharger les résultats officiels (bientôt)"));
 
-    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1095, 915));
+    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_knockoutButton->setIconSize(QSize(px(1800) - 12, px(915) - 30));
+    m_knockoutButton->setIconSize(QSize(px(1395) - 12, px(915) - 30));
     m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
-    makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3225, 0, 915, 915), QStringLiteral("Aide"));
+    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
+                                          QStringLiteral("Aide"));
+    connect(help, &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
+    print->setIconSize(QSize(px(915) - 16, px(915) - 16));
+    print->setIcon(Pictures::printer(print->iconSize()));
     awaitWiring(print, QStringLiteral("Imprimer le tableau (bientôt)"));
     auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
                                            QStringLiteral("Stats"));
     awaitWiring(stats, QStringLiteral("Statistiques du tournoi (bientôt)"));
-    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 765, 915),
+    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 930, 915),
                                              QStringLiteral("Historique"));
     awaitWiring(history, QStringLiteral("Coupes du monde 1998, 2002 et 2006 (bientôt)"));
-    makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15120, 0, 1155, 915),
-                             QStringLiteral("Calendrier"));
+    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15285, 0, 1155, 915),
+                                              QStringLiteral("Calendrier"));
+    connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
 
-    auto *quit = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
-                                          QStringLiteral("Quitter"));
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    // Closing the window ends the program: the companion windows go with it.
+    m_quitButton = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
+                                            QStringLiteral("Quitter"));
+    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(4320, 45, 6600, 540),
+    m_status = makeControl<QLabel>(this, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    chartLook::setTextColour(m_status, chartLook::banner);
+    chartLook::setFontSize(m_status, m_status->font().pointSizeF(), true);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(statusShownMs);
+    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+
+    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
                                       QStringLiteral("Coupe du Monde de Football 2010"));
     title->setAlignment(Qt::AlignCenter);
     chartLook::setFontSize(title, 15, true);
     chartLook::setTextColour(title, chartLook::ink);
-    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4320, 585, 6600, 300),
+    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
                                         QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
     version->setAlignment(Qt::AlignCenter);
     chartLook::setTextColour(version, chartLook::muted);
 
     // A discreet hotspot: the teams are unlocked only by those who know.
-    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4200, 0, 300, 300));
+    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
     unlock->setToolTip(QStringLiteral("Déblocage"));
     connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
 
     for (int i = 0; i < 3; ++i) {
-        auto *flag = makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        auto *flag =
+            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
         flag->setToolTip(flagToolTips().at(i));
@@ -186,16 +223,27 @@ void MainWindow::buildNews()
     showNews();
 }
 
-void MainWindow::saveChart()
+bool MainWindow::saveChart()
 {
-    if (SaveChart(m_tournament))
-        return;
+    const MessageTable &messages = m_tournament.messages();
+    if (SaveChart(m_tournament)) {
+        showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
+        emit saved();
+        return true;
+    }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
-    const QString text = m_tournament.messages().textOr(
-        saveFailedMessage, u"Le pronostic n'a pas pu être enregistré dans le fichier %1.");
-    m_prompts.notice(this, QStringLiteral("Vylora 2010"),
-                     text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+    const QString text = messages.textOr(
+        saveFailedMessage, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+    m_prompts.warning(this, QStringLiteral("Vylora 2010"),
+                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+    return false;
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_statusTimer->start();
 }
 
 // Every control that stands for a match shows where and when it is played
@@ -252,15 +300,17 @@ void MainWindow::chainTabOrder()
 void MainWindow::showMessageTexts()
 {
     showKnockoutCaption();
+    showModeCaption();
+    m_help->showCredits();
     const MessageTable &messages = m_tournament.messages();
-    const QString shootOut = messages.textOr(shootOutMessage, u"Tirs au but");
+    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage, u"Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.");
+        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
         team->setRefusalText(refused);
 }
@@ -276,15 +326,32 @@ void MainWindow::showKnockoutCaption()
                                                  : QStringLiteral("Phase Finale"));
 }
 
+void MainWindow::showModeCaption()
+{
+    const MessageTable &messages = m_tournament.messages();
+    m_help->modeButton()->setText(
+        m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
+                  : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
+}
+
+void MainWindow::raiseAlwaysVisible()
+{
+    m_quitButton->raise();
+    m_status->raise();
+}
+
 void MainWindow::toggleKnockoutPanel()
 {
+    // The bracket asked for is the bracket shown, not a page behind the help.
+    m_help->hide();
     if (m_knockout->isHidden()) {
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
         // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
-        m_registry->control(QStringLiteral("Command5"))->raise();
+        m_history->raise();
+        raiseAlwaysVisible();
         setCalendarHeight(1590);
         showKnockoutCaption();
         SeedRoundOf16(m_tournament);
@@ -303,11 +370,67 @@ void MainWindow::toggleKnockoutPanel()
 // that it covers as little of the bracket as it can.
 void MainWindow::setCalendarHeight(int twips)
 {
-    m_calendar->resize(m_calendar->width(), px(twips));
+    const double scale = m_compact ? compactMode::factor : 1.0;
+    m_calendar->resize(m_calendar->width(), int(std::lround(px(twips) * scale)));
+}
+
+void MainWindow::toggleHelpPanel()
+{
+    if (!m_help->isHidden()) {
+        m_help->hide();
+        return;
+    }
+    if (!m_knockout->isHidden())
+        toggleKnockoutPanel();
+    m_calendar->hide();
+    m_help->show();
+    m_help->raise();
+    raiseAlwaysVisible();
+}
+
+void MainWindow::toggleCalendar()
+{
+    setCalendarHeight(m_knockout->isHidden() ? 3690 : 1590);
+    m_history->hide();
+    if (m_calendar->isHidden()) {
+        // Asked for: it stays until the user closes it.
+        m_calendar->stopAutoHide();
+        m_calendar->show();
+        m_calendar->raise();
+    } else {
+        m_calendar->hide();
+    }
+    m_help->hide();
+}
+
+void MainWindow::ToggleCompactMode()
+{
+    m_help->hide();
+    m_compact = !m_compact;
+    const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
+    compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
+    m_binding->setScale(m_compact ? compactMode::factor : 1.0);
+    // A window that kept its size would leave the screen as crowded.
+    setFixedSize(compactMode::scaled(size(), factor));
+    showModeCaption();
+}
+
+void MainWindow::addCompanionWindow(QWidget *w)
+{
+    m_companions.removeAll(nullptr);
+    m_companions.append(w);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    // Each closes on its own: one that refuses does not keep the others.
+    for (const QPointer<QWidget> &companion : std::as_const(m_companions))
+        if (companion)
+            companion->close();
     emit closing();
     QWidget::closeEvent(event);
 }

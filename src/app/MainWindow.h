@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+#include <QList>
+#include <QPointer>
 #include <QVector>
 #include <QWidget>
 
@@ -7,11 +11,13 @@ class CalendarPanel;
 class CellBinding;
 class ControlRegistry;
 class GroupFrame;
+class HelpPanel;
 class KnockoutPanel;
 class MatchInfoPanel;
 class Prompts;
 class QLabel;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class QFrame;
 class Tournament;
@@ -31,12 +37,31 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    HelpPanel *helpPanel() const { return m_help; }
+    // An empty slot until the past tournaments fill it.
+    QFrame *historyPanel() const { return m_history; }
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
+    // "Aide" and "Retour"; the help covers the bracket and the calendar.
+    void toggleHelpPanel();
+    // "Calendrier": short over the bracket, tall over the group page.
+    void toggleCalendar();
     void UnlockTeams();
-    // "Sauve": a failed save is said, never passed over.
-    void saveChart();
+    // "Sauve": a failed save is said, never passed over; a good one is
+    // confirmed without a box to click away.
+    bool saveChart();
+
+    // Command14. The mode lives here, not in the button's caption, which a
+    // language file may word in any way.
+    void ToggleCompactMode();
+    bool isCompact() const { return m_compact; }
+
+    // The print and statistics windows: "Quitter" and closing the window
+    // close them too.
+    void addCompanionWindow(QWidget *w);
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
     // Texts of the window that come from the message table, in the French
     // of the design while the table has none.
@@ -44,6 +69,7 @@ public:
 
 signals:
     void languageClicked(int index);
+    void saved();
     void closing();
 
 protected:
@@ -56,6 +82,10 @@ private:
     // Command1's caption: MessageTable entry 1 while the page is closed,
     // entry 2 while it is open.
     void showKnockoutCaption();
+    void showModeCaption();
+    void showStatus(const QString &text);
+    // Keeps the way out and the confirmations above whatever page is shown.
+    void raiseAlwaysVisible();
     void watchMatches();
     void showChampion();
     void setCalendarHeight(int twips);
@@ -68,7 +98,15 @@ private:
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
+    HelpPanel *m_help = nullptr;
+    QFrame *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;
+    QPushButton *m_quitButton = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer *m_statusTimer = nullptr;
+    bool m_compact = false;
+    QList<QPointer<QWidget>> m_companions;
+    std::function<bool()> m_closeGuard;
     QToolButton *m_knockoutButton = nullptr;
     QFrame *m_newsFrame = nullptr;
 };

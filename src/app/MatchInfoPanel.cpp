@@ -35,8 +35,8 @@ QFrame *makeBox(QWidget *parent, const QString &name, const QRect &twips)
 
 QLabel *makeLogo(QWidget *parent, int index, const QRect &twips)
 {
+    // Drawn when first shown.
     auto *logo = makeControl<QLabel>(parent, QStringLiteral("ImChaine"), index, twips);
-    logo->setPixmap(Pictures::broadcasterLogo(index % ChannelCount, logo->size()));
     logo->setScaledContents(true);
     markAsPicture(logo);
     logo->hide();
@@ -65,19 +65,21 @@ void MatchInfoPanel::buildLarge(QWidget *window)
     m_shapes[0] = makeBox(window, QStringLiteral("Shape1"), QRect(13230, 4905, 3960, 2910));
 
     const QString labTer = QStringLiteral("LabTer");
-    m_texts[0] = makeControl<QLabel>(window, labTer, 0, QRect(13320, 5040, 3555, 525));
+    // The venue over the whole width; below it date, kick-off and the
+    // logos share one line, on one baseline, none over another.
+    m_texts[0] = makeControl<QLabel>(window, labTer, 0, QRect(13320, 4980, 3780, 525));
     m_texts[0]->setAlignment(Qt::AlignCenter);
     m_texts[0]->setWordWrap(true);
     colourText(m_texts[0], venueGreen, 9.75);
-    m_texts[1] = makeControl<QLabel>(window, labTer, 1, QRect(13320, 5505, 3375, 435));
+    m_texts[1] = makeControl<QLabel>(window, labTer, 1, QRect(13320, 5535, 1380, 435));
+    m_texts[1]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     colourText(m_texts[1], dateGreen, 9.75, true);
-    m_texts[2] = makeControl<QLabel>(window, labTer, 2, QRect(13290, 5445, 3375, 435));
-    m_texts[2]->setAlignment(Qt::AlignCenter);
+    m_texts[2] = makeControl<QLabel>(window, labTer, 2, QRect(14700, 5535, 960, 435));
+    m_texts[2]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     colourText(m_texts[2], dateGreen, 13.5, true);
 
-    // Fanned out a little, so that two logos of one match both show.
     for (int k = 0; k < 4; ++k)
-        m_logos[std::size_t(k)] = makeLogo(window, k, QRect(15690 + 220 * k, 5265 + 55 * k, 750, 750));
+        m_logos[std::size_t(k)] = makeLogo(window, k, QRect(15675 + 375 * k, 5580, 345, 345));
 
     m_stadiums[0] = makeStadium(window, 10, QRect(13335, 6060, 3750, 1545));
 
@@ -100,22 +102,25 @@ void MatchInfoPanel::buildLarge(QWidget *window)
 // bracket, below the short calendar.
 void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 {
-    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13410, 2700, 3675, 1665));
-    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3675, 1500));
+    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3750, 1665));
+    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3750, 1500));
 
     const QString labTer = QStringLiteral("LabTer");
-    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 135, 3555, 525));
+    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3570, 525));
     m_texts[3]->setAlignment(Qt::AlignCenter);
     m_texts[3]->setWordWrap(true);
     colourText(m_texts[3], venueGreen);
-    m_texts[4] = makeControl<QLabel>(frame, labTer, 4, QRect(90, 600, 2010, 435));
+    m_texts[4] = makeControl<QLabel>(frame, labTer, 4, QRect(90, 660, 1380, 435));
+    m_texts[4]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     colourText(m_texts[4], dateGreen, 0, true);
-    m_texts[5] = makeControl<QLabel>(frame, labTer, 5, QRect(1635, 600, 1935, 435));
+    m_texts[5] = makeControl<QLabel>(frame, labTer, 5, QRect(1470, 660, 960, 435));
+    m_texts[5]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     colourText(m_texts[5], dateGreen, 12, true);
 
     for (int k = 0; k < 4; ++k)
-        m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2700 + 120 * k, 900 + 40 * k, 600, 600));
+        m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2565 + 285 * k, 765, 270, 270));
 
+    // As wide as the box above it.
     m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(13380, 4440, 3750, 1545));
 
     m_knockoutPartner =
@@ -152,9 +157,12 @@ void MatchInfoPanel::ShowMatchInfo()
         m_texts[k + 3]->setText(m_texts[k]->text());
 
     hideLogos();
-    for (int logo : info.logos) {
-        m_logos[std::size_t(logo)]->show();
-        m_logos[std::size_t(logo + ChannelCount)]->show();
+    for (int channel : info.logos) {
+        for (QLabel *logo : {m_logos[std::size_t(channel)], m_logos[std::size_t(channel + ChannelCount)]}) {
+            if (logo->pixmap().isNull())
+                logo->setPixmap(Pictures::broadcasterLogo(channel, logo->size()));
+            logo->show();
+        }
     }
 
     setIdle(!info.hasText());

@@ -28,17 +28,19 @@ QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(
     return pixmap;
 }
 
-// The largest bold font whose text fits the box.
+// The largest bold font whose text fits the box. Measured once at the
+// box's height and scaled down from there: loading a font engine for every
+// size tried made the pictures the slowest part of opening the window.
 QFont fittedFont(const QString &text, const QSizeF &box, QFont::Weight weight = QFont::Bold)
 {
     QFont font;
     font.setWeight(weight);
-    for (int px = int(box.height()); px > 2; --px) {
-        font.setPixelSize(px);
-        const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height() * 1.25)
-            break;
-    }
+    const int tallest = std::max(3, int(box.height()));
+    font.setPixelSize(tallest);
+    const QFontMetricsF metrics(font);
+    const qreal advance = std::max<qreal>(1, metrics.horizontalAdvance(text));
+    const qreal scale = std::min({1.0, box.width() / advance, box.height() * 1.25 / metrics.height()});
+    font.setPixelSize(std::max(3, int(tallest * scale)));
     return font;
 }
 
@@ -698,6 +700,45 @@ void drawCalendarClose(QPainter &p)
     p.drawLine(mark + QPointF(-6, 6), mark + QPointF(6, -6));
 }
 
+// The author's site: a globe under the address bar of a page.
+void drawWebsite(QPainter &p)
+{
+    const QRectF page(6, 10, 88, 80);
+    p.setPen(QPen(QColor(40, 70, 50), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(page, 8, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1f, 0x6b, 0x3a));
+    p.drawRoundedRect(QRectF(6, 10, 88, 16), 8, 8);
+    p.drawRect(QRectF(6, 18, 88, 8));
+    const QPointF centre(50, 58);
+    p.setBrush(QColor(60, 140, 200));
+    p.drawEllipse(centre, 24, 24);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, 10, 24);
+    p.drawLine(centre + QPointF(-24, 0), centre + QPointF(24, 0));
+    p.drawLine(centre + QPointF(0, -24), centre + QPointF(0, 24));
+}
+
+// A printer with a sheet coming out of it.
+void drawPrinter(QPainter &p)
+{
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(28, 12, 44, 30));
+    p.setBrush(vertical(QRectF(10, 38, 80, 34), QColor(150, 160, 170), QColor(90, 100, 110)));
+    p.drawRoundedRect(QRectF(10, 38, 80, 34), 6, 6);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(28, 62, 44, 28));
+    p.setPen(QPen(QColor(0x1f, 0x6b, 0x3a), 2.5));
+    for (int y : {70, 77, 84})
+        p.drawLine(QPointF(34, y), QPointF(66, y));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 200, 90));
+    p.drawEllipse(QPointF(80, 48), 3.5, 3.5);
+}
+
 } // namespace
 
 QPixmap broadcasterLogo(int channel, const QSize &size)
@@ -778,6 +819,16 @@ QPixmap knockoutButton(int ico, const QSize &size)
 QPixmap calendarClose(const QSize &size)
 {
     return drawn(size, QSizeF(100, 100), drawCalendarClose);
+}
+
+QPixmap website(const QSize &size)
+{
+    return drawn(size, QSizeF(100, 100), drawWebsite);
+}
+
+QPixmap printer(const QSize &size)
+{
+    return drawn(size, QSizeF(100, 100), drawPrinter);
 }
 
 } // namespace Pictures

@@ -29,4 +29,8 @@ QPixmap knockoutButton(int ico, const QSize &size);
 // the button is drawn in the lower part.
 QPixmap calendarClose(const QSize &size);
 
+// The author's site, and the print button.
+QPixmap website(const QSize &size);
+QPixmap printer(const QSize &size);
+
 } // namespace Pictures

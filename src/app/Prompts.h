@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,12 @@ public:
     virtual void notice(QWidget *parent, const QString &title, const QString &text);
     // Yes/No; returns true for Yes.
     virtual bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes);
+    // A warning box with one OK button: something went wrong.
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
+    // One button per caption; the first is the default, the last the one
+    // that Escape and the window's close button stand for. Returns the
+    // index of the button pressed.
+    virtual int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons);
     // Returns the typed answer, or an empty text when cancelled.
     virtual QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
 };

@@ -8,6 +8,9 @@ ScoreEdit::ScoreEdit(QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Room for any real score and the "-" typed beside it; a longer
+    // number would only make the tables unreadable.
+    setMaxLength(3);
 }
 
 void ScoreEdit::mousePressEvent(QMouseEvent *event)
@@ -15,4 +18,3 @@ void ScoreEdit::mousePressEvent(QMouseEvent *event)
     QLineEdit::mousePressEvent(event);
     setSelection(0, 2);
 }
-

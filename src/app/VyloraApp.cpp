@@ -22,8 +22,13 @@ namespace {
 // After this moment the knock-out phase is what people come to see.
 const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
-const QString compactCaption = QStringLiteral("Passer en mode normal");
-const QString normalCaption = QStringLiteral("Passer en mode réduit");
+const QString currentChart = QStringLiteral("VYL2010");
+
+// The unsaved-predictions question and its three answers.
+constexpr int unsavedQuestion = 19;
+constexpr int saveAnswer = 20;
+constexpr int discardAnswer = 21;
+constexpr int stayAnswer = 22;
 
 // Message entries of files that cannot be shown; "%1" is the file, "%2"
 // where a file that holds no chart is kept now.
@@ -34,22 +39,31 @@ constexpr int languageFileTooLargeMessage = 87;
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
-    : m_prompts(prompts), m_clock(clock), m_settings(settings), m_window(m_tournament, prompts)
+    : m_prompts(prompts)
+    , m_clock(clock)
+    , m_settings(settings)
+    , m_window(m_tournament, prompts)
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    connect(&m_window, &MainWindow::saved, this, [this] { m_changes.markClean(); });
+    m_window.setCloseGuard([this] { return mayClose(); });
 }
 
 void VyloraApp::start()
 {
     applyLanguage(languageIndexFromStored(m_settings.language()));
-    loadChart(QStringLiteral("VYL2010"));
+    loadChart(currentChart);
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
+    if (m_settings.compactMode())
+        m_window.ToggleCompactMode();
     m_window.calendar()->setToday(m_clock.now().date());
+    if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
+        emit publisherKnown(pseudo);
 }
 
 void VyloraApp::loadChart(const QString &name)
@@ -65,16 +79,17 @@ void VyloraApp::loadChart(const QString &name)
             problem == ChartFileProblem::TooLarge
                 ? messages
                       .textOr(chartTooLargeMessage,
-                              u"Le fichier %1 est trop volumineux pour être un pronostic. "
-                              u"Il n'a pas été chargé et aucun enregistrement ne l'écrasera.")
+                              QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
+                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage, u"Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                                u"sous le nom %2 et une grille vide est affichée.")
+                      .textOr(notAChartMessage, QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                                "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
-        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), text);
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
     LoadChart(m_tournament, name, m_sage, hooks);
+    m_changes.markClean();
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -83,7 +98,9 @@ void VyloraApp::applyLanguage(LanguageIndex index)
         applyLanguageFile(index);
     m_sage = index;
     showNewsMessage();
-    m_settings.setLanguage(index);
+    // Written only when it changes: every start applies the stored one.
+    if (m_settings.language() != QString::number(index))
+        m_settings.setLanguage(index);
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
@@ -98,10 +115,10 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
                          messages
                              .textOr(languageFileTooLargeMessage,
-                                     u"Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.")
+                                     QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
                              .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -140,22 +157,41 @@ void VyloraApp::refreshLanguageTexts()
 void VyloraApp::showNewsMessage()
 {
     const QString chart = m_tournament.chartName();
-    const QString message = chart.isEmpty()
-                                ? QString()
-                                : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
+    const QString message =
+        chart.isEmpty() ? QString() : ReadIniValue(chart, QStringLiteral("Mess"), QString::number(m_sage));
     m_tournament.setText(m_tournament.family(QStringLiteral("Label10")), 0, message);
+}
+
+bool VyloraApp::mayClose()
+{
+    // Saving is off for past tournaments: nothing there to lose.
+    if (!hasUnsavedChanges() || m_tournament.chartName() != currentChart)
+        return true;
+    const MessageTable &messages = m_tournament.messages();
+    const int answer = m_prompts.choice(
+        &m_window, QStringLiteral("Vylora 2010"),
+        messages.textOr(unsavedQuestion,
+                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                       "Voulez-vous l'enregistrer avant de quitter ?")),
+        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
+         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
+         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+    switch (answer) {
+    case 0:
+        // A failed save has been said; the window stays so nothing is lost.
+        return m_window.saveChart();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void VyloraApp::shutDown()
 {
-    // The display mode is stored only when the mode button shows one of its
-    // two own captions; the publisher's fields only when filled in.
+    // The publisher's fields are stored only when filled in.
+    m_settings.setCompactMode(m_window.isCompact());
     ControlRegistry &controls = m_window.controls();
-    if (auto *mode = controls.control(QStringLiteral("Command14"))) {
-        const QString caption = mode->property("text").toString();
-        if (caption == compactCaption || caption == normalCaption)
-            m_settings.setCompactMode(caption == compactCaption);
-    }
     if (auto *pseudo = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 1)))
         m_settings.setPseudo(pseudo->text());
     if (auto *password = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 0)))

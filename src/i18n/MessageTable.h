@@ -3,7 +3,6 @@
 #include <array>
 
 #include <QString>
-#include <QStringView>
 
 // The numbered texts that the code puts on screen itself. Every entry
 // starts empty; a language file sets the entries it names and leaves the
@@ -14,14 +13,13 @@ public:
     static constexpr int size = 101;
 
     const QString &at(int entry) const { return m_entries[std::size_t(entry)]; }
-    void set(int entry, const QString &text) { m_entries[std::size_t(entry)] = text; }
-
-    // The entry, or the French design text until a language file sets it.
-    QString textOr(int entry, QStringView designText) const
+    // The entry, or the design's own text while no language file has set it.
+    QString textOr(int entry, const QString &design) const
     {
         const QString &text = at(entry);
-        return text.isEmpty() ? designText.toString() : text;
+        return text.isEmpty() ? design : text;
     }
+    void set(int entry, const QString &text) { m_entries[std::size_t(entry)] = text; }
 
 private:
     std::array<QString, size> m_entries;

@@ -311,6 +311,8 @@ void TestGroupEntryWidget::renamedTeamFollowsInItsMatchLabels()
     ChartWindow::typeText(team, QStringLiteral("Brésil"));
 
     QCOMPARE(chart.t.family(group).text(slot), QStringLiteral("Brésil"));
+    // The click that put the caret in the name moved no row.
+    QCOMPARE(slotsFromTop(chart, group), (QList<int>{1, 2, 3, 4}));
     for (int i = 0; i <= 11; ++i) {
         const QString expected = ownLabels.contains(i) ? QStringLiteral("Brésil")
                                                        : group + QString::number(slotOfLabel(i));
@@ -442,9 +444,13 @@ void TestGroupEntryWidget::teamNameColours()
     if (unplayedAgain >= 0)
         QVERIFY(chart.type(QStringLiteral("ButF"), unplayedAgain, QStringLiteral("-")));
 
+    // Beside the colour, the face tells the outcome in black and white:
+    // bold for the qualified, italic for the eliminated.
     for (int slot = 1; slot <= 4; ++slot) {
         QCOMPARE(nameColour(chart, QStringLiteral("F"), slot), colours[slot - 1]);
-        QCOMPARE(chart.control(QStringLiteral("F"), slot)->font().bold(), bold[slot - 1]);
+        const QFont face = chart.control(QStringLiteral("F"), slot)->font();
+        QCOMPARE(face.bold(), bold[slot - 1]);
+        QCOMPARE(face.italic(), colours[slot - 1] == QColor(200, 200, 200));
     }
 }
 

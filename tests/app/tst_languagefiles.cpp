@@ -33,7 +33,7 @@ const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("la
                                 QStringLiteral("langSp.txt")};
 
 // The message entries that the program puts on screen.
-const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15};
+const QList<int> usedMessages{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23};
 
 QString shipped(const QString &fileName)
 {
@@ -105,9 +105,14 @@ struct Window
     AnsweringPrompts prompts;
     MainWindow window{t, prompts};
 
+    // As the language switch does: the file, then the texts the window
+    // takes from the message table.
     bool apply(const QString &fileName)
     {
-        return LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
+        const bool loaded =
+            LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
+        window.showMessageTexts();
+        return loaded;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings
@@ -189,6 +194,11 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     {QStringLiteral("LabEntete 4"), QStringLiteral("Pts")},
     // The English word is the French one.
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
+    {QStringLiteral("Label8"), QStringLiteral("Forum")},
+    // The help page's title, the author's credit and address.
+    {QStringLiteral("Label2"), QStringLiteral("Vylora 2010")},
+    {QStringLiteral("Label6 4"), {}},
+    {QStringLiteral("Label9"), {}},
 };
 
 bool isSameInEveryLanguage(const QString &place, const QString &text)

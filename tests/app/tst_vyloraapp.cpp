@@ -49,8 +49,7 @@ class TestVyloraApp final : public QObject
         return app;
     }
 
-    template <typename W = QWidget>
-    static W *control(VyloraApp &app, const QString &name, int index = -1)
+    template <typename W = QWidget> static W *control(VyloraApp &app, const QString &name, int index = -1)
     {
         return findControl<W>(app.window(), name, index);
     }
@@ -107,7 +106,8 @@ private slots:
         app->window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
         QTest::mouseClick(control(*app, QStringLiteral("lang"), 1), Qt::LeftButton);
-        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(), QStringLiteral("Knockout stage"));
+        QCOMPARE(control<QAbstractButton>(*app, QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Knockout stage"));
         QCOMPARE(control<QLabel>(*app, QStringLiteral("Label21"))->text(), QStringLiteral("0 goals"));
         QCOMPARE(m_settings.language(), QStringLiteral("1"));
 
@@ -153,6 +153,7 @@ private slots:
         QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("taken.ini")));
         QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
         QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(m_prompts.asked().first().kind, AnsweringPrompts::Kind::Warning);
         QVERIFY(m_prompts.asked().first().text.contains(QStringLiteral("n'a pas pu être enregistré")));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), chart);
     }
@@ -186,9 +187,88 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")).startsWith("[ButA]"), savable);
     }
 
+    void quittingWithUnsavedPredictionsAsks_data()
+    {
+        QTest::addColumn<QString>("chartName");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("quitBy");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::addColumn<bool>("written");
+        const QString current = QStringLiteral("VYL2010");
+        const QString quitter = QStringLiteral("Command5");
+        QTest::newRow("nothing typed") << current << false << QString() << quitter << 0 << false << false << false;
+        QTest::newRow("typed, saved on the way out")
+            << current << true << QString() << quitter << 0 << true << false << true;
+        QTest::newRow("typed, thrown away")
+            << current << true << QString() << quitter << 1 << true << false << false;
+        QTest::newRow("typed, cancelled") << current << true << QString() << quitter << 2 << true << true << false;
+        QTest::newRow("typed, window's close button, cancelled")
+            << current << true << QString() << QString() << 2 << true << true << false;
+        QTest::newRow("typed, then Sauve")
+            << current << true << QStringLiteral("Command3") << quitter << 1 << false << false << true;
+        QTest::newRow("typed, then the chart loaded again")
+            << current << true << QStringLiteral("load") << quitter << 1 << false << false << false;
+        QTest::newRow("past tournament")
+            << QStringLiteral("VYL1998") << true << QString() << quitter << 1 << false << false << false;
+    }
+
+    void quittingWithUnsavedPredictionsAsks()
+    {
+        QFETCH(QString, chartName);
+        QFETCH(bool, typed);
+        QFETCH(QString, then);
+        QFETCH(QString, quitBy);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, stillOpen);
+        QFETCH(bool, written);
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        app->tournament().setChartName(chartName);
+        if (typed) {
+            auto *cell = control<QLineEdit>(*app, QStringLiteral("ButA"), 0);
+            QTest::mouseClick(cell, Qt::LeftButton);
+            QTest::keyClick(cell, Qt::Key_3);
+        }
+        if (then == u"load")
+            app->loadChart(QStringLiteral("VYL2010"));
+        else if (!then.isEmpty())
+            QTest::mouseClick(control(*app, then), Qt::LeftButton);
+        m_prompts.clear();
+        if (asked)
+            m_prompts.queueChoice(answer);
+
+        if (quitBy.isEmpty())
+            app->window().close();
+        else
+            QTest::mouseClick(control(*app, quitBy), Qt::LeftButton);
+
+        QCOMPARE(m_prompts.asked().size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(m_prompts.asked().first().kind, AnsweringPrompts::Kind::Choice);
+        QCOMPARE(app->window().isVisible(), stillOpen);
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")) != chart, written);
+    }
+
+    void aGoodSaveIsConfirmedOnScreen()
+    {
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
+        QVERIFY(m_prompts.asked().isEmpty());
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("LabEtat"))->text(),
+                 QStringLiteral("Pronostic enregistré."));
+    }
+
     void shutdownLeavesSettingsAloneWithoutTheirControls()
     {
-        QSettings(m_settings.fileName(), QSettings::IniFormat).setValue(QStringLiteral("data/reduit"), QStringLiteral("1"));
+        QSettings(m_settings.fileName(), QSettings::IniFormat)
+            .setValue(QStringLiteral("data/reduit"), QStringLiteral("1"));
         auto app = startApp();
         app->window().close();
         QVERIFY(m_settings.compactMode());

@@ -60,9 +60,9 @@ QStringList teamsByPlace(const QJsonObject &group)
     return teams;
 }
 
-QString shippedChart()
+QString shippedChart(const char *name = "VYL2010")
 {
-    return QFINDTESTDATA("../../data/VYL2010.ini");
+    return QFINDTESTDATA(QStringLiteral("../../data/%1.ini").arg(QLatin1String(name)));
 }
 
 // Every group but B: slot 1 wins all, slot 2 second, slot 3 third, 9 goals.
@@ -105,6 +105,8 @@ private slots:
     void shippedChartListsRealGroups_data();
     void shippedChartListsRealGroups();
     void shippedChartIsUnplayed();
+    void pastTournamentEndsAsItReallyDid_data();
+    void pastTournamentEndsAsItReallyDid();
     void handWrittenChart();
     void incompleteGroup();
     void readableText();
@@ -165,6 +167,33 @@ void TestChartReport::shippedChartIsUnplayed()
     QCOMPARE(texts(r[QStringLiteral("final")]), QStringList(2, QStringLiteral("-")));
     QCOMPARE(texts(r[QStringLiteral("podium")]), QStringList(4, QString()));
     QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(-1), 0.0);
+}
+
+void TestChartReport::pastTournamentEndsAsItReallyDid_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("podium");
+    QTest::addColumn<double>("goals");
+    auto row = [](const char *name, std::initializer_list<const char *> podium, double goals) {
+        QStringList list;
+        for (const char *team : podium)
+            list << QString::fromUtf8(team);
+        QTest::newRow(name) << shippedChart(name) << list << goals;
+    };
+    // Each year goes through its own seeding and bracket tables.
+    row("VYL1998", {"France", "Brésil", "Croatie", "Pays-Bas"}, 171);
+    row("VYL2002", {"Brésil", "Allemagne", "Turquie", "Corée du Sud"}, 161);
+    row("VYL2006", {"Italie", "France", "Allemagne", "Portugal"}, 147);
+}
+
+void TestChartReport::pastTournamentEndsAsItReallyDid()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, podium);
+    QFETCH(double, goals);
+    const QJsonObject r = jsonReport(file);
+    QCOMPARE(texts(r[QStringLiteral("podium")]), podium);
+    QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(-1), goals);
 }
 
 void TestChartReport::handWrittenChart()

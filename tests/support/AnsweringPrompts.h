@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "app/Prompts.h"
 
@@ -14,43 +15,55 @@
 class AnsweringPrompts final : public Prompts
 {
 public:
-    enum class Kind { Notice, Question, Input };
+    enum class Kind { Notice, Warning, Question, Choice, Input };
 
     struct Asked
     {
         Kind kind;
         QString title;
         QString text;
-        QString initial; // input boxes only
+        QString initial;         // input boxes only
         bool defaultYes = false; // questions only
+        QStringList buttons;     // choices only
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
     void queueInput(const QString &answer) { m_inputs.push_back(answer); }
+    void queueChoice(int button) { m_choices.push_back(button); }
 
     const QList<Asked> &asked() const { return m_asked; }
     void clear() { m_asked.clear(); }
 
     void notice(QWidget *, const QString &title, const QString &text) override
     {
-        m_asked.append({Kind::Notice, title, text, {}, false});
+        m_asked.append({Kind::Notice, title, text, {}, false, {}});
+    }
+
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        m_asked.append({Kind::Warning, title, text, {}, false, {}});
+    }
+
+    int choice(QWidget *, const QString &title, const QString &text, const QStringList &buttons) override
+    {
+        m_asked.append({Kind::Choice, title, text, {}, false, buttons});
+        return take(m_choices, 0);
     }
 
     bool question(QWidget *, const QString &title, const QString &text, bool defaultYes) override
     {
-        m_asked.append({Kind::Question, title, text, {}, defaultYes});
+        m_asked.append({Kind::Question, title, text, {}, defaultYes, {}});
         return take(m_answers, defaultYes);
     }
 
     QString input(QWidget *, const QString &title, const QString &prompt, const QString &initial) override
     {
-        m_asked.append({Kind::Input, title, prompt, initial, false});
+        m_asked.append({Kind::Input, title, prompt, initial, false, {}});
         return take(m_inputs, initial);
     }
 
 private:
-    template <typename T>
-    static T take(std::deque<T> &queue, const T &fallback)
+    template <typename T> static T take(std::deque<T> &queue, const T &fallback)
     {
         if (queue.empty())
             return fallback;
@@ -62,4 +75,5 @@ private:
     QList<Asked> m_asked;
     std::deque<bool> m_answers;
     std::deque<QString> m_inputs;
+    std::deque<int> m_choices;
 };
