@@ -1,5 +1,7 @@
 #include "storage/UserSettings.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -47,9 +49,13 @@ void UserSettings::write(const QString &key, const QString &value)
         if (file.open(QIODevice::WriteOnly, ownerOnly))
             file.close();
     }
+    // The store's temporary may be created with the default mode before it
+    // takes the file's: the default is owner-only while it writes.
+    const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
     QSettings settings = store();
     settings.setValue(dataKey(key), value);
     settings.sync();
+    ::umask(previousMask);
 }
 
 QString UserSettings::fileName() const
