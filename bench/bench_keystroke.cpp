@@ -125,6 +125,13 @@ int main(int argc, char *argv[])
     report("keystroke in ButC 0 through the window", keystroke(t, groupCell, '2', '1'));
     report("keystroke in ButC 0 through the window, repaint included", keystroke(t, groupCell, '2', '1', true));
 
+    // Group A with its last matchday to play: what each team needs is
+    // worked out again at every keystroke.
+    for (int i = 8; i <= 11; ++i)
+        t.setText(*t.group(GroupId::A).score, i, QStringLiteral("-"));
+    auto *openGroupCell = findControl<QLineEdit>(window, QStringLiteral("ButA"), 2);
+    report("keystroke in ButA 2, group A unfinished, through the window", keystroke(t, openGroupCell, '1', '0'));
+
     Tournament model;
     nameTeams2010(model);
     model.setReady(true);

@@ -44,9 +44,9 @@ CONTROLS = [
             en=("Quit", "Close the program (remember to save your predictions first)"),
             es=("Salir", "Cerrar el programa (no olvide guardar sus pronósticos)")),
     Control("Command8", None,
-            fr=("Mise à jour", "Télécharger les résultats officiels (bientôt)"),
-            en=("Update", "Download the official results (coming soon)"),
-            es=("Actualizar", "Descargar los resultados oficiales (próximamente)")),
+            fr=("Mise à jour", "Télécharger les résultats officiels"),
+            en=("Update", "Download the official results"),
+            es=("Actualizar", "Descargar los resultados oficiales")),
     Control("Command6", None,
             fr=("Aide", "Mode d'emploi, affichage et liens"),
             en=("Help", "How to use, display and links"),
@@ -288,6 +288,10 @@ CONTROLS = [
             es=("Volver", "Volver al cuadro")),
 
     # Results update, links and the publishing editor.
+    Control("Image2", None,
+            fr=("", "Le site de l'auteur"),
+            en=("", "The author's website"),
+            es=("", "El sitio web del autor")),
 
     # History panel and statistics window.
 
@@ -342,12 +346,48 @@ MESSAGES = {
     23: ("Pronostic enregistré.", "Predictions saved.", "Pronósticos guardados."),
 
     # 30-44: results update, links and the publishing editor.
+    # A results download that failed, and the newer-version question.
+    30: ("Erreur de connexion !", "Connection error!", "¡Error de conexión!"),
+    31: ("Une version plus récente existe, voulez vous la télécharger ?",
+         "A newer version is available. Do you want to download it?",
+         "Hay una versión más reciente. ¿Desea descargarla?"),
+    # The progress window of the results download and its button.
+    32: ("Téléchargement des résultats officiels...", "Downloading the official results...",
+         "Descargando los resultados oficiales..."),
+    33: ("Annuler", "Cancel", "Cancelar"),
 
     # 45-54: history and statistics.
 
     # 55-64: print window.
 
     # 65-84: why each place and what each team needs.
+    # A team row's tooltip: the team below (or above, for the last) and
+    # the criterion that parts them, own value first.
+    65: ("Devant : %1", "Ahead of %1", "Por delante de %1"),
+    66: ("Derrière : %1", "Behind %1", "Por detrás de %1"),
+    67: ("Points : %1 contre %2", "Points: %1 to %2", "Puntos: %1 a %2"),
+    68: ("Différence de buts : %1 contre %2", "Goal difference: %1 to %2", "Diferencia de goles: %1 a %2"),
+    69: ("Buts marqués : %1 contre %2", "Goals scored: %1 to %2", "Goles a favor: %1 a %2"),
+    70: ("Départage par tirage au sort", "Separated by drawing lots", "Desempate por sorteo"),
+    71: ("Rien ne les sépare (ordre du groupe)", "Nothing separates them (group order)",
+         "Nada los separa (orden del grupo)"),
+    # The tooltip of a team's needs marker: its fate, or one line for each
+    # result of its next match. %1 of 74-76 is a result (77-79), %2 of 76
+    # what the rest depends on (80-82).
+    72: ("Qualification assurée quoi qu'il arrive", "Through whatever happens",
+         "Clasificación asegurada pase lo que pase"),
+    73: ("Plus aucune chance de qualification", "Out whatever happens", "Sin opciones de clasificación"),
+    74: ("%1 suffit", "%1 is enough", "%1 basta"),
+    75: ("%1 ne suffit pas", "%1 is not enough", "%1 no basta"),
+    76: ("%1 : %2", "%1: %2", "%1: %2"),
+    77: ("Une victoire", "A win", "Una victoria"),
+    78: ("Un nul", "A draw", "Un empate"),
+    79: ("Une défaite", "A loss", "Una derrota"),
+    80: ("dépend de l'autre match", "depends on the other match", "depende del otro partido"),
+    81: ("dépend des autres matchs", "depends on the other matches", "depende de los demás partidos"),
+    82: ("dépend des buts", "depends on goals", "depende de los goles"),
+    83: ("Même une défaite suffit", "Even a loss is enough", "Incluso una derrota basta"),
+    84: ("Une défaite élimine", "A loss means going out", "Una derrota elimina"),
 
     # 85-95: reading and writing files.
     # A chart file that holds no chart; %1 the file, %2 where it is kept.

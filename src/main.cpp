@@ -3,6 +3,8 @@
 #include "app/Prompts.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
+#include "cli/ChartUpdate.h"
+#include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
@@ -22,12 +24,29 @@ struct Options
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
     QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
                               QStringLiteral("png")};
+    QCommandLineOption update{QStringLiteral("update"),
+                              QStringLiteral("Download the published results over the chart file and quit.")};
+    QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
+                              QStringLiteral("url")};
 
-    void addTo(QCommandLineParser &parser) const { parser.addOptions({dataDir, report, json, render}); }
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.addOptions({dataDir, report, json, render, update, server});
+    }
+
+    // False, told on err, when the server address given is no web address.
+    bool applyServer(const QCommandLineParser &parser, QTextStream &err) const
+    {
+        if (!parser.isSet(server) || ServerSettings::overrideBaseUrl(parser.value(server)))
+            return true;
+        err << "vylora: --server needs an http or https address with a host: " << parser.value(server) << Qt::endl;
+        return false;
+    }
 };
 
-// The report never needs a window, nor a display to open one on.
-int runReport(int argc, char *argv[])
+// The report and the update never need a window, nor a display to open
+// one on.
+int runHeadless(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
@@ -36,14 +55,21 @@ int runReport(int argc, char *argv[])
     parser.process(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
+    if (parser.isSet(options.report))
+        return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
+    if (!options.applyServer(parser, err))
+        return 1;
+    ProgramFolder::choose(app.arguments());
+    return runChartUpdate(out, err);
 }
 
-bool wantsReport(int argc, char *argv[])
+bool wantsHeadless(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--report") == 0 || qstrncmp(argv[i], "--report=", 9) == 0)
-            return true;
+        for (const char *option : {"--report", "--update"})
+            if (qstrcmp(argv[i], option) == 0 ||
+                (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+                return true;
     return false;
 }
 
@@ -51,8 +77,8 @@ bool wantsReport(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (wantsReport(argc, argv))
-        return runReport(argc, argv);
+    if (wantsHeadless(argc, argv))
+        return runHeadless(argc, argv);
 
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources); // the resources live in a static library
@@ -63,6 +89,9 @@ int main(int argc, char *argv[])
     Options options;
     options.addTo(parser);
     parser.process(app);
+    QTextStream err(stderr);
+    if (!options.applyServer(parser, err))
+        return 1;
 
     ProgramFolder::choose(app.arguments());
     ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
@@ -71,7 +100,9 @@ int main(int argc, char *argv[])
     Clock clock;
     UserSettings settings;
     VyloraApp vylora(prompts, clock, settings);
-    vylora.start();
+    vylora.setHeadless(parser.isSet(options.render));
+    if (!vylora.start())
+        return 0;
     if (parser.isSet(options.render))
         return vylora.window().grab().save(parser.value(options.render)) ? 0 : 1;
     vylora.window().show();

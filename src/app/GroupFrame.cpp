@@ -3,10 +3,13 @@
 #include "app/CellBinding.h"
 #include "app/ChartLook.h"
 #include "app/Controls.h"
+#include "app/GroupToolTips.h"
+#include "app/NeedsMarker.h"
 #include "app/ScoreEdit.h"
 #include "app/TeamNameEdit.h"
+#include "app/ToolTipSource.h"
 #include "tournament/GroupFixtures.h"
-#include "tournament/GroupStage.h"
+#include "tournament/GroupNeeds.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -57,16 +60,9 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
         auto *team = makeControl<TeamNameEdit>(this, cells.team->name(), slot,
                                                QRect(nameLeft, placeRow(slot), nameWidth, cellHeight));
         binding.bind(*cells.team, slot, team);
-        // Once the names are unlocked, a click on one is mostly for typing:
-        // it draws lots only while the group asks for it, so that the name
-        // being edited is not moved away under the caret.
-        connect(team, &TeamNameEdit::clicked, this, [&t, g, slot, team, notice = cells.tieNotice] {
-            if (team->isReadOnly() || !notice->text(0).isEmpty())
-                DrawLots(t, g, slot);
-        });
-        connect(team, &QLineEdit::textEdited, this,
-                [&t, family = cells.team, slot](const QString &text) { t.setText(*family, slot, text); });
         m_teams.append(team);
+        new ToolTipSource(team, [&t, g, slot] { return placeToolTip(t, g, slot); });
+        addNeedsMarker(t, team);
 
         for (int c = 0; c < 5; ++c) {
             CellFamily &stat = *stats[std::size_t(c)];
@@ -103,9 +99,27 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
             auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
                                                  QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));
             binding.bind(*cells.score, i, score);
-            connect(score, &QLineEdit::textEdited, this,
-                    [&t, family = cells.score, i](const QString &text) { t.setText(*family, i, text); });
             m_scores.append(score);
+            binding.onTextChange(*cells.score, i, [this, &t, g] { showNeeds(t, g); });
         }
     }
+    showNeeds(t, g);
+}
+// A thin strip at the left end of the team's name, so that it moves with
+// its row and leaves the name all the room it can.
+void GroupFrame::addNeedsMarker(const Tournament &t, TeamNameEdit *team)
+{
+    auto *marker = new NeedsMarker(team);
+    team->setTextMargins(marker->width() + 1, 0, 0, 0);
+    new ToolTipSource(marker, [&t, marker] {
+        return marker->needs() ? needsToolTip(t.messages(), *marker->needs()) : QString();
+    });
+    m_needsMarkers.append(marker);
+}
+
+void GroupFrame::showNeeds(const Tournament &t, GroupId g)
+{
+    const auto teams = needs(t, g);
+    for (int slot = 1; slot <= 4; ++slot)
+        m_needsMarkers[slot - 1]->setNeeds(teams ? std::optional((*teams)[std::size_t(slot - 1)]) : std::nullopt);
 }

@@ -6,6 +6,7 @@
 #include <QVector>
 
 class CellBinding;
+class NeedsMarker;
 class QLabel;
 class ScoreEdit;
 class TeamNameEdit;
@@ -25,7 +26,11 @@ public:
     const QVector<TeamNameEdit *> &teamCells() const { return m_teams; }
 
 private:
+    void addNeedsMarker(const Tournament &t, TeamNameEdit *team);
+    void showNeeds(const Tournament &t, GroupId g);
+
     QVector<ScoreEdit *> m_scores;
     QVector<QLabel *> m_labels;
     QVector<TeamNameEdit *> m_teams;
+    QVector<NeedsMarker *> m_needsMarkers; // by slot - 1
 };

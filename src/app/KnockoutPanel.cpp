@@ -90,8 +90,6 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
             auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
                                                  QRect(goals ? 2235 : 2625, y, goals ? 360 : 330, 285));
             binding.bind(*cells, side, score);
-            connect(score, &QLineEdit::textEdited, this,
-                    [&t, cells, side](const QString &text) { t.setText(*cells, side, text); });
             m_scores.append(score);
         }
     }

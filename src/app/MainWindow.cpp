@@ -2,6 +2,7 @@
 
 #include "app/CalendarPanel.h"
 #include "app/CellBinding.h"
+#include "app/ChartEdits.h"
 #include "app/ChartLook.h"
 #include "app/ClickableLabel.h"
 #include "app/CompactMode.h"
@@ -26,6 +27,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -65,6 +67,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     , m_prompts(prompts)
     , m_binding(new CellBinding(t))
     , m_registry(new ControlRegistry(*this, t, *m_binding))
+    , m_edits(new ChartEdits(t, this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
@@ -105,6 +108,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     showChampion();
     showMessageTexts();
 
+    handEditsToTheChart();
     chainTabOrder();
 }
 
@@ -122,7 +126,7 @@ void MainWindow::buildButtonBar()
 
     auto *update = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
                                             QStringLiteral("Mise à jour"));
-    awaitWiring(update, QStringLiteral("Télécharger les résultats officiels (bientôt)"));
+    update->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
 
     m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -171,6 +175,12 @@ void MainWindow::buildButtonBar()
                                         QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
     version->setAlignment(Qt::AlignCenter);
     chartLook::setTextColour(version, chartLook::muted);
+
+    // The author's site, beside the program's name.
+    auto *home = makeControl<ClickableLabel>(this, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
+    markAsPicture(home);
+    home->setPixmap(Pictures::website(home->size()));
+    home->setToolTip(QStringLiteral("Le site de l'auteur"));
 
     // A discreet hotspot: the teams are unlocked only by those who know.
     auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
@@ -228,7 +238,7 @@ bool MainWindow::saveChart()
     const MessageTable &messages = m_tournament.messages();
     if (SaveChart(m_tournament)) {
         showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
-        emit saved();
+        m_edits->markSaved();
         return true;
     }
     // Saying nothing here would let the user believe the predictions are
@@ -280,6 +290,38 @@ void MainWindow::showChampion()
     };
     m_binding->onTextChange(podium, 1, show);
     show();
+}
+
+// Whatever the user types into a cell of the chart, and the draw of lots,
+// goes through the edits, so that it can be undone and needs saving. The
+// help page's worked example is no part of the chart: it edits the model
+// on its own.
+void MainWindow::handEditsToTheChart()
+{
+    QList<QLineEdit *> cells = m_knockout->findChildren<QLineEdit *>();
+    for (GroupFrame *frame : m_groups)
+        cells += frame->findChildren<QLineEdit *>();
+    for (QLineEdit *cell : cells) {
+        const CellBinding::Address address = m_binding->cellOf(cell);
+        if (!address.family)
+            continue;
+        connect(cell, &QLineEdit::textEdited, m_edits,
+                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        m_edits->leaveUndoToTheChart(cell);
+    }
+    // Once the names are unlocked, a click on one is mostly for typing: it
+    // draws lots only while the group asks for it, so that the name being
+    // edited is not moved away under the caret.
+    for (GroupId g : allGroups) {
+        for (int slot = 1; slot <= 4; ++slot) {
+            TeamNameEdit *team = m_groups[groupIndex(g)]->teamCells()[slot - 1];
+            connect(team, &TeamNameEdit::clicked, m_edits, [this, g, slot, team] {
+                if (team->isReadOnly() || !m_tournament.group(g).tieNotice->text(0).isEmpty())
+                    m_edits->drawLots(g, slot);
+            });
+        }
+    }
+    m_edits->addShortcutsTo(this);
 }
 
 void MainWindow::chainTabOrder()

@@ -9,6 +9,7 @@
 
 class CalendarPanel;
 class CellBinding;
+class ChartEdits;
 class ControlRegistry;
 class GroupFrame;
 class HelpPanel;
@@ -37,6 +38,7 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    ChartEdits &edits() const { return *m_edits; }
     HelpPanel *helpPanel() const { return m_help; }
     // An empty slot until the past tournaments fill it.
     QFrame *historyPanel() const { return m_history; }
@@ -69,7 +71,6 @@ public:
 
 signals:
     void languageClicked(int index);
-    void saved();
     void closing();
 
 protected:
@@ -89,11 +90,13 @@ private:
     void watchMatches();
     void showChampion();
     void setCalendarHeight(int twips);
+    void handEditsToTheChart();
 
     Tournament &m_tournament;
     Prompts &m_prompts;
     CellBinding *m_binding;
     ControlRegistry *m_registry;
+    ChartEdits *m_edits;
     QVector<GroupFrame *> m_groups;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;

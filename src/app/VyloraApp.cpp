@@ -13,7 +13,9 @@
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 
@@ -43,18 +45,32 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_clock(clock)
     , m_settings(settings)
     , m_window(m_tournament, prompts)
+    , m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9"))))
+    , m_links(new Links(m_window.controls(), m_tournament, this))
+    , m_update(new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(currentChart); }))
+    , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
+    , m_programEnd([] { QCoreApplication::exit(0); })
 {
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
-    connect(&m_window, &MainWindow::saved, this, [this] { m_changes.markClean(); });
     m_window.setCloseGuard([this] { return mayClose(); });
+    if (auto *updateButton =
+            qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
+        connect(updateButton, &QAbstractButton::clicked, m_update, &UpdateCommand::run);
+    // A publisher sees the server's banner from the start.
+    connect(this, &VyloraApp::publisherKnown, m_banner, [this] {
+        m_banner->show();
+        if (!m_headless)
+            m_banner->reload();
+    });
 }
 
-void VyloraApp::start()
+bool VyloraApp::start()
 {
     applyLanguage(languageIndexFromStored(m_settings.language()));
-    loadChart(currentChart);
+    if (!loadChart(currentChart))
+        return false;
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
@@ -64,11 +80,13 @@ void VyloraApp::start()
     m_window.calendar()->setToday(m_clock.now().date());
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
+    return true;
 }
 
-void VyloraApp::loadChart(const QString &name)
+bool VyloraApp::loadChart(const QString &name)
 {
     ChartHooks hooks;
+    hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
     };
@@ -88,8 +106,23 @@ void VyloraApp::loadChart(const QString &name)
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
-    LoadChart(m_tournament, name, m_sage, hooks);
-    m_changes.markClean();
+    const bool loaded = LoadChart(m_tournament, name, m_sage, hooks);
+    m_window.edits().clear();
+    return loaded;
+}
+
+void VyloraApp::setHeadless(bool headless)
+{
+    m_headless = headless;
+    m_versionNotice.setHeadless(headless);
+}
+
+// The user went for a newer version: nothing of this run is stored.
+void VyloraApp::endProgram()
+{
+    m_ended = true;
+    m_window.hide();
+    m_programEnd();
 }
 
 void VyloraApp::applyLanguage(LanguageIndex index)
@@ -189,6 +222,8 @@ bool VyloraApp::mayClose()
 
 void VyloraApp::shutDown()
 {
+    if (m_ended)
+        return;
     // The publisher's fields are stored only when filled in.
     m_settings.setCompactMode(m_window.isCompact());
     ControlRegistry &controls = m_window.controls();

@@ -1,9 +1,15 @@
 #pragma once
 
-#include "app/ChartChanges.h"
+#include "app/Banner.h"
+#include "app/ChartEdits.h"
+#include "app/Links.h"
 #include "app/MainWindow.h"
+#include "app/UpdateCommand.h"
+#include "app/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
 #include "tournament/Tournament.h"
+
+#include <functional>
 
 #include <QObject>
 
@@ -22,19 +28,33 @@ class VyloraApp final : public QObject
 public:
     VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings);
 
-    void start();
+    // False when the program ends during start-up (the user went for a
+    // newer version): nothing after that point has run.
+    bool start();
     Tournament &tournament() { return m_tournament; }
     MainWindow &window() { return m_window; }
     LanguageIndex language() const { return m_sage; }
+    Banner &banner() { return *m_banner; }
+    UpdateCommand &update() { return *m_update; }
+    Links &links() { return *m_links; }
 
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);
     // Every whole-chart load; what it loads is what the file holds, so the
-    // chart is clean afterwards.
-    void loadChart(const QString &name);
+    // chart is clean afterwards. False when the version notice ended the
+    // program during the load.
+    bool loadChart(const QString &name);
 
-    // The current tournament holds predictions that "Sauve" has not written.
-    bool hasUnsavedChanges() const { return !m_changes.isClean(); }
+    // A run that draws the window from the command line: no question, no
+    // download, no early end.
+    void setHeadless(bool headless);
+    // What ending the program at once means; leaving the event loop by
+    // default. Shutdown does not run after it.
+    void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
+
+    // The current tournament holds predictions that "Sauve" has not written:
+    // the edits cannot be undone back to the last save or load.
+    bool hasUnsavedChanges() const { return !m_window.edits().isClean(); }
 
 signals:
     // Start-up found a publisher's name among the settings: their banner
@@ -48,12 +68,19 @@ private:
     void refreshLanguageTexts();
     void showNewsMessage();
     void shutDown();
+    void endProgram();
 
     Prompts &m_prompts;
     const Clock &m_clock;
     UserSettings &m_settings;
     Tournament m_tournament;
     MainWindow m_window;
-    ChartChanges m_changes{m_tournament};
     LanguageIndex m_sage = 0;
+    Banner *m_banner;
+    Links *m_links;
+    UpdateCommand *m_update;
+    VersionNotice m_versionNotice;
+    std::function<void()> m_programEnd;
+    bool m_headless = false;
+    bool m_ended = false;
 };

@@ -13,8 +13,10 @@
 #include "storage/ChartFile.h"
 #include "storage/ScopedProgramFolder.h"
 #include "storage/TextFileReading.h"
+#include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
+#include "tournament/PlaceReason.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
@@ -28,13 +30,41 @@ QJsonArray teamTexts(const CellFamily &teams, int first, int last)
     return texts;
 }
 
+QJsonValue criterionValue(const std::optional<PlaceCriterion> &criterion)
+{
+    return criterion ? QJsonValue(criterionName(*criterion)) : QJsonValue(QJsonValue::Null);
+}
+
+// One object per team in table order; none for a complete group. A team
+// with no match left has nothing to say about a win, a draw or a loss.
+QJsonArray groupNeeds(const Tournament &t, GroupId g)
+{
+    const auto teams = needs(t, g);
+    QJsonArray list;
+    if (!teams)
+        return list;
+    static const std::array<QString, 3> results{QStringLiteral("win"), QStringLiteral("draw"),
+                                                QStringLiteral("loss")};
+    for (int slot : slotsByRow(t, g)) {
+        const TeamNeeds &team = (*teams)[std::size_t(slot - 1)];
+        QJsonObject entry{{QStringLiteral("team"), t.group(g).team->text(slot)},
+                          {QStringLiteral("status"), statusName(team.status)}};
+        if (team.status == NeedStatus::Open)
+            for (std::size_t r = 0; r < results.size(); ++r)
+                entry.insert(results[r], team.nextMatch ? QJsonValue(verdictName((*team.nextMatch)[r]))
+                                                        : QJsonValue(QJsonValue::Null));
+        list.append(entry);
+    }
+    return list;
+}
+
 // The places as the window shows them: by the rows the team cells stand on.
 QJsonArray groupRows(const Tournament &t, GroupId g)
 {
     const CellFamily &team = *t.group(g).team;
     const GroupTable table = groupTable(t, g);
-    std::array<int, 4> slotOrder{1, 2, 3, 4};
-    std::stable_sort(slotOrder.begin(), slotOrder.end(), [&](int a, int b) { return team[a].row < team[b].row; });
+    const std::array<int, 4> slotOrder = slotsByRow(t, g);
+    const auto reasons = decidedBy(table, slotOrder);
 
     QJsonArray rows;
     for (int place = 1; place <= 4; ++place) {
@@ -50,6 +80,7 @@ QJsonArray groupRows(const Tournament &t, GroupId g)
             {QStringLiteral("goalsAgainst"), r.goalsAgainst},
             {QStringLiteral("difference"), r.difference},
             {QStringLiteral("qualified"), team[slot].textColour == colours::qualified},
+            {QStringLiteral("decidedBy"), criterionValue(reasons[std::size_t(place - 1)])},
         });
     }
     return rows;
@@ -67,6 +98,7 @@ QJsonObject report(const Tournament &t)
             // comes from a language file, which a report does not load.
             {QStringLiteral("tieNotice"), table.tie},
             {QStringLiteral("table"), groupRows(t, g)},
+            {QStringLiteral("needs"), groupNeeds(t, g)},
         });
     }
     auto round = [&t](Round r) {
@@ -112,6 +144,23 @@ void printColumns(QTextStream &out, const std::vector<QStringList> &lines)
     }
 }
 
+void printNeeds(QTextStream &out, const QJsonArray &needs)
+{
+    if (needs.isEmpty())
+        return;
+    out << "  Needs\n";
+    std::vector<QStringList> lines;
+    for (const QJsonValue &value : needs) {
+        const QJsonObject team = value.toObject();
+        QStringList line{team[QStringLiteral("team")].toString(), team[QStringLiteral("status")].toString()};
+        for (const QString &result : {QStringLiteral("win"), QStringLiteral("draw"), QStringLiteral("loss")})
+            if (team[result].isString())
+                line << result + QStringLiteral(": ") + team[result].toString();
+        lines.push_back(line);
+    }
+    printColumns(out, lines);
+}
+
 void printMatches(QTextStream &out, const QString &title, const QJsonArray &sides)
 {
     out << '\n' << title << '\n';
@@ -130,16 +179,18 @@ void printText(QTextStream &out, const QJsonObject &r)
         std::vector<QStringList> lines{{QStringLiteral("Place"), QStringLiteral("Slot"), QStringLiteral("Team"),
                                         QStringLiteral("Played"), QStringLiteral("Points"), QStringLiteral("For"),
                                         QStringLiteral("Against"), QStringLiteral("Diff"),
-                                        QStringLiteral("Qualified")}};
+                                        QStringLiteral("Qualified"), QStringLiteral("Decided by")}};
         for (const QJsonValue &rowValue : group[QStringLiteral("table")].toArray()) {
             const QJsonObject row = rowValue.toObject();
             lines.push_back({number(row[QStringLiteral("place")]), number(row[QStringLiteral("slot")]),
                              row[QStringLiteral("team")].toString(), number(row[QStringLiteral("played")]),
                              number(row[QStringLiteral("points")]), number(row[QStringLiteral("goalsFor")]),
-                             number(row[QStringLiteral("goalsAgainst")]), number(row[QStringLiteral("difference")]),
-                             yesNo(row[QStringLiteral("qualified")])});
+                             number(row[QStringLiteral("goalsAgainst")]),
+                             number(row[QStringLiteral("difference")]), yesNo(row[QStringLiteral("qualified")]),
+                             row[QStringLiteral("decidedBy")].toString(QStringLiteral("-"))});
         }
         printColumns(out, lines);
+        printNeeds(out, group[QStringLiteral("needs")].toArray());
     }
     printMatches(out, QStringLiteral("Round of 16"), r[QStringLiteral("roundOf16")].toArray());
     printMatches(out, QStringLiteral("Quarter-finals"), r[QStringLiteral("quarterFinals")].toArray());

@@ -209,6 +209,8 @@ private slots:
             << current << true << QString() << QString() << 2 << true << true << false;
         QTest::newRow("typed, then Sauve")
             << current << true << QStringLiteral("Command3") << quitter << 1 << false << false << true;
+        QTest::newRow("typed, then undone back to the saved state")
+            << current << true << QStringLiteral("undo") << quitter << 1 << false << false << false;
         QTest::newRow("typed, then the chart loaded again")
             << current << true << QStringLiteral("load") << quitter << 1 << false << false << false;
         QTest::newRow("past tournament")
@@ -236,6 +238,8 @@ private slots:
         }
         if (then == u"load")
             app->loadChart(QStringLiteral("VYL2010"));
+        else if (then == u"undo")
+            QTest::keyClick(control(*app, QStringLiteral("ButA"), 0), Qt::Key_Z, Qt::ControlModifier);
         else if (!then.isEmpty())
             QTest::mouseClick(control(*app, then), Qt::LeftButton);
         m_prompts.clear();

@@ -73,7 +73,8 @@ QByteArray handWrittenChartFile()
 {
     QByteArray file = "; written by hand\r\n";
     for (char g : QByteArray("ACDEFGH"))
-        file += QByteArray("[But") + g + "]\r\n0=1\r\n1=0\r\n2=1\r\n3=0\r\n4=2\r\n5=0\r\n6=0\r\n7=1\r\n"
+        file += QByteArray("[But") + g +
+                "]\r\n0=1\r\n1=0\r\n2=1\r\n3=0\r\n4=2\r\n5=0\r\n6=0\r\n7=1\r\n"
                 "8=0\r\n9=3\r\n10=1\r\n11=0\r\n";
     file += "[ButB]\r\n0=0\r\n1=0\r\n2=0\r\n3=0\r\n4=0\r\n5=0\r\n6=0\r\n7=0\r\n8=0\r\n9=0\r\n10=0\r\n11=0\r\n"
             "[TSB]\r\n2=1\r\n"
@@ -109,6 +110,7 @@ private slots:
     void pastTournamentEndsAsItReallyDid();
     void handWrittenChart();
     void incompleteGroup();
+    void placeReasonsAndNeeds();
     void readableText();
     void unreadableFileFails_data();
     void unreadableFileFails();
@@ -233,14 +235,16 @@ void TestChartReport::handWrittenChart()
 
     const QString ivory = QString::fromUtf8("Côte d'Ivoire");
     const QString brazil = QString::fromUtf8("Brésil");
-    QCOMPARE(texts(r[QStringLiteral("roundOf16")]),
-             (QStringList{ivory, QStringLiteral("B4"), QStringLiteral("C1"), QStringLiteral("D2"), QStringLiteral("B2"),
-                          brazil, QStringLiteral("D1"), QStringLiteral("C2"), QStringLiteral("E1"), QStringLiteral("F2"),
-                          QStringLiteral("G1"), QStringLiteral("H2"), QStringLiteral("F1"), QStringLiteral("E2"),
-                          QStringLiteral("H1"), QStringLiteral("G2")}));
-    QCOMPARE(texts(r[QStringLiteral("quarterFinals")]),
-             (QStringList{ivory, QStringLiteral("C1"), QStringLiteral("E1"), QStringLiteral("G1"), QStringLiteral("B2"),
-                          QStringLiteral("D1"), QStringLiteral("F1"), QStringLiteral("H1")}));
+    QCOMPARE(
+        texts(r[QStringLiteral("roundOf16")]),
+        (QStringList{ivory, QStringLiteral("B4"), QStringLiteral("C1"), QStringLiteral("D2"), QStringLiteral("B2"),
+                     brazil, QStringLiteral("D1"), QStringLiteral("C2"), QStringLiteral("E1"),
+                     QStringLiteral("F2"), QStringLiteral("G1"), QStringLiteral("H2"), QStringLiteral("F1"),
+                     QStringLiteral("E2"), QStringLiteral("H1"), QStringLiteral("G2")}));
+    QCOMPARE(
+        texts(r[QStringLiteral("quarterFinals")]),
+        (QStringList{ivory, QStringLiteral("C1"), QStringLiteral("E1"), QStringLiteral("G1"), QStringLiteral("B2"),
+                     QStringLiteral("D1"), QStringLiteral("F1"), QStringLiteral("H1")}));
     QCOMPARE(texts(r[QStringLiteral("semiFinals")]),
              (QStringList{ivory, QStringLiteral("E1"), QStringLiteral("B2"), QStringLiteral("F1")}));
     QCOMPARE(texts(r[QStringLiteral("final")]), (QStringList{ivory, QStringLiteral("B2")}));
@@ -274,6 +278,47 @@ void TestChartReport::incompleteGroup()
         QVERIFY(!row[QStringLiteral("qualified")].toBool());
     QCOMPARE(texts(r[QStringLiteral("roundOf16")]), QStringList(16, QStringLiteral("-")));
     QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(), 1.0);
+}
+
+// Group A of 2010 before its last matchday, beside a complete group B.
+void TestChartReport::placeReasonsAndNeeds()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Veille.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[EquipA]\r\n1=Afrique du Sud\r\n2=Mexique\r\n3=Uruguay\r\n4=France\r\n"
+               "[ButA]\r\n0=1\r\n1=1\r\n2=0\r\n3=0\r\n4=0\r\n5=3\r\n6=0\r\n7=2\r\n"
+               "[ButB]\r\n0=1\r\n1=0\r\n2=1\r\n3=0\r\n4=1\r\n5=0\r\n6=0\r\n7=1\r\n8=0\r\n9=1\r\n"
+               "10=1\r\n11=0\r\n");
+    file.close();
+
+    const QJsonObject r = jsonReport(file.fileName());
+    const QJsonObject a = group(r, 0);
+    QStringList decidedBy;
+    for (const QJsonValue &row : a[QStringLiteral("table")].toArray())
+        decidedBy << row[QStringLiteral("decidedBy")].toString(QStringLiteral("null"));
+    QCOMPARE(decidedBy, (QStringList{QStringLiteral("goalDifference"), QStringLiteral("points"),
+                                     QStringLiteral("goalDifference"), QStringLiteral("null")}));
+
+    QStringList needs;
+    for (const QJsonValue &value : a[QStringLiteral("needs")].toArray()) {
+        const QJsonObject team = value.toObject();
+        QStringList fields{team[QStringLiteral("team")].toString(), team[QStringLiteral("status")].toString()};
+        for (const char *result : {"win", "draw", "loss"})
+            if (team.contains(QLatin1String(result)))
+                fields << team[QLatin1String(result)].toString();
+        needs << fields.join(u' ');
+    }
+    QCOMPARE(needs, (QStringList{QStringLiteral("Uruguay open through through depends"),
+                                 QStringLiteral("Mexique open through through depends"),
+                                 QStringLiteral("France open depends out out"),
+                                 QStringLiteral("Afrique du Sud open depends out out")}));
+    QCOMPARE(group(r, 1)[QStringLiteral("needs")].toArray(), QJsonArray());
+
+    const QString text = QString::fromUtf8(report(file.fileName(), false).out);
+    QVERIFY(text.contains(QStringLiteral("Decided by")));
+    QVERIFY(
+        text.contains(QRegularExpression(QStringLiteral("France +open +win: depends +draw: out +loss: out\n"))));
 }
 
 void TestChartReport::readableText()

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "online/DownloadPage.h"
+
+class ControlRegistry;
+class QLabel;
+class QWidget;
+
+// The banner picture of the update server ("/imvyl.php"), shown at its
+// natural size in Image14 on the chart, Image15 on the knock-out page and
+// Image13 in the publishing editor when that exists. The two banners stay
+// hidden until show(): start-up shows them for a publisher only.
+//
+// reload() is the whole of fetching it: download into memory, and only a
+// body that reads as a picture goes to "imgtmp.gif" and onto the three
+// images; anything else leaves them as they were, and nothing is said.
+class Banner final : public QObject
+{
+    Q_OBJECT
+public:
+    Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage);
+
+    // Image14 and Image15 visible, with the hand that says they react.
+    void show();
+    bool isShown() const;
+
+    // Fetches the picture again. A reload asked for while one runs is
+    // that one.
+    void reload();
+    bool isLoading() const { return !m_download.isNull(); }
+
+    void setLimits(DownloadPage::Limits limits) { m_limits = limits; }
+
+signals:
+    // A reload ended; shown is whether a new picture is on the images.
+    void reloaded(bool shown);
+
+private:
+    void onDownloaded();
+    bool showPicture(const QByteArray &bytes);
+
+    ControlRegistry &m_controls;
+    QLabel *m_main;
+    QLabel *m_knockout;
+    QPointer<DownloadPage> m_download;
+    DownloadPage::Limits m_limits;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QPointer>
+
+#include "online/DownloadPage.h"
+
+class Banner;
+class MainWindow;
+class Prompts;
+class QProgressDialog;
+class ResultsUpdate;
+
+// The "Mise à jour" button. The window's part of the results update: the
+// question, the busy pointer and a progress window with Cancel; the
+// download, the checks and the replacement of the file are ResultsUpdate's.
+//
+//   click -> question (No: nothing) -> ResultsUpdate, progress shown
+//     success -> MISAJOUR, chart reloaded (the version notice may end the
+//                program there), "Sauve" enabled, ready flag, RefreshAll,
+//                banner reloaded when shown
+//     failure, Cancel, time-out -> "Erreur de connexion !", chart and file
+//                as they were
+class UpdateCommand final : public QObject
+{
+    Q_OBJECT
+public:
+    // loadChart loads "VYL2010" into the window's chart and returns false
+    // when the program ends during the load.
+    UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart);
+    ~UpdateCommand() override;
+
+    void run();
+    bool isRunning() const { return !m_update.isNull(); }
+
+    // MISAJOUR: a results download succeeded since the program started.
+    bool resultsUpdated() const { return m_resultsUpdated; }
+
+    void setLimits(DownloadPage::Limits limits) { m_limits = limits; }
+
+signals:
+    // The update ended, whichever way.
+    void finished(bool updated);
+
+private:
+    void onFinished();
+    void closeProgress();
+
+    MainWindow &m_window;
+    Prompts &m_prompts;
+    Banner &m_banner;
+    std::function<bool()> m_loadChart;
+    DownloadPage::Limits m_limits;
+    QPointer<ResultsUpdate> m_update;
+    QPointer<QProgressDialog> m_progress;
+    bool m_resultsUpdated = false;
+};

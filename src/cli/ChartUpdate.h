@@ -1,0 +1,10 @@
+#pragma once
+
+class QTextStream;
+
+// "vylora --update [--server URL] [--data-dir DIR]": the results update of
+// the "Mise à jour" button without a window and without its question (the
+// command is the answer). On success one line on out says what changed;
+// on failure one line on err says why and the chart file is as it was.
+// Returns the exit status, 0 or 1.
+int runChartUpdate(QTextStream &out, QTextStream &err);

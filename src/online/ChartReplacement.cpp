@@ -1,0 +1,85 @@
+#include "online/ChartReplacement.h"
+
+#include <array>
+
+#include <QFile>
+
+#include "online/ChartBodyCheck.h"
+#include "storage/AtomicWrite.h"
+#include "storage/IniDocument.h"
+#include "storage/ProgramFolder.h"
+
+namespace {
+
+int playedScores(const IniDocument &chart)
+{
+    struct Section
+    {
+        QString name;
+        int keys;
+    };
+    static const std::array<Section, 13> scoreSections{{
+        {QStringLiteral("ButA"), 12},
+        {QStringLiteral("ButB"), 12},
+        {QStringLiteral("ButC"), 12},
+        {QStringLiteral("ButD"), 12},
+        {QStringLiteral("ButE"), 12},
+        {QStringLiteral("ButF"), 12},
+        {QStringLiteral("ButG"), 12},
+        {QStringLiteral("ButH"), 12},
+        {QStringLiteral("But8"), 16},
+        {QStringLiteral("But4"), 8},
+        {QStringLiteral("ButDEM"), 4},
+        {QStringLiteral("BUTPetFIN"), 2},
+        {QStringLiteral("BUTFIN"), 2},
+    }};
+    int played = 0;
+    for (const Section &section : scoreSections)
+        for (int key = 0; key < section.keys; ++key)
+            if (chart.value(section.name, QString::number(key)).value_or(QStringLiteral("-")) != u"-")
+                ++played;
+    return played;
+}
+
+} // namespace
+
+UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
+{
+    UpdateOutcome outcome;
+    if (!holdsChart(body)) {
+        outcome.failure = UpdateOutcome::Failure::NotAChart;
+        return outcome;
+    }
+
+    const QString path = ProgramFolder::filePath(stem + QStringLiteral(".ini"));
+    QFile current(path);
+    QByteArray previous;
+    if (current.exists()) {
+        if (!current.open(QIODevice::ReadOnly)) {
+            outcome.failure = UpdateOutcome::Failure::Unwritable;
+            return outcome;
+        }
+        previous = current.readAll();
+        current.close();
+        // The same bytes again leave nothing to keep: the backup goes on
+        // holding the generation before.
+        if (previous != body) {
+            if (!writeFileAtomically(ProgramFolder::filePath(stem + QStringLiteral(".bak")), previous)) {
+                outcome.failure = UpdateOutcome::Failure::Unwritable;
+                return outcome;
+            }
+            outcome.backupKept = true;
+        }
+    }
+    if (!writeFileAtomically(path, body)) {
+        outcome.failure = UpdateOutcome::Failure::Unwritable;
+        return outcome;
+    }
+
+    const IniDocument fresh(body);
+    outcome.playedBefore = playedScores(IniDocument(previous));
+    outcome.playedAfter = playedScores(fresh);
+    outcome.publishedVersion =
+        fresh.value(QStringLiteral("CV"), QStringLiteral("0")).value_or(QStringLiteral("-"));
+    return outcome;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include "online/DownloadResult.h"
+
+// How a results update ended, and for a successful one what it changed.
+struct UpdateOutcome
+{
+    enum class Failure {
+        None,
+        Download,   // see download.failure
+        NotAChart,  // the server sent something else than a chart file
+        Unwritable, // the folder refused the backup or the new file
+    };
+
+    Failure failure = Failure::None;
+    DownloadResult download; // its body is not kept
+    // Score cells played in the file before and after (group and
+    // knock-out goals; penalties are not scores of their own).
+    int playedBefore = 0;
+    int playedAfter = 0;
+    // The chart's "CV" after the update, "-" when it has none.
+    QString publishedVersion = QStringLiteral("-");
+    // Whether the previous file is now the backup.
+    bool backupKept = false;
+
+    bool ok() const { return failure == Failure::None; }
+    // One line in plain English for a terminal.
+    QString describe() const;
+};

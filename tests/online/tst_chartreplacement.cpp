@@ -1,0 +1,75 @@
+#include <QtTest>
+
+#include "online/ChartReplacement.h"
+#include "support/TemporaryProgramFolder.h"
+
+namespace {
+
+const QByteArray userChart = "[ButA]\r\n0=3\r\n1=1\r\n[EquipA]\r\n1=France\r\n";
+const QByteArray published = "[ButA]\r\n0=1\r\n1=1\r\n2=0\r\n[But8]\r\n0=2\r\n[CV]\r\n0=2.6\r\n";
+
+} // namespace
+
+// What the server sent replaces the chart file only when it is a chart,
+// and the file it replaces stays at hand as the backup.
+class TestChartReplacement final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyAChartReplacesTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("published chart") << published << true;
+        QTest::newRow("chart with LF line ends and spaced names") << QByteArray("[ equipb ]\n1=Grèce\n") << true;
+        QTest::newRow("page quoting a section") << QByteArray("  <html>\n[ButA]\n0=1\n</html>") << false;
+        QTest::newRow("INI of something else") << QByteArray("[Settings]\r\nColour=red\r\n") << false;
+        QTest::newRow("binary") << QByteArray("GIF89a\x01\x00\x00[ButA]\n", 16) << false;
+    }
+
+    void onlyAChartReplacesTheFile()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, replaced);
+        TemporaryProgramFolder folder;
+        folder.write(QStringLiteral("VYL2010.ini"), userChart);
+
+        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), body);
+
+        QCOMPARE(outcome.ok(), replaced);
+        QCOMPARE(folder.read(QStringLiteral("VYL2010.ini")), replaced ? body : userChart);
+        QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("VYL2010.bak"))), replaced);
+    }
+
+    void theBackupHoldsTheFileBeforeTheLastChange()
+    {
+        TemporaryProgramFolder folder;
+        folder.write(QStringLiteral("VYL2010.ini"), userChart);
+
+        UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        QVERIFY(outcome.backupKept);
+        QCOMPARE(outcome.playedBefore, 2);
+        QCOMPARE(outcome.playedAfter, 4);
+        QCOMPARE(outcome.publishedVersion, QStringLiteral("2.6"));
+
+        // The same file again: the user's own chart stays the backup.
+        outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        QVERIFY(outcome.ok());
+        QVERIFY(!outcome.backupKept);
+        QCOMPARE(folder.read(QStringLiteral("VYL2010.bak")), userChart);
+    }
+
+    void aFirstDownloadHasNothingToKeep()
+    {
+        TemporaryProgramFolder folder;
+        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        QVERIFY(outcome.ok());
+        QVERIFY(!outcome.backupKept);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("VYL2010.bak"))));
+        QCOMPARE(folder.read(QStringLiteral("VYL2010.ini")), published);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChartReplacement)
+#include "tst_chartreplacement.moc"
