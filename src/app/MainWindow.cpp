@@ -8,6 +8,7 @@
 #include "app/CompactMode.h"
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
+#include "app/EditorPanel.h"
 #include "app/GroupFrame.h"
 #include "app/HelpPanel.h"
 #include "app/KnockoutPanel.h"
@@ -104,6 +105,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     m_help->hide();
     connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
+    m_editor = new EditorPanel(t, prompts, *m_registry, this);
     watchMatches();
     showChampion();
     showMessageTexts();

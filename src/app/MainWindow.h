@@ -11,6 +11,7 @@ class CalendarPanel;
 class CellBinding;
 class ChartEdits;
 class ControlRegistry;
+class EditorPanel;
 class GroupFrame;
 class HelpPanel;
 class KnockoutPanel;
@@ -38,6 +39,7 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
+    EditorPanel *editor() const { return m_editor; }
     ChartEdits &edits() const { return *m_edits; }
     HelpPanel *helpPanel() const { return m_help; }
     // An empty slot until the past tournaments fill it.
@@ -101,6 +103,7 @@ private:
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
+    EditorPanel *m_editor = nullptr;
     HelpPanel *m_help = nullptr;
     QFrame *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;

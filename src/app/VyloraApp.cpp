@@ -3,8 +3,10 @@
 #include "app/CalendarPanel.h"
 #include "app/Clock.h"
 #include "app/ControlRegistry.h"
+#include "app/EditorPanel.h"
 #include "app/Prompts.h"
 #include "i18n/LanguageFile.h"
+#include "online/ServerSettings.h"
 #include "schedule/BuildSchedule.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
@@ -64,6 +66,11 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
         if (!m_headless)
             m_banner->reload();
     });
+    EditorPanel::Services editor;
+    editor.reloadBanner = [this] { m_banner->reload(); };
+    editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
+    editor.serverBase = [] { return ServerSettings::baseUrl(); };
+    m_window.editor()->setServices(std::move(editor));
 }
 
 bool VyloraApp::start()
@@ -78,6 +85,7 @@ bool VyloraApp::start()
     if (m_settings.compactMode())
         m_window.ToggleCompactMode();
     m_window.calendar()->setToday(m_clock.now().date());
+    m_window.editor()->watchEntryPoints();
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
     return true;
@@ -168,6 +176,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         }
     }
     m_window.showMessageTexts();
+    m_window.editor()->showMessageTexts();
     refreshLanguageTexts();
 }
 

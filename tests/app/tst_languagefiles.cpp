@@ -33,8 +33,9 @@ const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("la
                                 QStringLiteral("langSp.txt")};
 
 // The message entries that the program puts on screen.
-const QList<int> usedMessages{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23,
-                              65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84};
+const QList<int> usedMessages{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 14, 15, 17, 18,
+                              19, 20, 21, 22, 23, 38, 39, 40, 41, 42, 43, 65, 66, 67, 68, 69,
+                              70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84};
 
 QString shipped(const QString &fileName)
 {

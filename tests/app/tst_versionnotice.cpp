@@ -1,6 +1,6 @@
 // A chart that announces a newer program offers the download page while it
 // loads; the answer decides whether this run goes on.
-#include "app/Controls.h"
+#include "app/ControlRegistry.h"
 #include "app/VyloraApp.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
@@ -66,9 +66,9 @@ private slots:
         VyloraApp app(prompts, clock, settings);
         app.setProgramEnd([&ends] { ++ends; });
         app.setHeadless(headless);
-        // The publisher's name field, which shutdown stores when it runs.
-        auto *pseudo = new QLineEdit(&app.window());
-        nameControl(pseudo, QStringLiteral("Text2"), 1);
+        // The editor's user-name field, which shutdown stores when it runs.
+        auto *pseudo = qobject_cast<QLineEdit *>(app.window().controls().control(QStringLiteral("Text2"), 1));
+        QVERIFY(pseudo);
         pseudo->setText(QStringLiteral("rédaction"));
 
         QCOMPARE(app.start(), !ended);

@@ -1,5 +1,6 @@
 // Start-up, save and language switch of the whole program, driven through
 // its window with real clicks and keys.
+#include "app/EditorPanel.h"
 #include "app/VyloraApp.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
@@ -276,6 +277,45 @@ private slots:
         auto app = startApp();
         app->window().close();
         QVERIFY(m_settings.compactMode());
+    }
+
+    void shutdownStoresTheEditorsFilledFields_data()
+    {
+        QTest::addColumn<QString>("pseudo");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("storedPseudo");
+        QTest::addColumn<QString>("storedPassword");
+        QTest::newRow("both typed") << "Nouveau"
+                                    << "neuf"
+                                    << "Nouveau"
+                                    << "neuf";
+        QTest::newRow("both emptied") << ""
+                                      << ""
+                                      << "Ancien"
+                                      << "7plum";
+    }
+
+    void shutdownStoresTheEditorsFilledFields()
+    {
+        QFETCH(QString, pseudo);
+        QFETCH(QString, password);
+        QFETCH(QString, storedPseudo);
+        QFETCH(QString, storedPassword);
+        m_settings.setPseudo(QStringLiteral("Ancien"));
+        m_settings.setPassword(QStringLiteral("7plum"));
+        auto app = startApp();
+        m_prompts.queueAnswer(true); // no update in this run: open anyway
+        app->window().editor()->open(QStringLiteral("7plum"));
+        for (auto [index, text] : {std::pair{1, pseudo}, std::pair{0, password}}) {
+            auto *field = control<QLineEdit>(*app, QStringLiteral("Text2"), index);
+            QVERIFY(field);
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, text);
+        }
+        app->window().close();
+        QCOMPARE(m_settings.pseudo(), storedPseudo);
+        QCOMPARE(m_settings.password(), storedPassword);
     }
 };
 

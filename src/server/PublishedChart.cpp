@@ -1,0 +1,97 @@
+#include "server/PublishedChart.h"
+
+#include <utility>
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include "storage/ChartFile.h"
+#include "storage/IniDocument.h"
+#include "storage/ScopedProgramFolder.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+const QString notPlayed = QStringLiteral("-");
+
+int playedMatches(const CellFamily &goals, int sides)
+{
+    int played = 0;
+    for (int side = 0; side + 1 < sides; side += 2)
+        played += goals.text(side) != notPlayed && goals.text(side + 1) != notPlayed;
+    return played;
+}
+
+} // namespace
+
+PublishedChart::PublishedChart(QString folder)
+    : m_folder(std::move(folder))
+{}
+
+QString PublishedChart::filePath() const
+{
+    return QDir(m_folder).filePath(fileName());
+}
+
+bool PublishedChart::publish(const QByteArray &chart, const QDateTime &now, QString &error) const
+{
+    if (QFile::exists(filePath())) {
+        QDir folder(m_folder);
+        if (!folder.mkpath(archiveFolderName())) {
+            error = QStringLiteral("le dossier des archives ne peut pas être créé");
+            return false;
+        }
+        const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        const QString stem = folder.filePath(archiveFolderName() + u'/' + chartName() + u'-' + stamp);
+        QString archive = stem + QStringLiteral(".ini");
+        for (int n = 2; QFile::exists(archive); ++n)
+            archive = stem + QStringLiteral("-%1.ini").arg(n);
+        if (!QFile::copy(filePath(), archive)) {
+            error = QStringLiteral("le tableau publié n'a pas pu être archivé");
+            return false;
+        }
+    }
+    QSaveFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(chart) != chart.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+PublishedChart::Summary PublishedChart::summary() const
+{
+    Summary summary;
+    Tournament t;
+    ChartHooks hooks;
+    hooks.versionCheck = [&summary](const QString &version) {
+        summary.version = version;
+        return true;
+    };
+    {
+        const ScopedProgramFolder folder(m_folder);
+        LoadChart(t, chartName(), 0, hooks);
+    }
+    for (GroupId g : allGroups)
+        summary.scores += playedMatches(*t.group(g).score, 12);
+    for (Round r : allRounds)
+        summary.scores += playedMatches(*t.round(r).goals, t.round(r).sides);
+    return summary;
+}
+
+bool PublishedChart::accepts(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    const IniDocument document(bytes);
+    for (GroupId g : allGroups) {
+        for (int key = 0; key <= 11; ++key)
+            if (document.value(QStringLiteral("But") + groupLetter(g), QString::number(key)))
+                return true;
+        for (int slot = 1; slot <= 4; ++slot)
+            if (document.value(QStringLiteral("Equip") + groupLetter(g), QString::number(slot)))
+                return true;
+    }
+    return false;
+}

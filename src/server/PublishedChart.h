@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// The chart a server publishes: "VYL2010.ini" in its folder. A new one
+// replaces it in one atomic step after the previous one has been copied
+// into "archives" under the time of the replacement, so that neither a
+// failed publish nor a wrong one loses what users were downloading.
+class PublishedChart final
+{
+public:
+    static constexpr qsizetype maxBytes = 1024 * 1024;
+
+    struct Summary
+    {
+        int scores = 0;  // matches whose two goal cells are filled
+        QString version; // the "CV" text, "-" when there is none
+    };
+
+    explicit PublishedChart(QString folder);
+
+    static QString chartName() { return QStringLiteral("VYL2010"); }
+    static QString fileName() { return chartName() + QStringLiteral(".ini"); }
+    static QString archiveFolderName() { return QStringLiteral("archives"); }
+    QString filePath() const;
+
+    // False, with the published chart as it was, when the copy or the
+    // replacement fails; `error` then says why.
+    bool publish(const QByteArray &chart, const QDateTime &now, QString &error) const;
+
+    // Whether the bytes read as a chart file: text whose sections include
+    // at least one group's scores or team names.
+    static bool accepts(const QByteArray &bytes);
+
+    // Read through the program's own chart reader, as users will read it.
+    Summary summary() const;
+
+private:
+    QString m_folder;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+
+#include <QByteArray>
+#include <QString>
+
+// The server's own publishing password, read from a one-line file that
+// only its owner may read. It is never the program's editor password:
+// that one ships with every copy of the program.
+class PublisherPassword final
+{
+public:
+    explicit PublisherPassword(QByteArray secret)
+        : m_secret(std::move(secret))
+    {}
+
+    // Takes as long whatever the first differing byte, so that the answer
+    // times say nothing about the password.
+    bool matches(const QByteArray &attempt) const;
+
+private:
+    QByteArray m_secret;
+};
+
+// The password of the file, or the reason the server must not start with
+// it (others can read it, it cannot be read, it is empty).
+struct LoadedPassword
+{
+    std::optional<PublisherPassword> password;
+    QString refusal;
+};
+LoadedPassword loadPublisherPassword(const QString &path);

@@ -1,0 +1,78 @@
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include "server/PublisherPassword.h"
+#include "server/UpdateServer.h"
+
+int main(int argc, char *argv[])
+{
+    // A server shows no window; it only draws its default banner.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("vylora-server"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("The update server of Vylora 2010: serves the published chart, "
+                       "the banner and the pages, and takes new charts."));
+    parser.addHelpOption();
+    const QCommandLineOption folderOption(QStringLiteral("folder"),
+                                          QStringLiteral("Folder to publish (default: the current one)."),
+                                          QStringLiteral("dir"), QStringLiteral("."));
+    const QCommandLineOption bindOption(QStringLiteral("bind"), QStringLiteral("Address to listen on."),
+                                        QStringLiteral("addr"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on."),
+                                        QStringLiteral("n"), QStringLiteral("8080"));
+    const QCommandLineOption passwordOption(
+        QStringLiteral("password-file"),
+        QStringLiteral("One-line file with the publishing password, readable by its owner only. "
+                       "Without it nobody can publish."),
+        QStringLiteral("file"));
+    parser.addOptions({folderOption, bindOption, portOption, passwordOption});
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QDir folder(parser.value(folderOption));
+    if (!folder.exists()) {
+        err << "vylora-server: " << parser.value(folderOption) << ": no such folder." << Qt::endl;
+        return 1;
+    }
+    const QHostAddress address(parser.value(bindOption));
+    if (address.isNull()) {
+        err << "vylora-server: " << parser.value(bindOption) << ": not an address." << Qt::endl;
+        return 1;
+    }
+    bool portIsNumber = false;
+    const uint port = parser.value(portOption).toUInt(&portIsNumber);
+    if (!portIsNumber || port > 65535) {
+        err << "vylora-server: " << parser.value(portOption) << ": not a port." << Qt::endl;
+        return 1;
+    }
+    std::optional<PublisherPassword> password;
+    if (parser.isSet(passwordOption)) {
+        LoadedPassword loaded = loadPublisherPassword(parser.value(passwordOption));
+        if (!loaded.password) {
+            err << "vylora-server: " << loaded.refusal << Qt::endl;
+            return 1;
+        }
+        password = std::move(loaded.password);
+    } else {
+        err << "vylora-server: no --password-file: publishing is off." << Qt::endl;
+    }
+
+    UpdateServer server(folder.absolutePath(), std::move(password), out);
+    const quint16 listening = server.listen(address, quint16(port));
+    if (listening == 0) {
+        err << "vylora-server: cannot listen on " << address.toString() << " port " << port << "." << Qt::endl;
+        return 1;
+    }
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']'
+                                                                             : address.toString();
+    out << "Serving " << folder.absolutePath() << " on http://" << host << ':' << listening << '/' << Qt::endl;
+    return app.exec();
+}

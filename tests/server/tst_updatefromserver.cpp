@@ -1,0 +1,166 @@
+// The program against its own update server on 127.0.0.1: the results
+// update downloads what the server publishes, and what a publisher sends
+// through the editor's export page reaches the next update.
+#include "app/EditorPanel.h"
+#include "app/VyloraApp.h"
+#include "online/ServerSettings.h"
+#include "storage/ChartFile.h"
+#include "storage/UserSettings.h"
+#include "support/AnsweringPrompts.h"
+#include "support/FindControl.h"
+#include "support/FixedClock.h"
+#include "support/LocalUpdateServer.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray published = "[EquipA]\r\n1=Afrique du Sud\r\n2=Mexique\r\n3=Uruguay\r\n4=France\r\n"
+                             "[ButA]\r\n0=1\r\n1=1\r\n2=0\r\n3=0\r\n[CV]\r\n0=2.6\r\n"
+                             "[Mess]\r\n0=Premiers r\xe9sultats\r\n"; // as the files are: Windows-1252
+const QByteArray password = "mot de passe du site";
+
+} // namespace
+
+// Catches the addresses the program opens in the browser.
+class Browser final : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+class TestUpdateFromServer final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LocalUpdateServer> m_server;
+    std::unique_ptr<TemporaryProgramFolder> m_folder;
+    AnsweringPrompts m_prompts;
+    FixedClock m_clock{QDateTime(QDate(2010, 6, 20), QTime(12, 0))};
+    UserSettings m_settings;
+    Browser m_browser;
+
+    std::unique_ptr<VyloraApp> startApp()
+    {
+        auto app = std::make_unique<VyloraApp>(m_prompts, m_clock, m_settings);
+        app->start();
+        app->window().show();
+        if (!QTest::qWaitForWindowExposed(&app->window()))
+            return nullptr;
+        m_prompts.clear();
+        return app;
+    }
+
+    // "Mise à jour", answered Yes; the notice of a newer version, when the
+    // chart announces one, answered No.
+    bool clickUpdate(VyloraApp &app, bool newerVersion = false)
+    {
+        m_prompts.queueAnswer(true);
+        if (newerVersion)
+            m_prompts.queueAnswer(false);
+        QSignalSpy finished(&app.update(), &UpdateCommand::finished);
+        QTest::mouseClick(findControl(app.window(), QStringLiteral("Command8")), Qt::LeftButton);
+        return finished.wait(5000) && finished.first().first().toBool();
+    }
+
+    static void retype(VyloraApp &app, const QString &name, int index, const QString &text)
+    {
+        auto *field = findControl<QLineEdit>(app.window(), name, index);
+        QVERIFY(field);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    static QString news(VyloraApp &app) { return app.tournament().family(QStringLiteral("Label10")).text(0); }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
+    }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    void init()
+    {
+        QSettings(m_settings.fileName(), QSettings::IniFormat).clear();
+        m_server = std::make_unique<LocalUpdateServer>(password);
+        QVERIFY(m_server->isListening());
+        m_server->write(QStringLiteral("VYL2010.ini"), published);
+        m_folder.reset();
+        m_folder = std::make_unique<TemporaryProgramFolder>();
+        QVERIFY(ServerSettings::overrideBaseUrl(m_server->base()));
+        m_browser.opened.clear();
+    }
+
+    void cleanup() { ServerSettings::clearOverride(); }
+
+    void theUpdateBringsWhatTheServerPublishes()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        QVERIFY(clickUpdate(*app));
+        const GroupCells &a = app->tournament().group(GroupId::A);
+        QCOMPARE(a.team->text(4), QStringLiteral("France"));
+        QCOMPARE(a.score->text(0) + a.score->text(1), QStringLiteral("11"));
+        QCOMPARE(news(*app), QStringLiteral("Premiers résultats"));
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
+    }
+
+    void whatThePublisherSendsReachesTheNextUpdate()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        QVERIFY(clickUpdate(*app));
+
+        m_settings.setPassword(QStringLiteral("7plum"));
+        QTest::mousePress(findControl(app->window(), QStringLiteral("Label2")), Qt::RightButton);
+        EditorPanel *editor = app->window().editor();
+        QVERIFY(editor->isVisible());
+        retype(*app, QStringLiteral("Text2"), 0, QString::fromUtf8(password));
+        retype(*app, QStringLiteral("Text2"), 1, QStringLiteral("Paul & Marie"));
+        retype(*app, QStringLiteral("Text2"), 3, QStringLiteral("2.7"));
+        retype(*app, QStringLiteral("Text3"), 0, QStringLiteral("La finale approche"));
+        QTest::mouseClick(findControl(app->window(), QStringLiteral("Command18")), Qt::LeftButton);
+        QTest::mouseClick(findControl(app->window(), QStringLiteral("Command16")), Qt::LeftButton);
+        QCOMPARE(m_browser.opened.size(), 1);
+
+        // The export page's form posts the file back to its own address.
+        const QString exportPage =
+            m_browser.opened.first().toString(QUrl::FullyEncoded).mid(m_server->base().size());
+        const HttpAnswer page = m_server->get(exportPage);
+        QCOMPARE(page.status, 200);
+        QFile chosen(QGuiApplication::clipboard()->text());
+        QVERIFY(chosen.open(QIODevice::ReadOnly));
+        const QByteArray form =
+            "--b\r\nContent-Disposition: form-data; name=\"fichier\"; filename=\"VYL2010.ini\"\r\n\r\n" +
+            chosen.readAll() + "\r\n--b--\r\n";
+        const HttpAnswer sent = m_server->post(exportPage, "multipart/form-data; boundary=b", form);
+        QCOMPARE(sent.status, 200);
+
+        QVERIFY(clickUpdate(*app, true));
+        QCOMPARE(news(*app), QStringLiteral("La finale approche"));
+        // The newer version was announced (and declined).
+        QVERIFY(std::any_of(m_prompts.asked().cbegin(), m_prompts.asked().cend(),
+                            [](const AnsweringPrompts::Asked &a) {
+                                return a.text.startsWith(QStringLiteral("Une version plus récente"));
+                            }));
+    }
+};
+
+QTEST_MAIN(TestUpdateFromServer)
+#include "tst_updatefromserver.moc"
