@@ -139,6 +139,8 @@ int main(int argc, char *argv[])
     enterResults2010(model);
     report("ComputeGroupStandings of group C, model alone",
            medianMicroseconds([](int) {}, [&model](int) { ComputeGroupStandings(model, GroupId::C); }));
+    report("RefreshAll of the complete chart, model alone",
+           medianMicroseconds([](int) {}, [&model](int) { RefreshAll(model); }));
 
     window.toggleKnockoutPanel();
     // Uruguay 2-1 Korea Republic becomes 0-1 and back: the winner changes

@@ -519,6 +519,22 @@ MESSAGES = {
     84: ("Une défaite élimine", "A loss means going out", "Una derrota elimina"),
 
     # 85-95: reading and writing files.
+    # A chart file that holds no chart; %1 the file, %2 where it is kept.
+    85: ("Le fichier %1 ne contient pas de pronostic. Il est conservé sous le nom %2 et une grille vide est affichée.",
+         "The file %1 does not hold a chart. It has been kept as %2, and an empty chart is shown.",
+         "El archivo %1 no contiene ningún pronóstico. Se ha conservado con el nombre %2 y se muestra un cuadro vacío."),
+    # A chart file far larger than any chart; %1 the file.
+    86: ("Le fichier %1 est trop volumineux pour être un pronostic. Il n'a pas été chargé et aucun enregistrement ne l'écrasera.",
+         "The file %1 is too large to be a chart. It has not been loaded, and saving will not overwrite it.",
+         "El archivo %1 es demasiado grande para ser un pronóstico. No se ha cargado y ningún guardado lo sobrescribirá."),
+    # The same for a language file.
+    87: ("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.",
+         "The language file %1 is too large, so it has not been applied.",
+         "El archivo de idioma %1 es demasiado grande, así que no se ha aplicado."),
+    # A team name refuses a character that the chart file cannot hold.
+    88: ("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.",
+         "The character “%1” cannot be stored in the chart file.",
+         "El carácter «%1» no se puede guardar en el archivo del pronóstico."),
 
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.

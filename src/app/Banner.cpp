@@ -6,8 +6,8 @@
 
 #include "app/ControlRegistry.h"
 #include "app/Controls.h"
-#include "online/AtomicFile.h"
 #include "online/ServerSettings.h"
+#include "storage/AtomicWrite.h"
 #include "storage/ProgramFolder.h"
 
 namespace {
@@ -70,7 +70,7 @@ bool Banner::showPicture(const QByteArray &bytes)
     if (!picture.loadFromData(bytes) || picture.isNull())
         return false;
     // Kept where the program has always left it, for whoever looks.
-    replaceFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
+    writeFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
     const QPixmap pixmap = QPixmap::fromImage(picture);
     for (QLabel *banner :
          {qobject_cast<QLabel *>(m_controls.control(QStringLiteral("Image13"))), m_main, m_knockout}) {

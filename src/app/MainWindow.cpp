@@ -51,6 +51,8 @@ constexpr int groupsTop = 1020;
 constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
 constexpr int shootOutMessage = 16;
+// The tooltip of a character a team name refuses; "%1" stands for it.
+constexpr int refusedCharacterMessage = 88;
 // The mode button's captions: to compact mode, and back to normal.
 constexpr int toCompactMessage = 17;
 constexpr int toNormalMessage = 18;
@@ -435,12 +437,17 @@ void MainWindow::showMessageTexts()
     showKnockoutCaption();
     showModeCaption();
     m_help->showCredits();
-    const QString shootOut = m_tournament.messages().textOr(shootOutMessage, QStringLiteral("Tirs au but"));
+    const MessageTable &messages = m_tournament.messages();
+    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
+    const QString refused = messages.textOr(
+        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+    for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
+        team->setRefusalText(refused);
 }
 
 void MainWindow::showKnockoutCaption()

@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -37,6 +38,12 @@ constexpr int stayAnswer = 22;
 // and the answer that opens it anyway.
 constexpr int openingQuestion = 47;
 constexpr int openAnswer = 48;
+
+// Message entries of files that cannot be shown; "%1" is the file, "%2"
+// where a file that holds no chart is kept now.
+constexpr int notAChartMessage = 85;
+constexpr int chartTooLargeMessage = 86;
+constexpr int languageFileTooLargeMessage = 87;
 
 } // namespace
 
@@ -97,6 +104,22 @@ bool VyloraApp::loadChart(const QString &name)
     hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
         m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
+    };
+    hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
+        const MessageTable &messages = m_tournament.messages();
+        const QString file = QDir::toNativeSeparators(iniFilePath(name));
+        const QString text =
+            problem == ChartFileProblem::TooLarge
+                ? messages
+                      .textOr(chartTooLargeMessage,
+                              QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
+                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
+                      .arg(file)
+                : messages
+                      .textOr(notAChartMessage, QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                                "sous le nom %2 et une grille vide est affichée."))
+                      .arg(file, QDir::toNativeSeparators(path));
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
     const bool loaded = LoadChart(m_tournament, name, m_sage, hooks);
     m_window.edits().clear();
@@ -174,8 +197,19 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
 {
     MessageTable &messages = m_tournament.messages();
     ControlRegistry &controls = m_window.controls();
-    if (!LoadLanguageFile(ProgramFolder::filePath(languageFileName(index)), messages, controls)) {
+    const QString path = ProgramFolder::filePath(languageFileName(index));
+    switch (LoadLanguageFile(path, messages, controls)) {
+    case LanguageFileStatus::Applied:
+        break;
+    case LanguageFileStatus::Missing:
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
+        return;
+    case LanguageFileStatus::TooLarge:
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                         messages
+                             .textOr(languageFileTooLargeMessage,
+                                     QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
+                             .arg(QDir::toNativeSeparators(path)));
         return;
     }
     // The fixed parts: those of the history panels apply once it exists.

@@ -1,10 +1,10 @@
 #include "cli/ChartFileLoad.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "storage/ChartFile.h"
 #include "storage/ScopedProgramFolder.h"
+#include "storage/TextFileReading.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
@@ -14,14 +14,20 @@ namespace {
 // that "<folder>/<stem>.ini" names.
 QString unreadableReason(const QFileInfo &info)
 {
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    QFile file(info.filePath());
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read");
     const QFileInfo addressed(info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".ini"));
-    if (addressed.canonicalFilePath() != info.canonicalFilePath())
+    if (info.isFile() && addressed.canonicalFilePath() != info.canonicalFilePath())
         return QStringLiteral("not a chart file (its name must end in .ini)");
+    const FileReading file = readTextFile(info.filePath());
+    switch (file.status) {
+    case FileReadStatus::Read:
+        return isChartFile(file.bytes) ? QString() : QStringLiteral("not a chart file");
+    case FileReadStatus::Missing:
+        return QStringLiteral("no such file");
+    case FileReadStatus::Unreadable:
+        return QStringLiteral("cannot be read");
+    case FileReadStatus::TooLarge:
+        return QStringLiteral("not a chart file (larger than any chart)");
+    }
     return QString();
 }
 

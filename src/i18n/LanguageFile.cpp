@@ -1,11 +1,11 @@
 #include "i18n/LanguageFile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageLine.h"
 #include "i18n/MessageTable.h"
+#include "storage/TextFileReading.h"
 
 namespace {
 
@@ -26,14 +26,15 @@ struct LineApplier
 
 } // namespace
 
-bool LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls)
+LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    const FileReading file = readTextFile(path);
+    if (file.status == FileReadStatus::TooLarge)
+        return LanguageFileStatus::TooLarge;
+    if (file.status != FileReadStatus::Read)
+        return LanguageFileStatus::Missing;
     QStringDecoder decode("windows-1252");
-    const QString content = decode(file.readAll());
-    file.close();
+    const QString content = decode(file.bytes);
 
     const LineApplier apply{messages, controls};
     for (QStringView line : QStringView(content).split(u'\n')) {
@@ -41,7 +42,7 @@ bool LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget
             line.chop(1);
         std::visit(apply, parseLanguageLine(line));
     }
-    return true;
+    return LanguageFileStatus::Applied;
 }
 
 QStringList yearListEntries(const MessageTable &messages)

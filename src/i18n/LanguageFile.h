@@ -7,15 +7,21 @@
 class ControlTarget;
 class MessageTable;
 
-// Shown by the window when LoadLanguageFile returns false.
+// Shown by the window when LoadLanguageFile finds no file.
 inline constexpr QStringView missingLanguageFileNotice = u"Fichier absent.";
+
+enum class LanguageFileStatus {
+    Applied,
+    Missing,  // or unreadable
+    TooLarge, // not a language file of ours: not read at all
+};
 
 // Reads a language file (Windows-1252, CRLF or LF line ends) and applies its
 // lines in file order: message lines go into `messages`, control lines to
-// `controls`. Lines that follow neither form are skipped. Returns false, with
-// nothing changed, when the file cannot be opened; the window then shows
-// missingLanguageFileNotice and skips its fixed parts.
-bool LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls);
+// `controls`. Lines that follow neither form are skipped. Nothing changes
+// unless the file is applied; the window then tells why and skips its fixed
+// parts.
+LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls);
 
 // The entries of both year lists after a language file: the language's own
 // first entry, then the four tournaments.

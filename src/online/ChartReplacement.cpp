@@ -4,8 +4,8 @@
 
 #include <QFile>
 
-#include "online/AtomicFile.h"
 #include "online/ChartBodyCheck.h"
+#include "storage/AtomicWrite.h"
 #include "storage/IniDocument.h"
 #include "storage/ProgramFolder.h"
 
@@ -64,14 +64,14 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
         // The same bytes again leave nothing to keep: the backup goes on
         // holding the generation before.
         if (previous != body) {
-            if (!replaceFileAtomically(ProgramFolder::filePath(stem + QStringLiteral(".bak")), previous)) {
+            if (!writeFileAtomically(ProgramFolder::filePath(stem + QStringLiteral(".bak")), previous)) {
                 outcome.failure = UpdateOutcome::Failure::Unwritable;
                 return outcome;
             }
             outcome.backupKept = true;
         }
     }
-    if (!replaceFileAtomically(path, body)) {
+    if (!writeFileAtomically(path, body)) {
         outcome.failure = UpdateOutcome::Failure::Unwritable;
         return outcome;
     }

@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
+#include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
 #include "storage/ScopedProgramFolder.h"
@@ -52,9 +52,8 @@ bool PublishedChart::publish(const QByteArray &chart, const QDateTime &now, QStr
             return false;
         }
     }
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(chart) != chart.size() || !file.commit()) {
-        error = file.errorString();
+    if (!writeFileAtomically(filePath(), chart)) {
+        error = QStringLiteral("le tableau publié n'a pas pu être écrit");
         return false;
     }
     return true;

@@ -1,9 +1,18 @@
 #include "storage/ChartFile.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <optional>
 
+#include <QFile>
+#include <QStringList>
+
+#include "storage/AtomicWrite.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextFileReading.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -75,7 +84,63 @@ QString defaultTeamName(GroupId g, int slot)
 
 const QString notPlayed = QStringLiteral("-");
 
+QStringList chartSections()
+{
+    QStringList sections{QStringLiteral("CV"), QStringLiteral("Lien"), QStringLiteral("Mess"),
+                         QStringLiteral("Match")};
+    for (GroupId g : allGroups)
+        sections << groupSection(u"But", g) << groupSection(u"Equip", g) << groupSection(u"TS", g);
+    for (KnockoutBlock block : saveOrder)
+        sections << section(block);
+    return sections;
+}
+
+// Renames the file to "<file>.damaged" (replacing an older one) and gives
+// that path, or an empty text when it could not be moved.
+QString setAside(const QString &name)
+{
+    const QString path = iniFilePath(name);
+    const QString aside = path + QStringLiteral(".damaged");
+    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
+        return QString();
+    syncFolder(ProgramFolder::path());
+    return aside;
+}
+
+// The file as a save may write into: none when it cannot be read or is too
+// large, an empty one when what was there held no chart and went aside.
+std::optional<IniDocument> chartToWriteInto(const QString &name)
+{
+    IniReading file = readIniFile(name);
+    switch (file.status) {
+    case FileReadStatus::Missing:
+        return IniDocument();
+    case FileReadStatus::Read:
+        if (looksLikeChart(file.document))
+            return std::move(file.document);
+        if (setAside(name).isEmpty())
+            return std::nullopt;
+        return IniDocument();
+    case FileReadStatus::Unreadable:
+    case FileReadStatus::TooLarge:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+bool looksLikeChart(const IniDocument &file)
+{
+    static const QStringList sections = chartSections();
+    return std::any_of(sections.cbegin(), sections.cend(),
+                       [&file](const QString &section) { return file.hasSection(section); });
+}
+
+bool isChartFile(const QByteArray &bytes)
+{
+    return bytes.size() <= maxTextFileSize && looksLikeChart(IniDocument(bytes));
+}
 
 bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
 {
@@ -83,7 +148,16 @@ bool LoadChart(Tournament &t, const QString &name, int languageIndex, const Char
 
     // One reading of the file serves every key: nothing writes it while
     // the chart loads, and a file replaced meanwhile cannot mix two charts.
-    const IniDocument file = loadIniDocument(name).value_or(IniDocument());
+    IniReading reading = readIniFile(name);
+    if (reading.status == FileReadStatus::TooLarge && hooks.fileProblem)
+        hooks.fileProblem(ChartFileProblem::TooLarge, iniFilePath(name));
+    if (reading.status == FileReadStatus::Read && !looksLikeChart(reading.document)) {
+        const QString aside = setAside(name);
+        if (hooks.fileProblem)
+            hooks.fileProblem(ChartFileProblem::NotAChart, aside.isEmpty() ? iniFilePath(name) : aside);
+        reading.document = IniDocument();
+    }
+    const IniDocument &file = reading.document;
     auto read = [&file](const QString &section, int key, const QString &defaultValue) {
         return file.value(section, QString::number(key)).value_or(defaultValue);
     };
@@ -123,7 +197,7 @@ bool SaveChart(const Tournament &t)
     const QString name = t.chartName();
     if (name.isEmpty())
         return false;
-    std::optional<IniDocument> file = loadIniDocument(name);
+    std::optional<IniDocument> file = chartToWriteInto(name);
     if (!file)
         return false;
 

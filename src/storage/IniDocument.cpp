@@ -8,9 +8,9 @@ namespace {
 constexpr const char *codePage = "windows-1252";
 const QByteArray crlf = QByteArrayLiteral("\r\n");
 
-bool sameName(QStringView a, QStringView b)
+QString folded(QStringView name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.toString().toCaseFolded();
 }
 
 bool quotedOnBothEnds(QStringView v)
@@ -51,7 +51,6 @@ IniDocument::IniDocument(const QByteArray &bytes)
     QStringDecoder decoder(codePage);
     const QString text = decoder.decode(bytes);
     Q_ASSERT(text.size() == bytes.size());
-    m_lines.reserve(std::size_t(bytes.count('\n')) + 1);
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype newline = bytes.indexOf('\n', start);
@@ -64,6 +63,22 @@ IniDocument::IniDocument(const QByteArray &bytes)
                                 !terminated ? QByteArray() : cr ? crlf : QByteArrayLiteral("\n")));
         start = newline + 1;
     }
+    rebuildIndex();
+}
+
+IniDocument::IniDocument(const IniDocument &other)
+    : m_lines(other.m_lines)
+{
+    rebuildIndex();
+}
+
+IniDocument &IniDocument::operator=(const IniDocument &other)
+{
+    if (this != &other) {
+        m_lines = other.m_lines;
+        rebuildIndex();
+    }
+    return *this;
 }
 
 IniDocument::Line IniDocument::parse(QByteArray content, QStringView untrimmed, QByteArray ending)
@@ -82,6 +97,9 @@ IniDocument::Line IniDocument::parse(QByteArray content, QStringView untrimmed, 
             line.kind = Kind::Key;
             line.name = text.left(equals).trimmed().toString();
             line.value = unquoted(text.mid(equals + 1).trimmed());
+            // A carriage return alone does not end a line here, but no value
+            // written can hold one: read it as the writer would store it.
+            line.value.replace(u'\r', u' ');
         }
     }
     return line;
@@ -94,67 +112,77 @@ IniDocument::Line IniDocument::parse(QByteArray content, QByteArray ending)
     return parse(std::move(content), text, std::move(ending));
 }
 
-std::optional<std::size_t> IniDocument::findKey(QStringView section, QStringView key) const
+void IniDocument::rebuildIndex()
 {
+    m_keys.clear();
+    m_sectionEnds.clear();
+    QString section; // folded name of the section the line stands in
     bool inSection = false;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const Line &line = m_lines[i];
-        if (line.kind == Kind::Section)
-            inSection = sameName(line.name, section);
-        else if (inSection && line.kind == Kind::Key && sameName(line.name, key))
-            return i;
+    bool firstOfItsName = false;
+    for (Position at = m_lines.begin(); at != m_lines.end(); ++at) {
+        if (at->kind == Kind::Section) {
+            section = folded(at->name);
+            inSection = true;
+            firstOfItsName = !m_sectionEnds.contains(section);
+            if (firstOfItsName)
+                m_sectionEnds.insert(section, at);
+        } else if (at->kind == Kind::Key && inSection) {
+            // A key of a later section of the same name is still found.
+            const KeyName name(section, folded(at->name));
+            if (!m_keys.contains(name))
+                m_keys.insert(name, at);
+            if (firstOfItsName)
+                m_sectionEnds[section] = at;
+        }
     }
-    return std::nullopt;
 }
 
 std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
 {
-    const std::optional<std::size_t> at = findKey(section, key);
-    if (!at)
+    const auto found = m_keys.constFind(KeyName(folded(section), folded(key)));
+    if (found == m_keys.cend())
         return std::nullopt;
-    return m_lines[*at].value.left(maxValueLength);
+    return found.value()->value.left(maxValueLength);
+}
+
+bool IniDocument::hasSection(QStringView section) const
+{
+    return m_sectionEnds.contains(folded(section));
 }
 
 void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
 {
     const QByteArray stored = encoded(storedForm(value));
-    if (const std::optional<std::size_t> at = findKey(section, key)) {
-        Line &line = m_lines[*at];
+    const KeyName name(folded(section), folded(key));
+    if (const auto found = m_keys.constFind(name); found != m_keys.cend()) {
+        Line &line = *found.value();
         const QByteArray prefix = line.content.left(line.content.indexOf('=') + 1);
         line = parse(prefix + stored, line.ending);
         return;
     }
 
-    const QByteArray keyLine = encoded(key) + '=' + stored;
-    std::optional<std::size_t> insertAt;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const Line &line = m_lines[i];
-        if (line.kind == Kind::Section) {
-            if (insertAt)
-                break;
-            if (sameName(line.name, section))
-                insertAt = i + 1;
-        } else if (insertAt && line.kind == Kind::Key) {
-            insertAt = i + 1;
-        }
-    }
-    if (!insertAt) {
-        insertLine(m_lines.size(), '[' + encoded(section) + ']');
-        insertAt = m_lines.size();
-    }
-    insertLine(*insertAt, keyLine);
+    auto end = m_sectionEnds.find(name.first);
+    if (end == m_sectionEnds.end())
+        end = m_sectionEnds.insert(name.first, insertLine(m_lines.end(), '[' + encoded(section) + ']'));
+    const Position added = insertLine(std::next(end.value()), encoded(key) + '=' + stored);
+    end.value() = added;
+    m_keys.insert(name, added);
 }
 
-void IniDocument::insertLine(std::size_t at, const QByteArray &content)
+IniDocument::Position IniDocument::insertLine(Position before, const QByteArray &content)
 {
-    if (at > 0 && m_lines[at - 1].ending.isEmpty())
-        m_lines[at - 1].ending = crlf;
-    m_lines.insert(m_lines.begin() + std::ptrdiff_t(at), parse(content, crlf));
+    if (before != m_lines.begin() && std::prev(before)->ending.isEmpty())
+        std::prev(before)->ending = crlf;
+    return m_lines.insert(before, parse(content, crlf));
 }
 
 QByteArray IniDocument::toBytes() const
 {
+    qsizetype size = 0;
+    for (const Line &line : m_lines)
+        size += line.content.size() + line.ending.size();
     QByteArray bytes;
+    bytes.reserve(size);
     for (const Line &line : m_lines)
         bytes += line.content + line.ending;
     return bytes;

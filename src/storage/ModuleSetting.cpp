@@ -1,8 +1,6 @@
 #include "storage/ModuleSetting.h"
 
-#include <QFile>
-#include <QSaveFile>
-
+#include "storage/AtomicWrite.h"
 #include "storage/ProgramFolder.h"
 
 QString iniFilePath(const QString &stem)
@@ -10,27 +8,31 @@ QString iniFilePath(const QString &stem)
     return ProgramFolder::filePath(stem + QStringLiteral(".ini"));
 }
 
+IniReading readIniFile(const QString &stem)
+{
+    FileReading file = readTextFile(iniFilePath(stem));
+    if (file.status != FileReadStatus::Read)
+        return {file.status, IniDocument()};
+    return {FileReadStatus::Read, IniDocument(file.bytes)};
+}
+
 std::optional<IniDocument> loadIniDocument(const QString &stem)
 {
-    QFile file(iniFilePath(stem));
-    if (!file.exists())
-        return IniDocument();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return IniDocument(file.readAll());
+    IniReading file = readIniFile(stem);
+    switch (file.status) {
+    case FileReadStatus::Read:
+    case FileReadStatus::Missing:
+        return std::move(file.document);
+    case FileReadStatus::Unreadable:
+    case FileReadStatus::TooLarge:
+        break;
+    }
+    return std::nullopt;
 }
 
 bool saveIniDocument(const QString &stem, const IniDocument &document)
 {
-    QSaveFile file(iniFilePath(stem));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = document.toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(iniFilePath(stem), document.toBytes());
 }
 
 QString ReadIniValue(const QString &stem, const QString &section, const QString &key, const QString &defaultValue)

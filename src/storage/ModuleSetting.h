@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "storage/IniDocument.h"
+#include "storage/TextFileReading.h"
 
 // INI access by stem: the file is "<program folder>/<stem>.ini". Every call
 // reads the file afresh; writes replace the whole file atomically, so a
@@ -12,8 +13,16 @@
 
 QString iniFilePath(const QString &stem);
 
+struct IniReading
+{
+    FileReadStatus status = FileReadStatus::Missing;
+    IniDocument document; // empty unless status is Read
+};
+IniReading readIniFile(const QString &stem);
+
 // A missing file is an empty document; a file that exists but cannot be
-// read gives no document, so that nobody overwrites what they could not see.
+// read, or is too large to be ours, gives no document, so that nobody
+// overwrites what they could not see.
 std::optional<IniDocument> loadIniDocument(const QString &stem);
 bool saveIniDocument(const QString &stem, const IniDocument &document);
 

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "storage/AtomicWrite.h"
+
 namespace {
 
 const QString dataDirOption = QStringLiteral("--data-dir");
@@ -37,6 +39,9 @@ QString ProgramFolder::choose(const QStringList &arguments)
     folder = QDir(folder).absolutePath();
     QDir().mkpath(folder);
     setPath(folder);
+    // Nothing of ours has been written yet in this run: whatever temporary
+    // is already there was left by a save that never finished.
+    removeStaleTemporaries(folder, QDateTime::currentDateTime());
     return folder;
 }
 

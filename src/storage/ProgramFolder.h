@@ -13,7 +13,8 @@ public:
     ProgramFolder() = delete;
 
     // Takes the folder from the command line or the user's data folder,
-    // creates it when missing, and makes it current.
+    // creates it when missing, makes it current, and removes the
+    // temporaries that saves killed midway left in it.
     static QString choose(const QStringList &arguments);
 
     static QString path();

@@ -1,5 +1,7 @@
 #include "storage/UserSettings.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -32,21 +34,28 @@ QString UserSettings::read(const QString &key, const QString &defaultValue) cons
 
 void UserSettings::write(const QString &key, const QString &value)
 {
-    // Created owner-only before the first value goes in: the store keeps
-    // the mode of the file it replaces.
+    // The store writes a new file with the mode of the one it replaces, so
+    // the mode has to be owner-only before a value goes in: tightened after
+    // the write, the password would be readable by others meanwhile. A mode
+    // stricter still is the user's and stays.
     const QString path = fileName();
-    if (!QFileInfo::exists(path)) {
+    if (QFileInfo::exists(path)) {
+        const QFile::Permissions mode = QFile::permissions(path);
+        if ((mode & ~ownerOnly) != 0)
+            QFile::setPermissions(path, mode & ownerOnly);
+    } else {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         if (file.open(QIODevice::WriteOnly, ownerOnly))
             file.close();
     }
-    {
-        QSettings settings = store();
-        settings.setValue(dataKey(key), value);
-        settings.sync();
-    }
-    QFile::setPermissions(path, ownerOnly);
+    // The store's temporary may be created with the default mode before it
+    // takes the file's: the default is owner-only while it writes.
+    const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
+    QSettings settings = store();
+    settings.setValue(dataKey(key), value);
+    settings.sync();
+    ::umask(previousMask);
 }
 
 QString UserSettings::fileName() const

@@ -205,6 +205,8 @@ double goalTotal(const Tournament &t)
 
 void RefreshGoalTotal(Tournament &t)
 {
+    if (t.isGoalTotalHeld())
+        return;
     for (int i = 0; i <= 11; ++i) {
         for (GroupId g : allGroups) {
             CellFamily &score = *t.group(g).score;

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <string>
 
 #include <QLocale>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -20,7 +20,12 @@ int digitIn(char16_t c, int radix)
     return digit < radix ? digit : -1;
 }
 
-double radixValue(const std::u16string &s, std::size_t pos, int radix)
+// Cell texts are short: these live on the stack, and a refresh that reads
+// every cell allocates nothing for them.
+using Characters = QVarLengthArray<char16_t, 32>;
+using Number = QVarLengthArray<char, 32>;
+
+double radixValue(const Characters &s, qsizetype pos, int radix)
 {
     double value = 0;
     for (int digit; pos < s.size() && (digit = digitIn(s[pos], radix)) >= 0; ++pos)
@@ -41,8 +46,7 @@ QString trimmedNumber(double value, int precision)
 
 double numericValue(QStringView text)
 {
-    std::u16string s;
-    s.reserve(std::size_t(text.size()));
+    Characters s;
     for (QChar c : text)
         if (!isBlank(c))
             s.push_back(c.unicode());
@@ -58,17 +62,17 @@ double numericValue(QStringView text)
 
     // Collect the longest prefix that forms a number; from_chars reads it
     // whatever the process locale says about decimal points.
-    std::string number;
-    std::size_t i = 0;
+    Number number;
+    qsizetype i = 0;
     auto digits = [&] {
-        std::size_t n = 0;
+        qsizetype n = 0;
         for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i, ++n)
             number.push_back(char(s[i]));
         return n;
     };
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
         number.push_back(char(s[i++]));
-    std::size_t mantissa = digits();
+    qsizetype mantissa = digits();
     if (i < s.size() && s[i] == u'.') {
         number.push_back('.');
         ++i;
@@ -77,8 +81,8 @@ double numericValue(QStringView text)
     if (mantissa == 0)
         return 0;
     if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
-        const std::size_t mark = number.size();
-        const std::size_t at = i++;
+        const qsizetype mark = number.size();
+        const qsizetype at = i++;
         number.push_back('e');
         if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
             number.push_back(char(s[i++]));
@@ -88,10 +92,11 @@ double numericValue(QStringView text)
         }
     }
     double value = 0;
-    const char *begin = number.c_str();
+    const char *begin = number.constData();
+    const char *end = begin + number.size();
     if (*begin == '+')
         ++begin;
-    std::from_chars(begin, number.c_str() + number.size(), value);
+    std::from_chars(begin, end, value);
     return value;
 }
 

@@ -6,6 +6,7 @@
 
 void RefreshAll(Tournament &t)
 {
+    t.holdGoalTotal(true);
     RefreshMatchLabels(t);
     for (GroupId g : allGroups)
         ComputeGroupStandings(t, g);
@@ -13,5 +14,6 @@ void RefreshAll(Tournament &t)
     AdvanceRoundOf16(t);
     AdvanceQuarterFinals(t);
     ResetTeamRows(t);
+    t.holdGoalTotal(false);
     RefreshGoalTotal(t);
 }

@@ -81,6 +81,11 @@ public:
     bool isReady() const { return m_ready; }
     void setReady(bool ready) { m_ready = ready; }
 
+    // While held, RefreshGoalTotal does nothing: a full refresh passes
+    // through it a dozen times and only its last pass can be seen.
+    bool isGoalTotalHeld() const { return m_goalTotalHeld; }
+    void holdGoalTotal(bool held) { m_goalTotalHeld = held; }
+
     QString chartName() const;
     void setChartName(const QString &name);
 
@@ -103,4 +108,5 @@ private:
     int m_nextObserverKey = 0;
     MessageTable m_messages;
     bool m_ready = false;
+    bool m_goalTotalHeld = false;
 };

@@ -24,7 +24,8 @@ struct MessagesOnly final : ControlTarget
 bool applyLanguage(ChartWindow &chart, const QString &fileName)
 {
     MessagesOnly controls;
-    return LoadLanguageFile(QStringLiteral(":/shipped/") + fileName, chart.t.messages(), controls);
+    return LoadLanguageFile(QStringLiteral(":/shipped/") + fileName, chart.t.messages(), controls)
+           == LanguageFileStatus::Applied;
 }
 
 // What the window shows when the mouse rests on w.

@@ -111,7 +111,8 @@ struct Window
     // takes from the message table.
     bool apply(const QString &fileName)
     {
-        const bool loaded = LoadLanguageFile(shipped(fileName), t.messages(), window.controls());
+        const bool loaded =
+            LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
         window.showMessageTexts();
         return loaded;
     }

@@ -159,6 +159,35 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), chart);
     }
 
+    void aChartFileThatCannotBeShownIsSaidOnce_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<bool>("savable");
+        QTest::newRow("not a chart") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x")
+                                     << QStringLiteral("VYL2010.ini.damaged") << true;
+        QTest::newRow("larger than any chart")
+            << chart + QByteArray(1 << 20, '\n') << QStringLiteral("trop volumineux") << false;
+    }
+
+    void aChartFileThatCannotBeShownIsSaidOnce()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, said);
+        QFETCH(bool, savable);
+        m_folder->write(QStringLiteral("VYL2010.ini"), content);
+
+        auto app = startApp();
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QVERIFY2(m_prompts.asked().first().text.contains(said), qPrintable(m_prompts.asked().first().text));
+        QCOMPARE(control<QLineEdit>(*app, QStringLiteral("A"), 1)->text(), QStringLiteral("A1"));
+
+        m_prompts.clear();
+        QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(m_prompts.asked().size(), savable ? 0 : 1);
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")).startsWith("[ButA]"), savable);
+    }
+
     void quittingWithUnsavedPredictionsAsks_data()
     {
         QTest::addColumn<QString>("chartName");

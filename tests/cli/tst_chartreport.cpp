@@ -377,16 +377,26 @@ void TestChartReport::readableText()
 void TestChartReport::unreadableFileFails_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QByteArray>("reason");
-    QTest::newRow("missing file") << QStringLiteral("absent.ini") << QByteArray("no such file");
-    QTest::newRow("folder") << QStringLiteral("folder.ini") << QByteArray("cannot be read");
-    QTest::newRow("not an ini name") << QStringLiteral("chart.txt") << QByteArray("not a chart file");
-    QTest::newRow("unreadable file") << QStringLiteral("locked.ini") << QByteArray("cannot be read");
+    const QByteArray chart = "[EquipA]\r\n1=X\r\n";
+    QTest::newRow("missing file") << QStringLiteral("absent.ini") << chart << QByteArray("no such file");
+    QTest::newRow("folder") << QStringLiteral("folder.ini") << chart << QByteArray("cannot be read");
+    QTest::newRow("not an ini name") << QStringLiteral("chart.txt") << chart << QByteArray("not a chart file");
+    QTest::newRow("unreadable file") << QStringLiteral("locked.ini") << chart << QByteArray("cannot be read");
+    QTest::newRow("empty file") << QStringLiteral("empty.ini") << QByteArray() << QByteArray("not a chart file");
+    QTest::newRow("random bytes") << QStringLiteral("noise.ini") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x")
+                                  << QByteArray("not a chart file");
+    QTest::newRow("other sections only")
+        << QStringLiteral("other.ini") << QByteArray("[Fruit]\r\n1=pear\r\n") << QByteArray("not a chart file");
+    QTest::newRow("larger than any chart")
+        << QStringLiteral("huge.ini") << chart + QByteArray(1 << 20, '\n') << QByteArray("larger than any chart");
 }
 
 void TestChartReport::unreadableFileFails()
 {
     QFETCH(QString, name);
+    QFETCH(QByteArray, content);
     QFETCH(QByteArray, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
@@ -395,7 +405,7 @@ void TestChartReport::unreadableFileFails()
     } else if (name != u"absent.ini") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[EquipA]\r\n1=X\r\n");
+        file.write(content);
         file.close();
     }
     if (name == u"locked.ini") {

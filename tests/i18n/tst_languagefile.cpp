@@ -100,7 +100,7 @@ void LanguageFileTest::appliesLinesInFileOrder()
                                    "MSG\\Final phase\\1",
                                })));
 
-    QVERIFY(LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_target.calls(), QStringList({
                                    QStringLiteral("Command9 all [Groups] [] [Back to the groups]"),
@@ -127,8 +127,8 @@ void LanguageFileTest::laterFileKeepsEntriesItDoesNotSet()
                                       "MSG\\Elija otro día\\8",
                                   })));
 
-    QVERIFY(LoadLanguageFile(french, m_messages, m_target));
-    QVERIFY(LoadLanguageFile(spanish, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(french, m_messages, m_target), LanguageFileStatus::Applied);
+    QCOMPARE(LoadLanguageFile(spanish, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_messages.at(1), QStringLiteral("Fase final"));
     QCOMPARE(m_messages.at(7), QStringLiteral("Aucun match ce jour"));
@@ -144,7 +144,7 @@ void LanguageFileTest::decodesWindows1252()
                                           "lang\\\\\\Langue Fran\xE7" "aise\\0\r\n"
                                           "Label4\\Espa\xF1" "a\\\\\\\r\n"));
 
-    QVERIFY(LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_messages.at(10), QString::fromUtf8("Résultats € œ"));
     QCOMPARE(m_target.calls(), QStringList({
@@ -172,7 +172,7 @@ void LanguageFileTest::lineEnds()
     QFETCH(QByteArray, content);
     const QString path = write(QStringLiteral("langEn.txt"), content);
 
-    QVERIFY(LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_target.calls(), QStringList({QStringLiteral("Label4 all [a] [b] [c]")}));
     QCOMPARE(m_messages.at(5), QStringLiteral("x"));
@@ -203,7 +203,7 @@ void LanguageFileTest::malformedLineIsSkipped()
                                                                  QStringLiteral("Label4\\after\\\\\\"),
                                                              }));
 
-    QVERIFY(LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_target.calls(), QStringList({QStringLiteral("Label4 all [after] [] []")}));
     QCOMPARE(m_messages.at(1), QStringLiteral("before"));
@@ -217,7 +217,7 @@ void LanguageFileTest::emptyFileChangesNothing()
     m_messages.set(1, QStringLiteral("Phase finale"));
     const QString path = write(QStringLiteral("langEn.txt"), QByteArray());
 
-    QVERIFY(LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QVERIFY(m_target.calls().isEmpty());
     QCOMPARE(m_messages.at(1), QStringLiteral("Phase finale"));
@@ -226,28 +226,38 @@ void LanguageFileTest::emptyFileChangesNothing()
 void LanguageFileTest::unopenableFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<QString>("made"); // how the test makes the file
+    QTest::addColumn<LanguageFileStatus>("status");
 
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("absent.txt")) << false;
-    QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("nowhere/langSp.txt")) << false;
-    QTest::newRow("a folder") << m_dir.path() << false;
-    QTest::newRow("empty name") << QString() << false;
-    QTest::newRow("unreadable") << m_dir.filePath(QStringLiteral("locked.txt")) << true;
+    const LanguageFileStatus missing = LanguageFileStatus::Missing;
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("absent.txt")) << QString() << missing;
+    QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("nowhere/langSp.txt")) << QString()
+                                    << missing;
+    QTest::newRow("a folder") << m_dir.path() << QString() << missing;
+    QTest::newRow("empty name") << QString() << QString() << missing;
+    QTest::newRow("unreadable") << m_dir.filePath(QStringLiteral("locked.txt")) << QStringLiteral("unreadable")
+                                << missing;
+    QTest::newRow("larger than any language file")
+        << m_dir.filePath(QStringLiteral("huge.txt")) << QStringLiteral("huge") << LanguageFileStatus::TooLarge;
 }
 
 void LanguageFileTest::unopenableFileChangesNothing()
 {
     QFETCH(QString, path);
-    QFETCH(bool, unreadable);
-    if (unreadable) {
-        write(QStringLiteral("locked.txt"), windows1252({QStringLiteral("MSG\\after\\1")}));
+    QFETCH(QString, made);
+    QFETCH(LanguageFileStatus, status);
+    const QByteArray lines = windows1252({QStringLiteral("MSG\\after\\1"), QStringLiteral("Label4\\x\\\\\\")});
+    if (made == u"unreadable") {
+        write(QStringLiteral("locked.txt"), lines);
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         if (QFile(path).open(QIODevice::ReadOnly))
             QSKIP("this user reads files without read permission");
+    } else if (made == u"huge") {
+        write(QStringLiteral("huge.txt"), lines + QByteArray(1 << 20, '\n'));
     }
     m_messages.set(1, QStringLiteral("Phase finale"));
 
-    QVERIFY(!LoadLanguageFile(path, m_messages, m_target));
+    QCOMPARE(LoadLanguageFile(path, m_messages, m_target), status);
 
     QVERIFY(m_target.calls().isEmpty());
     QCOMPARE(m_messages.at(1), QStringLiteral("Phase finale"));

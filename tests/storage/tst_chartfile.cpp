@@ -109,6 +109,8 @@ private slots:
     void saveWritesWhatOneKeyWritesWould();
     void missingKeyTakesDefault();
     void missingFileLoadsEmptyChart();
+    void unusableFileLoadsEmptyChart_data();
+    void unusableFileLoadsEmptyChart();
     void loadSetsCellsInFileOrder();
     void readyLoadRecomputesGroupByGroup();
     void versionCheckCanStopLoad();
@@ -237,6 +239,62 @@ void TestChartFile::missingFileLoadsEmptyChart()
 
     QVERIFY(SaveChart(t));
     QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("VYL1998.ini"))));
+}
+
+void TestChartFile::unusableFileLoadsEmptyChart_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("problem"); // -1: none
+    QTest::addColumn<bool>("savable");
+    const int none = -1;
+    const int notAChart = int(ChartFileProblem::NotAChart);
+    QTest::newRow("random bytes") << QByteArray("\x8f\x01Zq=\xff[\n\x00]x\r\n7=A1") << notAChart << true;
+    QTest::newRow("empty file") << QByteArray() << notAChart << true;
+    QTest::newRow("keys outside any section") << QByteArray("0=3\r\n1=France\r\n") << notAChart << true;
+    QTest::newRow("sections of another file") << QByteArray("[data]\r\nlangue=1\r\n") << notAChart << true;
+    QTest::newRow("match notes alone are a chart") << QByteArray("[Match]\r\n0=note\r\n") << none << true;
+    QTest::newRow("spelled in other letter case") << QByteArray("[equipa]\r\n1=France\r\n") << none << true;
+    QTest::newRow("larger than any chart") << QByteArray("[EquipA]\r\n1=France\r\n") + QByteArray(1 << 20, ';')
+                                           << int(ChartFileProblem::TooLarge) << false;
+}
+
+// Whatever the file holds, the window gets a chart and the user's file is
+// never written into unless it is one.
+void TestChartFile::unusableFileLoadsEmptyChart()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, problem);
+    QFETCH(bool, savable);
+    TemporaryProgramFolder folder;
+    folder.write(chartFileName, content);
+    const QString damaged = folder.filePath(chartFileName + QStringLiteral(".damaged"));
+
+    std::vector<std::pair<int, QString>> told;
+    ChartHooks hooks;
+    hooks.fileProblem = [&told](ChartFileProblem p, const QString &path) { told.emplace_back(int(p), path); };
+    Tournament t;
+    QVERIFY(LoadChart(t, chart, 0, hooks));
+
+    if (problem < 0) {
+        QVERIFY(told.empty());
+        QCOMPARE(folder.read(chartFileName), content);
+        return;
+    }
+    QCOMPARE(told.size(), std::size_t(1));
+    QCOMPARE(told[0].first, problem);
+    QVERIFY(storedCells(t) == storedCells(Tournament()));
+    if (problem == int(ChartFileProblem::NotAChart)) {
+        QCOMPARE(told[0].second, damaged);
+        QCOMPARE(folder.read(chartFileName + QStringLiteral(".damaged")), content);
+    }
+
+    fillEveryStoredCell(t);
+    QCOMPARE(SaveChart(t), savable);
+    const QByteArray saved = folder.read(chartFileName);
+    if (savable)
+        QVERIFY2(saved.startsWith("[ButA]\r\n"), saved.left(40).constData());
+    else
+        QCOMPARE(saved, content);
 }
 
 // Every stored cell is set once, in the file's load order, each a change

@@ -42,6 +42,8 @@ private slots:
     void writtenValueReadsBack();
     void failedWriteKeepsFile_data();
     void failedWriteKeepsFile();
+    void fileOverLimitIsLeftAlone_data();
+    void fileOverLimitIsLeftAlone();
 };
 
 void TestIniFile::readsValue_data()
@@ -262,6 +264,34 @@ void TestIniFile::failedWriteKeepsFile()
         QVERIFY(QFileInfo(target).isDir());
     else
         QCOMPARE(folder.read(fileName), original);
+}
+
+void TestIniFile::fileOverLimitIsLeftAlone_data()
+{
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("at the limit") << qsizetype(1 << 20) << true;
+    QTest::newRow("one byte over") << qsizetype((1 << 20) + 1) << false;
+}
+
+// A file larger than any of ours is neither read nor replaced; up to the
+// limit it is an ordinary file, its keys found wherever they stand.
+void TestIniFile::fileOverLimitIsLeftAlone()
+{
+    QFETCH(qsizetype, size);
+    QFETCH(bool, used);
+    const QByteArray head = "[ButA]\r\n0=3\r\n";
+    const QByteArray tail = "\r\n[Match]\r\n0=note\r\n";
+    QByteArray original = head + QByteArray(size - head.size() - tail.size(), '\n') + tail;
+    TemporaryProgramFolder folder;
+    folder.write(fileName, original);
+
+    QCOMPARE(ReadIniValue(stem, QStringLiteral("Match"), QStringLiteral("0"), QStringLiteral("-")),
+             used ? QStringLiteral("note") : QStringLiteral("-"));
+    QCOMPARE(WriteIniValue(stem, QStringLiteral("ButA"), QStringLiteral("0"), QStringLiteral("9")), used);
+    if (used)
+        original.replace("0=3", "0=9");
+    QCOMPARE(folder.read(fileName), original);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

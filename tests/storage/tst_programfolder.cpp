@@ -35,6 +35,8 @@ private slots:
     void chosenFromArguments();
     void seedCopiesMissingFilesOnly();
     void seededFilesTakeSaves();
+    void staleTemporariesGoAtStart_data();
+    void staleTemporariesGoAtStart();
 
 private:
     QTemporaryDir m_root;
@@ -119,6 +121,41 @@ void TestProgramFolder::seededFilesTakeSaves()
     QVERIFY(QFile::permissions(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))) & QFile::WriteOwner);
     QVERIFY(WriteIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0"), QStringLiteral("2")));
     QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")), QStringLiteral("2"));
+}
+
+void TestProgramFolder::staleTemporariesGoAtStart_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("age"); // seconds; negative for a file written after the start
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("chart temporary") << QStringLiteral("VYL2010.ini.Ab12Cd") << 60 << true;
+    QTest::newRow("past chart temporary") << QStringLiteral("VYL1998.ini.zzzzzz") << 86400 << true;
+    QTest::newRow("language temporary") << QStringLiteral("langFr.txt.x1Y2z3") << 60 << true;
+    QTest::newRow("being written by another copy") << QStringLiteral("VYL2010.ini.Ab12Cd") << -5 << false;
+    QTest::newRow("chart set aside") << QStringLiteral("VYL2010.ini.damaged") << 60 << false;
+    QTest::newRow("seven letters") << QStringLiteral("VYL2010.ini.Ab12Cde") << 60 << false;
+    QTest::newRow("not one of ours") << QStringLiteral("photo.png.Ab12Cd") << 60 << false;
+    QTest::newRow("the chart itself") << QStringLiteral("VYL2010.ini") << 60 << false;
+}
+
+void TestProgramFolder::staleTemporariesGoAtStart()
+{
+    QFETCH(QString, name);
+    QFETCH(int, age);
+    QFETCH(bool, removed);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[ButA]\r\n0=");
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+    }
+
+    ProgramFolder::choose({QStringLiteral("vylora"), QStringLiteral("--data-dir"), dir.path()});
+
+    QCOMPARE(QFileInfo::exists(path), !removed);
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

@@ -1,3 +1,8 @@
+#include <atomic>
+#include <thread>
+
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
@@ -28,6 +33,7 @@ private slots:
     void onlyExactOneIsCompact();
     void emptyNameOrPasswordKeepsStored();
     void fileIsOwnerOnly();
+    void passwordNeverReadableByOthers();
 
 private:
     QTemporaryDir m_store;
@@ -139,6 +145,40 @@ void TestUserSettings::fileIsOwnerOnly()
     settings.setCompactMode(true);
     QCOMPARE(QFile::permissions(settings.fileName()) & groupOrOther, QFile::Permissions());
     QCOMPARE(UserSettings().password(), QStringLiteral("pw"));
+}
+
+// A store that an older version left readable by others is closed before
+// the password goes in, not after: someone watching the folder never finds
+// a file of ours readable by others. The file this test opens up itself
+// does not count.
+void TestUserSettings::passwordNeverReadableByOthers()
+{
+    UserSettings settings;
+    settings.setCompactMode(false);
+    const QByteArray path = QFile::encodeName(settings.fileName());
+    std::atomic<ino_t> openedByTest{0};
+    std::atomic<bool> done{false};
+    std::atomic<int> exposed{0};
+    std::thread watcher([&] {
+        while (!done) {
+            struct stat info = {};
+            if (::stat(path.constData(), &info) == 0 && info.st_ino != openedByTest && (info.st_mode & 077) != 0)
+                ++exposed;
+        }
+    });
+    for (int i = 0; i < 300; ++i) {
+        struct stat info = {};
+        ::stat(path.constData(), &info);
+        openedByTest = info.st_ino;
+        ::chmod(path.constData(), 0644);
+        settings.setPassword(QStringLiteral("secret") + QString::number(i));
+    }
+    done = true;
+    watcher.join();
+
+    QCOMPARE(exposed.load(), 0);
+    QCOMPARE(QFile::permissions(settings.fileName()) & groupOrOther, QFile::Permissions());
+    QCOMPARE(UserSettings().password(), QStringLiteral("secret299"));
 }
 
 QTEST_GUILESS_MAIN(TestUserSettings)

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, address and undefined-
+# behaviour sanitizers) and runs each for SECONDS (default 20), seeded from
+# the shipped files of data/. Any crash or sanitizer report fails the run;
+# the input that caused it is kept in build-fuzz/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DVYLORA_FUZZ=ON -DVYLORA_TESTS=OFF "${launcher[@]}"
+targets=(inidocument chartfile languagefile matchnote numericvalue)
+cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
+
+corpus=build-fuzz/corpus
+rm -rf "$corpus"
+for t in "${targets[@]}"; do mkdir -p "$corpus/$t"; done
+cp data/VYL*.ini "$corpus/inidocument/"
+cp data/VYL*.ini "$corpus/chartfile/"
+cp data/lang*.txt "$corpus/languagefile/"
+# One seed per match note and per stored score of the shipped chart.
+n=0
+sed -n '/^\[Match\]/,/^\[/{s/^[0-9]*=//p}' data/VYL2010.ini | tr -d '\r' | while IFS= read -r note; do
+    n=$((n + 1)); printf '%s' "$note" > "$corpus/matchnote/note$n"
+done
+sed -n 's/^[0-9]*=//p' data/VYL2010.ini | tr -d '\r' | sort -u | head -50 | while IFS= read -r value; do
+    n=$((n + 1)); printf '%s' "$value" > "$corpus/numericvalue/value$n"
+done
+
+for t in "${targets[@]}"; do
+    echo "== fuzz_$t for ${seconds}s"
+    build-fuzz/tests/fuzz/fuzz_$t -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix=build-fuzz/"$t"- -print_final_stats=0 "$corpus/$t" 2>&1 | tail -3
+done
