@@ -141,6 +141,9 @@ void MainWindow::buildButtonBar()
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_knockoutButton->setIconSize(QSize(px(1395) - 12, px(915) - 30));
     m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
+    // "Phase de Groupes" is the longest caption of the bar; a point less
+    // keeps it whole under the picture.
+    chartLook::setFontSize(m_knockoutButton, m_knockoutButton->font().pointSize() - 1, false);
     showKnockoutCaption();
     connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
 
