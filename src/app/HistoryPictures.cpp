@@ -101,24 +101,6 @@ void drawCloseButton(QPainter &p)
     p.drawLine(QPointF(66, 34), QPointF(34, 66));
 }
 
-void drawPrintButton(QPainter &p)
-{
-    const QPen outline(QColor(60, 60, 70), 3);
-    p.setPen(outline);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(28, 10, 44, 34)); // the sheet going in
-    p.setBrush(vertical(QRectF(8, 38, 84, 36), QColor(150, 155, 170), QColor(95, 100, 115)));
-    p.drawRoundedRect(QRectF(8, 38, 84, 36), 7, 7);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(26, 62, 48, 30)); // the sheet coming out
-    p.setPen(QPen(QColor(120, 120, 130), 3));
-    for (qreal y : {72.0, 81.0})
-        p.drawLine(QPointF(33, y), QPointF(67, y));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 210, 90));
-    p.drawEllipse(QPointF(80, 48), 4, 4);
-}
-
 } // namespace
 
 QPixmap tournament(int entry, const QSize &size)
@@ -137,11 +119,6 @@ QPixmap emptyPodium(const QSize &size)
 QPixmap closeButton(const QSize &size)
 {
     return drawn(size, QSizeF(100, 100), drawCloseButton);
-}
-
-QPixmap printButton(const QSize &size)
-{
-    return drawn(size, QSizeF(100, 100), drawPrintButton);
 }
 
 } // namespace Pictures

@@ -14,6 +14,5 @@ QPixmap tournament(int entry, const QSize &size);
 QPixmap emptyPodium(const QSize &size);
 
 QPixmap closeButton(const QSize &size);
-QPixmap printButton(const QSize &size);
 
 } // namespace Pictures

@@ -100,7 +100,7 @@ StatsWindow::StatsWindow(QWidget *owner)
     for (QToolButton *button : {m_close, m_print})
         button->setIconSize(buttonSize * 0.7);
     m_close->setIcon(Pictures::closeButton(m_close->iconSize()));
-    m_print->setIcon(Pictures::printButton(m_print->iconSize()));
+    m_print->setIcon(Pictures::printer(m_print->iconSize()));
     connect(m_close, &QToolButton::clicked, this, &QWidget::close);
     connect(m_print, &QToolButton::clicked, this, &StatsWindow::printClicked);
 }
