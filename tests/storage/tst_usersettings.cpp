@@ -1,4 +1,6 @@
 #include <atomic>
+#include <mutex>
+#include <set>
 #include <thread>
 
 #include <sys/stat.h>
@@ -156,20 +158,29 @@ void TestUserSettings::passwordNeverReadableByOthers()
     UserSettings settings;
     settings.setCompactMode(false);
     const QByteArray path = QFile::encodeName(settings.fileName());
-    std::atomic<ino_t> openedByTest{0};
+    // Every file the test itself opened up: a slow watcher may see one of
+    // them only after the test has moved on to the next.
+    std::mutex openedLock;
+    std::set<ino_t> openedByTest;
     std::atomic<bool> done{false};
     std::atomic<int> exposed{0};
     std::thread watcher([&] {
         while (!done) {
             struct stat info = {};
-            if (::stat(path.constData(), &info) == 0 && info.st_ino != openedByTest && (info.st_mode & 077) != 0)
+            if (::stat(path.constData(), &info) != 0 || (info.st_mode & 077) == 0)
+                continue;
+            const std::lock_guard<std::mutex> lock(openedLock);
+            if (!openedByTest.contains(info.st_ino))
                 ++exposed;
         }
     });
     for (int i = 0; i < 300; ++i) {
         struct stat info = {};
         ::stat(path.constData(), &info);
-        openedByTest = info.st_ino;
+        {
+            const std::lock_guard<std::mutex> lock(openedLock);
+            openedByTest.insert(info.st_ino);
+        }
         ::chmod(path.constData(), 0644);
         settings.setPassword(QStringLiteral("secret") + QString::number(i));
     }
