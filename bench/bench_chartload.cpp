@@ -15,7 +15,7 @@
 #include <QTest>
 
 #include "app/Clock.h"
-#include "app/Prompts.h"
+#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
 #include "storage/ChartFile.h"
 #include "storage/ScopedProgramFolder.h"

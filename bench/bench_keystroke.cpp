@@ -11,8 +11,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/MainWindow.h"
-#include "app/Prompts.h"
+#include "gui/chart/MainWindow.h"
+#include "gui/kit/Prompts.h"
 #include "support/FindControl.h"
 #include "support/Results2010.h"
 #include "tournament/GroupStage.h"

@@ -15,9 +15,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/ChartLook.h"
+#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
-#include "app/Prompts.h"
+#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"

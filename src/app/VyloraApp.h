@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Banner.h"
-#include "app/ChartEdits.h"
-#include "app/Links.h"
-#include "app/MainWindow.h"
-#include "app/UpdateCommand.h"
-#include "app/VersionNotice.h"
+#include "gui/online/Banner.h"
+#include "gui/chart/ChartEdits.h"
+#include "gui/online/Links.h"
+#include "gui/chart/MainWindow.h"
+#include "gui/online/UpdateCommand.h"
+#include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
 #include "tournament/Tournament.h"
 

@@ -16,10 +16,10 @@
 #include <QStringDecoder>
 #include <QTest>
 
-#include "app/CellBinding.h"
-#include "app/ControlRegistry.h"
-#include "app/Controls.h"
-#include "app/MainWindow.h"
+#include "gui/kit/CellBinding.h"
+#include "gui/kit/ControlRegistry.h"
+#include "gui/kit/Controls.h"
+#include "gui/chart/MainWindow.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
 #include "i18n/MessageTable.h"

@@ -1,6 +1,6 @@
 // Start-up, save and language switch of the whole program, driven through
 // its window with real clicks and keys.
-#include "app/EditorPanel.h"
+#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"

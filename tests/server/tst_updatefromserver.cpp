@@ -1,7 +1,7 @@
 // The program against its own update server on 127.0.0.1: the results
 // update downloads what the server publishes, and what a publisher sends
 // through the editor's export page reaches the next update.
-#include "app/EditorPanel.h"
+#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
 #include "online/ServerSettings.h"
 #include "storage/ChartFile.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/Prompts.h"
+#include "gui/kit/Prompts.h"
 
 // A prompt that shows nothing: it keeps every notice, question and input box
 // the program raised, and answers from the queue it was given. With nothing

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/MainWindow.h"
+#include "gui/chart/MainWindow.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
 #include "tournament/RefreshAll.h"

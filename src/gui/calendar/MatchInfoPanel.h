@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+
+#include <QHash>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+
+#include "gui/pictures/Pictures.h"
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+// Where and when the hovered match is played. The window tells it which of
+// its controls are match labels (their tooltip is the match note), which
+// are blank frames and which is the background; a mouse move over them
+// sets the hover key, and a changed key is taken apart by ShowMatchInfo.
+// The panel exists twice, filled together: large on the main window,
+// small on the knock-out page, so that it stays in sight there.
+//
+// Idle, each copy shows a partner picture instead of the information box.
+class MatchInfoPanel final : public QObject
+{
+    Q_OBJECT
+public:
+    // Builds the large copy (Shape1, LabTer 0..2, ImChaine 0..3, Terrain 10,
+    // Image6, Label11 0..1) in window and the small one (Frame16 with
+    // Shape2, LabTer 3..5, ImChaine 4..7; Terrain 11; Frame17 with Image7)
+    // in knockoutPage, at their places on those two.
+    MatchInfoPanel(QWidget *window, QWidget *knockoutPage);
+
+    const QString &hoverKey() const { return m_hoverKey; }
+    // The carrier of the hover key: a different text runs ShowMatchInfo.
+    void setHoverKey(const QString &key);
+
+    void ShowMatchInfo();
+    void ResetMatchInfo();
+
+    // A mouse move over label sets the hover key to the tooltip of
+    // toolTipSource, or of label itself (a score cell stands for the label
+    // of the same index).
+    void watchLabel(QWidget *label, const QWidget *toolTipSource = nullptr);
+    // A move over the frame itself, not over one of its controls, empties
+    // the hover key.
+    void watchBlank(QWidget *frame);
+    // The knock-out page: empties the key, then resets the panel.
+    void watchKnockoutPage(QWidget *page);
+    // The window's background: resets the panel, the key stays.
+    void watchBackground(QWidget *background);
+
+signals:
+    // The partner picture or notice was clicked.
+    void partnerClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Hover { Label, Blank, KnockoutPage, Background };
+    struct Watch
+    {
+        Hover hover;
+        QPointer<const QWidget> toolTipSource;
+    };
+
+    void buildLarge(QWidget *window);
+    void buildSmall(QWidget *knockoutPage);
+    QLabel *makePartnerPicture(QWidget *parent, const QString &name, const QRect &twips);
+    void watch(QWidget *w, Hover hover, const QWidget *toolTipSource = nullptr);
+    void setIdle(bool idle);
+    void clearTexts();
+    void hideLogos();
+    const QPixmap &stadiumPicture(int picture);
+
+    QString m_hoverKey;
+    std::array<QFrame *, 2> m_shapes{};   // Shape1, Shape2
+    std::array<QLabel *, 6> m_texts{};    // LabTer 0..5
+    std::array<QLabel *, 8> m_logos{};    // ImChaine 0..7
+    std::array<QLabel *, 2> m_stadiums{}; // Terrain 10, 11
+    std::array<QLabel *, 2> m_notices{};  // Label11 0, 1
+    QLabel *m_partnerPicture = nullptr;   // Image6
+    QFrame *m_knockoutPartner = nullptr;  // Frame17
+    std::array<QPixmap, Pictures::stadiumCount> m_stadiumPictures;
+    QHash<const QObject *, Watch> m_watched;
+};

@@ -1,0 +1,583 @@
+#include "gui/chart/MainWindow.h"
+
+#include "gui/calendar/CalendarPanel.h"
+#include "gui/kit/CardFrame.h"
+#include "gui/kit/CellBinding.h"
+#include "gui/chart/ChartEdits.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/CompactMode.h"
+#include "gui/kit/ControlRegistry.h"
+#include "gui/kit/Controls.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/history/HistoryPanel.h"
+#include "gui/knockout/KnockoutPanel.h"
+#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/pictures/Pictures.h"
+#include "gui/print/PagePrinter.h"
+#include "gui/print/PrintWindow.h"
+#include "gui/kit/Prompts.h"
+#include "gui/knockout/RoundOf16Summary.h"
+#include "gui/groups/ScoreEdit.h"
+#include "gui/history/StatsWindow.h"
+#include "gui/groups/TeamNameEdit.h"
+#include "history/Tournaments.h"
+#include "i18n/LanguageIndex.h"
+#include "storage/ChartFile.h"
+#include "storage/ModuleSetting.h"
+#include "tournament/Knockout.h"
+#include "tournament/ProgramVersion.h"
+#include "tournament/Tournament.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int windowWidth = 17640;
+constexpr int windowHeight = 11400;
+constexpr int groupWidth = 6540;
+constexpr int groupHeight = 2550;
+constexpr int groupsTop = 1020;
+// The message entry of a failed save; "%1" stands for the file.
+constexpr int saveFailedMessage = 15;
+// The message entry of the penalty cells' tooltip.
+constexpr int shootOutMessage = 16;
+// The tooltip of a character a team name refuses; "%1" stands for it.
+constexpr int refusedCharacterMessage = 88;
+// The mode button's captions: to compact mode, and back to normal.
+constexpr int toCompactMessage = 17;
+constexpr int toNormalMessage = 18;
+constexpr int savedMessage = 23;
+constexpr int statusShownMs = 4000;
+
+// A button whose action is not built yet says what it will do and cannot
+// be clicked for nothing.
+void awaitWiring(QWidget *button, const QString &toolTip)
+{
+    button->setEnabled(false);
+    button->setToolTip(toolTip);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
+    : QWidget(parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+    , m_binding(new CellBinding(t))
+    , m_registry(new ControlRegistry(*this, t, *m_binding))
+    , m_edits(new ChartEdits(t, this))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Vylora 2010"));
+    setFixedSize(px(windowWidth), px(windowHeight));
+
+    for (GroupId g : allGroups) {
+        auto *frame = new GroupFrame(t, *m_binding, g, this);
+        const int column = groupIndex(g) / 4;
+        const int row = groupIndex(g) % 4;
+        frame->setGeometry(twipsRect(45 + column * (groupWidth + 45), groupsTop + row * (groupHeight + 30),
+                                     groupWidth, groupHeight));
+        m_groups.append(frame);
+    }
+    auto *summary = new RoundOf16Summary(t, *m_binding, this);
+    summary->setGeometry(twipsRect(13230, 7860, 4365, 2820));
+
+    buildButtonBar();
+    buildNews();
+
+    m_knockout = new KnockoutPanel(t, *m_binding, this);
+    m_knockout->setGeometry(twipsRect(15, 1020, 17610, windowHeight - 1020));
+    m_knockout->hide();
+
+    // The calendar lies over both pages; the match information exists on
+    // each of them.
+    m_calendar = new CalendarPanel(t, this);
+    m_matchInfo = new MatchInfoPanel(this, m_knockout);
+
+    buildHistory();
+
+    m_help = new HelpPanel(t, *m_binding, this);
+    m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
+    m_help->hide();
+    connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+    connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
+    m_editor = new EditorPanel(t, prompts, *m_registry, this);
+    watchMatches();
+    showChampion();
+    showMessageTexts();
+
+    handEditsToTheChart();
+    chainTabOrder();
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_printWindow;
+    delete m_registry;
+    delete m_binding;
+}
+
+void MainWindow::buildButtonBar()
+{
+    m_saveButton = makeControl<QPushButton>(this, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915),
+                                            QStringLiteral("Sauve"));
+    connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveChart);
+
+    auto *update = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
+                                            QStringLiteral("Mise à jour"));
+    update->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
+
+    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
+    m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_knockoutButton->setIconSize(QSize(px(1395) - 12, px(915) - 30));
+    m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
+    // "Phase de Groupes" is the longest caption of the bar; a point less
+    // keeps it whole under the picture.
+    chartLook::setFontSize(m_knockoutButton, m_knockoutButton->font().pointSize() - 1, false);
+    showKnockoutCaption();
+    connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
+
+    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
+                                          QStringLiteral("Aide"));
+    connect(help, &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+    auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
+    print->setIconSize(QSize(px(915) - 16, px(915) - 16));
+    print->setIcon(Pictures::printer(print->iconSize()));
+    print->setToolTip(QStringLiteral("Imprimer le tableau"));
+    connect(print, &QPushButton::clicked, this, &MainWindow::openPrintWindow);
+    auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
+                                           QStringLiteral("Stats"));
+    stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
+    connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
+    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 930, 915),
+                                             QStringLiteral("Historique"));
+    history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
+    connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
+    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15285, 0, 1155, 915),
+                                              QStringLiteral("Calendrier"));
+    connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
+
+    // Closing the window ends the program: the companion windows go with it.
+    m_quitButton = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
+                                            QStringLiteral("Quitter"));
+    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_status = makeControl<QLabel>(this, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    chartLook::setTextColour(m_status, chartLook::banner);
+    chartLook::setFontSize(m_status, m_status->font().pointSizeF(), true);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(statusShownMs);
+    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+
+    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
+                                      QStringLiteral("Coupe du Monde de Football 2010"));
+    title->setAlignment(Qt::AlignCenter);
+    chartLook::setFontSize(title, 15, true);
+    chartLook::setTextColour(title, chartLook::ink);
+    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
+                                        QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
+    version->setAlignment(Qt::AlignCenter);
+    chartLook::setTextColour(version, chartLook::muted);
+
+    // The author's site, beside the program's name.
+    auto *home = makeControl<ClickableLabel>(this, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
+    markAsPicture(home);
+    home->setPixmap(Pictures::website(home->size()));
+    home->setToolTip(QStringLiteral("Le site de l'auteur"));
+
+    // A discreet hotspot: the teams are unlocked only by those who know.
+    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
+    unlock->setToolTip(QStringLiteral("Déblocage"));
+    connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
+
+    for (int i = 0; i < 3; ++i) {
+        auto *flag =
+            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        markAsPicture(flag);
+        flag->setPixmap(Pictures::flag(i, flag->size()));
+        flag->setToolTip(flagToolTips().at(i));
+        connect(flag, &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
+    }
+}
+
+void MainWindow::buildNews()
+{
+    // The chart's news: a framed message and a link, below the calendar.
+    m_newsFrame = makeControl<QFrame>(this, QStringLiteral("Shape3"), -1, QRect(13230, 1050, 4365, 2250));
+    m_newsFrame->setFrameShape(QFrame::Box);
+    m_newsFrame->setAutoFillBackground(true);
+    QPalette palette = m_newsFrame->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
+    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xc8, 0x60));
+    m_newsFrame->setPalette(palette);
+    const CellFamily &messageCell = m_tournament.family(QStringLiteral("Label10"));
+    auto *message = makeControl<QLabel>(m_newsFrame, messageCell.name(), -1, QRect(90, 90, 4185, 2070));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignCenter);
+    m_binding->bind(messageCell, 0, message);
+    message->setAutoFillBackground(false);
+
+    const CellFamily &linkCell = m_tournament.family(QStringLiteral("Lablien"));
+    auto *link = makeControl<ClickableLabel>(this, linkCell.name(), -1, QRect(13230, 3390, 4365, 300));
+    link->setAlignment(Qt::AlignCenter);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    m_binding->bind(linkCell, 0, link);
+    link->setAutoFillBackground(false);
+
+    // Each is shown only while it has something to say.
+    const auto showNews = [this, message, link] {
+        m_newsFrame->setVisible(!message->text().isEmpty());
+        link->setVisible(!link->text().isEmpty());
+    };
+    m_binding->onTextChange(messageCell, 0, showNews);
+    m_binding->onTextChange(linkCell, 0, showNews);
+    showNews();
+}
+
+void MainWindow::openPrintWindow()
+{
+    if (!m_printWindow) {
+        m_printWindow = new PrintWindow(m_tournament, m_prompts, this);
+        addCompanionWindow(m_printWindow);
+    }
+    m_printWindow->show();
+    m_printWindow->raise();
+    m_printWindow->activateWindow();
+}
+
+PrintWindow *MainWindow::printWindow() const
+{
+    return m_printWindow;
+}
+
+// A card like the group tables, its caption on the tab.
+void MainWindow::buildHistory()
+{
+    m_history = new CardFrame(QStringLiteral("Historique"), this);
+    nameControl(m_history, QStringLiteral("FraHisto"));
+    m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
+    m_history->hide();
+    m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
+    // The caption names the tournament shown, whichever way its chart came.
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, [this] {
+        setWindowTitle(QStringLiteral("Vylora ") + Tournaments::yearOfChart(m_tournament.chartName()));
+    });
+    connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
+    connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
+}
+
+void MainWindow::toggleHistoryPanel()
+{
+    m_calendar->hide();
+    m_history->setVisible(m_history->isHidden());
+    m_history->raise();
+    m_knockout->yearChoice()->setVisible(!m_history->isHidden());
+    m_help->hide();
+}
+
+void MainWindow::hideHistoryPanel()
+{
+    m_history->hide();
+}
+
+void MainWindow::showTournamentPicture(int entry)
+{
+    m_historyContent->showPicture(entry);
+}
+
+void MainWindow::showChosenYear(int entry)
+{
+    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")})
+        if (auto *years = qobject_cast<QComboBox *>(m_registry->control(name)))
+            years->setCurrentIndex(entry);
+}
+
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+}
+
+void MainWindow::showStatistics()
+{
+    if (!m_stats) {
+        m_stats = new StatsWindow(this);
+        addCompanionWindow(m_stats);
+        connect(m_stats, &StatsWindow::printClicked, this, [this] {
+            printWindowImage(*m_stats, m_stats->buttons(), m_prompts, m_tournament.messages(),
+                             QStringLiteral("statistiques.pdf"));
+        });
+    }
+    m_stats->showStatistics(m_tournament);
+}
+
+bool MainWindow::saveChart()
+{
+    const MessageTable &messages = m_tournament.messages();
+    if (SaveChart(m_tournament)) {
+        showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
+        m_edits->markSaved();
+        return true;
+    }
+    // Saying nothing here would let the user believe the predictions are
+    // safe until the next start shows them gone.
+    const QString text = messages.textOr(
+        saveFailedMessage, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+    m_prompts.warning(this, QStringLiteral("Vylora 2010"),
+                      text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
+    return false;
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_statusTimer->start();
+}
+
+// Every control that stands for a match shows where and when it is played
+// while the mouse is over it.
+void MainWindow::watchMatches()
+{
+    for (GroupFrame *frame : m_groups) {
+        for (int i = 0; i <= 11; ++i) {
+            QLabel *label = frame->matchLabels()[i];
+            m_matchInfo->watchLabel(label);
+            m_matchInfo->watchLabel(frame->scoreCells()[i], label);
+        }
+    }
+    for (Round r : allRounds)
+        for (QWidget *team : findChildren<QWidget *>(m_tournament.round(r).team->name()))
+            m_matchInfo->watchLabel(team);
+    for (GroupFrame *frame : m_groups)
+        m_matchInfo->watchBlank(frame);
+    m_matchInfo->watchBlank(m_registry->control(QStringLiteral("Frame10")));
+    m_matchInfo->watchKnockoutPage(m_knockout);
+    for (QWidget *box : m_knockout->matchBoxes())
+        m_matchInfo->watchKnockoutPage(box);
+    m_matchInfo->watchBackground(this);
+}
+
+// The page's partner picture gives way to the champion's once there is one,
+// a cup of the year of the tournament shown.
+void MainWindow::showChampion()
+{
+    auto *picture = qobject_cast<QLabel *>(m_registry->control(QStringLiteral("Image7")));
+    const CellFamily &podium = m_tournament.podium();
+    const auto show = [this, picture, &podium] {
+        const QSize size = picture->size();
+        picture->setPixmap(podium.text(1).isEmpty()
+                               ? Pictures::partner(size)
+                               : Pictures::championOf(Tournaments::yearOfChart(m_tournament.chartName()), size));
+    };
+    m_binding->onTextChange(podium, 1, show);
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);
+    show();
+}
+
+// Whatever the user types into a cell of the chart, and the draw of lots,
+// goes through the edits, so that it can be undone and needs saving. The
+// help page's worked example is no part of the chart: it edits the model
+// on its own.
+void MainWindow::handEditsToTheChart()
+{
+    QList<QLineEdit *> cells = m_knockout->findChildren<QLineEdit *>();
+    for (GroupFrame *frame : m_groups)
+        cells += frame->findChildren<QLineEdit *>();
+    for (QLineEdit *cell : cells) {
+        const CellBinding::Address address = m_binding->cellOf(cell);
+        if (!address.family)
+            continue;
+        connect(cell, &QLineEdit::textEdited, m_edits,
+                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        m_edits->leaveUndoToTheChart(cell);
+    }
+    // Once the names are unlocked, a click on one is mostly for typing: it
+    // draws lots only while the group asks for it, so that the name being
+    // edited is not moved away under the caret.
+    for (GroupId g : allGroups) {
+        for (int slot = 1; slot <= 4; ++slot) {
+            TeamNameEdit *team = m_groups[groupIndex(g)]->teamCells()[slot - 1];
+            connect(team, &TeamNameEdit::clicked, m_edits, [this, g, slot, team] {
+                if (team->isReadOnly() || !m_tournament.group(g).tieNotice->text(0).isEmpty())
+                    m_edits->drawLots(g, slot);
+            });
+        }
+    }
+    m_edits->addShortcutsTo(this);
+}
+
+void MainWindow::chainTabOrder()
+{
+    QWidget *previous = nullptr;
+    auto chain = [&previous](QWidget *w) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (GroupFrame *frame : m_groups)
+        for (ScoreEdit *cell : frame->scoreCells())
+            chain(cell);
+    for (ScoreEdit *cell : m_knockout->scoreCells())
+        chain(cell);
+}
+
+void MainWindow::showMessageTexts()
+{
+    showKnockoutCaption();
+    showModeCaption();
+    m_help->showCredits();
+    const MessageTable &messages = m_tournament.messages();
+    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
+    for (Round r : allRounds) {
+        CellFamily &penalties = *m_tournament.round(r).penalties;
+        for (int i = penalties.first(); i <= penalties.last(); ++i)
+            m_tournament.setToolTip(penalties, i, shootOut);
+    }
+    const QString refused = messages.textOr(
+        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+    for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
+        team->setRefusalText(refused);
+}
+
+void MainWindow::showKnockoutCaption()
+{
+    // The captions come from the message table; until a language file has
+    // set them, the French design texts stand in.
+    const bool open = m_knockout && !m_knockout->isHidden();
+    const QString &caption = m_tournament.messages().at(open ? 2 : 1);
+    m_knockoutButton->setText(!caption.isEmpty() ? caption
+                              : open             ? QStringLiteral("Phase de Groupes")
+                                                 : QStringLiteral("Phase Finale"));
+}
+
+void MainWindow::showModeCaption()
+{
+    const MessageTable &messages = m_tournament.messages();
+    m_help->modeButton()->setText(
+        m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
+                  : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
+}
+
+void MainWindow::raiseAlwaysVisible()
+{
+    m_quitButton->raise();
+    m_status->raise();
+}
+
+void MainWindow::toggleKnockoutPanel()
+{
+    // The bracket asked for is the bracket shown, not a page behind the help.
+    m_help->hide();
+    if (m_knockout->isHidden()) {
+        m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
+        m_knockout->show();
+        m_knockout->raise();
+        // The calendar and the way out stay within reach on both pages.
+        m_calendar->raise();
+        m_history->raise();
+        raiseAlwaysVisible();
+        setCalendarHeight(1590);
+        showKnockoutCaption();
+        SeedRoundOf16(m_tournament);
+        AdvanceRoundOf16(m_tournament);
+        AdvanceQuarterFinals(m_tournament);
+        AdvanceSemiFinals(m_tournament);
+    } else {
+        m_knockout->hide();
+        showKnockoutCaption();
+        m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
+        setCalendarHeight(3690);
+    }
+}
+
+// While the knock-out page is shown the calendar keeps to its four rows, so
+// that it covers as little of the bracket as it can.
+void MainWindow::setCalendarHeight(int twips)
+{
+    const double scale = m_compact ? compactMode::factor : 1.0;
+    m_calendar->resize(m_calendar->width(), int(std::lround(px(twips) * scale)));
+}
+
+void MainWindow::toggleHelpPanel()
+{
+    if (!m_help->isHidden()) {
+        m_help->hide();
+        return;
+    }
+    if (!m_knockout->isHidden())
+        toggleKnockoutPanel();
+    m_calendar->hide();
+    m_help->show();
+    m_help->raise();
+    raiseAlwaysVisible();
+}
+
+void MainWindow::toggleCalendar()
+{
+    setCalendarHeight(m_knockout->isHidden() ? 3690 : 1590);
+    m_history->hide();
+    if (m_calendar->isHidden()) {
+        // Asked for: it stays until the user closes it.
+        m_calendar->stopAutoHide();
+        m_calendar->show();
+        m_calendar->raise();
+    } else {
+        m_calendar->hide();
+    }
+    m_help->hide();
+}
+
+void MainWindow::ToggleCompactMode()
+{
+    m_help->hide();
+    m_compact = !m_compact;
+    const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
+    compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
+    m_binding->setScale(m_compact ? compactMode::factor : 1.0);
+    // A window that kept its size would leave the screen as crowded.
+    setFixedSize(compactMode::scaled(size(), factor));
+    showModeCaption();
+}
+
+void MainWindow::addCompanionWindow(QWidget *w)
+{
+    m_companions.removeAll(nullptr);
+    m_companions.append(w);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    // Each closes on its own: one that refuses does not keep the others.
+    for (const QPointer<QWidget> &companion : std::as_const(m_companions))
+        if (companion)
+            companion->close();
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::UnlockTeams()
+{
+    for (int slot = 0; slot < 4; ++slot)
+        for (GroupFrame *frame : m_groups)
+            frame->teamCells()[slot]->setReadOnly(false);
+    m_saveButton->setEnabled(true);
+    m_prompts.notice(this, QStringLiteral("OK"), QStringLiteral("Equipes débloquées"));
+}

@@ -1,0 +1,322 @@
+#include "gui/editor/EditorPanel.h"
+
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/ControlRegistry.h"
+#include "gui/kit/Controls.h"
+#include "gui/editor/ExportAddress.h"
+#include "gui/kit/Prompts.h"
+#include "storage/IniDocument.h"
+#include "storage/ModuleSetting.h"
+#include "tournament/ProgramVersion.h"
+#include "tournament/Tournament.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString publishedChart = QStringLiteral("VYL2010");
+const QString notSet = QStringLiteral("-");
+const QColor warningRed(255, 0, 0);
+
+// Message entries of the editor.
+constexpr int helloQuestion = 38;
+constexpr int passwordPrompt = 39;
+constexpr int pseudoMissing = 40;
+constexpr int saveFailed = 41;
+constexpr int passwordTitle = 42;
+constexpr int bannerToolTip = 43;
+
+constexpr Qt::KeyboardModifiers heldKeys =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+QString chartPath(const QString &stem)
+{
+    return QDir::toNativeSeparators(QFileInfo(iniFilePath(stem)).absoluteFilePath());
+}
+
+} // namespace
+
+EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, ControlRegistry &controls, QWidget *parent)
+    : CardFrame(QStringLiteral("Mise à jour fichier."), parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+    , m_controls(controls)
+{
+    nameControl(this, QStringLiteral("Frame20"));
+    build();
+    hide();
+}
+
+void EditorPanel::build()
+{
+    const QStringList fieldLabels{QStringLiteral("mot de passe"),
+                                  QStringLiteral("Pseudo"),
+                                  QStringLiteral("Version du programme"),
+                                  QStringLiteral("Version disponible"),
+                                  QStringLiteral("Lien"),
+                                  QStringLiteral("Texte Français"),
+                                  QStringLiteral("Texte Anglais"),
+                                  QStringLiteral("Texte Espagnol")};
+    constexpr int labelLeft = 180;
+    constexpr int fieldLeft = 2280;
+    constexpr int rowHeight = 405;
+    constexpr int firstRow = 1080;
+
+    // The reminder: download the results, then save them, before sending.
+    for (int i = 0; i < 2; ++i) {
+        auto *picture =
+            makeControl<QLabel>(this, QStringLiteral("Image12"), i, QRect(labelLeft + i * 4500, 390, 600, 600));
+        markAsPicture(picture);
+        picture->setAlignment(Qt::AlignCenter);
+        m_buttonPictures.append(picture);
+    }
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 660, 540, 3780, 300),
+                        QStringLiteral("Vous avez bien importé le dernier fichier"));
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(labelLeft + 5160, 540, 3300, 300),
+                        QStringLiteral(", puis vous l'avez enregistré"));
+
+    auto field = [&](const QString &name, int index, int row, int width) {
+        auto *edit =
+            makeControl<QLineEdit>(this, name, index, QRect(fieldLeft, firstRow + row * rowHeight, width, 345));
+        return edit;
+    };
+    for (int row = 0; row < 8; ++row)
+        makeControl<QLabel>(this, QStringLiteral("LabEditeur"), row,
+                            QRect(labelLeft, firstRow + row * rowHeight + 30, 2040, 300), fieldLabels.at(row));
+    for (int i = 0; i < 4; ++i)
+        m_versionFields.append(field(QStringLiteral("Text2"), i, i, 2400));
+    m_versionFields[0]->setEchoMode(QLineEdit::Password);
+    m_versionFields[2]->setReadOnly(true);
+    m_linkFields.append(field(QStringLiteral("Text4"), 0, 4, 2400));
+    m_linkFields.append(makeControl<QLineEdit>(this, QStringLiteral("Text4"), 1,
+                                               QRect(fieldLeft + 2460, firstRow + 4 * rowHeight, 4200, 345)));
+    for (int i = 0; i < 3; ++i)
+        m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, 6660));
+
+    constexpr int buttonsTop = firstRow + 8 * rowHeight + 180;
+    auto button = [this](const QString &name, const QRect &twips, const QString &caption,
+                         void (EditorPanel::*act)()) {
+        auto *b = makeControl<QPushButton>(this, name, -1, twips, caption);
+        connect(b, &QPushButton::clicked, this, act);
+    };
+    button(QStringLiteral("Command18"), QRect(labelLeft, buttonsTop, 3000, 405),
+           QStringLiteral("Enregistrer ces modifs"), &EditorPanel::save);
+    button(QStringLiteral("Command19"), QRect(labelLeft + 3120, buttonsTop, 1500, 405), QStringLiteral("Abandon"),
+           &EditorPanel::abandon);
+    button(QStringLiteral("Command20"), QRect(labelLeft + 4740, buttonsTop, 2400, 405),
+           QStringLiteral("Recharger l'image"), &EditorPanel::reloadBanner);
+    button(QStringLiteral("Command16"), QRect(labelLeft, buttonsTop + 480, 8760, 405),
+           QStringLiteral("Envoyer le dernier score  (Le chemin du fichier est dans le presse papier)"),
+           &EditorPanel::exportScores);
+    button(QStringLiteral("Command17"), QRect(labelLeft, buttonsTop + 960, 8760, 405),
+           QStringLiteral("Modifier le fichier manuellement. (Experts only)"), &EditorPanel::editManually);
+
+    m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
+                                           QRect(labelLeft, buttonsTop + 1500, 8760, 930));
+    markAsPicture(m_banner);
+    m_banner->setAlignment(Qt::AlignCenter);
+    connect(m_banner, &ClickableLabel::clicked, this, &EditorPanel::reloadBanner);
+
+    setGeometry(twipsRect(45, 1020, 9120, buttonsTop + 2610));
+}
+
+QString EditorPanel::message(int entry, const QString &french) const
+{
+    const QString &translated = m_tournament.messages().at(entry);
+    return translated.isEmpty() ? french : translated;
+}
+
+void EditorPanel::watchEntryPoints()
+{
+    for (const QString &name : {QStringLiteral("Label2"), QStringLiteral("Image14"), QStringLiteral("Image15")}) {
+        QWidget *w = m_controls.control(name);
+        if (!w || m_watched.contains(w))
+            continue;
+        w->installEventFilter(this);
+        m_watched.append(w);
+    }
+    showMessageTexts();
+}
+
+void EditorPanel::showMessageTexts()
+{
+    const QString tip = message(bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
+    for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})
+        if (QWidget *banner = m_controls.control(name))
+            banner->setToolTip(tip);
+}
+
+bool EditorPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        const QString name = watched->objectName();
+        if (name == u"Label2")
+            titlePressed(press->button(), press->modifiers());
+        else if (name == u"Image14" || name == u"Image15")
+            bannerPressed(press->button(), press->modifiers(), name == u"Image15");
+    }
+    return CardFrame::eventFilter(watched, event);
+}
+
+void EditorPanel::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    const QString stored = m_settings.password();
+    switch (editorEntryFor(button, modifiers, stored)) {
+    case EditorEntry::ReloadBanner:
+        reloadBanner();
+        return;
+    case EditorEntry::Open:
+        open(stored);
+        return;
+    case EditorEntry::AskPassword: {
+        const QString answer = m_prompts.input(window(), message(passwordTitle, QStringLiteral("Mise à jour")),
+                                               message(passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
+        if (answer == editorPassword)
+            open(answer);
+        return;
+    }
+    case EditorEntry::Nothing:
+        return;
+    }
+}
+
+void EditorPanel::bannerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool bringToFront)
+{
+    titlePressed(button, modifiers);
+    if (!(modifiers & heldKeys))
+        reloadBanner();
+    if (bringToFront)
+        raise();
+}
+
+void EditorPanel::open(const QString &password)
+{
+    const bool updated = m_services.resultsUpdated && m_services.resultsUpdated();
+    if (!updated &&
+        !m_prompts.question(window(), QStringLiteral("Hello"),
+                            message(helloQuestion, QStringLiteral("Vous n'aviez pas fait de mise à jour depuis "
+                                                                  "l'ouverture du programme, Etes vous sur ?")),
+                            false))
+        return;
+    reloadBanner();
+
+    const QStringList illustrated{QStringLiteral("Command8"), QStringLiteral("Command3")};
+    for (int i = 0; i < 2; ++i)
+        if (QWidget *button = m_controls.control(illustrated.at(i)))
+            m_buttonPictures[i]->setPixmap(
+                button->grab().scaled(m_buttonPictures[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    // One reading of the file for every field.
+    const IniDocument chart = loadIniDocument(publishedChart).value_or(IniDocument());
+    const auto read = [&chart](const QString &section, int key) {
+        return chart.value(section, QString::number(key)).value_or(notSet);
+    };
+    m_versionFields[0]->setText(password);
+    m_versionFields[1]->setText(m_settings.pseudo());
+    m_versionFields[2]->setText(ProgramVersion::text());
+    m_versionFields[3]->setText(read(QStringLiteral("CV"), 0));
+    for (int i = 0; i < 2; ++i)
+        m_linkFields[i]->setText(read(QStringLiteral("Lien"), i));
+    for (int i = 0; i < 3; ++i)
+        m_messageFields[i]->setText(read(QStringLiteral("Mess"), i));
+
+    for (const QString &name : {QStringLiteral("Image13"), QStringLiteral("Image14"), QStringLiteral("Image15")})
+        showPictureAtNaturalSize(name);
+    show();
+    raise();
+    if (QWidget *help = m_controls.control(QStringLiteral("Fraide")))
+        help->hide();
+}
+
+void EditorPanel::showPictureAtNaturalSize(const QString &name)
+{
+    if (auto *picture = qobject_cast<QLabel *>(m_controls.control(name)))
+        picture->setScaledContents(false);
+}
+
+bool EditorPanel::writePublishingSections(const QString &stem)
+{
+    std::optional<IniDocument> chart = loadIniDocument(stem);
+    if (chart) {
+        for (int i = 0; i < 2; ++i)
+            chart->setValue(QStringLiteral("Lien"), QString::number(i), m_linkFields[i]->text());
+        for (int i = 0; i < 3; ++i)
+            chart->setValue(QStringLiteral("Mess"), QString::number(i), m_messageFields[i]->text());
+        chart->setValue(QStringLiteral("CV"), QStringLiteral("0"), m_versionFields[3]->text());
+    }
+    if (chart && saveIniDocument(stem, *chart))
+        return true;
+    m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
+                     message(saveFailed, QStringLiteral("Les modifications n'ont pas pu être enregistrées dans le "
+                                                        "fichier %1."))
+                         .arg(chartPath(stem)));
+    return false;
+}
+
+void EditorPanel::save()
+{
+    if (!writePublishingSections(publishedChart))
+        return;
+    // A published version that is not this program's is worth a second
+    // look before it reaches every user.
+    setBackground(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
+}
+
+void EditorPanel::setBackground(QLineEdit *field, bool warning)
+{
+    QPalette colours; // the program's own
+    if (warning)
+        colours.setColor(QPalette::Base, warningRed);
+    field->setPalette(colours);
+}
+
+void EditorPanel::exportScores()
+{
+    QLineEdit *pseudo = m_versionFields[1];
+    if (pseudo->text().isEmpty()) {
+        m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
+                         message(pseudoMissing, QStringLiteral("Pseudo ???")));
+        setBackground(pseudo, true);
+        return;
+    }
+    setBackground(pseudo, false);
+    QGuiApplication::clipboard()->setText(chartPath(publishedChart));
+    const QUrl base = m_services.serverBase ? m_services.serverBase() : QUrl();
+    QDesktopServices::openUrl(exportAddress(base, m_versionFields[0]->text(), pseudo->text()));
+}
+
+void EditorPanel::editManually()
+{
+    // A chart not written yet gets its publishing sections first, so that
+    // the editor opens a file rather than an error.
+    const QString stem = m_tournament.chartName();
+    if (!QFileInfo::exists(iniFilePath(stem)) && !writePublishingSections(stem))
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(iniFilePath(stem)).absoluteFilePath()));
+}
+
+void EditorPanel::abandon()
+{
+    hide();
+    m_settings.setPseudo(m_versionFields[1]->text());
+    m_settings.setPassword(m_versionFields[0]->text());
+    for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})
+        if (QWidget *banner = m_controls.control(name))
+            banner->show();
+    reloadBanner();
+}
+
+void EditorPanel::reloadBanner()
+{
+    if (m_services.reloadBanner)
+        m_services.reloadBanner();
+}

@@ -1,0 +1,125 @@
+#include "gui/groups/GroupFrame.h"
+
+#include "gui/kit/CellBinding.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Controls.h"
+#include "gui/groups/GroupToolTips.h"
+#include "gui/groups/NeedsMarker.h"
+#include "gui/groups/ScoreEdit.h"
+#include "gui/groups/TeamNameEdit.h"
+#include "gui/groups/ToolTipSource.h"
+#include "tournament/GroupFixtures.h"
+#include "tournament/GroupNeeds.h"
+#include "tournament/Tournament.h"
+
+#include <QLabel>
+
+namespace {
+
+// Columns of the table, in twips inside the frame.
+constexpr int nameLeft = 90;
+constexpr int nameWidth = 1470;
+constexpr int statLeft = 1590;
+constexpr int statWidth = 285;
+constexpr int cellHeight = 255;
+
+// Columns and rows of the fixture list.
+constexpr int homeLabelLeft = 3090;
+constexpr int labelWidth = 1380;
+constexpr int goalWidth = 285;
+constexpr int fixtureTop = 345;
+constexpr int fixtureStep = 345;
+
+} // namespace
+
+GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent)
+    : CardFrame(QStringLiteral("Groupe ") + groupLetter(g), parent)
+{
+    nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
+    const GroupCells &cells = t.group(g);
+
+    auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1,
+                                       QRect(nameLeft, 420, nameWidth, 240));
+    binding.bind(*cells.tieNotice, 0, notice);
+    notice->setAutoFillBackground(false);
+
+    const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
+                                            cells.difference, cells.points};
+    // The eight groups share their column headings: element c of LabEntete
+    // is the heading of column c in every group.
+    static const std::array<const char *, 5> headings{"J", "BP", "BC", "+/-", "Pts"};
+    for (int c = 0; c < 5; ++c) {
+        auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), c,
+                                            QRect(statLeft + c * statWidth, 435, statWidth, 240),
+                                            QString::fromLatin1(headings[std::size_t(c)]));
+        heading->setAlignment(Qt::AlignCenter);
+        chartLook::makeHeading(heading);
+    }
+
+    for (int slot = 1; slot <= 4; ++slot) {
+        auto *team = makeControl<TeamNameEdit>(this, cells.team->name(), slot,
+                                               QRect(nameLeft, placeRow(slot), nameWidth, cellHeight));
+        binding.bind(*cells.team, slot, team);
+        m_teams.append(team);
+        new ToolTipSource(team, [&t, g, slot] { return placeToolTip(t, g, slot); });
+        addNeedsMarker(t, team);
+
+        for (int c = 0; c < 5; ++c) {
+            CellFamily &stat = *stats[std::size_t(c)];
+            auto *label = makeControl<QLabel>(this, stat.name(), slot,
+                                              QRect(statLeft + c * statWidth, placeRow(slot),
+                                                    statWidth, cellHeight - (c == 0 ? 30 : 0)));
+            label->setAlignment(Qt::AlignCenter);
+            binding.bind(stat, slot, label);
+        }
+    }
+
+    // A thin rule separates the two qualifying places from the others.
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setGeometry(twipsRect(nameLeft, 1230, statLeft + 5 * statWidth - nameLeft, 30));
+    rule->setFrameShadow(QFrame::Plain);
+    chartLook::setTextColour(rule, chartLook::line);
+
+    for (int m = 0; m < 6; ++m) {
+        const int top = fixtureTop + m * fixtureStep;
+        const std::array<int, 2> sides{2 * m, 2 * m + 1};
+        const std::array<int, 2> labelLefts{homeLabelLeft, homeLabelLeft + labelWidth + 2 * goalWidth + 105};
+        const std::array<int, 2> goalLefts{homeLabelLeft + labelWidth + 30,
+                                           homeLabelLeft + labelWidth + goalWidth + 60};
+        for (int side = 0; side < 2; ++side) {
+            const int i = sides[std::size_t(side)];
+            auto *label = makeControl<QLabel>(this, cells.label->name(), i,
+                                              QRect(labelLefts[std::size_t(side)], top, labelWidth, 285));
+            label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            label->setIndent(3);
+            binding.bind(*cells.label, i, label);
+            m_labels.append(label);
+
+            auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
+                                                 QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));
+            binding.bind(*cells.score, i, score);
+            m_scores.append(score);
+            binding.onTextChange(*cells.score, i, [this, &t, g] { showNeeds(t, g); });
+        }
+    }
+    showNeeds(t, g);
+}
+// A thin strip at the left end of the team's name, so that it moves with
+// its row and leaves the name all the room it can.
+void GroupFrame::addNeedsMarker(const Tournament &t, TeamNameEdit *team)
+{
+    auto *marker = new NeedsMarker(team);
+    team->setTextMargins(marker->width() + 1, 0, 0, 0);
+    new ToolTipSource(marker, [&t, marker] {
+        return marker->needs() ? needsToolTip(t.messages(), *marker->needs()) : QString();
+    });
+    m_needsMarkers.append(marker);
+}
+
+void GroupFrame::showNeeds(const Tournament &t, GroupId g)
+{
+    const auto teams = needs(t, g);
+    for (int slot = 1; slot <= 4; ++slot)
+        m_needsMarkers[slot - 1]->setNeeds(teams ? std::optional((*teams)[std::size_t(slot - 1)]) : std::nullopt);
+}

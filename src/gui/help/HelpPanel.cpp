@@ -1,0 +1,224 @@
+#include "gui/help/HelpPanel.h"
+
+#include "gui/kit/CellBinding.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/ControlRegistry.h"
+#include "gui/kit/Controls.h"
+#include "gui/pictures/Pictures.h"
+#include "gui/groups/ScoreEdit.h"
+#include "tournament/Tournament.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int columnWidth = 5400;
+constexpr std::array<int, 3> columnLefts{300, 6000, 11850};
+constexpr int headingsTop = 900;
+constexpr int headingHeight = 330;
+
+// The author's credit names the author in every language.
+const QString authorCredit = QStringLiteral("Vylora 2010 © Yann Dorvel");
+const QString siteAddress = QStringLiteral("www.vylora.example");
+
+QLabel *addHeading(QWidget *panel, int index, int column, int top, const QString &text)
+{
+    auto *heading =
+        makeControl<QLabel>(panel, QStringLiteral("LabAideTitre"), index,
+                            QRect(columnLefts[std::size_t(column)], top, columnWidth, headingHeight), text);
+    chartLook::makeBanner(heading);
+    heading->setIndent(6);
+    return heading;
+}
+
+QLabel *addParagraph(QWidget *panel, int index, int left, int top, int width, int height, const QString &text)
+{
+    auto *paragraph =
+        makeControl<QLabel>(panel, QStringLiteral("LabAide"), index, QRect(left, top, width, height), text);
+    paragraph->setWordWrap(true);
+    paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return paragraph;
+}
+
+ClickableLabel *addLink(QWidget *panel, const QString &name, int index, const QRect &twips, const QString &text)
+{
+    auto *link = makeControl<ClickableLabel>(panel, name, index, twips, text);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    chartLook::setTextColour(link, chartLook::banner);
+    return link;
+}
+
+} // namespace
+
+HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
+    : QFrame(parent)
+{
+    nameControl(this, QStringLiteral("Fraide"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    QPalette card = palette();
+    card.setColor(QPalette::Window, Qt::white);
+    setPalette(card);
+
+    auto *title = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(300, 150, 6000, 600),
+                                      QStringLiteral("Vylora 2010"));
+    chartLook::setFontSize(title, 16, true);
+    chartLook::setTextColour(title, chartLook::ink);
+
+    addGroupHelp();
+    addKnockoutHelp(t, binding);
+    addSavingHelp();
+    addDisplayAndAbout();
+}
+
+void HelpPanel::addGroupHelp()
+{
+    const int left = columnLefts[0];
+    addHeading(this, 0, 0, headingsTop, QStringLiteral("La phase de groupes"));
+    addParagraph(this, 0, left, 1320, columnWidth, 1680,
+                 QStringLiteral("Tapez les buts de chaque équipe dans les deux cases de chaque match ; un « - » "
+                                "veut dire que le match n'est pas encore joué. Le classement du groupe se refait "
+                                "aussitôt : 3 points pour une victoire, 1 pour un nul, puis la différence de buts "
+                                "et les buts marqués. Quand les six matches d'un groupe sont joués, les deux "
+                                "qualifiés passent en rouge et partent en huitième de finale."));
+    addParagraph(this, 1, left, 3060, columnWidth, 900,
+                 QStringLiteral("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité "
+                                "parfaite : cliquez sur le nom de celle qui doit monter d'une place."));
+    addParagraph(this, 2, left, 4020, columnWidth, 900,
+                 QStringLiteral("Pour changer le nom des équipes, cliquez sur le petit coin caché juste à gauche "
+                                "du titre de la fenêtre : les noms deviennent modifiables."));
+    addParagraph(this, 3, left, 4980, columnWidth, 330,
+                 QStringLiteral("Ces deux boutons font passer d'une phase à l'autre :"));
+
+    // They only show what the real button looks like in each state.
+    const std::array<QString, 2> captions{QStringLiteral("Phase de Groupes"), QStringLiteral("Phase Finale")};
+    for (int i = 0; i < 2; ++i) {
+        auto *sample = makeControl<QToolButton>(this, QStringLiteral("ComEx"), i,
+                                                QRect(left + 300 + i * 2100, 5400, 1800, 915));
+        sample->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        sample->setIconSize(QSize(sample->width() - 12, sample->height() - 30));
+        sample->setIcon(Pictures::knockoutButton(i, sample->iconSize()));
+        sample->setText(captions[std::size_t(i)]);
+        sample->setFocusPolicy(Qt::NoFocus);
+        sample->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
+{
+    const int left = columnLefts[1];
+    addHeading(this, 1, 1, headingsTop, QStringLiteral("La phase finale"));
+    addParagraph(this, 4, left, 1320, columnWidth, 1200,
+                 QStringLiteral("Tapez les buts dans la première case de chaque équipe et, en cas d'égalité, les "
+                                "tirs au but dans la case grise. Le vainqueur passe en vert au tour suivant, "
+                                "jusqu'au podium. Essayez ici :"));
+
+    // A worked example: a draw decided by the shoot-out. The team cells
+    // are pictures of real ones; the score cells are real.
+    const RoundCells &round = t.round(Round::RoundOf16);
+    const std::array<QString, 2> teams{QStringLiteral("Équipe 1"), QStringLiteral("Équipe 2")};
+    const std::array<QString, 2> goals{QStringLiteral("1"), QStringLiteral("1")};
+    const std::array<QString, 2> penalties{QStringLiteral("4"), QStringLiteral("3")};
+    auto *box = new QFrame(this);
+    box->setGeometry(twipsRect(left + 600, 2580, 3060, 660));
+    box->setFrameShape(QFrame::Box);
+    chartLook::setTextColour(box, chartLook::line);
+    for (int row = 0; row < 2; ++row) {
+        const int side = round.sides + row;
+        const int y = 30 + row * 300;
+        auto *team = makeControl<QLabel>(box, QStringLiteral("ButEx"), row, QRect(45, y, 2160, 285),
+                                         teams[std::size_t(row)]);
+        team->setIndent(4);
+        chartLook::setTextColour(team, Qt::black);
+        if (row == 0) {
+            team->setAutoFillBackground(true);
+            QPalette winner = team->palette();
+            winner.setColor(QPalette::Window, QColor(0, 128, 0));
+            winner.setColor(QPalette::WindowText, Qt::white);
+            team->setPalette(winner);
+        }
+        for (CellFamily *cells : {round.goals, round.penalties}) {
+            const bool isGoals = cells == round.goals;
+            t.setText(*cells, side, (isGoals ? goals : penalties)[std::size_t(row)]);
+            auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
+                                                 QRect(isGoals ? 2235 : 2655, y, isGoals ? 360 : 330, 285));
+            binding.bind(*cells, side, score);
+            connect(score, &QLineEdit::textEdited, this,
+                    [&t, cells, side](const QString &text) { t.setText(*cells, side, text); });
+        }
+    }
+    addParagraph(this, 5, left, 3360, columnWidth, 600,
+                 QStringLiteral("Ici 1 à 1, puis 4 tirs au but à 3 : l'équipe 1 se qualifie."));
+}
+
+void HelpPanel::addSavingHelp()
+{
+    const int left = columnLefts[1];
+    addHeading(this, 2, 1, 4140, QStringLiteral("Sauvegarde et mise à jour"));
+    addParagraph(
+        this, 6, left, 4560, columnWidth, 900,
+        QStringLiteral("« Sauve » enregistre votre pronostic : il revient tel quel au prochain "
+                       "démarrage. Si vous quittez sans l'avoir enregistré, le programme vous le propose."));
+    addParagraph(this, 7, left, 5520, columnWidth, 900,
+                 QStringLiteral("« Mise à jour » télécharge les vrais résultats publiés et les met à la place de "
+                                "votre pronostic."));
+    addParagraph(this, 8, left, 6480, columnWidth, 1200,
+                 QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
+                                "referme. « Historique » rouvre les Coupes du monde 1998, 2002 et 2006."));
+}
+
+void HelpPanel::addDisplayAndAbout()
+{
+    const int left = columnLefts[2];
+    addHeading(this, 3, 2, headingsTop, QStringLiteral("Affichage"));
+    addParagraph(this, 9, left, 1320, columnWidth, 660,
+                 QStringLiteral("Écran trop petit ? Le mode réduit rapetisse toute la fenêtre ; il est gardé pour "
+                                "la prochaine fois."));
+    // Its caption says which way it switches; the window writes it.
+    m_modeButton = makeControl<QPushButton>(this, QStringLiteral("Command14"), -1, QRect(left, 2040, 3300, 480));
+
+    addHeading(this, 4, 2, 2820, QStringLiteral("À propos"));
+    const std::array<QString, 4> credits{
+        QStringLiteral("Vylora 2010 suit et prédit la Coupe du Monde de football."),
+        QStringLiteral("Drapeaux, logos et stades dessinés par le programme."),
+        QStringLiteral("Traductions anglaise et espagnole."),
+        QStringLiteral("Merci aux membres du forum pour leurs idées."),
+    };
+    for (int i = 0; i < 4; ++i) {
+        auto *credit = makeControl<QLabel>(this, QStringLiteral("Label6"), i,
+                                           QRect(left, 3240 + i * 300, columnWidth, 285), credits[std::size_t(i)]);
+        credit->setWordWrap(true);
+    }
+    m_authorCredit = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285), authorCredit);
+    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), siteAddress);
+    addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
+            QStringLiteral("Me contacter..."));
+    addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
+            QStringLiteral("Participez sur le forum."));
+
+    auto *site = makeControl<ClickableLabel>(this, QStringLiteral("Image5"), -1, QRect(left, 5940, 1500, 1500));
+    site->setPixmap(Pictures::website(site->size()));
+    markAsPicture(site);
+    site->setToolTip(QStringLiteral("Le site de l'auteur"));
+    auto *partner =
+        makeControl<ClickableLabel>(this, QStringLiteral("Image3"), -1, QRect(left + 1800, 5940, 1500, 1500));
+    partner->setPixmap(Pictures::partner(partner->size()));
+    markAsPicture(partner);
+    partner->setToolTip(QStringLiteral("Téléchargez des logiciels"));
+    auto *forum =
+        addLink(this, QStringLiteral("Label8"), -1, QRect(left + 3600, 6540, 1500, 285), QStringLiteral("Forum"));
+    forum->setAlignment(Qt::AlignCenter);
+
+    m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
+                                            QStringLiteral("Retour"));
+}
+
+void HelpPanel::showCredits()
+{
+    m_authorCredit->setText(authorCredit);
+}

@@ -1,0 +1,111 @@
+#include "gui/kit/CellBinding.h"
+
+#include <cmath>
+
+#include "gui/kit/Controls.h"
+#include "tournament/Tournament.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+QColor toColour(Rgb rgb)
+{
+    if (rgb == colours::buttonFace)
+        return QPalette().color(QPalette::Button);
+    return QColor::fromRgb(rgb);
+}
+
+CellBinding::CellBinding(Tournament &t)
+    : m_tournament(t)
+{
+    m_observerKey = t.addObserver([this](const CellFamily &f, int index, CellProperty property) {
+        const auto it = m_widgets.constFind(&f);
+        if (it != m_widgets.constEnd())
+            if (QWidget *w = it->value(index - f.first()))
+                show(w, f[index], property);
+        if (property == CellProperty::Text)
+            for (const auto &reaction : m_reactions.values({&f, index}))
+                reaction();
+    });
+}
+
+CellBinding::~CellBinding()
+{
+    m_tournament.removeObserver(m_observerKey);
+}
+
+void CellBinding::onTextChange(const CellFamily &family, int index, std::function<void()> reaction)
+{
+    m_reactions.insert({&family, index}, std::move(reaction));
+}
+
+void CellBinding::bind(const CellFamily &family, int index, QWidget *w)
+{
+    QVector<QWidget *> &widgets = m_widgets[&family];
+    if (widgets.isEmpty())
+        widgets.resize(family.last() - family.first() + 1);
+    widgets[index - family.first()] = w;
+    m_cells.insert(w, {&m_tournament.family(family.name()), index});
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAutoFillBackground(true);
+    }
+    // Showing the text colour shows the background too.
+    for (CellProperty p : {CellProperty::Text, CellProperty::ToolTip, CellProperty::TextColour, CellProperty::Bold,
+                           CellProperty::Row})
+        show(w, family[index], p);
+}
+
+CellBinding::Address CellBinding::cellOf(const QWidget *w) const
+{
+    return m_cells.value(w);
+}
+
+void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) const
+{
+    auto *edit = qobject_cast<QLineEdit *>(w);
+    switch (property) {
+    case CellProperty::Text:
+        if (edit) {
+            if (edit->text() != cell.text)
+                edit->setText(cell.text);
+        } else if (auto *label = qobject_cast<QLabel *>(w)) {
+            label->setText(cell.text);
+        }
+        break;
+    case CellProperty::ToolTip:
+        w->setToolTip(cell.toolTip);
+        break;
+    case CellProperty::TextColour:
+    case CellProperty::Background: {
+        // Setting a palette or a font costs far more than comparing it:
+        // the window binds hundreds of cells at start-up.
+        const QPalette::ColorRole text = edit ? QPalette::Text : QPalette::WindowText;
+        const QPalette::ColorRole background = edit ? QPalette::Base : QPalette::Window;
+        const QColor textColour = toColour(cell.textColour);
+        const QColor backgroundColour = toColour(cell.background);
+        QPalette palette = w->palette();
+        if (palette.color(text) == textColour && palette.color(background) == backgroundColour)
+            break;
+        palette.setColor(text, textColour);
+        palette.setColor(background, backgroundColour);
+        w->setPalette(palette);
+        break;
+    }
+    case CellProperty::Bold:
+        if (w->font().bold() != cell.bold) {
+            QFont font = w->font();
+            font.setBold(cell.bold);
+            w->setFont(font);
+        }
+        break;
+    case CellProperty::Row:
+        // Only cells that move with their place have a row.
+        if (cell.row > 0)
+            w->move(w->x(), int(std::lround(px(cell.row) * m_scale)));
+        break;
+    case CellProperty::Tag:
+        break;
+    }
+}

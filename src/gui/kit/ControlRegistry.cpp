@@ -1,0 +1,87 @@
+#include "gui/kit/ControlRegistry.h"
+
+#include "gui/kit/CellBinding.h"
+#include "gui/kit/Controls.h"
+#include "tournament/Tournament.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+bool isPicture(const QWidget *w)
+{
+    return w->property("picture").toBool();
+}
+
+} // namespace
+
+void markAsPicture(QWidget *w)
+{
+    w->setProperty("picture", true);
+}
+
+ControlRegistry::ControlRegistry(QWidget &root, Tournament &t, CellBinding &binding)
+    : m_root(root), m_tournament(t), m_binding(binding)
+{
+}
+
+QList<QWidget *> ControlRegistry::find(const QString &name, std::optional<int> index) const
+{
+    QList<QWidget *> found = m_root.findChildren<QWidget *>(name);
+    if (index)
+        found.removeIf([&](const QWidget *w) { return controlIndex(w) != *index; });
+    return found;
+}
+
+QWidget *ControlRegistry::control(const QString &name, int index) const
+{
+    const QList<QWidget *> found = find(name, index >= 0 ? std::optional<int>(index) : std::nullopt);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void ControlRegistry::setCaption(QWidget *w, const QString &caption) const
+{
+    const CellBinding::Address cell = m_binding.cellOf(w);
+    if (cell.family && !qobject_cast<QLineEdit *>(w))
+        m_tournament.setText(*cell.family, cell.index, caption);
+    else if (auto *label = qobject_cast<QLabel *>(w); label && !isPicture(w))
+        label->setText(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(caption);
+    else if (auto *box = qobject_cast<QGroupBox *>(w))
+        box->setTitle(caption);
+}
+
+void ControlRegistry::setText(QWidget *w, const QString &text) const
+{
+    const CellBinding::Address cell = m_binding.cellOf(w);
+    if (cell.family && qobject_cast<QLineEdit *>(w))
+        m_tournament.setText(*cell.family, cell.index, text);
+    else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->setCurrentText(text);
+}
+
+void ControlRegistry::setToolTip(QWidget *w, const QString &toolTip) const
+{
+    const CellBinding::Address cell = m_binding.cellOf(w);
+    if (cell.family)
+        m_tournament.setToolTip(*cell.family, cell.index, toolTip);
+    else
+        w->setToolTip(toolTip);
+}
+
+void ControlRegistry::applyControlLine(const QString &name, std::optional<int> index, const QString &caption,
+                                       const QString &text, const QString &toolTip)
+{
+    for (QWidget *w : find(name, index)) {
+        setCaption(w, caption);
+        setText(w, text);
+        setToolTip(w, toolTip);
+    }
+}

@@ -1,0 +1,83 @@
+#include "gui/online/Banner.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include "gui/kit/ControlRegistry.h"
+#include "gui/kit/Controls.h"
+#include "online/ServerSettings.h"
+#include "storage/AtomicWrite.h"
+#include "storage/ProgramFolder.h"
+
+namespace {
+
+QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
+{
+    auto *banner = makeControl<QLabel>(parent, name, -1, twips);
+    markAsPicture(banner);
+    // Shown at its own size in the middle of its box; a larger picture is
+    // cut at the edges rather than squeezed.
+    banner->setScaledContents(false);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->hide();
+    return banner;
+}
+
+} // namespace
+
+Banner::Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage)
+    : QObject(window)
+    , m_controls(controls)
+    // For a publisher, over the title; on the bracket, below the quarter-finals.
+    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4620, 0, 6300, 915)))
+    , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 6300, 900)))
+{}
+
+void Banner::show()
+{
+    for (QLabel *banner : {m_main, m_knockout}) {
+        banner->setCursor(Qt::PointingHandCursor);
+        banner->show();
+        banner->raise();
+    }
+}
+
+bool Banner::isShown() const
+{
+    return !m_main->isHidden();
+}
+
+void Banner::reload()
+{
+    if (m_download)
+        return;
+    m_download = new DownloadPage(ServerSettings::address(QStringLiteral("/imvyl.php")), m_limits, this);
+    connect(m_download, &DownloadPage::finished, this, &Banner::onDownloaded, Qt::QueuedConnection);
+}
+
+void Banner::onDownloaded()
+{
+    const DownloadResult result = m_download->result();
+    m_download->deleteLater();
+    m_download.clear();
+    emit reloaded(result.ok() && showPicture(result.body));
+}
+
+bool Banner::showPicture(const QByteArray &bytes)
+{
+    QImage picture;
+    if (!picture.loadFromData(bytes) || picture.isNull())
+        return false;
+    // Kept where the program has always left it, for whoever looks.
+    writeFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
+    const QPixmap pixmap = QPixmap::fromImage(picture);
+    for (QLabel *banner :
+         {qobject_cast<QLabel *>(m_controls.control(QStringLiteral("Image13"))), m_main, m_knockout}) {
+        if (!banner)
+            continue;
+        banner->setScaledContents(false);
+        banner->setPixmap(pixmap);
+    }
+    return true;
+}

@@ -1,0 +1,105 @@
+#include "gui/online/UpdateCommand.h"
+
+#include <limits>
+
+#include <QApplication>
+#include <QProgressDialog>
+
+#include "gui/online/Banner.h"
+#include "gui/kit/ControlRegistry.h"
+#include "gui/chart/MainWindow.h"
+#include "gui/online/OnlineMessages.h"
+#include "gui/kit/Prompts.h"
+#include "online/ResultsUpdate.h"
+#include "tournament/RefreshAll.h"
+#include "tournament/Tournament.h"
+
+UpdateCommand::UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart)
+    : QObject(&window)
+    , m_window(window)
+    , m_prompts(prompts)
+    , m_banner(banner)
+    , m_loadChart(std::move(loadChart))
+{}
+
+UpdateCommand::~UpdateCommand()
+{
+    if (m_update)
+        QApplication::restoreOverrideCursor();
+}
+
+void UpdateCommand::run()
+{
+    if (m_update)
+        return;
+    const MessageTable &messages = m_window.tournament().messages();
+    if (!m_prompts.question(&m_window, onlineMessages::text(messages, onlineMessages::updateTitle),
+                            onlineMessages::text(messages, onlineMessages::updateQuestion), true))
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_update = new ResultsUpdate(m_limits, this);
+    connect(m_update, &ResultsUpdate::finished, this, &UpdateCommand::onFinished);
+
+    // Modal, so that the chart cannot change under the download; Cancel
+    // and the download's own time-out make sure it always ends.
+    m_progress = new QProgressDialog(onlineMessages::text(messages, onlineMessages::downloading),
+                                     onlineMessages::text(messages, onlineMessages::cancel), 0, 0, &m_window);
+    m_progress->setObjectName(QStringLiteral("UpdateProgress"));
+    m_progress->setWindowTitle(onlineMessages::text(messages, onlineMessages::updateTitle));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setMinimumDuration(0);
+    connect(m_progress, &QProgressDialog::canceled, m_update, &ResultsUpdate::cancel);
+    connect(m_update, &ResultsUpdate::progress, m_progress, [this](qint64 received, qint64 total) {
+        if (total > 0 && total <= std::numeric_limits<int>::max()) {
+            m_progress->setMaximum(int(total));
+            m_progress->setValue(int(received));
+        }
+    });
+    m_progress->open();
+}
+
+void UpdateCommand::closeProgress()
+{
+    if (!m_progress)
+        return;
+    // Closing would say "canceled" to a download that is over.
+    m_progress->disconnect(this);
+    disconnect(m_progress, nullptr, m_update, nullptr);
+    m_progress->hide();
+    m_progress->deleteLater();
+}
+
+void UpdateCommand::onFinished()
+{
+    closeProgress();
+    const bool updated = m_update->outcome().ok();
+    m_update->deleteLater();
+    m_update.clear();
+
+    if (!updated) {
+        QApplication::restoreOverrideCursor();
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
+                         onlineMessages::text(m_window.tournament().messages(), onlineMessages::connectionFailed));
+        emit finished(false);
+        return;
+    }
+
+    m_resultsUpdated = true;
+    if (!m_loadChart()) {
+        QApplication::restoreOverrideCursor();
+        emit finished(true);
+        return;
+    }
+    if (QWidget *save = m_window.controls().control(QStringLiteral("Command3")))
+        save->setEnabled(true);
+    Tournament &t = m_window.tournament();
+    t.setReady(true);
+    RefreshAll(t);
+    if (m_banner.isShown())
+        m_banner.reload();
+    QApplication::restoreOverrideCursor();
+    emit finished(true);
+}

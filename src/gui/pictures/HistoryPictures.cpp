@@ -1,0 +1,124 @@
+#include "gui/pictures/HistoryPictures.h"
+
+#include "gui/pictures/PictureDrawing.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Pictures {
+namespace {
+
+constexpr QSizeF tournamentDesign(120, 90);
+
+struct Host
+{
+    const char16_t *year;
+    std::array<QColor, 3> bands; // left to right
+    QColor ink;                  // of the year
+};
+
+const std::array<Host, 4> hosts{{
+    {u"1998", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(10, 40, 90)},
+    {u"2002", {QColor(250, 250, 250), QColor(205, 46, 58), QColor(0, 71, 160)}, QColor(140, 20, 30)},
+    {u"2006", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(20, 20, 20)},
+    {u"2010", {QColor(0, 122, 77), QColor(255, 182, 18), QColor(222, 56, 49)}, QColor(0, 70, 45)},
+}};
+
+void drawBall(QPainter &p, const QPointF &centre, qreal radius)
+{
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, radius, radius);
+    // A pentagon in the middle and the seams that leave its corners.
+    QPolygonF pentagon;
+    for (int k = 0; k < 5; ++k) {
+        const qreal a = -std::numbers::pi / 2 + k * 2 * std::numbers::pi / 5;
+        pentagon << centre + QPointF(std::cos(a), std::sin(a)) * radius * 0.38;
+    }
+    p.setBrush(QColor(40, 40, 40));
+    p.drawPolygon(pentagon);
+    for (const QPointF &corner : pentagon)
+        p.drawLine(corner, centre + (corner - centre) * 2.35);
+}
+
+void drawTournament(QPainter &p, const Host &host)
+{
+    const QRectF card(2, 2, 116, 86);
+    QPainterPath clip;
+    clip.addRoundedRect(card, 10, 10);
+    p.save();
+    p.setClipPath(clip);
+    // Three slanted bands of the host's colours behind a white field.
+    for (int i = 0; i < 3; ++i) {
+        QPolygonF band;
+        const qreal x = -20 + i * 53;
+        band << QPointF(x, 0) << QPointF(x + 53, 0) << QPointF(x + 33, 90) << QPointF(x - 20, 90);
+        p.setPen(Qt::NoPen);
+        p.setBrush(host.bands[std::size_t(i)]);
+        p.drawPolygon(band);
+    }
+    p.setBrush(QColor(255, 255, 255, 215));
+    p.drawRoundedRect(QRectF(14, 50, 92, 32), 8, 8);
+    p.restore();
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(card, 10, 10);
+
+    drawBall(p, QPointF(60, 27), 17);
+    drawFittedText(p, QRectF(18, 52, 84, 28), QString::fromUtf16(host.year), host.ink, QFont::Black);
+}
+
+void drawEmptyPodium(QPainter &p)
+{
+    const QColor step(205, 210, 220);
+    const QColor edge(150, 155, 170);
+    p.setPen(QPen(edge, 1.2));
+    p.setBrush(step);
+    // Second, first, third from left to right, as podiums stand.
+    const std::array<QRectF, 3> steps{QRectF(8, 50, 28, 32), QRectF(36, 34, 28, 48), QRectF(64, 60, 28, 22)};
+    for (const QRectF &s : steps)
+        p.drawRect(s);
+    const std::array<const char16_t *, 3> places{u"2", u"1", u"3"};
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        drawFittedText(p, steps[i].adjusted(6, 4, -6, -std::max(0.0, steps[i].height() - 22)),
+                       QString::fromUtf16(places[i]), Qt::white);
+    // Nobody on it yet.
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        drawFittedText(p, QRectF(steps[i].left() + 4, steps[i].top() - 20, 20, 18), QStringLiteral("?"), edge);
+}
+
+void drawCloseButton(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(vertical(QRectF(10, 10, 80, 80), QColor(235, 90, 80), QColor(175, 40, 35)));
+    p.drawEllipse(QRectF(10, 10, 80, 80));
+    p.setPen(QPen(Qt::white, 11, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(34, 34), QPointF(66, 66));
+    p.drawLine(QPointF(66, 34), QPointF(34, 66));
+}
+
+} // namespace
+
+QPixmap tournament(int entry, const QSize &size)
+{
+    if (entry < 1 || entry > int(hosts.size()))
+        return QPixmap();
+    const Host &host = hosts[std::size_t(entry - 1)];
+    return drawn(size, tournamentDesign, [&host](QPainter &p) { drawTournament(p, host); });
+}
+
+QPixmap emptyPodium(const QSize &size)
+{
+    return drawn(size, QSizeF(100, 90), drawEmptyPodium);
+}
+
+QPixmap closeButton(const QSize &size)
+{
+    return drawn(size, QSizeF(100, 100), drawCloseButton);
+}
+
+} // namespace Pictures

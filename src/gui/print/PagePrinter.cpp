@@ -1,0 +1,83 @@
+#include "gui/print/PagePrinter.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+#include "gui/print/PrintTexts.h"
+#include "gui/kit/Prompts.h"
+#include "storage/ProgramFolder.h"
+
+namespace {
+
+const QString title = QStringLiteral("Vylora 2010");
+
+QPrinterInfo defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        return info;
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    return printers.isEmpty() ? QPrinterInfo() : printers.first();
+}
+
+bool sendToPrinter(const QPrinterInfo &info, const DrawPage &draw)
+{
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    draw(p, QRectF(0, 0, printer.width(), printer.height()));
+    return p.end() && printer.printerState() != QPrinter::Error;
+}
+
+void offerPdf(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
+              const QString &pdfName, PrintText why)
+{
+    if (!prompts.question(parent, title, printText(messages, why), true))
+        return;
+    const QString path = prompts.saveFileName(parent, printText(messages, PrintText::SaveAsTitle),
+                                              ProgramFolder::filePath(pdfName), {QStringLiteral("PDF (*.pdf)")});
+    if (path.isEmpty())
+        return;
+    if (!writePdfPage(path, draw).isEmpty())
+        prompts.warning(parent, title,
+                        printText(messages, PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
+bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
+               const QString &pdfName)
+{
+    const QPrinterInfo printer = defaultPrinter();
+    if (printer.isNull()) {
+        offerPdf(parent, prompts, messages, draw, pdfName, PrintText::NoPrinter);
+        return false;
+    }
+    if (!sendToPrinter(printer, draw)) {
+        offerPdf(parent, prompts, messages, draw, pdfName, PrintText::PrintFailed);
+        return false;
+    }
+    return true;
+}
+
+bool printWindowImage(QWidget &window, QWidget *buttons, Prompts &prompts, const MessageTable &messages,
+                      const QString &pdfName)
+{
+    const bool shown = buttons && buttons->isVisible();
+    if (shown)
+        buttons->hide();
+    const QImage image = window.grab().toImage();
+    if (shown)
+        buttons->show();
+    const DrawPage draw = [&image](QPainter &p, const QRectF &rect) {
+        const QSizeF size = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size), image);
+    };
+    return printPage(&window, prompts, messages, draw, pdfName);
+}

@@ -1,0 +1,147 @@
+#include "gui/print/PrintWindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFrame>
+#include <QToolButton>
+
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/Controls.h"
+#include "gui/print/PagePrinter.h"
+#include "gui/pictures/PrintIcons.h"
+#include "gui/print/PrintTexts.h"
+#include "gui/kit/Prompts.h"
+#include "gui/print/SheetView.h"
+#include "online/ServerSettings.h"
+#include "print/Sheet.h"
+#include "print/SheetFile.h"
+#include "print/SheetPainter.h"
+#include "storage/ProgramFolder.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+const QString bitmapName = QStringLiteral("vyl.bmp");
+
+} // namespace
+
+PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWindow)
+    : m_tournament(t)
+    , m_prompts(prompts)
+    , m_site(ServerSettings::address(QStringLiteral("/")))
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("PrintWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(printText(t.messages(), PrintText::Caption));
+    if (mainWindow)
+        setWindowIcon(mainWindow->windowIcon());
+    setFixedSize(px(14100), px(10140));
+
+    m_view = makeControl<SheetView>(this, QStringLiteral("Pic"), -1, QRect(15, -135, 14190, 10380));
+
+    // Over the web link printed at the foot of the sheet.
+    auto *link = makeControl<ClickableLabel>(this, QStringLiteral("Label1"), -1, QRect(9675, 8970, 4125, 990));
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(m_site.toString());
+    connect(link, &ClickableLabel::clicked, this, [this] { QDesktopServices::openUrl(m_site); });
+
+    buildButtons();
+    redraw();
+}
+
+void PrintWindow::buildButtons()
+{
+    // The save-as button stands right under save-and-open; the frame grows
+    // upwards by its height so that it keeps clear of the podium.
+    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(12525, 2790, 1545, 4140));
+    m_buttons->setAutoFillBackground(true);
+    QPalette white = m_buttons->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_buttons->setPalette(white);
+    m_buttons->setFrameShape(QFrame::Box);
+
+    struct Button
+    {
+        const char16_t *name;
+        int top;
+        QPixmap (*picture)(const QSize &);
+        PrintText toolTip;
+        void (PrintWindow::*action)();
+    };
+    const Button buttons[] = {
+        {u"Command2", 105, PrintIcons::redraw, PrintText::Redraw, &PrintWindow::redraw},
+        {u"Command3", 915, PrintIcons::saveAndOpen, PrintText::SaveAndOpen, &PrintWindow::saveAndOpen},
+        {u"Command4", 1725, PrintIcons::saveAs, PrintText::SaveAs, &PrintWindow::saveAs},
+        {u"Command5", 2535, PrintIcons::print, PrintText::Print, &PrintWindow::print},
+        {u"Command1", 3345, PrintIcons::back, PrintText::Back, &PrintWindow::back},
+    };
+    for (const Button &b : buttons) {
+        auto *button =
+            makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1, QRect(262, b.top, 1020, 720));
+        button->setAutoRaise(true);
+        button->setIconSize(button->size() - QSize(8, 8));
+        button->setIcon(b.picture(button->iconSize()));
+        button->setToolTip(printText(m_tournament.messages(), b.toolTip));
+        connect(button, &QToolButton::clicked, this, b.action);
+    }
+}
+
+const Sheet &PrintWindow::sheet() const
+{
+    return m_view->sheet();
+}
+
+void PrintWindow::redraw()
+{
+    // The team list lives as long as the window: a team cell standing at no
+    // place row leaves its slot as the last redraw found it.
+    ChargeInfo(m_tournament, m_teams);
+    m_view->setSheet(DrawChart(m_tournament, m_teams, m_site.toString()));
+}
+
+void PrintWindow::notWritten(const QString &path)
+{
+    m_prompts.warning(
+        this, QStringLiteral("Vylora 2010"),
+        printText(m_tournament.messages(), PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
+}
+
+void PrintWindow::saveAndOpen()
+{
+    const QString path = ProgramFolder::filePath(bitmapName);
+    if (!writeSheetFile(sheet(), path).isEmpty()) {
+        notWritten(path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void PrintWindow::saveAs()
+{
+    const QString path = m_prompts.saveFileName(this, printText(m_tournament.messages(), PrintText::SaveAsTitle),
+                                                ProgramFolder::filePath(QStringLiteral("vyl.pdf")),
+                                                {QStringLiteral("PDF (*.pdf)"), QStringLiteral("PNG (*.png)")});
+    if (!path.isEmpty() && !writeSheetFile(sheet(), path).isEmpty())
+        notWritten(path);
+}
+
+void PrintWindow::print()
+{
+    // Hidden for the time of the print, as a printed window would show them.
+    m_buttons->hide();
+    const Sheet &printed = sheet();
+    printPage(
+        this, m_prompts, m_tournament.messages(),
+        [&printed](QPainter &p, const QRectF &rect) { paintSheet(p, printed, rect); }, QStringLiteral("vyl.pdf"));
+    m_buttons->show();
+}
+
+void PrintWindow::back()
+{
+    close();
+    if (m_mainWindow) {
+        m_mainWindow->show();
+        m_mainWindow->activateWindow();
+    }
+}

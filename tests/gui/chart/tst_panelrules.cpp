@@ -1,0 +1,128 @@
+// The button bar and the panels it shows and hides, clicked as a user
+// clicks them.
+#include <QCloseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/kit/Controls.h"
+#include "gui/chart/MainWindow.h"
+#include "support/ChartWindow.h"
+
+namespace {
+
+// A window that will not be closed.
+class Stubborn final : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+struct Shown
+{
+    bool help;
+    bool calendar;
+    bool history;
+    bool knockout;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shown)
+
+class TestPanelRules final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Each click names a control; "+FraHisto" stands for the history
+    // button that another part of the window wires.
+    void clicks_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<Shown>("shown");
+        QTest::addColumn<int>("calendarTwips");
+        const auto L = [](const char *names) {
+            return QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts);
+        };
+        QTest::newRow("at start") << L("") << Shown{false, true, false, false} << 3690;
+        QTest::newRow("help hides the calendar") << L("Command6") << Shown{true, false, false, false} << 3690;
+        QTest::newRow("help closes the bracket")
+            << L("Command1 Command6") << Shown{true, false, false, false} << 3690;
+        QTest::newRow("help twice") << L("Command6 Command6") << Shown{false, false, false, false} << 3690;
+        QTest::newRow("Retour") << L("Command6 Command2") << Shown{false, false, false, false} << 3690;
+        QTest::newRow("calendar hides the help")
+            << L("Command6 Command15") << Shown{false, true, false, false} << 3690;
+        QTest::newRow("calendar twice")
+            << L("Image11 Command15 Command15") << Shown{false, false, false, false} << 3690;
+        QTest::newRow("calendar hides the history")
+            << L("Image11 +FraHisto Command15") << Shown{false, true, false, false} << 3690;
+        QTest::newRow("short over the bracket")
+            << L("Image11 Command1 Command15") << Shown{false, true, false, true} << 1590;
+        QTest::newRow("tall again without it")
+            << L("Command1 Command1") << Shown{false, true, false, false} << 3690;
+        QTest::newRow("the bracket closes the help")
+            << L("Command6 Command1") << Shown{false, false, false, true} << 1590;
+        QTest::newRow("a click on the calendar") << L("Frame18") << Shown{false, false, false, false} << 3690;
+    }
+
+    void clicks()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(Shown, shown);
+        QFETCH(int, calendarTwips);
+        ChartWindow w;
+        QVERIFY(w.start());
+        for (const QString &name : clicks) {
+            if (name.startsWith(u'+'))
+                w.control(name.mid(1))->show();
+            else
+                QVERIFY2(w.click(name), qPrintable(name));
+        }
+        QCOMPARE(w.control(QStringLiteral("Fraide"))->isVisible(), shown.help);
+        QCOMPARE(w.control(QStringLiteral("Frame18"))->isVisible(), shown.calendar);
+        QCOMPARE(w.control(QStringLiteral("FraHisto"))->isVisible(), shown.history);
+        QCOMPARE(w.control(QStringLiteral("Frame9"))->isVisible(), shown.knockout);
+        QCOMPARE(w.control(QStringLiteral("Frame18"))->height(), px(calendarTwips));
+    }
+
+    // The calendar hides itself once after start-up; asked for again, it
+    // stays until the user closes it.
+    void aCalendarAskedForOutlivesTheAutoHide()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        QWidget *calendar = w.control(QStringLiteral("Frame18"));
+        auto *timer = calendar->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive());
+        QVERIFY(w.click(QStringLiteral("Image11")));
+        QVERIFY(w.click(QStringLiteral("Command15")));
+        QVERIFY(calendar->isVisible());
+        QVERIFY(!timer->isActive());
+    }
+
+    // "Quitter" closes the print and statistics windows with the main one,
+    // each whatever the others do; one already gone is no trouble.
+    void quitterClosesTheCompanionWindows()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        auto *window = qobject_cast<MainWindow *>(w.control(QStringLiteral("Fraide"))->window());
+        Stubborn stubborn;
+        QWidget print;
+        auto *gone = new QWidget;
+        for (QWidget *companion : {static_cast<QWidget *>(&stubborn), gone, &print}) {
+            companion->show();
+            window->addCompanionWindow(companion);
+        }
+        delete gone;
+        QVERIFY(w.click(QStringLiteral("Command5")));
+        QVERIFY(stubborn.isVisible());
+        QVERIFY(!print.isVisible());
+        QVERIFY(!window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPanelRules)
+#include "tst_panelrules.moc"

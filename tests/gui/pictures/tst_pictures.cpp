@@ -1,0 +1,120 @@
+#include "gui/pictures/Pictures.h"
+
+#include <functional>
+
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+using Painter = std::function<QPixmap(const QSize &)>;
+
+int opaquePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0;
+    return count;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Painter)
+
+class TestPictures final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawnAtTheSizeAsked_data();
+    void drawnAtTheSizeAsked();
+    void eachStadiumIsItsOwn();
+    void eachBroadcasterIsItsOwn();
+    void eachFlagIsItsOwn();
+    void closePictureLeavesItsTopClear();
+};
+
+void TestPictures::drawnAtTheSizeAsked_data()
+{
+    QTest::addColumn<Painter>("paint");
+    QTest::addColumn<QSize>("size");
+
+    for (int channel = 0; channel < 4; ++channel) {
+        QTest::addRow("logo %d in a row", channel)
+            << Painter([channel](const QSize &s) { return Pictures::broadcasterLogo(channel, s); })
+            << QSize(25, 18);
+        QTest::addRow("logo %d in the panel", channel)
+            << Painter([channel](const QSize &s) { return Pictures::broadcasterLogo(channel, s); })
+            << QSize(50, 50);
+    }
+    for (int picture = 0; picture < Pictures::stadiumCount; ++picture)
+        QTest::addRow("stadium %d", picture)
+            << Painter([picture](const QSize &s) { return Pictures::stadium(picture, s); }) << QSize(250, 103);
+    QTest::newRow("partner, square") << Painter(Pictures::partner) << QSize(127, 120);
+    QTest::newRow("partner, tall") << Painter(Pictures::partner) << QSize(127, 243);
+    QTest::newRow("champion") << Painter(Pictures::champion) << QSize(127, 243);
+    for (int language = 0; language < 3; ++language)
+        QTest::addRow("flag %d", language)
+            << Painter([language](const QSize &s) { return Pictures::flag(language, s); }) << QSize(30, 20);
+    for (int ico = 0; ico < 2; ++ico)
+        QTest::addRow("knock-out button %d", ico)
+            << Painter([ico](const QSize &s) { return Pictures::knockoutButton(ico, s); }) << QSize(32, 32);
+    QTest::newRow("calendar close") << Painter(Pictures::calendarClose) << QSize(94, 93);
+}
+
+void TestPictures::drawnAtTheSizeAsked()
+{
+    QFETCH(Painter, paint);
+    QFETCH(QSize, size);
+    const QPixmap pixmap = paint(size);
+    QCOMPARE(pixmap.size(), size);
+    QVERIFY(opaquePixels(pixmap.toImage()) > size.width() * size.height() / 10);
+}
+
+void TestPictures::eachStadiumIsItsOwn()
+{
+    QList<QImage> seen;
+    for (int picture = 0; picture < Pictures::stadiumCount; ++picture) {
+        const QImage image = Pictures::stadium(picture, QSize(250, 103)).toImage();
+        QVERIFY2(!seen.contains(image), qPrintable(QString::number(picture)));
+        seen << image;
+    }
+    QCOMPARE(opaquePixels(Pictures::stadium(Pictures::stadiumCount, QSize(250, 103)).toImage()), 0);
+}
+
+void TestPictures::eachBroadcasterIsItsOwn()
+{
+    QList<QImage> seen;
+    for (int channel = 0; channel < 4; ++channel) {
+        const QImage image = Pictures::broadcasterLogo(channel, QSize(50, 50)).toImage();
+        QVERIFY2(!seen.contains(image), qPrintable(QString::number(channel)));
+        seen << image;
+    }
+}
+
+void TestPictures::eachFlagIsItsOwn()
+{
+    QList<QImage> seen;
+    for (int language = 0; language < 3; ++language) {
+        const QImage image = Pictures::flag(language, QSize(30, 20)).toImage();
+        QVERIFY2(!seen.contains(image), qPrintable(QString::number(language)));
+        seen << image;
+    }
+    // The French flag is blue, white and red from the hoist.
+    const QImage france = Pictures::flag(0, QSize(30, 20)).toImage();
+    QVERIFY(qBlue(france.pixel(4, 10)) > 120 && qRed(france.pixel(4, 10)) < 60);
+    QCOMPARE(france.pixel(15, 10), qRgb(255, 255, 255));
+    QVERIFY(qRed(france.pixel(26, 10)) > 200 && qBlue(france.pixel(26, 10)) < 100);
+}
+
+void TestPictures::closePictureLeavesItsTopClear()
+{
+    // The day list covers the upper part of the close picture on the panel.
+    const QImage image = Pictures::calendarClose(QSize(94, 93)).toImage();
+    QCOMPARE(opaquePixels(image.copy(0, 0, 94, 58)), 0);
+    QVERIFY(opaquePixels(image.copy(0, 58, 94, 35)) > 94 * 35 / 3);
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
