@@ -272,6 +272,7 @@ private slots:
     {
         QFETCH(QString, fileName);
         Window w;
+        w.window.buildEveryPanel();
         for (const QString &line : shippedLines(fileName)) {
             const LanguageLine parsed = parseLanguageLine(line);
             if (const auto *control = std::get_if<ControlLine>(&parsed))

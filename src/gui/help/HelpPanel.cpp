@@ -119,11 +119,10 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
                                 "jusqu'au podium. Essayez ici :"));
 
     // A worked example: a draw decided by the shoot-out. The team cells
-    // are pictures of real ones; the score cells are real.
+    // are pictures of real ones; the score cells are real ones of the
+    // model, beyond the bracket's.
     const RoundCells &round = t.round(Round::RoundOf16);
     const std::array<QString, 2> teams{QStringLiteral("Équipe 1"), QStringLiteral("Équipe 2")};
-    const std::array<QString, 2> goals{QStringLiteral("1"), QStringLiteral("1")};
-    const std::array<QString, 2> penalties{QStringLiteral("4"), QStringLiteral("3")};
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left + 600, 2580, 3060, 660));
     box->setFrameShape(QFrame::Box);
@@ -144,7 +143,6 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
         }
         for (CellFamily *cells : {round.goals, round.penalties}) {
             const bool isGoals = cells == round.goals;
-            t.setText(*cells, side, (isGoals ? goals : penalties)[std::size_t(row)]);
             auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
                                                  QRect(isGoals ? 2235 : 2655, y, isGoals ? 360 : 330, 285));
             binding.bind(*cells, side, score);

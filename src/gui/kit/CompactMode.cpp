@@ -64,12 +64,8 @@ QFont steppedFont(QFont font, int step)
     return font;
 }
 
-} // namespace
-
-void scaleControls(QWidget &window, double factor, int fontStep)
+void scale(const QList<QWidget *> &controls, double factor, int fontStep)
 {
-    QList<QWidget *> controls;
-    collectControls(&window, controls);
     // Every font is read before any is set: a child that inherits its
     // parent's font would otherwise take the step twice.
     QList<QFont> fonts;
@@ -88,6 +84,23 @@ void scaleControls(QWidget &window, double factor, int fontStep)
             view->setIconSize(scaled(view->iconSize(), factor));
         w->setFont(steppedFont(fonts[i], fontStep));
     }
+}
+
+} // namespace
+
+void scaleControls(QWidget &window, double factor, int fontStep)
+{
+    QList<QWidget *> controls;
+    collectControls(&window, controls);
+    scale(controls, factor, fontStep);
+}
+
+void scalePanel(QWidget &panel, double factor, int fontStep)
+{
+    QList<QWidget *> controls{&panel};
+    if (!placesItsOwnChildren(&panel))
+        collectControls(&panel, controls);
+    scale(controls, factor, fontStep);
 }
 
 QSize scaled(const QSize &size, double factor)
