@@ -44,6 +44,26 @@ private slots:
         QCOMPARE(ServerSettings::baseUrl().toString(), base);
     }
 
+    void theSiteIsShownOnlyOnceARealAddressIsSet_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("site");
+        QTest::newRow("nothing stored") << QString() << QString();
+        QTest::newRow("the default stored") << ServerSettings::defaultBaseUrl().toString() << QString();
+        QTest::newRow("another port here") << "http://127.0.0.1:9000"
+                                           << "http://127.0.0.1:9000/";
+        QTest::newRow("a real site") << "https://results.example/cup"
+                                     << "https://results.example/cup/";
+    }
+
+    void theSiteIsShownOnlyOnceARealAddressIsSet()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, site);
+        store(QStringLiteral("server/update"), stored);
+        QCOMPARE(ServerSettings::siteUrl().value_or(QUrl()).toString(), site);
+    }
+
     void theCommandLineReplacesTheStoredBase()
     {
         store(QStringLiteral("server/update"), QStringLiteral("http://stored.example"));

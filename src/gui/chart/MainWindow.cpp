@@ -439,7 +439,6 @@ void MainWindow::showMessageTexts()
 {
     showKnockoutCaption();
     showModeCaption();
-    m_help->showCredits();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {

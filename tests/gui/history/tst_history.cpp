@@ -1,7 +1,7 @@
 // Past tournaments and the statistics window, driven through the window
 // with real clicks and keys.
-#include "gui/pictures/Pictures.h"
 #include "app/VyloraApp.h"
+#include "gui/pictures/Pictures.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FillGroups.h"
@@ -252,6 +252,7 @@ private slots:
             QCOMPARE(stats->windowTitle(), QStringLiteral("Statistiques 1998"));
             auto *ranking = findControl<QListWidget>(*stats, QStringLiteral("List2"));
             QCOMPARE(ranking->count(), 33); // rebuilt, not added to
+            QVERIFY(findControl<QLabel>(*stats, QStringLiteral("Label1"))->text().startsWith(u"buts : "));
             QCOMPARE(ranking->item(0)->text(),
                      control<QLabel>(QStringLiteral("pod"), 1)->text() + QStringLiteral(" 1"));
             QVERIFY(!findControl(*stats, QStringLiteral("Frame2"))->isHidden());

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "gui/print/PrintWindow.h"
+#include "online/ServerSettings.h"
 #include "print/Sheet.h"
 #include "print/SheetFile.h"
 #include "support/ChartWindow.h"
@@ -64,6 +65,7 @@ private slots:
     void saveAs();
     void printWithoutPrinterOffersAPdf_data();
     void printWithoutPrinterOffersAPdf();
+    void webLinkAndBack_data();
     void webLinkAndBack();
     void quitterClosesIt();
 
@@ -89,6 +91,7 @@ void TestPrintWindow::init()
 
 void TestPrintWindow::cleanup()
 {
+    ServerSettings::clearOverride();
     m_opened.reset();
     m_chart.reset();
     m_folder.reset();
@@ -226,13 +229,29 @@ void TestPrintWindow::printWithoutPrinterOffersAPdf()
     QVERIFY(findControl(*m_window, QStringLiteral("Frame1"))->isVisible());
 }
 
+void TestPrintWindow::webLinkAndBack_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("site");
+    QTest::newRow("the author's site") << "http://author.example"
+                                       << "http://author.example/";
+    QTest::newRow("the loopback default") << QString() << QString();
+}
+
 void TestPrintWindow::webLinkAndBack()
 {
+    QFETCH(QString, server);
+    QFETCH(QString, site);
+    QVERIFY(server.isEmpty() || ServerSettings::overrideBaseUrl(server));
     QVERIFY(open());
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::mouseClick(findControl(*m_window, QStringLiteral("Label1")), Qt::LeftButton);
-    QCOMPARE(m_opened->urls.size(), 1);
-    QCOMPARE(m_opened->urls.first().scheme(), QStringLiteral("http"));
+    QCOMPARE(m_window->sheet().link, site);
+    QWidget *link = findControl(*m_window, QStringLiteral("Label1"));
+    QCOMPARE(link->isVisible(), !site.isEmpty());
+    if (link->isVisible()) {
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(m_opened->urls, QList<QUrl>{QUrl(site)});
+    }
 
     click(QStringLiteral("Command1"));
     QTRY_VERIFY(m_window.isNull());
