@@ -1,7 +1,7 @@
 // Past tournaments and the statistics window, driven through the window
 // with real clicks and keys.
-#include "app/VyloraApp.h"
 #include "gui/pictures/Pictures.h"
+#include "app/VyloraApp.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FillGroups.h"

@@ -9,7 +9,6 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include <QDesktopServices>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -109,18 +108,6 @@ private slots:
             QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(m_opened, page.isEmpty() ? QStringList() : QStringList{page});
-    }
-
-    void theHelpPageShowsNoLoopbackSite()
-    {
-        ServerSettings::clearOverride();
-        const auto restore =
-            qScopeGuard([] { ServerSettings::overrideBaseUrl(QStringLiteral("http://author.example:8080")); });
-        auto app = startApp("[Lien]\r\n0=Le direct\r\n1=http://news.example/\r\n");
-        QVERIFY(app);
-        QTest::mouseClick(findControl(app->window(), QStringLiteral("Command6")), Qt::LeftButton);
-        QVERIFY(findControl(app->window(), QStringLiteral("Label6"), 4)->isVisible());
-        QVERIFY(!findControl(app->window(), QStringLiteral("Label9"))->isVisible());
     }
 
     void theNewsLinkOpensOnlyAWebAddress_data()
