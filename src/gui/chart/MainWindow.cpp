@@ -507,11 +507,8 @@ void MainWindow::showMessageTexts()
     showPageTitle();
     showKnockoutCaption();
     showModeCaption();
-    if (m_help)
-        m_help->showCredits();
     if (m_editor)
         m_editor->showMessageTexts();
-
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {

@@ -1,12 +1,12 @@
 #include "gui/help/HelpPanel.h"
 
+#include "gui/groups/ScoreEdit.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
 #include "gui/pictures/Pictures.h"
-#include "gui/groups/ScoreEdit.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -19,10 +19,6 @@ constexpr int columnWidth = 5400;
 constexpr std::array<int, 3> columnLefts{300, 6000, 11850};
 constexpr int headingsTop = 900;
 constexpr int headingHeight = 330;
-
-// The author's credit names the author in every language.
-const QString authorCredit = QStringLiteral("Vylora 2010 © Yann Dorvel");
-const QString siteAddress = QStringLiteral("www.vylora.example");
 
 QLabel *addHeading(QWidget *panel, int index, int column, int top, const QString &text)
 {
@@ -192,8 +188,10 @@ void HelpPanel::addDisplayAndAbout()
                                            QRect(left, 3240 + i * 300, columnWidth, 285), credits[std::size_t(i)]);
         credit->setWordWrap(true);
     }
-    m_authorCredit = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285), authorCredit);
-    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), siteAddress);
+    addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
+            QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
+    // The links write the site's address once they know it.
+    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
     addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
             QStringLiteral("Me contacter..."));
     addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
@@ -214,9 +212,4 @@ void HelpPanel::addDisplayAndAbout()
 
     m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
                                             QStringLiteral("Retour"));
-}
-
-void HelpPanel::showCredits()
-{
-    m_authorCredit->setText(authorCredit);
 }

@@ -14,6 +14,8 @@
 namespace compactMode {
 namespace {
 
+// The banners move and size with the page, but show the downloaded picture
+// at its own size.
 bool keepsNaturalSize(const QWidget *w)
 {
     const QString &name = w->objectName();
@@ -33,7 +35,7 @@ void collectControls(QWidget *parent, QList<QWidget *> &controls)
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
         // Windows of their own (print, statistics) keep their size.
-        if (!w || w->isWindow() || keepsNaturalSize(w))
+        if (!w || w->isWindow())
             continue;
         controls.append(w);
         if (!placesItsOwnChildren(w))
@@ -76,7 +78,7 @@ void scale(const QList<QWidget *> &controls, double factor, int fontStep)
     for (qsizetype i = 0; i < controls.size(); ++i) {
         QWidget *w = controls[i];
         if (auto *label = qobject_cast<QLabel *>(w))
-            label->setScaledContents(true);
+            label->setScaledContents(!keepsNaturalSize(label));
         w->setGeometry(scaledRect(w->geometry(), factor));
         if (auto *button = qobject_cast<QAbstractButton *>(w))
             button->setIconSize(scaled(button->iconSize(), factor));

@@ -271,6 +271,7 @@ private slots:
             QCOMPARE(stats->windowTitle(), QStringLiteral("Statistiques 1998"));
             auto *ranking = findControl<QListWidget>(*stats, QStringLiteral("List2"));
             QCOMPARE(ranking->count(), 33); // rebuilt, not added to
+            QVERIFY(findControl<QLabel>(*stats, QStringLiteral("Label1"))->text().startsWith(u"buts : "));
             QCOMPARE(ranking->item(0)->text(),
                      control<QLabel>(QStringLiteral("pod"), 1)->text() + QStringLiteral(" 1"));
             QVERIFY(!findControl(*stats, QStringLiteral("Frame2"))->isHidden());
