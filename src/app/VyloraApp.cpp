@@ -51,7 +51,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     : m_prompts(prompts)
     , m_clock(clock)
     , m_settings(settings)
-    , m_window(m_tournament, prompts)
+    , m_window(m_tournament, prompts, settings)
     , m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9"))))
     , m_links(new Links(m_window.controls(), m_tournament, this))
     , m_update(new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(currentChart); }))

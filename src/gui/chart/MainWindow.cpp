@@ -69,7 +69,7 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 
 } // namespace
 
-MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
+MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent)
     : QWidget(parent)
     , m_tournament(t)
     , m_prompts(prompts)
@@ -111,7 +111,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     m_help->hide();
     connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
-    m_editor = new EditorPanel(t, prompts, *m_registry, this);
+    m_editor = new EditorPanel(t, prompts, settings, *m_registry, this);
     watchMatches();
     showChampion();
     showMessageTexts();
