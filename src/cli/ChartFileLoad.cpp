@@ -3,15 +3,14 @@
 #include <QFileInfo>
 
 #include "storage/ChartFile.h"
-#include "storage/ScopedProgramFolder.h"
 #include "storage/TextFileReading.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
 namespace {
 
-// The chart is addressed by folder and stem, so the file must be the one
-// that "<folder>/<stem>.ini" names.
+// A chart file is a ".ini": its stem is the chart's name, which the rules
+// read (2002 seeds its knock-out its own way).
 QString unreadableReason(const QFileInfo &info)
 {
     const QFileInfo addressed(info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".ini"));
@@ -39,8 +38,7 @@ QString loadChartFile(const QString &file, Tournament &t)
     const QString reason = unreadableReason(info);
     if (!reason.isEmpty())
         return reason;
-    const ScopedProgramFolder folder(info.absolutePath());
-    LoadChart(t, info.completeBaseName(), 0);
+    LoadChartFromFile(t, info.filePath(), 0);
     t.setReady(true);
     RefreshAll(t);
     return QString();
