@@ -13,6 +13,7 @@
 
 #include "gui/chart/MainWindow.h"
 #include "gui/kit/Prompts.h"
+#include "storage/UserSettings.h"
 #include "support/FindControl.h"
 #include "support/Results2010.h"
 #include "tournament/GroupStage.h"
@@ -104,7 +105,8 @@ int main(int argc, char *argv[])
 
     Tournament t;
     Prompts prompts;
-    MainWindow window(t, prompts);
+    UserSettings settings;
+    MainWindow window(t, prompts, settings);
     nameTeams2010(t);
     t.setReady(true);
     RefreshAll(t);

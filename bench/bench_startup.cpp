@@ -73,7 +73,7 @@ int runProgram(int argc, char *argv[], const QString &dataDir)
     initResources();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     chartLook::applyApplicationLook();
-    ProgramFolder::choose({QString(), QStringLiteral("--data-dir"), dataDir});
+    ProgramFolder::choose(dataDir);
     ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
     Prompts prompts;
     Clock clock;

@@ -7,6 +7,7 @@
 
 #include "server/PublisherPassword.h"
 #include "server/UpdateServer.h"
+#include "tournament/ProgramVersion.h"
 
 int main(int argc, char *argv[])
 {
@@ -14,12 +15,14 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vylora-server"));
+    QGuiApplication::setApplicationVersion(ProgramVersion::text());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("The update server of Vylora 2010: serves the published chart, "
                        "the banner and the pages, and takes new charts."));
     parser.addHelpOption();
+    parser.addVersionOption(); // "vylora-server 2.6"
     const QCommandLineOption folderOption(QStringLiteral("folder"),
                                           QStringLiteral("Folder to publish (default: the current one)."),
                                           QStringLiteral("dir"), QStringLiteral("."));

@@ -46,7 +46,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     : m_prompts(prompts)
     , m_clock(clock)
     , m_settings(settings)
-    , m_window(m_tournament, prompts)
+    , m_window(m_tournament, prompts, settings)
     , m_banner(new Banner(m_window.controls(), &m_window, m_window.knockoutPage()))
     , m_links(new Links(m_window.controls(), m_tournament, this))
     , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,

@@ -1,113 +1,117 @@
-#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
-#include "gui/kit/Prompts.h"
+#include "app/Options.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/SheetCommand.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Prompts.h"
 #include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
-
-#include <initializer_list>
+#include "tournament/ProgramVersion.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 
 namespace {
 
-struct Options
+// False, told on err, when the server address given is no web address.
+bool applyServer(const Options &options, QTextStream &err)
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
-                               QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
-                              QStringLiteral("file")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
-                              QStringLiteral("png")};
-    QCommandLineOption update{QStringLiteral("update"),
-                              QStringLiteral("Download the published results over the chart file and quit.")};
-    QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
-                              QStringLiteral("url")};
+    if (options.server.isEmpty() || ServerSettings::overrideBaseUrl(options.server))
+        return true;
+    err << "vylora: --server needs an http or https address with a host: " << options.server << Qt::endl;
+    return false;
+}
 
-    QCommandLineOption sheet{QStringLiteral("sheet"),
-                             QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
-                             QStringLiteral("out")};
-    QCommandLineOption chart{QStringLiteral("chart"),
-                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
-                             QStringLiteral("file")};
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
 
-    void addTo(QCommandLineParser &parser) const
-    {
-        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart});
+// The version, the help and a wrong command line need no more than a core
+// application, for the texts of the parser.
+int runText(int argc, char *argv[], const Options &options)
+{
+    QCoreApplication app(argc, argv);
+    if (!options.error.isEmpty()) {
+        QTextStream(stderr) << "vylora: " << options.error << Qt::endl;
+        return 1;
     }
-
-    // False, told on err, when the server address given is no web address.
-    bool applyServer(const QCommandLineParser &parser, QTextStream &err) const
-    {
-        if (!parser.isSet(server) || ServerSettings::overrideBaseUrl(parser.value(server)))
-            return true;
-        err << "vylora: --server needs an http or https address with a host: " << parser.value(server) << Qt::endl;
-        return false;
-    }
-};
+    QTextStream out(stdout);
+    if (options.mode == Options::Mode::Version)
+        out << "Vylora 2010 " << ProgramVersion::text() << Qt::endl;
+    else
+        out << Options::helpText();
+    return 0;
+}
 
 // The report and the update never need a window, nor a display to open
 // one on.
-int runHeadless(int argc, char *argv[])
+int runHeadless(int argc, char *argv[], const Options &options)
 {
     QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    Options options;
-    options.addTo(parser);
-    parser.process(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (parser.isSet(options.report))
-        return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
-    if (!options.applyServer(parser, err))
+    if (options.mode == Options::Mode::Report)
+        return runChartReport(options.report, options.json, out, err);
+    if (!applyServer(options, err))
         return 1;
-    ProgramFolder::choose(app.arguments());
+    ProgramFolder::choose(options.dataDir);
     return runChartUpdate(out, err);
-}
-
-bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : options)
-            if (qstrcmp(argv[i], option) == 0
-                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
-                return true;
-    return false;
 }
 
 // The sheet needs fonts, hence a GUI application, but never a window: where
 // there is no display it draws on the offscreen platform.
-int runSheet(int argc, char *argv[])
+int runSheet(int argc, char *argv[], const Options &options)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCommandLineParser parser;
-    Options options;
-    options.addTo(parser);
-    parser.process(app);
     QTextStream err(stderr);
-    if (!options.applyServer(parser, err))
+    if (!applyServer(options, err))
         return 1;
-    QString chart = parser.value(options.chart);
+    QString chart = options.chart;
     if (chart.isEmpty()) {
-        ProgramFolder::choose(app.arguments());
+        ProgramFolder::choose(options.dataDir);
         ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
-                           err);
+    return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(), err);
+}
+
+int runWindow(int argc, char *argv[], const Options &options)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    chartLook::applyApplicationLook();
+    QTextStream err(stderr);
+    if (!applyServer(options, err))
+        return 1;
+
+    ProgramFolder::choose(options.dataDir);
+    ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+
+    const bool render = options.mode == Options::Mode::Render;
+    Prompts prompts;
+    Clock clock;
+    UserSettings settings;
+    VyloraApp vylora(prompts, clock, settings);
+    vylora.setHeadless(render);
+    if (!vylora.start())
+        return 0;
+    if (render)
+        return vylora.window().grab().save(options.render) ? 0 : 1;
+    vylora.window().show();
+    return app.exec();
 }
 
 } // namespace
@@ -115,35 +119,21 @@ int runSheet(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources); // the resources live in a static library
-    if (wants(argc, argv, {"--report", "--update"}))
-        return runHeadless(argc, argv);
-    if (wants(argc, argv, {"--sheet"}))
-        return runSheet(argc, argv);
-
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    chartLook::applyApplicationLook();
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    Options options;
-    options.addTo(parser);
-    parser.process(app);
-    QTextStream err(stderr);
-    if (!options.applyServer(parser, err))
-        return 1;
-
-    ProgramFolder::choose(app.arguments());
-    ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
-
-    Prompts prompts;
-    Clock clock;
-    UserSettings settings;
-    VyloraApp vylora(prompts, clock, settings);
-    vylora.setHeadless(parser.isSet(options.render));
-    if (!vylora.start())
-        return 0;
-    if (parser.isSet(options.render))
-        return vylora.window().grab().save(parser.value(options.render)) ? 0 : 1;
-    vylora.window().show();
-    return app.exec();
+    const Options options = Options::parse(argumentsOf(argc, argv));
+    if (!options.error.isEmpty())
+        return runText(argc, argv, options);
+    switch (options.mode) {
+    case Options::Mode::Version:
+    case Options::Mode::Help:
+        return runText(argc, argv, options);
+    case Options::Mode::Report:
+    case Options::Mode::Update:
+        return runHeadless(argc, argv, options);
+    case Options::Mode::Sheet:
+        return runSheet(argc, argv, options);
+    case Options::Mode::Render:
+    case Options::Mode::Window:
+        break;
+    }
+    return runWindow(argc, argv, options);
 }

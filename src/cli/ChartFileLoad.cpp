@@ -3,14 +3,13 @@
 #include <QFileInfo>
 
 #include "storage/ChartFile.h"
-#include "storage/ScopedProgramFolder.h"
 #include "storage/TextFileReading.h"
 #include "tournament/Tournament.h"
 
 namespace {
 
-// The chart is addressed by folder and stem, so the file must be the one
-// that "<folder>/<stem>.ini" names.
+// A chart file is a ".ini": its stem is the chart's name, which the rules
+// read (2002 seeds its knock-out its own way).
 QString unreadableReason(const QFileInfo &info)
 {
     const QFileInfo addressed(info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".ini"));
@@ -38,7 +37,6 @@ QString loadChartFile(const QString &file, Tournament &t)
     const QString reason = unreadableReason(info);
     if (!reason.isEmpty())
         return reason;
-    const ScopedProgramFolder folder(info.absolutePath());
-    LoadWholeChart(t, info.completeBaseName(), 0);
+    LoadWholeChartFromFile(t, info.filePath(), 0);
     return QString();
 }

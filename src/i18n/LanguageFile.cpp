@@ -4,7 +4,7 @@
 
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageLine.h"
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 #include "storage/TextFileReading.h"
 
 namespace {

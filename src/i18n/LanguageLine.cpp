@@ -5,7 +5,7 @@
 
 #include <QList>
 
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 #include "i18n/WholeNumber.h"
 #include "tournament/NumericValue.h"
 

@@ -8,7 +8,6 @@
 #include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
-#include "storage/ScopedProgramFolder.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -68,10 +67,7 @@ PublishedChart::Summary PublishedChart::summary() const
         summary.version = version;
         return true;
     };
-    {
-        const ScopedProgramFolder folder(m_folder);
-        LoadChart(t, chartName(), 0, hooks);
-    }
+    LoadChartFromFile(t, filePath(), 0, hooks);
     for (GroupId g : allGroups)
         summary.scores += playedMatches(*t.group(g).score, 12);
     for (Round r : allRounds)

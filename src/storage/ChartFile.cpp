@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "storage/AtomicWrite.h"
@@ -98,13 +99,12 @@ QStringList chartSections()
 
 // Renames the file to "<file>.damaged" (replacing an older one) and gives
 // that path, or an empty text when it could not be moved.
-QString setAside(const QString &name)
+QString setAside(const QString &path)
 {
-    const QString path = iniFilePath(name);
     const QString aside = path + QStringLiteral(".damaged");
     if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
         return QString();
-    syncFolder(ProgramFolder::path());
+    syncFolder(QFileInfo(path).absolutePath());
     return aside;
 }
 
@@ -119,7 +119,7 @@ std::optional<IniDocument> chartToWriteInto(const QString &name)
     case FileReadStatus::Read:
         if (looksLikeChart(file.document))
             return std::move(file.document);
-        if (setAside(name).isEmpty())
+        if (setAside(iniFilePath(name)).isEmpty())
             return std::nullopt;
         return IniDocument();
     case FileReadStatus::Unreadable:
@@ -143,19 +143,22 @@ bool isChartFile(const QByteArray &bytes)
     return bytes.size() <= maxTextFileSize && looksLikeChart(IniDocument(bytes));
 }
 
-bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
+namespace {
+
+bool loadChartAt(Tournament &t, const QString &name, const QString &path, int languageIndex,
+                 const ChartHooks &hooks)
 {
     t.setChartName(name);
 
     // One reading of the file serves every key: nothing writes it while
     // the chart loads, and a file replaced meanwhile cannot mix two charts.
-    IniReading reading = readIniFile(name);
+    IniReading reading = readIniFileAt(path);
     if (reading.status == FileReadStatus::TooLarge && hooks.fileProblem)
-        hooks.fileProblem(ChartFileProblem::TooLarge, iniFilePath(name));
+        hooks.fileProblem(ChartFileProblem::TooLarge, path);
     if (reading.status == FileReadStatus::Read && !looksLikeChart(reading.document)) {
-        const QString aside = setAside(name);
+        const QString aside = setAside(path);
         if (hooks.fileProblem)
-            hooks.fileProblem(ChartFileProblem::NotAChart, aside.isEmpty() ? iniFilePath(name) : aside);
+            hooks.fileProblem(ChartFileProblem::NotAChart, aside.isEmpty() ? path : aside);
         reading.document = IniDocument();
     }
     const IniDocument &file = reading.document;
@@ -193,13 +196,39 @@ bool LoadChart(Tournament &t, const QString &name, int languageIndex, const Char
     return true;
 }
 
-bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
+} // namespace
+
+bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
 {
-    if (!LoadChart(t, name, languageIndex, hooks))
+    return loadChartAt(t, name, iniFilePath(name), languageIndex, hooks);
+}
+
+bool LoadChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks)
+{
+    return loadChartAt(t, QFileInfo(path).completeBaseName(), path, languageIndex, hooks);
+}
+
+namespace {
+
+bool readyAndRefreshed(Tournament &t, bool loaded)
+{
+    if (!loaded)
         return false;
     t.setReady(true);
     RefreshAll(t);
     return true;
+}
+
+} // namespace
+
+bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
+{
+    return readyAndRefreshed(t, LoadChart(t, name, languageIndex, hooks));
+}
+
+bool LoadWholeChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks)
+{
+    return readyAndRefreshed(t, LoadChartFromFile(t, path, languageIndex, hooks));
 }
 
 bool SaveChart(const Tournament &t)

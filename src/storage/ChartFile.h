@@ -17,20 +17,23 @@ bool isChartFile(const QByteArray &bytes);
 // The chart file: one INI section per cell family, one key per cell index,
 // the cell's text as value (a draw mark is the tag of its team cell).
 //
-// LoadChart sets every cell through the model's ordinary setters, in a fixed
-// order: draw marks, then group by group its scores before its names, then
-// the knock-out rounds. With the ready flag set, each group recomputes as
-// its cells arrive; without it nothing is computed until the caller's
+// LoadChart reads "<program folder>/<name>.ini" and sets every cell through the model's ordinary setters, in a
+// fixed order: draw marks, then group by group its scores before its names, then the knock-out rounds. With the
+// ready flag set, each group recomputes as its cells arrive; without it nothing is computed until the caller's
 // RefreshAll. A missing file or key loads the cell's default. A file too
 // large to be a chart, or one that holds no chart (moved aside then, as
 // "<file>.damaged"), loads the empty chart and is told to hooks.fileProblem.
 // Returns false only when the version check stopped the load.
 bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
+// The same for a chart file in any folder, named by its path; the chart's
+// name is the file's stem.
+bool LoadChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks = {});
 
 // Every load of a whole chart: the cells as the file holds them, then the
 // ready flag and the full refresh, so that no team, podium or cup of the
 // chart shown before remains. False when the version check stopped it.
 bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
+bool LoadWholeChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks = {});
 
 // Writes every score, team name and draw mark into the file of the current
 // chart name, in one atomic replacement of the file; sections it does not

@@ -10,7 +10,12 @@ QString iniFilePath(const QString &stem)
 
 IniReading readIniFile(const QString &stem)
 {
-    FileReading file = readTextFile(iniFilePath(stem));
+    return readIniFileAt(iniFilePath(stem));
+}
+
+IniReading readIniFileAt(const QString &path)
+{
+    FileReading file = readTextFile(path);
     if (file.status != FileReadStatus::Read)
         return {file.status, IniDocument()};
     return {FileReadStatus::Read, IniDocument(file.bytes)};

@@ -19,6 +19,8 @@ struct IniReading
     IniDocument document; // empty unless status is Read
 };
 IniReading readIniFile(const QString &stem);
+// The same for a file named by its path, in any folder.
+IniReading readIniFileAt(const QString &path);
 
 // A missing file is an empty document; a file that exists but cannot be
 // read, or is too large to be ours, gives no document, so that nobody

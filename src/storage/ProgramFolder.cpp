@@ -9,31 +9,17 @@
 
 namespace {
 
-const QString dataDirOption = QStringLiteral("--data-dir");
-
 QString &current()
 {
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return folder;
 }
 
-QString folderFromArguments(const QStringList &arguments)
-{
-    const QString prefix = dataDirOption + u'=';
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == dataDirOption && i + 1 < arguments.size())
-            return arguments[i + 1];
-        if (arguments[i].startsWith(prefix))
-            return arguments[i].mid(prefix.size());
-    }
-    return QString();
-}
-
 } // namespace
 
-QString ProgramFolder::choose(const QStringList &arguments)
+QString ProgramFolder::choose(const QString &requested)
 {
-    QString folder = folderFromArguments(arguments);
+    QString folder = requested;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folder = QDir(folder).absolutePath();

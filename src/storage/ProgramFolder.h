@@ -12,10 +12,10 @@ class ProgramFolder final
 public:
     ProgramFolder() = delete;
 
-    // Takes the folder from the command line or the user's data folder,
-    // creates it when missing, makes it current, and removes the
-    // temporaries that saves killed midway left in it.
-    static QString choose(const QStringList &arguments);
+    // Takes the folder asked for ("--data-dir"), or the user's data folder
+    // when none is, creates it when missing, makes it current, and removes
+    // the temporaries that saves killed midway left in it.
+    static QString choose(const QString &requested);
 
     static QString path();
     static void setPath(const QString &folder);

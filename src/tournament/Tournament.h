@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 #include "tournament/CellFamily.h"
 #include "tournament/GroupId.h"
 

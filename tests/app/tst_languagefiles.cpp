@@ -16,14 +16,15 @@
 #include <QStringDecoder>
 #include <QTest>
 
+#include "gui/chart/MainWindow.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/chart/MainWindow.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
-#include "i18n/MessageTable.h"
+#include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
+#include "tournament/MessageTable.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
@@ -105,7 +106,8 @@ struct Window
 {
     Tournament t;
     AnsweringPrompts prompts;
-    MainWindow window{t, prompts};
+    UserSettings settings;
+    MainWindow window{t, prompts, settings};
 
     // As the language switch does: the file, then the texts the window
     // takes from the message table.

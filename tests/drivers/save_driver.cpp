@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         return 64;
     const QString command = args[2];
     if (command == u"start") {
-        ProgramFolder::choose({args[0], QStringLiteral("--data-dir"), args[1]});
+        ProgramFolder::choose(args[1]);
         return 0;
     }
     ProgramFolder::setPath(args[1]);

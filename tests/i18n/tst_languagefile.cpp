@@ -5,7 +5,7 @@
 
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageFile.h"
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 
 namespace {
 

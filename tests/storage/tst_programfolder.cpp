@@ -31,8 +31,8 @@ class TestProgramFolder final : public QObject
 
 private slots:
     void initTestCase();
-    void chosenFromArguments_data();
-    void chosenFromArguments();
+    void chosenAsAsked_data();
+    void chosenAsAsked();
     void seedCopiesMissingFilesOnly();
     void seededFilesTakeSaves();
     void staleTemporariesGoAtStart_data();
@@ -48,34 +48,26 @@ void TestProgramFolder::initTestCase()
     QVERIFY(m_root.isValid());
 }
 
-void TestProgramFolder::chosenFromArguments_data()
+void TestProgramFolder::chosenAsAsked_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("requested");
     QTest::addColumn<QString>("expected");
     const QString dir = m_root.filePath(QStringLiteral("data"));
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QTest::newRow("--data-dir DIR") << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir"), dir} << dir;
-    QTest::newRow("--data-dir=DIR") << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir=") + dir} << dir;
-    QTest::newRow("among other options")
-        << QStringList{QStringLiteral("vylora"), QStringLiteral("--report"), QStringLiteral("x.ini"),
-                       QStringLiteral("--data-dir"), dir, QStringLiteral("--json")}
-        << dir;
+    QTest::newRow("folder asked for") << dir << dir;
     QTest::newRow("relative folder made absolute")
-        << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir"), QStringLiteral("rel/sub")}
-        << QDir(m_root.path()).absoluteFilePath(QStringLiteral("rel/sub"));
-    QTest::newRow("no option: user data folder") << QStringList{QStringLiteral("vylora")} << userData;
-    QTest::newRow("option without folder: user data folder")
-        << QStringList{QStringLiteral("vylora"), QStringLiteral("--data-dir")} << userData;
+        << QStringLiteral("rel/sub") << QDir(m_root.path()).absoluteFilePath(QStringLiteral("rel/sub"));
+    QTest::newRow("none asked for: user data folder") << QString() << userData;
 }
 
-void TestProgramFolder::chosenFromArguments()
+void TestProgramFolder::chosenAsAsked()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, requested);
     QFETCH(QString, expected);
     const ScopedProgramFolder keep(ProgramFolder::path());
     const QString previous = QDir::currentPath();
     QDir::setCurrent(m_root.path());
-    const QString chosen = ProgramFolder::choose(arguments);
+    const QString chosen = ProgramFolder::choose(requested);
     QDir::setCurrent(previous);
 
     QCOMPARE(chosen, expected);
@@ -97,7 +89,8 @@ void TestProgramFolder::seedCopiesMissingFilesOnly()
     QStringList copied = ProgramFolder::seedFrom(shipped.path());
     copied.sort();
     QCOMPARE(copied, (QStringList{QStringLiteral("VYL2010.ini"), QStringLiteral("langEn.txt")}));
-    QCOMPARE(readFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))), QByteArray("[EquipA]\r\n1=Afrique du Sud\r\n"));
+    QCOMPARE(readFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))),
+             QByteArray("[EquipA]\r\n1=Afrique du Sud\r\n"));
 
     ProgramFolder::setPath(user.path());
     QCOMPARE(ProgramFolder::seedFrom(shipped.path()), QStringList{QStringLiteral("langEn.txt")});
@@ -119,8 +112,10 @@ void TestProgramFolder::seededFilesTakeSaves()
     const ScopedProgramFolder folder(user.path());
     QCOMPARE(ProgramFolder::seedFrom(shipped.path()).size(), 1);
     QVERIFY(QFile::permissions(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))) & QFile::WriteOwner);
-    QVERIFY(WriteIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0"), QStringLiteral("2")));
-    QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")), QStringLiteral("2"));
+    QVERIFY(WriteIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0"),
+                          QStringLiteral("2")));
+    QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")),
+             QStringLiteral("2"));
 }
 
 void TestProgramFolder::staleTemporariesGoAtStart_data()
@@ -153,7 +148,7 @@ void TestProgramFolder::staleTemporariesGoAtStart()
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
     }
 
-    ProgramFolder::choose({QStringLiteral("vylora"), QStringLiteral("--data-dir"), dir.path()});
+    ProgramFolder::choose(dir.path());
 
     QCOMPARE(QFileInfo::exists(path), !removed);
 }

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "gui/chart/MainWindow.h"
+#include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
 #include "tournament/RefreshAll.h"
@@ -22,11 +23,12 @@ class ChartWindow final
 public:
     Tournament t;
     AnsweringPrompts prompts;
+    UserSettings settings;
 
     // False when the window could not be shown and activated.
     bool start()
     {
-        m_window = std::make_unique<MainWindow>(t, prompts);
+        m_window = std::make_unique<MainWindow>(t, prompts, settings);
         t.setReady(true);
         RefreshAll(t);
         m_window->show();
@@ -34,8 +36,7 @@ public:
         return QTest::qWaitForWindowExposed(m_window.get()) && QTest::qWaitForWindowActive(m_window.get());
     }
 
-    template <typename W = QWidget>
-    W *control(const QString &name, int index = -1) const
+    template <typename W = QWidget> W *control(const QString &name, int index = -1) const
     {
         return findControl<W>(*m_window, name, index);
     }

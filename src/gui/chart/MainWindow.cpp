@@ -71,7 +71,7 @@ void awaitWiring(QWidget *button, const QString &toolTip)
 
 } // namespace
 
-MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
+MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent)
     : QWidget(parent)
     , m_tournament(t)
     , m_prompts(prompts)
@@ -109,7 +109,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     followChartShown();
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 
-    m_editor = new EditorPanel(t, prompts, *m_registry, this);
+    m_editor = new EditorPanel(t, prompts, settings, *m_registry, this);
     watchMatches();
     showChampion();
     showMessageTexts();

@@ -26,6 +26,7 @@ class QToolButton;
 class QFrame;
 class StatsWindow;
 class Tournament;
+class UserSettings;
 
 // The wall chart. It owns no tournament state: the widgets mirror the
 // model through a CellBinding, edits go into the model, and the model's
@@ -35,7 +36,7 @@ class MainWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    MainWindow(Tournament &t, Prompts &prompts, QWidget *parent = nullptr);
+    MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     Tournament &tournament() const { return m_tournament; }

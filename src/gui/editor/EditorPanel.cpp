@@ -1,12 +1,13 @@
 #include "gui/editor/EditorPanel.h"
 
+#include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/editor/ExportAddress.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
+#include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
@@ -44,10 +45,12 @@ QString chartPath(const QString &stem)
 
 } // namespace
 
-EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, ControlRegistry &controls, QWidget *parent)
+EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
+                         QWidget *parent)
     : CardFrame(QStringLiteral("Mise à jour fichier."), parent)
     , m_tournament(t)
     , m_prompts(prompts)
+    , m_settings(settings)
     , m_controls(controls)
 {
     nameControl(this, QStringLiteral("Frame20"));

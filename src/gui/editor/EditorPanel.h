@@ -6,9 +6,8 @@
 #include <QPointer>
 #include <QUrl>
 
-#include "gui/kit/CardFrame.h"
 #include "gui/editor/EditorEntry.h"
-#include "storage/UserSettings.h"
+#include "gui/kit/CardFrame.h"
 
 class ClickableLabel;
 class ControlRegistry;
@@ -16,6 +15,7 @@ class Prompts;
 class QLabel;
 class QLineEdit;
 class Tournament;
+class UserSettings;
 
 // The publisher's editor (Frame20): the publishing sections of "VYL2010"
 // (version, link, news in three languages), the export to the update
@@ -35,7 +35,8 @@ public:
         std::function<QUrl()> serverBase;     // the update server's base address
     };
 
-    EditorPanel(Tournament &t, Prompts &prompts, ControlRegistry &controls, QWidget *parent);
+    EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
+                QWidget *parent);
 
     void setServices(Services services) { m_services = std::move(services); }
 
@@ -74,7 +75,7 @@ private:
     Tournament &m_tournament;
     Prompts &m_prompts;
     ControlRegistry &m_controls;
-    UserSettings m_settings;
+    UserSettings &m_settings;
     Services m_services;
     QList<QLineEdit *> m_versionFields; // Text2 0..3
     QList<QLineEdit *> m_linkFields;    // Text4 0..1

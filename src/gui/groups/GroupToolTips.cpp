@@ -1,6 +1,6 @@
 #include "gui/groups/GroupToolTips.h"
 
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/NumericValue.h"

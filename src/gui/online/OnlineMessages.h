@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 
 // The message entries of the results update and the version notice, with
 // the French of the design while no language file has set them.

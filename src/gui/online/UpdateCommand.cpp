@@ -9,7 +9,7 @@
 #include "gui/online/OnlineMessages.h"
 #include "gui/kit/Prompts.h"
 #include "online/ResultsUpdate.h"
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 
 UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
                              std::function<bool()> loadChart)

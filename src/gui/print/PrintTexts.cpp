@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // Language files address the window's controls by name and element index;
 // the registry finds them and writes through the model where a control
 // shows a model cell.
-#include "gui/kit/ControlRegistry.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/kit/ControlRegistry.h"
+#include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
 #include "tournament/RefreshAll.h"
@@ -20,12 +21,12 @@ class TestControlRegistry final : public QObject
 
     Tournament m_t;
     AnsweringPrompts m_prompts;
-    MainWindow m_window{m_t, m_prompts};
+    UserSettings m_settings;
+    MainWindow m_window{m_t, m_prompts, m_settings};
 
     ControlRegistry &registry() { return m_window.controls(); }
 
-    template <typename W = QWidget>
-    W *control(const QString &name, int index = -1)
+    template <typename W = QWidget> W *control(const QString &name, int index = -1)
     {
         return findControl<W>(m_window, name, index);
     }
@@ -40,7 +41,8 @@ private slots:
 
     void aLineWithoutIndexReachesEveryElement()
     {
-        registry().applyControlLine(QStringLiteral("lang"), std::nullopt, QString(), QString(), QStringLiteral("Flag"));
+        registry().applyControlLine(QStringLiteral("lang"), std::nullopt, QString(), QString(),
+                                    QStringLiteral("Flag"));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(control(QStringLiteral("lang"), i)->toolTip(), QStringLiteral("Flag"));
             // A flag is a picture: no caption to empty.
@@ -50,7 +52,8 @@ private slots:
 
     void aLineWithIndexReachesOnlyThatElement()
     {
-        registry().applyControlLine(QStringLiteral("ButPen"), 3, QString(), QString(), QStringLiteral("Shoot-out"));
+        registry().applyControlLine(QStringLiteral("ButPen"), 3, QString(), QString(),
+                                    QStringLiteral("Shoot-out"));
         QCOMPARE(control(QStringLiteral("ButPen"), 3)->toolTip(), QStringLiteral("Shoot-out"));
         QCOMPARE(m_t.family(QStringLiteral("ButPen"))[3].toolTip, QStringLiteral("Shoot-out"));
         QVERIFY(control(QStringLiteral("ButPen"), 2)->toolTip() != QStringLiteral("Shoot-out"));
@@ -89,7 +92,8 @@ private slots:
     void anUnknownNameChangesNothing()
     {
         const QString before = control<QAbstractButton>(QStringLiteral("Command1"))->text();
-        registry().applyControlLine(QStringLiteral("command1"), std::nullopt, QStringLiteral("x"), QString(), QString());
+        registry().applyControlLine(QStringLiteral("command1"), std::nullopt, QStringLiteral("x"), QString(),
+                                    QString());
         QCOMPARE(control<QAbstractButton>(QStringLiteral("Command1"))->text(), before);
     }
 };

@@ -60,7 +60,8 @@ QStringList textsOfChart(const QByteArray &bytes)
     folder.write(QStringLiteral("VYL2010.ini"), bytes);
     Tournament t;
     AnsweringPrompts prompts;
-    const MainWindow window(t, prompts); // the help page's worked example lives in the chart's cells
+    UserSettings settings;
+    const MainWindow window(t, prompts, settings); // the help page's worked example lives in the chart's cells
     LoadChart(t, QStringLiteral("VYL2010"), 0);
     t.setReady(true);
     RefreshAll(t);

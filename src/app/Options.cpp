@@ -1,0 +1,76 @@
+#include "app/Options.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct Definitions
+{
+    QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Print the program's version and quit.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Print this help and quit.")};
+    QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"),
+                              QStringLiteral("Print the tables of a chart file and quit."),
+                              QStringLiteral("file")};
+    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
+    QCommandLineOption render{QStringLiteral("render"),
+                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
+    QCommandLineOption update{QStringLiteral("update"),
+                              QStringLiteral("Download the published results over the chart file and quit.")};
+    QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
+                              QStringLiteral("url")};
+    QCommandLineOption sheet{QStringLiteral("sheet"),
+                             QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
+                             QStringLiteral("out")};
+    QCommandLineOption chart{
+        QStringLiteral("chart"),
+        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+        QStringLiteral("file")};
+
+    explicit Definitions(QCommandLineParser &parser)
+    {
+        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart});
+    }
+};
+
+} // namespace
+
+Options Options::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Definitions defined(parser);
+    Options options;
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    options.dataDir = parser.value(defined.dataDir);
+    options.server = parser.value(defined.server);
+    options.report = parser.value(defined.report);
+    options.json = parser.isSet(defined.json);
+    options.render = parser.value(defined.render);
+    options.sheet = parser.value(defined.sheet);
+    options.chart = parser.value(defined.chart);
+    if (parser.isSet(defined.version))
+        options.mode = Mode::Version;
+    else if (parser.isSet(defined.help))
+        options.mode = Mode::Help;
+    else if (parser.isSet(defined.report))
+        options.mode = Mode::Report;
+    else if (parser.isSet(defined.update))
+        options.mode = Mode::Update;
+    else if (parser.isSet(defined.sheet))
+        options.mode = Mode::Sheet;
+    else if (parser.isSet(defined.render))
+        options.mode = Mode::Render;
+    return options;
+}
+
+QString Options::helpText()
+{
+    QCommandLineParser parser;
+    const Definitions defined(parser);
+    return parser.helpText();
+}

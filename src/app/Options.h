@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for, read once at start; every mode takes
+// what it needs from here and nobody reads the arguments again.
+struct Options
+{
+    // One mode a run: the first of these the command line names.
+    enum class Mode { Version, Help, Report, Update, Sheet, Render, Window };
+
+    Mode mode = Mode::Window;
+    QString dataDir; // empty: the user's data folder
+    QString server;  // empty: the stored update server
+    QString report;
+    bool json = false;
+    QString render;
+    QString sheet;
+    QString chart; // of --sheet; empty: the program folder's 2010 chart
+    QString error; // what was wrong with the command line; nothing else is set then
+
+    // arguments as main received them, the program's path first.
+    static Options parse(const QStringList &arguments);
+    static QString helpText();
+};

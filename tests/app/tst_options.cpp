@@ -1,0 +1,54 @@
+#include <QtTest>
+
+#include "app/Options.h"
+
+using Mode = Options::Mode;
+
+class TestOptions final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every mode must see the folder asked for, and a run does one thing:
+    // the first mode of this order that the command line names.
+    void parse_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QString>("dataDir");
+        QTest::newRow("window") << "--data-dir d" << Mode::Window << "d";
+        QTest::newRow("render") << "--render o.png --data-dir=d" << Mode::Render << "d";
+        QTest::newRow("report") << "--report x.ini --data-dir d --json" << Mode::Report << "d";
+        QTest::newRow("update") << "--update --data-dir d" << Mode::Update << "d";
+        QTest::newRow("sheet") << "--sheet o.pdf --data-dir d" << Mode::Sheet << "d";
+        QTest::newRow("version first") << "--report x.ini --version" << Mode::Version << "";
+        QTest::newRow("report before update") << "--update --report x.ini" << Mode::Report << "";
+        QTest::newRow("update before sheet") << "--sheet o.pdf --update" << Mode::Update << "";
+        QTest::newRow("sheet before render") << "--render o.png --sheet o.pdf" << Mode::Sheet << "";
+    }
+    void parse()
+    {
+        QFETCH(QString, line);
+        QFETCH(Mode, mode);
+        QFETCH(QString, dataDir);
+        const Options options = Options::parse(QStringList{QStringLiteral("vylora")} + line.split(u' '));
+        QCOMPARE(options.error, QString());
+        QCOMPARE(options.mode, mode);
+        QCOMPARE(options.dataDir, dataDir);
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("folder missing") << "--data-dir";
+        QTest::newRow("unknown option") << "--report x.ini --colour";
+    }
+    void refused()
+    {
+        QFETCH(QString, line);
+        QVERIFY(!Options::parse(QStringList{QStringLiteral("vylora")} + line.split(u' ')).error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOptions)
+#include "tst_options.moc"
