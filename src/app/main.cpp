@@ -4,6 +4,7 @@
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
+#include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
 #include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
@@ -40,9 +41,17 @@ struct Options
                              QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
                              QStringLiteral("file")};
 
+    QCommandLineOption score{QStringLiteral("score"),
+                             QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};
+    QCommandLineOption results{QStringLiteral("results"),
+                               QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
+                               QStringLiteral("file")};
+    QCommandLineOption keep{QStringLiteral("keep"), QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
+                            QStringLiteral("name")};
+
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart});
+        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart, score, results, keep});
     }
 
     // False, told on err, when the server address given is no web address.
@@ -71,6 +80,11 @@ int runHeadless(int argc, char *argv[])
     if (!options.applyServer(parser, err))
         return 1;
     ProgramFolder::choose(app.arguments());
+    if (parser.isSet(options.score))
+        return runScoreCommand(parser.value(options.results), parser.positionalArguments(),
+                               parser.isSet(options.json), out, err);
+    if (parser.isSet(options.keep))
+        return runKeepCommand(parser.value(options.keep), out, err);
     return runChartUpdate(out, err);
 }
 
@@ -115,7 +129,7 @@ int runSheet(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources); // the resources live in a static library
-    if (wants(argc, argv, {"--report", "--update"}))
+    if (wants(argc, argv, {"--report", "--update", "--score", "--keep"}))
         return runHeadless(argc, argv);
     if (wants(argc, argv, {"--sheet"}))
         return runSheet(argc, argv);

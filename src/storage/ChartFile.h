@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,6 +28,10 @@ bool isChartFile(const QByteArray &bytes);
 // "<file>.damaged"), loads the empty chart and is told to hooks.fileProblem.
 // Returns false only when the version check stopped the load.
 bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
+// The same load from a chart already read, named `name`: a chart that lives
+// outside the program folder, or under a file name that is not its own.
+bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
+                       const ChartHooks &hooks = {});
 
 // Writes every score, team name and draw mark into the file of the current
 // chart name, in one atomic replacement of the file; sections it does not
@@ -33,3 +39,21 @@ bool LoadChart(Tournament &t, const QString &name, int languageIndex, const Char
 // holds no chart is moved aside first, never written into. Returns false,
 // with the file untouched, when it cannot be read or written.
 bool SaveChart(const Tournament &t);
+
+// Every cell into file as SaveChart writes them, the other sections left.
+void writeChartCells(const Tournament &t, IniDocument &file);
+
+// One cell as the chart file keeps it: its section, its key, the text it
+// loads as when the key is missing, and whether it holds goals.
+struct ChartKey
+{
+    QString section;
+    QString key;
+    QString defaultText;
+    bool goals;
+};
+// Every cell of a chart file: scores, names, draw marks, knock-out goals
+// and penalties.
+const std::vector<ChartKey> &chartKeys();
+// The text the cell of `key` loads with from file.
+QString chartText(const IniDocument &file, const ChartKey &key);
