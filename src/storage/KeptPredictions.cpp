@@ -62,6 +62,8 @@ QStringList names()
     const QStringList files = QDir(folder()).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
         kept << file.chopped(extension.size());
+    // By name: the file names' ".ini" would put "Moi (2)" before "Moi".
+    std::sort(kept.begin(), kept.end());
     return kept;
 }
 

@@ -12,7 +12,7 @@ namespace KeptPredictions {
 // "<program folder>/pronostics".
 QString folder();
 QString filePath(const QString &name);
-// The names kept, in file name order.
+// The names kept, in the order of their characters.
 QStringList names();
 
 // The name a wish can be kept under: what a file name may hold, path
