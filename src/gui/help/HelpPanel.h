@@ -20,6 +20,8 @@ public:
 
     QPushButton *modeButton() const { return m_modeButton; }
     QPushButton *backButton() const { return m_backButton; }
+    // "Garder mon pronostic".
+    QPushButton *keepButton() const { return m_keepButton; }
 
     // The author's credit is the same in every language: it is put back
     // after every language file.
@@ -33,5 +35,6 @@ private:
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
+    QPushButton *m_keepButton = nullptr;
     QLabel *m_authorCredit = nullptr;
 };

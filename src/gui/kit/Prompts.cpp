@@ -54,3 +54,8 @@ QString Prompts::saveFileName(QWidget *parent, const QString &title, const QStri
     static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));
     return path + extension.match(chosenFilter).captured(1);
 }
+
+QString Prompts::openFileName(QWidget *parent, const QString &title, const QStringList &filters)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")));
+}
