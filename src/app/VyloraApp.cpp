@@ -8,8 +8,11 @@
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "online/ServerSettings.h"
+#include "predictions/PredictionFile.h"
 #include "schedule/BuildSchedule.h"
 #include "storage/ChartFile.h"
+#include "storage/IniDocument.h"
+#include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
@@ -63,6 +66,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
     m_window.setCloseGuard([this] { return mayClose(); });
     if (auto *updateButton =
             qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
@@ -152,6 +156,28 @@ void VyloraApp::openTournament(int entry)
     m_tournament.setReady(true);
     RefreshAll(m_tournament);
     m_window.showChosenYear(entry);
+}
+
+void VyloraApp::openPrediction(const QString &name)
+{
+    const PredictionFile file = readPredictionFile(KeptPredictions::filePath(name));
+    if (file.problem != PredictionProblem::None || !keepPredictions(name))
+        return;
+    // Named after its folder: no year's bracket tables, no save over the
+    // user's chart, and its news and notes read from its own file. A
+    // friend's file has no say in the newer-version notice.
+    ChartHooks hooks;
+    hooks.buildSchedule = [this](const QString &chart) {
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
+    };
+    LoadChartDocument(m_tournament, QStringLiteral("pronostics/") + name, IniDocument(file.bytes), m_sage, hooks);
+    m_window.edits().clear();
+    m_window.setSaveEnabled(false);
+    m_tournament.setReady(true);
+    RefreshAll(m_tournament);
+    if (m_window.historyPanel()->isHidden())
+        m_window.toggleHistoryPanel();
+    m_window.setWindowTitle(QStringLiteral("Vylora 2010 - ") + name);
 }
 
 // Opening a tournament replaces the user's chart: predictions typed since

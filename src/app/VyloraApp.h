@@ -50,6 +50,9 @@ public:
     void openTournament(int entry);
     // "2010...": the user's own chart again, saving on.
     void returnToCurrent();
+    // "Ouvrir" in the predictions window: the kept prediction on the chart
+    // with saving off, as a past tournament, and "2010..." at hand.
+    void openPrediction(const QString &name);
 
     // A run that draws the window from the command line: no question, no
     // download, no early end.
