@@ -34,7 +34,8 @@ template <typename Work> double medianMilliseconds(int runs, Work work)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QByteArray starting = fileBytes(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/VYL2010.ini"));
+    const QByteArray starting =
+        fileBytes(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/VYL2010.ini"));
     Tournament real;
     enterRealResults(real, starting);
     Tournament results;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "gui/online/Banner.h"
 #include "gui/chart/ChartEdits.h"
-#include "gui/online/Links.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/online/Banner.h"
+#include "gui/online/Links.h"
 #include "gui/online/UpdateCommand.h"
 #include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"

@@ -1,11 +1,11 @@
-#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
-#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Prompts.h"
 #include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
@@ -22,13 +22,14 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
-                               QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
+    QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"),
+                              QStringLiteral("Print the tables of a chart file and quit."),
                               QStringLiteral("file")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
-                              QStringLiteral("png")};
+    QCommandLineOption render{QStringLiteral("render"),
+                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
     QCommandLineOption update{QStringLiteral("update"),
                               QStringLiteral("Download the published results over the chart file and quit.")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
@@ -37,16 +38,19 @@ struct Options
     QCommandLineOption sheet{QStringLiteral("sheet"),
                              QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
                              QStringLiteral("out")};
-    QCommandLineOption chart{QStringLiteral("chart"),
-                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
-                             QStringLiteral("file")};
+    QCommandLineOption chart{
+        QStringLiteral("chart"),
+        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+        QStringLiteral("file")};
 
     QCommandLineOption score{QStringLiteral("score"),
                              QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};
-    QCommandLineOption results{QStringLiteral("results"),
-                               QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
-                               QStringLiteral("file")};
-    QCommandLineOption keep{QStringLiteral("keep"), QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
+    QCommandLineOption results{
+        QStringLiteral("results"),
+        QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
+        QStringLiteral("file")};
+    QCommandLineOption keep{QStringLiteral("keep"),
+                            QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
                             QStringLiteral("name")};
 
     void addTo(QCommandLineParser &parser) const
@@ -92,8 +96,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
-            if (qstrcmp(argv[i], option) == 0
-                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+            if (qstrcmp(argv[i], option) == 0 ||
+                (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
                 return true;
     return false;
 }
@@ -102,8 +106,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 // there is no display it draws on the offscreen platform.
 int runSheet(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
@@ -120,8 +124,8 @@ int runSheet(int argc, char *argv[])
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::address(QStringLiteral("/")).toString(),
-                           err);
+    return runSheetCommand(parser.value(options.sheet), chart,
+                           ServerSettings::address(QStringLiteral("/")).toString(), err);
 }
 
 } // namespace

@@ -37,9 +37,12 @@ QJsonObject scoreObject(const ScoredPrediction &p)
     QJsonObject knockout;
     for (int r = 0; r < scoredRounds; ++r)
         knockout.insert(rounds.at(r), p.score.roundPoints[std::size_t(r)]);
-    return {{QStringLiteral("name"), p.name},         {QStringLiteral("points"), p.score.points},
-            {QStringLiteral("exact"), p.score.exact}, {QStringLiteral("outcomes"), p.score.outcomes},
-            {QStringLiteral("knockout"), p.score.knockout}, {QStringLiteral("rounds"), knockout},
+    return {{QStringLiteral("name"), p.name},
+            {QStringLiteral("points"), p.score.points},
+            {QStringLiteral("exact"), p.score.exact},
+            {QStringLiteral("outcomes"), p.score.outcomes},
+            {QStringLiteral("knockout"), p.score.knockout},
+            {QStringLiteral("rounds"), knockout},
             {QStringLiteral("matches"), matches}};
 }
 
@@ -100,8 +103,7 @@ int runKeepCommand(const QString &name, QTextStream &out, QTextStream &err)
         err << "vylora: a prediction named " << name << " is kept already; nothing replaced" << Qt::endl;
         break;
     case KeptPredictions::KeepResult::BadName:
-        err << "vylora: " << name << " cannot name a file; try " << KeptPredictions::fileNameFor(name)
-            << Qt::endl;
+        err << "vylora: " << name << " cannot name a file; try " << KeptPredictions::fileNameFor(name) << Qt::endl;
         break;
     case KeptPredictions::KeepResult::Failed:
         err << "vylora: could not write " << KeptPredictions::filePath(name) << Qt::endl;

@@ -25,4 +25,3 @@ void loadPrediction(Tournament &t, const QByteArray &bytes);
 // A prediction of the results' tournament names its 32 teams as the results
 // do, slot by slot; the charts of past tournaments do not.
 bool sameTeams(const Tournament &prediction, const Tournament &results);
-

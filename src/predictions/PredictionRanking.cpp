@@ -39,8 +39,8 @@ int matchDayPoints(const PredictionScore &score, int day)
 {
     if (day >= groupDays) {
         const int round = day - groupDays;
-        return score.roundPoints[std::size_t(round)]
-               + (round == int(ScoredRound::Final) ? score.roundPoints[std::size_t(ScoredRound::Champion)] : 0);
+        return score.roundPoints[std::size_t(round)] +
+               (round == int(ScoredRound::Final) ? score.roundPoints[std::size_t(ScoredRound::Champion)] : 0);
     }
     int points = 0;
     for (int g = 0; g < 8; ++g)
@@ -59,9 +59,9 @@ int matchDayWinner(const std::vector<ScoredPrediction> &ranked, int day)
             continue;
         // The ranking order already settles names; the day's exact scores
         // come before it.
-        if (winner < 0 || points > matchDayPoints(ranked[std::size_t(winner)].score, day)
-            || (points == matchDayPoints(ranked[std::size_t(winner)].score, day)
-                && dayExact(score, day) > dayExact(ranked[std::size_t(winner)].score, day)))
+        if (winner < 0 || points > matchDayPoints(ranked[std::size_t(winner)].score, day) ||
+            (points == matchDayPoints(ranked[std::size_t(winner)].score, day) &&
+             dayExact(score, day) > dayExact(ranked[std::size_t(winner)].score, day)))
             winner = i;
     }
     return winner;

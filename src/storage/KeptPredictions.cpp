@@ -71,7 +71,8 @@ QString fileNameFor(const QString &wish)
 {
     QString name;
     for (QChar c : wish)
-        if (!c.isNonCharacter() && c.category() != QChar::Other_Control && !QStringLiteral("/\\:*?\"<>|").contains(c))
+        if (!c.isNonCharacter() && c.category() != QChar::Other_Control &&
+            !QStringLiteral("/\\:*?\"<>|").contains(c))
             name += c;
     name = name.trimmed().left(longestName).trimmed();
     // A name of dots alone would climb out of the folder or hide the file.

@@ -30,19 +30,24 @@ private slots:
     void keeping_data()
     {
         QTest::addColumn<QString>("pseudo");
-        QTest::addColumn<QString>("mine");      // the chart on disk before the update
-        QTest::addColumn<QString>("published"); // what the update brings
+        QTest::addColumn<QString>("mine");       // the chart on disk before the update
+        QTest::addColumn<QString>("published");  // what the update brings
         QTest::addColumn<QString>("keptBefore"); // "Moi" kept before the update, "" for none
         QTest::addColumn<QStringList>("keptAfter");
 
         const QString mine = QStringLiteral("ButA:0=2;ButA:1=0;ButB:0=3");
         const QString real = QStringLiteral("ButA:0=1;ButA:1=1");
-        QTest::newRow("own entries, under the pseudo") << "Moi" << mine << real << "" << QStringList{QStringLiteral("Moi")};
-        QTest::newRow("own entries, no pseudo") << "" << mine << real << "" << QStringList{QStringLiteral("Mon pronostic")};
-        QTest::newRow("only what the results hold") << "Moi" << "ButA:0=1" << real << "" << QStringList{};
-        QTest::newRow("the same already kept") << "Moi" << mine << real << mine << QStringList{QStringLiteral("Moi")};
+        QTest::newRow("own entries, under the pseudo")
+            << "Moi" << mine << real << "" << QStringList{QStringLiteral("Moi")};
+        QTest::newRow("own entries, no pseudo")
+            << "" << mine << real << "" << QStringList{QStringLiteral("Mon pronostic")};
+        QTest::newRow("only what the results hold") << "Moi"
+                                                    << "ButA:0=1" << real << "" << QStringList{};
+        QTest::newRow("the same already kept")
+            << "Moi" << mine << real << mine << QStringList{QStringLiteral("Moi")};
         QTest::newRow("the name holds another prediction")
-            << "Moi" << mine << real << "ButC:0=5" << QStringList{QStringLiteral("Moi"), QStringLiteral("Moi (2)")};
+            << "Moi" << mine << real << "ButC:0=5"
+            << QStringList{QStringLiteral("Moi"), QStringLiteral("Moi (2)")};
     }
 
     void keeping()
@@ -59,7 +64,8 @@ private slots:
         folder.write(QStringLiteral("VYL2010.ini"), chart(mine));
         const QByteArray earlier = chart(keptBefore);
         if (!keptBefore.isEmpty())
-            QCOMPARE(KeptPredictions::keep(QStringLiteral("Moi"), earlier, false), KeptPredictions::KeepResult::Kept);
+            QCOMPARE(KeptPredictions::keep(QStringLiteral("Moi"), earlier, false),
+                     KeptPredictions::KeepResult::Kept);
 
         QVERIFY(replaceChart(QStringLiteral("VYL2010"), chart(published)).ok());
         QCOMPARE(KeptPredictions::names(), keptAfter);

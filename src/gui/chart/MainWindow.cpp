@@ -1,30 +1,30 @@
 #include "gui/chart/MainWindow.h"
 
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/chart/ChartEdits.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
+#include "gui/groups/TeamNameEdit.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/history/HistoryPanel.h"
+#include "gui/history/StatsWindow.h"
 #include "gui/kit/CardFrame.h"
 #include "gui/kit/CellBinding.h"
-#include "gui/chart/ChartEdits.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/editor/EditorPanel.h"
-#include "gui/groups/GroupFrame.h"
-#include "gui/help/HelpPanel.h"
-#include "gui/history/HistoryPanel.h"
+#include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
-#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/knockout/RoundOf16Summary.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/PredictionsWindow.h"
 #include "gui/print/PagePrinter.h"
 #include "gui/print/PrintWindow.h"
-#include "gui/kit/Prompts.h"
-#include "gui/knockout/RoundOf16Summary.h"
-#include "gui/groups/ScoreEdit.h"
-#include "gui/history/StatsWindow.h"
-#include "gui/groups/TeamNameEdit.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
@@ -34,10 +34,10 @@
 #include "tournament/Tournament.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -486,7 +486,8 @@ void MainWindow::showMessageTexts()
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+        refusedCharacterMessage,
+        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
         team->setRefusalText(refused);
 }

@@ -1,12 +1,12 @@
 #include "gui/help/HelpPanel.h"
 
+#include "gui/groups/ScoreEdit.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
 #include "gui/pictures/Pictures.h"
-#include "gui/groups/ScoreEdit.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -171,8 +171,8 @@ void HelpPanel::addSavingHelp()
                  QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
                                 "referme. « Historique » rouvre les Coupes du monde 1998, 2002 et 2006."));
     // A prediction kept by name survives every update; "Pronostics" scores it.
-    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1,
-                                            QRect(left, 7740, 3300, 480), QStringLiteral("Garder mon pronostic"));
+    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480),
+                                            QStringLiteral("Garder mon pronostic"));
 }
 
 void HelpPanel::addDisplayAndAbout()

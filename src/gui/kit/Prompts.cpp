@@ -47,8 +47,8 @@ QString Prompts::saveFileName(QWidget *parent, const QString &title, const QStri
                               const QStringList &filters)
 {
     QString chosenFilter = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")),
-                                                      &chosenFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &chosenFilter);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));

@@ -23,8 +23,7 @@ PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObjec
     : QObject(parent)
     , m_tournament(t)
     , m_prompts(prompts)
-{
-}
+{}
 
 bool PredictionKeeper::keepOwn(QWidget *parent)
 {
@@ -36,8 +35,7 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
         writeChartCells(m_tournament, shown);
         chart = shown.toBytes();
     } else if (file.problem != PredictionProblem::None) {
-        refuse(parent, predictionMessages::unreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."),
-               currentChart + QStringLiteral(".ini"));
+        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
         return false;
     }
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
@@ -52,20 +50,8 @@ bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const PredictionFile file = readPredictionFile(path);
-    switch (file.problem) {
-    case PredictionProblem::None:
-        break;
-    case PredictionProblem::TooLarge:
-        refuse(parent, predictionMessages::tooLarge,
-               QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."), shown);
-        return false;
-    case PredictionProblem::Unreadable:
-        refuse(parent, predictionMessages::unreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."),
-               shown);
-        return false;
-    case PredictionProblem::NotA2010Chart:
-        refuse(parent, predictionMessages::notA2010Chart,
-               QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."), shown);
+    if (file.problem != PredictionProblem::None) {
+        refuse(parent, file.problem, shown);
         return false;
     }
     // A chart of 1998 holds the same sections: its teams tell it apart.
@@ -75,8 +61,7 @@ bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
     loadPrediction(ours, readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini"))).bytes);
     const QString name = KeptPredictions::fileNameFor(predictionName(path));
     if (!sameTeams(friends, ours) || name.isEmpty()) {
-        refuse(parent, predictionMessages::notA2010Chart,
-               QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."), shown);
+        refuse(parent, PredictionProblem::NotA2010Chart, shown);
         return false;
     }
     return store(parent, name, file.bytes);
@@ -95,18 +80,43 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
         result = KeptPredictions::keep(name, chart, true);
     }
     if (result != KeptPredictions::KeepResult::Kept) {
-        refuse(parent, predictionMessages::keepFailed, QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."),
-               QDir::toNativeSeparators(KeptPredictions::filePath(name)));
+        m_prompts.warning(parent, title,
+                          messages
+                              .textOr(predictionMessages::keepFailed,
+                                      QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
+                              .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
-    m_prompts.notice(parent, title,
-                     messages.textOr(predictionMessages::kept, QStringLiteral("Pronostic gardé sous le nom %1."))
-                         .arg(name));
+    m_prompts.notice(
+        parent, title,
+        messages.textOr(predictionMessages::kept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name));
     emit kept(name);
     return true;
 }
 
-void PredictionKeeper::refuse(QWidget *parent, int entry, const QString &design, const QString &file)
+void PredictionKeeper::refuse(QWidget *parent, PredictionProblem problem, const QString &file)
 {
-    m_prompts.warning(parent, title, m_tournament.messages().textOr(entry, design).arg(file));
+    m_prompts.warning(parent, title, refusal(m_tournament.messages(), problem, file));
+}
+
+QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProblem problem, const QString &file)
+{
+    switch (problem) {
+    case PredictionProblem::TooLarge:
+        return messages
+            .textOr(predictionMessages::tooLarge,
+                    QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."))
+            .arg(file);
+    case PredictionProblem::Unreadable:
+        return messages
+            .textOr(predictionMessages::unreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
+            .arg(file);
+    case PredictionProblem::NotA2010Chart:
+    case PredictionProblem::None:
+        break;
+    }
+    return messages
+        .textOr(predictionMessages::notA2010Chart,
+                QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
+        .arg(file);
 }

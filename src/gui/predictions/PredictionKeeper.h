@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "predictions/PredictionFile.h"
+
 class MessageTable;
 class Prompts;
 class QWidget;
@@ -25,12 +27,15 @@ public:
     bool keepOwn(QWidget *parent);
     bool addFile(QWidget *parent, const QString &path);
 
+    // The one line that says why `file` is refused and nothing kept.
+    static QString refusal(const MessageTable &messages, PredictionProblem problem, const QString &file);
+
 signals:
     void kept(const QString &name);
 
 private:
     bool store(QWidget *parent, const QString &name, const QByteArray &chart);
-    void refuse(QWidget *parent, int entry, const QString &design, const QString &file);
+    void refuse(QWidget *parent, PredictionProblem problem, const QString &file);
 
     const Tournament &m_tournament;
     Prompts &m_prompts;

@@ -76,8 +76,9 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_rules->setObjectName(QStringLiteral("Rules"));
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
-    m_ranking = makeTable(this, QStringLiteral("Ranking"),
-                          texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+    m_ranking =
+        makeTable(this, QStringLiteral("Ranking"),
+                  texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
     auto *days = new QLabel(text(msg::matchDayHeading, "Vainqueur de chaque journée"), this);
@@ -151,7 +152,7 @@ void PredictionsWindow::showCircle()
     m_realScores = groupScoreTexts(results);
     QStringList refused;
     for (const auto &[name, problem] : circle.refused)
-        refused << text(msg::notA2010Chart, "%1 n'est pas un tableau de 2010 : rien n'a été gardé.").arg(name);
+        refused << PredictionKeeper::refusal(m_messages, problem, name);
     m_refused->setText(refused.join(u'\n'));
     m_refused->setVisible(!refused.isEmpty());
 
@@ -193,10 +194,10 @@ void PredictionsWindow::showMatchDays()
     m_matchDays->setRowCount(matchDays);
     for (int day = 0; day < matchDays; ++day) {
         const int winner = matchDayWinner(m_ranked, day);
-        const QString shown =
-            winner < 0 ? QStringLiteral("-")
-                       : QStringLiteral("%1 (%2)").arg(m_ranked[std::size_t(winner)].name).arg(
-                             matchDayPoints(m_ranked[std::size_t(winner)].score, day));
+        const QString shown = winner < 0 ? QStringLiteral("-")
+                                         : QStringLiteral("%1 (%2)")
+                                               .arg(m_ranked[std::size_t(winner)].name)
+                                               .arg(matchDayPoints(m_ranked[std::size_t(winner)].score, day));
         setRow(m_matchDays, day, {days.value(day), shown});
     }
 }

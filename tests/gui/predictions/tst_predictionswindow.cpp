@@ -135,12 +135,12 @@ private slots:
         m_settings.setPseudo(QStringLiteral("Moi"));
         click(&m_app->window(), QStringLiteral("Command6"));
         click(&m_app->window(), QStringLiteral("Command23"));
-        const auto input = std::find_if(m_prompts.asked().cbegin(), m_prompts.asked().cend(), [](const auto &a) {
-            return a.kind == AnsweringPrompts::Kind::Input;
-        });
+        const auto input = std::find_if(m_prompts.asked().cbegin(), m_prompts.asked().cend(),
+                                        [](const auto &a) { return a.kind == AnsweringPrompts::Kind::Input; });
         QVERIFY(input != m_prompts.asked().cend());
         QCOMPARE(input->initial, QStringLiteral("Moi"));
-        QCOMPARE(KeptPredictions::names(), QStringList({QStringLiteral("Anne"), QStringLiteral("Moi"), QStringLiteral("Pierre")}));
+        QCOMPARE(KeptPredictions::names(),
+                 QStringList({QStringLiteral("Anne"), QStringLiteral("Moi"), QStringLiteral("Pierre")}));
         QCOMPARE(fileBytes(KeptPredictions::filePath(QStringLiteral("Moi"))), m_real);
     }
 
@@ -152,8 +152,8 @@ private slots:
         QTest::addColumn<QString>("keptAs");
 
         QTest::newRow("a 2010 chart") << "Zoé.ini" << chart(QStringLiteral("ButB:0=5")) << false << "Zoé";
-        QTest::newRow("a chart of 1998") << "Old.ini" << fileBytes(QFINDTESTDATA("../../data/VYL1998.ini"))
-                                         << false << "";
+        QTest::newRow("a chart of 1998")
+            << "Old.ini" << fileBytes(QFINDTESTDATA("../../data/VYL1998.ini")) << false << "";
         QTest::newRow("over 1 MiB") << "Big.ini" << QByteArray(1024 * 1024 + 1, 'x') << false << "";
         QTest::newRow("no chart") << "Page.ini" << QByteArray("<html></html>") << false << "";
         QTest::newRow("same name, kept") << "Anne.ini" << chart(QStringLiteral("ButB:0=5")) << false << "";
