@@ -43,46 +43,25 @@ private slots:
         QTest::addColumn<int>("outcomes");
         QTest::addColumn<int>("knockout");
 
-        QTest::newRow("the results against themselves") << "real"
-                                                        << ""
-                                                        << "real"
-                                                        << "" << 201 << 48 << 0 << 57;
-        QTest::newRow("the starting chart") << "start"
-                                            << ""
-                                            << "real"
-                                            << "" << 0 << 0 << 0 << 0;
-        QTest::newRow("right outcome, other score") << "real"
-                                                    << "ButH:10=1;ButH:11=1"
-                                                    << "real"
-                                                    << "" << 199 << 47 << 1 << 57;
-        QTest::newRow("wrong outcome") << "real"
-                                       << "ButH:11=1"
-                                       << "real"
-                                       << "" << 198 << 47 << 0 << 57;
-        QTest::newRow("another quarter- and semi-finalist") << "real"
-                                                            << "Buthui:0=1;Buthui:1=2"
-                                                            << "real"
-                                                            << "" << 196 << 48 << 0 << 52;
-        QTest::newRow("another round-of-16 team, carried to the title") << "real"
-                                                                        << "ButH:6=0;ButH:7=1"
-                                                                        << "real"
-                                                                        << "" << 183 << 47 << 0 << 42;
-        QTest::newRow("another champion") << "real"
-                                          << "ButFIN:0=1;ButFIN:1=0"
-                                          << "real"
-                                          << "" << 196 << 48 << 0 << 52;
-        QTest::newRow("final not yet played") << "real"
-                                              << ""
-                                              << "real"
-                                              << "ButFIN:0=-;ButFIN:1=-" << 196 << 48 << 0 << 52;
-        QTest::newRow("one match played so far") << "real"
-                                                 << ""
-                                                 << "start"
-                                                 << "ButA:0=1;ButA:1=1" << 3 << 1 << 0 << 0;
-        QTest::newRow("a match the prediction left open") << "start"
-                                                          << "ButA:0=1"
-                                                          << "start"
-                                                          << "ButA:0=1;ButA:1=1" << 0 << 0 << 0 << 0;
+        // clang-format off
+        QTest::newRow("the results against themselves") << "real" << "" << "real" << "" << 201 << 48 << 0 << 57;
+        QTest::newRow("the starting chart") << "start" << "" << "real" << "" << 0 << 0 << 0 << 0;
+        QTest::newRow("right outcome, other score") << "real" << "ButH:10=1;ButH:11=1" << "real" << ""
+                                                    << 199 << 47 << 1 << 57;
+        QTest::newRow("wrong outcome") << "real" << "ButH:11=1" << "real" << "" << 198 << 47 << 0 << 57;
+        QTest::newRow("another quarter- and semi-finalist") << "real" << "Buthui:0=1;Buthui:1=2" << "real" << ""
+                                                            << 196 << 48 << 0 << 52;
+        QTest::newRow("another round-of-16 team, carried to the title") << "real" << "ButH:6=0;ButH:7=1"
+                                                                        << "real" << "" << 183 << 47 << 0 << 42;
+        QTest::newRow("another champion") << "real" << "ButFIN:0=1;ButFIN:1=0" << "real" << ""
+                                          << 196 << 48 << 0 << 52;
+        QTest::newRow("final not yet played") << "real" << "" << "real" << "ButFIN:0=-;ButFIN:1=-"
+                                              << 196 << 48 << 0 << 52;
+        QTest::newRow("one match played so far") << "real" << "" << "start" << "ButA:0=1;ButA:1=1"
+                                                 << 3 << 1 << 0 << 0;
+        QTest::newRow("a match the prediction left open") << "start" << "ButA:0=1" << "start" << "ButA:0=1;ButA:1=1"
+                                                          << 0 << 0 << 0 << 0;
+        // clang-format on
     }
 
     void scoring()
