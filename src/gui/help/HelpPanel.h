@@ -3,7 +3,6 @@
 #include <QFrame>
 
 class CellBinding;
-class QLabel;
 class QPushButton;
 class Tournament;
 
@@ -23,10 +22,6 @@ public:
     // "Garder mon pronostic".
     QPushButton *keepButton() const { return m_keepButton; }
 
-    // The author's credit is the same in every language: it is put back
-    // after every language file.
-    void showCredits();
-
 private:
     void addGroupHelp();
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
@@ -36,5 +31,4 @@ private:
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
     QPushButton *m_keepButton = nullptr;
-    QLabel *m_authorCredit = nullptr;
 };
