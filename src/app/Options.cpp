@@ -28,10 +28,19 @@ struct Definitions
         QStringLiteral("chart"),
         QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
         QStringLiteral("file")};
+    QCommandLineOption score{QStringLiteral("score"),
+                             QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};
+    QCommandLineOption results{
+        QStringLiteral("results"),
+        QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
+        QStringLiteral("file")};
+    QCommandLineOption keep{QStringLiteral("keep"),
+                            QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
+                            QStringLiteral("name")};
 
     explicit Definitions(QCommandLineParser &parser)
     {
-        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart});
+        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score, results, keep});
     }
 };
 
@@ -53,6 +62,9 @@ Options Options::parse(const QStringList &arguments)
     options.render = parser.value(defined.render);
     options.sheet = parser.value(defined.sheet);
     options.chart = parser.value(defined.chart);
+    options.results = parser.value(defined.results);
+    options.predictions = parser.positionalArguments();
+    options.keep = parser.value(defined.keep);
     if (parser.isSet(defined.version))
         options.mode = Mode::Version;
     else if (parser.isSet(defined.help))
@@ -61,6 +73,10 @@ Options Options::parse(const QStringList &arguments)
         options.mode = Mode::Report;
     else if (parser.isSet(defined.update))
         options.mode = Mode::Update;
+    else if (parser.isSet(defined.score))
+        options.mode = Mode::Score;
+    else if (parser.isSet(defined.keep))
+        options.mode = Mode::Keep;
     else if (parser.isSet(defined.sheet))
         options.mode = Mode::Sheet;
     else if (parser.isSet(defined.render))

@@ -8,7 +8,7 @@
 struct Options
 {
     // One mode a run: the first of these the command line names.
-    enum class Mode { Version, Help, Report, Update, Sheet, Render, Window };
+    enum class Mode { Version, Help, Report, Update, Score, Keep, Sheet, Render, Window };
 
     Mode mode = Mode::Window;
     QString dataDir; // empty: the user's data folder
@@ -18,6 +18,9 @@ struct Options
     QString render;
     QString sheet;
     QString chart; // of --sheet; empty: the program folder's 2010 chart
+    QString results; // of --score; empty: the program folder's 2010 chart
+    QStringList predictions; // of --score; none: every kept one
+    QString keep;
     QString error; // what was wrong with the command line; nothing else is set then
 
     // arguments as main received them, the program's path first.

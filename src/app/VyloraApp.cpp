@@ -1,25 +1,27 @@
 #include "app/VyloraApp.h"
 
-#include "gui/calendar/CalendarPanel.h"
 #include "app/Clock.h"
-#include "gui/kit/ControlRegistry.h"
+#include "gui/calendar/CalendarPanel.h"
 #include "gui/editor/EditorPanel.h"
-#include "gui/knockout/KnockoutPanel.h"
+#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
+#include "gui/knockout/KnockoutPanel.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "online/ServerSettings.h"
+#include "predictions/PredictionFile.h"
 #include "schedule/BuildSchedule.h"
 #include "storage/ChartFile.h"
+#include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QPushButton>
 
 namespace {
 
@@ -59,6 +61,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
     m_window.setCloseGuard([this] { return mayClose(); });
     connect(m_window.updateButton(), &QAbstractButton::clicked, m_update, &UpdateCommand::run);
     connect(&m_window, &MainWindow::panelBuilt, this, [this] {
@@ -115,11 +118,12 @@ bool VyloraApp::loadChart(const QString &name, Saving saving)
                 ? messages
                       .textOr(chartTooLargeMessage,
                               QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
-                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
+                                             "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage, QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                                "sous le nom %2 et une grille vide est affichée."))
+                      .textOr(notAChartMessage,
+                              QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                             "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
@@ -144,22 +148,42 @@ void VyloraApp::endProgram()
     m_programEnd();
 }
 
+// The user's chart waits in memory, unsaved predictions and undo steps
+// included, so that looking at the past or a friend's chart costs nothing.
+void VyloraApp::setUserChartAside()
+{
+    if (m_tournament.chartName() == currentChart) {
+        m_kept = m_tournament.cells();
+        m_window.edits().setAside();
+    }
+}
+
 void VyloraApp::openTournament(int entry)
 {
     const QString year = Tournaments::year(entry);
     if (year.isEmpty())
         return;
-    // The user's chart waits in memory, unsaved predictions and undo steps
-    // included, so that looking at the past costs nothing.
-    if (m_tournament.chartName() == currentChart) {
-        m_kept = m_tournament.cells();
-        m_window.edits().setAside();
-    }
+    setUserChartAside();
     m_window.hideHelpPanel();
     m_window.showTournamentPicture(entry);
     if (!loadChart(Tournaments::chartName(entry), Saving::Off))
         return;
     m_window.showChosenYear(entry);
+}
+
+void VyloraApp::openPrediction(const QString &name)
+{
+    if (readPredictionFile(KeptPredictions::filePath(name)).problem != PredictionProblem::None)
+        return;
+    setUserChartAside();
+    m_window.hideHelpPanel();
+    // Named after its folder: no year's bracket tables, no save over the
+    // user's chart, and its news and notes read from its own file.
+    if (!loadChart(QStringLiteral("pronostics/") + name, Saving::Off))
+        return;
+    if (m_window.historyPanel()->isHidden())
+        m_window.toggleHistoryPanel();
+    m_window.setWindowTitle(QStringLiteral("Vylora 2010 - ") + name);
 }
 
 void VyloraApp::returnToCurrent()
@@ -205,11 +229,12 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
-                         messages
-                             .textOr(languageFileTooLargeMessage,
-                                     QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
-                             .arg(QDir::toNativeSeparators(path)));
+        m_prompts.warning(
+            &m_window, QStringLiteral("Vylora 2010"),
+            messages
+                .textOr(languageFileTooLargeMessage,
+                        QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
+                .arg(QDir::toNativeSeparators(path)));
         return;
     }
     m_window.showYearLists();
@@ -248,8 +273,9 @@ bool VyloraApp::mayClose()
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
         &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                                        "Voulez-vous l'enregistrer avant de quitter ?")),
+        messages.textOr(unsavedQuestion,
+                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                       "Voulez-vous l'enregistrer avant de quitter ?")),
         {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
          messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
          messages.textOr(stayAnswer, QStringLiteral("Annuler"))});

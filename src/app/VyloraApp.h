@@ -1,9 +1,9 @@
 #pragma once
 
-#include "gui/online/Banner.h"
 #include "gui/chart/ChartEdits.h"
-#include "gui/online/Links.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/online/Banner.h"
+#include "gui/online/Links.h"
 #include "gui/online/UpdateCommand.h"
 #include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
@@ -54,6 +54,9 @@ public:
     void openTournament(int entry);
     // "2010...": the user's own chart again, as it was left, saving on.
     void returnToCurrent();
+    // "Ouvrir" in the predictions window: the kept prediction on the chart
+    // with saving off, as a past tournament, and "2010..." at hand.
+    void openPrediction(const QString &name);
 
     // A run that draws the window from the command line: no question, no
     // download, no early end.
@@ -75,6 +78,7 @@ signals:
 private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
+    void setUserChartAside();
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();

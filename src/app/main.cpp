@@ -3,6 +3,7 @@
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
+#include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
@@ -64,6 +65,10 @@ int runHeadless(int argc, char *argv[], const Options &options)
     if (!applyServer(options, err))
         return 1;
     ProgramFolder::choose(options.dataDir);
+    if (options.mode == Options::Mode::Score)
+        return runScoreCommand(options.results, options.predictions, options.json, out, err);
+    if (options.mode == Options::Mode::Keep)
+        return runKeepCommand(options.keep, out, err);
     return runChartUpdate(out, err);
 }
 
@@ -128,6 +133,8 @@ int main(int argc, char *argv[])
         return runText(argc, argv, options);
     case Options::Mode::Report:
     case Options::Mode::Update:
+    case Options::Mode::Score:
+    case Options::Mode::Keep:
         return runHeadless(argc, argv, options);
     case Options::Mode::Sheet:
         return runSheet(argc, argv, options);

@@ -7,7 +7,9 @@
 #include "online/ChartBodyCheck.h"
 #include "storage/AtomicWrite.h"
 #include "storage/IniDocument.h"
+#include "storage/KeptPredictions.h"
 #include "storage/ProgramFolder.h"
+#include "storage/UserSettings.h"
 
 namespace {
 
@@ -70,6 +72,10 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
             }
             outcome.backupKept = true;
         }
+    }
+    if (!KeptPredictions::keepBeforeUpdate(previous, body, UserSettings().pseudo())) {
+        outcome.failure = UpdateOutcome::Failure::Unwritable;
+        return outcome;
     }
     if (!writeFileAtomically(path, body)) {
         outcome.failure = UpdateOutcome::Failure::Unwritable;

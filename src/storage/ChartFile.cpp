@@ -148,8 +148,6 @@ namespace {
 bool loadChartAt(Tournament &t, const QString &name, const QString &path, int languageIndex,
                  const ChartHooks &hooks)
 {
-    t.setChartName(name);
-
     // One reading of the file serves every key: nothing writes it while
     // the chart loads, and a file replaced meanwhile cannot mix two charts.
     IniReading reading = readIniFileAt(path);
@@ -161,7 +159,15 @@ bool loadChartAt(Tournament &t, const QString &name, const QString &path, int la
             hooks.fileProblem(ChartFileProblem::NotAChart, aside.isEmpty() ? path : aside);
         reading.document = IniDocument();
     }
-    const IniDocument &file = reading.document;
+    return LoadChartDocument(t, name, reading.document, languageIndex, hooks);
+}
+
+} // namespace
+
+bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
+                       const ChartHooks &hooks)
+{
+    t.setChartName(name);
     auto read = [&file](const QString &section, int key, const QString &defaultValue) {
         return file.value(section, QString::number(key)).value_or(defaultValue);
     };
@@ -195,8 +201,6 @@ bool loadChartAt(Tournament &t, const QString &name, const QString &path, int la
     t.setText(t.family(QStringLiteral("Label10")), 0, read(QStringLiteral("Mess"), languageIndex, QString()));
     return true;
 }
-
-} // namespace
 
 bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
 {
@@ -239,9 +243,14 @@ bool SaveChart(const Tournament &t)
     std::optional<IniDocument> file = chartToWriteInto(name);
     if (!file)
         return false;
+    writeChartCells(t, *file);
+    return saveIniDocument(name, *file);
+}
 
+void writeChartCells(const Tournament &t, IniDocument &file)
+{
     auto write = [&file](const QString &section, int key, const QString &value) {
-        file->setValue(section, QString::number(key), value);
+        file.setValue(section, QString::number(key), value);
     };
 
     for (GroupId g : allGroups) {
@@ -259,6 +268,30 @@ bool SaveChart(const Tournament &t)
     for (int slot = 1; slot <= 4; ++slot)
         for (GroupId g : allGroups)
             write(groupSection(u"TS", g), slot, (*t.group(g).team)[slot].tag);
+}
 
-    return saveIniDocument(name, *file);
+const std::vector<ChartKey> &chartKeys()
+{
+    static const std::vector<ChartKey> keys = [] {
+        std::vector<ChartKey> all;
+        for (GroupId g : allGroups) {
+            for (int i = 0; i <= 11; ++i)
+                all.push_back({groupSection(u"But", g), QString::number(i), notPlayed, true});
+            for (int slot = 1; slot <= 4; ++slot) {
+                all.push_back({groupSection(u"Equip", g), QString::number(slot), defaultTeamName(g, slot), false});
+                all.push_back({groupSection(u"TS", g), QString::number(slot), QString(), false});
+            }
+        }
+        const Tournament shape;
+        for (KnockoutBlock block : saveOrder)
+            for (int i = 0; i < shape.round(block.round).sides; ++i)
+                all.push_back({section(block), QString::number(i), notPlayed, true});
+        return all;
+    }();
+    return keys;
+}
+
+QString chartText(const IniDocument &file, const ChartKey &key)
+{
+    return file.value(key.section, key.key).value_or(key.defaultText);
 }

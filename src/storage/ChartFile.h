@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,6 +30,10 @@ bool LoadChart(Tournament &t, const QString &name, int languageIndex, const Char
 // The same for a chart file in any folder, named by its path; the chart's
 // name is the file's stem.
 bool LoadChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks = {});
+// The same load from a chart already read, named `name`: a chart that lives
+// outside the program folder, or under a file name that is not its own.
+bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
+                       const ChartHooks &hooks = {});
 
 // Every load of a whole chart: the cells as the file holds them, then the
 // ready flag and the full refresh, so that no team, podium or cup of the
@@ -41,3 +47,21 @@ bool LoadWholeChartFromFile(Tournament &t, const QString &path, int languageInde
 // holds no chart is moved aside first, never written into. Returns false,
 // with the file untouched, when it cannot be read or written.
 bool SaveChart(const Tournament &t);
+
+// Every cell into file as SaveChart writes them, the other sections left.
+void writeChartCells(const Tournament &t, IniDocument &file);
+
+// One cell as the chart file keeps it: its section, its key, the text it
+// loads as when the key is missing, and whether it holds goals.
+struct ChartKey
+{
+    QString section;
+    QString key;
+    QString defaultText;
+    bool goals;
+};
+// Every cell of a chart file: scores, names, draw marks, knock-out goals
+// and penalties.
+const std::vector<ChartKey> &chartKeys();
+// The text the cell of `key` loads with from file.
+QString chartText(const IniDocument &file, const ChartKey &key);

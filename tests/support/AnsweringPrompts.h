@@ -32,6 +32,8 @@ public:
     void queueChoice(int button) { m_choices.push_back(button); }
     // The path a save dialog answers; with nothing queued it is cancelled.
     void queueSaveFileName(const QString &path) { m_saveFileNames.push_back(path); }
+    // The path an open dialog answers; with nothing queued it is cancelled.
+    void queueOpenFileName(const QString &path) { m_openFileNames.push_back(path); }
     // The paths save dialogs suggested, in order.
     const QStringList &suggestedSaveFileNames() const { return m_suggested; }
 
@@ -72,6 +74,11 @@ public:
         return take(m_saveFileNames, QString());
     }
 
+    QString openFileName(QWidget *, const QString &, const QStringList &) override
+    {
+        return take(m_openFileNames, QString());
+    }
+
 private:
     template <typename T> static T take(std::deque<T> &queue, const T &fallback)
     {
@@ -87,5 +94,6 @@ private:
     std::deque<QString> m_inputs;
     std::deque<int> m_choices;
     std::deque<QString> m_saveFileNames;
+    std::deque<QString> m_openFileNames;
     QStringList m_suggested;
 };

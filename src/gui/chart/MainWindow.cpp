@@ -1,28 +1,30 @@
 #include "gui/chart/MainWindow.h"
 
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/chart/ChartEdits.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
+#include "gui/groups/TeamNameEdit.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/history/HistoryPanel.h"
+#include "gui/history/StatsWindow.h"
 #include "gui/kit/CardFrame.h"
 #include "gui/kit/CellBinding.h"
-#include "gui/chart/ChartEdits.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/editor/EditorPanel.h"
-#include "gui/groups/GroupFrame.h"
-#include "gui/help/HelpPanel.h"
-#include "gui/history/HistoryPanel.h"
+#include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
-#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/knockout/RoundOf16Summary.h"
 #include "gui/pictures/Pictures.h"
+#include "gui/predictions/PredictionKeeper.h"
+#include "gui/predictions/PredictionsWindow.h"
 #include "gui/print/PagePrinter.h"
 #include "gui/print/PrintWindow.h"
-#include "gui/kit/Prompts.h"
-#include "gui/knockout/RoundOf16Summary.h"
-#include "gui/groups/ScoreEdit.h"
-#include "gui/history/StatsWindow.h"
-#include "gui/groups/TeamNameEdit.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageIndex.h"
@@ -35,10 +37,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 
@@ -78,7 +83,9 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     , m_binding(new CellBinding(t))
     , m_registry(new ControlRegistry(*this, t, *m_binding))
     , m_edits(new ChartEdits(t, this))
+    , m_keeper(new PredictionKeeper(t, prompts, this))
 {
+    setAcceptDrops(true);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
     setFixedSize(px(windowWidth), px(windowHeight));
@@ -157,11 +164,15 @@ void MainWindow::buildButtonBar()
                                            QStringLiteral("Stats"));
     stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
     connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
-    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(14310, 0, 930, 915),
+    auto *predictions = makeControl<QPushButton>(this, QStringLiteral("Command22"), -1, QRect(14310, 0, 1110, 915),
+                                                 QStringLiteral("Pronostics"));
+    predictions->setToolTip(QStringLiteral("Les pronostics gardés, comptés d'après les résultats"));
+    connect(predictions, &QPushButton::clicked, this, &MainWindow::showPredictions);
+    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915),
                                              QStringLiteral("Historique"));
     history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
     connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
-    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(15285, 0, 1155, 915),
+    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
                                               QStringLiteral("Calendrier"));
     connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
 
@@ -289,6 +300,7 @@ HelpPanel *MainWindow::helpPanel()
         m_help->hide();
         connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
         connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
+        connect(m_help->keepButton(), &QPushButton::clicked, this, [this] { m_keeper->keepOwn(this); });
         adopt(*m_help);
     }
     return m_help;
@@ -390,6 +402,32 @@ void MainWindow::showStatistics()
         });
     }
     m_stats->showStatistics(m_tournament);
+}
+
+void MainWindow::showPredictions()
+{
+    if (!m_predictions) {
+        m_predictions = new PredictionsWindow(this, m_tournament.messages(), *m_keeper, m_prompts);
+        addCompanionWindow(m_predictions);
+        connect(m_predictions, &PredictionsWindow::openRequested, this, &MainWindow::predictionChosen);
+    }
+    m_predictions->showCircle();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    m_keeper->addFile(this, urls.front().toLocalFile());
 }
 
 bool MainWindow::saveChart()
@@ -517,7 +555,8 @@ void MainWindow::showMessageTexts()
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+        refusedCharacterMessage,
+        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
         team->setRefusalText(refused);
 }

@@ -17,6 +17,8 @@ class HistoryPanel;
 class HelpPanel;
 class KnockoutPanel;
 class MatchInfoPanel;
+class PredictionKeeper;
+class PredictionsWindow;
 class PrintWindow;
 class Prompts;
 class QLabel;
@@ -101,6 +103,9 @@ public:
     void setSaveEnabled(bool enabled);
     // "Stats": builds the statistics window, or rebuilds the open one.
     void showStatistics();
+    // "Pronostics": the kept predictions scored, afresh at every click.
+    void showPredictions();
+    PredictionKeeper &predictionKeeper() const { return *m_keeper; }
 
 signals:
     void languageClicked(int index);
@@ -109,11 +114,16 @@ signals:
     void tournamentChosen(int entry);
     // "2010..."
     void returnChosen();
+    // "Ouvrir" in the predictions window, with the prediction's name.
+    void predictionChosen(const QString &name);
     // A panel built after start-up: wire what is wired by name.
     void panelBuilt(QWidget *panel);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A friend's chart file dropped on the window is kept as a prediction.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildButtonBar();
@@ -160,4 +170,6 @@ private:
     QPointer<PrintWindow> m_printWindow;
     HistoryPanel *m_historyContent = nullptr;
     QPointer<StatsWindow> m_stats;
+    PredictionKeeper *m_keeper;
+    QPointer<PredictionsWindow> m_predictions;
 };

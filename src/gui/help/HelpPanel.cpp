@@ -164,6 +164,9 @@ void HelpPanel::addSavingHelp()
     addParagraph(this, 8, left, 6480, columnWidth, 1200,
                  QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
                                 "referme. « Historique » rouvre les Coupes du monde 1998, 2002 et 2006."));
+    // A prediction kept by name survives every update; "Pronostics" scores it.
+    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480),
+                                            QStringLiteral("Garder mon pronostic"));
 }
 
 void HelpPanel::addDisplayAndAbout()

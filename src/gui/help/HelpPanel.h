@@ -19,6 +19,8 @@ public:
 
     QPushButton *modeButton() const { return m_modeButton; }
     QPushButton *backButton() const { return m_backButton; }
+    // "Garder mon pronostic".
+    QPushButton *keepButton() const { return m_keepButton; }
 
 private:
     void addGroupHelp();
@@ -28,4 +30,5 @@ private:
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
+    QPushButton *m_keepButton = nullptr;
 };

@@ -47,10 +47,15 @@ QString Prompts::saveFileName(QWidget *parent, const QString &title, const QStri
                               const QStringList &filters)
 {
     QString chosenFilter = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")),
-                                                      &chosenFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &chosenFilter);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));
     return path + extension.match(chosenFilter).captured(1);
+}
+
+QString Prompts::openFileName(QWidget *parent, const QString &title, const QStringList &filters)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")));
 }

@@ -28,4 +28,7 @@ public:
     // added when the user typed none, or an empty text when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                                  const QStringList &filters);
+    // An open dialog offering `filters`; the path chosen, or an empty text
+    // when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QStringList &filters);
 };

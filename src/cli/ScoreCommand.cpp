@@ -1,0 +1,113 @@
+#include "cli/ScoreCommand.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include "predictions/PredictionCircle.h"
+#include "storage/KeptPredictions.h"
+#include "storage/ProgramFolder.h"
+#include "tournament/Tournament.h"
+
+namespace {
+
+QString problemLine(PredictionProblem problem)
+{
+    switch (problem) {
+    case PredictionProblem::Unreadable:
+        return QStringLiteral("cannot be read");
+    case PredictionProblem::TooLarge:
+        return QStringLiteral("larger than 1 MiB, not a chart");
+    case PredictionProblem::NotA2010Chart:
+    case PredictionProblem::None:
+        break;
+    }
+    return QStringLiteral("not a 2010 chart");
+}
+
+QJsonObject scoreObject(const ScoredPrediction &p)
+{
+    static const QStringList rounds{QStringLiteral("roundOf16"), QStringLiteral("quarterFinals"),
+                                    QStringLiteral("semiFinals"), QStringLiteral("final"),
+                                    QStringLiteral("champion")};
+    QJsonObject matches;
+    for (int i = 0; i < groupMatches; ++i)
+        matches.insert(QChar(u'A' + i / 6) + QString::number(i % 6 + 1), p.score.matchPoints[std::size_t(i)]);
+    QJsonObject knockout;
+    for (int r = 0; r < scoredRounds; ++r)
+        knockout.insert(rounds.at(r), p.score.roundPoints[std::size_t(r)]);
+    return {{QStringLiteral("name"), p.name},
+            {QStringLiteral("points"), p.score.points},
+            {QStringLiteral("exact"), p.score.exact},
+            {QStringLiteral("outcomes"), p.score.outcomes},
+            {QStringLiteral("knockout"), p.score.knockout},
+            {QStringLiteral("rounds"), knockout},
+            {QStringLiteral("matches"), matches}};
+}
+
+} // namespace
+
+int runScoreCommand(const QString &resultsFile, const QStringList &predictions, bool json, QTextStream &out,
+                    QTextStream &err)
+{
+    const QString resultsPath =
+        resultsFile.isEmpty() ? ProgramFolder::filePath(QStringLiteral("VYL2010.ini")) : resultsFile;
+    const PredictionFile resultsChart = readPredictionFile(resultsPath);
+    if (resultsChart.problem != PredictionProblem::None) {
+        err << "vylora: results " << resultsPath << ": " << problemLine(resultsChart.problem) << Qt::endl;
+        return 1;
+    }
+    Tournament results;
+    loadPrediction(results, resultsChart.bytes);
+
+    std::vector<PredictionSource> sources;
+    for (const QString &path : predictions)
+        sources.push_back({predictionName(path), path});
+    if (predictions.isEmpty())
+        sources = keptPredictionSources();
+    const PredictionCircle circle = scoreCircle(results, sources);
+    for (const auto &[name, problem] : circle.refused)
+        err << "vylora: prediction " << name << ": " << problemLine(problem) << Qt::endl;
+
+    if (json) {
+        QJsonArray ranked;
+        for (const ScoredPrediction &p : circle.ranked)
+            ranked.append(scoreObject(p));
+        out << QJsonDocument(QJsonObject{{QStringLiteral("maximum"), maximumPoints},
+                                         {QStringLiteral("predictions"), ranked}})
+                   .toJson();
+    } else {
+        int position = 0;
+        for (const ScoredPrediction &p : circle.ranked)
+            out << ++position << ". " << p.name << ": " << p.score.points << " points (" << p.score.exact
+                << " exact, " << p.score.outcomes << " outcomes, " << p.score.knockout << " knock-out)"
+                << Qt::endl;
+    }
+    out.flush();
+    return circle.refused.empty() ? 0 : 1;
+}
+
+int runKeepCommand(const QString &name, QTextStream &out, QTextStream &err)
+{
+    const PredictionFile chart = readPredictionFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini")));
+    if (chart.problem != PredictionProblem::None) {
+        err << "vylora: the 2010 chart: " << problemLine(chart.problem) << Qt::endl;
+        return 1;
+    }
+    switch (KeptPredictions::keep(name, chart.bytes, false)) {
+    case KeptPredictions::KeepResult::Kept:
+        out << "kept as " << KeptPredictions::filePath(name) << Qt::endl;
+        return 0;
+    case KeptPredictions::KeepResult::Exists:
+        err << "vylora: a prediction named " << name << " is kept already; nothing replaced" << Qt::endl;
+        break;
+    case KeptPredictions::KeepResult::BadName:
+        err << "vylora: " << name << " cannot name a file; try " << KeptPredictions::fileNameFor(name) << Qt::endl;
+        break;
+    case KeptPredictions::KeepResult::Failed:
+        err << "vylora: could not write " << KeptPredictions::filePath(name) << Qt::endl;
+        break;
+    }
+    return 1;
+}

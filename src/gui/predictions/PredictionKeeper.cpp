@@ -1,0 +1,122 @@
+#include "gui/predictions/PredictionKeeper.h"
+
+#include "gui/kit/Prompts.h"
+#include "gui/predictions/PredictionMessages.h"
+#include "predictions/PredictionCircle.h"
+#include "storage/ChartFile.h"
+#include "storage/IniDocument.h"
+#include "storage/KeptPredictions.h"
+#include "storage/ProgramFolder.h"
+#include "storage/UserSettings.h"
+#include "tournament/Tournament.h"
+
+#include <QDir>
+
+namespace {
+
+const QString title = QStringLiteral("Vylora 2010");
+const QString currentChart = QStringLiteral("VYL2010");
+
+} // namespace
+
+PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObject *parent)
+    : QObject(parent)
+    , m_tournament(t)
+    , m_prompts(prompts)
+{}
+
+bool PredictionKeeper::keepOwn(QWidget *parent)
+{
+    const PredictionFile file = readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
+    QByteArray chart = file.bytes;
+    if (m_tournament.chartName() == currentChart) {
+        // The sections the chart does not own (notes, news) come along.
+        IniDocument shown(file.bytes);
+        writeChartCells(m_tournament, shown);
+        chart = shown.toBytes();
+    } else if (file.problem != PredictionProblem::None) {
+        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
+        return false;
+    }
+    const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
+    const QString name = KeptPredictions::fileNameFor(m_prompts.input(
+        parent, title,
+        m_tournament.messages().textOr(predictionMessages::namePrompt, QStringLiteral("Nom du pronostic :")),
+        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
+    return !name.isEmpty() && store(parent, name, chart);
+}
+
+bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const PredictionFile file = readPredictionFile(path);
+    if (file.problem != PredictionProblem::None) {
+        refuse(parent, file.problem, shown);
+        return false;
+    }
+    // A chart of 1998 holds the same sections: its teams tell it apart.
+    Tournament friends;
+    loadPrediction(friends, file.bytes);
+    Tournament ours;
+    loadPrediction(ours, readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini"))).bytes);
+    const QString name = KeptPredictions::fileNameFor(predictionName(path));
+    if (!sameTeams(friends, ours) || name.isEmpty()) {
+        refuse(parent, PredictionProblem::NotA2010Chart, shown);
+        return false;
+    }
+    return store(parent, name, file.bytes);
+}
+
+bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteArray &chart)
+{
+    const MessageTable &messages = m_tournament.messages();
+    KeptPredictions::KeepResult result = KeptPredictions::keep(name, chart, false);
+    if (result == KeptPredictions::KeepResult::Exists) {
+        const QString question =
+            messages.textOr(predictionMessages::replaceQuestion,
+                            QStringLiteral("Un pronostic nommé %1 est déjà gardé. Le remplacer ?"));
+        if (!m_prompts.question(parent, title, question.arg(name), false))
+            return false;
+        result = KeptPredictions::keep(name, chart, true);
+    }
+    if (result != KeptPredictions::KeepResult::Kept) {
+        m_prompts.warning(parent, title,
+                          messages
+                              .textOr(predictionMessages::keepFailed,
+                                      QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
+                              .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
+        return false;
+    }
+    m_prompts.notice(
+        parent, title,
+        messages.textOr(predictionMessages::kept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name));
+    emit kept(name);
+    return true;
+}
+
+void PredictionKeeper::refuse(QWidget *parent, PredictionProblem problem, const QString &file)
+{
+    m_prompts.warning(parent, title, refusal(m_tournament.messages(), problem, file));
+}
+
+QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProblem problem, const QString &file)
+{
+    switch (problem) {
+    case PredictionProblem::TooLarge:
+        return messages
+            .textOr(predictionMessages::tooLarge,
+                    QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."))
+            .arg(file);
+    case PredictionProblem::Unreadable:
+        return messages
+            .textOr(predictionMessages::unreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
+            .arg(file);
+    case PredictionProblem::NotA2010Chart:
+    case PredictionProblem::None:
+        break;
+    }
+    return messages
+        .textOr(predictionMessages::notA2010Chart,
+                QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
+        .arg(file);
+}

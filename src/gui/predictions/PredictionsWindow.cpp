@@ -1,0 +1,229 @@
+#include "gui/predictions/PredictionsWindow.h"
+
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Prompts.h"
+#include "gui/predictions/PredictionKeeper.h"
+#include "gui/predictions/PredictionMessages.h"
+#include "tournament/MessageTable.h"
+#include "predictions/PredictionCircle.h"
+#include "storage/ProgramFolder.h"
+#include "tournament/GroupFixtures.h"
+#include "tournament/Tournament.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace msg = predictionMessages;
+
+namespace {
+
+QTableWidget *makeTable(QWidget *parent, const QString &name, const QStringList &headers)
+{
+    auto *table = new QTableWidget(0, int(headers.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    return table;
+}
+
+void setRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int column = 0; column < cells.size(); ++column) {
+        auto *item = new QTableWidgetItem(cells.at(column));
+        if (column > 0)
+            item->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, item);
+    }
+}
+
+QString scoreText(const QStringList &cells, int match)
+{
+    return cells.value(2 * match) + QStringLiteral(" - ") + cells.value(2 * match + 1);
+}
+
+} // namespace
+
+PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &messages, PredictionKeeper &keeper,
+                                     Prompts &prompts)
+    : QWidget(nullptr, Qt::Window)
+    , m_messages(messages)
+    , m_keeper(keeper)
+    , m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("Pronostics"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(text(msg::windowTitle, "Pronostics"));
+    setWindowIcon(owner->windowIcon());
+    resize(900, 640);
+    connect(owner, &QObject::destroyed, this, [this] { delete this; });
+
+    auto *grid = new QGridLayout(this);
+    m_rules = new QLabel(texts(msg::rules, "Score exact d'un match de groupe : 3 points|"
+                                           "Bon résultat (victoire, nul, défaite) : 1 point|"
+                                           "Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, "
+                                           "en finale : 4|Le champion : 5 points|"
+                                           "Rien pour un match pas encore joué. Maximum : 201 points")
+                             .join(u'\n'),
+                         this);
+    m_rules->setObjectName(QStringLiteral("Rules"));
+    grid->addWidget(m_rules, 0, 0, 1, 2);
+
+    m_ranking =
+        makeTable(this, QStringLiteral("Ranking"),
+                  texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+    grid->addWidget(m_ranking, 1, 0, 3, 1);
+
+    auto *days = new QLabel(text(msg::matchDayHeading, "Vainqueur de chaque journée"), this);
+    chartLook::makeHeading(days);
+    grid->addWidget(days, 1, 1);
+    m_matchDays = makeTable(this, QStringLiteral("MatchDays"), {QString(), QString()});
+    m_matchDays->horizontalHeader()->hide();
+    grid->addWidget(m_matchDays, 2, 1);
+
+    auto *matchBox = new QWidget(this);
+    auto *matchLayout = new QGridLayout(matchBox);
+    matchLayout->setContentsMargins(0, 0, 0, 0);
+    auto *matchHeading = new QLabel(text(msg::matchHeading, "Les pronostics d'un match"), matchBox);
+    chartLook::makeHeading(matchHeading);
+    matchLayout->addWidget(matchHeading, 0, 0);
+    m_match = new QComboBox(matchBox);
+    m_match->setObjectName(QStringLiteral("MatchChoice"));
+    matchLayout->addWidget(m_match, 1, 0);
+    m_matchScores =
+        makeTable(matchBox, QStringLiteral("MatchScores"), texts(msg::matchHeaders, "Pronostic|Score|Points"));
+    matchLayout->addWidget(m_matchScores, 2, 0);
+    grid->addWidget(matchBox, 3, 1);
+    connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
+
+    m_refused = new QLabel(this);
+    m_refused->setObjectName(QStringLiteral("Refused"));
+    m_refused->setWordWrap(true);
+    grid->addWidget(m_refused, 4, 0, 1, 2);
+
+    auto *buttons = new QHBoxLayout;
+    m_add = new QPushButton(text(msg::addButton, "Ajouter un pronostic..."), this);
+    m_add->setObjectName(QStringLiteral("AddPrediction"));
+    m_open = new QPushButton(text(msg::openButton, "Ouvrir"), this);
+    m_open->setObjectName(QStringLiteral("OpenPrediction"));
+    m_close = new QPushButton(text(msg::close, "Fermer"), this);
+    m_close->setObjectName(QStringLiteral("ClosePredictions"));
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_open);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+
+    connect(m_add, &QPushButton::clicked, this, &PredictionsWindow::addPrediction);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_open, &QPushButton::clicked, this, [this] {
+        const int row = m_ranking->currentRow();
+        if (row >= 0 && row < int(m_ranked.size()))
+            emit openRequested(m_ranked[std::size_t(row)].name);
+    });
+    connect(&m_keeper, &PredictionKeeper::kept, this, &PredictionsWindow::showCircle);
+}
+
+QString PredictionsWindow::text(int entry, const char *design) const
+{
+    return m_messages.textOr(entry, QString::fromUtf8(design));
+}
+
+QStringList PredictionsWindow::texts(int entry, const char *design) const
+{
+    return text(entry, design).split(u'|');
+}
+
+void PredictionsWindow::showCircle()
+{
+    Tournament results;
+    loadPrediction(results, readPredictionFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))).bytes);
+    PredictionCircle circle = scoreCircle(results, keptPredictionSources());
+    m_ranked = std::move(circle.ranked);
+    m_realScores = groupScoreTexts(results);
+    QStringList refused;
+    for (const auto &[name, problem] : circle.refused)
+        refused << PredictionKeeper::refusal(m_messages, problem, name);
+    m_refused->setText(refused.join(u'\n'));
+    m_refused->setVisible(!refused.isEmpty());
+
+    showRanking();
+    showMatchDays();
+    const int chosen = std::max(0, m_match->currentIndex());
+    m_match->blockSignals(true);
+    m_match->clear();
+    for (GroupId g : allGroups)
+        for (const Fixture &f : GroupFixtures)
+            m_match->addItem(QStringLiteral("%1 : %2 - %3")
+                                 .arg(groupLetter(g), results.group(g).team->text(f.home),
+                                      results.group(g).team->text(f.away)));
+    m_match->setCurrentIndex(chosen);
+    m_match->blockSignals(false);
+    showMatch(chosen);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PredictionsWindow::showRanking()
+{
+    m_ranking->setRowCount(int(m_ranked.size()));
+    for (int row = 0; row < int(m_ranked.size()); ++row) {
+        const PredictionScore &s = m_ranked[std::size_t(row)].score;
+        setRow(m_ranking, row,
+               {m_ranked[std::size_t(row)].name, QString::number(s.points), QString::number(s.exact),
+                QString::number(s.outcomes), QString::number(s.knockout)});
+    }
+    if (!m_ranked.empty())
+        m_ranking->selectRow(0);
+}
+
+void PredictionsWindow::showMatchDays()
+{
+    const QStringList days =
+        texts(msg::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale");
+    m_matchDays->setRowCount(matchDays);
+    for (int day = 0; day < matchDays; ++day) {
+        const int winner = matchDayWinner(m_ranked, day);
+        const QString shown = winner < 0 ? QStringLiteral("-")
+                                         : QStringLiteral("%1 (%2)")
+                                               .arg(m_ranked[std::size_t(winner)].name)
+                                               .arg(matchDayPoints(m_ranked[std::size_t(winner)].score, day));
+        setRow(m_matchDays, day, {days.value(day), shown});
+    }
+}
+
+void PredictionsWindow::showMatch(int match)
+{
+    if (match < 0)
+        return;
+    const int group = match / 6;
+    const int inGroup = match % 6;
+    const auto groupCells = [group](const QStringList &all) { return all.mid(group * 12, 12); };
+    m_matchScores->setRowCount(int(m_ranked.size()) + 1);
+    setRow(m_matchScores, 0,
+           {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
+    for (int row = 0; row < int(m_ranked.size()); ++row) {
+        const ScoredPrediction &p = m_ranked[std::size_t(row)];
+        setRow(m_matchScores, row + 1,
+               {p.name, scoreText(groupCells(p.groupScores), inGroup),
+                QString::number(p.score.matchPoints[std::size_t(match)])});
+    }
+}
+
+void PredictionsWindow::addPrediction()
+{
+    const QString path = m_prompts.openFileName(this, text(msg::addButton, "Ajouter un pronostic..."),
+                                                {QStringLiteral("Vylora 2010 (*.ini)"), QStringLiteral("* (*)")});
+    if (!path.isEmpty())
+        m_keeper.addFile(this, path);
+}

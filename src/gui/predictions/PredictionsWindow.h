@@ -1,0 +1,58 @@
+#pragma once
+
+#include <vector>
+
+#include <QStringList>
+#include <QWidget>
+
+#include "predictions/PredictionRanking.h"
+
+class MessageTable;
+class PredictionKeeper;
+class Prompts;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Pronostics": every kept prediction scored against the 2010 chart of the
+// program folder, read afresh each time it is shown: the ranking, the
+// winner of each match day, and for the match chosen every prediction's
+// score beside the real one. It does not block the main window, goes with
+// it, and is deleted when closed.
+class PredictionsWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    PredictionsWindow(QWidget *owner, const MessageTable &messages, PredictionKeeper &keeper, Prompts &prompts);
+
+    // Scores the circle again and shows it.
+    void showCircle();
+
+signals:
+    // "Ouvrir" on a line of the ranking.
+    void openRequested(const QString &name);
+
+private:
+    QString text(int entry, const char *design) const;
+    QStringList texts(int entry, const char *design) const;
+    void showRanking();
+    void showMatchDays();
+    void showMatch(int match);
+    void addPrediction();
+
+    const MessageTable &m_messages;
+    PredictionKeeper &m_keeper;
+    Prompts &m_prompts;
+    std::vector<ScoredPrediction> m_ranked;
+    QStringList m_realScores;
+    QLabel *m_rules;
+    QTableWidget *m_ranking;
+    QTableWidget *m_matchDays;
+    QComboBox *m_match;
+    QTableWidget *m_matchScores;
+    QLabel *m_refused;
+    QPushButton *m_add;
+    QPushButton *m_open;
+    QPushButton *m_close;
+};

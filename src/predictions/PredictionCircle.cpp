@@ -1,0 +1,50 @@
+#include "predictions/PredictionCircle.h"
+
+#include <QFileInfo>
+
+#include "storage/KeptPredictions.h"
+#include "tournament/Tournament.h"
+
+std::vector<PredictionSource> keptPredictionSources()
+{
+    std::vector<PredictionSource> sources;
+    for (const QString &name : KeptPredictions::names())
+        sources.push_back({name, KeptPredictions::filePath(name)});
+    return sources;
+}
+
+QString predictionName(const QString &path)
+{
+    const QString file = QFileInfo(path).fileName();
+    return file.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive) ? file.chopped(4) : file;
+}
+
+QStringList groupScoreTexts(const Tournament &t)
+{
+    QStringList texts;
+    for (GroupId g : allGroups)
+        for (int i = 0; i <= 11; ++i)
+            texts << t.group(g).score->text(i);
+    return texts;
+}
+
+PredictionCircle scoreCircle(const Tournament &results, const std::vector<PredictionSource> &sources)
+{
+    PredictionCircle circle;
+    for (const PredictionSource &source : sources) {
+        const PredictionFile file = readPredictionFile(source.path);
+        if (file.problem != PredictionProblem::None) {
+            circle.refused.emplace_back(source.name, file.problem);
+            continue;
+        }
+        Tournament prediction;
+        loadPrediction(prediction, file.bytes);
+        if (!sameTeams(prediction, results)) {
+            circle.refused.emplace_back(source.name, PredictionProblem::NotA2010Chart);
+            continue;
+        }
+        circle.ranked.push_back({source.name, scorePrediction(prediction, results), groupScoreTexts(prediction)});
+    }
+    rankPredictions(circle.ranked);
+    return circle;
+}
