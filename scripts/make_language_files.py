@@ -437,6 +437,18 @@ MESSAGES = {
     32: ("Téléchargement des résultats officiels...", "Downloading the official results...",
          "Descargando los resultados oficiales..."),
     33: ("Annuler", "Cancel", "Cancelar"),
+    # Under it, how much has arrived (%1 in kilobytes).
+    44: ("%1 Ko reçus", "%1 KB received", "%1 KB recibidos"),
+    # A failed update says why on the line under entry 30, one line per
+    # cause; the lines go on at 89, 90 and 96.
+    34: ("Le serveur ne répond pas.", "The server does not answer.", "El servidor no responde."),
+    35: ("Le serveur a cessé de répondre.", "The server stopped answering.",
+         "El servidor ha dejado de responder."),
+    36: ("Le téléchargement a pris trop de temps.", "The download took too long.",
+         "La descarga ha tardado demasiado."),
+    # %1 is the status code.
+    37: ("Le serveur a répondu par l'erreur HTTP %1.", "The server answered with HTTP error %1.",
+         "El servidor ha respondido con el error HTTP %1."),
     # The editor: the question before opening it without an update, the
     # password prompt, an export without a user name, a failed save (%1 is
     # the file), the password prompt's title, the banners' tooltip.
@@ -535,6 +547,23 @@ MESSAGES = {
     88: ("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.",
          "The character “%1” cannot be stored in the chart file.",
          "El carácter «%1» no se puede guardar en el archivo del pronóstico."),
+
+    # Why an update failed, continued from 34-37: the chart file (%1) that
+    # could not be written, and the download the user stopped.
+    89: ("Le fichier %1 n'a pas pu être écrit.", "The file %1 could not be written.",
+         "No se ha podido escribir el archivo %1."),
+    90: ("Téléchargement annulé.", "Download cancelled.", "Descarga cancelada."),
+    # 96-100: the server's answer; %1 of 97 is where it sent the program.
+    96: ("Le serveur renvoie d'une adresse à l'autre sans fin.", "The server redirects in a loop.",
+         "El servidor redirige en bucle."),
+    97: ("Le serveur renvoie vers un autre site : %1", "The server redirects to another site: %1",
+         "El servidor redirige a otro sitio: %1"),
+    98: ("La réponse compressée du serveur est illisible.", "The server's compressed answer is damaged.",
+         "La respuesta comprimida del servidor está dañada."),
+    99: ("La réponse du serveur est vide ou incomplète.", "The server's answer is empty or incomplete.",
+         "La respuesta del servidor está vacía o incompleta."),
+    100: ("Le serveur n'a pas envoyé de tableau 2010 complet.", "The server sent no whole 2010 chart.",
+          "El servidor no ha enviado un cuadro 2010 completo."),
 
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.

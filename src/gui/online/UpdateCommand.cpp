@@ -5,11 +5,12 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "gui/online/Banner.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/chart/MainWindow.h"
-#include "gui/online/OnlineMessages.h"
+#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
+#include "gui/online/Banner.h"
+#include "gui/online/OnlineMessages.h"
+#include "gui/online/UpdateFailureLine.h"
 #include "online/ResultsUpdate.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
@@ -53,6 +54,11 @@ void UpdateCommand::run()
     m_progress->setMinimumDuration(0);
     connect(m_progress, &QProgressDialog::canceled, m_update, &ResultsUpdate::cancel);
     connect(m_update, &ResultsUpdate::progress, m_progress, [this](qint64 received, qint64 total) {
+        // A server that drips its answer shows here, while the deadline runs.
+        const MessageTable &messages = m_window.tournament().messages();
+        m_progress->setLabelText(
+            onlineMessages::text(messages, onlineMessages::downloading) + u'\n' +
+            onlineMessages::text(messages, onlineMessages::received).arg((received + 1023) / 1024));
         if (total > 0 && total <= std::numeric_limits<int>::max()) {
             m_progress->setMaximum(int(total));
             m_progress->setValue(int(received));
@@ -75,14 +81,16 @@ void UpdateCommand::closeProgress()
 void UpdateCommand::onFinished()
 {
     closeProgress();
-    const bool updated = m_update->outcome().ok();
+    const UpdateOutcome outcome = m_update->outcome();
     m_update->deleteLater();
     m_update.clear();
 
-    if (!updated) {
+    if (!outcome.ok()) {
         QApplication::restoreOverrideCursor();
+        const MessageTable &messages = m_window.tournament().messages();
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(m_window.tournament().messages(), onlineMessages::connectionFailed));
+                         onlineMessages::text(messages, onlineMessages::connectionFailed) + u'\n' +
+                             updateFailureLine(messages, outcome));
         emit finished(false);
         return;
     }
