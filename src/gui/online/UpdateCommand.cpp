@@ -5,19 +5,18 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "gui/chart/MainWindow.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "gui/online/Banner.h"
 #include "gui/online/OnlineMessages.h"
 #include "gui/online/UpdateFailureLine.h"
+#include "i18n/MessageTable.h"
 #include "online/ResultsUpdate.h"
-#include "tournament/RefreshAll.h"
-#include "tournament/Tournament.h"
 
-UpdateCommand::UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart)
+UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
+                             std::function<bool()> loadChart)
     : QObject(&window)
     , m_window(window)
+    , m_messages(messages)
     , m_prompts(prompts)
     , m_banner(banner)
     , m_loadChart(std::move(loadChart))
@@ -33,7 +32,7 @@ void UpdateCommand::run()
 {
     if (m_update)
         return;
-    const MessageTable &messages = m_window.tournament().messages();
+    const MessageTable &messages = m_messages;
     if (!m_prompts.question(&m_window, onlineMessages::text(messages, onlineMessages::updateTitle),
                             onlineMessages::text(messages, onlineMessages::updateQuestion), true))
         return;
@@ -55,10 +54,9 @@ void UpdateCommand::run()
     connect(m_progress, &QProgressDialog::canceled, m_update, &ResultsUpdate::cancel);
     connect(m_update, &ResultsUpdate::progress, m_progress, [this](qint64 received, qint64 total) {
         // A server that drips its answer shows here, while the deadline runs.
-        const MessageTable &messages = m_window.tournament().messages();
         m_progress->setLabelText(
-            onlineMessages::text(messages, onlineMessages::downloading) + u'\n' +
-            onlineMessages::text(messages, onlineMessages::received).arg((received + 1023) / 1024));
+            onlineMessages::text(m_messages, onlineMessages::downloading) + u'\n' +
+            onlineMessages::text(m_messages, onlineMessages::received).arg((received + 1023) / 1024));
         if (total > 0 && total <= std::numeric_limits<int>::max()) {
             m_progress->setMaximum(int(total));
             m_progress->setValue(int(received));
@@ -87,10 +85,9 @@ void UpdateCommand::onFinished()
 
     if (!outcome.ok()) {
         QApplication::restoreOverrideCursor();
-        const MessageTable &messages = m_window.tournament().messages();
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(messages, onlineMessages::connectionFailed) + u'\n' +
-                             updateFailureLine(messages, outcome));
+                         onlineMessages::text(m_messages, onlineMessages::connectionFailed) + u'\n' +
+                             updateFailureLine(m_messages, outcome));
         emit finished(false);
         return;
     }
@@ -101,11 +98,6 @@ void UpdateCommand::onFinished()
         emit finished(true);
         return;
     }
-    if (QWidget *save = m_window.controls().control(QStringLiteral("Command3")))
-        save->setEnabled(true);
-    Tournament &t = m_window.tournament();
-    t.setReady(true);
-    RefreshAll(t);
     if (m_banner.isShown())
         m_banner.reload();
     QApplication::restoreOverrideCursor();
