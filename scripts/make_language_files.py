@@ -440,6 +440,18 @@ MESSAGES = {
     32: ("Téléchargement des résultats officiels...", "Downloading the official results...",
          "Descargando los resultados oficiales..."),
     33: ("Annuler", "Cancel", "Cancelar"),
+    # Under it, how much has arrived (%1 in kilobytes).
+    104: ("%1 Ko reçus", "%1 KB received", "%1 KB recibidos"),
+    # A failed update says why on the line under entry 30, one line per
+    # cause; the lines go on at 37, 90, 96 and 101.
+    101: ("Le serveur ne répond pas.", "The server does not answer.", "El servidor no responde."),
+    102: ("Le serveur a cessé de répondre.", "The server stopped answering.",
+         "El servidor ha dejado de responder."),
+    103: ("Le téléchargement a pris trop de temps.", "The download took too long.",
+         "La descarga ha tardado demasiado."),
+    # %1 is the status code.
+    37: ("Le serveur a répondu par l'erreur HTTP %1.", "The server answered with HTTP error %1.",
+         "El servidor ha respondido con el error HTTP %1."),
     # The editor: the question before opening it without an update, the
     # password prompt, an export without a user name, a failed save (%1 is
     # the file), the password prompt's title, the banners' tooltip.
@@ -539,10 +551,52 @@ MESSAGES = {
          "The character “%1” cannot be stored in the chart file.",
          "El carácter «%1» no se puede guardar en el archivo del pronóstico."),
 
+    # Why an update failed, continued from 101-103 and 37: the chart file (%1) that
+    # could not be written, and the download the user stopped.
+    105: ("Le fichier %1 n'a pas pu être écrit.", "The file %1 could not be written.",
+         "No se ha podido escribir el archivo %1."),
+    90: ("Téléchargement annulé.", "Download cancelled.", "Descarga cancelada."),
+    # 96-100: the server's answer; %1 of 97 is where it sent the program.
+    96: ("Le serveur renvoie d'une adresse à l'autre sans fin.", "The server redirects in a loop.",
+         "El servidor redirige en bucle."),
+    97: ("Le serveur renvoie vers un autre site : %1", "The server redirects to another site: %1",
+         "El servidor redirige a otro sitio: %1"),
+    98: ("La réponse compressée du serveur est illisible.", "The server's compressed answer is damaged.",
+         "La respuesta comprimida del servidor está dañada."),
+    99: ("La réponse du serveur est vide ou incomplète.", "The server's answer is empty or incomplete.",
+         "La respuesta del servidor está vacía o incompleta."),
+    100: ("Le serveur n'a pas envoyé de tableau 2010 complet.", "The server sent no whole 2010 chart.",
+          "El servidor no ha enviado un cuadro 2010 completo."),
+
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.
     16: ("Tirs au but", "Penalty shoot-out", "Tanda de penaltis"),
 }
+
+# The predictions: their window, the keeping and the scoring.
+MESSAGES.update({
+    24: ('Pronostics', 'Predictions', 'Pronósticos'),
+    25: ('Pronostic|Points|Scores exacts|Bons résultats|Phase finale', 'Prediction|Points|Exact scores|Right outcomes|Knock-out', 'Pronóstico|Puntos|Resultados exactos|Aciertos|Fase final'),
+    26: ('Vainqueur de chaque journée', 'Winner of each match day', 'Ganador de cada jornada'),
+    27: ('Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale', 'Match day 1|Match day 2|Match day 3|Round of 16|Quarter-finals|Semi-finals|Final', 'Jornada 1|Jornada 2|Jornada 3|Octavos|Cuartos|Semifinales|Final'),
+    28: ("Les pronostics d'un match", 'Every prediction of a match', 'Los pronósticos de un partido'),
+    29: ('Pronostic|Score|Points', 'Prediction|Score|Points', 'Pronóstico|Resultado|Puntos'),
+    34: ('Résultat', 'Result', 'Resultado'),
+    35: ('Ajouter un pronostic...', 'Add a prediction...', 'Añadir un pronóstico...'),
+    36: ('Ouvrir', 'Open', 'Abrir'),
+    44: ("Score exact d'un match de groupe : 3 points|Bon résultat (victoire, nul, défaite) : 1 point|Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, en finale : 4|Le champion : 5 points|Rien pour un match pas encore joué. Maximum : 201 points", 'Exact score of a group match: 3 points|Right outcome (win, draw, loss): 1 point|Each team in the round of 16: 1 point, quarter-finals: 2, semi-finals: 3, final: 4|The champion: 5 points|Nothing for a match not yet played. Maximum: 201 points', 'Resultado exacto de un partido de grupo: 3 puntos|Acierto (victoria, empate, derrota): 1 punto|Cada equipo en octavos: 1 punto, en cuartos: 2, en semifinales: 3, en la final: 4|El campeón: 5 puntos|Nada por un partido aún no jugado. Máximo: 201 puntos'),
+    49: ('Nom du pronostic :', 'Name of the prediction:', 'Nombre del pronóstico:'),
+    50: ('Un pronostic nommé %1 est déjà gardé. Le remplacer ?', 'A prediction named %1 is kept already. Replace it?', 'Ya hay un pronóstico llamado %1. ¿Reemplazarlo?'),
+    51: ('Pronostic gardé sous le nom %1.', 'Prediction kept as %1.', 'Pronóstico guardado como %1.'),
+    52: ("%1 n'est pas un tableau de 2010 : rien n'a été gardé.", '%1 is not a 2010 chart: nothing was kept.', '%1 no es un cuadro de 2010: no se ha guardado nada.'),
+    53: ("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.", '%1 is over 1 MiB: not a chart, nothing was kept.', '%1 supera 1 MiB: no es un cuadro, no se ha guardado nada.'),
+    54: ("%1 ne peut pas être lu : rien n'a été gardé.", '%1 cannot be read: nothing was kept.', '%1 no se puede leer: no se ha guardado nada.'),
+    89: ("Le pronostic n'a pas pu être gardé dans %1.", 'The prediction could not be kept in %1.', 'El pronóstico no se ha podido guardar en %1.'),
+})
+CONTROLS += [
+    Control('Command22', None, fr=('Pronostics', "Les pronostics gardés, comptés d'après les résultats"), en=('Predictions', 'The kept predictions, scored against the results'), es=('Pronóst.', 'Los pronósticos guardados, puntuados según los resultados')),
+    Control('Command23', None, fr=('Garder mon pronostic', "Garder ce tableau comme pronostic nommé : aucune mise à jour ne l'écrasera"), en=('Keep my prediction', 'Keep this chart as a named prediction: no update will overwrite it'), es=('Guardar mi pronóstico', 'Guardar este cuadro como pronóstico con nombre: ninguna actualización lo borrará')),
+]
 
 
 def line(*fields):

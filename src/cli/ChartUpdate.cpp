@@ -5,9 +5,9 @@
 
 #include "online/ResultsUpdate.h"
 
-int runChartUpdate(QTextStream &out, QTextStream &err)
+int runChartUpdate(QTextStream &out, QTextStream &err, DownloadPage::Limits limits)
 {
-    ResultsUpdate update;
+    ResultsUpdate update(limits);
     if (!update.isFinished()) {
         QEventLoop loop;
         QObject::connect(&update, &ResultsUpdate::finished, &loop, &QEventLoop::quit);

@@ -4,8 +4,8 @@
 
 #include <QFile>
 
-#include "online/ChartBodyCheck.h"
 #include "storage/AtomicWrite.h"
+#include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ProgramFolder.h"
@@ -48,7 +48,7 @@ int playedScores(const IniDocument &chart)
 UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
 {
     UpdateOutcome outcome;
-    if (!holdsChart(body)) {
+    if (!isWhole2010Chart(body)) {
         outcome.failure = UpdateOutcome::Failure::NotAChart;
         return outcome;
     }

@@ -7,6 +7,16 @@ namespace {
 
 using Failure = DownloadResult::Failure;
 
+// Past this many, redirects go round in a loop. Counted here too: in a
+// loop the network layer may end the reply without an error and with a
+// status that is no answer (seen: 100), having told only some redirects.
+constexpr int maxRedirects = 5;
+
+bool isFinalAnswer(int status)
+{
+    return status >= 200 && (status < 300 || status >= 400);
+}
+
 bool sameSite(const QUrl &a, const QUrl &b)
 {
     return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
@@ -15,14 +25,11 @@ bool sameSite(const QUrl &a, const QUrl &b)
 
 } // namespace
 
-DownloadPage::DownloadPage(const QUrl &url, QObject *parent)
-    : DownloadPage(url, Limits{}, parent)
-{}
-
-DownloadPage::DownloadPage(const QUrl &url, Limits limits, QObject *parent)
+DownloadPage::DownloadPage(const QUrl &url, Limits limits, const HttpValidators &held, QObject *parent)
     : QObject(parent)
     , m_url(url)
     , m_limits(limits)
+    , m_conditional(!held.isEmpty())
 {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -30,11 +37,18 @@ DownloadPage::DownloadPage(const QUrl &url, Limits limits, QObject *parent)
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
+    request.setMaximumRedirectsAllowed(maxRedirects + 1);
+    if (!held.etag.isEmpty())
+        request.setRawHeader("If-None-Match", held.etag);
+    if (!held.lastModified.isEmpty())
+        request.setRawHeader("If-Modified-Since", held.lastModified);
 
     m_stall.setSingleShot(true);
     m_stall.setInterval(m_limits.stallTimeout);
     connect(&m_stall, &QTimer::timeout, this, [this] { stop(Failure::TimedOut); });
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(m_limits.deadline);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { stop(Failure::OverDeadline); });
 
     m_reply = m_network.get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &DownloadPage::readAvailable);
@@ -46,6 +60,7 @@ DownloadPage::DownloadPage(const QUrl &url, Limits limits, QObject *parent)
     connect(m_reply, &QNetworkReply::redirected, this, &DownloadPage::onRedirect);
     connect(m_reply, &QNetworkReply::finished, this, &DownloadPage::onFinished);
     m_stall.start();
+    m_deadline.start();
 }
 
 void DownloadPage::cancel()
@@ -74,6 +89,10 @@ void DownloadPage::stop(Failure why, const QString &detail)
 
 void DownloadPage::onRedirect(const QUrl &target)
 {
+    if (++m_redirects > maxRedirects) {
+        stop(Failure::RedirectLoop);
+        return;
+    }
     if (!sameSite(m_url, target)) {
         stop(Failure::Redirected, target.toDisplayString());
         return;
@@ -86,14 +105,24 @@ void DownloadPage::onFinished()
     if (m_finished)
         return;
     m_stall.stop();
+    m_deadline.stop();
     readAvailable();
     const QNetworkReply::NetworkError error = m_reply->error();
     m_result.httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_result.validators = {m_reply->rawHeader("ETag"), m_reply->rawHeader("Last-Modified")};
+    // Only a request that named a version can be told it is current.
+    m_result.notModified = m_conditional && m_result.httpStatus == 304 && m_stopReason == Failure::None;
 
     if (m_stopReason != Failure::None)
         m_result.failure = m_stopReason;
+    else if (m_result.notModified)
+        m_result.failure = Failure::None;
+    else if (m_redirects > 0 && !isFinalAnswer(m_result.httpStatus))
+        m_result.failure = Failure::RedirectLoop;
     else if (m_result.httpStatus != 0 && (m_result.httpStatus < 200 || m_result.httpStatus > 299))
         m_result.failure = Failure::HttpStatus;
+    else if (error == QNetworkReply::UnknownContentError && m_reply->hasRawHeader("Content-Encoding"))
+        m_result.failure = Failure::Undecodable;
     else if (error != QNetworkReply::NoError) {
         // A connection closed before the announced length is an error too.
         m_result.failure = m_result.body.isEmpty() ? Failure::Connection : Failure::Truncated;

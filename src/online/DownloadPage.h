@@ -9,14 +9,18 @@
 #include <QUrl>
 
 #include "online/DownloadResult.h"
+#include "online/HttpValidators.h"
 
 class QNetworkReply;
 
 // One web download into memory, fresh from the server: no cache is read or
 // written, redirects are followed only within the same scheme and host,
-// and the transfer stops as soon as the body passes the size limit or
-// nothing has arrived for the stall time-out. The body is handed back to
-// the caller, who checks it before anything on disk changes.
+// and the transfer stops as soon as the body passes the size limit,
+// nothing has arrived for the stall time-out, or the whole has taken
+// longer than the deadline (a server sending a byte now and then never
+// stalls). The body is handed back to the caller, who checks it before
+// anything on disk changes. Given the validators of the version the
+// caller holds, the request asks for the file only if it changed since.
 //
 // Starts at construction and emits finished() exactly once, also after
 // cancel(); result() is complete from then on.
@@ -28,10 +32,10 @@ public:
     {
         qint64 maxBytes = 1024 * 1024;
         std::chrono::milliseconds stallTimeout = std::chrono::seconds(30);
+        std::chrono::milliseconds deadline = std::chrono::seconds(60);
     };
 
-    DownloadPage(const QUrl &url, Limits limits, QObject *parent = nullptr);
-    explicit DownloadPage(const QUrl &url, QObject *parent = nullptr);
+    DownloadPage(const QUrl &url, Limits limits, const HttpValidators &held = {}, QObject *parent = nullptr);
 
     const QUrl &url() const { return m_url; }
     bool isFinished() const { return m_finished; }
@@ -55,6 +59,9 @@ private:
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
     QTimer m_stall;
+    QTimer m_deadline;
+    bool m_conditional;
+    int m_redirects = 0;
     DownloadResult m_result;
     // Set when this side ended the transfer, so that the reply's own
     // "operation cancelled" does not hide the reason.

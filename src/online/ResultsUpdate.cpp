@@ -1,13 +1,27 @@
 #include "online/ResultsUpdate.h"
 
 #include "online/ChartReplacement.h"
+#include "online/LastUpdate.h"
 #include "online/ServerSettings.h"
+#include "storage/CodePage.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextFileReading.h"
+
+namespace {
+
+QByteArray chartFile(const QString &stem)
+{
+    return readTextFile(ProgramFolder::filePath(stem + QStringLiteral(".ini"))).bytes;
+}
+
+} // namespace
 
 const QString ResultsUpdate::chartName = QStringLiteral("VYL2010");
 
 ResultsUpdate::ResultsUpdate(DownloadPage::Limits limits, QObject *parent)
     : QObject(parent)
-    , m_download(ServerSettings::address(QStringLiteral("/VYL2010.ini")), limits)
+    , m_address(ServerSettings::address(QStringLiteral("/VYL2010.ini")))
+    , m_download(m_address, limits, LastUpdate::heldVersion(m_address, chartFile(chartName)))
 {
     connect(&m_download, &DownloadPage::progress, this, &ResultsUpdate::progress);
     connect(&m_download, &DownloadPage::finished, this, &ResultsUpdate::onDownloaded, Qt::QueuedConnection);
@@ -16,10 +30,15 @@ ResultsUpdate::ResultsUpdate(DownloadPage::Limits limits, QObject *parent)
 void ResultsUpdate::onDownloaded()
 {
     const DownloadResult &download = m_download.result();
-    if (download.ok()) {
-        m_outcome = replaceChart(chartName, download.body);
-    } else {
+    if (!download.ok()) {
         m_outcome.failure = UpdateOutcome::Failure::Download;
+    } else if (download.notModified) {
+        m_outcome.upToDate = true;
+    } else {
+        const QByteArray chart = inCodePage(download.body);
+        m_outcome = replaceChart(chartName, chart);
+        if (m_outcome.ok())
+            LastUpdate::remember(m_address, download.validators, chart);
     }
     m_outcome.download = download;
     m_outcome.download.body.clear();

@@ -10,10 +10,12 @@ QString UpdateOutcome::describe() const
     case Failure::Download:
         return QStringLiteral("update failed: %1; chart unchanged").arg(download.describe());
     case Failure::NotAChart:
-        return QStringLiteral("update failed: the server sent no chart file; chart unchanged");
+        return QStringLiteral("update failed: the server sent no whole 2010 chart; chart unchanged");
     case Failure::Unwritable:
         return QStringLiteral("update failed: the chart file could not be written; chart unchanged");
     }
+    if (upToDate)
+        return QStringLiteral("chart already up to date; nothing written");
     QString line = QStringLiteral("chart updated: %1 scores played (was %2), published version %3")
                        .arg(playedAfter)
                        .arg(playedBefore)

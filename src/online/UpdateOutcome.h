@@ -16,6 +16,9 @@ struct UpdateOutcome
 
     Failure failure = Failure::None;
     DownloadResult download; // its body is not kept
+    // The server said the chart the last update brought is still the
+    // published one; nothing was written.
+    bool upToDate = false;
     // Score cells played in the file before and after (group and
     // knock-out goals; penalties are not scores of their own).
     int playedBefore = 0;

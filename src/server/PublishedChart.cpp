@@ -74,19 +74,3 @@ PublishedChart::Summary PublishedChart::summary() const
         summary.scores += playedMatches(*t.round(r).goals, t.round(r).sides);
     return summary;
 }
-
-bool PublishedChart::accepts(const QByteArray &bytes)
-{
-    if (bytes.contains('\0'))
-        return false;
-    const IniDocument document(bytes);
-    for (GroupId g : allGroups) {
-        for (int key = 0; key <= 11; ++key)
-            if (document.value(QStringLiteral("But") + groupLetter(g), QString::number(key)))
-                return true;
-        for (int slot = 1; slot <= 4; ++slot)
-            if (document.value(QStringLiteral("Equip") + groupLetter(g), QString::number(slot)))
-                return true;
-    }
-    return false;
-}

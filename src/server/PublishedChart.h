@@ -30,10 +30,6 @@ public:
     // replacement fails; `error` then says why.
     bool publish(const QByteArray &chart, const QDateTime &now, QString &error) const;
 
-    // Whether the bytes read as a chart file: text whose sections include
-    // at least one group's scores or team names.
-    static bool accepts(const QByteArray &bytes);
-
     // Read through the program's own chart reader, as users will read it.
     Summary summary() const;
 

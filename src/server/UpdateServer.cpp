@@ -13,6 +13,7 @@
 #include "server/BoundedTcpServer.h"
 #include "server/MultipartForm.h"
 #include "server/ServerPages.h"
+#include "storage/ChartFile.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) con
         return refusal(Status::Forbidden, notPublished, QStringLiteral("Le mot de passe est faux."));
     if (chart.size() > PublishedChart::maxBytes)
         return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
-    if (!PublishedChart::accepts(chart))
+    if (!isWhole2010Chart(chart))
         return refusal(Status::BadRequest, notPublished,
                        QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora (VYL2010.ini)."));
 

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "storage/AtomicWrite.h"
@@ -86,6 +87,28 @@ QString defaultTeamName(GroupId g, int slot)
 
 const QString notPlayed = QStringLiteral("-");
 
+// The sides of each knock-out round, in the order of Round.
+constexpr std::array<int, 5> sidesOfRound{16, 8, 4, 2, 2};
+
+// A match's note is under the key of its first side: 12 per group before
+// the knock-out, then a hundred per round.
+QString matchKey(GroupId g, int side)
+{
+    return QString::number(12 * groupIndex(g) + side);
+}
+
+QString matchKey(Round r, int side)
+{
+    return QString::number(100 * (int(r) + 1) + side);
+}
+
+// A note ends with its date and kick-off, "dd/mm/yy hh:mm".
+bool datedIn2010(const std::optional<QString> &note)
+{
+    static const QRegularExpression dated(QStringLiteral("\\d\\d/\\d\\d/10 \\d\\d:\\d\\d$"));
+    return note && dated.match(*note).hasMatch();
+}
+
 QStringList chartSections()
 {
     QStringList sections{QStringLiteral("CV"), QStringLiteral("Lien"), QStringLiteral("Mess"),
@@ -141,6 +164,36 @@ bool looksLikeChart(const IniDocument &file)
 bool isChartFile(const QByteArray &bytes)
 {
     return bytes.size() <= maxTextFileSize && looksLikeChart(IniDocument(bytes));
+}
+
+bool isWhole2010Chart(const QByteArray &bytes)
+{
+    if (bytes.size() > maxTextFileSize || bytes.contains('\0'))
+        return false;
+    const IniDocument file(bytes);
+    auto has = [&file](const QString &section, int first, int last) {
+        for (int key = first; key <= last; ++key)
+            if (!file.value(section, QString::number(key)))
+                return false;
+        return true;
+    };
+    const QString notes = QStringLiteral("Match");
+    for (GroupId g : allGroups) {
+        if (!has(groupSection(u"But", g), 0, 11) || !has(groupSection(u"Equip", g), 1, 4) ||
+            !has(groupSection(u"TS", g), 1, 4))
+            return false;
+        for (int side = 0; side < 12; side += 2)
+            if (!datedIn2010(file.value(notes, matchKey(g, side))))
+                return false;
+    }
+    for (KnockoutBlock block : saveOrder)
+        if (!has(section(block), 0, sidesOfRound[std::size_t(block.round)] - 1))
+            return false;
+    for (Round r : allRounds)
+        for (int side = 0; side < sidesOfRound[std::size_t(r)]; side += 2)
+            if (!datedIn2010(file.value(notes, matchKey(r, side))))
+                return false;
+    return true;
 }
 
 namespace {

@@ -16,6 +16,14 @@ class Tournament;
 bool looksLikeChart(const IniDocument &file);
 bool isChartFile(const QByteArray &bytes);
 
+// A chart that may take the place of the user's whole chart, as the
+// results update and the update server's upload need: every key of every
+// section the program reads, and the notes of the 64 matches dated in
+// 2010. The files name no tournament; the 2010 chart tells itself by its
+// notes, which the past tournaments' charts do not carry. A body cut short
+// anywhere lacks a section, a key or the date that ends the last note.
+bool isWhole2010Chart(const QByteArray &bytes);
+
 // The chart file: one INI section per cell family, one key per cell index,
 // the cell's text as value (a draw mark is the tag of its team cell).
 //

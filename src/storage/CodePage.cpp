@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace {
 
 // What the bytes 0x80 to 0x9F stand for; five of them stand for nothing.
@@ -23,4 +26,19 @@ qsizetype firstUnstorable(QStringView text)
         if (!storable(text[i].unicode()))
             return i;
     return -1;
+}
+
+QByteArray inCodePage(const QByteArray &bytes)
+{
+    const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
+    const bool marked = bytes.startsWith(bom);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(marked ? bytes.mid(bom.size()) : bytes);
+    if (!marked && (utf8.hasError() || text.size() == bytes.size()))
+        return bytes;
+    for (QChar &c : text)
+        if (!storable(c.unicode()))
+            c = u'?';
+    QStringEncoder codePage("windows-1252");
+    return codePage.encode(text);
 }

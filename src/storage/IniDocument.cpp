@@ -6,7 +6,12 @@
 namespace {
 
 constexpr const char *codePage = "windows-1252";
-const QByteArray crlf = QByteArrayLiteral("\r\n");
+// Not a global object: a document may be built while other files' globals
+// are being made, before this one's would be.
+QByteArray crlf()
+{
+    return QByteArrayLiteral("\r\n");
+}
 
 QString folded(QStringView name)
 {
@@ -60,7 +65,9 @@ IniDocument::IniDocument(const QByteArray &bytes)
         const bool cr = terminated && newline > start && bytes[newline - 1] == '\r';
         const qsizetype length = (cr ? newline - 1 : newline) - start;
         m_lines.push_back(parse(bytes.mid(start, length), QStringView(text).mid(start, length),
-                                !terminated ? QByteArray() : cr ? crlf : QByteArrayLiteral("\n")));
+                                !terminated ? QByteArray()
+                                : cr        ? crlf()
+                                            : QByteArrayLiteral("\n")));
         start = newline + 1;
     }
     rebuildIndex();
@@ -172,8 +179,8 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 IniDocument::Position IniDocument::insertLine(Position before, const QByteArray &content)
 {
     if (before != m_lines.begin() && std::prev(before)->ending.isEmpty())
-        std::prev(before)->ending = crlf;
-    return m_lines.insert(before, parse(content, crlf));
+        std::prev(before)->ending = crlf();
+    return m_lines.insert(before, parse(content, crlf()));
 }
 
 QByteArray IniDocument::toBytes() const

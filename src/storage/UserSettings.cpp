@@ -34,6 +34,16 @@ QString UserSettings::read(const QString &key, const QString &defaultValue) cons
 
 void UserSettings::write(const QString &key, const QString &value)
 {
+    setValues({{dataKey(key), value}});
+}
+
+QString UserSettings::value(const QString &sectionKey) const
+{
+    return store().value(sectionKey).toString();
+}
+
+void UserSettings::setValues(const QList<std::pair<QString, QString>> &values)
+{
     // The store writes a new file with the mode of the one it replaces, so
     // the mode has to be owner-only before a value goes in: tightened after
     // the write, the password would be readable by others meanwhile. A mode
@@ -53,7 +63,8 @@ void UserSettings::write(const QString &key, const QString &value)
     // takes the file's: the default is owner-only while it writes.
     const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
     QSettings settings = store();
-    settings.setValue(dataKey(key), value);
+    for (const auto &[key, value] : values)
+        settings.setValue(key, value);
     settings.sync();
     ::umask(previousMask);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <utility>
+
+#include <QList>
 #include <QString>
 
 // The four values kept per user between runs, section "data" of the user's
@@ -24,6 +27,12 @@ public:
     void setPassword(const QString &password);
 
     QString fileName() const;
+
+    // Keys of other sections kept in the same file, named "section/key".
+    // Values given together are stored in one write of the file, so that
+    // no reader ever finds some of them new and the others old.
+    QString value(const QString &sectionKey) const;
+    void setValues(const QList<std::pair<QString, QString>> &values);
 
 private:
     QString read(const QString &key, const QString &defaultValue = QString()) const;

@@ -10,7 +10,7 @@
 class MessageTable final
 {
 public:
-    static constexpr int size = 101;
+    static constexpr int size = 128;
 
     const QString &at(int entry) const { return m_entries[std::size_t(entry)]; }
     // The entry, or the design's own text while no language file has set it.

@@ -1,12 +1,14 @@
 #include <QtTest>
 
 #include "online/ChartReplacement.h"
+#include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
 
 namespace {
 
-const QByteArray userChart = "[ButA]\r\n0=3\r\n1=1\r\n[EquipA]\r\n1=France\r\n";
-const QByteArray published = "[ButA]\r\n0=1\r\n1=1\r\n2=0\r\n[But8]\r\n0=2\r\n[CV]\r\n0=2.6\r\n";
+const QByteArray userChart = wholeChart2010({{"ButA", 0, "3"}, {"ButA", 1, "1"}, {"EquipA", 1, "France"}});
+const QByteArray published =
+    wholeChart2010({{"ButA", 0, "1"}, {"ButA", 1, "1"}, {"ButA", 2, "0"}, {"But8", 0, "2"}, {"CV", 0, "2.6"}});
 
 } // namespace
 
@@ -22,7 +24,8 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("replaced");
         QTest::newRow("published chart") << published << true;
-        QTest::newRow("chart with LF line ends and spaced names") << QByteArray("[ equipb ]\n1=Grèce\n") << true;
+        QTest::newRow("chart with LF line ends and spaced names")
+            << QByteArray(published).replace("\r\n", "\n").replace("[EquipB]", "[ equipb ]") << true;
         QTest::newRow("page quoting a section") << QByteArray("  <html>\n[ButA]\n0=1\n</html>") << false;
         QTest::newRow("INI of something else") << QByteArray("[Settings]\r\nColour=red\r\n") << false;
         QTest::newRow("binary") << QByteArray("GIF89a\x01\x00\x00[ButA]\n", 16) << false;

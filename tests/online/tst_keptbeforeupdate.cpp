@@ -21,7 +21,10 @@ class TestKeptBeforeUpdate final : public QObject
         LoadChartDocument(t, QStringLiteral("VYL2010"), IniDocument(m_starting), 0);
         t.setReady(true);
         editCells(t, edits);
-        return chartBytes(t);
+        // A whole chart, notes and all, as the server publishes one.
+        IniDocument file(m_starting);
+        writeChartCells(t, file);
+        return file.toBytes();
     }
 
 private slots:

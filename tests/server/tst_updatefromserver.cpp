@@ -1,8 +1,8 @@
 // The program against its own update server on 127.0.0.1: the results
 // update downloads what the server publishes, and what a publisher sends
 // through the editor's export page reaches the next update.
-#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
+#include "gui/editor/EditorPanel.h"
 #include "online/ServerSettings.h"
 #include "storage/ChartFile.h"
 #include "storage/UserSettings.h"
@@ -10,6 +10,7 @@
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
 #include "support/LocalUpdateServer.h"
+#include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QClipboard>
@@ -24,9 +25,12 @@
 
 namespace {
 
-const QByteArray published = "[EquipA]\r\n1=Afrique du Sud\r\n2=Mexique\r\n3=Uruguay\r\n4=France\r\n"
-                             "[ButA]\r\n0=1\r\n1=1\r\n2=0\r\n3=0\r\n[CV]\r\n0=2.6\r\n"
-                             "[Mess]\r\n0=Premiers r\xe9sultats\r\n"; // as the files are: Windows-1252
+const QByteArray published = wholeChart2010({{"ButA", 0, "1"},
+                                             {"ButA", 1, "1"},
+                                             {"ButA", 2, "0"},
+                                             {"ButA", 3, "0"},
+                                             {"CV", 0, "2.6"},
+                                             {"Mess", 0, "Premiers résultats"}});
 const QByteArray password = "mot de passe du site";
 
 } // namespace

@@ -2,6 +2,7 @@
 // may change and what it may not.
 #include "server/PublishedChart.h"
 #include "support/LocalUpdateServer.h"
+#include "support/ShippedCharts.h"
 
 #include <QDir>
 #include <QImage>
@@ -12,9 +13,16 @@ namespace {
 
 const QByteArray password = "le bon mot de passe";
 
-const QByteArray published = "[ButA]\r\n0=1\r\n1=0\r\n[EquipA]\r\n1=Afrique du Sud\r\n[CV]\r\n0=2.6\r\n";
-const QByteArray newChart = "[ButA]\r\n0=1\r\n1=1\r\n2=3\r\n3=0\r\n4=-\r\n5=2\r\n[But8]\r\n0=2\r\n1=1\r\n"
-                            "[CV]\r\n0=2.7\r\n[Mess]\r\n0=Nouveaux résultats\r\n";
+const QByteArray published = wholeChart2010({{"ButA", 0, "1"}, {"ButA", 1, "0"}, {"CV", 0, "2.6"}});
+const QByteArray newChart = wholeChart2010({{"ButA", 0, "1"},
+                                            {"ButA", 1, "1"},
+                                            {"ButA", 2, "3"},
+                                            {"ButA", 3, "0"},
+                                            {"ButA", 5, "2"},
+                                            {"But8", 0, "2"},
+                                            {"But8", 1, "1"},
+                                            {"CV", 0, "2.7"},
+                                            {"Mess", 0, "Nouveaux résultats"}});
 
 QByteArray query(const QByteArray &mdp)
 {
@@ -165,6 +173,8 @@ private slots:
         QTest::newRow("the editor's password") << query("7plum") << plain << newChart << 403;
         QTest::newRow("text that is no chart")
             << query(password) << plain << QByteArray("[Autre]\r\n1=2\r\n") << 400;
+        QTest::newRow("the 1998 chart")
+            << query(password) << plain << shippedChart(QStringLiteral("VYL1998.ini")) << 400;
         QTest::newRow("a picture") << query(password) << plain
                                    << QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACwAAAAAAQABAAACAkQBADs=")
                                    << 400;

@@ -8,11 +8,13 @@
 #include <QMetaType>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 // A web server on 127.0.0.1 that answers each path as the test scripted it,
 // faults included: any status, headers and body, a body cut short after
-// announcing its full length, or a connection accepted and never answered.
+// announcing its full length or announcing none, a body dripped out byte
+// by byte, or a connection accepted and never answered.
 // A path without a script gets 404. Every request path is recorded.
 class LoopbackHttpServer final
 {
@@ -28,6 +30,12 @@ public:
         qsizetype sendOnly = -1;
         // Accept, read the request, say nothing.
         bool silent = false;
+        // No Content-Length: only the closing connection ends the body.
+        bool unannounced = false;
+        // When > 0, the body goes out one byte every that many ms.
+        int dripMs = 0;
+        // Sent as the ETag; a request naming it in If-None-Match gets 304.
+        QByteArray etag;
     };
 
     static Answer ok(const QByteArray &body, const QByteArray &contentType = "text/plain")
@@ -73,10 +81,11 @@ private:
                 if (end < 0)
                     return;
                 const QList<QByteArray> requestLine = buffer->left(buffer->indexOf("\r\n")).split(' ');
+                const QByteArray head = buffer->left(end);
                 buffer->clear();
                 const QByteArray path = requestLine.size() > 1 ? requestLine[1] : QByteArray();
                 m_requests.append(path);
-                respond(socket, m_answers.value(path, notFound()));
+                respond(socket, m_answers.value(path, notFound()), head);
             });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
@@ -91,19 +100,39 @@ private:
         return answer;
     }
 
-    static void respond(QTcpSocket *socket, const Answer &answer)
+    static void respond(QTcpSocket *socket, Answer answer, const QByteArray &request)
     {
         if (answer.silent)
             return;
+        if (!answer.etag.isEmpty() && request.contains("\r\nIf-None-Match: " + answer.etag + "\r\n")) {
+            answer.status = 304;
+            answer.body.clear();
+        }
         QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Scripted\r\n";
         head += "Content-Type: " + answer.contentType + "\r\n";
-        head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+        if (!answer.unannounced)
+            head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
         head += "Connection: close\r\n";
+        if (!answer.etag.isEmpty())
+            answer.headers.append({"ETag", answer.etag});
         for (const auto &[name, value] : answer.headers)
             head += name + ": " + value + "\r\n";
         socket->write(head + "\r\n");
-        socket->write(answer.sendOnly >= 0 ? answer.body.left(answer.sendOnly) : answer.body);
-        socket->disconnectFromHost();
+        // All of the body at once, or a byte a tick when dripping.
+        const QByteArray body = answer.sendOnly >= 0 ? answer.body.left(answer.sendOnly) : answer.body;
+        const qsizetype step = answer.dripMs > 0 ? 1 : body.size();
+        auto *tick = new QTimer(socket);
+        QObject::connect(tick, &QTimer::timeout, socket,
+                         [socket, tick, body, step, sent = qsizetype(0)]() mutable {
+                             if (sent >= body.size()) {
+                                 tick->stop();
+                                 socket->disconnectFromHost();
+                                 return;
+                             }
+                             socket->write(body.mid(sent, step));
+                             sent += step;
+                         });
+        tick->start(answer.dripMs);
     }
 
     QTcpServer m_server;

@@ -52,7 +52,7 @@ void Banner::reload()
 {
     if (m_download)
         return;
-    m_download = new DownloadPage(ServerSettings::address(QStringLiteral("/imvyl.php")), m_limits, this);
+    m_download = new DownloadPage(ServerSettings::address(QStringLiteral("/imvyl.php")), m_limits, {}, this);
     connect(m_download, &DownloadPage::finished, this, &Banner::onDownloaded, Qt::QueuedConnection);
 }
 

@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include "gui/kit/Prompts.h"
 #include "gui/online/Banner.h"
 #include "gui/online/OnlineMessages.h"
 #include "gui/kit/Prompts.h"
+#include "gui/online/UpdateFailureLine.h"
 #include "online/ResultsUpdate.h"
 #include "tournament/MessageTable.h"
 
@@ -52,6 +54,10 @@ void UpdateCommand::run()
     m_progress->setMinimumDuration(0);
     connect(m_progress, &QProgressDialog::canceled, m_update, &ResultsUpdate::cancel);
     connect(m_update, &ResultsUpdate::progress, m_progress, [this](qint64 received, qint64 total) {
+        // A server that drips its answer shows here, while the deadline runs.
+        m_progress->setLabelText(
+            onlineMessages::text(m_messages, onlineMessages::downloading) + u'\n' +
+            onlineMessages::text(m_messages, onlineMessages::received).arg((received + 1023) / 1024));
         if (total > 0 && total <= std::numeric_limits<int>::max()) {
             m_progress->setMaximum(int(total));
             m_progress->setValue(int(received));
@@ -74,14 +80,15 @@ void UpdateCommand::closeProgress()
 void UpdateCommand::onFinished()
 {
     closeProgress();
-    const bool updated = m_update->outcome().ok();
+    const UpdateOutcome outcome = m_update->outcome();
     m_update->deleteLater();
     m_update.clear();
 
-    if (!updated) {
+    if (!outcome.ok()) {
         QApplication::restoreOverrideCursor();
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(m_messages, onlineMessages::connectionFailed));
+                         onlineMessages::text(m_messages, onlineMessages::connectionFailed) + u'\n' +
+                             updateFailureLine(m_messages, outcome));
         emit finished(false);
         return;
     }

@@ -19,11 +19,12 @@ class ResultsUpdate;
 // download, the checks and the replacement of the file are ResultsUpdate's.
 //
 //   click -> question (No: nothing) -> ResultsUpdate, progress shown
-//     success -> MISAJOUR, the whole chart loaded ("Sauve" enabled, ready
+//     success, or the server's word that the file holds the current
+//     results -> MISAJOUR, the whole chart loaded ("Sauve" enabled, ready
 //                flag, RefreshAll; the version notice may end the program
 //                there), banner reloaded when shown
-//     failure, Cancel, time-out -> "Erreur de connexion !", chart and file
-//                as they were
+//     failure, Cancel, time-out -> "Erreur de connexion !" and the line of
+//                its cause, chart and file as they were
 class UpdateCommand final : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include "support/FixedClock.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/Results2010.h"
+#include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
 #include "tournament/RefreshAll.h"
 
@@ -33,6 +34,7 @@ const QByteArray userChart = "[ButA]\r\n0=3\r\n1=0\r\n[EquipA]\r\n1=Afrique du S
 QByteArray publishedChart()
 {
     TemporaryProgramFolder folder;
+    folder.write(QStringLiteral("VYL2010.ini"), wholeChart2010()); // its match notes stay
     Tournament t;
     t.setChartName(QStringLiteral("VYL2010"));
     nameTeams2010(t);
@@ -248,12 +250,30 @@ private slots:
         const AnsweringPrompts::Asked &notice = m_prompts.asked().last();
         QCOMPARE(notice.kind, AnsweringPrompts::Kind::Notice);
         QCOMPARE(notice.title, QStringLiteral("Vylora 2010"));
-        QCOMPARE(notice.text, QStringLiteral("Erreur de connexion !"));
+        QVERIFY2(notice.text.startsWith(QStringLiteral("Erreur de connexion !\n")) && notice.text.endsWith(u'.'),
+                 qPrintable(notice.text));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL2010.bak"))));
         QCOMPARE(allTexts(app->tournament()), before);
         QVERIFY(!app->update().resultsUpdated());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void theProgressWindowSaysHowMuchHasArrived()
+    {
+        Answer drip = LoopbackHttpServer::ok(m_published);
+        drip.dripMs = 1;
+        m_server->answer("/VYL2010.ini", drip);
+        auto app = startApp();
+        QVERIFY(app);
+        m_prompts.queueAnswer(true);
+        QTest::mouseClick(findControl(app->window(), QStringLiteral("Command8")), Qt::LeftButton);
+        auto *progress = app->window().findChild<QProgressDialog *>(QStringLiteral("UpdateProgress"));
+        QVERIFY(progress);
+        QTRY_VERIFY(progress->labelText().endsWith(QStringLiteral("\n1 Ko reçus")));
+        QSignalSpy finished(&app->update(), &UpdateCommand::finished);
+        QTest::mouseClick(progress->findChild<QAbstractButton *>(), Qt::LeftButton);
+        QVERIFY(finished.wait(5000));
     }
 
     // The same chart behind every address, so that only the address decides.
