@@ -4,9 +4,9 @@
 
 #include <QtGlobal>
 
-// What one client may hold of the server. A service's file limit is 1024,
-// so the connection cap stays below it; a slow or idle client gives way
-// rather than the clients behind it.
+// What one client may hold of the server. Each connection takes a file, so
+// the program lowers the connection cap to what the file limit leaves; a
+// slow or idle client gives way rather than the clients behind it.
 struct ConnectionLimits
 {
     std::chrono::milliseconds headTimeout{10'000};
@@ -14,7 +14,7 @@ struct ConnectionLimits
     // How long a refused client may still send what it had started before
     // the connection is cut, so that it reads the refusal rather than a reset.
     std::chrono::milliseconds linger{2'000};
-    int maxConnections = 900;
+    int maxConnections = 4000;
     int maxPerAddress = 32;
     qsizetype maxRequestLine = 8 * 1024;
     qsizetype maxHeaderBlock = 16 * 1024;

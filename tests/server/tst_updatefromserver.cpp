@@ -1,9 +1,10 @@
 // The program against its own update server on 127.0.0.1: the results
 // update downloads what the server publishes, and what a publisher sends
 // through the editor's export page reaches the next update.
-#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
+#include "gui/editor/EditorPanel.h"
 #include "online/ServerSettings.h"
+#include "server/TlsFiles.h"
 #include "storage/ChartFile.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -16,8 +17,10 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSslCertificate>
 #include <QTest>
 
 #include <memory>
@@ -119,6 +122,39 @@ private slots:
         QCOMPARE(a.score->text(0) + a.score->text(1), QStringLiteral("11"));
         QCOMPARE(news(*app), QStringLiteral("Premiers résultats"));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
+    }
+
+    void theUpdateComesOverHttps()
+    {
+        // A certificate of the test's own for 127.0.0.1, trusted by this
+        // process alone.
+        QTemporaryDir dir;
+        const QString certificate = dir.filePath(QStringLiteral("cert.pem"));
+        const QString key = dir.filePath(QStringLiteral("key.pem"));
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                       "-keyout", key, "-out", certificate, "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                       "subjectAltName=IP:127.0.0.1"});
+        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        QString error;
+        const std::optional<QSslConfiguration> tls = loadTlsFiles(certificate, key, error);
+        QVERIFY2(tls, qPrintable(error));
+        const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+        QSslConfiguration trusting = before;
+        trusting.setCaCertificates(QSslCertificate::fromPath(certificate));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+
+        LocalUpdateServer secure(PublisherPassword(password), {}, tls);
+        QVERIFY(secure.isListening());
+        secure.write(QStringLiteral("VYL2010.ini"), published);
+        QVERIFY(ServerSettings::overrideBaseUrl(secure.base()));
+        auto app = startApp();
+        const bool updated = app && clickUpdate(*app);
+        QSslConfiguration::setDefaultConfiguration(before);
+        QVERIFY(updated);
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
+        QVERIFY(secure.log().contains(QStringLiteral(" GET /VYL2010.ini 200 ")));
     }
 
     void whatThePublisherSendsReachesTheNextUpdate()
