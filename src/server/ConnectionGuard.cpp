@@ -72,6 +72,9 @@ ConnectionGuard::ConnectionGuard(QTcpSocket *socket, const ConnectionLimits &lim
     // Connected before the module's own reader, so this sees each piece
     // of a request first.
     connect(socket, &QTcpSocket::readyRead, this, &ConnectionGuard::readIncoming);
+    connect(socket, &QTcpSocket::bytesWritten, this, &ConnectionGuard::closeWhenAnswered);
+    if (auto *tls = qobject_cast<QSslSocket *>(socket))
+        connect(tls, &QSslSocket::encryptedBytesWritten, this, &ConnectionGuard::closeWhenAnswered);
     enter(Phase::Head);
 }
 
@@ -96,10 +99,17 @@ void ConnectionGuard::readIncoming()
         else if (m_head.state() == RequestHead::State::Complete && m_head.bodyLength() > m_limits.maxBody)
             refuse(413);
         else if (m_head.state() == RequestHead::State::Complete) {
+            m_closeWhenAnswered = m_head.wantsClose();
             m_bodyLeft = m_head.bodyLength();
             enter(m_bodyLeft > 0 ? Phase::Body : Phase::Head);
         }
     }
+}
+
+void ConnectionGuard::closeWhenAnswered()
+{
+    if (m_closeWhenAnswered && m_phase == Phase::Head && unsentBytes() == 0)
+        m_socket->disconnectFromHost();
 }
 
 void ConnectionGuard::enter(Phase phase)

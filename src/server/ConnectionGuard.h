@@ -36,6 +36,9 @@ private:
     enum class Phase { Head, Body, Refused };
 
     void readIncoming();
+    // The module keeps every connection open; one whose client asked for
+    // the end is ended once its answer has left.
+    void closeWhenAnswered();
     void enter(Phase phase);
     void timerEvent(QTimerEvent *event) override;
     qint64 unsentBytes() const;
@@ -47,6 +50,7 @@ private:
     Phase m_phase = Phase::Head;
     qint64 m_bodyLeft = 0;
     bool m_shutDown = false;
+    bool m_closeWhenAnswered = false;
     QElapsedTimer m_since;
     QBasicTimer m_deadline;
     QBasicTimer m_drain;

@@ -89,7 +89,9 @@ void RequestHead::endLine()
     const QByteArray name = m_line.left(colon).trimmed().toLower();
     const QByteArray value = m_line.mid(colon + 1).trimmed();
     m_line.clear();
-    if (name == "transfer-encoding") {
+    if (name == "connection") {
+        m_wantsClose = value.toLower().contains("close");
+    } else if (name == "transfer-encoding") {
         m_state = State::LengthRequired;
     } else if (name == "content-length") {
         // Two different lengths would let the module and this reader see

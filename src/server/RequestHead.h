@@ -29,6 +29,8 @@ public:
     State state() const { return m_state; }
     bool hasStarted() const { return m_started; }
     qint64 bodyLength() const { return m_bodyLength; }
+    // The client asked for the connection to end with the answer.
+    bool wantsClose() const { return m_wantsClose; }
     // As far as they arrived, for the log.
     QByteArray method() const;
     QByteArray target() const;
@@ -46,4 +48,5 @@ private:
     qsizetype m_headerBytes = 0;
     qint64 m_bodyLength = 0;
     bool m_lengthSeen = false;
+    bool m_wantsClose = false;
 };

@@ -133,9 +133,10 @@ private slots:
         const QString key = dir.filePath(QStringLiteral("key.pem"));
         QProcess openssl;
         openssl.start(QStringLiteral("openssl"),
-                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                       "-keyout", key, "-out", certificate, "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
-                       "subjectAltName=IP:127.0.0.1"});
+                      QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "
+                                     "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1")
+                              .split(u' ') +
+                          QStringList{QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate});
         QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
         QString error;
         const std::optional<QSslConfiguration> tls = loadTlsFiles(certificate, key, error);
