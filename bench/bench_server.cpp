@@ -28,8 +28,7 @@
 
 namespace {
 
-const int idleSockets =
-    qEnvironmentVariableIntValue("BENCH_IDLE") ? qEnvironmentVariableIntValue("BENCH_IDLE") : 10'000;
+constexpr int idleSockets = 10'000;
 constexpr int idleAddresses = 400;
 constexpr int timedEvery = 20;
 constexpr int concurrent = 1'000;
