@@ -11,7 +11,7 @@ launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVYLORA_FUZZ=ON -DVYLORA_TESTS=OFF "${launcher[@]}"
-targets=(inidocument chartfile languagefile matchnote numericvalue)
+targets=(inidocument chartfile languagefile matchnote numericvalue requesthead)
 cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 
 corpus=build-fuzz/corpus
@@ -20,6 +20,12 @@ for t in "${targets[@]}"; do mkdir -p "$corpus/$t"; done
 cp data/VYL*.ini "$corpus/inidocument/"
 cp data/VYL*.ini "$corpus/chartfile/"
 cp data/lang*.txt "$corpus/languagefile/"
+# Requests as browsers, curl and the editor send them, and a form.
+printf 'GET /VYL2010.ini HTTP/1.1\r\nHost: x\r\nAccept: */*\r\n\r\n' > "$corpus/requesthead/get"
+printf 'POST /expvyl2010.php?mdp=x HTTP/1.1\r\nContent-Length: 12\r\nContent-Type: text/plain\r\n\r\n[ButA]\r\n0=1' \
+    > "$corpus/requesthead/post"
+printf 'multipart/form-data; boundary=b\n--b\r\nContent-Disposition: form-data; name="fichier"\r\n\r\n[ButA]\r\n--b--\r\n' \
+    > "$corpus/requesthead/form"
 # One seed per match note and per stored score of the shipped chart.
 n=0
 sed -n '/^\[Match\]/,/^\[/{s/^[0-9]*=//p}' data/VYL2010.ini | tr -d '\r' | while IFS= read -r note; do

@@ -3,7 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev nginx fonts-dejavu-core fonts-liberation)
+# libqt6network6 carries Qt's OpenSSL backend, which loads libssl3 at run
+# time: the server's HTTPS and the program's https updates need it; the
+# tests make their certificate with openssl.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
+          fonts-liberation libssl3 openssl nginx)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,3 +1,6 @@
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cstdio>
 
 #include <QCommandLineParser>
@@ -5,7 +8,9 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "server/ConnectionLimits.h"
 #include "server/PublisherPassword.h"
+#include "server/TlsFiles.h"
 #include "server/UpdateServer.h"
 #include "tournament/ProgramVersion.h"
 
@@ -35,7 +40,13 @@ int main(int argc, char *argv[])
         QStringLiteral("One-line file with the publishing password, readable by its owner only. "
                        "Without it nobody can publish."),
         QStringLiteral("file"));
-    parser.addOptions({folderOption, bindOption, portOption, passwordOption});
+    const QCommandLineOption certificateOption(
+        QStringLiteral("tls-cert"), QStringLiteral("PEM certificate chain: serve HTTPS (with --tls-key)."),
+        QStringLiteral("file"));
+    const QCommandLineOption keyOption(QStringLiteral("tls-key"),
+                                       QStringLiteral("PEM private key of --tls-cert, without a passphrase."),
+                                       QStringLiteral("file"));
+    parser.addOptions({folderOption, bindOption, portOption, passwordOption, certificateOption, keyOption});
     parser.process(app);
 
     QTextStream out(stdout);
@@ -68,14 +79,36 @@ int main(int argc, char *argv[])
         err << "vylora-server: no --password-file: publishing is off." << Qt::endl;
     }
 
-    UpdateServer server(folder.absolutePath(), std::move(password), out);
-    const quint16 listening = server.listen(address, quint16(port));
+    std::optional<QSslConfiguration> tls;
+    if (parser.isSet(certificateOption) != parser.isSet(keyOption)) {
+        err << "vylora-server: --tls-cert and --tls-key go together." << Qt::endl;
+        return 1;
+    }
+    if (parser.isSet(certificateOption)) {
+        QString error;
+        tls = loadTlsFiles(parser.value(certificateOption), parser.value(keyOption), error);
+        if (!tls) {
+            err << "vylora-server: " << error << Qt::endl;
+            return 1;
+        }
+    }
+
+    // Each connection takes a file; some are kept for the files served.
+    ConnectionLimits limits;
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY)
+        limits.maxConnections =
+            int(std::clamp<rlim_t>(files.rlim_cur, 72, rlim_t(limits.maxConnections) + 64) - 64);
+
+    UpdateServer server(folder.absolutePath(), std::move(password), out, limits);
+    const quint16 listening = server.listen(address, quint16(port), tls);
     if (listening == 0) {
         err << "vylora-server: cannot listen on " << address.toString() << " port " << port << "." << Qt::endl;
         return 1;
     }
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']'
                                                                              : address.toString();
-    out << "Serving " << folder.absolutePath() << " on http://" << host << ':' << listening << '/' << Qt::endl;
+    out << "Serving " << folder.absolutePath() << " on " << (tls ? "https" : "http") << "://" << host << ':'
+        << listening << '/' << Qt::endl;
     return app.exec();
 }

@@ -1,30 +1,68 @@
 #include "server/BoundedTcpServer.h"
 
-#include <memory>
+#include <QSslSocket>
 
-#include <QTcpSocket>
+#include "server/ClientKey.h"
+#include "server/ConnectionGuard.h"
 
-BoundedTcpServer::BoundedTcpServer(qint64 cap, QObject *parent)
+BoundedTcpServer::BoundedTcpServer(const ConnectionLimits &limits, const AccessLog &log,
+                                   std::optional<QSslConfiguration> tls, QObject *parent)
     : QTcpServer(parent)
-    , m_cap(cap)
+    , m_limits(limits)
+    , m_log(log)
+    , m_tls(std::move(tls))
 {}
 
 void BoundedTcpServer::incomingConnection(qintptr descriptor)
 {
-    auto *socket = new QTcpSocket(this);
+    QTcpSocket *socket = m_tls ? new QSslSocket(this) : new QTcpSocket(this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
         return;
     }
-    // Connected before the module's own reader, so this sees each piece of
-    // a request before the module stores it. An answer starts the count
-    // again: a connection may carry one request after another.
-    auto unanswered = std::make_shared<qint64>(0);
-    connect(socket, &QTcpSocket::readyRead, socket, [this, socket, unanswered] {
-        *unanswered += socket->bytesAvailable();
-        if (*unanswered > m_cap)
-            socket->abort();
-    });
-    connect(socket, &QTcpSocket::bytesWritten, socket, [unanswered] { *unanswered = 0; });
+    const QByteArray client = clientKey(socket->peerAddress());
+    const bool overAll = m_open.size() >= m_limits.maxConnections;
+    const bool overClient = m_perClient.value(client) >= m_limits.maxPerAddress;
+    const bool room = (!overClient || makeRoom(client)) && (!overAll || makeRoom({}));
+
+    auto *guard = new ConnectionGuard(socket, m_limits, m_log);
+    m_open.append(guard);
+    m_clientOf.insert(guard, client);
+    ++m_perClient[client];
+    connect(guard, &QObject::destroyed, this, [this, guard] { forget(guard); });
+    if (m_tls) {
+        auto *tls = static_cast<QSslSocket *>(socket);
+        tls->setSslConfiguration(*m_tls);
+        tls->startServerEncryption();
+    }
+    if (!room)
+        guard->refuse(503, "Retry-After: 5\r\n");
     addPendingConnection(socket);
+}
+
+bool BoundedTcpServer::makeRoom(const QByteArray &client)
+{
+    ConnectionGuard *longest = nullptr;
+    for (ConnectionGuard *guard : std::as_const(m_open)) {
+        if (!guard->canGiveWay() || (!client.isEmpty() && m_clientOf.value(guard) != client))
+            continue;
+        if (!longest || guard->since().elapsed() > longest->since().elapsed())
+            longest = guard;
+    }
+    if (!longest)
+        return false;
+    forget(longest);
+    longest->close();
+    return true;
+}
+
+void BoundedTcpServer::forget(ConnectionGuard *guard)
+{
+    const auto client = m_clientOf.constFind(guard);
+    if (client == m_clientOf.cend())
+        return;
+    if (--m_perClient[*client] <= 0)
+        m_perClient.remove(*client);
+    m_clientOf.erase(client);
+    m_open.removeOne(guard);
 }

@@ -1,21 +1,43 @@
 #pragma once
 
+#include <optional>
+
+#include <QHash>
+#include <QList>
+#include <QSslConfiguration>
 #include <QTcpServer>
 
-// Connections for the HTTP module, cut when a request sends more than
-// `cap` bytes before it is answered. The module (Qt 6.4) holds a whole
-// request in memory before any handler sees its size, so without this one
-// endless upload would take all the memory of the machine. Below the cap
-// the handlers still answer an oversized upload with a page that says so.
+#include "server/AccessLog.h"
+#include "server/ConnectionLimits.h"
+
+class ConnectionGuard;
+
+// The connections the HTTP module reads, each with its guard, at most
+// `maxConnections` of them and `maxPerAddress` from one client. A new
+// connection over a cap takes the place of the one that has waited longest
+// without sending a whole request, so that idle sockets cannot starve the
+// downloads; when every one is busy with a body, the newcomer is told to
+// come back. With a TLS configuration every connection is encrypted first.
 class BoundedTcpServer final : public QTcpServer
 {
     Q_OBJECT
 public:
-    BoundedTcpServer(qint64 cap, QObject *parent);
+    BoundedTcpServer(const ConnectionLimits &limits, const AccessLog &log, std::optional<QSslConfiguration> tls,
+                     QObject *parent);
 
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    qint64 m_cap;
+    // Closes the longest waiting connection that can give way, among all
+    // of them or those of one client; false when none can.
+    bool makeRoom(const QByteArray &client);
+    void forget(ConnectionGuard *guard);
+
+    const ConnectionLimits &m_limits;
+    const AccessLog &m_log;
+    std::optional<QSslConfiguration> m_tls;
+    QList<ConnectionGuard *> m_open;
+    QHash<ConnectionGuard *, QByteArray> m_clientOf;
+    QHash<QByteArray, int> m_perClient;
 };

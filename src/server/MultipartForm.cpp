@@ -27,6 +27,16 @@ std::optional<QString> fieldName(const QByteArray &headers)
     return match.captured(1);
 }
 
+// A part that is itself a multipart body: the reader takes parts as they
+// are, so whatever the inner parts hold would pass for the field's value.
+bool isNested(const QByteArray &headers)
+{
+    static const QRegularExpression multipart(QStringLiteral(R"re(^content-type:\s*multipart/)re"),
+                                              QRegularExpression::CaseInsensitiveOption |
+                                                  QRegularExpression::MultilineOption);
+    return multipart.match(QString::fromLatin1(headers)).hasMatch();
+}
+
 } // namespace
 
 std::optional<MultipartForm> MultipartForm::parse(const QByteArray &contentType, const QByteArray &body)
@@ -55,7 +65,10 @@ std::optional<MultipartForm> MultipartForm::parse(const QByteArray &contentType,
         const qsizetype contentEnd = body.indexOf(nextDelimiter, contentStart);
         if (contentEnd < 0)
             return std::nullopt;
-        const std::optional<QString> name = fieldName(body.mid(at, headersEnd - at));
+        const QByteArray headers = body.mid(at, headersEnd - at);
+        if (isNested(headers))
+            return std::nullopt;
+        const std::optional<QString> name = fieldName(headers);
         if (name && !form.m_fields.contains(*name))
             form.m_fields.insert(*name, body.mid(contentStart, contentEnd - contentStart));
         at = contentEnd + 2;

@@ -13,7 +13,8 @@ class MultipartForm final
 {
 public:
     // No form when the content type carries no boundary or the body is not
-    // made of parts closed by it; a truncated body is no form either.
+    // made of parts closed by it; a truncated body is no form either, nor
+    // one with a part that is a multipart body of its own.
     static std::optional<MultipartForm> parse(const QByteArray &contentType, const QByteArray &body);
 
     bool contains(const QString &name) const { return m_fields.contains(name); }

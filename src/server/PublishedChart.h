@@ -7,11 +7,13 @@
 // The chart a server publishes: "VYL2010.ini" in its folder. A new one
 // replaces it in one atomic step after the previous one has been copied
 // into "archives" under the time of the replacement, so that neither a
-// failed publish nor a wrong one loses what users were downloading.
+// failed publish nor a wrong one loses what users were downloading. The
+// same bytes again change nothing, and the newest `keptArchives` stay.
 class PublishedChart final
 {
 public:
     static constexpr qsizetype maxBytes = 1024 * 1024;
+    static constexpr qsizetype keptArchives = 100;
 
     struct Summary
     {
@@ -34,5 +36,10 @@ public:
     Summary summary() const;
 
 private:
+    bool archivePublished(const QDateTime &now, QString &error) const;
+    // The oldest archives past `keptArchives`; a failure here loses
+    // nothing, so it is no failure of the publication.
+    void pruneArchives() const;
+
     QString m_folder;
 };

@@ -22,6 +22,11 @@ LoadedPassword loadPublisherPassword(const QString &path)
         line.chop(1);
     if (line.isEmpty())
         return {std::nullopt, QStringLiteral("%1: the first line is empty.").arg(path)};
+    if (QString::fromUtf8(line).toUcs4().size() < PublisherPassword::minimumLength)
+        return {std::nullopt,
+                QStringLiteral("%1: the password is shorter than %2 characters; choose a longer one.")
+                    .arg(path)
+                    .arg(PublisherPassword::minimumLength)};
     if (QString::fromUtf8(line) == editorPassword)
         return {std::nullopt, QStringLiteral("%1: that is the program's editor password, which every copy knows; "
                                              "choose another.")

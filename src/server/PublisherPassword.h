@@ -12,6 +12,10 @@
 class PublisherPassword final
 {
 public:
+    // In characters: with the wait after wrong tries, long enough that
+    // nobody guesses it from outside.
+    static constexpr qsizetype minimumLength = 12;
+
     explicit PublisherPassword(QByteArray secret)
         : m_secret(std::move(secret))
     {}
@@ -25,7 +29,7 @@ private:
 };
 
 // The password of the file, or the reason the server must not start with
-// it (others can read it, it cannot be read, it is empty).
+// it (others can read it, it cannot be read, it is short enough to guess).
 struct LoadedPassword
 {
     std::optional<PublisherPassword> password;

@@ -11,6 +11,7 @@
 
 #include "server/BannerPicture.h"
 #include "server/BoundedTcpServer.h"
+#include "server/ClientKey.h"
 #include "server/MultipartForm.h"
 #include "server/ServerPages.h"
 #include "storage/ChartFile.h"
@@ -25,29 +26,21 @@ const QByteArray chartType = "text/plain; charset=windows-1252";
 const QString bannerFileName = QStringLiteral("imvyl.gif");
 // Room for the form's own lines around the chart in an upload.
 constexpr qsizetype formAllowance = 64 * 1024;
-// Past this a request is cut rather than answered. Well above the chart's
-// cap, so that a publisher who picks a wrong file still reads why.
-constexpr qint64 requestCap = 16 * 1024 * 1024;
 
-QHttpServerResponse html(const QByteArray &page, Status status = Status::Ok)
+ServerReply html(const QByteArray &page, Status status = Status::Ok)
 {
-    return QHttpServerResponse(htmlType, page, status);
+    return {status, htmlType, page, {}};
 }
 
-QHttpServerResponse refusal(Status status, const QString &title, const QString &why)
+ServerReply refusal(Status status, const QString &title, const QString &why)
 {
     return html(serverPages::answer(title, why), status);
 }
 
-QByteArray notFoundPage()
+ServerReply notFound()
 {
-    return serverPages::answer(QStringLiteral("Page introuvable"),
-                               QStringLiteral("Cette adresse ne mène à rien sur ce site."));
-}
-
-QHttpServerResponse notFound()
-{
-    return html(notFoundPage(), Status::NotFound);
+    return refusal(Status::NotFound, QStringLiteral("Page introuvable"),
+                   QStringLiteral("Cette adresse ne mène à rien sur ce site."));
 }
 
 // The module keeps header names as sent; HTTP says their case is free.
@@ -78,10 +71,10 @@ QByteArray contentTypeOf(const QString &name)
 
 // Charts and banners change under the same address; nobody should keep an
 // old copy.
-QHttpServerResponse fresh(QHttpServerResponse response)
+ServerReply fresh(ServerReply reply)
 {
-    response.setHeader("Cache-Control", "no-cache");
-    return response;
+    reply.headers.emplaceBack("Cache-Control", "no-cache");
+    return reply;
 }
 
 QString route(const char *path)
@@ -92,40 +85,48 @@ QString route(const char *path)
 } // namespace
 
 UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPassword> password, QTextStream &log,
-                           QObject *parent)
+                           const ConnectionLimits &limits, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
     , m_chart(folder)
     , m_password(std::move(password))
     , m_log(log)
+    , m_limits(limits)
     , m_defaultBanner(defaultBannerGif())
 {
-    m_http.route(route("/"), Method::Get, [] { return html(serverPages::home()); });
-    m_http.route(route("/VYL2010.ini"), Method::Get, [this] { return chart(); });
-    m_http.route(route("/imvyl.php"), Method::Get, [this] { return banner(); });
-    m_http.route(route("/vyl.php"), Method::Get, [this] { return downloadPage(); });
-    m_http.route(route("/contacter.php"), Method::Get, [](const QHttpServerRequest &request) {
+    addPage("/", [](const QHttpServerRequest &) { return html(serverPages::home()); });
+    addPage("/VYL2010.ini", [this](const QHttpServerRequest &) { return chart(); });
+    addPage("/imvyl.php", [this](const QHttpServerRequest &) { return banner(); });
+    addPage("/vyl.php",
+            [this](const QHttpServerRequest &) { return html(serverPages::download(offeredFiles())); });
+    addPage("/contacter.php", [](const QHttpServerRequest &request) {
         return html(serverPages::contact(queryValue(request, QStringLiteral("sub"))));
     });
-    m_http.route(route("/expvyl2010.php"), Method::Get,
-                 [this](const QHttpServerRequest &request) { return exportPage(request); });
-    m_http.route(route("/expvyl2010.php"), Method::Post,
-                 [this](const QHttpServerRequest &request) { return publish(request); });
-    m_http.route(QStringLiteral("/<arg>"), Method::Get, [this](const QString &name) { return folderFile(name); });
-
-    m_http.afterRequest([this](QHttpServerResponse &&response, const QHttpServerRequest &request) {
-        logLine(request, int(response.statusCode()));
-        return std::move(response);
-    });
+    addPage(
+        "/expvyl2010.php", [this](const QHttpServerRequest &request) { return exportPage(request); },
+        [this](const QHttpServerRequest &request) { return publish(request); });
+    m_http.route(QStringLiteral("/<arg>"), Method::AnyKnown,
+                 [this](const QString &name, const QHttpServerRequest &request, QHttpServerResponder &&responder) {
+                     if (!offeredFiles().contains(name)) {
+                         const ServerReply missing = notFound();
+                         logLine(request, int(missing.status), missing.body.size());
+                         missing.send(responder, request.method() != Method::Head);
+                         return;
+                     }
+                     answer(request, responder,
+                            [this, name](const QHttpServerRequest &) { return folderFile(name); }, {});
+                 });
     m_http.setMissingHandler([this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
-        logLine(request, int(Status::NotFound));
-        responder.write(notFoundPage(), htmlType, Status::NotFound);
+        const ServerReply missing = notFound();
+        logLine(request, int(missing.status), missing.body.size());
+        missing.send(responder, request.method() != Method::Head);
     });
 }
 
-quint16 UpdateServer::listen(const QHostAddress &address, quint16 port)
+quint16 UpdateServer::listen(const QHostAddress &address, quint16 port,
+                             const std::optional<QSslConfiguration> &tls)
 {
-    auto *tcp = new BoundedTcpServer(requestCap, this);
+    auto *tcp = new BoundedTcpServer(m_limits, m_log, tls, this);
     if (!tcp->listen(address, port)) {
         delete tcp;
         return 0;
@@ -134,37 +135,70 @@ quint16 UpdateServer::listen(const QHostAddress &address, quint16 port)
     return tcp->serverPort();
 }
 
-QHttpServerResponse UpdateServer::chart() const
+void UpdateServer::addPage(const char *path, Page get, Page post)
+{
+    m_http.route(route(path), Method::AnyKnown,
+                 [this, get = std::move(get), post = std::move(post)](const QHttpServerRequest &request,
+                                                                      QHttpServerResponder &&responder) {
+                     answer(request, responder, get, post);
+                 });
+}
+
+void UpdateServer::answer(const QHttpServerRequest &request, QHttpServerResponder &responder, const Page &get,
+                          const Page &post) const
+{
+    const Method method = request.method();
+    ServerReply reply;
+    if (method == Method::Get || method == Method::Head) {
+        reply = get(request);
+    } else if (method == Method::Post && post) {
+        reply = post(request);
+    } else {
+        reply = refusal(Status::MethodNotAllowed, QStringLiteral("Méthode refusée"),
+                        QStringLiteral("Cette adresse ne répond pas à cette méthode."));
+        reply.headers.emplaceBack("Allow", post ? "GET, HEAD, POST" : "GET, HEAD");
+    }
+    logLine(request, int(reply.status), method == Method::Head ? 0 : reply.body.size());
+    reply.send(responder, method != Method::Head);
+}
+
+ServerReply UpdateServer::chart() const
 {
     QFile file(m_chart.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return refusal(Status::NotFound, QStringLiteral("Pas de résultats"),
                        QStringLiteral("Aucun tableau n'est publié pour le moment."));
-    return fresh(QHttpServerResponse(chartType, file.readAll()));
+    return fresh({Status::Ok, chartType, file.readAll(), {}});
 }
 
-QHttpServerResponse UpdateServer::banner() const
+ServerReply UpdateServer::banner() const
 {
     QFile file(QDir(m_folder).filePath(bannerFileName));
-    if (file.open(QIODevice::ReadOnly))
-        return fresh(QHttpServerResponse("image/gif", file.readAll()));
-    return fresh(QHttpServerResponse("image/gif", m_defaultBanner));
+    return fresh({Status::Ok, "image/gif", file.open(QIODevice::ReadOnly) ? file.readAll() : m_defaultBanner, {}});
 }
 
-QHttpServerResponse UpdateServer::downloadPage() const
-{
-    return html(serverPages::download(offeredFiles()));
-}
-
-QHttpServerResponse UpdateServer::exportPage(const QHttpServerRequest &request) const
+ServerReply UpdateServer::exportPage(const QHttpServerRequest &request) const
 {
     const bool passwordInAddress = request.query().hasQueryItem(QStringLiteral("mdp"));
     return html(serverPages::exportForm(passwordInAddress, queryValue(request, QStringLiteral("pseudo"))));
 }
 
-QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) const
+ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 {
     const QString notPublished = QStringLiteral("Rien n'a été publié");
+    const QByteArray client = clientKey(request.remoteAddress());
+    const auto now = PasswordThrottle::Clock::now();
+    if (const int wait = m_throttle.secondsToWait(client, now); wait > 0) {
+        ServerReply reply = refusal(Status::TooManyRequests, notPublished,
+                                    QStringLiteral("Trop de mots de passe faux : réessayez dans %1 s.").arg(wait));
+        reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
+        return reply;
+    }
+    if (!m_password)
+        return refusal(
+            Status::Forbidden, QStringLiteral("Publication désactivée"),
+            QStringLiteral("Ce serveur ne publie rien : il a été démarré sans fichier de mot de passe."));
+
     const QByteArray body = request.body();
     if (body.size() > PublishedChart::maxBytes + formAllowance)
         return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
@@ -181,8 +215,11 @@ QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) con
         chart = form->value(QStringLiteral("fichier"));
     }
 
-    if (!m_password || !m_password->matches(password))
+    if (!m_password->matches(password)) {
+        m_throttle.failed(client, now);
         return refusal(Status::Forbidden, notPublished, QStringLiteral("Le mot de passe est faux."));
+    }
+    m_throttle.succeeded(client);
     if (chart.size() > PublishedChart::maxBytes)
         return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
     if (!isWhole2010Chart(chart))
@@ -201,14 +238,12 @@ QHttpServerResponse UpdateServer::publish(const QHttpServerRequest &request) con
                                 .arg(published.version)));
 }
 
-QHttpServerResponse UpdateServer::folderFile(const QString &name) const
+ServerReply UpdateServer::folderFile(const QString &name) const
 {
-    if (!offeredFiles().contains(name))
-        return notFound();
     QFile file(QDir(m_folder).filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return notFound();
-    return QHttpServerResponse(contentTypeOf(name), file.readAll());
+    return {Status::Ok, contentTypeOf(name), file.readAll(), {}};
 }
 
 QStringList UpdateServer::offeredFiles() const
@@ -223,14 +258,13 @@ QStringList UpdateServer::offeredFiles() const
     return offered;
 }
 
-void UpdateServer::logLine(const QHttpServerRequest &request, int status) const
+void UpdateServer::logLine(const QHttpServerRequest &request, int status, qint64 bytes) const
 {
     QUrlQuery query = request.query();
     query.removeAllQueryItems(QStringLiteral("mdp"));
-    QString target = request.url().path(QUrl::FullyEncoded);
+    QByteArray target = request.url().path(QUrl::FullyEncoded).toLatin1();
     if (!query.isEmpty())
-        target += u'?' + query.toString(QUrl::FullyEncoded);
+        target += '?' + query.toString(QUrl::FullyEncoded).toLatin1();
     const char *method = QMetaEnum::fromType<Method>().valueToKey(int(request.method()));
-    m_log << QDateTime::currentDateTime().toString(Qt::ISODate) << ' '
-          << QString::fromLatin1(method ? method : "?").toUpper() << ' ' << target << ' ' << status << Qt::endl;
+    m_log.write(request.remoteAddress(), QByteArray(method ? method : "?").toUpper(), target, status, bytes);
 }

@@ -4,6 +4,7 @@
 #include "app/VyloraApp.h"
 #include "gui/editor/EditorPanel.h"
 #include "online/ServerSettings.h"
+#include "server/TlsFiles.h"
 #include "storage/ChartFile.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -17,8 +18,10 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSslCertificate>
 #include <QTest>
 
 #include <memory>
@@ -123,6 +126,40 @@ private slots:
         QCOMPARE(a.score->text(0) + a.score->text(1), QStringLiteral("11"));
         QCOMPARE(news(*app), QStringLiteral("Premiers résultats"));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
+    }
+
+    void theUpdateComesOverHttps()
+    {
+        // A certificate of the test's own for 127.0.0.1, trusted by this
+        // process alone.
+        QTemporaryDir dir;
+        const QString certificate = dir.filePath(QStringLiteral("cert.pem"));
+        const QString key = dir.filePath(QStringLiteral("key.pem"));
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "
+                                     "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1")
+                              .split(u' ') +
+                          QStringList{QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate});
+        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        QString error;
+        const std::optional<QSslConfiguration> tls = loadTlsFiles(certificate, key, error);
+        QVERIFY2(tls, qPrintable(error));
+        const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+        QSslConfiguration trusting = before;
+        trusting.setCaCertificates(QSslCertificate::fromPath(certificate));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+
+        LocalUpdateServer secure(PublisherPassword(password), {}, tls);
+        QVERIFY(secure.isListening());
+        secure.write(QStringLiteral("VYL2010.ini"), published);
+        QVERIFY(ServerSettings::overrideBaseUrl(secure.base()));
+        auto app = startApp();
+        const bool updated = app && clickUpdate(*app);
+        QSslConfiguration::setDefaultConfiguration(before);
+        QVERIFY(updated);
+        QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
+        QVERIFY(secure.log().contains(QStringLiteral(" GET /VYL2010.ini 200 ")));
     }
 
     void whatThePublisherSendsReachesTheNextUpdate()

@@ -26,15 +26,21 @@ class LocalUpdateServer final
 {
 public:
     explicit LocalUpdateServer(const QByteArray &password = "le bon mot de passe")
-        : m_server(m_folder.path(), PublisherPassword(password), m_logStream)
+        : LocalUpdateServer(PublisherPassword(password))
+    {}
+
+    LocalUpdateServer(std::optional<PublisherPassword> password, const ConnectionLimits &limits = {},
+                      const std::optional<QSslConfiguration> &tls = {})
+        : m_server(m_folder.path(), std::move(password), m_logStream, limits)
+        , m_scheme(tls ? QStringLiteral("https") : QStringLiteral("http"))
     {
-        m_port = m_server.listen(QHostAddress::LocalHost, 0);
+        m_port = m_server.listen(QHostAddress::LocalHost, 0, tls);
     }
 
     bool isListening() const { return m_port != 0; }
     quint16 port() const { return m_port; }
     QString folder() const { return m_folder.path(); }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+    QString base() const { return QStringLiteral("%1://127.0.0.1:%2").arg(m_scheme).arg(m_port); }
     QUrl url(const QString &pathAndQuery) const { return QUrl(base() + pathAndQuery); }
     QString log() const { return m_log; }
 
@@ -76,6 +82,7 @@ private:
     QString m_log;
     QTextStream m_logStream{&m_log};
     UpdateServer m_server;
+    QString m_scheme;
     quint16 m_port = 0;
     QNetworkAccessManager m_network;
 };

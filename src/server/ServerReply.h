@@ -1,0 +1,27 @@
+#pragma once
+
+#include <utility>
+
+#include <QByteArray>
+#include <QHttpServerResponder>
+#include <QList>
+
+// One answer of the server, written whole for GET and POST and without its
+// body, but with the length it would have, for HEAD.
+struct ServerReply
+{
+    QHttpServerResponder::StatusCode status = QHttpServerResponder::StatusCode::Ok;
+    QByteArray contentType;
+    QByteArray body;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+
+    void send(QHttpServerResponder &responder, bool withBody) const
+    {
+        responder.writeStatusLine(status);
+        responder.writeHeader("Content-Type", contentType);
+        responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+        for (const auto &[name, value] : headers)
+            responder.writeHeader(name, value);
+        responder.writeBody(withBody ? body : QByteArray());
+    }
+};
