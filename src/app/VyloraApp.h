@@ -1,9 +1,10 @@
 #pragma once
 
-#include "gui/online/Banner.h"
+#include "app/QtTexts.h"
 #include "gui/chart/ChartEdits.h"
-#include "gui/online/Links.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/online/Banner.h"
+#include "gui/online/Links.h"
 #include "gui/online/UpdateCommand.h"
 #include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
@@ -88,6 +89,7 @@ private:
     Links *m_links;
     UpdateCommand *m_update;
     VersionNotice m_versionNotice;
+    QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
     bool m_headless = false;
     bool m_ended = false;

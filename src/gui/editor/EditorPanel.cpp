@@ -1,9 +1,10 @@
 #include "gui/editor/EditorPanel.h"
 
+#include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/editor/ExportAddress.h"
+#include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
@@ -51,6 +52,7 @@ EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, ControlRegistry &contr
     , m_controls(controls)
 {
     nameControl(this, QStringLiteral("Frame20"));
+    closeOnEscape(this, [this] { abandon(); });
     build();
     hide();
 }

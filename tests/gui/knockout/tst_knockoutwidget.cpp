@@ -1,5 +1,6 @@
 #include <array>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -74,6 +75,7 @@ private slots:
     void typingInAGoalCell_data();
     void typingInAGoalCell();
     void wholeTournamentTypedThroughTheWindow();
+    void tabGoesGoalsThenPenalties();
 };
 
 void TestKnockoutWidget::knockoutButtonTogglesThePage_data()
@@ -84,9 +86,13 @@ void TestKnockoutWidget::knockoutButtonTogglesThePage_data()
     QTest::addColumn<QString>("openCaption");
 
     QTest::newRow("no language yet: the design captions") //
-        << QString() << QString() << "Phase Finale" << "Phase de Groupes";
+        << QString() << QString() << "Phase Finale"
+        << "Phase de Groupes";
     QTest::newRow("captions from the message table") //
-        << "Final Phase" << "Group Stage" << "Final Phase" << "Group Stage";
+        << "Final Phase"
+        << "Group Stage"
+        << "Final Phase"
+        << "Group Stage";
 }
 
 void TestKnockoutWidget::knockoutButtonTogglesThePage()
@@ -123,11 +129,21 @@ void TestKnockoutWidget::typingInAGoalCell_data()
     QTest::addColumn<QString>("quarterFinalist");
 
     // Uruguay against Korea Republic, who have scored 1.
-    QTest::newRow("3 over the dash") << QString() << Qt::Key_unknown << "3" << "3" << "Uruguay";
-    QTest::newRow("3 behind the dash") << QString() << Qt::Key_End << "3" << "3" << "Uruguay";
-    QTest::newRow("3 in front of the dash") << QString() << Qt::Key_Home << "3" << "3" << "Uruguay";
-    QTest::newRow("dash over a score: not played again") << "3" << Qt::Key_unknown << "-" << "-" << "-";
-    QTest::newRow("second dash: a played nil") << QString() << Qt::Key_End << "-" << "" << "Korea Republic";
+    QTest::newRow("3 over the dash") << QString() << Qt::Key_unknown << "3"
+                                     << "3"
+                                     << "Uruguay";
+    QTest::newRow("3 behind the dash") << QString() << Qt::Key_End << "3"
+                                       << "3"
+                                       << "Uruguay";
+    QTest::newRow("3 in front of the dash") << QString() << Qt::Key_Home << "3"
+                                            << "3"
+                                            << "Uruguay";
+    QTest::newRow("dash over a score: not played again") << "3" << Qt::Key_unknown << "-"
+                                                         << "-"
+                                                         << "-";
+    QTest::newRow("second dash: a played nil") << QString() << Qt::Key_End << "-"
+                                               << ""
+                                               << "Korea Republic";
 }
 
 void TestKnockoutWidget::typingInAGoalCell()
@@ -185,8 +201,9 @@ void TestKnockoutWidget::wholeTournamentTypedThroughTheWindow()
         QCOMPARE((QStringList{teamAtRow(chart, group, 46), teamAtRow(chart, group, 63)}), expected);
     }
 
-    const QStringList roundOf16 = names("Uruguay, Korea Republic, USA, Ghana, Argentina, Mexico, Germany, England, "
-                                        "Netherlands, Slovakia, Brazil, Chile, Paraguay, Japan, Spain, Portugal");
+    const QStringList roundOf16 =
+        names("Uruguay, Korea Republic, USA, Ghana, Argentina, Mexico, Germany, England, "
+              "Netherlands, Slovakia, Brazil, Chile, Paraguay, Japan, Spain, Portugal");
     QCOMPARE(shownTexts(chart, QStringLiteral("Huit"), 16, 31), roundOf16);
 
     QVERIFY(chart.click(QStringLiteral("Command1")));
@@ -228,3 +245,20 @@ void TestKnockoutWidget::wholeTournamentTypedThroughTheWindow()
 
 QTEST_MAIN(TestKnockoutWidget)
 #include "tst_knockoutwidget.moc"
+
+// "1 Tab 1" is a score; the shoot-out comes after both sides' goals.
+void TestKnockoutWidget::tabGoesGoalsThenPenalties()
+{
+    ChartWindow chart;
+    QVERIFY(chart.start());
+    QVERIFY(chart.click(QStringLiteral("Command1")));
+    const RoundCells &round = chart.t.round(Round::QuarterFinals);
+    QVERIFY(chart.type(round.goals->name(), 2, QStringLiteral("1")));
+    for (char key : {'1', '4', '3'}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QCOMPARE((QStringList{round.goals->text(2), round.goals->text(3), round.penalties->text(2),
+                          round.penalties->text(3)}),
+             (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("3")}));
+}
