@@ -1,9 +1,9 @@
 #include "app/VyloraApp.h"
 
-#include "app/Clock.h"
 #include "gui/calendar/CalendarPanel.h"
-#include "gui/editor/EditorPanel.h"
+#include "app/Clock.h"
 #include "gui/kit/ControlRegistry.h"
+#include "gui/editor/EditorPanel.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
@@ -113,12 +113,11 @@ bool VyloraApp::loadChart(const QString &name)
                 ? messages
                       .textOr(chartTooLargeMessage,
                               QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
-                                             "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
+                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage,
-                              QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                             "sous le nom %2 et une grille vide est affichée."))
+                      .textOr(notAChartMessage, QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                                "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
@@ -207,12 +206,11 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.warning(
-            &m_window, QStringLiteral("Vylora 2010"),
-            messages
-                .textOr(languageFileTooLargeMessage,
-                        QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
-                .arg(QDir::toNativeSeparators(path)));
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                         messages
+                             .textOr(languageFileTooLargeMessage,
+                                     QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
+                             .arg(QDir::toNativeSeparators(path)));
         return;
     }
     // The fixed parts: those of the history panels apply once it exists.

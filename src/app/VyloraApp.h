@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/QtTexts.h"
-#include "gui/chart/ChartEdits.h"
-#include "gui/chart/MainWindow.h"
 #include "gui/online/Banner.h"
+#include "gui/chart/ChartEdits.h"
 #include "gui/online/Links.h"
+#include "gui/chart/MainWindow.h"
 #include "gui/online/UpdateCommand.h"
 #include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"

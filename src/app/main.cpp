@@ -1,21 +1,17 @@
+#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
+#include "gui/kit/Prompts.h"
+#include "app/OpenElsewhere.h"
 #include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/SheetCommand.h"
-#include "gui/kit/ChartLook.h"
-#include "gui/kit/Prompts.h"
-#include "i18n/ControlTarget.h"
-#include "i18n/LanguageFile.h"
-#include "i18n/LanguageIndex.h"
-#include "i18n/MessageTable.h"
 #include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
 #include <initializer_list>
-#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -27,14 +23,13 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"),
-                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"),
-                              QStringLiteral("Print the tables of a chart file and quit."),
+    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
+                               QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
                               QStringLiteral("file")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"),
-                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
+    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
+                              QStringLiteral("png")};
     QCommandLineOption update{QStringLiteral("update"),
                               QStringLiteral("Download the published results over the chart file and quit.")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
@@ -43,10 +38,9 @@ struct Options
     QCommandLineOption sheet{QStringLiteral("sheet"),
                              QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
                              QStringLiteral("out")};
-    QCommandLineOption chart{
-        QStringLiteral("chart"),
-        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
-        QStringLiteral("file")};
+    QCommandLineOption chart{QStringLiteral("chart"),
+                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+                             QStringLiteral("file")};
 
     void addTo(QCommandLineParser &parser) const
     {
@@ -86,8 +80,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
-            if (qstrcmp(argv[i], option) == 0 ||
-                (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+            if (qstrcmp(argv[i], option) == 0
+                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
                 return true;
     return false;
 }
@@ -96,8 +90,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 // there is no display it draws on the offscreen platform.
 int runSheet(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
@@ -114,38 +108,8 @@ int runSheet(int argc, char *argv[])
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart,
-                           ServerSettings::address(QStringLiteral("/")).toString(), err);
-}
-
-// Entry of the message table that tells a second start on the same folder
-// where the chart is.
-constexpr int openElsewhereMessage = 100;
-
-// Said before any window exists, in the language the user chose last.
-QString openElsewhereText(const UserSettings &settings)
-{
-    struct NoControls final : ControlTarget
-    {
-        void applyControlLine(const QString &, std::optional<int>, const QString &, const QString &,
-                              const QString &) override
-        {}
-    } noControls;
-    MessageTable messages;
-    const QString file = languageFileName(languageIndexFromStored(settings.language()));
-    if (!file.isEmpty())
-        LoadLanguageFile(ProgramFolder::filePath(file), messages, noControls);
-    return messages.textOr(openElsewhereMessage,
-                           QStringLiteral("Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : "
-                                          "elle passe au premier plan."));
-}
-
-void bringForward(QWidget &window)
-{
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
+    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::address(QStringLiteral("/")).toString(),
+                           err);
 }
 
 } // namespace
@@ -183,8 +147,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     VyloraApp vylora(prompts, clock, settings);
-    QObject::connect(&single, &SingleProgram::knocked, &vylora.window(),
-                     [&vylora] { bringForward(vylora.window()); });
+    QObject::connect(&single, &SingleProgram::knocked, &vylora.window(), [&vylora] { bringForward(vylora.window()); });
     vylora.setHeadless(parser.isSet(options.render));
     if (!vylora.start())
         return 0;

@@ -112,6 +112,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
     connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
     m_editor = new EditorPanel(t, prompts, *m_registry, this);
+    connect(m_editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -252,6 +253,7 @@ void MainWindow::openPrintWindow()
 {
     if (!m_printWindow) {
         m_printWindow = new PrintWindow(m_tournament, m_prompts, this);
+        connect(m_printWindow, &PrintWindow::confirmed, this, &MainWindow::showStatus);
         addCompanionWindow(m_printWindow);
     }
     m_printWindow->show();

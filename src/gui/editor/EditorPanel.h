@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QUrl>
 
-#include "gui/kit/CardFrame.h"
 #include "gui/editor/EditorEntry.h"
+#include "gui/kit/CardFrame.h"
 #include "storage/UserSettings.h"
 
 class ClickableLabel;
@@ -50,6 +50,10 @@ public:
     void titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void bannerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool bringToFront);
     void open(const QString &password);
+
+signals:
+    // The publishing sections written, said for the status line.
+    void confirmed(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

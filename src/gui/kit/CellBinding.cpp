@@ -13,6 +13,10 @@ QColor toColour(Rgb rgb)
 {
     if (rgb == colours::buttonFace)
         return QPalette().color(QPalette::Button);
+    // The chart's grey is too pale to read; this one still says grey and
+    // reads at 4.6:1 or better on white and on every slot colour.
+    if (rgb == colours::eliminated)
+        return QColor(0x6b, 0x6b, 0x6b);
     return QColor::fromRgb(rgb);
 }
 
@@ -68,8 +72,13 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
     switch (property) {
     case CellProperty::Text:
         if (edit) {
-            if (edit->text() != cell.text)
+            if (edit->text() != cell.text) {
                 edit->setText(cell.text);
+                // A text too long for its box shows its beginning, not the
+                // end the caret left in view.
+                if (!edit->hasFocus())
+                    edit->setCursorPosition(0);
+            }
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             label->setText(cell.text);
         }

@@ -43,12 +43,17 @@ QString Prompts::input(QWidget *parent, const QString &title, const QString &pro
     return QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial);
 }
 
+QString Prompts::secret(QWidget *parent, const QString &title, const QString &prompt, const QString &initial)
+{
+    return QInputDialog::getText(parent, title, prompt, QLineEdit::Password, initial);
+}
+
 QString Prompts::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                               const QStringList &filters)
 {
     QString chosenFilter = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")),
-                                                      &chosenFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &chosenFilter);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));

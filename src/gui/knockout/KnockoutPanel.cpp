@@ -144,7 +144,6 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
 void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r, int match, QFrame *box)
 {
     auto *hint = new QLabel(this);
-    hint->setObjectName(QStringLiteral("ShootOutHint"));
     hint->setAlignment(Qt::AlignRight | Qt::AlignTop);
     chartLook::setTextColour(hint, chartLook::warning);
     QFont small = hint->font();

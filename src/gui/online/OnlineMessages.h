@@ -15,6 +15,8 @@ enum Entry {
     newerVersion = 31,
     downloading = 32,
     cancel = 33,
+    updated = 97,
+    server = 98, // %1: the address asked
 };
 
 inline QString designText(Entry entry)
@@ -33,6 +35,10 @@ inline QString designText(Entry entry)
         return QStringLiteral("Téléchargement des résultats officiels...");
     case cancel:
         return QStringLiteral("Annuler");
+    case updated:
+        return QStringLiteral("Résultats officiels chargés.");
+    case server:
+        return QStringLiteral("Serveur : %1");
     }
     return QString();
 }

@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "gui/online/Banner.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/chart/MainWindow.h"
-#include "gui/online/OnlineMessages.h"
+#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
+#include "gui/online/Banner.h"
+#include "gui/online/OnlineMessages.h"
 #include "online/ResultsUpdate.h"
+#include "online/ServerSettings.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
@@ -75,14 +76,23 @@ void UpdateCommand::closeProgress()
 void UpdateCommand::onFinished()
 {
     closeProgress();
-    const bool updated = m_update->outcome().ok();
+    const UpdateOutcome outcome = m_update->outcome();
+    const bool updated = outcome.ok();
     m_update->deleteLater();
     m_update.clear();
+    const MessageTable &messages = m_window.tournament().messages();
 
     if (!updated) {
         QApplication::restoreOverrideCursor();
-        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(m_window.tournament().messages(), onlineMessages::connectionFailed));
+        // The program's own words first, then where it asked and why that
+        // failed, so that the user can tell a dead server from a wrong one.
+        QStringList lines{onlineMessages::text(messages, onlineMessages::connectionFailed),
+                          onlineMessages::text(messages, onlineMessages::server)
+                              .arg(ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString())};
+        if (m_failureCause)
+            lines << m_failureCause(outcome, messages);
+        lines.removeAll(QString());
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), lines.join(u'\n'));
         emit finished(false);
         return;
     }
@@ -100,6 +110,7 @@ void UpdateCommand::onFinished()
     RefreshAll(t);
     if (m_banner.isShown())
         m_banner.reload();
+    m_window.showStatus(onlineMessages::text(messages, onlineMessages::updated));
     QApplication::restoreOverrideCursor();
     emit finished(true);
 }

@@ -11,7 +11,9 @@ class Banner;
 class MainWindow;
 class Prompts;
 class QProgressDialog;
+class MessageTable;
 class ResultsUpdate;
+struct UpdateOutcome;
 
 // The "Mise à jour" button. The window's part of the results update: the
 // question, the busy pointer and a progress window with Cancel; the
@@ -39,6 +41,10 @@ public:
     bool resultsUpdated() const { return m_resultsUpdated; }
 
     void setLimits(DownloadPage::Limits limits) { m_limits = limits; }
+    // The line that says why a failed update failed, in the interface's
+    // language; none is said while it is not set.
+    using FailureCause = std::function<QString(const UpdateOutcome &, const MessageTable &)>;
+    void setFailureCause(FailureCause cause) { m_failureCause = std::move(cause); }
 
 signals:
     // The update ended, whichever way.
@@ -53,6 +59,7 @@ private:
     Banner &m_banner;
     std::function<bool()> m_loadChart;
     DownloadPage::Limits m_limits;
+    FailureCause m_failureCause;
     QPointer<ResultsUpdate> m_update;
     QPointer<QProgressDialog> m_progress;
     bool m_resultsUpdated = false;

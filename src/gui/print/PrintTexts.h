@@ -17,6 +17,7 @@ enum class PrintText {
     NoPrinter,
     PrintFailed,
     SaveAsTitle,
+    FileWritten = 96, // %1: the file
 };
 
 QString printText(const MessageTable &messages, PrintText which);

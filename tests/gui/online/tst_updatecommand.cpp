@@ -247,7 +247,11 @@ private slots:
         const AnsweringPrompts::Asked &notice = m_prompts.asked().last();
         QCOMPARE(notice.kind, AnsweringPrompts::Kind::Notice);
         QCOMPARE(notice.title, QStringLiteral("Vylora 2010"));
-        QCOMPARE(notice.text, QStringLiteral("Erreur de connexion !"));
+        // The program's own words first, then where it asked.
+        const QStringList lines = notice.text.split(u'\n');
+        QCOMPARE(lines.value(0), QStringLiteral("Erreur de connexion !"));
+        QCOMPARE(lines.value(1), QStringLiteral("Serveur : ") +
+                                     ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString());
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL2010.bak"))));
         QCOMPARE(allTexts(app->tournament()), before);
