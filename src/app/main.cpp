@@ -108,7 +108,7 @@ int runSheet(int argc, char *argv[])
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::address(QStringLiteral("/")).toString(),
+    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
                            err);
 }
 

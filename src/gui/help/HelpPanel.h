@@ -3,7 +3,6 @@
 #include <QFrame>
 
 class CellBinding;
-class QLabel;
 class QPushButton;
 class Tournament;
 
@@ -21,10 +20,6 @@ public:
     QPushButton *modeButton() const { return m_modeButton; }
     QPushButton *backButton() const { return m_backButton; }
 
-    // The author's credit is the same in every language: it is put back
-    // after every language file.
-    void showCredits();
-
 private:
     void addGroupHelp();
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
@@ -33,5 +28,4 @@ private:
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
-    QLabel *m_authorCredit = nullptr;
 };

@@ -20,6 +20,28 @@ QColor toColour(Rgb rgb)
     return QColor::fromRgb(rgb);
 }
 
+namespace {
+
+// A name too long for a right-aligned label would lose its first letters
+// ("épublique tchèque"); it keeps them and loses its end instead.
+void showBeginning(QLabel *label)
+{
+    if (label->wordWrap())
+        return;
+    const QVariant design = label->property("designAlignment");
+    const Qt::Alignment aligned = design.isValid() ? Qt::Alignment(design.toInt()) : label->alignment();
+    if (!design.isValid())
+        label->setProperty("designAlignment", int(aligned));
+    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2
+                      <= label->contentsRect().width();
+    const Qt::Alignment shown =
+        fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
+    if (label->alignment() != shown)
+        label->setAlignment(shown);
+}
+
+} // namespace
+
 CellBinding::CellBinding(Tournament &t)
     : m_tournament(t)
 {
@@ -81,6 +103,7 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
             }
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             label->setText(cell.text);
+            showBeginning(label);
         }
         break;
     case CellProperty::ToolTip:

@@ -5,19 +5,18 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "gui/chart/MainWindow.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "gui/online/Banner.h"
 #include "gui/online/OnlineMessages.h"
 #include "online/ResultsUpdate.h"
+#include "i18n/MessageTable.h"
 #include "online/ServerSettings.h"
-#include "tournament/RefreshAll.h"
-#include "tournament/Tournament.h"
 
-UpdateCommand::UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart)
+UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
+                             std::function<bool()> loadChart)
     : QObject(&window)
     , m_window(window)
+    , m_messages(messages)
     , m_prompts(prompts)
     , m_banner(banner)
     , m_loadChart(std::move(loadChart))
@@ -33,7 +32,7 @@ void UpdateCommand::run()
 {
     if (m_update)
         return;
-    const MessageTable &messages = m_window.tournament().messages();
+    const MessageTable &messages = m_messages;
     if (!m_prompts.question(&m_window, onlineMessages::text(messages, onlineMessages::updateTitle),
                             onlineMessages::text(messages, onlineMessages::updateQuestion), true))
         return;
@@ -80,7 +79,7 @@ void UpdateCommand::onFinished()
     const bool updated = outcome.ok();
     m_update->deleteLater();
     m_update.clear();
-    const MessageTable &messages = m_window.tournament().messages();
+    const MessageTable &messages = m_messages;
 
     if (!updated) {
         QApplication::restoreOverrideCursor();
@@ -103,14 +102,8 @@ void UpdateCommand::onFinished()
         emit finished(true);
         return;
     }
-    if (QWidget *save = m_window.controls().control(QStringLiteral("Command3")))
-        save->setEnabled(true);
-    Tournament &t = m_window.tournament();
-    t.setReady(true);
-    RefreshAll(t);
     if (m_banner.isShown())
         m_banner.reload();
-    m_window.showStatus(onlineMessages::text(messages, onlineMessages::updated));
     QApplication::restoreOverrideCursor();
     emit finished(true);
 }
