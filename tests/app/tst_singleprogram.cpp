@@ -21,9 +21,6 @@ private slots:
         SingleProgram second(folder.path());
         QVERIFY(!second.claim());
         QVERIFY(knocked.count() == 1 || knocked.wait());
-        // Another folder is another chart.
-        QTemporaryDir other;
-        QVERIFY(SingleProgram(other.path()).claim());
     }
 
     void theLockOfADeadProgramIsTakenOver()

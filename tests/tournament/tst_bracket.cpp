@@ -222,8 +222,7 @@ void TestBracket::destinations_data()
         const bool is1998 = qstrcmp(chart, "VYL1998") == 0;
         for (int k = 0; k < 8; ++k)
             QTest::addRow("%s round of 16, match %d", chart, k)
-                << QString::fromUtf8(chart) << Round::RoundOf16 << k
-                << (is1998 ? of1998 : standard16)[std::size_t(k)];
+                << QString::fromUtf8(chart) << Round::RoundOf16 << k << (is1998 ? of1998 : standard16)[std::size_t(k)];
     }
 
     const std::array<std::pair<const char *, std::array<int, 4>>, 4> quarterFinals{{
@@ -269,10 +268,9 @@ void TestBracket::semiFinal_data()
 
     QTest::newRow("0-2: right team to the final, left to third place")
         << QByteArray("0:2") << QByteArray("-:-") << QStringLiteral("S1") << QStringLiteral("S0") << 1;
-    QTest::newRow("2-0") << QByteArray("2:0") << QByteArray("-:-") << QStringLiteral("S0") << QStringLiteral("S1")
-                         << 0;
-    QTest::newRow("0-0, penalties 3-5")
-        << QByteArray("0:0") << QByteArray("3:5") << QStringLiteral("S1") << QStringLiteral("S0") << 1;
+    QTest::newRow("2-0") << QByteArray("2:0") << QByteArray("-:-") << QStringLiteral("S0") << QStringLiteral("S1") << 0;
+    QTest::newRow("0-0, penalties 3-5") << QByteArray("0:0") << QByteArray("3:5") << QStringLiteral("S1")
+                                        << QStringLiteral("S0") << 1;
     QTest::newRow("1-1: undecided, both places unknown")
         << QByteArray("1:1") << QByteArray("-:-") << QStringLiteral("-") << QStringLiteral("-") << -1;
     QTest::newRow("1 against unplayed: undecided")
@@ -319,8 +317,8 @@ void TestBracket::podium_data()
         << QByteArray("1:1") << QByteArray("-:-") << QByteArray("1:0") << words("_ _ E1 F1") << -1;
     QTest::newRow("third place 1 against unplayed")
         << QByteArray("0:2") << QByteArray("-:-") << QByteArray("1:-") << words("B1 A1 _ _") << 1;
-    QTest::newRow("nothing played") << QByteArray("-:-") << QByteArray("-:-") << QByteArray("-:-")
-                                    << words("_ _ _ _") << -1;
+    QTest::newRow("nothing played") << QByteArray("-:-") << QByteArray("-:-") << QByteArray("-:-") << words("_ _ _ _")
+                                    << -1;
 }
 
 void TestBracket::podium()
@@ -360,14 +358,13 @@ void TestBracket::correctionsClearWhatTheyFed_data()
         << words("_ _ _ _");
     QTest::newRow("quarter-final 0 drawn") << QStringLiteral("ButQua") << 1 << QStringLiteral("1")
                                            << Round::QuarterFinals << 0 << words("A1 - - -") << words("_ _ _ _");
-    QTest::newRow("semi-final 0 typed back to -")
-        << QStringLiteral("ButDem") << 0 << QStringLiteral("-") << Round::SemiFinals << 0 << words("A1 A1 - -")
-        << words("_ _ _ _");
+    QTest::newRow("semi-final 0 typed back to -") << QStringLiteral("ButDem") << 0 << QStringLiteral("-")
+                                                  << Round::SemiFinals << 0 << words("A1 A1 - -") << words("_ _ _ _");
     QTest::newRow("final drawn") << QStringLiteral("ButFIN") << 1 << QStringLiteral("1") << Round::Final << 0
                                  << words("A1 A1 A1 E1") << words("_ _ E1 F1");
     QTest::newRow("third place typed back to -")
-        << QStringLiteral("Butpetfin") << 0 << QStringLiteral("-") << Round::ThirdPlace << 0
-        << words("A1 A1 A1 E1") << words("A1 B1 _ _");
+        << QStringLiteral("Butpetfin") << 0 << QStringLiteral("-") << Round::ThirdPlace << 0 << words("A1 A1 A1 E1")
+        << words("A1 B1 _ _");
 }
 
 void TestBracket::correctionsClearWhatTheyFed()
@@ -438,16 +435,12 @@ void TestBracket::goalTotal_data()
         << words("ButA 0 2 ButB 3 1 Buthui 0 3") << QStringLiteral("6");
     QTest::newRow("penalties never count")
         << words("ButA 0 2 Buthui 0 3 ButPen 0 4 ButPenFIN 1 2") << QStringLiteral("5");
-    QTest::newRow("help page cells never count")
-        << words("ButA 0 2 Buthui 16 5 Buthui 17 1") << QStringLiteral("2");
+    QTest::newRow("help page cells never count") << words("ButA 0 2 Buthui 16 5 Buthui 17 1") << QStringLiteral("2");
     QTest::newRow("quarter- and semi-final goals") << words("ButQua 7 1 ButDem 3 2") << QStringLiteral("3");
     QTest::newRow("final goal") << words("ButFIN 1 3") << QStringLiteral("3");
-    QTest::newRow("third-place goal counts at its own edit")
-        << words("ButA 0 2 Butpetfin 1 4") << QStringLiteral("6");
-    QTest::newRow("third-place goal typed back to -")
-        << words("Butpetfin 0 2 Butpetfin 0 -") << QStringLiteral("0");
-    QTest::newRow("round-of-16 goal typed back to -")
-        << words("ButA 0 2 Buthui 0 3 Buthui 0 -") << QStringLiteral("2");
+    QTest::newRow("third-place goal counts at its own edit") << words("ButA 0 2 Butpetfin 1 4") << QStringLiteral("6");
+    QTest::newRow("third-place goal typed back to -") << words("Butpetfin 0 2 Butpetfin 0 -") << QStringLiteral("0");
+    QTest::newRow("round-of-16 goal typed back to -") << words("ButA 0 2 Buthui 0 3 Buthui 0 -") << QStringLiteral("2");
     QTest::newRow("decimal goals") << words("ButH 11 2.5 Buthui 15 1") << QStringLiteral("3.5");
 }
 
@@ -557,9 +550,6 @@ void TestBracket::editRerunsItsStep()
     QCOMPARE(caption(t, "Label21"), total);
 }
 
-QTEST_APPLESS_MAIN(TestBracket)
-#include "tst_bracket.moc"
-
 void TestBracket::shootOutOutOfPlace_data()
 {
     QTest::addColumn<QByteArray>("goals");
@@ -586,3 +576,6 @@ void TestBracket::shootOutOutOfPlace()
     play(t, Round::QuarterFinals, 1, goals.constData(), penalties.constData());
     QCOMPARE(::shootOutOutOfPlace(t, Round::QuarterFinals, 1), outOfPlace);
 }
+
+QTEST_APPLESS_MAIN(TestBracket)
+#include "tst_bracket.moc"

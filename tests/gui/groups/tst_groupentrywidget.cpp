@@ -88,19 +88,16 @@ void TestGroupEntryWidget::typedScoreRecomputesTheGroup_data()
     QTest::addColumn<QList<int>>("order");
 
     QTest::newRow("digit over the dash moves goals, no points yet")
-        << "C" << QList<int>{0} << words("3") << "PTsC"
-        << "BPC" //
+        << "C" << QList<int>{0} << words("3") << "PTsC" << "BPC" //
         << words("0 0 0 0") << words("3 0 0 0") << QList<int>{1, 4, 3, 2};
-    QTest::newRow("both sides typed: home win") << "C" << QList<int>{0, 1} << words("3 1") << "PTsC"
-                                                << "BPC" //
-                                                << words("3 0 0 0") << words("3 1 0 0") << QList<int>{1, 4, 3, 2};
+    QTest::newRow("both sides typed: home win")
+        << "C" << QList<int>{0, 1} << words("3 1") << "PTsC" << "BPC" //
+        << words("3 0 0 0") << words("3 1 0 0") << QList<int>{1, 4, 3, 2};
     QTest::newRow("two-digit score against slot 3")
-        << "C" << QList<int>{4} << words("12") << "PTsC"
-        << "BPC" //
+        << "C" << QList<int>{4} << words("12") << "PTsC" << "BPC" //
         << words("0 0 0 0") << words("12 0 0 0") << QList<int>{1, 4, 2, 3};
     QTest::newRow("away win where the names are irregular")
-        << "G" << QList<int>{6, 7} << words("0 2") << "ptSG"
-        << "BPG" //
+        << "G" << QList<int>{6, 7} << words("0 2") << "ptSG" << "BPG" //
         << words("0 3 0 0") << words("0 2 0 0") << QList<int>{2, 3, 1, 4};
 }
 
@@ -145,18 +142,10 @@ void TestGroupEntryWidget::pressSelectsTheFirstTwoCharacters_data()
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("after"); // once "4" is typed
 
-    QTest::newRow("the dash") << "-"
-                              << "-"
-                              << "4";
-    QTest::newRow("one digit") << "7"
-                               << "7"
-                               << "4";
-    QTest::newRow("two digits") << "12"
-                                << "12"
-                                << "4";
-    QTest::newRow("three digits: the first two") << "123"
-                                                 << "12"
-                                                 << "43";
+    QTest::newRow("the dash") << "-" << "-" << "4";
+    QTest::newRow("one digit") << "7" << "7" << "4";
+    QTest::newRow("two digits") << "12" << "12" << "4";
+    QTest::newRow("three digits: the first two") << "123" << "12" << "43";
 }
 
 void TestGroupEntryWidget::pressSelectsTheFirstTwoCharacters()
@@ -325,8 +314,8 @@ void TestGroupEntryWidget::renamedTeamFollowsInItsMatchLabels()
     // The click that put the caret in the name moved no row.
     QCOMPARE(slotsFromTop(chart, group), (QList<int>{1, 2, 3, 4}));
     for (int i = 0; i <= 11; ++i) {
-        const QString expected =
-            ownLabels.contains(i) ? QStringLiteral("Brésil") : group + QString::number(slotOfLabel(i));
+        const QString expected = ownLabels.contains(i) ? QStringLiteral("Brésil")
+                                                       : group + QString::number(slotOfLabel(i));
         QCOMPARE(chart.shown(labels, i), expected);
     }
     for (int i = 0; i <= 15; ++i)

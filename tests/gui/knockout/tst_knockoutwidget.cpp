@@ -86,13 +86,9 @@ void TestKnockoutWidget::knockoutButtonTogglesThePage_data()
     QTest::addColumn<QString>("openCaption");
 
     QTest::newRow("no language yet: the design captions") //
-        << QString() << QString() << "Phase Finale"
-        << "Phase de Groupes";
+        << QString() << QString() << "Phase Finale" << "Phase de Groupes";
     QTest::newRow("captions from the message table") //
-        << "Final Phase"
-        << "Group Stage"
-        << "Final Phase"
-        << "Group Stage";
+        << "Final Phase" << "Group Stage" << "Final Phase" << "Group Stage";
 }
 
 void TestKnockoutWidget::knockoutButtonTogglesThePage()
@@ -129,21 +125,11 @@ void TestKnockoutWidget::typingInAGoalCell_data()
     QTest::addColumn<QString>("quarterFinalist");
 
     // Uruguay against Korea Republic, who have scored 1.
-    QTest::newRow("3 over the dash") << QString() << Qt::Key_unknown << "3"
-                                     << "3"
-                                     << "Uruguay";
-    QTest::newRow("3 behind the dash") << QString() << Qt::Key_End << "3"
-                                       << "3"
-                                       << "Uruguay";
-    QTest::newRow("3 in front of the dash") << QString() << Qt::Key_Home << "3"
-                                            << "3"
-                                            << "Uruguay";
-    QTest::newRow("dash over a score: not played again") << "3" << Qt::Key_unknown << "-"
-                                                         << "-"
-                                                         << "-";
-    QTest::newRow("second dash: a played nil") << QString() << Qt::Key_End << "-"
-                                               << ""
-                                               << "Korea Republic";
+    QTest::newRow("3 over the dash") << QString() << Qt::Key_unknown << "3" << "3" << "Uruguay";
+    QTest::newRow("3 behind the dash") << QString() << Qt::Key_End << "3" << "3" << "Uruguay";
+    QTest::newRow("3 in front of the dash") << QString() << Qt::Key_Home << "3" << "3" << "Uruguay";
+    QTest::newRow("dash over a score: not played again") << "3" << Qt::Key_unknown << "-" << "-" << "-";
+    QTest::newRow("second dash: a played nil") << QString() << Qt::Key_End << "-" << "" << "Korea Republic";
 }
 
 void TestKnockoutWidget::typingInAGoalCell()
@@ -201,9 +187,8 @@ void TestKnockoutWidget::wholeTournamentTypedThroughTheWindow()
         QCOMPARE((QStringList{teamAtRow(chart, group, 46), teamAtRow(chart, group, 63)}), expected);
     }
 
-    const QStringList roundOf16 =
-        names("Uruguay, Korea Republic, USA, Ghana, Argentina, Mexico, Germany, England, "
-              "Netherlands, Slovakia, Brazil, Chile, Paraguay, Japan, Spain, Portugal");
+    const QStringList roundOf16 = names("Uruguay, Korea Republic, USA, Ghana, Argentina, Mexico, Germany, England, "
+                                        "Netherlands, Slovakia, Brazil, Chile, Paraguay, Japan, Spain, Portugal");
     QCOMPARE(shownTexts(chart, QStringLiteral("Huit"), 16, 31), roundOf16);
 
     QVERIFY(chart.click(QStringLiteral("Command1")));
@@ -243,9 +228,6 @@ void TestKnockoutWidget::wholeTournamentTypedThroughTheWindow()
     QCOMPARE(chart.shown(QStringLiteral("Label21")), QStringLiteral("144 buts"));
 }
 
-QTEST_MAIN(TestKnockoutWidget)
-#include "tst_knockoutwidget.moc"
-
 // "1 Tab 1" is a score; the shoot-out comes after both sides' goals.
 void TestKnockoutWidget::tabGoesGoalsThenPenalties()
 {
@@ -262,3 +244,6 @@ void TestKnockoutWidget::tabGoesGoalsThenPenalties()
                           round.penalties->text(3)}),
              (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("3")}));
 }
+
+QTEST_MAIN(TestKnockoutWidget)
+#include "tst_knockoutwidget.moc"
