@@ -598,6 +598,20 @@ CONTROLS += [
     Control('Command23', None, fr=('Garder mon pronostic', "Garder ce tableau comme pronostic nommé : aucune mise à jour ne l'écrasera"), en=('Keep my prediction', 'Keep this chart as a named prediction: no update will overwrite it'), es=('Guardar mi pronóstico', 'Guardar este cuadro como pronóstico con nombre: ninguna actualización lo borrará')),
 ]
 
+# The window's own confirmations, the editor's password, the shoot-out hint
+# and the chart open in another window.
+MESSAGES.update({
+    106: ('Mot de passe incorrect.', 'Wrong password.', 'Contraseña incorrecta.'),
+    107: ('Modifications enregistrées : %1', 'Changes saved: %1', 'Cambios guardados: %1'),
+    108: ('Tableau enregistré : %1', 'Chart saved: %1', 'Cuadro guardado: %1'),
+    109: ('Résultats officiels chargés.', 'Official results loaded.', 'Resultados oficiales cargados.'),
+    110: ('Serveur : %1', 'Server: %1', 'Servidor: %1'),
+    111: ('Tirs au but seulement à égalité', 'Penalties only after a draw', 'Penaltis solo tras un empate'),
+    112: ('Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : elle passe au premier plan.', 'These predictions are already open in another Vylora 2010 window: it is brought to the front.', 'Este pronóstico ya está abierto en otra ventana de Vylora 2010: se muestra en primer plano.'),
+})
+# The draw of lots puts the clicked team ahead of every team level with it.
+CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
+
 
 def line(*fields):
     for field in fields:

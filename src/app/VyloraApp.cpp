@@ -6,6 +6,7 @@
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
+#include "gui/online/OnlineMessages.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "online/ServerSettings.h"
@@ -64,6 +65,10 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
     m_window.setCloseGuard([this] { return mayClose(); });
     connect(m_window.updateButton(), &QAbstractButton::clicked, m_update, &UpdateCommand::run);
+    connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
+        if (updated && !m_ended)
+            m_window.showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
+    });
     connect(&m_window, &MainWindow::panelBuilt, this, [this] {
         m_links->wire();
         m_window.editor()->watchEntryPoints();
@@ -205,6 +210,7 @@ void VyloraApp::applyLanguage(LanguageIndex index)
 {
     if (!languageFileName(index).isEmpty())
         applyLanguageFile(index);
+    m_qtTexts.apply(index);
     m_sage = index;
     showNewsMessage();
     // Written only when it changes: every start applies the stored one.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/QtTexts.h"
+#include "gui/online/Banner.h"
 #include "gui/chart/ChartEdits.h"
 #include "gui/chart/MainWindow.h"
 #include "gui/online/Banner.h"
@@ -95,6 +97,7 @@ private:
     Links *m_links;
     UpdateCommand *m_update;
     VersionNotice m_versionNotice;
+    QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
     // The user's 2010 chart while a past tournament is shown.
     std::optional<Tournament::CellsPicture> m_kept;

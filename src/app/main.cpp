@@ -1,5 +1,7 @@
 #include "app/Clock.h"
 #include "app/Options.h"
+#include "app/OpenElsewhere.h"
+#include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
@@ -109,7 +111,14 @@ int runWindow(int argc, char *argv[], const Options &options)
     Prompts prompts;
     Clock clock;
     UserSettings settings;
+    // Drawing the window saves nothing, so it needs no claim on the folder.
+    SingleProgram single(ProgramFolder::path());
+    if (!render && !single.claim()) {
+        prompts.notice(nullptr, QStringLiteral("Vylora 2010"), openElsewhereText(settings));
+        return 0;
+    }
     VyloraApp vylora(prompts, clock, settings);
+    QObject::connect(&single, &SingleProgram::knocked, &vylora.window(), [&vylora] { bringForward(vylora.window()); });
     vylora.setHeadless(render);
     if (!vylora.start())
         return 0;

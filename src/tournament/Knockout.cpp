@@ -62,8 +62,8 @@ Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::ve
     const int a = 2 * k;
     const int b = a + 1;
     Outcome outcome;
-    if (isPlayed(round.goals->text(a)) && isPlayed(round.goals->text(b)) && round.team->text(a) != notKnown
-        && round.team->text(b) != notKnown) {
+    if (isPlayed(round.goals->text(a)) && isPlayed(round.goals->text(b)) && round.team->text(a) != notKnown &&
+        round.team->text(b) != notKnown) {
         if (totals[std::size_t(a)] > totals[std::size_t(b)])
             outcome = {a, b};
         else if (totals[std::size_t(a)] < totals[std::size_t(b)])
@@ -87,8 +87,7 @@ QString teamOf(const RoundCells &round, int side)
     return side < 0 ? notKnown : round.team->text(side);
 }
 
-template <std::size_t N>
-void advanceRound(Tournament &t, Round from, const std::array<int, N> &destinations)
+template <std::size_t N> void advanceRound(Tournament &t, Round from, const std::array<int, N> &destinations)
 {
     const RoundCells &round = t.round(from);
     CellFamily &next = *t.round(Round(int(from) + 1)).team;
@@ -118,6 +117,20 @@ float sideTotal(const QString &goals, const QString &penalties)
     if (!isPlayed(goals))
         return 0;
     return float(numericValue(goals)) + float(numericValue(penalties));
+}
+
+bool shootOutOutOfPlace(const Tournament &t, Round r, int match)
+{
+    const RoundCells &round = t.round(r);
+    const int a = 2 * match;
+    const int b = a + 1;
+    const QString &goalsA = round.goals->text(a);
+    const QString &goalsB = round.goals->text(b);
+    if (!isPlayed(goalsA) || !isPlayed(goalsB))
+        return false;
+    if (numericValue(goalsA) != numericValue(goalsB))
+        return isPlayed(round.penalties->text(a)) || isPlayed(round.penalties->text(b));
+    return sideTotal(goalsA, round.penalties->text(a)) == sideTotal(goalsB, round.penalties->text(b));
 }
 
 void SeedRoundOf16(Tournament &t)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class Tournament;
+enum class Round;
 
 // Fills Huit 0..15 from the group places and qualified marks, and the
 // summary Huit 16..31 on the group page. Only writes team names; callers
@@ -34,3 +35,8 @@ double goalTotal(const Tournament &t);
 // Side total of a knock-out side: goals plus penalties, 0 while its goal
 // cell is unplayed.
 float sideTotal(const QString &goals, const QString &penalties);
+
+// Match k of a round typed so that the shoot-out is out of place: both
+// goals played and the totals level, so that nobody goes through, or
+// penalties typed while the goals already differ.
+bool shootOutOutOfPlace(const Tournament &t, Round r, int match);

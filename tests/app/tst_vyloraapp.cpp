@@ -1,7 +1,7 @@
 // Start-up, save and language switch of the whole program, driven through
 // its window with real clicks and keys.
-#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
+#include "gui/editor/EditorPanel.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -10,8 +10,10 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -115,6 +117,27 @@ private slots:
         // No Spanish news in this chart: the frame goes away.
         QTest::mouseClick(control(*app, QStringLiteral("lang"), 2), Qt::LeftButton);
         QVERIFY(control(*app, QStringLiteral("Shape3"))->isHidden());
+    }
+
+    void qtsOwnButtonsFollowTheFlags_data()
+    {
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("English") << 1 << QStringLiteral("Cancel");
+        QTest::newRow("Spanish") << 2 << QStringLiteral("Cancelar");
+        QTest::newRow("French again") << 0 << QStringLiteral("Annuler");
+    }
+
+    void qtsOwnButtonsFollowTheFlags()
+    {
+        QFETCH(int, flag);
+        QFETCH(QString, cancel);
+        m_settings.setLanguage(flag == 1 ? 0 : 1);
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::mouseClick(control(*app, QStringLiteral("lang"), flag), Qt::LeftButton);
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), cancel);
     }
 
     void aMissingLanguageFileIsSaidAndTheChoiceStillStored()

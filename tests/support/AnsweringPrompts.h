@@ -68,6 +68,11 @@ public:
         return take(m_inputs, initial);
     }
 
+    QString secret(QWidget *parent, const QString &title, const QString &prompt, const QString &initial) override
+    {
+        return input(parent, title, prompt, initial);
+    }
+
     QString saveFileName(QWidget *, const QString &, const QString &suggested, const QStringList &) override
     {
         m_suggested.append(suggested);

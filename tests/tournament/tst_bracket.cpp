@@ -119,6 +119,8 @@ private slots:
     void goalTotalColoursGroupScores();
     void editRerunsItsStep_data();
     void editRerunsItsStep();
+    void shootOutOutOfPlace_data();
+    void shootOutOutOfPlace();
 };
 
 void TestBracket::roundOf16Match_data()
@@ -546,6 +548,33 @@ void TestBracket::editRerunsItsStep()
     const QString total = formatNumber(::goalTotal(t)) + u' ' + goalsWord;
     QCOMPARE(caption(t, "Label15"), total);
     QCOMPARE(caption(t, "Label21"), total);
+}
+
+void TestBracket::shootOutOutOfPlace_data()
+{
+    QTest::addColumn<QByteArray>("goals");
+    QTest::addColumn<QByteArray>("penalties");
+    QTest::addColumn<bool>("outOfPlace");
+    QTest::newRow("not played") << QByteArray("-:-") << QByteArray("-:-") << false;
+    QTest::newRow("one side typed") << QByteArray("1:-") << QByteArray("-:-") << false;
+    QTest::newRow("won on goals") << QByteArray("2:1") << QByteArray("-:-") << false;
+    QTest::newRow("level, no shoot-out yet") << QByteArray("1:1") << QByteArray("-:-") << true;
+    QTest::newRow("level, shoot-out level too") << QByteArray("1:1") << QByteArray("3:3") << true;
+    QTest::newRow("level, decided on penalties") << QByteArray("1:1") << QByteArray("4:3") << false;
+    QTest::newRow("penalties after differing goals") << QByteArray("2:1") << QByteArray("0:3") << true;
+    QTest::newRow("one penalty after differing goals") << QByteArray("2:1") << QByteArray("-:1") << true;
+    QTest::newRow("emptied cells are a played nil draw") << QByteArray(":") << QByteArray("-:-") << true;
+}
+
+void TestBracket::shootOutOutOfPlace()
+{
+    QFETCH(QByteArray, goals);
+    QFETCH(QByteArray, penalties);
+    QFETCH(bool, outOfPlace);
+    Tournament t;
+    startSeededChart(t);
+    play(t, Round::QuarterFinals, 1, goals.constData(), penalties.constData());
+    QCOMPARE(::shootOutOutOfPlace(t, Round::QuarterFinals, 1), outOfPlace);
 }
 
 QTEST_APPLESS_MAIN(TestBracket)

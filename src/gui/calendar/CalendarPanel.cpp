@@ -13,6 +13,7 @@
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
+#include "gui/kit/EscapeKey.h"
 #include "gui/pictures/Pictures.h"
 #include "schedule/CalendarDay.h"
 #include "schedule/ChannelIndex.h"
@@ -33,6 +34,7 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
     , m_tournament(t)
 {
     nameControl(this, QStringLiteral("Frame18"));
+    closeOnEscape(this, [this] { hide(); });
     setGeometry(twipsRect(13380, 990, 4065, 3690));
     setFrameShape(QFrame::StyledPanel);
     // A white card over the chart.

@@ -117,6 +117,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 
     m_editor = new EditorPanel(t, prompts, settings, *m_registry, this);
+    connect(m_editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -261,6 +262,7 @@ void MainWindow::openPrintWindow()
 {
     if (!m_printWindow) {
         m_printWindow = new PrintWindow(m_tournament, m_prompts, this);
+        connect(m_printWindow, &PrintWindow::confirmed, this, &MainWindow::showStatus);
         addCompanionWindow(m_printWindow);
     }
     m_printWindow->show();

@@ -86,6 +86,10 @@ public:
     void openPrintWindow();
     PrintWindow *printWindow() const;
 
+    // A confirmation in the status line, gone after a while: something
+    // done that needs no box to click away.
+    void showStatus(const QString &text);
+
     // Texts of the window that come from the message table, in the French
     // of the design while the table has none.
     void showMessageTexts();
@@ -136,7 +140,6 @@ private:
     // entry 2 while it is open.
     void showKnockoutCaption();
     void showModeCaption();
-    void showStatus(const QString &text);
     // Keeps the way out and the confirmations above whatever page is shown.
     void raiseAlwaysVisible();
     void watchMatches();

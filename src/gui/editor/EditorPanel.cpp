@@ -4,6 +4,7 @@
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
+#include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
@@ -34,6 +35,8 @@ constexpr int pseudoMissing = 40;
 constexpr int saveFailed = 41;
 constexpr int passwordTitle = 42;
 constexpr int bannerToolTip = 43;
+constexpr int wrongPassword = 106;
+constexpr int changesSaved = 107;
 
 constexpr Qt::KeyboardModifiers heldKeys =
     Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
@@ -54,6 +57,7 @@ EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings
     , m_controls(controls)
 {
     nameControl(this, QStringLiteral("Frame20"));
+    closeOnEscape(this, [this] { abandon(); });
     build();
     hide();
 }
@@ -191,10 +195,13 @@ void EditorPanel::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers mod
         open(stored);
         return;
     case EditorEntry::AskPassword: {
-        const QString answer = m_prompts.input(window(), message(passwordTitle, QStringLiteral("Mise à jour")),
-                                               message(passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
+        const QString title = message(passwordTitle, QStringLiteral("Mise à jour"));
+        const QString answer =
+            m_prompts.secret(window(), title, message(passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
         if (answer == editorPassword)
             open(answer);
+        else if (!answer.isEmpty()) // an empty answer is a cancel
+            m_prompts.notice(window(), title, message(wrongPassword, QStringLiteral("Mot de passe incorrect.")));
         return;
     }
     case EditorEntry::Nothing:
@@ -279,6 +286,8 @@ void EditorPanel::save()
 {
     if (!writePublishingSections(publishedChart))
         return;
+    emit confirmed(message(changesSaved, QStringLiteral("Modifications enregistrées : %1"))
+                       .arg(QFileInfo(iniFilePath(publishedChart)).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
     setBackground(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());

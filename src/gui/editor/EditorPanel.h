@@ -55,6 +55,10 @@ public:
     void bannerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool bringToFront);
     void open(const QString &password);
 
+signals:
+    // The publishing sections written, said for the status line.
+    void confirmed(const QString &text);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -21,20 +21,24 @@ QColor verdictColour(ResultVerdict verdict)
     return QColor(0xe0, 0x9a, 0x1a);
 }
 
+// Wide enough to be seen at a glance and pointed at for its tooltip.
+constexpr int stripWidth = 8;
+
 } // namespace
 
 NeedsMarker::NeedsMarker(QWidget *parent)
     : QWidget(parent)
 {
     hide();
+    setCursor(Qt::WhatsThisCursor);
     parent->installEventFilter(this);
-    setGeometry(1, 1, 4, parent->height() - 2);
+    setGeometry(1, 1, stripWidth, parent->height() - 2);
 }
 
 bool NeedsMarker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
-        setGeometry(1, 1, 4, parentWidget()->height() - 2);
+        setGeometry(1, 1, stripWidth, parentWidget()->height() - 2);
     return false;
 }
 

@@ -13,6 +13,12 @@ ScoreEdit::ScoreEdit(QWidget *parent)
     setMaxLength(3);
 }
 
+void ScoreEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    setCursorPosition(0);
+}
+
 void ScoreEdit::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);

@@ -12,4 +12,6 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // Left, a three-digit score shows from its first digit.
+    void focusOutEvent(QFocusEvent *event) override;
 };

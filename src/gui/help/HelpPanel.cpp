@@ -6,7 +6,9 @@
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
+#include "gui/kit/EscapeKey.h"
 #include "gui/pictures/Pictures.h"
+#include "tournament/Knockout.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -55,6 +57,7 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     : QFrame(parent)
 {
     nameControl(this, QStringLiteral("Fraide"));
+    closeOnEscape(this, [this] { hide(); });
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     QPalette card = palette();
@@ -84,7 +87,8 @@ void HelpPanel::addGroupHelp()
                                 "qualifiés passent en rouge et partent en huitième de finale."));
     addParagraph(this, 1, left, 3060, columnWidth, 900,
                  QStringLiteral("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité "
-                                "parfaite : cliquez sur le nom de celle qui doit monter d'une place."));
+                                "parfaite : cliquez sur le nom de celle qui doit passer devant toutes les "
+                                "équipes à égalité avec elle."));
     addParagraph(this, 2, left, 4020, columnWidth, 900,
                  QStringLiteral("Pour changer le nom des équipes, cliquez sur le petit coin caché juste à gauche "
                                 "du titre de la fenêtre : les noms deviennent modifiables."));
@@ -123,20 +127,15 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
     box->setGeometry(twipsRect(left + 600, 2580, 3060, 660));
     box->setFrameShape(QFrame::Box);
     chartLook::setTextColour(box, chartLook::line);
+    std::array<QLabel *, 2> teamCells{};
     for (int row = 0; row < 2; ++row) {
         const int side = round.sides + row;
         const int y = 30 + row * 300;
         auto *team = makeControl<QLabel>(box, QStringLiteral("ButEx"), row, QRect(45, y, 2160, 285),
                                          teams[std::size_t(row)]);
         team->setIndent(4);
-        chartLook::setTextColour(team, Qt::black);
-        if (row == 0) {
-            team->setAutoFillBackground(true);
-            QPalette winner = team->palette();
-            winner.setColor(QPalette::Window, QColor(0, 128, 0));
-            winner.setColor(QPalette::WindowText, Qt::white);
-            team->setPalette(winner);
-        }
+        team->setAutoFillBackground(true);
+        teamCells[std::size_t(row)] = team;
         for (CellFamily *cells : {round.goals, round.penalties}) {
             const bool isGoals = cells == round.goals;
             auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
@@ -146,6 +145,25 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
                     [&t, cells, side](const QString &text) { t.setText(*cells, side, text); });
         }
     }
+    // The example follows the rule it shows: whatever is typed into it, the
+    // side with more goals plus penalties is the one in green.
+    const int first = round.sides;
+    const auto showWinner = [goalCells = round.goals, penaltyCells = round.penalties, first, teamCells] {
+        std::array<float, 2> totals{};
+        for (int row = 0; row < 2; ++row)
+            totals[std::size_t(row)] = sideTotal(goalCells->text(first + row), penaltyCells->text(first + row));
+        for (int row = 0; row < 2; ++row) {
+            const bool won = totals[std::size_t(row)] > totals[std::size_t(1 - row)];
+            QPalette colours = teamCells[std::size_t(row)]->palette();
+            colours.setColor(QPalette::Window, won ? QColor(0, 128, 0) : QColor(Qt::white));
+            colours.setColor(QPalette::WindowText, won ? QColor(Qt::white) : QColor(Qt::black));
+            teamCells[std::size_t(row)]->setPalette(colours);
+        }
+    };
+    for (CellFamily *cells : {round.goals, round.penalties})
+        for (int row = 0; row < 2; ++row)
+            binding.onTextChange(*cells, first + row, showWinner);
+    showWinner();
     addParagraph(this, 5, left, 3360, columnWidth, 600,
                  QStringLiteral("Ici 1 à 1, puis 4 tirs au but à 3 : l'équipe 1 se qualifie."));
 }

@@ -13,8 +13,34 @@ QColor toColour(Rgb rgb)
 {
     if (rgb == colours::buttonFace)
         return QPalette().color(QPalette::Button);
+    // The chart's grey is too pale to read; this one still says grey and
+    // reads at 4.6:1 or better on white and on every slot colour.
+    if (rgb == colours::eliminated)
+        return QColor(0x6b, 0x6b, 0x6b);
     return QColor::fromRgb(rgb);
 }
+
+namespace {
+
+// A name too long for a right-aligned label would lose its first letters
+// ("épublique tchèque"); it keeps them and loses its end instead.
+void showBeginning(QLabel *label)
+{
+    if (label->wordWrap())
+        return;
+    const QVariant design = label->property("designAlignment");
+    const Qt::Alignment aligned = design.isValid() ? Qt::Alignment(design.toInt()) : label->alignment();
+    if (!design.isValid())
+        label->setProperty("designAlignment", int(aligned));
+    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2
+                      <= label->contentsRect().width();
+    const Qt::Alignment shown =
+        fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
+    if (label->alignment() != shown)
+        label->setAlignment(shown);
+}
+
+} // namespace
 
 CellBinding::CellBinding(Tournament &t)
     : m_tournament(t)
@@ -68,10 +94,16 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
     switch (property) {
     case CellProperty::Text:
         if (edit) {
-            if (edit->text() != cell.text)
+            if (edit->text() != cell.text) {
                 edit->setText(cell.text);
+                // A text too long for its box shows its beginning, not the
+                // end the caret left in view.
+                if (!edit->hasFocus())
+                    edit->setCursorPosition(0);
+            }
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             label->setText(cell.text);
+            showBeginning(label);
         }
         break;
     case CellProperty::ToolTip:

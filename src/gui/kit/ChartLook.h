@@ -15,6 +15,8 @@ const QColor ink(0x1f, 0x4d, 0x2b);
 const QColor banner(0x1f, 0x6b, 0x3a);
 const QColor line(0xa9, 0xc2, 0xa4);
 const QColor muted(0x5b, 0x75, 0x60);
+// A slip worth a second look, readable on white.
+const QColor warning(0xb0, 0x1c, 0x1c);
 
 void applyApplicationLook();
 // White heading on a green band: round captions.

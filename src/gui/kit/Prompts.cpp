@@ -43,6 +43,11 @@ QString Prompts::input(QWidget *parent, const QString &title, const QString &pro
     return QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial);
 }
 
+QString Prompts::secret(QWidget *parent, const QString &title, const QString &prompt, const QString &initial)
+{
+    return QInputDialog::getText(parent, title, prompt, QLineEdit::Password, initial);
+}
+
 QString Prompts::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                               const QStringList &filters)
 {

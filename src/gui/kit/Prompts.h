@@ -23,6 +23,8 @@ public:
     virtual int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons);
     // Returns the typed answer, or an empty text when cancelled.
     virtual QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
+    // An input box whose answer is masked while typed: a password.
+    virtual QString secret(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
     // A save dialog over `suggested` offering `filters` ("PDF (*.pdf)"), the
     // first one chosen. Returns the path, with the chosen filter's extension
     // added when the user typed none, or an empty text when cancelled.

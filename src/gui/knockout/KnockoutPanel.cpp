@@ -1,9 +1,9 @@
 #include "gui/knockout/KnockoutPanel.h"
 
+#include "gui/groups/ScoreEdit.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Controls.h"
-#include "gui/groups/ScoreEdit.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Knockout.h"
 
@@ -23,6 +23,9 @@ constexpr int boxWidth = 3000;
 constexpr int boxHeight = 660;
 constexpr int treeTop = 600;
 constexpr int matchPitch = 1140;
+
+// Said on a match whose shoot-out is out of place.
+constexpr int shootOutHintMessage = 111;
 
 int treeRowTop(double row)
 {
@@ -48,8 +51,8 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
         m_byMatch[1].append(
             addMatch(t, binding, Round::QuarterFinals, k, firstColumn + columnPitch, treeRowTop(2 * k + 0.5)));
     for (int k = 0; k < 2; ++k)
-        m_tree[2].append(addMatch(t, binding, Round::SemiFinals, k, firstColumn + 2 * columnPitch,
-                                  treeRowTop(4 * k + 1.5)));
+        m_tree[2].append(
+            addMatch(t, binding, Round::SemiFinals, k, firstColumn + 2 * columnPitch, treeRowTop(4 * k + 1.5)));
     m_tree[3].append(addMatch(t, binding, Round::Final, 0, firstColumn + 3 * columnPitch, treeRowTop(3.5)));
 
     auto *third = makeControl<QLabel>(this, QStringLiteral("LabTour"), 4,
@@ -97,7 +100,8 @@ void KnockoutPanel::arrangeTree(const QString &chart)
 
 void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
 {
-    auto *label = makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
+    auto *label =
+        makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
     label->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(label);
 }
@@ -115,19 +119,47 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
     box->setPalette(palette);
     for (int row = 0; row < 2; ++row) {
         const int side = 2 * match + row;
-        const int y = 30 + row * 300;
-        auto *team = makeControl<QLabel>(box, round.team->name(), side, QRect(45, y, 2160, 285));
+        auto *team = makeControl<QLabel>(box, round.team->name(), side, QRect(45, 30 + row * 300, 2160, 285));
         team->setIndent(4);
         binding.bind(*round.team, side, team);
-        for (CellFamily *cells : {round.goals, round.penalties}) {
-            const bool goals = cells == round.goals;
-            auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
-                                                 QRect(goals ? 2235 : 2625, y, goals ? 360 : 330, 285));
+    }
+    // The tab chain follows the order of play: both sides' goals, then the
+    // shoot-out, so that "2 Tab 1" is a score and never a penalty.
+    for (CellFamily *cells : {round.goals, round.penalties}) {
+        const bool goals = cells == round.goals;
+        for (int row = 0; row < 2; ++row) {
+            const int side = 2 * match + row;
+            auto *score = makeControl<ScoreEdit>(
+                box, cells->name(), side, QRect(goals ? 2235 : 2625, 30 + row * 300, goals ? 360 : 330, 285));
             binding.bind(*cells, side, score);
             m_scores.append(score);
         }
     }
+    addShootOutHint(t, binding, r, match, box);
     return box;
+}
+
+// Under the match, where the gap to the next one leaves room; it follows
+// the box wherever the tree puts it.
+void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r, int match, QFrame *box)
+{
+    auto *hint = new QLabel(this);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    chartLook::setTextColour(hint, chartLook::warning);
+    QFont small = hint->font();
+    small.setItalic(true);
+    hint->setFont(small);
+    hint->hide();
+    const auto refresh = [&t, r, match, box, hint] {
+        hint->setText(t.messages().textOr(shootOutHintMessage, QStringLiteral("Tirs au but seulement à égalité")));
+        hint->setGeometry(box->x(), box->y() + box->height(), box->width(), hint->sizeHint().height());
+        hint->setVisible(shootOutOutOfPlace(t, r, match));
+    };
+    const RoundCells &round = t.round(r);
+    for (CellFamily *cells : {round.goals, round.penalties})
+        for (int side : {2 * match, 2 * match + 1})
+            binding.onTextChange(*cells, side, refresh);
+    refresh();
 }
 
 // The podium and the goal total stand in the final's column, under the two
@@ -143,7 +175,8 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
     total->setAutoFillBackground(false);
     chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
 
-    const int podiumTop = treeRowTop(6) + boxHeight + 150;
+    // Room under the match for third place for its shoot-out hint.
+    const int podiumTop = treeRowTop(6) + boxHeight + 300;
     auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300),
                                         QStringLiteral("Podium"));
     caption->setAlignment(Qt::AlignCenter);

@@ -28,6 +28,8 @@ enum Entry {
     undecodable = 98,
     incomplete = 99,
     notAWholeChart = 100,
+    updated = 109,
+    server = 110, // %1: the address asked
 };
 
 inline QString designText(Entry entry)
@@ -70,6 +72,10 @@ inline QString designText(Entry entry)
         return QStringLiteral("La réponse du serveur est vide ou incomplète.");
     case notAWholeChart:
         return QStringLiteral("Le serveur n'a pas envoyé de tableau 2010 complet.");
+    case updated:
+        return QStringLiteral("Résultats officiels chargés.");
+    case server:
+        return QStringLiteral("Serveur : %1");
     }
     return QString();
 }

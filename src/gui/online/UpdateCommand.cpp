@@ -12,6 +12,7 @@
 #include "gui/online/UpdateFailureLine.h"
 #include "online/ResultsUpdate.h"
 #include "tournament/MessageTable.h"
+#include "online/ServerSettings.h"
 
 UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
                              std::function<bool()> loadChart)
@@ -83,12 +84,18 @@ void UpdateCommand::onFinished()
     const UpdateOutcome outcome = m_update->outcome();
     m_update->deleteLater();
     m_update.clear();
+    const MessageTable &messages = m_messages;
 
     if (!outcome.ok()) {
         QApplication::restoreOverrideCursor();
-        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(m_messages, onlineMessages::connectionFailed) + u'\n' +
-                             updateFailureLine(m_messages, outcome));
+        // The program's own words first, then where it asked and why that
+        // failed, so that the user can tell a dead server from a wrong one.
+        QStringList lines{onlineMessages::text(messages, onlineMessages::connectionFailed),
+                          onlineMessages::text(messages, onlineMessages::server)
+                              .arg(ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString())};
+        lines << updateFailureLine(messages, outcome);
+        lines.removeAll(QString());
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), lines.join(u'\n'));
         emit finished(false);
         return;
     }

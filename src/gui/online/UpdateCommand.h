@@ -13,6 +13,7 @@ class Prompts;
 class QProgressDialog;
 class QWidget;
 class ResultsUpdate;
+struct UpdateOutcome;
 
 // The "Mise à jour" button. The window's part of the results update: the
 // question, the busy pointer and a progress window with Cancel; the

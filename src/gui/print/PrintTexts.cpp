@@ -25,5 +25,8 @@ constexpr std::array<const char16_t *, 10> design{
 
 QString printText(const MessageTable &messages, PrintText which)
 {
+    // The confirmation came later than the rest and lives apart from them.
+    if (which == PrintText::FileWritten)
+        return messages.textOr(int(which), QStringLiteral("Tableau enregistré : %1"));
     return messages.textOr(int(which), QString::fromUtf16(design[std::size_t(int(which) - first)]));
 }

@@ -17,6 +17,7 @@ enum class PrintText {
     NoPrinter,
     PrintFailed,
     SaveAsTitle,
+    FileWritten = 108, // %1: the file
 };
 
 QString printText(const MessageTable &messages, PrintText which);

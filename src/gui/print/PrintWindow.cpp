@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QToolButton>
 
@@ -108,6 +109,11 @@ void PrintWindow::notWritten(const QString &path)
         printText(m_tournament.messages(), PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
+void PrintWindow::written(const QString &path)
+{
+    emit confirmed(printText(m_tournament.messages(), PrintText::FileWritten).arg(QFileInfo(path).fileName()));
+}
+
 void PrintWindow::saveAndOpen()
 {
     const QString path = ProgramFolder::filePath(bitmapName);
@@ -115,6 +121,7 @@ void PrintWindow::saveAndOpen()
         notWritten(path);
         return;
     }
+    written(path);
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
@@ -123,7 +130,11 @@ void PrintWindow::saveAs()
     const QString path = m_prompts.saveFileName(this, printText(m_tournament.messages(), PrintText::SaveAsTitle),
                                                 ProgramFolder::filePath(QStringLiteral("vyl.pdf")),
                                                 {QStringLiteral("PDF (*.pdf)"), QStringLiteral("PNG (*.png)")});
-    if (!path.isEmpty() && !writeSheetFile(sheet(), path).isEmpty())
+    if (path.isEmpty())
+        return;
+    if (writeSheetFile(sheet(), path).isEmpty())
+        written(path);
+    else
         notWritten(path);
 }
 

@@ -41,9 +41,14 @@ public:
 
     const Sheet &sheet() const;
 
+signals:
+    // A sheet file written, said in words for the main window's status line.
+    void confirmed(const QString &text);
+
 private:
     void buildButtons();
     void notWritten(const QString &path);
+    void written(const QString &path);
 
     const Tournament &m_tournament;
     Prompts &m_prompts;

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui/kit/Controls.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/kit/Controls.h"
 #include "support/ChartWindow.h"
 
 namespace {
@@ -85,6 +85,33 @@ private slots:
         QCOMPARE(w.control(QStringLiteral("FraHisto"))->isVisible(), shown.history);
         QCOMPARE(w.control(QStringLiteral("Frame9"))->isVisible(), shown.knockout);
         QCOMPARE(w.control(QStringLiteral("Frame18"))->height(), px(calendarTwips));
+    }
+
+    void escapeClosesWhatIsOpen_data()
+    {
+        QTest::addColumn<QStringList>("open");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("help") << QStringList{QStringLiteral("Fraide")} << 1;
+        QTest::newRow("calendar") << QStringList{QStringLiteral("Frame18")} << 1;
+        QTest::newRow("editor") << QStringList{QStringLiteral("Frame20")} << 1;
+        QTest::newRow("editor and calendar, one a press")
+            << QStringList{QStringLiteral("Frame20"), QStringLiteral("Frame18")} << 2;
+    }
+
+    void escapeClosesWhatIsOpen()
+    {
+        QFETCH(QStringList, open);
+        QFETCH(int, presses);
+        ChartWindow w;
+        QVERIFY(w.start());
+        for (const char *panel : {"Fraide", "Frame18", "Frame20"})
+            w.control(QString::fromLatin1(panel))->hide();
+        for (const QString &panel : open)
+            w.control(panel)->show();
+        for (int i = 0; i < presses; ++i)
+            QTest::keyClick(w.control(QStringLiteral("Command3")), Qt::Key_Escape);
+        for (const QString &panel : open)
+            QVERIFY2(w.control(panel)->isHidden(), qPrintable(panel));
     }
 
     // The calendar hides itself once after start-up; asked for again, it

@@ -1,5 +1,6 @@
 #include <array>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -74,6 +75,7 @@ private slots:
     void typingInAGoalCell_data();
     void typingInAGoalCell();
     void wholeTournamentTypedThroughTheWindow();
+    void tabGoesGoalsThenPenalties();
 };
 
 void TestKnockoutWidget::knockoutButtonTogglesThePage_data()
@@ -224,6 +226,23 @@ void TestKnockoutWidget::wholeTournamentTypedThroughTheWindow()
     QCOMPARE(background(chart, QStringLiteral("FIN"), 1), neutralWhite);
     QCOMPARE(shownTexts(chart, QStringLiteral("pod"), 1, 4), QStringList(4, QString()));
     QCOMPARE(chart.shown(QStringLiteral("Label21")), QStringLiteral("144 buts"));
+}
+
+// "1 Tab 1" is a score; the shoot-out comes after both sides' goals.
+void TestKnockoutWidget::tabGoesGoalsThenPenalties()
+{
+    ChartWindow chart;
+    QVERIFY(chart.start());
+    QVERIFY(chart.click(QStringLiteral("Command1")));
+    const RoundCells &round = chart.t.round(Round::QuarterFinals);
+    QVERIFY(chart.type(round.goals->name(), 2, QStringLiteral("1")));
+    for (char key : {'1', '4', '3'}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QCOMPARE((QStringList{round.goals->text(2), round.goals->text(3), round.penalties->text(2),
+                          round.penalties->text(3)}),
+             (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("3")}));
 }
 
 QTEST_MAIN(TestKnockoutWidget)

@@ -250,8 +250,12 @@ private slots:
         const AnsweringPrompts::Asked &notice = m_prompts.asked().last();
         QCOMPARE(notice.kind, AnsweringPrompts::Kind::Notice);
         QCOMPARE(notice.title, QStringLiteral("Vylora 2010"));
-        QVERIFY2(notice.text.startsWith(QStringLiteral("Erreur de connexion !\n")) && notice.text.endsWith(u'.'),
-                 qPrintable(notice.text));
+        // The program's own words first, then where it asked.
+        const QStringList lines = notice.text.split(u'\n');
+        QCOMPARE(lines.value(0), QStringLiteral("Erreur de connexion !"));
+        QCOMPARE(lines.value(1), QStringLiteral("Serveur : ") +
+                                     ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString());
+        QVERIFY2(notice.text.endsWith(u'.'), qPrintable(notice.text));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL2010.bak"))));
         QCOMPARE(allTexts(app->tournament()), before);
