@@ -3,7 +3,7 @@
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageIndex.h"
-#include "i18n/MessageTable.h"
+#include "tournament/MessageTable.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
