@@ -66,14 +66,6 @@ constexpr int toNormalMessage = 18;
 constexpr int savedMessage = 23;
 constexpr int statusShownMs = 4000;
 
-// A button whose action is not built yet says what it will do and cannot
-// be clicked for nothing.
-void awaitWiring(QWidget *button, const QString &toolTip)
-{
-    button->setEnabled(false);
-    button->setToolTip(toolTip);
-}
-
 } // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent)

@@ -78,8 +78,8 @@ private:
 
     Tournament &m_tournament;
     Prompts &m_prompts;
-    ControlRegistry &m_controls;
     UserSettings &m_settings;
+    ControlRegistry &m_controls;
     Services m_services;
     QList<QLineEdit *> m_versionFields; // Text2 0..3
     QList<QLineEdit *> m_linkFields;    // Text4 0..1
