@@ -2,8 +2,8 @@
 
 #include "app/Clock.h"
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/controls/ControlRegistry.h"
 #include "gui/editor/EditorPanel.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
 #include "gui/online/OnlineMessages.h"

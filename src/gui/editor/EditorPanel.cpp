@@ -1,9 +1,9 @@
 #include "gui/editor/EditorPanel.h"
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"

@@ -1,6 +1,6 @@
 // The publisher's editor, driven with real presses, keys and clicks: how it
 // opens, what its buttons write, send and store.
-#include "gui/kit/ControlRegistry.h"
+#include "gui/controls/ControlRegistry.h"
 #include "gui/editor/EditorPanel.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"

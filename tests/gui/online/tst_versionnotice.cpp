@@ -1,7 +1,7 @@
 // A chart that announces a newer program offers the download page while it
 // loads; the answer decides whether this run goes on.
-#include "gui/kit/ControlRegistry.h"
 #include "app/VyloraApp.h"
+#include "gui/controls/ControlRegistry.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
