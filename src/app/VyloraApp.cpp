@@ -1,14 +1,16 @@
 #include "app/VyloraApp.h"
 
-#include "gui/calendar/CalendarPanel.h"
 #include "app/Clock.h"
-#include "gui/kit/ControlRegistry.h"
+#include "gui/calendar/CalendarPanel.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "online/ServerSettings.h"
 #include "schedule/BuildSchedule.h"
+#include "schedule/UserZone.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
@@ -63,6 +65,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(m_window.helpPanel()->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
     m_window.setCloseGuard([this] { return mayClose(); });
     if (auto *updateButton =
             qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
@@ -82,6 +85,8 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
 
 bool VyloraApp::start()
 {
+    m_zone = userZone(m_zoneOption, m_settings.timeZone());
+    showZoneChoice();
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
@@ -91,7 +96,8 @@ bool VyloraApp::start()
         m_window.toggleKnockoutPanel();
     if (m_settings.compactMode())
         m_window.ToggleCompactMode();
-    m_window.calendar()->setToday(m_clock.now().date());
+    // The user's today, in the zone the kick-offs are shown in.
+    m_window.calendar()->setToday(m_clock.now().toTimeZone(m_zone).date());
     m_window.editor()->watchEntryPoints();
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
@@ -103,7 +109,7 @@ bool VyloraApp::loadChart(const QString &name)
     ChartHooks hooks;
     hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
-        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart, m_zone));
     };
     hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
         const MessageTable &messages = m_tournament.messages();
@@ -113,17 +119,36 @@ bool VyloraApp::loadChart(const QString &name)
                 ? messages
                       .textOr(chartTooLargeMessage,
                               QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
-                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
+                                             "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage, QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                                "sous le nom %2 et une grille vide est affichée."))
+                      .textOr(notAChartMessage,
+                              QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
+                                             "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
     const bool loaded = LoadChart(m_tournament, name, m_sage, hooks);
     m_window.edits().clear();
     return loaded;
+}
+
+void VyloraApp::chooseTimeZone(const QString &zone)
+{
+    const QTimeZone chosen(zone.toUtf8());
+    if (!chosen.isValid())
+        return;
+    m_settings.setTimeZone(zone);
+    m_zone = chosen;
+    if (!m_tournament.chartName().isEmpty())
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, m_tournament.chartName(), m_zone));
+    m_window.calendar()->RefreshCalendar();
+}
+
+void VyloraApp::showZoneChoice()
+{
+    QComboBox *zones = m_window.helpPanel()->zoneList();
+    zones->setCurrentIndex(zones->findText(QString::fromUtf8(m_zone.id())));
 }
 
 void VyloraApp::setHeadless(bool headless)
@@ -205,11 +230,12 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
-                         messages
-                             .textOr(languageFileTooLargeMessage,
-                                     QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
-                             .arg(QDir::toNativeSeparators(path)));
+        m_prompts.warning(
+            &m_window, QStringLiteral("Vylora 2010"),
+            messages
+                .textOr(languageFileTooLargeMessage,
+                        QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
+                .arg(QDir::toNativeSeparators(path)));
         return;
     }
     // The fixed parts: those of the history panels apply once it exists.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "gui/online/Banner.h"
 #include "gui/chart/ChartEdits.h"
-#include "gui/online/Links.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/online/Banner.h"
+#include "gui/online/Links.h"
 #include "gui/online/UpdateCommand.h"
 #include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
@@ -12,6 +12,7 @@
 #include <functional>
 
 #include <QObject>
+#include <QTimeZone>
 
 class Clock;
 class Prompts;
@@ -51,6 +52,13 @@ public:
     // "2010...": the user's own chart again, saving on.
     void returnToCurrent();
 
+    // The zone named by --time-zone: it outranks the help page's choice
+    // for this run. Given before start().
+    void setTimeZoneOption(const QString &zone) { m_zoneOption = zone; }
+    const QTimeZone &timeZone() const { return m_zone; }
+    // A zone picked on the help page: kept, and every time shown moves.
+    void chooseTimeZone(const QString &zone);
+
     // A run that draws the window from the command line: no question, no
     // download, no early end.
     void setHeadless(bool headless);
@@ -75,6 +83,7 @@ private:
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
+    void showZoneChoice();
     void shutDown();
     void endProgram();
 
@@ -89,6 +98,8 @@ private:
     UpdateCommand *m_update;
     VersionNotice m_versionNotice;
     std::function<void()> m_programEnd;
+    QString m_zoneOption;
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
     bool m_headless = false;
     bool m_ended = false;
 };

@@ -1,11 +1,13 @@
-#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
-#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/SheetCommand.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Prompts.h"
+#include "gui/pictures/Pictures.h"
 #include "online/ServerSettings.h"
+#include "schedule/UserZone.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTextStream>
 
@@ -21,13 +24,14 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
-                               QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
+    QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"),
+                              QStringLiteral("Print the tables of a chart file and quit."),
                               QStringLiteral("file")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
-                              QStringLiteral("png")};
+    QCommandLineOption render{QStringLiteral("render"),
+                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
     QCommandLineOption update{QStringLiteral("update"),
                               QStringLiteral("Download the published results over the chart file and quit.")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
@@ -36,13 +40,18 @@ struct Options
     QCommandLineOption sheet{QStringLiteral("sheet"),
                              QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
                              QStringLiteral("out")};
-    QCommandLineOption chart{QStringLiteral("chart"),
-                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
-                             QStringLiteral("file")};
+    QCommandLineOption chart{
+        QStringLiteral("chart"),
+        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+        QStringLiteral("file")};
+
+    QCommandLineOption timeZone{QStringLiteral("time-zone"),
+                                QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
+                                QStringLiteral("zone")};
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart});
+        parser.addOptions({dataDir, report, json, render, update, server, sheet, chart, timeZone});
     }
 
     // False, told on err, when the server address given is no web address.
@@ -67,7 +76,8 @@ int runHeadless(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (parser.isSet(options.report))
-        return runChartReport(parser.value(options.report), parser.isSet(options.json), out, err);
+        return runChartReport(parser.value(options.report), parser.isSet(options.json),
+                              userZone(parser.value(options.timeZone), UserSettings().timeZone()), out, err);
     if (!options.applyServer(parser, err))
         return 1;
     ProgramFolder::choose(app.arguments());
@@ -78,8 +88,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
-            if (qstrcmp(argv[i], option) == 0
-                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+            if (qstrcmp(argv[i], option) == 0 ||
+                (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
                 return true;
     return false;
 }
@@ -88,8 +98,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 // there is no display it draws on the offscreen platform.
 int runSheet(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
@@ -102,12 +112,12 @@ int runSheet(int argc, char *argv[])
     QString chart = parser.value(options.chart);
     if (chart.isEmpty()) {
         ProgramFolder::choose(app.arguments());
-        ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+        ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::address(QStringLiteral("/")).toString(),
-                           err);
+    return runSheetCommand(parser.value(options.sheet), chart,
+                           ServerSettings::address(QStringLiteral("/")).toString(), err);
 }
 
 } // namespace
@@ -123,6 +133,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     chartLook::applyApplicationLook();
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vylora.Vylora"));
+    QApplication::setWindowIcon(QIcon(Pictures::champion(QSize(64, 64))));
     QCommandLineParser parser;
     parser.addHelpOption();
     Options options;
@@ -133,13 +146,14 @@ int main(int argc, char *argv[])
         return 1;
 
     ProgramFolder::choose(app.arguments());
-    ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+    ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
 
     Prompts prompts;
     Clock clock;
     UserSettings settings;
     VyloraApp vylora(prompts, clock, settings);
     vylora.setHeadless(parser.isSet(options.render));
+    vylora.setTimeZoneOption(parser.value(options.timeZone));
     if (!vylora.start())
         return 0;
     if (parser.isSet(options.render))

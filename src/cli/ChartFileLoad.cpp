@@ -33,14 +33,14 @@ QString unreadableReason(const QFileInfo &info)
 
 } // namespace
 
-QString loadChartFile(const QString &file, Tournament &t)
+QString loadChartFile(const QString &file, Tournament &t, const ChartHooks &hooks)
 {
     const QFileInfo info(file);
     const QString reason = unreadableReason(info);
     if (!reason.isEmpty())
         return reason;
     const ScopedProgramFolder folder(info.absolutePath());
-    LoadChart(t, info.completeBaseName(), 0);
+    LoadChart(t, info.completeBaseName(), 0, hooks);
     t.setReady(true);
     RefreshAll(t);
     return QString();

@@ -12,6 +12,8 @@
 #include "cli/ChartFileLoad.h"
 #include "history/GoalsByTeam.h"
 #include "history/Ranking.h"
+#include "schedule/BuildSchedule.h"
+#include "schedule/KickOffTime.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
@@ -128,7 +130,24 @@ QJsonArray goalsReport(const Tournament &t)
     return goals;
 }
 
-QJsonObject report(const Tournament &t)
+// Every match with a kick-off in the notes, in the schedule's order.
+QJsonArray scheduleReport(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
+{
+    QJsonArray schedule;
+    for (const ScheduleEntry &entry : index) {
+        const std::optional<QDateTime> kickOff = kickOffOf(entry.note);
+        if (!kickOff)
+            continue;
+        const CellFamily &labels = labelFamily(t, entry.roundCode);
+        schedule.append(QJsonObject{{QStringLiteral("round"), QString(letter(entry.roundCode))},
+                                    {QStringLiteral("home"), labels.text(entry.firstLabel)},
+                                    {QStringLiteral("away"), labels.text(entry.firstLabel + 1)},
+                                    {QStringLiteral("kickOff"), kickOff->toTimeZone(zone).toString(Qt::ISODate)}});
+    }
+    return schedule;
+}
+
+QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
 {
     QJsonArray groups;
     for (GroupId g : allGroups) {
@@ -159,6 +178,8 @@ QJsonObject report(const Tournament &t)
         {QStringLiteral("goalTotal"), goalTotal(t)},
         {QStringLiteral("ranking"), rankingReport(t)},
         {QStringLiteral("goals"), goalsReport(t)},
+        {QStringLiteral("timeZone"), QString::fromUtf8(zone.id())},
+        {QStringLiteral("schedule"), scheduleReport(t, index, zone)},
     };
 }
 
@@ -260,21 +281,32 @@ void printText(QTextStream &out, const QJsonObject &r)
         out << "  " << i + 1 << ". " << podium[i].toString() << '\n';
     out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
     printStatistics(out, r);
+    out << "\nSchedule (" << r[QStringLiteral("timeZone")].toString() << ")\n";
+    for (const QJsonValue &entry : r[QStringLiteral("schedule")].toArray()) {
+        const QDateTime kickOff = QDateTime::fromString(entry[QStringLiteral("kickOff")].toString(), Qt::ISODate);
+        out << "  " << kickOff.toString(QStringLiteral("yyyy-MM-dd hh:mm")) << "  "
+            << entry[QStringLiteral("home")].toString() << " v " << entry[QStringLiteral("away")].toString()
+            << '\n';
+    }
 }
 
 } // namespace
 
-int runChartReport(const QString &file, bool json, QTextStream &out, QTextStream &err)
+int runChartReport(const QString &file, bool json, const QTimeZone &zone, QTextStream &out, QTextStream &err)
 {
     Tournament t;
-    const QString reason = loadChartFile(file, t);
+    ScheduleIndex schedule;
+    ChartHooks hooks;
+    // The notes as written: each kick-off is moved on its own below.
+    hooks.buildSchedule = [&](const QString &chart) { schedule = BuildSchedule(t, chart); };
+    const QString reason = loadChartFile(file, t, hooks);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';
         err.flush();
         return 1;
     }
 
-    const QJsonObject r = report(t);
+    const QJsonObject r = report(t, schedule, zone);
     if (json)
         out << QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Indented));
     else

@@ -23,6 +23,11 @@ public:
     QString password() const;
     void setPassword(const QString &password);
 
+    // "fuseau": the zone kick-off times are shown in, as its IANA name;
+    // empty while the user has not picked one.
+    QString timeZone() const;
+    void setTimeZone(const QString &zone);
+
     QString fileName() const;
 
 private:

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class CellBinding;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class Tournament;
@@ -20,6 +21,9 @@ public:
 
     QPushButton *modeButton() const { return m_modeButton; }
     QPushButton *backButton() const { return m_backButton; }
+    // Every zone of the zone database by its name; the life cycle picks
+    // the user's and hears of a new choice.
+    QComboBox *zoneList() const { return m_zoneList; }
 
     // The author's credit is the same in every language: it is put back
     // after every language file.
@@ -30,8 +34,10 @@ private:
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
     void addSavingHelp();
     void addDisplayAndAbout();
+    void addTimeZoneChoice();
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
     QLabel *m_authorCredit = nullptr;
+    QComboBox *m_zoneList = nullptr;
 };
