@@ -4,6 +4,7 @@
 #include "gui/calendar/CalendarPanel.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/help/HelpPanel.h"
+#include "gui/kit/CellBinding.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
@@ -266,6 +267,7 @@ void VyloraApp::refreshLanguageTexts()
     }
     if (m_tournament.isReady())
         RefreshGoalTotal(m_tournament);
+    m_window.binding().showTexts();
     m_window.calendar()->RefreshCalendar();
 }
 

@@ -6,6 +6,7 @@
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
 #include "gui/pictures/Pictures.h"
+#include "i18n/LanguageIndex.h"
 #include "online/ServerSettings.h"
 #include "schedule/UserZone.h"
 #include "storage/ProgramFolder.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QStyleFactory>
@@ -64,6 +66,18 @@ struct Options
     }
 };
 
+// The language file of the user's language, in their program folder, or
+// the shipped one before the first start has copied it there.
+QString reportLanguageFile(const QStringList &arguments, const UserSettings &settings)
+{
+    const QString name = languageFileName(languageIndexFromStored(settings.language()));
+    if (name.isEmpty())
+        return QString();
+    ProgramFolder::choose(arguments);
+    const QString own = ProgramFolder::filePath(name);
+    return QFileInfo::exists(own) ? own : ProgramFolder::shippedFolder() + u'/' + name;
+}
+
 // The report and the update never need a window, nor a display to open
 // one on.
 int runHeadless(int argc, char *argv[])
@@ -75,9 +89,12 @@ int runHeadless(int argc, char *argv[])
     parser.process(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (parser.isSet(options.report))
+    if (parser.isSet(options.report)) {
+        const UserSettings settings;
         return runChartReport(parser.value(options.report), parser.isSet(options.json),
-                              userZone(parser.value(options.timeZone), UserSettings().timeZone()), out, err);
+                              userZone(parser.value(options.timeZone), settings.timeZone()),
+                              reportLanguageFile(app.arguments(), settings), out, err);
+    }
     if (!options.applyServer(parser, err))
         return 1;
     ProgramFolder::choose(app.arguments());

@@ -24,7 +24,7 @@ Run report(const QString &file, bool json)
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.status = runChartReport(file, json, tournamentZone(), out, err);
+    run.status = runChartReport(file, json, tournamentZone(), QString(), out, err);
     return run;
 }
 

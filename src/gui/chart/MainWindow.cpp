@@ -1,28 +1,28 @@
 #include "gui/chart/MainWindow.h"
 
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/chart/ChartEdits.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
+#include "gui/groups/TeamNameEdit.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/history/HistoryPanel.h"
+#include "gui/history/StatsWindow.h"
 #include "gui/kit/CardFrame.h"
 #include "gui/kit/CellBinding.h"
-#include "gui/chart/ChartEdits.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/editor/EditorPanel.h"
-#include "gui/groups/GroupFrame.h"
-#include "gui/help/HelpPanel.h"
-#include "gui/history/HistoryPanel.h"
+#include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
-#include "gui/calendar/MatchInfoPanel.h"
+#include "gui/knockout/RoundOf16Summary.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/print/PagePrinter.h"
 #include "gui/print/PrintWindow.h"
-#include "gui/kit/Prompts.h"
-#include "gui/knockout/RoundOf16Summary.h"
-#include "gui/groups/ScoreEdit.h"
-#include "gui/history/StatsWindow.h"
-#include "gui/groups/TeamNameEdit.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
@@ -401,8 +401,12 @@ void MainWindow::handEditsToTheChart()
         const CellBinding::Address address = m_binding->cellOf(cell);
         if (!address.family)
             continue;
-        connect(cell, &QLineEdit::textEdited, m_edits,
-                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        connect(cell, &QLineEdit::textEdited, m_edits, [this, address](const QString &text) {
+            // What the user types is shown as typed, also where the
+            // table knows the name.
+            m_tournament.messages().teamNames().keepAsTyped(text);
+            m_edits->type(*address.family, address.index, text);
+        });
         m_edits->leaveUndoToTheChart(cell);
     }
     // Once the names are unlocked, a click on one is mostly for typing: it
@@ -448,7 +452,8 @@ void MainWindow::showMessageTexts()
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage, QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+        refusedCharacterMessage,
+        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
         team->setRefusalText(refused);
 }
