@@ -14,6 +14,7 @@ struct Describe
     {
         return QStringLiteral("message %1 [%2]").arg(m.entry).arg(m.text);
     }
+    QString operator()(const TeamNameLine &n) const { return QStringLiteral("name [%1] [%2]").arg(n.stored, n.shown); }
     QString operator()(const ControlLine &c) const
     {
         return QStringLiteral("control [%1] [%2] [%3] [%4] %5")
