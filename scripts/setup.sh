@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core fonts-liberation)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core fonts-liberation tzdata)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

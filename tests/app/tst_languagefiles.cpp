@@ -16,10 +16,10 @@
 #include <QStringDecoder>
 #include <QTest>
 
+#include "gui/chart/MainWindow.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Controls.h"
-#include "gui/chart/MainWindow.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
 #include "i18n/MessageTable.h"

@@ -1,7 +1,7 @@
 // Start-up, save and language switch of the whole program, driven through
 // its window with real clicks and keys.
-#include "gui/editor/EditorPanel.h"
 #include "app/VyloraApp.h"
+#include "gui/editor/EditorPanel.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"

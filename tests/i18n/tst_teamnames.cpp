@@ -20,13 +20,14 @@ void TestTeamNames::shown_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("known") << QStringLiteral("Afrique du Sud") << QString() << QStringLiteral("South Africa");
-    QTest::newRow("known, accented") << QStringLiteral("Corée du Sud") << QString() << QStringLiteral("South Korea");
+    QTest::newRow("known, accented") << QStringLiteral("Corée du Sud") << QString()
+                                     << QStringLiteral("South Korea");
     QTest::newRow("unknown: as stored") << QStringLiteral("Atlantide") << QString() << QStringLiteral("Atlantide");
     QTest::newRow("case counts") << QStringLiteral("allemagne") << QString() << QStringLiteral("allemagne");
     QTest::newRow("typed: as typed") << QStringLiteral("Allemagne") << QStringLiteral("Allemagne")
                                      << QStringLiteral("Allemagne");
-    QTest::newRow("another name typed") << QStringLiteral("Allemagne") << QStringLiteral("Allem")
-                                        << QStringLiteral("Germany");
+    QTest::newRow("another name typed")
+        << QStringLiteral("Allemagne") << QStringLiteral("Allem") << QStringLiteral("Germany");
     QTest::newRow("empty stays empty") << QString() << QString() << QString();
 }
 
@@ -35,9 +36,9 @@ void TestTeamNames::shown()
     QFETCH(QString, stored);
     QFETCH(QString, typed);
     TeamNames names;
-    for (const QString &line : {QStringLiteral("EQU\\Afrique du Sud\\South Africa"),
-                                QStringLiteral("EQU\\Corée du Sud\\South Korea"),
-                                QStringLiteral("EQU\\Allemagne\\Germany"), QStringLiteral("EQU\\\\Nobody")}) {
+    for (const QString &line :
+         {QStringLiteral("EQU\\Afrique du Sud\\South Africa"), QStringLiteral("EQU\\Corée du Sud\\South Korea"),
+          QStringLiteral("EQU\\Allemagne\\Germany"), QStringLiteral("EQU\\\\Nobody")}) {
         const LanguageLine parsed = parseLanguageLine(line);
         if (const auto *name = std::get_if<TeamNameLine>(&parsed))
             names.add(name->stored, name->shown);
