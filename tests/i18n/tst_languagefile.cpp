@@ -90,14 +90,15 @@ void LanguageFileTest::init()
 
 void LanguageFileTest::appliesLinesInFileOrder()
 {
-    const QString path = write(QStringLiteral("langEn.txt"), windows1252(utf8Lines({
-                                                                 "MSG\\Final stage\\1",
-                                                                 "Command9\\Groups\\\\Back to the groups\\",
-                                                                 "lme\\\\-\\Goals\\3",
-                                                                 "MSG\\Group stage\\2",
-                                                                 "Command9\\Group stage\\\\\\",
-                                                                 "MSG\\Final phase\\1",
-                                                             })));
+    const QString path = write(QStringLiteral("langEn.txt"),
+                               windows1252(utf8Lines({
+                                   "MSG\\Final stage\\1",
+                                   "Command9\\Groups\\\\Back to the groups\\",
+                                   "lme\\\\-\\Goals\\3",
+                                   "MSG\\Group stage\\2",
+                                   "Command9\\Group stage\\\\\\",
+                                   "MSG\\Final phase\\1",
+                               })));
 
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
@@ -114,15 +115,17 @@ void LanguageFileTest::appliesLinesInFileOrder()
 
 void LanguageFileTest::laterFileKeepsEntriesItDoesNotSet()
 {
-    const QString french = write(QStringLiteral("langFr.txt"), windows1252(utf8Lines({
-                                                                   "MSG\\Phase finale\\1",
-                                                                   "MSG\\Aucun match ce jour\\7",
-                                                                   "MSG\\Choisissez un autre jour\\8",
-                                                               })));
-    const QString spanish = write(QStringLiteral("langSp.txt"), windows1252(utf8Lines({
-                                                                    "MSG\\Fase final\\1",
-                                                                    "MSG\\Elija otro día\\8",
-                                                                })));
+    const QString french = write(QStringLiteral("langFr.txt"),
+                                 windows1252(utf8Lines({
+                                     "MSG\\Phase finale\\1",
+                                     "MSG\\Aucun match ce jour\\7",
+                                     "MSG\\Choisissez un autre jour\\8",
+                                 })));
+    const QString spanish = write(QStringLiteral("langSp.txt"),
+                                  windows1252(utf8Lines({
+                                      "MSG\\Fase final\\1",
+                                      "MSG\\Elija otro día\\8",
+                                  })));
 
     QCOMPARE(LoadLanguageFile(french, m_messages, m_target), LanguageFileStatus::Applied);
     QCOMPARE(LoadLanguageFile(spanish, m_messages, m_target), LanguageFileStatus::Applied);
@@ -136,11 +139,10 @@ void LanguageFileTest::decodesWindows1252()
 {
     // Raw bytes: é, ç and ñ are the same in Latin-1, the euro sign and the
     // oe ligature are not.
-    const QString path = write(QStringLiteral("langFr.txt"), QByteArray("MSG\\R\xE9sultats \x80 \x9C\\10\r\n"
-                                                                        "lang\\\\\\Langue Fran\xE7"
-                                                                        "aise\\0\r\n"
-                                                                        "Label4\\Espa\xF1"
-                                                                        "a\\\\\\\r\n"));
+    const QString path = write(QStringLiteral("langFr.txt"),
+                               QByteArray("MSG\\R\xE9sultats \x80 \x9C\\10\r\n"
+                                          "lang\\\\\\Langue Fran\xE7" "aise\\0\r\n"
+                                          "Label4\\Espa\xF1" "a\\\\\\\r\n"));
 
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
@@ -267,9 +269,9 @@ void LanguageFileTest::yearListStartsWithEntry6()
     m_messages.set(6, QStringLiteral("Année"));
     m_messages.set(7, QStringLiteral("wrong"));
 
-    QCOMPARE(yearListEntries(m_messages),
-             QStringList({QStringLiteral("Année"), QStringLiteral("1998"), QStringLiteral("2002"),
-                          QStringLiteral("2006"), QStringLiteral("2010")}));
+    QCOMPARE(yearListEntries(m_messages), QStringList({QStringLiteral("Année"), QStringLiteral("1998"),
+                                                       QStringLiteral("2002"), QStringLiteral("2006"),
+                                                       QStringLiteral("2010")}));
 }
 
 QTEST_GUILESS_MAIN(LanguageFileTest)
