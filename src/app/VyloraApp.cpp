@@ -6,6 +6,7 @@
 #include "gui/help/HelpPanel.h"
 #include "gui/kit/CellBinding.h"
 #include "gui/kit/ControlRegistry.h"
+#include "gui/knockout/KnockoutPanel.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
@@ -19,11 +20,10 @@
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLineEdit>
 
 namespace {
 
@@ -37,10 +37,6 @@ constexpr int unsavedQuestion = 19;
 constexpr int saveAnswer = 20;
 constexpr int discardAnswer = 21;
 constexpr int stayAnswer = 22;
-// Opening a past tournament over unsaved predictions ("%1" is its year),
-// and the answer that opens it anyway.
-constexpr int openingQuestion = 47;
-constexpr int openAnswer = 48;
 
 // Message entries of files that cannot be shown; "%1" is the file, "%2"
 // where a file that holds no chart is kept now.
@@ -55,9 +51,10 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_clock(clock)
     , m_settings(settings)
     , m_window(m_tournament, prompts)
-    , m_banner(new Banner(m_window.controls(), &m_window, m_window.controls().control(QStringLiteral("Frame9"))))
+    , m_banner(new Banner(m_window.controls(), &m_window, m_window.knockoutPage()))
     , m_links(new Links(m_window.controls(), m_tournament, this))
-    , m_update(new UpdateCommand(m_window, prompts, *m_banner, [this] { return loadChart(currentChart); }))
+    , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
+                                 [this] { return loadChart(currentChart); }))
     , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
@@ -66,11 +63,16 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
-    connect(m_window.helpPanel()->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
     m_window.setCloseGuard([this] { return mayClose(); });
-    if (auto *updateButton =
-            qobject_cast<QAbstractButton *>(m_window.controls().control(QStringLiteral("Command8"))))
-        connect(updateButton, &QAbstractButton::clicked, m_update, &UpdateCommand::run);
+    connect(m_window.updateButton(), &QAbstractButton::clicked, m_update, &UpdateCommand::run);
+    connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
+        m_links->wire();
+        m_window.editor()->watchEntryPoints();
+        if (auto *help = qobject_cast<HelpPanel *>(panel)) {
+            connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
+            showZoneChoice(*help);
+        }
+    });
     // A publisher sees the server's banner from the start.
     connect(this, &VyloraApp::publisherKnown, m_banner, [this] {
         m_banner->show();
@@ -87,12 +89,9 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
 bool VyloraApp::start()
 {
     m_zone = userZone(m_zoneOption, m_settings.timeZone());
-    showZoneChoice();
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
-    m_tournament.setReady(true);
-    RefreshAll(m_tournament);
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
     if (m_settings.compactMode())
@@ -105,8 +104,14 @@ bool VyloraApp::start()
     return true;
 }
 
-bool VyloraApp::loadChart(const QString &name)
+bool VyloraApp::loadChart(const QString &name, Saving saving)
 {
+    // The user's chart from its file: one kept aside would bring back what
+    // the file no longer holds.
+    if (name == currentChart) {
+        m_kept.reset();
+        m_window.edits().dropAside();
+    }
     ChartHooks hooks;
     hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
@@ -129,9 +134,11 @@ bool VyloraApp::loadChart(const QString &name)
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
-    const bool loaded = LoadChart(m_tournament, name, m_sage, hooks);
+    if (!LoadWholeChart(m_tournament, name, m_sage, hooks))
+        return false;
     m_window.edits().clear();
-    return loaded;
+    m_window.setSaveEnabled(saving == Saving::On);
+    return true;
 }
 
 void VyloraApp::chooseTimeZone(const QString &zone)
@@ -146,9 +153,9 @@ void VyloraApp::chooseTimeZone(const QString &zone)
     m_window.calendar()->RefreshCalendar();
 }
 
-void VyloraApp::showZoneChoice()
+void VyloraApp::showZoneChoice(HelpPanel &help)
 {
-    QComboBox *zones = m_window.helpPanel()->zoneList();
+    QComboBox *zones = help.zoneList();
     zones->setCurrentIndex(zones->findText(QString::fromUtf8(m_zone.id())));
 }
 
@@ -169,40 +176,31 @@ void VyloraApp::endProgram()
 void VyloraApp::openTournament(int entry)
 {
     const QString year = Tournaments::year(entry);
-    if (year.isEmpty() || !keepPredictions(year))
+    if (year.isEmpty())
         return;
+    // The user's chart waits in memory, unsaved predictions and undo steps
+    // included, so that looking at the past costs nothing.
+    if (m_tournament.chartName() == currentChart) {
+        m_kept = m_tournament.cells();
+        m_window.edits().setAside();
+    }
+    m_window.hideHelpPanel();
     m_window.showTournamentPicture(entry);
-    if (!loadChart(Tournaments::chartName(entry)))
+    if (!loadChart(Tournaments::chartName(entry), Saving::Off))
         return;
-    m_window.setSaveEnabled(false);
-    m_tournament.setReady(true);
-    RefreshAll(m_tournament);
     m_window.showChosenYear(entry);
-}
-
-// Opening a tournament replaces the user's chart: predictions typed since
-// the last save are offered a save first rather than lost in silence.
-bool VyloraApp::keepPredictions(const QString &year)
-{
-    const MessageTable &messages = m_tournament.messages();
-    return settleUnsavedChanges(
-        messages
-            .textOr(openingQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                                    "Voulez-vous l'enregistrer avant d'ouvrir %1 ?"))
-            .arg(year),
-        messages.textOr(openAnswer, QStringLiteral("Ouvrir sans enregistrer")));
 }
 
 void VyloraApp::returnToCurrent()
 {
-    if (!loadChart(currentChart))
+    if (m_kept) {
+        m_tournament.restoreCells(*m_kept);
+        m_kept.reset();
+        m_window.edits().bringBack();
+        m_window.setSaveEnabled(true);
+    } else if (!loadChart(currentChart)) {
         return;
-    m_window.setSaveEnabled(true);
-    m_tournament.setReady(true);
-    // The full refresh of every other whole-chart load: the load's own
-    // change events would leave the past tournament's quarter-finalists,
-    // podium and champion wherever the user's chart decides nothing.
-    RefreshAll(m_tournament);
+    }
     m_window.hideHistoryPanel();
     m_window.showTournamentPicture(Tournaments::last);
     m_window.showChosenYear(0);
@@ -224,7 +222,12 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
     MessageTable &messages = m_tournament.messages();
     ControlRegistry &controls = m_window.controls();
     const QString path = ProgramFolder::filePath(languageFileName(index));
-    switch (LoadLanguageFile(path, messages, controls)) {
+    LanguageFileStatus status;
+    {
+        const ControlRegistry::Indexed indexed(controls);
+        status = LoadLanguageFile(path, messages, controls);
+    }
+    switch (status) {
     case LanguageFileStatus::Applied:
         break;
     case LanguageFileStatus::Missing:
@@ -239,20 +242,8 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    // The fixed parts: those of the history panels apply once it exists.
-    if (QWidget *history = controls.control(QStringLiteral("Command9")))
-        controls.setCaption(history, messages.at(2));
-    if (QWidget *current = controls.control(QStringLiteral("Command10")))
-        controls.setCaption(current, messages.at(1));
-    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
-        if (auto *years = qobject_cast<QComboBox *>(controls.control(name))) {
-            years->clear();
-            years->addItems(yearListEntries(messages));
-            years->setCurrentIndex(0);
-        }
-    }
+    m_window.showYearLists();
     m_window.showMessageTexts();
-    m_window.editor()->showMessageTexts();
     refreshLanguageTexts();
 }
 
@@ -283,27 +274,21 @@ void VyloraApp::showNewsMessage()
 
 bool VyloraApp::mayClose()
 {
-    const MessageTable &messages = m_tournament.messages();
-    return settleUnsavedChanges(
-        messages.textOr(unsavedQuestion,
-                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                       "Voulez-vous l'enregistrer avant de quitter ?")),
-        messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")));
-}
-
-// Unsaved predictions: save them, let them go, or stay where one is. False
-// to stay, also after a failed save, which has been said.
-bool VyloraApp::settleUnsavedChanges(const QString &question, const QString &discard)
-{
-    // Saving is off for past tournaments: nothing there to lose.
-    if (!hasUnsavedChanges() || m_tournament.chartName() != currentChart)
+    if (!hasUnsavedChanges())
         return true;
     const MessageTable &messages = m_tournament.messages();
-    const int answer = m_prompts.choice(&m_window, QStringLiteral("Vylora 2010"), question,
-                                        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")), discard,
-                                         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+    const int answer = m_prompts.choice(
+        &m_window, QStringLiteral("Vylora 2010"),
+        messages.textOr(unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                                        "Voulez-vous l'enregistrer avant de quitter ?")),
+        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
+         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
+         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
     switch (answer) {
     case 0:
+        // Kept aside behind a past tournament: saved as the chart it is.
+        if (m_kept)
+            returnToCurrent();
         return m_window.saveChart();
     case 1:
         return true;
@@ -312,15 +297,21 @@ bool VyloraApp::settleUnsavedChanges(const QString &question, const QString &dis
     }
 }
 
+bool VyloraApp::hasUnsavedChanges() const
+{
+    if (m_kept)
+        return !m_window.edits().isAsideClean();
+    // Saving is off for past tournaments: nothing there to lose.
+    return m_tournament.chartName() == currentChart && !m_window.edits().isClean();
+}
+
 void VyloraApp::shutDown()
 {
     if (m_ended)
         return;
     // The publisher's fields are stored only when filled in.
     m_settings.setCompactMode(m_window.isCompact());
-    ControlRegistry &controls = m_window.controls();
-    if (auto *pseudo = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 1)))
-        m_settings.setPseudo(pseudo->text());
-    if (auto *password = qobject_cast<QLineEdit *>(controls.control(QStringLiteral("Text2"), 0)))
-        m_settings.setPassword(password->text());
+    const EditorPanel &editor = *m_window.editor();
+    m_settings.setPseudo(editor.pseudo());
+    m_settings.setPassword(editor.password());
 }

@@ -10,11 +10,13 @@
 #include "tournament/Tournament.h"
 
 #include <functional>
+#include <optional>
 
 #include <QObject>
 #include <QTimeZone>
 
 class Clock;
+class HelpPanel;
 class Prompts;
 class UserSettings;
 
@@ -41,15 +43,18 @@ public:
 
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);
-    // Every whole-chart load; what it loads is what the file holds, so the
-    // chart is clean afterwards. False when the version notice ended the
-    // program during the load.
-    bool loadChart(const QString &name);
+    // Every whole-chart load (start-up, the results update, a past
+    // tournament, the return to 2010 when nothing waits aside): the file's
+    // cells, the ready flag, the full refresh, "Sauve" on or off. What it
+    // loads is what the file holds, so the chart is clean afterwards. False
+    // when the version notice ended the program during the load.
+    enum class Saving { Off, On };
+    bool loadChart(const QString &name, Saving saving = Saving::On);
 
     // "Ouvrir" in a year list: shows the tournament of entry 1 (1998) .. 4
     // (2010) with saving off; any other entry does nothing.
     void openTournament(int entry);
-    // "2010...": the user's own chart again, saving on.
+    // "2010...": the user's own chart again, as it was left, saving on.
     void returnToCurrent();
 
     // The zone named by --time-zone: it outranks the help page's choice
@@ -66,9 +71,10 @@ public:
     // default. Shutdown does not run after it.
     void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
 
-    // The current tournament holds predictions that "Sauve" has not written:
-    // the edits cannot be undone back to the last save or load.
-    bool hasUnsavedChanges() const { return !m_window.edits().isClean(); }
+    // The user's chart, shown or kept aside behind a past tournament,
+    // holds predictions that "Sauve" has not written: the edits cannot be
+    // undone back to the last save or load.
+    bool hasUnsavedChanges() const;
 
 signals:
     // Start-up found a publisher's name among the settings: their banner
@@ -78,12 +84,10 @@ signals:
 private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
-    bool keepPredictions(const QString &year);
-    bool settleUnsavedChanges(const QString &question, const QString &discard);
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
-    void showZoneChoice();
+    void showZoneChoice(HelpPanel &help);
     void shutDown();
     void endProgram();
 
@@ -100,6 +104,8 @@ private:
     std::function<void()> m_programEnd;
     QString m_zoneOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
+    // The user's 2010 chart while a past tournament is shown.
+    std::optional<Tournament::CellsPicture> m_kept;
     bool m_headless = false;
     bool m_ended = false;
 };

@@ -1,14 +1,14 @@
+#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
+#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/SheetCommand.h"
-#include "gui/kit/ChartLook.h"
-#include "gui/kit/Prompts.h"
 #include "gui/pictures/Pictures.h"
 #include "i18n/LanguageIndex.h"
-#include "online/ServerSettings.h"
 #include "schedule/UserZone.h"
+#include "online/ServerSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
@@ -26,14 +26,13 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"),
-                               QStringLiteral("Folder of the chart and language files."), QStringLiteral("dir")};
-    QCommandLineOption report{QStringLiteral("report"),
-                              QStringLiteral("Print the tables of a chart file and quit."),
+    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Folder of the chart and language files."),
+                               QStringLiteral("dir")};
+    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Print the tables of a chart file and quit."),
                               QStringLiteral("file")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print the report as JSON.")};
-    QCommandLineOption render{QStringLiteral("render"),
-                              QStringLiteral("Draw the window into a PNG file and quit."), QStringLiteral("png")};
+    QCommandLineOption render{QStringLiteral("render"), QStringLiteral("Draw the window into a PNG file and quit."),
+                              QStringLiteral("png")};
     QCommandLineOption update{QStringLiteral("update"),
                               QStringLiteral("Download the published results over the chart file and quit.")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("Base address of the update server."),
@@ -42,10 +41,9 @@ struct Options
     QCommandLineOption sheet{QStringLiteral("sheet"),
                              QStringLiteral("Draw the printed sheet into a .bmp, .png or .pdf file and quit."),
                              QStringLiteral("out")};
-    QCommandLineOption chart{
-        QStringLiteral("chart"),
-        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
-        QStringLiteral("file")};
+    QCommandLineOption chart{QStringLiteral("chart"),
+                             QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+                             QStringLiteral("file")};
 
     QCommandLineOption timeZone{QStringLiteral("time-zone"),
                                 QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
@@ -105,8 +103,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
-            if (qstrcmp(argv[i], option) == 0 ||
-                (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
+            if (qstrcmp(argv[i], option) == 0
+                || (qstrncmp(argv[i], option, qstrlen(option)) == 0 && argv[i][qstrlen(option)] == '='))
                 return true;
     return false;
 }
@@ -115,8 +113,8 @@ bool wants(int argc, char *argv[], std::initializer_list<const char *> options)
 // there is no display it draws on the offscreen platform.
 int runSheet(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
@@ -133,8 +131,8 @@ int runSheet(int argc, char *argv[])
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(parser.value(options.sheet), chart,
-                           ServerSettings::address(QStringLiteral("/")).toString(), err);
+    return runSheetCommand(parser.value(options.sheet), chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
+                           err);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "storage/ChartFile.h"
 #include "storage/ScopedProgramFolder.h"
 #include "storage/TextFileReading.h"
-#include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -40,8 +39,6 @@ QString loadChartFile(const QString &file, Tournament &t, const ChartHooks &hook
     if (!reason.isEmpty())
         return reason;
     const ScopedProgramFolder folder(info.absolutePath());
-    LoadChart(t, info.completeBaseName(), 0, hooks);
-    t.setReady(true);
-    RefreshAll(t);
+    LoadWholeChart(t, info.completeBaseName(), 0, hooks);
     return QString();
 }

@@ -57,6 +57,13 @@ QUrl ServerSettings::address(const QString &pathAndQuery)
     return url;
 }
 
+std::optional<QUrl> ServerSettings::siteUrl()
+{
+    if (baseUrl() == defaultBaseUrl())
+        return std::nullopt;
+    return address(QStringLiteral("/"));
+}
+
 bool ServerSettings::overrideBaseUrl(const QString &url)
 {
     const std::optional<QUrl> address = webAddress(url);

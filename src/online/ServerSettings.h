@@ -31,6 +31,11 @@ public:
     // or "/contacter.php?sub=VYL V2.6".
     static QUrl address(const QString &pathAndQuery);
 
+    // The author's site as the help page and the printed sheet show it:
+    // the update server's home page, or nothing while the server is still
+    // the loopback default, which is no site a reader could visit.
+    static std::optional<QUrl> siteUrl();
+
     // For "--server URL". False, and nothing changed, when url is no http
     // or https address with a host.
     static bool overrideBaseUrl(const QString &url);

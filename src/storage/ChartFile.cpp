@@ -13,6 +13,7 @@
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
 #include "storage/TextFileReading.h"
+#include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -189,6 +190,15 @@ bool LoadChart(Tournament &t, const QString &name, int languageIndex, const Char
         hooks.buildSchedule(name);
 
     t.setText(t.family(QStringLiteral("Label10")), 0, read(QStringLiteral("Mess"), languageIndex, QString()));
+    return true;
+}
+
+bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks)
+{
+    if (!LoadChart(t, name, languageIndex, hooks))
+        return false;
+    t.setReady(true);
+    RefreshAll(t);
     return true;
 }
 

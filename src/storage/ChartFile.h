@@ -27,6 +27,11 @@ bool isChartFile(const QByteArray &bytes);
 // Returns false only when the version check stopped the load.
 bool LoadChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
 
+// Every load of a whole chart: the cells as the file holds them, then the
+// ready flag and the full refresh, so that no team, podium or cup of the
+// chart shown before remains. False when the version check stopped it.
+bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
+
 // Writes every score, team name and draw mark into the file of the current
 // chart name, in one atomic replacement of the file; sections it does not
 // own (version, link, message, match notes) stay as they were. A file that

@@ -88,6 +88,13 @@ Tournament::Tournament()
     add(QStringLiteral("Label10"), 0, 0);
 
     installChangeHandlers(*this);
+    // The help page's example, a draw decided by the shoot-out, is there
+    // before the page is built: building it changes no cell.
+    const RoundCells &example = m_rounds[0];
+    for (int row = 0; row < 2; ++row) {
+        setText(*example.goals, example.sides + row, QStringLiteral("1"));
+        setText(*example.penalties, example.sides + row, row == 0 ? QStringLiteral("4") : QStringLiteral("3"));
+    }
 }
 
 CellFamily &Tournament::add(const QString &name, int first, int last)
@@ -134,6 +141,32 @@ void Tournament::assign(CellFamily &f, int index, T Cell::*member, const T &valu
         return;
     c.*member = value;
     notify(f, index, property);
+}
+
+Tournament::CellsPicture Tournament::cells() const
+{
+    CellsPicture picture;
+    picture.reserve(m_families.size());
+    for (const CellFamily &f : m_families)
+        picture.push_back(f.m_cells);
+    return picture;
+}
+
+void Tournament::restoreCells(const CellsPicture &picture)
+{
+    for (std::size_t i = 0; i < m_families.size() && i < picture.size(); ++i) {
+        CellFamily &f = m_families[i];
+        for (int index = f.first(); index <= f.last(); ++index) {
+            const Cell &was = picture[i][std::size_t(index - f.first())];
+            assign(f, index, &Cell::text, was.text, CellProperty::Text);
+            assign(f, index, &Cell::tag, was.tag, CellProperty::Tag);
+            assign(f, index, &Cell::toolTip, was.toolTip, CellProperty::ToolTip);
+            assign(f, index, &Cell::textColour, was.textColour, CellProperty::TextColour);
+            assign(f, index, &Cell::background, was.background, CellProperty::Background);
+            assign(f, index, &Cell::bold, was.bold, CellProperty::Bold);
+            assign(f, index, &Cell::row, was.row, CellProperty::Row);
+        }
+    }
 }
 
 void Tournament::setTag(CellFamily &f, int index, const QString &tag)

@@ -89,6 +89,14 @@ public:
     QString chartName() const;
     void setChartName(const QString &name);
 
+    // Every cell as it stands, family by family, and putting such a picture
+    // back. Putting back is no edit: observers hear of each cell that
+    // changes, but no rule runs, for the cells already hold what the rules
+    // made of them (a chart set aside and brought back exactly).
+    using CellsPicture = std::vector<std::vector<Cell>>;
+    CellsPicture cells() const;
+    void restoreCells(const CellsPicture &picture);
+
     MessageTable &messages() { return m_messages; }
     const MessageTable &messages() const { return m_messages; }
 

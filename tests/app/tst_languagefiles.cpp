@@ -203,9 +203,8 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     // The English word is the French one.
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
     {QStringLiteral("Label8"), QStringLiteral("Forum")},
-    // The help page's title, the author's credit and address.
+    // The help page's title and the author's address.
     {QStringLiteral("Label2"), QStringLiteral("Vylora 2010")},
-    {QStringLiteral("Label6 4"), {}},
     {QStringLiteral("Label9"), {}},
     // The way back to the user's chart is its year.
     {QStringLiteral("Command4"), QStringLiteral("2010...")},
@@ -278,6 +277,7 @@ private slots:
     {
         QFETCH(QString, fileName);
         Window w;
+        w.window.buildEveryPanel();
         for (const QString &line : shippedLines(fileName)) {
             const LanguageLine parsed = parseLanguageLine(line);
             if (const auto *control = std::get_if<ControlLine>(&parsed))

@@ -34,6 +34,7 @@ private slots:
         QTest::newRow("another scheme") << "ftp://results.example" << fallback;
         QTest::newRow("no host") << "http://" << fallback;
         QTest::newRow("not an address") << "results" << fallback;
+        QTest::newRow("the default stored") << fallback << fallback;
     }
 
     void theStoredBaseIsUsedWhenItIsAWebAddress()
@@ -42,6 +43,7 @@ private slots:
         QFETCH(QString, base);
         store(QStringLiteral("server/update"), stored);
         QCOMPARE(ServerSettings::baseUrl().toString(), base);
+        QCOMPARE(ServerSettings::siteUrl().has_value(), base != ServerSettings::defaultBaseUrl().toString());
     }
 
     void theCommandLineReplacesTheStoredBase()

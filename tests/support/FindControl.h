@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaObject>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -8,9 +9,15 @@
 // The control `name` below root; with an index, the element of that control
 // array. Null unless exactly one control answers, so that a duplicated or
 // missing control fails the test that looks for it.
+//
+// Panels the window builds when first shown are built first, so that a
+// test may look at any control without showing its panel.
 template <typename W = QWidget>
 W *findControl(const QWidget &root, const QString &name, int index = -1)
 {
+    QObject *window = root.window();
+    if (window->metaObject()->indexOfMethod("buildEveryPanel()") >= 0)
+        QMetaObject::invokeMethod(window, "buildEveryPanel");
     W *found = nullptr;
     for (W *w : root.findChildren<W *>(name)) {
         const QVariant element = w->property("index");

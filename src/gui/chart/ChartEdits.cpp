@@ -1,5 +1,7 @@
 #include "gui/chart/ChartEdits.h"
 
+#include <utility>
+
 #include "tournament/GroupStage.h"
 #include "tournament/Tournament.h"
 
@@ -103,7 +105,7 @@ void ChartEdits::type(CellFamily &family, int index, const QString &text)
         startNewRun();
     m_typedFamily = &family;
     m_typedIndex = index;
-    m_stack.push(new TextEdit(m_tournament, family, index, text, m_run));
+    m_stack->push(new TextEdit(m_tournament, family, index, text, m_run));
 }
 
 void ChartEdits::drawLots(GroupId g, int slot)
@@ -113,19 +115,19 @@ void ChartEdits::drawLots(GroupId g, int slot)
     startNewRun();
     // Already done: pushing redoes it, which sets the same mark again.
     if ((*m_tournament.group(g).team)[slot].tag != before)
-        m_stack.push(new DrawMarkEdit(m_tournament, g, slot, before));
+        m_stack->push(new DrawMarkEdit(m_tournament, g, slot, before));
 }
 
 void ChartEdits::undo()
 {
     startNewRun();
-    m_stack.undo();
+    m_stack->undo();
 }
 
 void ChartEdits::redo()
 {
     startNewRun();
-    m_stack.redo();
+    m_stack->redo();
 }
 
 void ChartEdits::addShortcutsTo(QWidget *window)
@@ -154,11 +156,30 @@ bool ChartEdits::eventFilter(QObject *, QEvent *event)
 void ChartEdits::clear()
 {
     startNewRun();
-    m_stack.clear();
+    m_stack->clear();
+}
+
+void ChartEdits::setAside()
+{
+    startNewRun();
+    m_aside = std::exchange(m_stack, std::make_unique<QUndoStack>());
+}
+
+void ChartEdits::bringBack()
+{
+    if (!m_aside)
+        return;
+    startNewRun();
+    m_stack = std::move(m_aside);
+}
+
+void ChartEdits::dropAside()
+{
+    m_aside.reset();
 }
 
 void ChartEdits::markSaved()
 {
     startNewRun();
-    m_stack.setClean();
+    m_stack->setClean();
 }

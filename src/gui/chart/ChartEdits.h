@@ -2,6 +2,8 @@
 
 #include "tournament/GroupId.h"
 
+#include <memory>
+
 #include <QObject>
 #include <QUndoStack>
 
@@ -39,7 +41,16 @@ public:
     void clear();
     // The chart was saved: this is the state that needs no saving.
     void markSaved();
-    bool isClean() const { return m_stack.isClean(); }
+    bool isClean() const { return m_stack->isClean(); }
+
+    // Another tournament is shown over the user's chart: its steps wait
+    // aside, untouched by what is done to the other one, until they come
+    // back with the chart.
+    void setAside();
+    void bringBack();
+    void dropAside();
+    bool hasAside() const { return m_aside != nullptr; }
+    bool isAsideClean() const { return !m_aside || m_aside->isClean(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,7 +61,8 @@ private:
     void startNewRun() { ++m_run; }
 
     Tournament &m_tournament;
-    QUndoStack m_stack;
+    std::unique_ptr<QUndoStack> m_stack = std::make_unique<QUndoStack>();
+    std::unique_ptr<QUndoStack> m_aside;
     const CellFamily *m_typedFamily = nullptr;
     int m_typedIndex = -1;
     int m_run = 0;

@@ -24,6 +24,7 @@
 #include "gui/print/PagePrinter.h"
 #include "gui/print/PrintWindow.h"
 #include "history/Tournaments.h"
+#include "i18n/LanguageFile.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
@@ -35,6 +36,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -104,13 +106,9 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, QWidget *parent)
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
 
-    buildHistory();
+    followChartShown();
+    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 
-    m_help = new HelpPanel(t, *m_binding, this);
-    m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
-    m_help->hide();
-    connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
-    connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
     m_editor = new EditorPanel(t, prompts, *m_registry, this);
     watchMatches();
     showChampion();
@@ -133,9 +131,9 @@ void MainWindow::buildButtonBar()
                                             QStringLiteral("Sauve"));
     connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveChart);
 
-    auto *update = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
-                                            QStringLiteral("Mise à jour"));
-    update->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
+    m_updateButton = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
+                                              QStringLiteral("Mise à jour"));
+    m_updateButton->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
 
     m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
     m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -181,11 +179,11 @@ void MainWindow::buildButtonBar()
     m_statusTimer->setInterval(statusShownMs);
     connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
-                                      QStringLiteral("Coupe du Monde de Football 2010"));
-    title->setAlignment(Qt::AlignCenter);
-    chartLook::setFontSize(title, 15, true);
-    chartLook::setTextColour(title, chartLook::ink);
+    m_title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
+                                  QStringLiteral("Coupe du Monde de Football 2010"));
+    m_title->setAlignment(Qt::AlignCenter);
+    chartLook::setFontSize(m_title, 15, true);
+    chartLook::setTextColour(m_title, chartLook::ink);
     auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
                                         QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
     version->setAlignment(Qt::AlignCenter);
@@ -264,40 +262,109 @@ PrintWindow *MainWindow::printWindow() const
     return m_printWindow;
 }
 
-// A card like the group tables, its caption on the tab.
-void MainWindow::buildHistory()
+// The caption and the page's title name the tournament shown, whichever
+// way its chart came.
+void MainWindow::followChartShown()
 {
-    m_history = new CardFrame(QStringLiteral("Historique"), this);
-    nameControl(m_history, QStringLiteral("FraHisto"));
-    m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
-    m_history->hide();
-    m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
-    // The caption names the tournament shown, whichever way its chart came.
     m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, [this] {
         setWindowTitle(QStringLiteral("Vylora ") + Tournaments::yearOfChart(m_tournament.chartName()));
+        showPageTitle();
     });
-    connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
-    connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
-    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
+}
+
+// Whatever words a language file gives the title, its year is the one shown.
+void MainWindow::showPageTitle()
+{
+    static const QRegularExpression year(QStringLiteral("\\b(1998|2002|2006|2010)\\b"));
+    const QString shown = Tournaments::yearOfChart(m_tournament.chartName());
+    if (!shown.isEmpty())
+        m_title->setText(m_title->text().replace(year, shown));
+}
+
+HelpPanel *MainWindow::helpPanel()
+{
+    if (!m_help) {
+        m_help = new HelpPanel(m_tournament, *m_binding, this);
+        m_help->setGeometry(twipsRect(15, 930, 17565, 8985));
+        m_help->hide();
+        connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+        connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
+        adopt(*m_help);
+    }
+    return m_help;
+}
+
+// A card like the group tables, its caption on the tab.
+QWidget *MainWindow::historyPanel()
+{
+    if (!m_history) {
+        m_history = new CardFrame(QStringLiteral("Historique"), this);
+        nameControl(m_history, QStringLiteral("FraHisto"));
+        m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
+        m_history->hide();
+        m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
+        connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
+        connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+        adopt(*m_history);
+    }
+    return m_history;
+}
+
+// A panel built after start-up takes what the others took then: the
+// lines of the language file, the compact scale and the message texts;
+// then whoever wires controls by name is told.
+void MainWindow::adopt(QWidget &panel)
+{
+    if (m_compact)
+        compactMode::scalePanel(panel, compactMode::factor, -1);
+    m_registry->adopt(panel);
+    showMessageTexts();
+    emit panelBuilt(&panel);
+}
+
+void MainWindow::buildEveryPanel()
+{
+    helpPanel();
+    historyPanel();
 }
 
 void MainWindow::toggleHistoryPanel()
 {
     m_calendar->hide();
-    m_history->setVisible(m_history->isHidden());
-    m_history->raise();
-    m_knockout->yearChoice()->setVisible(!m_history->isHidden());
-    m_help->hide();
+    QWidget *history = historyPanel();
+    history->setVisible(history->isHidden());
+    history->raise();
+    m_knockout->yearChoice()->setVisible(!history->isHidden());
+    hideHelpPanel();
 }
 
 void MainWindow::hideHistoryPanel()
 {
-    m_history->hide();
+    if (m_history)
+        m_history->hide();
+}
+
+void MainWindow::hideHelpPanel()
+{
+    if (m_help)
+        m_help->hide();
 }
 
 void MainWindow::showTournamentPicture(int entry)
 {
+    historyPanel();
     m_historyContent->showPicture(entry);
+}
+
+void MainWindow::showYearLists()
+{
+    for (QComboBox *years : {m_historyContent ? m_historyContent->yearList() : nullptr, m_knockout->yearList()}) {
+        if (!years)
+            continue;
+        years->clear();
+        years->addItems(yearListEntries(m_tournament.messages()));
+        years->setCurrentIndex(0);
+    }
 }
 
 void MainWindow::showChosenYear(int entry)
@@ -441,9 +508,11 @@ void MainWindow::chainTabOrder()
 
 void MainWindow::showMessageTexts()
 {
+    showPageTitle();
     showKnockoutCaption();
     showModeCaption();
-    m_help->showCredits();
+    if (m_editor)
+        m_editor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
@@ -471,6 +540,8 @@ void MainWindow::showKnockoutCaption()
 
 void MainWindow::showModeCaption()
 {
+    if (!m_help)
+        return;
     const MessageTable &messages = m_tournament.messages();
     m_help->modeButton()->setText(
         m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
@@ -486,14 +557,15 @@ void MainWindow::raiseAlwaysVisible()
 void MainWindow::toggleKnockoutPanel()
 {
     // The bracket asked for is the bracket shown, not a page behind the help.
-    m_help->hide();
+    hideHelpPanel();
     if (m_knockout->isHidden()) {
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
         // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
-        m_history->raise();
+        if (m_history)
+            m_history->raise();
         raiseAlwaysVisible();
         setCalendarHeight(1590);
         showKnockoutCaption();
@@ -519,14 +591,14 @@ void MainWindow::setCalendarHeight(int twips)
 
 void MainWindow::toggleHelpPanel()
 {
-    if (!m_help->isHidden()) {
+    if (m_help && !m_help->isHidden()) {
         m_help->hide();
         return;
     }
     if (!m_knockout->isHidden())
         toggleKnockoutPanel();
     m_calendar->hide();
-    m_help->show();
+    helpPanel()->show();
     m_help->raise();
     raiseAlwaysVisible();
 }
@@ -534,7 +606,7 @@ void MainWindow::toggleHelpPanel()
 void MainWindow::toggleCalendar()
 {
     setCalendarHeight(m_knockout->isHidden() ? 3690 : 1590);
-    m_history->hide();
+    hideHistoryPanel();
     if (m_calendar->isHidden()) {
         // Asked for: it stays until the user closes it.
         m_calendar->stopAutoHide();
@@ -543,12 +615,12 @@ void MainWindow::toggleCalendar()
     } else {
         m_calendar->hide();
     }
-    m_help->hide();
+    hideHelpPanel();
 }
 
 void MainWindow::ToggleCompactMode()
 {
-    m_help->hide();
+    hideHelpPanel();
     m_compact = !m_compact;
     const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
     compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);

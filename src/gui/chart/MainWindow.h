@@ -43,15 +43,24 @@ public:
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
     EditorPanel *editor() const { return m_editor; }
+    // Frame9, and "Mise à jour".
+    KnockoutPanel *knockoutPage() const { return m_knockout; }
+    QPushButton *updateButton() const { return m_updateButton; }
     ChartEdits &edits() const { return *m_edits; }
-    HelpPanel *helpPanel() const { return m_help; }
+    // The panels hidden at start are built when first needed; a control of
+    // theirs is found by name only once they are.
+    HelpPanel *helpPanel();
     // FraHisto, the past tournaments.
-    QWidget *historyPanel() const { return m_history; }
+    QWidget *historyPanel();
+    // For whatever walks every control at once (tests, a look at every
+    // panel): builds those not built yet.
+    Q_INVOKABLE void buildEveryPanel();
 
     // The knock-out button: opening re-seeds and re-runs the whole bracket.
     void toggleKnockoutPanel();
     // "Aide" and "Retour"; the help covers the bracket and the calendar.
     void toggleHelpPanel();
+    void hideHelpPanel();
     // "Calendrier": short over the bracket, tall over the group page.
     void toggleCalendar();
     void UnlockTeams();
@@ -84,6 +93,8 @@ public:
     void hideHistoryPanel();
     // The history panel's picture of year-list entry 1 (1998) .. 4 (2010).
     void showTournamentPicture(int entry);
+    // The year lists in the language of the message table, on the prompt.
+    void showYearLists();
     // Both year lists show the same entry.
     void showChosenYear(int entry);
     void setSaveEnabled(bool enabled);
@@ -97,6 +108,8 @@ signals:
     void tournamentChosen(int entry);
     // "2010..."
     void returnChosen();
+    // A panel built after start-up: wire what is wired by name.
+    void panelBuilt(QWidget *panel);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -104,7 +117,9 @@ protected:
 private:
     void buildButtonBar();
     void buildNews();
-    void buildHistory();
+    void followChartShown();
+    void showPageTitle();
+    void adopt(QWidget &panel);
     void chainTabOrder();
     // Command1's caption: MessageTable entry 1 while the page is closed,
     // entry 2 while it is open.
@@ -132,7 +147,9 @@ private:
     QWidget *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_quitButton = nullptr;
+    QPushButton *m_updateButton = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_title = nullptr;
     QTimer *m_statusTimer = nullptr;
     bool m_compact = false;
     QList<QPointer<QWidget>> m_companions;

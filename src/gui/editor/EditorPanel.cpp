@@ -146,6 +146,16 @@ void EditorPanel::watchEntryPoints()
     showMessageTexts();
 }
 
+QString EditorPanel::pseudo() const
+{
+    return m_versionFields[1]->text();
+}
+
+QString EditorPanel::password() const
+{
+    return m_versionFields[0]->text();
+}
+
 void EditorPanel::showMessageTexts()
 {
     const QString tip = message(bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));

@@ -43,6 +43,9 @@ public:
     // of them that exist; a control is watched once however often this
     // runs.
     void watchEntryPoints();
+    // Text2 elements 1 and 0, as typed.
+    QString pseudo() const;
+    QString password() const;
     // Texts that come from the message table (the banners' tooltip).
     void showMessageTexts();
 

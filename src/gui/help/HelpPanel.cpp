@@ -22,10 +22,6 @@ constexpr std::array<int, 3> columnLefts{300, 6000, 11850};
 constexpr int headingsTop = 900;
 constexpr int headingHeight = 330;
 
-// The author's credit names the author in every language.
-const QString authorCredit = QStringLiteral("Vylora 2010 © Yann Dorvel");
-const QString siteAddress = QStringLiteral("www.vylora.example");
-
 QLabel *addHeading(QWidget *panel, int index, int column, int top, const QString &text)
 {
     auto *heading =
@@ -122,11 +118,10 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
                                 "jusqu'au podium. Essayez ici :"));
 
     // A worked example: a draw decided by the shoot-out. The team cells
-    // are pictures of real ones; the score cells are real.
+    // are pictures of real ones; the score cells are real ones of the
+    // model, beyond the bracket's.
     const RoundCells &round = t.round(Round::RoundOf16);
     const std::array<QString, 2> teams{QStringLiteral("Équipe 1"), QStringLiteral("Équipe 2")};
-    const std::array<QString, 2> goals{QStringLiteral("1"), QStringLiteral("1")};
-    const std::array<QString, 2> penalties{QStringLiteral("4"), QStringLiteral("3")};
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left + 600, 2580, 3060, 660));
     box->setFrameShape(QFrame::Box);
@@ -147,7 +142,6 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
         }
         for (CellFamily *cells : {round.goals, round.penalties}) {
             const bool isGoals = cells == round.goals;
-            t.setText(*cells, side, (isGoals ? goals : penalties)[std::size_t(row)]);
             auto *score = makeControl<ScoreEdit>(box, cells->name(), side,
                                                  QRect(isGoals ? 2235 : 2655, y, isGoals ? 360 : 330, 285));
             binding.bind(*cells, side, score);
@@ -197,8 +191,10 @@ void HelpPanel::addDisplayAndAbout()
                                            QRect(left, 3240 + i * 300, columnWidth, 285), credits[std::size_t(i)]);
         credit->setWordWrap(true);
     }
-    m_authorCredit = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285), authorCredit);
-    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), siteAddress);
+    addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
+            QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
+    // The links write the site's address once they know it.
+    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
     addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
             QStringLiteral("Me contacter..."));
     addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
@@ -230,9 +226,4 @@ void HelpPanel::addTimeZoneChoice()
     m_zoneList = makeControl<QComboBox>(this, QStringLiteral("ComboFuseau"), -1, QRect(left, 7680, 3300, 360));
     for (const QByteArray &zone : QTimeZone::availableTimeZoneIds())
         m_zoneList->addItem(QString::fromUtf8(zone));
-}
-
-void HelpPanel::showCredits()
-{
-    m_authorCredit->setText(authorCredit);
 }

@@ -4,7 +4,6 @@
 
 class CellBinding;
 class QComboBox;
-class QLabel;
 class QPushButton;
 class Tournament;
 
@@ -25,10 +24,6 @@ public:
     // the user's and hears of a new choice.
     QComboBox *zoneList() const { return m_zoneList; }
 
-    // The author's credit is the same in every language: it is put back
-    // after every language file.
-    void showCredits();
-
 private:
     void addGroupHelp();
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
@@ -38,6 +33,5 @@ private:
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
-    QLabel *m_authorCredit = nullptr;
     QComboBox *m_zoneList = nullptr;
 };

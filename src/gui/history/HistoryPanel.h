@@ -20,6 +20,7 @@ public:
 
     // Year-list entry 1 (1998) .. 4 (2010).
     void showPicture(int entry);
+    QComboBox *yearList() const { return m_years; }
 
 signals:
     // "Ouvrir" with the entry the list shows (0 for the prompt).

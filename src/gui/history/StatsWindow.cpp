@@ -119,10 +119,10 @@ void StatsWindow::showStatistics(const Tournament &t)
         m_goals->addItem(goalsLine(team));
     }
 
-    // The word also follows the number in the chart, so it comes in lower case.
-    QString goalsWord = t.messages().textOr(goalsMessage, QStringLiteral("Buts marqués au total"));
-    goalsWord[0] = goalsWord[0].toUpper();
-    m_total->setText(goalsWord + QStringLiteral(" : ") + formatNumber(goals.total));
+    // Left as the language file writes it: the same word ends the chart's
+    // own goal totals.
+    m_total->setText(t.messages().textOr(goalsMessage, QStringLiteral("Buts marqués au total")) +
+                     QStringLiteral(" : ") + formatNumber(goals.total));
     m_goalsHeading->setText(t.messages().textOr(goalsHeadingMessage, QStringLiteral("Meilleurs buteurs: ")));
     m_rankingHeading->setText(t.messages().textOr(rankingHeadingMessage, QStringLiteral("Classement : ")));
     m_close->setToolTip(t.messages().textOr(closeMessage, QStringLiteral("Fermer")));

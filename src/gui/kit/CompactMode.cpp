@@ -14,6 +14,8 @@
 namespace compactMode {
 namespace {
 
+// The banners move and size with the page, but show the downloaded picture
+// at its own size.
 bool keepsNaturalSize(const QWidget *w)
 {
     const QString &name = w->objectName();
@@ -33,7 +35,7 @@ void collectControls(QWidget *parent, QList<QWidget *> &controls)
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
         // Windows of their own (print, statistics) keep their size.
-        if (!w || w->isWindow() || keepsNaturalSize(w))
+        if (!w || w->isWindow())
             continue;
         controls.append(w);
         if (!placesItsOwnChildren(w))
@@ -64,12 +66,8 @@ QFont steppedFont(QFont font, int step)
     return font;
 }
 
-} // namespace
-
-void scaleControls(QWidget &window, double factor, int fontStep)
+void scale(const QList<QWidget *> &controls, double factor, int fontStep)
 {
-    QList<QWidget *> controls;
-    collectControls(&window, controls);
     // Every font is read before any is set: a child that inherits its
     // parent's font would otherwise take the step twice.
     QList<QFont> fonts;
@@ -80,7 +78,7 @@ void scaleControls(QWidget &window, double factor, int fontStep)
     for (qsizetype i = 0; i < controls.size(); ++i) {
         QWidget *w = controls[i];
         if (auto *label = qobject_cast<QLabel *>(w))
-            label->setScaledContents(true);
+            label->setScaledContents(!keepsNaturalSize(label));
         w->setGeometry(scaledRect(w->geometry(), factor));
         if (auto *button = qobject_cast<QAbstractButton *>(w))
             button->setIconSize(scaled(button->iconSize(), factor));
@@ -88,6 +86,23 @@ void scaleControls(QWidget &window, double factor, int fontStep)
             view->setIconSize(scaled(view->iconSize(), factor));
         w->setFont(steppedFont(fonts[i], fontStep));
     }
+}
+
+} // namespace
+
+void scaleControls(QWidget &window, double factor, int fontStep)
+{
+    QList<QWidget *> controls;
+    collectControls(&window, controls);
+    scale(controls, factor, fontStep);
+}
+
+void scalePanel(QWidget &panel, double factor, int fontStep)
+{
+    QList<QWidget *> controls{&panel};
+    if (!placesItsOwnChildren(&panel))
+        collectControls(&panel, controls);
+    scale(controls, factor, fontStep);
 }
 
 QSize scaled(const QSize &size, double factor)

@@ -14,6 +14,8 @@ namespace compactMode {
 inline constexpr double factor = 0.85;
 
 void scaleControls(QWidget &window, double factor, int fontStep);
+// A panel built while the window is scaled: itself and everything in it.
+void scalePanel(QWidget &panel, double factor, int fontStep);
 QSize scaled(const QSize &size, double factor);
 
 } // namespace compactMode

@@ -4,6 +4,8 @@
 #include "gui/kit/Controls.h"
 #include "tournament/Tournament.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,7 +33,14 @@ ControlRegistry::ControlRegistry(QWidget &root, Tournament &t, CellBinding &bind
 
 QList<QWidget *> ControlRegistry::find(const QString &name, std::optional<int> index) const
 {
-    QList<QWidget *> found = m_root.findChildren<QWidget *>(name);
+    QList<QWidget *> found;
+    if (m_index) {
+        for (const QPointer<QWidget> &w : m_index->value(name))
+            if (w)
+                found.append(w);
+    } else {
+        found = m_root.findChildren<QWidget *>(name);
+    }
     if (index)
         found.removeIf([&](const QWidget *w) { return controlIndex(w) != *index; });
     return found;
@@ -79,9 +88,47 @@ void ControlRegistry::setToolTip(QWidget *w, const QString &toolTip) const
 void ControlRegistry::applyControlLine(const QString &name, std::optional<int> index, const QString &caption,
                                        const QString &text, const QString &toolTip)
 {
-    for (QWidget *w : find(name, index)) {
-        setCaption(w, caption);
-        setText(w, text);
-        setToolTip(w, toolTip);
+    const Line line{name, index, caption, text, toolTip};
+    const auto same = std::find_if(m_lines.begin(), m_lines.end(),
+                                   [&](const Line &l) { return l.name == name && l.index == index; });
+    if (same != m_lines.end())
+        *same = line;
+    else
+        m_lines.append(line);
+    apply(line, find(name, index));
+}
+
+void ControlRegistry::adopt(QWidget &panel)
+{
+    for (const Line &line : std::as_const(m_lines)) {
+        QList<QWidget *> found = panel.findChildren<QWidget *>(line.name);
+        if (panel.objectName() == line.name)
+            found.prepend(&panel);
+        if (line.index)
+            found.removeIf([&](const QWidget *w) { return controlIndex(w) != *line.index; });
+        apply(line, found);
     }
+}
+
+void ControlRegistry::apply(const Line &line, const QList<QWidget *> &controls)
+{
+    for (QWidget *w : controls) {
+        setCaption(w, line.caption);
+        setText(w, line.text);
+        setToolTip(w, line.toolTip);
+    }
+}
+
+ControlRegistry::Indexed::Indexed(ControlRegistry &registry) : m_registry(registry)
+{
+    QHash<QString, QList<QPointer<QWidget>>> index;
+    for (QWidget *w : registry.m_root.findChildren<QWidget *>())
+        if (!w->objectName().isEmpty())
+            index[w->objectName()].append(w);
+    registry.m_index = std::move(index);
+}
+
+ControlRegistry::Indexed::~Indexed()
+{
+    m_registry.m_index.reset();
 }

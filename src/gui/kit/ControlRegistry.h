@@ -2,7 +2,9 @@
 
 #include "i18n/ControlTarget.h"
 
+#include <QHash>
 #include <QList>
+#include <QPointer>
 
 class CellBinding;
 class QWidget;
@@ -23,16 +25,47 @@ public:
     QWidget *control(const QString &name, int index = -1) const;
 
     void setCaption(QWidget *w, const QString &caption) const;
+    // Applied to the controls there are now, and remembered for the
+    // panels built later: each is handed to adopt() once it exists.
     void applyControlLine(const QString &name, std::optional<int> index, const QString &caption,
                           const QString &text, const QString &toolTip) override;
+    void adopt(QWidget &panel);
+
+    // While one lives, lookups go through one index of the window's
+    // controls made at its start: a language file names some two hundred
+    // controls, and searching the whole window for each was most of the
+    // cost of applying one. Nothing may be created meanwhile.
+    class Indexed final
+    {
+    public:
+        explicit Indexed(ControlRegistry &registry);
+        ~Indexed();
+        Indexed(const Indexed &) = delete;
+        Indexed &operator=(const Indexed &) = delete;
+
+    private:
+        ControlRegistry &m_registry;
+    };
 
 private:
+    struct Line
+    {
+        QString name;
+        std::optional<int> index;
+        QString caption;
+        QString text;
+        QString toolTip;
+    };
+    void apply(const Line &line, const QList<QWidget *> &controls);
+
     void setText(QWidget *w, const QString &text) const;
     void setToolTip(QWidget *w, const QString &toolTip) const;
 
     QWidget &m_root;
     Tournament &m_tournament;
     CellBinding &m_binding;
+    QList<Line> m_lines;
+    std::optional<QHash<QString, QList<QPointer<QWidget>>>> m_index;
 };
 
 // Pictures have neither caption nor text; a label that shows one says so.

@@ -170,11 +170,11 @@ void KnockoutPanel::addYearChoice(const Tournament &t)
     m_yearChoice = makeControl<QFrame>(this, QStringLiteral("Frame19"), -1,
                                        QRect(firstColumn + 3 * columnPitch, treeRowTop(1), boxWidth, 615));
     m_yearChoice->setFrameShape(QFrame::StyledPanel);
-    auto *years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
-    years->addItems(yearListEntries(t.messages()));
+    m_years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
+    m_years->addItems(yearListEntries(t.messages()));
     auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405),
                                           QStringLiteral("Ouvrir"));
-    connect(open, &QPushButton::clicked, this, [this, years] { emit openClicked(years->currentIndex()); });
+    connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
     m_yearChoice->hide();
 }
 

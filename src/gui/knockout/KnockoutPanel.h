@@ -6,6 +6,7 @@
 #include <QVector>
 
 class CellBinding;
+class QComboBox;
 class QLabel;
 class ScoreEdit;
 
@@ -26,6 +27,7 @@ public:
     // Frame19: the year list of past tournaments on this page, hidden
     // until the history button shows it.
     QFrame *yearChoice() const { return m_yearChoice; }
+    QComboBox *yearList() const { return m_years; }
 
 signals:
     // Its "Ouvrir" with the entry the list shows (0 for the prompt).
@@ -49,4 +51,5 @@ private:
     std::array<QVector<QFrame *>, 2> m_byMatch;
     QFrame *m_thirdPlace = nullptr;
     QFrame *m_yearChoice = nullptr;
+    QComboBox *m_years = nullptr;
 };

@@ -89,8 +89,10 @@ void Links::wire()
             }
             // The address shown is the one a click opens.
             if (auto *label = qobject_cast<QLabel *>(control); label && name == u"Label9") {
-                const QUrl site = ServerSettings::baseUrl();
-                label->setText(site.authority() + (site.path() == u"/" ? QString() : site.path()));
+                const std::optional<QUrl> site = ServerSettings::siteUrl();
+                label->setText(site ? site->authority() + (site->path() == u"/" ? QString() : site->path())
+                                    : QString());
+                label->setVisible(site.has_value());
             }
             m_targets.insert(control, target);
             control->setCursor(Qt::PointingHandCursor);

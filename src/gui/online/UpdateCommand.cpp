@@ -6,17 +6,16 @@
 #include <QProgressDialog>
 
 #include "gui/online/Banner.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/chart/MainWindow.h"
 #include "gui/online/OnlineMessages.h"
 #include "gui/kit/Prompts.h"
 #include "online/ResultsUpdate.h"
-#include "tournament/RefreshAll.h"
-#include "tournament/Tournament.h"
+#include "i18n/MessageTable.h"
 
-UpdateCommand::UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart)
+UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
+                             std::function<bool()> loadChart)
     : QObject(&window)
     , m_window(window)
+    , m_messages(messages)
     , m_prompts(prompts)
     , m_banner(banner)
     , m_loadChart(std::move(loadChart))
@@ -32,7 +31,7 @@ void UpdateCommand::run()
 {
     if (m_update)
         return;
-    const MessageTable &messages = m_window.tournament().messages();
+    const MessageTable &messages = m_messages;
     if (!m_prompts.question(&m_window, onlineMessages::text(messages, onlineMessages::updateTitle),
                             onlineMessages::text(messages, onlineMessages::updateQuestion), true))
         return;
@@ -82,7 +81,7 @@ void UpdateCommand::onFinished()
     if (!updated) {
         QApplication::restoreOverrideCursor();
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"),
-                         onlineMessages::text(m_window.tournament().messages(), onlineMessages::connectionFailed));
+                         onlineMessages::text(m_messages, onlineMessages::connectionFailed));
         emit finished(false);
         return;
     }
@@ -93,11 +92,6 @@ void UpdateCommand::onFinished()
         emit finished(true);
         return;
     }
-    if (QWidget *save = m_window.controls().control(QStringLiteral("Command3")))
-        save->setEnabled(true);
-    Tournament &t = m_window.tournament();
-    t.setReady(true);
-    RefreshAll(t);
     if (m_banner.isShown())
         m_banner.reload();
     QApplication::restoreOverrideCursor();

@@ -8,9 +8,10 @@
 #include "online/DownloadPage.h"
 
 class Banner;
-class MainWindow;
+class MessageTable;
 class Prompts;
 class QProgressDialog;
+class QWidget;
 class ResultsUpdate;
 
 // The "Mise à jour" button. The window's part of the results update: the
@@ -18,18 +19,19 @@ class ResultsUpdate;
 // download, the checks and the replacement of the file are ResultsUpdate's.
 //
 //   click -> question (No: nothing) -> ResultsUpdate, progress shown
-//     success -> MISAJOUR, chart reloaded (the version notice may end the
-//                program there), "Sauve" enabled, ready flag, RefreshAll,
-//                banner reloaded when shown
+//     success -> MISAJOUR, the whole chart loaded ("Sauve" enabled, ready
+//                flag, RefreshAll; the version notice may end the program
+//                there), banner reloaded when shown
 //     failure, Cancel, time-out -> "Erreur de connexion !", chart and file
 //                as they were
 class UpdateCommand final : public QObject
 {
     Q_OBJECT
 public:
-    // loadChart loads "VYL2010" into the window's chart and returns false
-    // when the program ends during the load.
-    UpdateCommand(MainWindow &window, Prompts &prompts, Banner &banner, std::function<bool()> loadChart);
+    // loadChart loads "VYL2010" into the window's chart as every whole
+    // chart is loaded, and returns false when the program ends during it.
+    UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
+                  std::function<bool()> loadChart);
     ~UpdateCommand() override;
 
     void run();
@@ -48,7 +50,8 @@ private:
     void onFinished();
     void closeProgress();
 
-    MainWindow &m_window;
+    QWidget &m_window;
+    const MessageTable &m_messages;
     Prompts &m_prompts;
     Banner &m_banner;
     std::function<bool()> m_loadChart;

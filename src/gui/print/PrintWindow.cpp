@@ -7,10 +7,10 @@
 
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/Controls.h"
-#include "gui/print/PagePrinter.h"
-#include "gui/pictures/PrintIcons.h"
-#include "gui/print/PrintTexts.h"
 #include "gui/kit/Prompts.h"
+#include "gui/pictures/PrintIcons.h"
+#include "gui/print/PagePrinter.h"
+#include "gui/print/PrintTexts.h"
 #include "gui/print/SheetView.h"
 #include "online/ServerSettings.h"
 #include "print/Sheet.h"
@@ -28,7 +28,7 @@ const QString bitmapName = QStringLiteral("vyl.bmp");
 PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWindow)
     : m_tournament(t)
     , m_prompts(prompts)
-    , m_site(ServerSettings::address(QStringLiteral("/")))
+    , m_site(ServerSettings::siteUrl().value_or(QUrl()))
     , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("PrintWindow"));
@@ -44,6 +44,7 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
     auto *link = makeControl<ClickableLabel>(this, QStringLiteral("Label1"), -1, QRect(9675, 8970, 4125, 990));
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(m_site.toString());
+    link->setVisible(!m_site.isEmpty());
     connect(link, &ClickableLabel::clicked, this, [this] { QDesktopServices::openUrl(m_site); });
 
     buildButtons();

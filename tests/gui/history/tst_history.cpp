@@ -207,35 +207,54 @@ private slots:
         QCOMPARE(picture->pixmap().toImage(), expected.toImage());
     }
 
-    void unsavedPredictionsAreOfferedASave_data()
+    // "Ouvrir" asks nothing: the user's chart waits aside, unsaved and with
+    // its undo steps, and "2010..." or quitting finds it as it was left.
+    void unsavedPredictionsWaitBehindAPastTournament_data()
     {
         QTest::addColumn<bool>("edit");
-        QTest::addColumn<int>("answer"); // save, open without saving, stay
+        QTest::addColumn<QString>("then"); // "return", or quit with answer save / discard
+        QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("saved first") << true << 0 << true << QStringLiteral("VYL1998");
-        QTest::newRow("opened without saving") << true << 1 << false << QStringLiteral("VYL1998");
-        QTest::newRow("stayed") << true << 2 << false << QStringLiteral("VYL2010");
-        QTest::newRow("nothing to save") << false << -1 << false << QStringLiteral("VYL1998");
+        QTest::newRow("back with 2010...") << true << QStringLiteral("return") << -1 << false;
+        QTest::newRow("quit, saving them") << true << QStringLiteral("quit") << 0 << true;
+        QTest::newRow("quit without them") << true << QStringLiteral("quit") << 1 << false;
+        QTest::newRow("nothing typed") << false << QStringLiteral("quit") << -1 << false;
     }
 
-    void unsavedPredictionsAreOfferedASave()
+    void unsavedPredictionsWaitBehindAPastTournament()
     {
         QFETCH(bool, edit);
+        QFETCH(QString, then);
         QFETCH(int, answer);
         QFETCH(bool, saved);
-        QFETCH(QString, shown);
         QVERIFY(start());
+        auto *cell = control<QLineEdit>(QStringLiteral("ButA"), 0);
+        const QString before = cell->text();
         if (edit) {
-            auto *cell = control<QLineEdit>(QStringLiteral("ButA"), 0);
             QTest::mouseClick(cell, Qt::LeftButton);
             QTest::keyClick(cell, Qt::Key_3);
-            m_prompts.queueChoice(answer);
         }
         click(QStringLiteral("Command11"));
+        m_app->window().toggleHelpPanel();
         open(PanelList, 1);
-        QCOMPARE(m_prompts.asked().size(), edit ? 1 : 0);
-        QCOMPARE(m_app->tournament().chartName(), shown);
+        QCOMPARE(m_prompts.asked().size(), 0);
+        QCOMPARE(m_app->tournament().chartName(), QStringLiteral("VYL1998"));
+        QVERIFY(control(QStringLiteral("Fraide"))->isHidden());
+        QCOMPARE(m_app->window().findChild<QLabel *>(QStringLiteral("LabTitre"))->text(),
+                 QStringLiteral("Coupe du Monde de Football 1998"));
+
+        if (then == u"return") {
+            click(QStringLiteral("Command4"));
+            QCOMPARE(cell->text(), QStringLiteral("3"));
+            QVERIFY(m_app->hasUnsavedChanges());
+            QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(cell->text(), before);
+        } else {
+            if (answer >= 0)
+                m_prompts.queueChoice(answer);
+            QVERIFY(m_app->window().close());
+            QCOMPARE(m_prompts.asked().size(), answer >= 0 ? 1 : 0);
+        }
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")).contains("[ButA]\r\n0=3"), saved);
     }
 
@@ -252,6 +271,7 @@ private slots:
             QCOMPARE(stats->windowTitle(), QStringLiteral("Statistiques 1998"));
             auto *ranking = findControl<QListWidget>(*stats, QStringLiteral("List2"));
             QCOMPARE(ranking->count(), 33); // rebuilt, not added to
+            QVERIFY(findControl<QLabel>(*stats, QStringLiteral("Label1"))->text().startsWith(u"buts : "));
             QCOMPARE(ranking->item(0)->text(),
                      control<QLabel>(QStringLiteral("pod"), 1)->text() + QStringLiteral(" 1"));
             QVERIFY(!findControl(*stats, QStringLiteral("Frame2"))->isHidden());

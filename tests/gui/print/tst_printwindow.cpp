@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "gui/print/PrintWindow.h"
+#include "online/ServerSettings.h"
 #include "print/Sheet.h"
 #include "print/SheetFile.h"
 #include "support/ChartWindow.h"
@@ -89,6 +90,7 @@ void TestPrintWindow::init()
 
 void TestPrintWindow::cleanup()
 {
+    ServerSettings::clearOverride();
     m_opened.reset();
     m_chart.reset();
     m_folder.reset();
@@ -228,6 +230,11 @@ void TestPrintWindow::printWithoutPrinterOffersAPdf()
 
 void TestPrintWindow::webLinkAndBack()
 {
+    QVERIFY(open());
+    QVERIFY(m_window->sheet().link.isEmpty() && findControl(*m_window, QStringLiteral("Label1"))->isHidden());
+    click(QStringLiteral("Command1"));
+    QTRY_VERIFY(m_window.isNull());
+    QVERIFY(ServerSettings::overrideBaseUrl(QStringLiteral("http://author.example")));
     QVERIFY(open());
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::mouseClick(findControl(*m_window, QStringLiteral("Label1")), Qt::LeftButton);
