@@ -16,7 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# Qt's own dialog texts in French and Spanish, and the OpenSSL that Qt
+# loads at run time for https update servers and the server's HTTPS.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n, libssl3")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vylora.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_GENERATOR DEB)
