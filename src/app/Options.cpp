@@ -108,11 +108,14 @@ struct Definitions
     QCommandLineOption keep{QStringLiteral("keep"),
                             QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
                             QStringLiteral("name")};
+    QCommandLineOption timeZone{QStringLiteral("time-zone"),
+                                QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
+                                QStringLiteral("zone")};
 
     explicit Definitions(QCommandLineParser &parser)
     {
-        parser.addOptions(
-            {version, help, dataDir, report, json, render, update, server, sheet, chart, score, results, keep});
+        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score,
+                           results, keep, timeZone});
     }
 };
 
@@ -140,6 +143,7 @@ Options Options::parse(const QStringList &arguments)
     options.results = parser.value(defined.results);
     options.predictions = parser.positionalArguments();
     options.keep = parser.value(defined.keep);
+    options.timeZone = parser.value(defined.timeZone);
     if (parser.isSet(defined.version))
         options.mode = Mode::Version;
     else if (parser.isSet(defined.help))

@@ -500,8 +500,12 @@ void MainWindow::handEditsToTheChart()
         const CellBinding::Address address = m_binding->cellOf(cell);
         if (!address.family)
             continue;
-        connect(cell, &QLineEdit::textEdited, m_edits,
-                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        connect(cell, &QLineEdit::textEdited, m_edits, [this, address](const QString &text) {
+            // What the user types is shown as typed, also where the
+            // table knows the name.
+            m_tournament.messages().teamNames().keepAsTyped(text);
+            m_edits->type(*address.family, address.index, text);
+        });
         m_edits->leaveUndoToTheChart(cell);
     }
     // Once the names are unlocked, a click on one is mostly for typing: it

@@ -6,8 +6,8 @@
 #include <QHash>
 #include <QMultiHash>
 
-#include <functional>
 #include <QVector>
+#include <functional>
 
 class CellFamily;
 class QWidget;
@@ -43,6 +43,9 @@ public:
     // Runs reaction whenever the text of cell (family, index) changes, for
     // as long as this binding lives.
     void onTextChange(const CellFamily &family, int index, std::function<void()> reaction);
+
+    // Every bound text again, after a language brought other team names.
+    void showTexts();
 
 private:
     void show(QWidget *w, const Cell &cell, CellProperty property) const;
