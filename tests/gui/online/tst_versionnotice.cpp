@@ -1,7 +1,6 @@
 // A chart that announces a newer program offers the download page while it
 // loads; the answer decides whether this run goes on.
 #include "app/VyloraApp.h"
-#include "gui/controls/ControlRegistry.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -67,7 +66,7 @@ private slots:
         app.setProgramEnd([&ends] { ++ends; });
         app.setHeadless(headless);
         // The editor's user-name field, which shutdown stores when it runs.
-        auto *pseudo = qobject_cast<QLineEdit *>(app.window().controls().control(QStringLiteral("Text2"), 1));
+        auto *pseudo = findControl<QLineEdit>(app.window(), QStringLiteral("Text2"), 1);
         QVERIFY(pseudo);
         pseudo->setText(QStringLiteral("rédaction"));
 
