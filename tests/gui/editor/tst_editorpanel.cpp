@@ -122,9 +122,7 @@ private slots:
         entryPoint(QStringLiteral("Image15"), m_chart->control(QStringLiteral("Frame9")));
         m_bannerReloads = 0;
         m_updated = true;
-        auto *mainWindow = qobject_cast<MainWindow *>(window);
-        QVERIFY(mainWindow);
-        EditorDoor &door = mainWindow->editorDoor();
+        EditorDoor &door = static_cast<MainWindow *>(window)->editorDoor(); // as ChartWindow made it
         door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
                           [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
         door.watchEntryPoints();
