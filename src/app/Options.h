@@ -24,7 +24,9 @@ struct Options
     QString timeZone; // empty: the zone picked on the help page, else TZ, else the system's
     QString error;    // what was wrong with the command line; nothing else is set then
 
-    // arguments as main received them, the program's path first.
+    // arguments as main received them, the program's path first; Qt's
+    // own arguments (-platform, -style, -reverse...) are let through for
+    // the application object.
     static Options parse(const QStringList &arguments);
     static QString helpText();
 };

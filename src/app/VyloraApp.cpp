@@ -2,10 +2,11 @@
 
 #include "app/Clock.h"
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/help/HelpPanel.h"
-#include "gui/kit/CellBinding.h"
-#include "gui/kit/ControlRegistry.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
 #include "gui/online/OnlineMessages.h"
@@ -75,7 +76,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     });
     connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
         m_links->wire();
-        m_window.editor()->watchEntryPoints();
+        m_window.editorDoor().watchEntryPoints();
         if (auto *help = qobject_cast<HelpPanel *>(panel)) {
             connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
             showZoneChoice(*help);
@@ -91,7 +92,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     editor.reloadBanner = [this] { m_banner->reload(); };
     editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
     editor.serverBase = [] { return ServerSettings::baseUrl(); };
-    m_window.editor()->setServices(std::move(editor));
+    m_window.editorDoor().setServices(std::move(editor));
 }
 
 bool VyloraApp::start()
@@ -106,7 +107,7 @@ bool VyloraApp::start()
         m_window.ToggleCompactMode();
     // The user's today, in the zone the kick-offs are shown in.
     m_window.calendar()->setToday(m_clock.now().toTimeZone(m_zone).date());
-    m_window.editor()->watchEntryPoints();
+    m_window.editorDoor().watchEntryPoints();
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
     return true;
@@ -339,9 +340,11 @@ void VyloraApp::shutDown()
 {
     if (m_ended)
         return;
-    // The publisher's fields are stored only when filled in.
     m_settings.setCompactMode(m_window.isCompact());
-    const EditorPanel &editor = *m_window.editor();
-    m_settings.setPseudo(editor.pseudo());
-    m_settings.setPassword(editor.password());
+    // The publisher's fields are stored only when filled in, which needs
+    // the editor to have been opened.
+    if (const EditorPanel *editor = m_window.editorDoor().builtPanel()) {
+        m_settings.setPseudo(editor->pseudo());
+        m_settings.setPassword(editor->password());
+    }
 }

@@ -17,9 +17,9 @@
 #include <QTest>
 
 #include "gui/chart/MainWindow.h"
-#include "gui/kit/CellBinding.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
 #include "storage/UserSettings.h"

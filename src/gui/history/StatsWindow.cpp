@@ -1,8 +1,8 @@
 #include "gui/history/StatsWindow.h"
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/pictures/HistoryPictures.h"
 #include "gui/pictures/Pictures.h"
 #include "history/GoalsByTeam.h"

@@ -6,8 +6,8 @@
 #include <QSettings>
 #include <QTest>
 
-#include "gui/kit/Controls.h"
 #include "app/VyloraApp.h"
+#include "gui/controls/Controls.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"

@@ -1,8 +1,8 @@
-#include "gui/kit/CellBinding.h"
+#include "gui/controls/CellBinding.h"
 
 #include <cmath>
 
-#include "gui/kit/Controls.h"
+#include "gui/controls/Controls.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -32,10 +32,9 @@ void showBeginning(QLabel *label)
     const Qt::Alignment aligned = design.isValid() ? Qt::Alignment(design.toInt()) : label->alignment();
     if (!design.isValid())
         label->setProperty("designAlignment", int(aligned));
-    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2
-                      <= label->contentsRect().width();
-    const Qt::Alignment shown =
-        fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
+    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2 <=
+                      label->contentsRect().width();
+    const Qt::Alignment shown = fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
     if (label->alignment() != shown)
         label->setAlignment(shown);
 }
