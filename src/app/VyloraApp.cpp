@@ -55,13 +55,14 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_clock(clock)
     , m_settings(settings)
     , m_window(m_tournament, prompts, settings)
-    , m_banner(new Banner(m_window.controls(), &m_window, m_window.knockoutPage()))
+    , m_banner(new Banner(&m_window, m_window.knockoutPage()))
     , m_links(new Links(m_window.controls(), m_tournament, this))
     , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
                                  [this] { return loadChart(currentChart); }))
     , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
+    m_window.editorDoor().watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
@@ -76,7 +77,8 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     });
     connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
         m_links->wire();
-        m_window.editorDoor().watchEntryPoints();
+        if (auto *editor = qobject_cast<EditorPanel *>(panel))
+            m_banner->alsoShowOn(editor->bannerPicture());
         if (auto *help = qobject_cast<HelpPanel *>(panel)) {
             connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
             showZoneChoice(*help);
@@ -107,7 +109,6 @@ bool VyloraApp::start()
         m_window.ToggleCompactMode();
     // The user's today, in the zone the kick-offs are shown in.
     m_window.calendar()->setToday(m_clock.now().toTimeZone(m_zone).date());
-    m_window.editorDoor().watchEntryPoints();
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
     return true;

@@ -2,6 +2,7 @@
 // its window with real clicks and keys.
 #include "app/VyloraApp.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/help/HelpPanel.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -161,6 +162,23 @@ private slots:
         QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
         QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("EquipA"), QStringLiteral("1")),
                  QStringLiteral("Afrique du Sud"));
+    }
+
+    // The statistics window's heading bears the help title's name; only the
+    // title is a way into the editor, whichever was built first.
+    void onlyTheHelpTitleIsAWayIntoTheEditor()
+    {
+        m_settings.setPassword(QStringLiteral("7plum"));
+        auto app = startApp();
+        MainWindow &window = app->window();
+        window.showStatistics();
+        QWidget *title = window.helpPanel()->title();
+        for (QWidget *label : window.findChildren<QWidget *>(QStringLiteral("Label2")))
+            if (label != title)
+                QTest::mouseClick(label, Qt::RightButton);
+        QCOMPARE(m_prompts.asked().size(), 0);
+        QTest::mouseClick(title, Qt::RightButton);
+        QCOMPARE(m_prompts.asked().size(), 1); // the editor's question before it opens
     }
 
     void aMissingLanguageFileIsSaidAndTheChoiceStillStored()

@@ -125,7 +125,8 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 
     m_knockoutPartner =
         makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
-    makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
+    m_knockoutPartnerPicture =
+        makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
 }
 
 QLabel *MatchInfoPanel::makePartnerPicture(QWidget *parent, const QString &name, const QRect &twips)

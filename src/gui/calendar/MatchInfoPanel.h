@@ -31,6 +31,9 @@ public:
     // in knockoutPage, at their places on those two.
     MatchInfoPanel(QWidget *window, QWidget *knockoutPage);
 
+    // Image7, which the knock-out page turns into the champion's cup.
+    QLabel *knockoutPartnerPicture() const { return m_knockoutPartnerPicture; }
+
     const QString &hoverKey() const { return m_hoverKey; }
     // The carrier of the hover key: a different text runs ShowMatchInfo.
     void setHoverKey(const QString &key);
@@ -75,13 +78,14 @@ private:
     const QPixmap &stadiumPicture(int picture);
 
     QString m_hoverKey;
-    std::array<QFrame *, 2> m_shapes{};   // Shape1, Shape2
-    std::array<QLabel *, 6> m_texts{};    // LabTer 0..5
-    std::array<QLabel *, 8> m_logos{};    // ImChaine 0..7
-    std::array<QLabel *, 2> m_stadiums{}; // Terrain 10, 11
-    std::array<QLabel *, 2> m_notices{};  // Label11 0, 1
-    QLabel *m_partnerPicture = nullptr;   // Image6
-    QFrame *m_knockoutPartner = nullptr;  // Frame17
+    std::array<QFrame *, 2> m_shapes{};         // Shape1, Shape2
+    std::array<QLabel *, 6> m_texts{};          // LabTer 0..5
+    std::array<QLabel *, 8> m_logos{};          // ImChaine 0..7
+    std::array<QLabel *, 2> m_stadiums{};       // Terrain 10, 11
+    std::array<QLabel *, 2> m_notices{};        // Label11 0, 1
+    QLabel *m_partnerPicture = nullptr;         // Image6
+    QFrame *m_knockoutPartner = nullptr;        // Frame17
+    QLabel *m_knockoutPartnerPicture = nullptr; // Image7
     std::array<QPixmap, Pictures::stadiumCount> m_stadiumPictures;
     QHash<const QObject *, Watch> m_watched;
 };

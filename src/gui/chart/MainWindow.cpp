@@ -91,8 +91,8 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
                                      groupWidth, groupHeight));
         m_groups.append(frame);
     }
-    auto *summary = new RoundOf16Summary(t, *m_binding, this);
-    summary->setGeometry(twipsRect(13230, 7860, 4365, 2820));
+    m_roundOf16 = new RoundOf16Summary(t, *m_binding, this);
+    m_roundOf16->setGeometry(twipsRect(13230, 7860, 4365, 2820));
 
     buildButtonBar();
     buildNews();
@@ -110,10 +110,15 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 
     m_editorDoor = new EditorDoor(
-        t, prompts, settings, *m_registry,
+        t, prompts, settings,
         [this, &settings] {
-            auto *editor = new EditorPanel(m_tournament, m_prompts, settings, *m_registry, this);
+            auto *editor =
+                new EditorPanel(m_tournament, m_prompts, settings, {m_updateButton, m_saveButton}, this);
             connect(editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
+            connect(editor, &EditorPanel::opened, this, [this] {
+                if (m_help)
+                    m_help->hide();
+            });
             adopt(*editor);
             return editor;
         },
@@ -303,6 +308,7 @@ HelpPanel *MainWindow::helpPanel()
         connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
         connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
         connect(m_help->keepButton(), &QPushButton::clicked, this, [this] { m_keeper->keepOwn(this); });
+        m_editorDoor->watchTitle(m_help->title());
         adopt(*m_help);
     }
     return m_help;
@@ -389,8 +395,8 @@ void MainWindow::showYearLists()
 
 void MainWindow::showChosenYear(int entry)
 {
-    for (const QString &name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")})
-        if (auto *years = qobject_cast<QComboBox *>(m_registry->control(name)))
+    for (QComboBox *years : {m_historyContent ? m_historyContent->yearList() : nullptr, m_knockout->yearList()})
+        if (years)
             years->setCurrentIndex(entry);
 }
 
@@ -477,7 +483,7 @@ void MainWindow::watchMatches()
             m_matchInfo->watchLabel(team);
     for (GroupFrame *frame : m_groups)
         m_matchInfo->watchBlank(frame);
-    m_matchInfo->watchBlank(m_registry->control(QStringLiteral("Frame10")));
+    m_matchInfo->watchBlank(m_roundOf16);
     m_matchInfo->watchKnockoutPage(m_knockout);
     for (QWidget *box : m_knockout->matchBoxes())
         m_matchInfo->watchKnockoutPage(box);
@@ -488,7 +494,7 @@ void MainWindow::watchMatches()
 // a cup of the year of the tournament shown.
 void MainWindow::showChampion()
 {
-    auto *picture = qobject_cast<QLabel *>(m_registry->control(QStringLiteral("Image7")));
+    QLabel *picture = m_matchInfo->knockoutPartnerPicture();
     const CellFamily &podium = m_tournament.podium();
     const auto show = [this, picture, &podium] {
         const QSize size = picture->size();

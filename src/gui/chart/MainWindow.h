@@ -12,6 +12,7 @@ class CellBinding;
 class ChartEdits;
 class ControlRegistry;
 class EditorDoor;
+class RoundOf16Summary;
 class EditorPanel;
 class GroupFrame;
 class HistoryPanel;
@@ -161,6 +162,7 @@ private:
     MatchInfoPanel *m_matchInfo = nullptr;
     EditorDoor *m_editorDoor = nullptr;
     HelpPanel *m_help = nullptr;
+    RoundOf16Summary *m_roundOf16 = nullptr;
     QWidget *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_quitButton = nullptr;

@@ -1,11 +1,11 @@
 #include "gui/editor/EditorDoor.h"
 
-#include "gui/controls/ControlRegistry.h"
 #include "gui/editor/EditorEntry.h"
 #include "gui/kit/Prompts.h"
 #include "storage/UserSettings.h"
 #include "tournament/Tournament.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
@@ -21,13 +21,12 @@ constexpr Qt::KeyboardModifiers heldKeys =
 
 } // namespace
 
-EditorDoor::EditorDoor(const Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
+EditorDoor::EditorDoor(const Tournament &t, Prompts &prompts, UserSettings &settings,
                        std::function<EditorPanel *()> build, QWidget &window)
     : QObject(&window)
     , m_tournament(t)
     , m_prompts(prompts)
     , m_settings(settings)
-    , m_controls(controls)
     , m_build(std::move(build))
     , m_window(window)
 {}
@@ -44,19 +43,24 @@ EditorPanel &EditorDoor::panel()
     if (!m_panel) {
         m_panel = m_build();
         m_panel->setServices(m_services);
+        m_panel->setBanners(m_banners);
     }
     return *m_panel;
 }
 
-void EditorDoor::watchEntryPoints()
+void EditorDoor::watchTitle(QWidget *title)
 {
-    for (const QString &name : {QStringLiteral("Label2"), QStringLiteral("Image14"), QStringLiteral("Image15")}) {
-        QWidget *w = m_controls.control(name);
-        if (!w || m_watched.contains(w))
-            continue;
-        w->installEventFilter(this);
-        m_watched.append(w);
-    }
+    m_title = title;
+    title->installEventFilter(this);
+}
+
+void EditorDoor::watchBanners(QLabel *chartBanner, QLabel *knockoutBanner)
+{
+    m_banners = {chartBanner, knockoutBanner};
+    for (QLabel *banner : std::as_const(m_banners))
+        banner->installEventFilter(this);
+    if (m_panel)
+        m_panel->setBanners(m_banners);
     showMessageTexts();
 }
 
@@ -64,20 +68,19 @@ void EditorDoor::showMessageTexts()
 {
     const QString tip = m_tournament.messages().textOr(
         bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
-    for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})
-        if (QWidget *banner = m_controls.control(name))
-            banner->setToolTip(tip);
+    for (QLabel *banner : std::as_const(m_banners))
+        banner->setToolTip(tip);
 }
 
 bool EditorDoor::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
-        const QString name = watched->objectName();
-        if (name == u"Label2")
+        if (watched == m_title)
             titlePressed(press->button(), press->modifiers());
-        else if (name == u"Image14" || name == u"Image15")
-            bannerPressed(press->button(), press->modifiers(), name == u"Image15");
+        else if (m_banners.contains(watched))
+            // The knock-out page's banner lies where the editor opens.
+            bannerPressed(press->button(), press->modifiers(), watched == m_banners.last());
     }
     return QObject::eventFilter(watched, event);
 }

@@ -8,8 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
-class ControlRegistry;
 class Prompts;
+class QLabel;
 class Tournament;
 class UserSettings;
 class QWidget;
@@ -21,18 +21,18 @@ class EditorDoor final : public QObject
 {
     Q_OBJECT
 public:
-    EditorDoor(const Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
-               std::function<EditorPanel *()> build, QWidget &window);
+    EditorDoor(const Tournament &t, Prompts &prompts, UserSettings &settings, std::function<EditorPanel *()> build,
+               QWidget &window);
 
     void setServices(EditorPanel::Services services);
     // The editor, built now if it was not.
     EditorPanel &panel();
     EditorPanel *builtPanel() const { return m_panel; }
 
-    // Watches presses on the help panel's title and the two banners, those
-    // of them that exist; a control is watched once however often this
-    // runs.
-    void watchEntryPoints();
+    // Presses on these open the way in: the help panel's title, and the
+    // banners, which the editor shows too.
+    void watchTitle(QWidget *title);
+    void watchBanners(QLabel *chartBanner, QLabel *knockoutBanner);
     // Texts that come from the message table (the banners' tooltip).
     void showMessageTexts();
 
@@ -49,10 +49,10 @@ private:
     const Tournament &m_tournament;
     Prompts &m_prompts;
     UserSettings &m_settings;
-    ControlRegistry &m_controls;
     std::function<EditorPanel *()> m_build;
     QWidget &m_window;
     EditorPanel::Services m_services;
     QPointer<EditorPanel> m_panel;
-    QList<QPointer<QWidget>> m_watched;
+    QPointer<QWidget> m_title;
+    QList<QLabel *> m_banners;
 };

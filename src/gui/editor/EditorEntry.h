@@ -1,7 +1,7 @@
 #pragma once
 
-#include <Qt>
 #include <QString>
+#include <Qt>
 
 #include "storage/EditorPassword.h"
 

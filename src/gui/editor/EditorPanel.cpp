@@ -12,6 +12,8 @@
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -40,13 +42,13 @@ QString chartPath(const QString &stem)
 
 } // namespace
 
-EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
-                         QWidget *parent)
+EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings,
+                         QList<QWidget *> illustratedButtons, QWidget *parent)
     : CardFrame(QStringLiteral("Mise à jour fichier."), parent)
     , m_tournament(t)
     , m_prompts(prompts)
     , m_settings(settings)
-    , m_controls(controls)
+    , m_illustratedButtons(std::move(illustratedButtons))
 {
     nameControl(this, QStringLiteral("Frame20"));
     closeOnEscape(this, [this] { abandon(); });
@@ -154,11 +156,9 @@ void EditorPanel::open(const QString &password)
         return;
     reloadBanner();
 
-    const QStringList illustrated{QStringLiteral("Command8"), QStringLiteral("Command3")};
-    for (int i = 0; i < 2; ++i)
-        if (QWidget *button = m_controls.control(illustrated.at(i)))
-            m_buttonPictures[i]->setPixmap(
-                button->grab().scaled(m_buttonPictures[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    for (int i = 0; i < std::min(m_buttonPictures.size(), m_illustratedButtons.size()); ++i)
+        m_buttonPictures[i]->setPixmap(m_illustratedButtons[i]->grab().scaled(
+            m_buttonPictures[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     // One reading of the file for every field.
     const IniDocument chart = loadIniDocument(publishedChart).value_or(IniDocument());
@@ -174,18 +174,17 @@ void EditorPanel::open(const QString &password)
     for (int i = 0; i < 3; ++i)
         m_messageFields[i]->setText(read(QStringLiteral("Mess"), i));
 
-    for (const QString &name : {QStringLiteral("Image13"), QStringLiteral("Image14"), QStringLiteral("Image15")})
-        showPictureAtNaturalSize(name);
+    m_banner->setScaledContents(false);
+    for (QLabel *banner : std::as_const(m_banners))
+        banner->setScaledContents(false);
     show();
     raise();
-    if (QWidget *help = m_controls.control(QStringLiteral("Fraide")))
-        help->hide();
+    emit opened();
 }
 
-void EditorPanel::showPictureAtNaturalSize(const QString &name)
+QLabel *EditorPanel::bannerPicture() const
 {
-    if (auto *picture = qobject_cast<QLabel *>(m_controls.control(name)))
-        picture->setScaledContents(false);
+    return m_banner;
 }
 
 bool EditorPanel::writePublishingSections(const QString &stem)
@@ -256,9 +255,8 @@ void EditorPanel::abandon()
     hide();
     m_settings.setPseudo(m_versionFields[1]->text());
     m_settings.setPassword(m_versionFields[0]->text());
-    for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})
-        if (QWidget *banner = m_controls.control(name))
-            banner->show();
+    for (QLabel *banner : std::as_const(m_banners))
+        banner->show();
     reloadBanner();
 }
 

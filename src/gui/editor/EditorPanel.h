@@ -8,7 +8,6 @@
 #include "gui/kit/CardFrame.h"
 
 class ClickableLabel;
-class ControlRegistry;
 class Prompts;
 class QLabel;
 class QLineEdit;
@@ -32,11 +31,16 @@ public:
         std::function<bool()> resultsUpdated; // a results download succeeded in this run
         std::function<QUrl()> serverBase;     // the update server's base address
     };
-
-    EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, ControlRegistry &controls,
+    // illustratedButtons are pictured in the reminder: the update, then "Sauve".
+    EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, QList<QWidget *> illustratedButtons,
                 QWidget *parent);
 
     void setServices(Services services) { m_services = std::move(services); }
+    // The chart's and the knock-out page's banners, which it shows at their
+    // natural size and hides while open.
+    void setBanners(QList<QLabel *> banners) { m_banners = std::move(banners); }
+    // The editor's own copy of the banner (Image13).
+    QLabel *bannerPicture() const;
 
     // Text2 elements 1 and 0, as typed.
     QString pseudo() const;
@@ -46,6 +50,8 @@ public:
 signals:
     // The publishing sections written, said for the status line.
     void confirmed(const QString &text);
+    // Shown: the help page gives way.
+    void opened();
 
 private:
     void build();
@@ -59,12 +65,12 @@ private:
     // The publishing sections into the document of `stem`, in one atomic
     // write; false, told to the user, when the file cannot be written.
     bool writePublishingSections(const QString &stem);
-    void showPictureAtNaturalSize(const QString &name);
 
     Tournament &m_tournament;
     Prompts &m_prompts;
     UserSettings &m_settings;
-    ControlRegistry &m_controls;
+    QList<QWidget *> m_illustratedButtons;
+    QList<QLabel *> m_banners;
     Services m_services;
     QList<QLineEdit *> m_versionFields; // Text2 0..3
     QList<QLineEdit *> m_linkFields;    // Text4 0..1

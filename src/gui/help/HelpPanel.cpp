@@ -66,10 +66,10 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     card.setColor(QPalette::Window, Qt::white);
     setPalette(card);
 
-    auto *title = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(300, 150, 6000, 600),
-                                      QStringLiteral("Vylora 2010"));
-    chartLook::setFontSize(title, 16, true);
-    chartLook::setTextColour(title, chartLook::ink);
+    m_title = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(300, 150, 6000, 600),
+                                  QStringLiteral("Vylora 2010"));
+    chartLook::setFontSize(m_title, 16, true);
+    chartLook::setTextColour(m_title, chartLook::ink);
 
     addGroupHelp();
     addKnockoutHelp(t, binding);

@@ -4,6 +4,7 @@
 
 class CellBinding;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class Tournament;
 
@@ -22,6 +23,8 @@ public:
     QPushButton *backButton() const { return m_backButton; }
     // "Garder mon pronostic".
     QPushButton *keepButton() const { return m_keepButton; }
+    // "Vylora 2010", a way into the publisher's editor.
+    QLabel *title() const { return m_title; }
     // Every zone of the zone database by its name; the life cycle picks
     // the user's and hears of a new choice.
     QComboBox *zoneList() const { return m_zoneList; }
@@ -33,6 +36,7 @@ private:
     void addDisplayAndAbout();
     void addTimeZoneChoice();
 
+    QLabel *m_title = nullptr;
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
     QPushButton *m_keepButton = nullptr;

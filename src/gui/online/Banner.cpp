@@ -26,13 +26,17 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-Banner::Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage)
+Banner::Banner(QWidget *window, QWidget *knockoutPage)
     : QObject(window)
-    , m_controls(controls)
     // For a publisher, over the title; on the bracket, below the quarter-finals.
     , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4620, 0, 6300, 915)))
     , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 6300, 900)))
 {}
+
+void Banner::alsoShowOn(QLabel *picture)
+{
+    m_editorCopy = picture;
+}
 
 void Banner::show()
 {
@@ -72,8 +76,7 @@ bool Banner::showPicture(const QByteArray &bytes)
     // Kept where the program has always left it, for whoever looks.
     writeFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
     const QPixmap pixmap = QPixmap::fromImage(picture);
-    for (QLabel *banner :
-         {qobject_cast<QLabel *>(m_controls.control(QStringLiteral("Image13"))), m_main, m_knockout}) {
+    for (QLabel *banner : {m_editorCopy.data(), m_main, m_knockout}) {
         if (!banner)
             continue;
         banner->setScaledContents(false);

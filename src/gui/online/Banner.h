@@ -5,7 +5,6 @@
 
 #include "online/DownloadPage.h"
 
-class ControlRegistry;
 class QLabel;
 class QWidget;
 
@@ -21,7 +20,7 @@ class Banner final : public QObject
 {
     Q_OBJECT
 public:
-    Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage);
+    Banner(QWidget *window, QWidget *knockoutPage);
 
     // Image14 and Image15 visible, with the hand that says they react.
     void show();
@@ -34,6 +33,12 @@ public:
 
     void setLimits(DownloadPage::Limits limits) { m_limits = limits; }
 
+    QLabel *chartPicture() const { return m_main; }
+    QLabel *knockoutPicture() const { return m_knockout; }
+    // The publishing editor's copy, once it exists: it shows each picture
+    // loaded from then on.
+    void alsoShowOn(QLabel *picture);
+
 signals:
     // A reload ended; shown is whether a new picture is on the images.
     void reloaded(bool shown);
@@ -42,9 +47,9 @@ private:
     void onDownloaded();
     bool showPicture(const QByteArray &bytes);
 
-    ControlRegistry &m_controls;
     QLabel *m_main;
     QLabel *m_knockout;
+    QPointer<QLabel> m_editorCopy;
     QPointer<DownloadPage> m_download;
     DownloadPage::Limits m_limits;
 };

@@ -57,9 +57,9 @@ class TestEditorPanel final : public QObject
 
     // The help panel's title and the banners come with their own panels;
     // where those do not exist yet, plain labels of the same names stand in.
-    QWidget *entryPoint(const QString &name, QWidget *parent)
+    QLabel *entryPoint(const QString &name, QWidget *parent)
     {
-        if (QWidget *existing = m_chart->control(name))
+        if (auto *existing = qobject_cast<QLabel *>(m_chart->control(name)))
             return existing;
         auto *label = new QLabel(QStringLiteral("Vylora 2010"), parent);
         label->setObjectName(name);
@@ -117,16 +117,17 @@ private slots:
         m_chart->t.setChartName(QStringLiteral("VYL2010"));
         QVERIFY(m_chart->start());
         QWidget *window = editor()->parentWidget();
-        entryPoint(QStringLiteral("Label2"), window);
-        entryPoint(QStringLiteral("Image14"), window);
-        entryPoint(QStringLiteral("Image15"), m_chart->control(QStringLiteral("Frame9")));
+        QLabel *title = entryPoint(QStringLiteral("Label2"), window);
+        QLabel *chartBanner = entryPoint(QStringLiteral("Image14"), window);
+        QLabel *knockoutBanner = entryPoint(QStringLiteral("Image15"), m_chart->control(QStringLiteral("Frame9")));
         m_bannerReloads = 0;
         m_updated = true;
         EditorDoor &door = static_cast<MainWindow *>(window)->editorDoor(); // as ChartWindow made it
         door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
                           [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
-        door.watchEntryPoints();
-        door.watchEntryPoints(); // a second call must not double the handling
+        door.watchTitle(title);
+        door.watchBanners(chartBanner, knockoutBanner);
+        door.watchBanners(chartBanner, knockoutBanner); // a second call must not double the handling
         m_opened.urls.clear();
     }
 
