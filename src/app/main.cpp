@@ -1,6 +1,6 @@
 #include "app/Clock.h"
-#include "app/Options.h"
 #include "app/OpenElsewhere.h"
+#include "app/Options.h"
 #include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
@@ -118,12 +118,14 @@ int runWindow(int argc, char *argv[], const Options &options)
         return 0;
     }
     VyloraApp vylora(prompts, clock, settings);
-    QObject::connect(&single, &SingleProgram::knocked, &vylora.window(), [&vylora] { bringForward(vylora.window()); });
+    QObject::connect(&single, &SingleProgram::knocked, &vylora.window(),
+                     [&vylora] { bringForward(vylora.window()); });
     vylora.setHeadless(render);
     if (!vylora.start())
         return 0;
     if (render)
         return vylora.window().grab().save(options.render) ? 0 : 1;
+    vylora.window().fitToScreen();
     vylora.window().show();
     return app.exec();
 }

@@ -1,7 +1,6 @@
 #include "gui/kit/CellBinding.h"
 
-#include <cmath>
-
+#include "gui/kit/CompactMode.h"
 #include "gui/kit/Controls.h"
 #include "tournament/Tournament.h"
 
@@ -32,10 +31,9 @@ void showBeginning(QLabel *label)
     const Qt::Alignment aligned = design.isValid() ? Qt::Alignment(design.toInt()) : label->alignment();
     if (!design.isValid())
         label->setProperty("designAlignment", int(aligned));
-    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2
-                      <= label->contentsRect().width();
-    const Qt::Alignment shown =
-        fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
+    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) + label->indent() + 2 <=
+                      label->contentsRect().width();
+    const Qt::Alignment shown = fits ? aligned : (aligned & Qt::AlignVertical_Mask) | Qt::AlignLeft;
     if (label->alignment() != shown)
         label->setAlignment(shown);
 }
@@ -133,9 +131,13 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
         }
         break;
     case CellProperty::Row:
-        // Only cells that move with their place have a row.
-        if (cell.row > 0)
-            w->move(w->x(), int(std::lround(px(cell.row) * m_scale)));
+        // Only cells that move with their place have a row; rows are in
+        // twips of the full-size chart, shown at the chart's scale.
+        if (cell.row > 0) {
+            QRect design = compactMode::designGeometry(*w);
+            design.moveTop(px(cell.row));
+            compactMode::place(*w, design);
+        }
         break;
     case CellProperty::Tag:
         break;
