@@ -320,6 +320,7 @@ QWidget *MainWindow::historyPanel()
         nameControl(m_history, QStringLiteral("FraHisto"));
         m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
         m_history->hide();
+        placeHistoryPanel();
         m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
         connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
         connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
@@ -343,6 +344,15 @@ void MainWindow::buildEveryPanel()
 {
     helpPanel();
     historyPanel();
+}
+
+// Over the group page it stands where the calendar does; over the bracket
+// that place belongs to the match information, so it takes the partner
+// picture's at the foot of the column.
+void MainWindow::placeHistoryPanel()
+{
+    if (m_history)
+        compactMode::place(*m_history, twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555));
 }
 
 void MainWindow::toggleHistoryPanel()
@@ -601,6 +611,7 @@ void MainWindow::toggleKnockoutPanel()
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
+        placeHistoryPanel();
         // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
         if (m_history)
@@ -614,6 +625,7 @@ void MainWindow::toggleKnockoutPanel()
         AdvanceSemiFinals(m_tournament);
     } else {
         m_knockout->hide();
+        placeHistoryPanel();
         showKnockoutCaption();
         m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
         setCalendarHeight(3690);

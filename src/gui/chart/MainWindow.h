@@ -161,6 +161,7 @@ private:
     QSize chartSize() const;
     compactMode::Scale chartScale(const QSize &window) const;
     void rescaleToWindow();
+    void placeHistoryPanel();
 
     Tournament &m_tournament;
     Prompts &m_prompts;
