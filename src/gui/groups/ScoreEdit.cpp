@@ -36,7 +36,8 @@ void ScoreEdit::fitText()
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const int room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * lineEditMargin;
+    const int room =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * lineEditMargin;
     QFont upright = font();
     upright.setStretch(QFont::Unstretched);
     const int needed = QFontMetrics(upright).horizontalAdvance(text()) + 1;
