@@ -125,7 +125,9 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 
     m_knockoutPartner =
         makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
-    makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
+    // Square, in the middle of the column's foot: the badge and the
+    // champion's cup are drawn square and would be stretched in its height.
+    makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 975, 1905, 1905));
 }
 
 QLabel *MatchInfoPanel::makePartnerPicture(QWidget *parent, const QString &name, const QRect &twips)
