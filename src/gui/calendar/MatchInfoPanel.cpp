@@ -102,8 +102,10 @@ void MatchInfoPanel::buildLarge(QWidget *window)
 // bracket, below the short calendar.
 void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 {
-    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3750, 1665));
-    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3750, 1500));
+    // The box holds the picture too, as on the group page, and the frame
+    // leaves it a pixel on the right that no scale rounds away.
+    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3765, 2715));
+    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3750, 2700));
 
     const QString labTer = QStringLiteral("LabTer");
     m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3570, 525));
@@ -120,8 +122,7 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2565 + 285 * k, 765, 270, 270));
 
-    // As wide as the box above it.
-    m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(13380, 4440, 3750, 1545));
+    m_stadiums[1] = makeStadium(frame, 11, QRect(90, 1140, 3570, 1470));
 
     m_knockoutPartner =
         makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
