@@ -104,11 +104,11 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 {
     // The box holds the picture too, as on the group page, and the frame
     // leaves it a pixel on the right that no scale rounds away.
-    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3765, 2715));
-    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3750, 2700));
+    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3945, 2790));
+    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3930, 2775));
 
     const QString labTer = QStringLiteral("LabTer");
-    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3570, 525));
+    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3750, 525));
     m_texts[3]->setAlignment(Qt::AlignCenter);
     m_texts[3]->setWordWrap(true);
     colourText(m_texts[3], venueGreen);
@@ -122,7 +122,8 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2565 + 285 * k, 765, 270, 270));
 
-    m_stadiums[1] = makeStadium(frame, 11, QRect(90, 1140, 3570, 1470));
+    // As large as the group page's, so that both show one picture.
+    m_stadiums[1] = makeStadium(frame, 11, QRect(90, 1140, 3750, 1545));
 
     m_knockoutPartner =
         makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
