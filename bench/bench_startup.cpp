@@ -1,8 +1,10 @@
 // Start-up to a painted window, measured as whole processes: the program's
 // window against a bare Qt Widgets window of the same size, started in turn
 // on whatever platform the environment names (offscreen, or a display such
-// as Xvfb). Each child quits right after its window's first paint.
-// Usage: bench_startup [RUNS]   (default 15; prints medians and the ratio)
+// as Xvfb). Each child quits right after its window's first paint. Then the
+// same for --render: the program's window grabbed and saved as PNG against
+// a bare window grabbed and saved.
+// Usage: bench_startup [RUNS]   (default 15; prints medians and the ratios)
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -15,10 +17,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "gui/kit/ChartLook.h"
 #include "app/Clock.h"
-#include "gui/kit/Prompts.h"
 #include "app/VyloraApp.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/Prompts.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 
@@ -32,6 +34,8 @@ namespace {
 
 const QString bareChild = QStringLiteral("--bare");
 const QString programChild = QStringLiteral("--program");
+const QString bareRenderChild = QStringLiteral("--bare-render");
+const QString programRenderChild = QStringLiteral("--program-render");
 
 // Ends the event loop once the window has been painted.
 class FirstPaint final : public QObject
@@ -58,16 +62,21 @@ int showAndQuit(QWidget &window)
     return QApplication::exec();
 }
 
-int runBare(int argc, char *argv[])
+int grabAndSave(QWidget &window, const QString &png)
+{
+    return window.grab().save(png) ? 0 : 1;
+}
+
+int runBare(int argc, char *argv[], const QString &png)
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(1176, 760);
-    return showAndQuit(window);
+    return png.isEmpty() ? showAndQuit(window) : grabAndSave(window, png);
 }
 
-// What the program's main() does for its window.
-int runProgram(int argc, char *argv[], const QString &dataDir)
+// What the program's main() does for its window, or for --render.
+int runProgram(int argc, char *argv[], const QString &dataDir, const QString &png)
 {
     QApplication app(argc, argv);
     initResources();
@@ -79,8 +88,9 @@ int runProgram(int argc, char *argv[], const QString &dataDir)
     Clock clock;
     UserSettings settings;
     VyloraApp vylora(prompts, clock, settings);
+    vylora.setHeadless(!png.isEmpty());
     vylora.start();
-    return showAndQuit(vylora.window());
+    return png.isEmpty() ? showAndQuit(vylora.window()) : grabAndSave(vylora.window(), png);
 }
 
 double millisecondsOf(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
@@ -104,36 +114,49 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// Starts the bare and the program's child in turn and prints the medians.
+void compare(const char *what, int runs, const QStringList &bareArguments, const QStringList &programArguments,
+             const QProcessEnvironment &env)
+{
+    const QString self = QCoreApplication::applicationFilePath();
+    // The first start seeds the folder; starts after it are the usual ones.
+    millisecondsOf(self, programArguments, env);
+    millisecondsOf(self, bareArguments, env);
+    std::vector<double> bare;
+    std::vector<double> vylora;
+    for (int run = 0; run < runs; ++run) {
+        bare.push_back(millisecondsOf(self, bareArguments, env));
+        vylora.push_back(millisecondsOf(self, programArguments, env));
+    }
+    const QString platform = env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"));
+    std::printf("%s, platform %s, %d runs: bare window %.1f ms, program %.1f ms, ratio %.2f\n", what,
+                qPrintable(platform), runs, median(bare), median(vylora), median(vylora) / median(bare));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 2 && QString::fromLocal8Bit(argv[1]) == bareChild)
-        return runBare(argc, argv);
-    if (argc >= 3 && QString::fromLocal8Bit(argv[1]) == programChild)
-        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]));
+    const QString child = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (child == bareChild)
+        return runBare(argc, argv, {});
+    if (child == bareRenderChild && argc >= 3)
+        return runBare(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (child == programChild && argc >= 3)
+        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]), {});
+    if (child == programRenderChild && argc >= 4)
+        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
 
     QCoreApplication app(argc, argv);
-    const int runs = argc >= 2 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
-    // The children's settings and chart live in a folder of their own.
+    const int runs = argc >= 2 ? std::max(1, child.toInt()) : 15;
+    // The children's settings, chart and pictures live in a folder of their own.
     const QTemporaryDir home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    const QString self = QCoreApplication::applicationFilePath();
-    const QStringList program{programChild, home.filePath(QStringLiteral("data"))};
-
-    // The first start seeds the folder; starts after it are the usual ones.
-    millisecondsOf(self, program, env);
-    millisecondsOf(self, {bareChild}, env);
-    std::vector<double> bare;
-    std::vector<double> vylora;
-    for (int run = 0; run < runs; ++run) {
-        bare.push_back(millisecondsOf(self, {bareChild}, env));
-        vylora.push_back(millisecondsOf(self, program, env));
-    }
-    const QString platform = env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"));
-    std::printf("platform %s, %d runs: bare window %.1f ms, program %.1f ms, ratio %.2f\n", qPrintable(platform),
-                runs, median(bare), median(vylora), median(vylora) / median(bare));
+    const QString data = home.filePath(QStringLiteral("data"));
+    const QString png = home.filePath(QStringLiteral("window.png"));
+    compare("painted window", runs, {bareChild}, {programChild, data}, env);
+    compare("--render", runs, {bareRenderChild, png}, {programRenderChild, data, png}, env);
     return 0;
 }

@@ -612,6 +612,80 @@ MESSAGES.update({
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
 
+# The help page's time zone list.
+CONTROLS += [
+    Control("LabAideTitre", 5, fr=("Heure des matches", ""), en=("Kick-off times", ""), es=("Hora de los partidos", "")),
+    Control("LabAide", 10, fr=("Les heures de coup d'envoi sont données à l'heure de ce fuseau :", ""),
+            en=("Kick-off times are given on the clock of this time zone:", ""),
+            es=("Las horas de inicio se dan en la hora de esta zona horaria:", "")),
+]
+
+# The teams' names as the charts store them (French) and as the English and
+# Spanish window shows them.
+TEAM_NAMES = [
+    ('Afrique du Sud', 'South Africa', 'Sudáfrica'),
+    ('Mexique', 'Mexico', 'México'),
+    ('Uruguay', 'Uruguay', 'Uruguay'),
+    ('France', 'France', 'Francia'),
+    ('Argentine', 'Argentina', 'Argentina'),
+    ('Nigeria', 'Nigeria', 'Nigeria'),
+    ('Corée du Sud', 'South Korea', 'Corea del Sur'),
+    ('Grèce', 'Greece', 'Grecia'),
+    ('Angleterre', 'England', 'Inglaterra'),
+    ('États-Unis', 'United States', 'Estados Unidos'),
+    ('Algérie', 'Algeria', 'Argelia'),
+    ('Slovénie', 'Slovenia', 'Eslovenia'),
+    ('Allemagne', 'Germany', 'Alemania'),
+    ('Australie', 'Australia', 'Australia'),
+    ('Serbie', 'Serbia', 'Serbia'),
+    ('Ghana', 'Ghana', 'Ghana'),
+    ('Pays-Bas', 'Netherlands', 'Países Bajos'),
+    ('Danemark', 'Denmark', 'Dinamarca'),
+    ('Japon', 'Japan', 'Japón'),
+    ('Cameroun', 'Cameroon', 'Camerún'),
+    ('Italie', 'Italy', 'Italia'),
+    ('Paraguay', 'Paraguay', 'Paraguay'),
+    ('Nouvelle-Zélande', 'New Zealand', 'Nueva Zelanda'),
+    ('Slovaquie', 'Slovakia', 'Eslovaquia'),
+    ('Brésil', 'Brazil', 'Brasil'),
+    ('Corée du Nord', 'North Korea', 'Corea del Norte'),
+    ("Côte d'Ivoire", 'Ivory Coast', 'Costa de Marfil'),
+    ('Portugal', 'Portugal', 'Portugal'),
+    ('Espagne', 'Spain', 'España'),
+    ('Suisse', 'Switzerland', 'Suiza'),
+    ('Honduras', 'Honduras', 'Honduras'),
+    ('Chili', 'Chile', 'Chile'),
+    ('Écosse', 'Scotland', 'Escocia'),
+    ('Maroc', 'Morocco', 'Marruecos'),
+    ('Norvège', 'Norway', 'Noruega'),
+    ('Autriche', 'Austria', 'Austria'),
+    ('Arabie saoudite', 'Saudi Arabia', 'Arabia Saudita'),
+    ('Bulgarie', 'Bulgaria', 'Bulgaria'),
+    ('Belgique', 'Belgium', 'Bélgica'),
+    ('Yougoslavie', 'Yugoslavia', 'Yugoslavia'),
+    ('Iran', 'Iran', 'Irán'),
+    ('Colombie', 'Colombia', 'Colombia'),
+    ('Tunisie', 'Tunisia', 'Túnez'),
+    ('Roumanie', 'Romania', 'Rumania'),
+    ('Jamaïque', 'Jamaica', 'Jamaica'),
+    ('Croatie', 'Croatia', 'Croacia'),
+    ('Sénégal', 'Senegal', 'Senegal'),
+    ('Turquie', 'Turkey', 'Turquía'),
+    ('Chine', 'China', 'China'),
+    ('Costa Rica', 'Costa Rica', 'Costa Rica'),
+    ('Pologne', 'Poland', 'Polonia'),
+    ('Irlande', 'Ireland', 'Irlanda'),
+    ('Suède', 'Sweden', 'Suecia'),
+    ('Équateur', 'Ecuador', 'Ecuador'),
+    ('Russie', 'Russia', 'Rusia'),
+    ('Trinité-et-Tobago', 'Trinidad and Tobago', 'Trinidad y Tobago'),
+    ('Serbie-et-Monténégro', 'Serbia and Montenegro', 'Serbia y Montenegro'),
+    ('Angola', 'Angola', 'Angola'),
+    ('République tchèque', 'Czech Republic', 'República Checa'),
+    ('Togo', 'Togo', 'Togo'),
+    ('Ukraine', 'Ukraine', 'Ucrania'),
+]
+
 
 def line(*fields):
     for field in fields:
@@ -628,6 +702,9 @@ def lines(language):
         caption, tooltip = getattr(control, language)
         index = "" if control.index is None else str(control.index)
         yield line(control.name, caption, "", tooltip, index)
+    if language != "fr":
+        for stored, *shown in TEAM_NAMES:
+            yield line("EQU", stored, shown[column - 1])
 
 
 def main():

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 # time: the server's HTTPS and the program's https updates need it; the
 # tests make their certificate with openssl.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
-          fonts-liberation libssl3 openssl nginx qt6-translations-l10n)
+          fonts-liberation libssl3 openssl nginx qt6-translations-l10n tzdata)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

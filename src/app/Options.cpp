@@ -4,6 +4,77 @@
 
 namespace {
 
+// The arguments that Qt's application objects take out of the command line
+// themselves, written the ways Qt reads them: -name or --name, the value
+// as the next argument, or after "=" where Qt reads it so.
+struct QtArgument
+{
+    const char16_t *name;
+    bool valueFollows;
+    bool valueJoined;
+};
+
+constexpr QtArgument qtArguments[] = {
+    {u"platform", true, false},
+    {u"platformpluginpath", true, false},
+    {u"platformtheme", true, false},
+    {u"plugin", true, false},
+    {u"qwindowgeometry", true, false},
+    {u"qwindowicon", true, false},
+    {u"qwindowtitle", true, false},
+    {u"session", true, false},
+    {u"display", true, false},
+    {u"geometry", true, false},
+    {u"style", true, true},
+    {u"stylesheet", true, true},
+    {u"qmljsdebugger", false, true},
+    {u"reverse", false, false},
+    {u"widgetcount", false, false},
+};
+
+enum class QtMatch { None, Alone, WithValue, ValueMissing };
+
+QtMatch matchQtArgument(const QString &argument, bool hasNext)
+{
+    if (!argument.startsWith(u'-'))
+        return QtMatch::None;
+    const QStringView name = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
+    for (const QtArgument &qt : qtArguments) {
+        const QStringView qtName(qt.name);
+        if (qt.valueJoined && name.startsWith(qtName) && name.mid(qtName.size()).startsWith(u'='))
+            return QtMatch::Alone;
+        if (name != qtName)
+            continue;
+        if (!qt.valueFollows)
+            return QtMatch::Alone;
+        return hasNext ? QtMatch::WithValue : QtMatch::ValueMissing;
+    }
+    return QtMatch::None;
+}
+
+// The command line less Qt's own arguments, which the application object
+// reads from argv; empty, with the error said, when one lacks its value.
+QStringList withoutQtArguments(const QStringList &arguments, QString &error)
+{
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        switch (i == 0 ? QtMatch::None : matchQtArgument(arguments[i], i + 1 < arguments.size())) {
+        case QtMatch::None:
+            ours << arguments[i];
+            break;
+        case QtMatch::Alone:
+            break;
+        case QtMatch::WithValue:
+            ++i;
+            break;
+        case QtMatch::ValueMissing:
+            error = QStringLiteral("Missing value after '%1'.").arg(arguments[i]);
+            return {};
+        }
+    }
+    return ours;
+}
+
 struct Definitions
 {
     QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Print the program's version and quit.")};
@@ -37,10 +108,14 @@ struct Definitions
     QCommandLineOption keep{QStringLiteral("keep"),
                             QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
                             QStringLiteral("name")};
+    QCommandLineOption timeZone{QStringLiteral("time-zone"),
+                                QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
+                                QStringLiteral("zone")};
 
     explicit Definitions(QCommandLineParser &parser)
     {
-        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score, results, keep});
+        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score,
+                           results, keep, timeZone});
     }
 };
 
@@ -51,7 +126,10 @@ Options Options::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const Definitions defined(parser);
     Options options;
-    if (!parser.parse(arguments)) {
+    const QStringList ours = withoutQtArguments(arguments, options.error);
+    if (!options.error.isEmpty())
+        return options;
+    if (!parser.parse(ours)) {
         options.error = parser.errorText();
         return options;
     }
@@ -65,6 +143,7 @@ Options Options::parse(const QStringList &arguments)
     options.results = parser.value(defined.results);
     options.predictions = parser.positionalArguments();
     options.keep = parser.value(defined.keep);
+    options.timeZone = parser.value(defined.timeZone);
     if (parser.isSet(defined.version))
         options.mode = Mode::Version;
     else if (parser.isSet(defined.help))

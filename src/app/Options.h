@@ -17,13 +17,16 @@ struct Options
     bool json = false;
     QString render;
     QString sheet;
-    QString chart; // of --sheet; empty: the program folder's 2010 chart
-    QString results; // of --score; empty: the program folder's 2010 chart
+    QString chart;           // of --sheet; empty: the program folder's 2010 chart
+    QString results;         // of --score; empty: the program folder's 2010 chart
     QStringList predictions; // of --score; none: every kept one
     QString keep;
-    QString error; // what was wrong with the command line; nothing else is set then
+    QString timeZone; // empty: the zone picked on the help page, else TZ, else the system's
+    QString error;    // what was wrong with the command line; nothing else is set then
 
-    // arguments as main received them, the program's path first.
+    // arguments as main received them, the program's path first; Qt's
+    // own arguments (-platform, -style, -reverse...) are let through for
+    // the application object.
     static Options parse(const QStringList &arguments);
     static QString helpText();
 };

@@ -2,8 +2,11 @@
 
 #include "app/Clock.h"
 #include "gui/calendar/CalendarPanel.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
-#include "gui/kit/ControlRegistry.h"
+#include "gui/help/HelpPanel.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
 #include "gui/online/OnlineMessages.h"
@@ -12,6 +15,7 @@
 #include "online/ServerSettings.h"
 #include "predictions/PredictionFile.h"
 #include "schedule/BuildSchedule.h"
+#include "schedule/UserZone.h"
 #include "storage/ChartFile.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
@@ -20,6 +24,7 @@
 #include "tournament/Knockout.h"
 #include "tournament/RefreshAll.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
@@ -70,9 +75,13 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
         if (updated && !m_ended)
             m_window.showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
     });
-    connect(&m_window, &MainWindow::panelBuilt, this, [this] {
+    connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
         m_links->wire();
-        m_window.editor()->watchEntryPoints();
+        m_window.editorDoor().watchEntryPoints();
+        if (auto *help = qobject_cast<HelpPanel *>(panel)) {
+            connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
+            showZoneChoice(*help);
+        }
     });
     // A publisher sees the server's banner from the start.
     connect(this, &VyloraApp::publisherKnown, m_banner, [this] {
@@ -85,11 +94,12 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     editor.reloadBanner = [this] { m_banner->reload(); };
     editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
     editor.serverBase = [] { return ServerSettings::baseUrl(); };
-    m_window.editor()->setServices(std::move(editor));
+    m_window.editorDoor().setServices(std::move(editor));
 }
 
 bool VyloraApp::start()
 {
+    m_zone = userZone(m_zoneOption, m_settings.timeZone());
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
@@ -97,8 +107,9 @@ bool VyloraApp::start()
         m_window.toggleKnockoutPanel();
     if (m_settings.compactMode())
         m_window.ToggleCompactMode();
-    m_window.calendar()->setToday(m_clock.now().date());
-    m_window.editor()->watchEntryPoints();
+    // The user's today, in the zone the kick-offs are shown in.
+    m_window.calendar()->setToday(m_clock.now().toTimeZone(m_zone).date());
+    m_window.editorDoor().watchEntryPoints();
     if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
         emit publisherKnown(pseudo);
     return true;
@@ -115,7 +126,7 @@ bool VyloraApp::loadChart(const QString &name, Saving saving)
     ChartHooks hooks;
     hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
     hooks.buildSchedule = [this](const QString &chart) {
-        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart));
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart, m_zone));
     };
     hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
         const MessageTable &messages = m_tournament.messages();
@@ -139,6 +150,24 @@ bool VyloraApp::loadChart(const QString &name, Saving saving)
     m_window.edits().clear();
     m_window.setSaveEnabled(saving == Saving::On);
     return true;
+}
+
+void VyloraApp::chooseTimeZone(const QString &zone)
+{
+    const QTimeZone chosen(zone.toUtf8());
+    if (!chosen.isValid())
+        return;
+    m_settings.setTimeZone(zone);
+    m_zone = chosen;
+    if (!m_tournament.chartName().isEmpty())
+        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, m_tournament.chartName(), m_zone));
+    m_window.calendar()->RefreshCalendar();
+}
+
+void VyloraApp::showZoneChoice(HelpPanel &help)
+{
+    QComboBox *zones = help.zoneList();
+    zones->setCurrentIndex(zones->findText(QString::fromUtf8(m_zone.id())));
 }
 
 void VyloraApp::setHeadless(bool headless)
@@ -261,6 +290,7 @@ void VyloraApp::refreshLanguageTexts()
     }
     if (m_tournament.isReady())
         RefreshGoalTotal(m_tournament);
+    m_window.binding().showTexts();
     m_window.calendar()->RefreshCalendar();
 }
 
@@ -312,9 +342,11 @@ void VyloraApp::shutDown()
 {
     if (m_ended)
         return;
-    // The publisher's fields are stored only when filled in.
     m_settings.setCompactMode(m_window.isCompact());
-    const EditorPanel &editor = *m_window.editor();
-    m_settings.setPseudo(editor.pseudo());
-    m_settings.setPassword(editor.password());
+    // The publisher's fields are stored only when filled in, which needs
+    // the editor to have been opened.
+    if (const EditorPanel *editor = m_window.editorDoor().builtPanel()) {
+        m_settings.setPseudo(editor->pseudo());
+        m_settings.setPassword(editor->password());
+    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/QtTexts.h"
-#include "gui/online/Banner.h"
 #include "gui/chart/ChartEdits.h"
 #include "gui/chart/MainWindow.h"
 #include "gui/online/Banner.h"
@@ -15,8 +14,10 @@
 #include <optional>
 
 #include <QObject>
+#include <QTimeZone>
 
 class Clock;
+class HelpPanel;
 class Prompts;
 class UserSettings;
 
@@ -60,6 +61,13 @@ public:
     // with saving off, as a past tournament, and "2010..." at hand.
     void openPrediction(const QString &name);
 
+    // The zone named by --time-zone: it outranks the help page's choice
+    // for this run. Given before start().
+    void setTimeZoneOption(const QString &zone) { m_zoneOption = zone; }
+    const QTimeZone &timeZone() const { return m_zone; }
+    // A zone picked on the help page: kept, and every time shown moves.
+    void chooseTimeZone(const QString &zone);
+
     // A run that draws the window from the command line: no question, no
     // download, no early end.
     void setHeadless(bool headless);
@@ -84,6 +92,7 @@ private:
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
+    void showZoneChoice(HelpPanel &help);
     void shutDown();
     void endProgram();
 
@@ -99,6 +108,8 @@ private:
     VersionNotice m_versionNotice;
     QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
+    QString m_zoneOption;
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
     // The user's 2010 chart while a past tournament is shown.
     std::optional<Tournament::CellsPicture> m_kept;
     bool m_headless = false;

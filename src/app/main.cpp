@@ -9,13 +9,18 @@
 #include "cli/SheetCommand.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
+#include "gui/pictures/Pictures.h"
+#include "i18n/LanguageIndex.h"
 #include "online/ServerSettings.h"
+#include "schedule/UserZone.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTextStream>
 
@@ -55,6 +60,18 @@ int runText(int argc, char *argv[], const Options &options)
     return 0;
 }
 
+// The language file of the user's language, in their program folder, or
+// the shipped one before the first start has copied it there.
+QString reportLanguageFile(const QString &dataDir, const UserSettings &settings)
+{
+    const QString name = languageFileName(languageIndexFromStored(settings.language()));
+    if (name.isEmpty())
+        return QString();
+    ProgramFolder::choose(dataDir);
+    const QString own = ProgramFolder::filePath(name);
+    return QFileInfo::exists(own) ? own : ProgramFolder::shippedFolder() + u'/' + name;
+}
+
 // The report and the update never need a window, nor a display to open
 // one on.
 int runHeadless(int argc, char *argv[], const Options &options)
@@ -62,8 +79,11 @@ int runHeadless(int argc, char *argv[], const Options &options)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (options.mode == Options::Mode::Report)
-        return runChartReport(options.report, options.json, out, err);
+    if (options.mode == Options::Mode::Report) {
+        const UserSettings settings;
+        return runChartReport(options.report, options.json, userZone(options.timeZone, settings.timeZone()),
+                              reportLanguageFile(options.dataDir, settings), out, err);
+    }
     if (!applyServer(options, err))
         return 1;
     ProgramFolder::choose(options.dataDir);
@@ -88,7 +108,7 @@ int runSheet(int argc, char *argv[], const Options &options)
     QString chart = options.chart;
     if (chart.isEmpty()) {
         ProgramFolder::choose(options.dataDir);
-        ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+        ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
@@ -100,12 +120,15 @@ int runWindow(int argc, char *argv[], const Options &options)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     chartLook::applyApplicationLook();
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vylora.Vylora"));
+    QApplication::setWindowIcon(QIcon(Pictures::champion(QSize(64, 64))));
     QTextStream err(stderr);
     if (!applyServer(options, err))
         return 1;
 
     ProgramFolder::choose(options.dataDir);
-    ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+    ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
 
     const bool render = options.mode == Options::Mode::Render;
     Prompts prompts;
@@ -121,6 +144,7 @@ int runWindow(int argc, char *argv[], const Options &options)
     QObject::connect(&single, &SingleProgram::knocked, &vylora.window(),
                      [&vylora] { bringForward(vylora.window()); });
     vylora.setHeadless(render);
+    vylora.setTimeZoneOption(options.timeZone);
     if (!vylora.start())
         return 0;
     if (render)

@@ -31,12 +31,12 @@ QString unreadableReason(const QFileInfo &info)
 
 } // namespace
 
-QString loadChartFile(const QString &file, Tournament &t)
+QString loadChartFile(const QString &file, Tournament &t, const ChartHooks &hooks)
 {
     const QFileInfo info(file);
     const QString reason = unreadableReason(info);
     if (!reason.isEmpty())
         return reason;
-    LoadWholeChartFromFile(t, info.filePath(), 0);
+    LoadWholeChartFromFile(t, info.filePath(), 0, hooks);
     return QString();
 }

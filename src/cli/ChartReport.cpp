@@ -12,6 +12,10 @@
 #include "cli/ChartFileLoad.h"
 #include "history/GoalsByTeam.h"
 #include "history/Ranking.h"
+#include "i18n/ControlTarget.h"
+#include "i18n/LanguageFile.h"
+#include "schedule/BuildSchedule.h"
+#include "schedule/KickOffTime.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
@@ -20,13 +24,27 @@
 
 namespace {
 
-QJsonArray teamTexts(const CellFamily &teams, int first, int last)
+// A report is read like the window: team names in the user's language.
+QString shown(const Tournament &t, const QString &team)
+{
+    return t.messages().teamNames().shown(team);
+}
+
+QJsonArray teamTexts(const Tournament &t, const CellFamily &teams, int first, int last)
 {
     QJsonArray texts;
     for (int i = first; i <= last; ++i)
-        texts.append(teams.text(i));
+        texts.append(shown(t, teams.text(i)));
     return texts;
 }
+
+// Only the names of a language file count here; its controls are the window's.
+struct NoControls final : ControlTarget
+{
+    void applyControlLine(const QString &, std::optional<int>, const QString &, const QString &,
+                          const QString &) override
+    {}
+};
 
 QJsonValue criterionValue(const std::optional<PlaceCriterion> &criterion)
 {
@@ -45,7 +63,7 @@ QJsonArray groupNeeds(const Tournament &t, GroupId g)
                                                 QStringLiteral("loss")};
     for (int slot : slotsByRow(t, g)) {
         const TeamNeeds &team = (*teams)[std::size_t(slot - 1)];
-        QJsonObject entry{{QStringLiteral("team"), t.group(g).team->text(slot)},
+        QJsonObject entry{{QStringLiteral("team"), shown(t, t.group(g).team->text(slot))},
                           {QStringLiteral("status"), statusName(team.status)}};
         if (team.status == NeedStatus::Open)
             for (std::size_t r = 0; r < results.size(); ++r)
@@ -71,7 +89,7 @@ QJsonArray groupRows(const Tournament &t, GroupId g)
         rows.append(QJsonObject{
             {QStringLiteral("place"), place},
             {QStringLiteral("slot"), slot},
-            {QStringLiteral("team"), team.text(slot)},
+            {QStringLiteral("team"), shown(t, team.text(slot))},
             {QStringLiteral("played"), r.played ? QJsonValue(*r.played) : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("points"), r.points},
             {QStringLiteral("goalsFor"), r.goalsFor},
@@ -111,7 +129,7 @@ QJsonArray rankingReport(const Tournament &t)
     QJsonArray ranking;
     for (const RankedTeam &r : ComputeRanking(t))
         ranking.append(QJsonObject{{QStringLiteral("position"), r.position},
-                                   {QStringLiteral("team"), r.team},
+                                   {QStringLiteral("team"), shown(t, r.team)},
                                    {QStringLiteral("stage"), stageName(r.stage)},
                                    {QStringLiteral("line"), r.line}});
     return ranking;
@@ -124,11 +142,28 @@ QJsonArray goalsReport(const Tournament &t)
     ChargeInfo(t, teams);
     QJsonArray goals;
     for (const TeamGoals &g : goalsByTeam(t, teams).teams)
-        goals.append(QJsonObject{{QStringLiteral("team"), g.team}, {QStringLiteral("goals"), g.goals}});
+        goals.append(QJsonObject{{QStringLiteral("team"), shown(t, g.team)}, {QStringLiteral("goals"), g.goals}});
     return goals;
 }
 
-QJsonObject report(const Tournament &t)
+// Every match with a kick-off in the notes, in the schedule's order.
+QJsonArray scheduleReport(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
+{
+    QJsonArray schedule;
+    for (const ScheduleEntry &entry : index) {
+        const std::optional<QDateTime> kickOff = kickOffOf(entry.note);
+        if (!kickOff)
+            continue;
+        const CellFamily &labels = labelFamily(t, entry.roundCode);
+        schedule.append(QJsonObject{{QStringLiteral("round"), QString(letter(entry.roundCode))},
+                                    {QStringLiteral("home"), shown(t, labels.text(entry.firstLabel))},
+                                    {QStringLiteral("away"), shown(t, labels.text(entry.firstLabel + 1))},
+                                    {QStringLiteral("kickOff"), kickOff->toTimeZone(zone).toString(Qt::ISODate)}});
+    }
+    return schedule;
+}
+
+QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
 {
     QJsonArray groups;
     for (GroupId g : allGroups) {
@@ -145,7 +180,7 @@ QJsonObject report(const Tournament &t)
     }
     auto round = [&t](Round r) {
         const RoundCells &cells = t.round(r);
-        return teamTexts(*cells.team, 0, cells.sides - 1);
+        return teamTexts(t, *cells.team, 0, cells.sides - 1);
     };
     return QJsonObject{
         {QStringLiteral("chart"), t.chartName()},
@@ -155,10 +190,12 @@ QJsonObject report(const Tournament &t)
         {QStringLiteral("semiFinals"), round(Round::SemiFinals)},
         {QStringLiteral("thirdPlace"), round(Round::ThirdPlace)},
         {QStringLiteral("final"), round(Round::Final)},
-        {QStringLiteral("podium"), teamTexts(t.podium(), 1, 4)},
+        {QStringLiteral("podium"), teamTexts(t, t.podium(), 1, 4)},
         {QStringLiteral("goalTotal"), goalTotal(t)},
         {QStringLiteral("ranking"), rankingReport(t)},
         {QStringLiteral("goals"), goalsReport(t)},
+        {QStringLiteral("timeZone"), QString::fromUtf8(zone.id())},
+        {QStringLiteral("schedule"), scheduleReport(t, index, zone)},
     };
 }
 
@@ -260,21 +297,37 @@ void printText(QTextStream &out, const QJsonObject &r)
         out << "  " << i + 1 << ". " << podium[i].toString() << '\n';
     out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
     printStatistics(out, r);
+    out << "\nSchedule (" << r[QStringLiteral("timeZone")].toString() << ")\n";
+    for (const QJsonValue &entry : r[QStringLiteral("schedule")].toArray()) {
+        const QDateTime kickOff = QDateTime::fromString(entry[QStringLiteral("kickOff")].toString(), Qt::ISODate);
+        out << "  " << kickOff.toString(QStringLiteral("yyyy-MM-dd hh:mm")) << "  "
+            << entry[QStringLiteral("home")].toString() << " v " << entry[QStringLiteral("away")].toString()
+            << '\n';
+    }
 }
 
 } // namespace
 
-int runChartReport(const QString &file, bool json, QTextStream &out, QTextStream &err)
+int runChartReport(const QString &file, bool json, const QTimeZone &zone, const QString &languageFile,
+                   QTextStream &out, QTextStream &err)
 {
     Tournament t;
-    const QString reason = loadChartFile(file, t);
+    if (!languageFile.isEmpty()) {
+        NoControls controls;
+        LoadLanguageFile(languageFile, t.messages(), controls);
+    }
+    ScheduleIndex schedule;
+    ChartHooks hooks;
+    // The notes as written: each kick-off is moved on its own below.
+    hooks.buildSchedule = [&](const QString &) { schedule = BuildScheduleFromFile(t, file); };
+    const QString reason = loadChartFile(file, t, hooks);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';
         err.flush();
         return 1;
     }
 
-    const QJsonObject r = report(t);
+    const QJsonObject r = report(t, schedule, zone);
     if (json)
         out << QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Indented));
     else

@@ -70,18 +70,20 @@ Stage stageOf(double score)
     return Stage::QuarterFinal;
 }
 
-QString lineOf(const RankedTeam &r, const QString &groupStageText)
+// The line shows the team's name in the user's language.
+QString lineOf(const RankedTeam &r, const QString &groupStageText, const TeamNames &names)
 {
-    const QString numbered = QString::number(r.position) + u' ' + r.team;
+    const QString team = names.shown(r.team);
+    const QString numbered = QString::number(r.position) + u' ' + team;
     switch (r.stage) {
     case Stage::Champion:
-        return r.team + QStringLiteral(" 1");
+        return team + QStringLiteral(" 1");
     case Stage::Final:
-        return r.team + QStringLiteral(" 2");
+        return team + QStringLiteral(" 2");
     case Stage::Third:
-        return r.team + QStringLiteral(" 3");
+        return team + QStringLiteral(" 3");
     case Stage::Fourth:
-        return r.team + QStringLiteral(" 4");
+        return team + QStringLiteral(" 4");
     case Stage::QuarterFinal:
         return numbered + QStringLiteral(" 1/4");
     case Stage::RoundOf16:
@@ -128,7 +130,7 @@ std::vector<RankedTeam> ComputeRanking(const Tournament &t)
     std::vector<RankedTeam> ranking;
     for (Entry &e : entries) {
         e.ranked.position = int(ranking.size()) + 1;
-        e.ranked.line = lineOf(e.ranked, groupStageText);
+        e.ranked.line = lineOf(e.ranked, groupStageText, t.messages().teamNames());
         ranking.push_back(std::move(e.ranked));
     }
     return ranking;

@@ -18,6 +18,7 @@ struct LineApplier
 
     void operator()(std::monostate) const {}
     void operator()(const MessageLine &line) const { messages.set(line.entry, line.text); }
+    void operator()(const TeamNameLine &line) const { messages.teamNames().add(line.stored, line.shown); }
     void operator()(const ControlLine &line) const
     {
         controls.applyControlLine(line.name, line.index, line.caption, line.text, line.toolTip);
@@ -36,6 +37,8 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
     QStringDecoder decode("windows-1252");
     const QString content = decode(file.bytes);
 
+    // Names are the language's own: a file without them shows the stored ones.
+    messages.teamNames().clear();
     const LineApplier apply{messages, controls};
     for (QStringView line : QStringView(content).split(u'\n')) {
         if (line.endsWith(u'\r'))
@@ -47,6 +50,6 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 
 QStringList yearListEntries(const MessageTable &messages)
 {
-    return {messages.at(yearListFirstEntry), QStringLiteral("1998"), QStringLiteral("2002"), QStringLiteral("2006"),
-            QStringLiteral("2010")};
+    return {messages.at(yearListFirstEntry), QStringLiteral("1998"), QStringLiteral("2002"),
+            QStringLiteral("2006"), QStringLiteral("2010")};
 }

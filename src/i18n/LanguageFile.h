@@ -17,7 +17,7 @@ enum class LanguageFileStatus {
 };
 
 // Reads a language file (Windows-1252, CRLF or LF line ends) and applies its
-// lines in file order: message lines go into `messages`, control lines to
+// lines in file order: message lines and team names go into `messages`, control lines to
 // `controls`. Lines that follow neither form are skipped. Nothing changes
 // unless the file is applied; the window then tells why and skips its fixed
 // parts.

@@ -45,6 +45,9 @@ LanguageLine parseLanguageLine(QStringView line)
     const QList<QStringView> fields = line.split(u'\\');
     if (line.startsWith(u"MSG"))
         return messageLine(fields);
+    if (line.startsWith(u"EQU"))
+        return fields.size() < 3 || fields[1].isEmpty() ? LanguageLine()
+                                                        : TeamNameLine{fields[1].toString(), fields[2].toString()};
     if (line.isEmpty())
         return {};
     return controlLine(fields);

@@ -13,6 +13,13 @@ struct MessageLine
     QString text;
 };
 
+// "EQU\stored name\shown name": one team name of the language.
+struct TeamNameLine
+{
+    QString stored;
+    QString shown;
+};
+
 // "name\caption\text\tooltip\index": rewrites the named controls.
 struct ControlLine
 {
@@ -26,7 +33,7 @@ struct ControlLine
 // std::monostate stands for a line that changes nothing: an empty line, a
 // line with too few fields, a message number outside the table, an element
 // index that no control array can have.
-using LanguageLine = std::variant<std::monostate, MessageLine, ControlLine>;
+using LanguageLine = std::variant<std::monostate, MessageLine, TeamNameLine, ControlLine>;
 
 // One line of a language file, without its line end.
 LanguageLine parseLanguageLine(QStringView line);

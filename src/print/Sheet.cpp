@@ -72,5 +72,8 @@ Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link)
     sheet.texts.push_back({podium.text(1), {11650, 7300}, twips(championWidth), true});
     sheet.texts.push_back(place(podium.text(2), 10400, 7965, secondStep, true));
     sheet.texts.push_back(place(podium.text(3), 12610, 7965, thirdStep, true));
+    // Every text of the sheet is a team's name, shown in the user's language.
+    for (SheetText &text : sheet.texts)
+        text.text = t.messages().teamNames().shown(text.text);
     return sheet;
 }

@@ -5,15 +5,22 @@
 #include "storage/ModuleSetting.h"
 #include "tournament/Tournament.h"
 
-ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName)
+ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName, const QTimeZone &zone)
+{
+    return BuildScheduleFromFile(t, iniFilePath(chartName), zone);
+}
+
+ScheduleIndex BuildScheduleFromFile(Tournament &t, const QString &path, const QTimeZone &zone)
 {
     ScheduleIndex index;
     index.reserve(64);
     const QString section = QStringLiteral("Match");
     // One reading of the file for the 64 notes, as the chart load does.
-    const IniDocument file = loadIniDocument(chartName).value_or(IniDocument());
+    const IniReading reading = readIniFileAt(path);
+    const IniDocument &file = reading.document;
     auto add = [&](RoundCode code, int firstLabel, std::initializer_list<int> labelOffsets) {
-        const MatchNote note = file.value(section, QString::number(matchKey(code, firstLabel))).value_or(QString());
+        const MatchNote note =
+            noteInZone(file.value(section, QString::number(matchKey(code, firstLabel))).value_or(QString()), zone);
         index.append({code, firstLabel, note});
         CellFamily &labels = labelFamily(t, code);
         for (int offset : labelOffsets)

@@ -29,8 +29,10 @@ CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const Q
         if (note.size() < dateTimeBlock || QStringView(note).right(dateTimeBlock).left(dateLength) != dateKey)
             continue;
         const CellFamily &labels = labelFamily(t, entry.roundCode);
-        day.lines << note.right(kickOffLength) + u' ' + labels.text(entry.firstLabel) + QStringLiteral(" Vs ") +
-                         labels.text(entry.firstLabel + 1) + QString::number(ChannelIndexOf(note));
+        const TeamNames &names = t.messages().teamNames();
+        day.lines << note.right(kickOffLength) + u' ' + names.shown(labels.text(entry.firstLabel)) +
+                         QStringLiteral(" Vs ") + names.shown(labels.text(entry.firstLabel + 1)) +
+                         QString::number(ChannelIndexOf(note));
     }
     std::sort(day.lines.begin(), day.lines.end(), lineBefore);
 

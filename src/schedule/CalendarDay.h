@@ -25,7 +25,7 @@ struct CalendarDay
 };
 
 // The matches whose date block starts with dateKey ("dd/mm"). Team names
-// are the labels' texts at this moment; the "no match" rows read message
+// are the labels' texts at this moment, as the language shows them; the "no match" rows read message
 // table entries 7 and 8. Up to four matches fill rows, kept low in the box
 // (one match sits in the third row); five or more fill none.
 CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const QString &dateKey);

@@ -1,5 +1,6 @@
 #include "storage/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,4 +62,14 @@ QStringList ProgramFolder::seedFrom(const QString &sourceDir)
         copied << source.fileName();
     }
     return copied;
+}
+
+QString ProgramFolder::shippedFolder()
+{
+    // Relative to the program, so that an install under any prefix finds
+    // its own files; the build tree has no share/ and keeps the resources.
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vylora");
+    if (QFileInfo::exists(installed + QStringLiteral("/VYL2010.ini")))
+        return QDir::cleanPath(installed);
+    return QStringLiteral(":/shipped");
 }

@@ -25,4 +25,8 @@ public:
     // not hold yet; the user's own files are never overwritten. Returns the
     // names copied.
     static QStringList seedFrom(const QString &sourceDir);
+
+    // Where the shipped files lie: share/vylora beside an installed
+    // program's bin, otherwise the copy built into the program.
+    static QString shippedFolder();
 };

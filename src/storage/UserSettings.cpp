@@ -115,3 +115,13 @@ void UserSettings::setPassword(const QString &password)
     if (!password.isEmpty())
         write(QStringLiteral("mdp"), password);
 }
+
+QString UserSettings::timeZone() const
+{
+    return read(QStringLiteral("fuseau"));
+}
+
+void UserSettings::setTimeZone(const QString &zone)
+{
+    write(QStringLiteral("fuseau"), zone);
+}

@@ -26,6 +26,11 @@ public:
     QString password() const;
     void setPassword(const QString &password);
 
+    // "fuseau": the zone kick-off times are shown in, as its IANA name;
+    // empty while the user has not picked one.
+    QString timeZone() const;
+    void setTimeZone(const QString &zone);
+
     QString fileName() const;
 
     // Keys of other sections kept in the same file, named "section/key".

@@ -4,9 +4,12 @@
 
 #include <QString>
 
+#include "i18n/TeamNames.h"
+
 // The numbered texts that the code puts on screen itself. Every entry
 // starts empty; a language file sets the entries it names and leaves the
-// others as the previous file left them.
+// others as the previous file left them. The team names come with them;
+// those a file does not name are shown as stored.
 class MessageTable final
 {
 public:
@@ -21,6 +24,10 @@ public:
     }
     void set(int entry, const QString &text) { m_entries[std::size_t(entry)] = text; }
 
+    TeamNames &teamNames() { return m_teamNames; }
+    const TeamNames &teamNames() const { return m_teamNames; }
+
 private:
     std::array<QString, size> m_entries;
+    TeamNames m_teamNames;
 };

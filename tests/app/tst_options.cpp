@@ -25,6 +25,12 @@ private slots:
         QTest::newRow("report before update") << "--update --report x.ini" << Mode::Report << "";
         QTest::newRow("update before sheet") << "--sheet o.pdf --update" << Mode::Update << "";
         QTest::newRow("sheet before render") << "--render o.png --sheet o.pdf" << Mode::Sheet << "";
+        QTest::newRow("qt platform") << "-platform offscreen --data-dir d" << Mode::Window << "d";
+        QTest::newRow("qt double dash")
+            << "--platform offscreen --render o.png --data-dir d" << Mode::Render << "d";
+        QTest::newRow("qt style joined")
+            << "-style=fusion --widgetcount -reverse --data-dir d" << Mode::Window << "d";
+        QTest::newRow("qt value not ours") << "-platform --data-dir --data-dir d" << Mode::Window << "d";
     }
     void parse()
     {
@@ -42,6 +48,9 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("folder missing") << "--data-dir";
         QTest::newRow("unknown option") << "--report x.ini --colour";
+        QTest::newRow("qt value missing") << "--data-dir d -platform";
+        QTest::newRow("qt value never joined") << "-platform=offscreen";
+        QTest::newRow("qt name prefix") << "-platformx offscreen";
     }
     void refused()
     {

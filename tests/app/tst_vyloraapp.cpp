@@ -140,6 +140,29 @@ private slots:
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), cancel);
     }
 
+    // The help page's zone moves the calendar's day and hour; the English
+    // names show while the saved chart keeps the stored ones.
+    void theChosenZoneAndLanguageShowWhileTheFileKeepsItsNames()
+    {
+        m_folder->write(QStringLiteral("VYL2010.ini"),
+                        chart + "[Match]\r\n0=Soccer City (Johannesburg) TF1 11/06/10 20:30\r\n");
+        m_folder->write(QStringLiteral("langEn.txt"), english + "EQU\\Afrique du Sud\\South Africa\r\n");
+        m_settings.setLanguage(1);
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::keyClicks(control(*app, QStringLiteral("ComboFuseau")), QStringLiteral("Asia/Tokyo"));
+        QCOMPARE(m_settings.timeZone(), QStringLiteral("Asia/Tokyo"));
+        QTest::keyClicks(control(*app, QStringLiteral("Combo3")), QStringLiteral("12"));
+        QCOMPARE(control<QLabel>(*app, QStringLiteral("LabCAL"), 2)->text(),
+                 QStringLiteral("03:30 South Africa Vs Mexique"));
+        QVERIFY(control(*app, QStringLiteral("lm"), 0)->toolTip().endsWith(u"12/06/10 03:30"));
+        QCOMPARE(control<QLineEdit>(*app, QStringLiteral("A"), 1)->text(), QStringLiteral("South Africa"));
+        QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("EquipA"), QStringLiteral("1")),
+                 QStringLiteral("Afrique du Sud"));
+    }
+
     void aMissingLanguageFileIsSaidAndTheChoiceStillStored()
     {
         auto app = startApp();

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "cli/ChartReport.h"
+#include "schedule/KickOffTime.h"
 #include "storage/ProgramFolder.h"
 
 namespace {
@@ -23,7 +24,7 @@ Run report(const QString &file, bool json)
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.status = runChartReport(file, json, out, err);
+    run.status = runChartReport(file, json, tournamentZone(), QString(), out, err);
     return run;
 }
 

@@ -14,6 +14,10 @@ struct Describe
     {
         return QStringLiteral("message %1 [%2]").arg(m.entry).arg(m.text);
     }
+    QString operator()(const TeamNameLine &n) const
+    {
+        return QStringLiteral("name [%1] [%2]").arg(n.stored, n.shown);
+    }
     QString operator()(const ControlLine &c) const
     {
         return QStringLiteral("control [%1] [%2] [%3] [%4] %5")
@@ -93,7 +97,8 @@ void LanguageLineTest::controlLine_data()
     const auto row = [](const char *name, const char *line, const char *expected) {
         QTest::newRow(name) << QString::fromUtf8(line) << QString::fromUtf8(expected);
     };
-    row("every element", "Command1\\Phase finale\\\\Voir le tableau\\", "control [Command1] [Phase finale] [] [Voir le tableau] all");
+    row("every element", "Command1\\Phase finale\\\\Voir le tableau\\",
+        "control [Command1] [Phase finale] [] [Voir le tableau] all");
     row("one element", "lme\\a\\b\\c\\3", "control [lme] [a] [b] [c] 3");
     row("element 0", "lme\\a\\b\\c\\0", "control [lme] [a] [b] [c] 0");
     row("all fields empty", "Label4\\\\\\\\", "control [Label4] [] [] [] all");

@@ -9,10 +9,10 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/pictures/Pictures.h"
 #include "schedule/CalendarDay.h"

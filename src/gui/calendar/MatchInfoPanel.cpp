@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/pictures/Pictures.h"
 #include "schedule/ChannelIndex.h"
 #include "schedule/MatchInfo.h"

@@ -3,6 +3,10 @@
 #include "gui/calendar/CalendarPanel.h"
 #include "gui/calendar/MatchInfoPanel.h"
 #include "gui/chart/ChartEdits.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
+#include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/groups/GroupFrame.h"
 #include "gui/groups/ScoreEdit.h"
@@ -11,12 +15,9 @@
 #include "gui/history/HistoryPanel.h"
 #include "gui/history/StatsWindow.h"
 #include "gui/kit/CardFrame.h"
-#include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
 #include "gui/knockout/RoundOf16Summary.h"
@@ -120,8 +121,15 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     followChartShown();
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 
-    m_editor = new EditorPanel(t, prompts, settings, *m_registry, this);
-    connect(m_editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
+    m_editorDoor = new EditorDoor(
+        t, prompts, settings, *m_registry,
+        [this, &settings] {
+            auto *editor = new EditorPanel(m_tournament, m_prompts, settings, *m_registry, this);
+            connect(editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
+            adopt(*editor);
+            return editor;
+        },
+        *this);
     watchMatches();
     showChampion();
     showMessageTexts();
@@ -340,10 +348,16 @@ void MainWindow::adopt(QWidget &panel)
     emit panelBuilt(&panel);
 }
 
+EditorPanel *MainWindow::editor()
+{
+    return &m_editorDoor->panel();
+}
+
 void MainWindow::buildEveryPanel()
 {
     helpPanel();
     historyPanel();
+    editor();
 }
 
 // Over the group page it stands where the calendar does; over the bracket
@@ -521,8 +535,12 @@ void MainWindow::handEditsToTheChart()
         const CellBinding::Address address = m_binding->cellOf(cell);
         if (!address.family)
             continue;
-        connect(cell, &QLineEdit::textEdited, m_edits,
-                [this, address](const QString &text) { m_edits->type(*address.family, address.index, text); });
+        connect(cell, &QLineEdit::textEdited, m_edits, [this, address](const QString &text) {
+            // What the user types is shown as typed, also where the
+            // table knows the name.
+            m_tournament.messages().teamNames().keepAsTyped(text);
+            m_edits->type(*address.family, address.index, text);
+        });
         m_edits->leaveUndoToTheChart(cell);
     }
     // Once the names are unlocked, a click on one is mostly for typing: it
@@ -560,8 +578,7 @@ void MainWindow::showMessageTexts()
     showPageTitle();
     showKnockoutCaption();
     showModeCaption();
-    if (m_editor)
-        m_editor->showMessageTexts();
+    m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {

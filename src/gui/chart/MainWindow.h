@@ -13,6 +13,7 @@ class CalendarPanel;
 class CellBinding;
 class ChartEdits;
 class ControlRegistry;
+class EditorDoor;
 class EditorPanel;
 class GroupFrame;
 class HistoryPanel;
@@ -47,7 +48,9 @@ public:
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
     CalendarPanel *calendar() const { return m_calendar; }
-    EditorPanel *editor() const { return m_editor; }
+    // Frame20, built the first time it opens; its way in stands without it.
+    EditorPanel *editor();
+    EditorDoor &editorDoor() const { return *m_editorDoor; }
     // Frame9, and "Mise à jour".
     KnockoutPanel *knockoutPage() const { return m_knockout; }
     QPushButton *updateButton() const { return m_updateButton; }
@@ -172,7 +175,7 @@ private:
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
-    EditorPanel *m_editor = nullptr;
+    EditorDoor *m_editorDoor = nullptr;
     HelpPanel *m_help = nullptr;
     QWidget *m_history = nullptr;
     QPushButton *m_saveButton = nullptr;

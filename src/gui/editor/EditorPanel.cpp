@@ -1,10 +1,10 @@
 #include "gui/editor/EditorPanel.h"
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -35,16 +34,9 @@ const std::array<QString, 2> remindedButtons{QStringLiteral("Command8"), QString
 
 // Message entries of the editor.
 constexpr int helloQuestion = 38;
-constexpr int passwordPrompt = 39;
 constexpr int pseudoMissing = 40;
 constexpr int saveFailed = 41;
-constexpr int passwordTitle = 42;
-constexpr int bannerToolTip = 43;
-constexpr int wrongPassword = 106;
 constexpr int changesSaved = 107;
-
-constexpr Qt::KeyboardModifiers heldKeys =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 QString chartPath(const QString &stem)
 {
@@ -151,18 +143,6 @@ QString EditorPanel::message(int entry, const QString &french) const
     return translated.isEmpty() ? french : translated;
 }
 
-void EditorPanel::watchEntryPoints()
-{
-    for (const QString &name : {QStringLiteral("Label2"), QStringLiteral("Image14"), QStringLiteral("Image15")}) {
-        QWidget *w = m_controls.control(name);
-        if (!w || m_watched.contains(w))
-            continue;
-        w->installEventFilter(this);
-        m_watched.append(w);
-    }
-    showMessageTexts();
-}
-
 QString EditorPanel::pseudo() const
 {
     return m_versionFields[1]->text();
@@ -171,61 +151,6 @@ QString EditorPanel::pseudo() const
 QString EditorPanel::password() const
 {
     return m_versionFields[0]->text();
-}
-
-void EditorPanel::showMessageTexts()
-{
-    const QString tip = message(bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
-    for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})
-        if (QWidget *banner = m_controls.control(name))
-            banner->setToolTip(tip);
-}
-
-bool EditorPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto *press = static_cast<QMouseEvent *>(event);
-        const QString name = watched->objectName();
-        if (name == u"Label2")
-            titlePressed(press->button(), press->modifiers());
-        else if (name == u"Image14" || name == u"Image15")
-            bannerPressed(press->button(), press->modifiers(), name == u"Image15");
-    }
-    return CardFrame::eventFilter(watched, event);
-}
-
-void EditorPanel::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
-{
-    const QString stored = m_settings.password();
-    switch (editorEntryFor(button, modifiers, stored)) {
-    case EditorEntry::ReloadBanner:
-        reloadBanner();
-        return;
-    case EditorEntry::Open:
-        open(stored);
-        return;
-    case EditorEntry::AskPassword: {
-        const QString title = message(passwordTitle, QStringLiteral("Mise à jour"));
-        const QString answer =
-            m_prompts.secret(window(), title, message(passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
-        if (answer == editorPassword)
-            open(answer);
-        else if (!answer.isEmpty()) // an empty answer is a cancel
-            m_prompts.notice(window(), title, message(wrongPassword, QStringLiteral("Mot de passe incorrect.")));
-        return;
-    }
-    case EditorEntry::Nothing:
-        return;
-    }
-}
-
-void EditorPanel::bannerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool bringToFront)
-{
-    titlePressed(button, modifiers);
-    if (!(modifiers & heldKeys))
-        reloadBanner();
-    if (bringToFront)
-        raise();
 }
 
 void EditorPanel::open(const QString &password)

@@ -3,10 +3,8 @@
 #include <functional>
 
 #include <QList>
-#include <QPointer>
 #include <QUrl>
 
-#include "gui/editor/EditorEntry.h"
 #include "gui/kit/CardFrame.h"
 
 class ClickableLabel;
@@ -22,7 +20,7 @@ class UserSettings;
 // server and the raw file. It opens behind the editor password, from a
 // press on the help panel's title or on a banner. Everything it reads and
 // writes is "VYL2010", whatever chart is on screen; the chart in memory is
-// never touched.
+// never touched. Built the first time it opens (see EditorDoor).
 class EditorPanel final : public CardFrame
 {
     Q_OBJECT
@@ -40,27 +38,14 @@ public:
 
     void setServices(Services services) { m_services = std::move(services); }
 
-    // Watches presses on the help panel's title and the two banners, those
-    // of them that exist; a control is watched once however often this
-    // runs.
-    void watchEntryPoints();
     // Text2 elements 1 and 0, as typed.
     QString pseudo() const;
     QString password() const;
-    // Texts that come from the message table (the banners' tooltip).
-    void showMessageTexts();
-
-    // A press with these buttons and keys on the help panel's title.
-    void titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void bannerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool bringToFront);
     void open(const QString &password);
 
 signals:
     // The publishing sections written, said for the status line.
     void confirmed(const QString &text);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -86,5 +71,4 @@ private:
     QList<QLineEdit *> m_messageFields; // Text3 0..2
     QList<QLabel *> m_buttonPictures;   // Image12 0..1
     ClickableLabel *m_banner = nullptr; // Image13
-    QList<QPointer<QWidget>> m_watched;
 };

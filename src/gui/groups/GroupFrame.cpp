@@ -1,13 +1,13 @@
 #include "gui/groups/GroupFrame.h"
 
-#include "gui/kit/CellBinding.h"
-#include "gui/kit/ChartLook.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/Controls.h"
 #include "gui/groups/GroupToolTips.h"
 #include "gui/groups/NeedsMarker.h"
 #include "gui/groups/ScoreEdit.h"
 #include "gui/groups/TeamNameEdit.h"
 #include "gui/groups/ToolTipSource.h"
+#include "gui/kit/ChartLook.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/Tournament.h"
@@ -38,13 +38,12 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
     nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
     const GroupCells &cells = t.group(g);
 
-    auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1,
-                                       QRect(nameLeft, 420, nameWidth, 240));
+    auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1, QRect(nameLeft, 420, nameWidth, 240));
     binding.bind(*cells.tieNotice, 0, notice);
     notice->setAutoFillBackground(false);
 
-    const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst,
-                                            cells.difference, cells.points};
+    const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst, cells.difference,
+                                            cells.points};
     // The eight groups share their column headings: element c of LabEntete
     // is the heading of column c in every group.
     static const std::array<const char *, 5> headings{"J", "BP", "BC", "+/-", "Pts"};
@@ -66,9 +65,9 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
 
         for (int c = 0; c < 5; ++c) {
             CellFamily &stat = *stats[std::size_t(c)];
-            auto *label = makeControl<QLabel>(this, stat.name(), slot,
-                                              QRect(statLeft + c * statWidth, placeRow(slot),
-                                                    statWidth, cellHeight - (c == 0 ? 30 : 0)));
+            auto *label = makeControl<QLabel>(
+                this, stat.name(), slot,
+                QRect(statLeft + c * statWidth, placeRow(slot), statWidth, cellHeight - (c == 0 ? 30 : 0)));
             label->setAlignment(Qt::AlignCenter);
             binding.bind(stat, slot, label);
         }

@@ -1,6 +1,6 @@
 #include "gui/groups/NeedsMarker.h"
 
-#include "gui/kit/CellBinding.h"
+#include "gui/controls/CellBinding.h"
 #include "tournament/Cell.h"
 
 #include <QEvent>

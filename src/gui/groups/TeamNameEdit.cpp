@@ -29,7 +29,7 @@ QString characterAt(QStringView text, qsizetype i)
 
 } // namespace
 
-#include "gui/kit/CellBinding.h"
+#include "gui/controls/CellBinding.h"
 #include "tournament/Cell.h"
 
 TeamNameEdit::TeamNameEdit(QWidget *parent)

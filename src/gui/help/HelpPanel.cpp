@@ -1,18 +1,20 @@
 #include "gui/help/HelpPanel.h"
 
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/groups/ScoreEdit.h"
-#include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/pictures/Pictures.h"
 #include "tournament/Knockout.h"
 #include "tournament/Tournament.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QToolButton>
 
 namespace {
@@ -73,6 +75,7 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     addKnockoutHelp(t, binding);
     addSavingHelp();
     addDisplayAndAbout();
+    addTimeZoneChoice();
 }
 
 void HelpPanel::addGroupHelp()
@@ -233,4 +236,15 @@ void HelpPanel::addDisplayAndAbout()
 
     m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
                                             QStringLiteral("Retour"));
+}
+
+void HelpPanel::addTimeZoneChoice()
+{
+    const int left = columnLefts[0];
+    addHeading(this, 5, 0, 6600, QStringLiteral("Heure des matches"));
+    addParagraph(this, 10, left, 7020, columnWidth, 600,
+                 QStringLiteral("Les heures de coup d'envoi sont données à l'heure de ce fuseau :"));
+    m_zoneList = makeControl<QComboBox>(this, QStringLiteral("ComboFuseau"), -1, QRect(left, 7680, 3300, 360));
+    for (const QByteArray &zone : QTimeZone::availableTimeZoneIds())
+        m_zoneList->addItem(QString::fromUtf8(zone));
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class CellBinding;
+class QComboBox;
 class QPushButton;
 class Tournament;
 
@@ -21,14 +22,19 @@ public:
     QPushButton *backButton() const { return m_backButton; }
     // "Garder mon pronostic".
     QPushButton *keepButton() const { return m_keepButton; }
+    // Every zone of the zone database by its name; the life cycle picks
+    // the user's and hears of a new choice.
+    QComboBox *zoneList() const { return m_zoneList; }
 
 private:
     void addGroupHelp();
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
     void addSavingHelp();
     void addDisplayAndAbout();
+    void addTimeZoneChoice();
 
     QPushButton *m_modeButton = nullptr;
     QPushButton *m_backButton = nullptr;
     QPushButton *m_keepButton = nullptr;
+    QComboBox *m_zoneList = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "gui/history/HistoryPanel.h"
 
-#include "gui/kit/CellBinding.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/pictures/HistoryPictures.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Tournament.h"

@@ -1,8 +1,8 @@
 #include "gui/history/StatsWindow.h"
 
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
 #include "gui/pictures/HistoryPictures.h"
 #include "gui/pictures/Pictures.h"
 #include "history/GoalsByTeam.h"
@@ -114,8 +114,10 @@ void StatsWindow::showStatistics(const Tournament &t)
     ChargeInfo(t, teams);
     const GoalsByTeam goals = goalsByTeam(t, teams);
     m_goals->clear();
-    for (const TeamGoals &team : goals.teams)
+    for (TeamGoals team : goals.teams) {
+        team.team = t.messages().teamNames().shown(team.team);
         m_goals->addItem(goalsLine(team));
+    }
 
     // Left as the language file writes it: the same word ends the chart's
     // own goal totals.
@@ -158,7 +160,8 @@ void StatsWindow::showPodium(const Tournament &t)
     bool known = false;
     for (int place = 1; place <= 4; ++place) {
         const QString &team = t.podium().text(place);
-        m_places[std::size_t(place - 1)]->setText(QString::number(place) + QStringLiteral(": ") + team);
+        m_places[std::size_t(place - 1)]->setText(QString::number(place) + QStringLiteral(": ") +
+                                                  t.messages().teamNames().shown(team));
         known = known || !team.isEmpty();
     }
     m_champion->setPixmap(Pictures::championOf(Tournaments::yearOfChart(t.chartName()), m_champion->size()));

@@ -1,10 +1,10 @@
 #include "gui/knockout/KnockoutPanel.h"
 
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/Controls.h"
 #include "gui/groups/ScoreEdit.h"
-#include "gui/kit/CellBinding.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/CompactMode.h"
-#include "gui/kit/Controls.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Knockout.h"
 

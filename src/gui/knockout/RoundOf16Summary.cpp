@@ -1,7 +1,7 @@
 #include "gui/knockout/RoundOf16Summary.h"
 
-#include "gui/kit/CellBinding.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/Controls.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "gui/kit/ControlRegistry.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
 #include "online/ServerSettings.h"
 #include "storage/AtomicWrite.h"
 #include "storage/ProgramFolder.h"

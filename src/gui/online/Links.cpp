@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "gui/kit/ControlRegistry.h"
+#include "gui/controls/ControlRegistry.h"
 #include "online/ServerSettings.h"
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"

@@ -4,8 +4,8 @@
 #include <QSize>
 #include <QString>
 
-// Every picture of the program is drawn here, at the size its control asks
-// for; none is read from a file.
+// Every picture of the program, drawn at the size its control asks for, one
+// file per family; none is read from a file.
 namespace Pictures {
 
 // 0 "C+", 1 "TF1", 2 "F2", 3 "F3".

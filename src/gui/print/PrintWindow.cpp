@@ -6,8 +6,8 @@
 #include <QFrame>
 #include <QToolButton>
 
+#include "gui/controls/Controls.h"
 #include "gui/kit/ClickableLabel.h"
-#include "gui/kit/Controls.h"
 #include "gui/kit/Prompts.h"
 #include "gui/pictures/PrintIcons.h"
 #include "gui/print/PagePrinter.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "gui/chart/MainWindow.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/Controls.h"
 #include "support/ChartWindow.h"
 
 namespace {

@@ -1,6 +1,8 @@
 // The publisher's editor, driven with real presses, keys and clicks: how it
 // opens, what its buttons write, send and store.
-#include "gui/kit/ControlRegistry.h"
+#include "gui/chart/MainWindow.h"
+#include "gui/controls/ControlRegistry.h"
+#include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
@@ -120,10 +122,11 @@ private slots:
         entryPoint(QStringLiteral("Image15"), m_chart->control(QStringLiteral("Frame9")));
         m_bannerReloads = 0;
         m_updated = true;
-        editor()->setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
-                               [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
-        editor()->watchEntryPoints();
-        editor()->watchEntryPoints(); // a second call must not double the handling
+        EditorDoor &door = static_cast<MainWindow *>(window)->editorDoor(); // as ChartWindow made it
+        door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
+                          [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
+        door.watchEntryPoints();
+        door.watchEntryPoints(); // a second call must not double the handling
         m_opened.urls.clear();
     }
 

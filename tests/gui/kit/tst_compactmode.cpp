@@ -9,8 +9,8 @@
 
 #include "app/VyloraApp.h"
 #include "gui/chart/MainWindow.h"
+#include "gui/controls/Controls.h"
 #include "gui/help/HelpPanel.h"
-#include "gui/kit/Controls.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"

@@ -1,6 +1,5 @@
 // A chart that announces a newer program offers the download page while it
 // loads; the answer decides whether this run goes on.
-#include "gui/kit/ControlRegistry.h"
 #include "app/VyloraApp.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
@@ -67,7 +66,7 @@ private slots:
         app.setProgramEnd([&ends] { ++ends; });
         app.setHeadless(headless);
         // The editor's user-name field, which shutdown stores when it runs.
-        auto *pseudo = qobject_cast<QLineEdit *>(app.window().controls().control(QStringLiteral("Text2"), 1));
+        auto *pseudo = findControl<QLineEdit>(app.window(), QStringLiteral("Text2"), 1);
         QVERIFY(pseudo);
         pseudo->setText(QStringLiteral("rédaction"));
 

@@ -1,7 +1,7 @@
-#include "gui/kit/CellBinding.h"
+#include "gui/controls/CellBinding.h"
 
+#include "gui/controls/Controls.h"
 #include "gui/kit/CompactMode.h"
-#include "gui/kit/Controls.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -86,24 +86,36 @@ CellBinding::Address CellBinding::cellOf(const QWidget *w) const
     return m_cells.value(w);
 }
 
+void CellBinding::showTexts()
+{
+    for (auto it = m_widgets.constBegin(); it != m_widgets.constEnd(); ++it)
+        for (qsizetype i = 0; i < it->size(); ++i)
+            if (QWidget *w = it->at(i))
+                show(w, (*it.key())[it.key()->first() + int(i)], CellProperty::Text);
+}
+
 void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) const
 {
     auto *edit = qobject_cast<QLineEdit *>(w);
     switch (property) {
-    case CellProperty::Text:
+    case CellProperty::Text: {
+        // The model keeps the stored name, which rules and files use; only
+        // the widget shows the language's.
+        const QString shown = m_tournament.messages().teamNames().shown(cell.text);
         if (edit) {
-            if (edit->text() != cell.text) {
-                edit->setText(cell.text);
+            if (edit->text() != shown) {
+                edit->setText(shown);
                 // A text too long for its box shows its beginning, not the
                 // end the caret left in view.
                 if (!edit->hasFocus())
                     edit->setCursorPosition(0);
             }
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
-            label->setText(cell.text);
+            label->setText(shown);
             showBeginning(label);
         }
         break;
+    }
     case CellProperty::ToolTip:
         w->setToolTip(cell.toolTip);
         break;

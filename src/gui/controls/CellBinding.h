@@ -40,6 +40,9 @@ public:
     // as long as this binding lives.
     void onTextChange(const CellFamily &family, int index, std::function<void()> reaction);
 
+    // Every bound text again, after a language brought other team names.
+    void showTexts();
+
 private:
     void show(QWidget *w, const Cell &cell, CellProperty property) const;
 

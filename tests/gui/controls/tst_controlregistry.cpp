@@ -2,7 +2,7 @@
 // the registry finds them and writes through the model where a control
 // shows a model cell.
 #include "gui/chart/MainWindow.h"
-#include "gui/kit/ControlRegistry.h"
+#include "gui/controls/ControlRegistry.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"

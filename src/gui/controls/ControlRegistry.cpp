@@ -1,7 +1,7 @@
-#include "gui/kit/ControlRegistry.h"
+#include "gui/controls/ControlRegistry.h"
 
-#include "gui/kit/CellBinding.h"
-#include "gui/kit/Controls.h"
+#include "gui/controls/CellBinding.h"
+#include "gui/controls/Controls.h"
 #include "tournament/Tournament.h"
 
 #include <algorithm>
@@ -27,9 +27,10 @@ void markAsPicture(QWidget *w)
 }
 
 ControlRegistry::ControlRegistry(QWidget &root, Tournament &t, CellBinding &binding)
-    : m_root(root), m_tournament(t), m_binding(binding)
-{
-}
+    : m_root(root)
+    , m_tournament(t)
+    , m_binding(binding)
+{}
 
 QList<QWidget *> ControlRegistry::find(const QString &name, std::optional<int> index) const
 {
@@ -119,7 +120,8 @@ void ControlRegistry::apply(const Line &line, const QList<QWidget *> &controls)
     }
 }
 
-ControlRegistry::Indexed::Indexed(ControlRegistry &registry) : m_registry(registry)
+ControlRegistry::Indexed::Indexed(ControlRegistry &registry)
+    : m_registry(registry)
 {
     QHash<QString, QList<QPointer<QWidget>>> index;
     for (QWidget *w : registry.m_root.findChildren<QWidget *>())
