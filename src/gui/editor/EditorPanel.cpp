@@ -4,6 +4,7 @@
 #include "gui/controls/Controls.h"
 #include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
+#include "gui/kit/CompactMode.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
@@ -11,6 +12,8 @@
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
+
+#include <array>
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -26,6 +29,8 @@ namespace {
 const QString publishedChart = QStringLiteral("VYL2010");
 const QString notSet = QStringLiteral("-");
 const QColor warningRed(255, 0, 0);
+// "Mise à jour" and "Sauve", in the order the publisher uses them.
+const std::array<QString, 2> remindedButtons{QStringLiteral("Command8"), QStringLiteral("Command3")};
 
 // Message entries of the editor.
 constexpr int helloQuestion = 38;
@@ -67,19 +72,24 @@ void EditorPanel::build()
     constexpr int labelLeft = 180;
     constexpr int fieldLeft = 2280;
     constexpr int rowHeight = 405;
-    constexpr int firstRow = 1080;
+    constexpr int firstRow = 1380;
 
     // The reminder: download the results, then save them, before sending.
+    // The buttons are shown as large as they are, so that their captions
+    // can be read.
+    const std::array<int, 2> pictureLefts{labelLeft, labelLeft + 4980};
     for (int i = 0; i < 2; ++i) {
         auto *picture =
-            makeControl<QLabel>(this, QStringLiteral("Image12"), i, QRect(labelLeft + i * 4500, 390, 600, 600));
+            makeControl<QLabel>(this, QStringLiteral("Image12"), i, QRect(pictureLefts[i], 390, 915, 915));
+        if (const QWidget *button = m_controls.control(remindedButtons[i]))
+            picture->resize(compactMode::designGeometry(*button).size());
         markAsPicture(picture);
         picture->setAlignment(Qt::AlignCenter);
         m_buttonPictures.append(picture);
     }
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 660, 540, 3780, 300),
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300),
                         QStringLiteral("Vous avez bien importé le dernier fichier"));
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(labelLeft + 5160, 540, 3300, 300),
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300),
                         QStringLiteral(", puis vous l'avez enregistré"));
 
     auto field = [&](const QString &name, int index, int row, int width) {
@@ -154,11 +164,9 @@ void EditorPanel::open(const QString &password)
         return;
     reloadBanner();
 
-    const QStringList illustrated{QStringLiteral("Command8"), QStringLiteral("Command3")};
     for (int i = 0; i < 2; ++i)
-        if (QWidget *button = m_controls.control(illustrated.at(i)))
-            m_buttonPictures[i]->setPixmap(
-                button->grab().scaled(m_buttonPictures[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        if (QWidget *button = m_controls.control(remindedButtons[i]))
+            m_buttonPictures[i]->setPixmap(button->grab());
 
     // One reading of the file for every field.
     const IniDocument chart = loadIniDocument(publishedChart).value_or(IniDocument());

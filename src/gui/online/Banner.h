@@ -7,6 +7,7 @@
 
 class ControlRegistry;
 class QLabel;
+class QRect;
 class QWidget;
 
 // The banner picture of the update server ("/imvyl.php"), shown at its
@@ -21,7 +22,9 @@ class Banner final : public QObject
 {
     Q_OBJECT
 public:
-    Banner(ControlRegistry &controls, QWidget *window, QWidget *knockoutPage);
+    // The places are in twips of the window and of the knock-out page.
+    Banner(ControlRegistry &controls, QWidget *window, const QRect &windowPlace, QWidget *knockoutPage,
+           const QRect &pagePlace);
 
     // Image14 and Image15 visible, with the hand that says they react.
     void show();
