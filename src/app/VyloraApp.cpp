@@ -55,7 +55,8 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_clock(clock)
     , m_settings(settings)
     , m_window(m_tournament, prompts, settings)
-    , m_banner(new Banner(&m_window, m_window.knockoutPage()))
+    , m_banner(new Banner(&m_window, m_window.bannerPlace(&m_window), m_window.knockoutPage(),
+                          m_window.bannerPlace(m_window.knockoutPage())))
     , m_links(new Links(m_window.controls(), m_tournament, this))
     , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
                                  [this] { return loadChart(currentChart); }))
@@ -86,6 +87,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     });
     // A publisher sees the server's banner from the start.
     connect(this, &VyloraApp::publisherKnown, m_banner, [this] {
+        m_window.openBannerStrip();
         m_banner->show();
         if (!m_headless)
             m_banner->reload();

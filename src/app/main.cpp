@@ -149,6 +149,7 @@ int runWindow(int argc, char *argv[], const Options &options)
         return 0;
     if (render)
         return vylora.window().grab().save(options.render) ? 0 : 1;
+    vylora.window().fitToScreen();
     vylora.window().show();
     return app.exec();
 }

@@ -102,11 +102,13 @@ void MatchInfoPanel::buildLarge(QWidget *window)
 // bracket, below the short calendar.
 void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
 {
-    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3750, 1665));
-    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3750, 1500));
+    // The box holds the picture too, as on the group page, and the frame
+    // leaves it a pixel on the right that no scale rounds away.
+    auto *frame = makeControl<QFrame>(knockoutPage, QStringLiteral("Frame16"), -1, QRect(13380, 2700, 3945, 2790));
+    m_shapes[1] = makeBox(frame, QStringLiteral("Shape2"), QRect(0, 0, 3930, 2775));
 
     const QString labTer = QStringLiteral("LabTer");
-    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3570, 525));
+    m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3750, 525));
     m_texts[3]->setAlignment(Qt::AlignCenter);
     m_texts[3]->setWordWrap(true);
     colourText(m_texts[3], venueGreen);
@@ -120,13 +122,15 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2565 + 285 * k, 765, 270, 270));
 
-    // As wide as the box above it.
-    m_stadiums[1] = makeStadium(knockoutPage, 11, QRect(13380, 4440, 3750, 1545));
+    // As large as the group page's, so that both show one picture.
+    m_stadiums[1] = makeStadium(frame, 11, QRect(90, 1140, 3750, 1545));
 
     m_knockoutPartner =
         makeControl<QFrame>(knockoutPage, QStringLiteral("Frame17"), -1, QRect(14220, 6090, 2055, 3855));
+    // Square, in the middle of the column's foot: the badge and the
+    // champion's cup are drawn square and would be stretched in its height.
     m_knockoutPartnerPicture =
-        makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 105, 1905, 3645));
+        makePartnerPicture(m_knockoutPartner, QStringLiteral("Image7"), QRect(75, 975, 1905, 1905));
 }
 
 QLabel *MatchInfoPanel::makePartnerPicture(QWidget *parent, const QString &name, const QRect &twips)

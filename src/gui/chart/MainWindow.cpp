@@ -45,6 +45,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -55,6 +57,9 @@ constexpr int windowHeight = 11400;
 constexpr int groupWidth = 6540;
 constexpr int groupHeight = 2550;
 constexpr int groupsTop = 1020;
+// Below the chart, for a publisher: the server's banner lies there at its
+// own size on both pages, over no control.
+constexpr int bannerStripHeight = 1200;
 // The message entry of a failed save; "%1" stands for the file.
 constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
@@ -81,7 +86,14 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     setAcceptDrops(true);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
-    setFixedSize(px(windowWidth), px(windowHeight));
+    resize(px(windowWidth), px(windowHeight));
+    setMinimumSize(px(windowWidth) / 4, px(windowHeight) / 4);
+    // Resizing sends a burst of events; the chart is laid out again once
+    // the burst is over, never for a keystroke.
+    m_rescaleTimer = new QTimer(this);
+    m_rescaleTimer->setSingleShot(true);
+    m_rescaleTimer->setInterval(0);
+    connect(m_rescaleTimer, &QTimer::timeout, this, &MainWindow::rescaleToWindow);
 
     for (GroupId g : allGroups) {
         auto *frame = new GroupFrame(t, *m_binding, g, this);
@@ -322,6 +334,7 @@ QWidget *MainWindow::historyPanel()
         nameControl(m_history, QStringLiteral("FraHisto"));
         m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
         m_history->hide();
+        placeHistoryPanel();
         m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
         connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
         connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
@@ -335,8 +348,7 @@ QWidget *MainWindow::historyPanel()
 // then whoever wires controls by name is told.
 void MainWindow::adopt(QWidget &panel)
 {
-    if (m_compact)
-        compactMode::scalePanel(panel, compactMode::factor, -1);
+    compactMode::adopt(panel);
     m_registry->adopt(panel);
     showMessageTexts();
     emit panelBuilt(&panel);
@@ -352,6 +364,15 @@ void MainWindow::buildEveryPanel()
     helpPanel();
     historyPanel();
     editor();
+}
+
+// Over the group page it stands where the calendar does; over the bracket
+// that place belongs to the match information, so it takes the partner
+// picture's at the foot of the column.
+void MainWindow::placeHistoryPanel()
+{
+    if (m_history)
+        compactMode::place(*m_history, twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555));
 }
 
 void MainWindow::toggleHistoryPanel()
@@ -613,6 +634,7 @@ void MainWindow::toggleKnockoutPanel()
         m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
         m_knockout->show();
         m_knockout->raise();
+        placeHistoryPanel();
         // The calendar and the way out stay within reach on both pages.
         m_calendar->raise();
         if (m_history)
@@ -626,6 +648,7 @@ void MainWindow::toggleKnockoutPanel()
         AdvanceSemiFinals(m_tournament);
     } else {
         m_knockout->hide();
+        placeHistoryPanel();
         showKnockoutCaption();
         m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
         setCalendarHeight(3690);
@@ -636,8 +659,9 @@ void MainWindow::toggleKnockoutPanel()
 // that it covers as little of the bracket as it can.
 void MainWindow::setCalendarHeight(int twips)
 {
-    const double scale = m_compact ? compactMode::factor : 1.0;
-    m_calendar->resize(m_calendar->width(), int(std::lround(px(twips) * scale)));
+    QRect design = compactMode::designGeometry(*m_calendar);
+    design.setHeight(px(twips));
+    compactMode::place(*m_calendar, design);
 }
 
 void MainWindow::toggleHelpPanel()
@@ -674,11 +698,78 @@ void MainWindow::ToggleCompactMode()
     hideHelpPanel();
     m_compact = !m_compact;
     const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
-    compactMode::scaleControls(*this, factor, m_compact ? -1 : 1);
-    m_binding->setScale(m_compact ? compactMode::factor : 1.0);
     // A window that kept its size would leave the screen as crowded.
-    setFixedSize(compactMode::scaled(size(), factor));
+    const QSize shrunk(int(std::lround(width() * factor)), int(std::lround(height() * factor)));
+    resize(shrunk);
+    compactMode::setScale(*this, chartScale(shrunk));
     showModeCaption();
+}
+
+QSize MainWindow::chartSize() const
+{
+    const double mode = m_compact ? compactMode::factor : 1.0;
+    return {int(std::lround(px(windowWidth) * mode)), int(std::lround((px(windowHeight) + m_bannerStrip) * mode))};
+}
+
+compactMode::Scale MainWindow::chartScale(const QSize &window) const
+{
+    const double mode = m_compact ? compactMode::factor : 1.0;
+    const QSize chart = chartSize();
+    const QSize spare =
+        window - QSize(int(std::lround(chart.width() * m_fit)), int(std::lround(chart.height() * m_fit)));
+    return {mode * m_fit, m_fit, m_compact ? -1 : 0,
+            QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2))};
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_rescaleTimer->start();
+}
+
+void MainWindow::rescaleToWindow()
+{
+    const QSize chart = chartSize();
+    const double fit = std::min(double(width()) / chart.width(), double(height()) / chart.height());
+    // Less than a pixel on the chart's longest side is rounding, not a new
+    // size: the mode switch's own resize must not move a font by a hair.
+    if (std::abs(fit - m_fit) * std::max(chart.width(), chart.height()) >= 1.0)
+        m_fit = fit;
+    const compactMode::Scale scale = chartScale(size());
+    if (!(scale == compactMode::scaleOf(*this)))
+        compactMode::setScale(*this, scale);
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen *shown = screen();
+    if (!shown)
+        return;
+    // Room for the frame and title bar that the window manager adds.
+    const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+    const QSize chart = chartSize();
+    m_fit = std::min({1.0, double(room.width()) / chart.width(), double(room.height()) / chart.height()});
+    const QSize fitted(int(std::lround(chart.width() * m_fit)), int(std::lround(chart.height() * m_fit)));
+    resize(fitted);
+    compactMode::setScale(*this, chartScale(fitted));
+}
+
+QRect MainWindow::bannerPlace(const QWidget *page) const
+{
+    const QRect strip(45, windowHeight + 30, windowWidth - 90, bannerStripHeight - 60);
+    return page == m_knockout ? strip.translated(-15, -1020) : strip;
+}
+
+void MainWindow::openBannerStrip()
+{
+    if (m_bannerStrip > 0)
+        return;
+    m_bannerStrip = px(bannerStripHeight);
+    QRect page = compactMode::designGeometry(*m_knockout);
+    page.setHeight(page.height() + m_bannerStrip);
+    compactMode::place(*m_knockout, page);
+    const double scale = compactMode::scaleOf(*this).geometry;
+    resize(width(), height() + int(std::lround(m_bannerStrip * scale)));
 }
 
 void MainWindow::addCompanionWindow(QWidget *w)

@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include "gui/kit/CompactMode.h"
+
 class CalendarPanel;
 class CellBinding;
 class ChartEdits;
@@ -79,6 +81,14 @@ public:
     // language file may word in any way.
     void ToggleCompactMode();
     bool isCompact() const { return m_compact; }
+    // The window is opened at a size the screen has room for; whatever size
+    // it is given, the chart is scaled to fit it, keeping its proportions.
+    void fitToScreen();
+
+    // The banners' places, in twips of the window or of the knock-out
+    // page, in a strip below the chart that opens for a publisher.
+    QRect bannerPlace(const QWidget *page) const;
+    void openBannerStrip();
 
     // The print and statistics windows: "Quitter" and closing the window
     // close them too.
@@ -132,6 +142,7 @@ protected:
     // A friend's chart file dropped on the window is kept as a prediction.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildButtonBar();
@@ -150,6 +161,11 @@ private:
     void showChampion();
     void setCalendarHeight(int twips);
     void handEditsToTheChart();
+    // The chart's size at the full scale of the mode shown.
+    QSize chartSize() const;
+    compactMode::Scale chartScale(const QSize &window) const;
+    void rescaleToWindow();
+    void placeHistoryPanel();
 
     Tournament &m_tournament;
     Prompts &m_prompts;
@@ -171,6 +187,10 @@ private:
     QLabel *m_title = nullptr;
     QTimer *m_statusTimer = nullptr;
     bool m_compact = false;
+    // The chart's scale in the window, apart from the mode's own step.
+    double m_fit = 1.0;
+    int m_bannerStrip = 0;
+    QTimer *m_rescaleTimer = nullptr;
     QList<QPointer<QWidget>> m_companions;
     std::function<bool()> m_closeGuard;
     QToolButton *m_knockoutButton = nullptr;

@@ -1,8 +1,7 @@
 #include "gui/controls/CellBinding.h"
 
-#include <cmath>
-
 #include "gui/controls/Controls.h"
+#include "gui/kit/CompactMode.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -144,9 +143,13 @@ void CellBinding::show(QWidget *w, const Cell &cell, CellProperty property) cons
         }
         break;
     case CellProperty::Row:
-        // Only cells that move with their place have a row.
-        if (cell.row > 0)
-            w->move(w->x(), int(std::lround(px(cell.row) * m_scale)));
+        // Only cells that move with their place have a row; rows are in
+        // twips of the full-size chart, shown at the chart's scale.
+        if (cell.row > 0) {
+            QRect design = compactMode::designGeometry(*w);
+            design.moveTop(px(cell.row));
+            compactMode::place(*w, design);
+        }
         break;
     case CellProperty::Tag:
         break;

@@ -36,10 +36,6 @@ public:
     // The model cell that w shows, if any.
     Address cellOf(const QWidget *w) const;
 
-    // Rows are in twips of the full-size chart; the compact display
-    // places them at this scale.
-    void setScale(double scale) { m_scale = scale; }
-
     // Runs reaction whenever the text of cell (family, index) changes, for
     // as long as this binding lives.
     void onTextChange(const CellFamily &family, int index, std::function<void()> reaction);
@@ -55,7 +51,6 @@ private:
     QHash<const CellFamily *, QVector<QWidget *>> m_widgets; // by index - first
     QMultiHash<std::pair<const CellFamily *, int>, std::function<void()>> m_reactions;
     QHash<const QWidget *, Address> m_cells;
-    double m_scale = 1.0;
 };
 
 QColor toColour(Rgb rgb);

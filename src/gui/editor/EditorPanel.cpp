@@ -4,6 +4,7 @@
 #include "gui/controls/Controls.h"
 #include "gui/editor/ExportAddress.h"
 #include "gui/kit/ClickableLabel.h"
+#include "gui/kit/CompactMode.h"
 #include "gui/kit/EscapeKey.h"
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
@@ -69,19 +70,24 @@ void EditorPanel::build()
     constexpr int labelLeft = 180;
     constexpr int fieldLeft = 2280;
     constexpr int rowHeight = 405;
-    constexpr int firstRow = 1080;
+    constexpr int firstRow = 1380;
 
     // The reminder: download the results, then save them, before sending.
+    // The buttons are shown as large as they are, so that their captions
+    // can be read.
+    const std::array<int, 2> pictureLefts{labelLeft, labelLeft + 4980};
     for (int i = 0; i < 2; ++i) {
         auto *picture =
-            makeControl<QLabel>(this, QStringLiteral("Image12"), i, QRect(labelLeft + i * 4500, 390, 600, 600));
+            makeControl<QLabel>(this, QStringLiteral("Image12"), i, QRect(pictureLefts[i], 390, 915, 915));
+        if (i < m_illustratedButtons.size())
+            picture->resize(compactMode::designGeometry(*m_illustratedButtons[i]).size());
         markAsPicture(picture);
         picture->setAlignment(Qt::AlignCenter);
         m_buttonPictures.append(picture);
     }
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 660, 540, 3780, 300),
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300),
                         QStringLiteral("Vous avez bien importé le dernier fichier"));
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(labelLeft + 5160, 540, 3300, 300),
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300),
                         QStringLiteral(", puis vous l'avez enregistré"));
 
     auto field = [&](const QString &name, int index, int row, int width) {
@@ -157,8 +163,7 @@ void EditorPanel::open(const QString &password)
     reloadBanner();
 
     for (int i = 0; i < std::min(m_buttonPictures.size(), m_illustratedButtons.size()); ++i)
-        m_buttonPictures[i]->setPixmap(m_illustratedButtons[i]->grab().scaled(
-            m_buttonPictures[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_buttonPictures[i]->setPixmap(m_illustratedButtons[i]->grab());
 
     // One reading of the file for every field.
     const IniDocument chart = loadIniDocument(publishedChart).value_or(IniDocument());

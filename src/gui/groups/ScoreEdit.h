@@ -14,4 +14,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     // Left, a three-digit score shows from its first digit.
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Three digits in a cell made for two: the figures are drawn narrower
+    // rather than scrolled out of sight.
+    void fitText();
 };

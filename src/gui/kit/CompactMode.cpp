@@ -14,6 +14,19 @@
 namespace compactMode {
 namespace {
 
+// Where each control was built, kept on the control itself so that panels,
+// rows and boxes that move later can say where they move to.
+constexpr const char *designGeometryKey = "designGeometry";
+constexpr const char *designPointsKey = "designPoints";
+constexpr const char *designPixelsKey = "designPixels";
+constexpr const char *designIconKey = "designIconSize";
+constexpr const char *designStretchKey = "designStretch";
+// The window's scale, for what is placed or built after it was set.
+constexpr const char *geometryKey = "chartGeometryScale";
+constexpr const char *fontKey = "chartFontScale";
+constexpr const char *fontStepKey = "chartFontStep";
+constexpr const char *offsetKey = "chartOffset";
+
 // The banners move and size with the page, but show the downloaded picture
 // at its own size.
 bool keepsNaturalSize(const QWidget *w)
@@ -48,6 +61,11 @@ int scaledLength(int length, double factor)
     return int(std::lround(length * factor));
 }
 
+QSize scaledSize(const QSize &size, double factor)
+{
+    return {scaledLength(size.width(), factor), scaledLength(size.height(), factor)};
+}
+
 // Edges rather than sizes, so that controls that touched still touch.
 QRect scaledRect(const QRect &r, double factor)
 {
@@ -57,57 +75,117 @@ QRect scaledRect(const QRect &r, double factor)
             scaledLength(r.y() + r.height(), factor) - top};
 }
 
-QFont steppedFont(QFont font, int step)
+QSize *iconSizeOf(QWidget *w, QSize &size)
 {
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(std::max(1.0, font.pointSizeF() + step));
-    else if (font.pixelSize() > 0)
-        font.setPixelSize(std::max(1, font.pixelSize() + step));
-    return font;
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        size = button->iconSize();
+    else if (auto *view = qobject_cast<QAbstractItemView *>(w))
+        size = view->iconSize();
+    else
+        return nullptr;
+    return &size;
 }
 
-void scale(const QList<QWidget *> &controls, double factor, int fontStep)
+// Every design is read before anything is scaled: a child that inherits
+// its parent's font would otherwise take the scaled one for its own.
+void recordDesign(QWidget *w)
 {
-    // Every font is read before any is set: a child that inherits its
-    // parent's font would otherwise take the step twice.
-    QList<QFont> fonts;
-    fonts.reserve(controls.size());
-    for (const QWidget *w : controls)
-        fonts.append(w->font());
+    if (w->property(designGeometryKey).isValid())
+        return;
+    w->setProperty(designGeometryKey, w->geometry());
+    const QFont font = w->font();
+    if (font.pointSizeF() > 0)
+        w->setProperty(designPointsKey, font.pointSizeF());
+    else
+        w->setProperty(designPixelsKey, font.pixelSize());
+    QSize icon;
+    if (iconSizeOf(w, icon))
+        w->setProperty(designIconKey, icon);
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        w->setProperty(designStretchKey, label->hasScaledContents());
+}
 
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        QWidget *w = controls[i];
-        if (auto *label = qobject_cast<QLabel *>(w))
-            label->setScaledContents(!keepsNaturalSize(label));
-        w->setGeometry(scaledRect(w->geometry(), factor));
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            button->setIconSize(scaled(button->iconSize(), factor));
-        else if (auto *view = qobject_cast<QAbstractItemView *>(w))
-            view->setIconSize(scaled(view->iconSize(), factor));
-        w->setFont(steppedFont(fonts[i], fontStep));
-    }
+QRect placed(const QWidget &w, const QRect &design, const Scale &scale)
+{
+    QRect r = scaledRect(design, scale.geometry);
+    if (w.parentWidget() == w.window())
+        r.translate(scale.offset);
+    return r;
+}
+
+void apply(QWidget *w, const Scale &scale)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        label->setScaledContents(w->property(designStretchKey).toBool() ||
+                                 (scale.geometry != 1.0 && !keepsNaturalSize(label)));
+    w->setGeometry(placed(*w, w->property(designGeometryKey).toRect(), scale));
+    const QSize designIcon = w->property(designIconKey).toSize();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setIconSize(scaledSize(designIcon, scale.geometry));
+    else if (auto *view = qobject_cast<QAbstractItemView *>(w))
+        view->setIconSize(scaledSize(designIcon, scale.geometry));
+    QFont font = w->font();
+    if (const QVariant points = w->property(designPointsKey); points.isValid())
+        font.setPointSizeF(std::max(1.0, (points.toDouble() + scale.fontStep) * scale.font));
+    else
+        font.setPixelSize(
+            std::max(1, scaledLength(w->property(designPixelsKey).toInt() + scale.fontStep, scale.font)));
+    if (font != w->font())
+        w->setFont(font);
+}
+
+void scale(const QList<QWidget *> &controls, const Scale &scale)
+{
+    for (QWidget *w : controls)
+        recordDesign(w);
+    for (QWidget *w : controls)
+        apply(w, scale);
 }
 
 } // namespace
 
-void scaleControls(QWidget &window, double factor, int fontStep)
+void setScale(QWidget &window, const Scale &s)
 {
+    window.setProperty(geometryKey, s.geometry);
+    window.setProperty(fontKey, s.font);
+    window.setProperty(fontStepKey, s.fontStep);
+    window.setProperty(offsetKey, s.offset);
     QList<QWidget *> controls;
     collectControls(&window, controls);
-    scale(controls, factor, fontStep);
+    scale(controls, s);
 }
 
-void scalePanel(QWidget &panel, double factor, int fontStep)
+Scale scaleOf(const QWidget &window)
+{
+    Scale s;
+    if (const QVariant geometry = window.property(geometryKey); geometry.isValid()) {
+        s.geometry = geometry.toDouble();
+        s.font = window.property(fontKey).toDouble();
+        s.fontStep = window.property(fontStepKey).toInt();
+        s.offset = window.property(offsetKey).toPoint();
+    }
+    return s;
+}
+
+void adopt(QWidget &panel)
 {
     QList<QWidget *> controls{&panel};
     if (!placesItsOwnChildren(&panel))
         collectControls(&panel, controls);
-    scale(controls, factor, fontStep);
+    scale(controls, scaleOf(*panel.window()));
 }
 
-QSize scaled(const QSize &size, double factor)
+void place(QWidget &w, const QRect &design)
 {
-    return {scaledLength(size.width(), factor), scaledLength(size.height(), factor)};
+    recordDesign(&w);
+    w.setProperty(designGeometryKey, design);
+    w.setGeometry(placed(w, design, scaleOf(*w.window())));
+}
+
+QRect designGeometry(const QWidget &w)
+{
+    const QVariant design = w.property(designGeometryKey);
+    return design.isValid() ? design.toRect() : w.geometry();
 }
 
 } // namespace compactMode

@@ -4,6 +4,7 @@
 #include "gui/controls/Controls.h"
 #include "gui/groups/ScoreEdit.h"
 #include "gui/kit/ChartLook.h"
+#include "gui/kit/CompactMode.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Knockout.h"
 
@@ -90,10 +91,13 @@ void KnockoutPanel::arrangeTree(const QString &chart)
     for (const QVector<QFrame *> &round : {m_tree[0], m_tree[1]}) {
         QList<int> tops;
         for (const QFrame *box : round)
-            tops << box->y();
+            tops << compactMode::designGeometry(*box).y();
         std::sort(tops.begin(), tops.end());
-        for (qsizetype i = 0; i < round.size(); ++i)
-            round[i]->move(round[i]->x(), tops[i]);
+        for (qsizetype i = 0; i < round.size(); ++i) {
+            QRect design = compactMode::designGeometry(*round[i]);
+            design.moveTop(tops[i]);
+            compactMode::place(*round[i], design);
+        }
     }
     update();
 }
@@ -152,7 +156,8 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
     hint->hide();
     const auto refresh = [&t, r, match, box, hint] {
         hint->setText(t.messages().textOr(shootOutHintMessage, QStringLiteral("Tirs au but seulement à égalité")));
-        hint->setGeometry(box->x(), box->y() + box->height(), box->width(), hint->sizeHint().height());
+        const QRect under = compactMode::designGeometry(*box);
+        compactMode::place(*hint, QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
         hint->setVisible(shootOutOutOfPlace(t, r, match));
     };
     const RoundCells &round = t.round(r);

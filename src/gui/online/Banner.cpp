@@ -26,11 +26,10 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-Banner::Banner(QWidget *window, QWidget *knockoutPage)
+Banner::Banner(QWidget *window, const QRect &windowPlace, QWidget *knockoutPage, const QRect &pagePlace)
     : QObject(window)
-    // For a publisher, over the title; on the bracket, below the quarter-finals.
-    , m_main(makeBanner(window, QStringLiteral("Image14"), QRect(4620, 0, 6300, 915)))
-    , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), QRect(3435, 8850, 6300, 900)))
+    , m_main(makeBanner(window, QStringLiteral("Image14"), windowPlace))
+    , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), pagePlace))
 {}
 
 void Banner::alsoShowOn(QLabel *picture)

@@ -6,6 +6,7 @@
 #include "online/DownloadPage.h"
 
 class QLabel;
+class QRect;
 class QWidget;
 
 // The banner picture of the update server ("/imvyl.php"), shown at its
@@ -20,7 +21,8 @@ class Banner final : public QObject
 {
     Q_OBJECT
 public:
-    Banner(QWidget *window, QWidget *knockoutPage);
+    // The places are in twips of the window and of the knock-out page.
+    Banner(QWidget *window, const QRect &windowPlace, QWidget *knockoutPage, const QRect &pagePlace);
 
     // Image14 and Image15 visible, with the hand that says they react.
     void show();

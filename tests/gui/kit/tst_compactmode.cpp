@@ -2,12 +2,15 @@
 // the mode kept between runs whatever the language.
 #include <memory>
 
+#include <QApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QTest>
 
 #include "app/VyloraApp.h"
+#include "gui/chart/MainWindow.h"
 #include "gui/controls/Controls.h"
+#include "gui/help/HelpPanel.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -92,6 +95,33 @@ private slots:
             QVERIFY2(within(after.value(it.key()).geometry, it->geometry, 1), qPrintable(it.key()->objectName()));
             QCOMPARE(after.value(it.key()).points, it->points);
         }
+    }
+
+    // The window resized as a window manager does: the chart and a panel
+    // built meanwhile follow, and the first size gives the first layout.
+    void resizingScalesTheChartAndComesBack()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        MainWindow *window = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *main = qobject_cast<MainWindow *>(top))
+                window = main;
+        QVERIFY(window);
+        QWidget *cell = window->findChild<QWidget *>(QStringLiteral("ButA"));
+        const QRect cellBefore = cell->geometry();
+        const double pointsBefore = cell->font().pointSizeF();
+        const QSize size = window->size();
+
+        window->resize(size * 1.5);
+        QTRY_VERIFY(within(cell->geometry(), QRect(cellBefore.topLeft() * 1.5, cellBefore.size() * 1.5), 1));
+        QCOMPARE(cell->font().pointSizeF(), pointsBefore * 1.5);
+        const QRect help = window->helpPanel()->geometry();
+        QVERIFY(within(help, QRect(twipsRect(15, 930, 17565, 8985).topLeft() * 1.5, help.size()), 1));
+
+        window->resize(size);
+        QTRY_COMPARE(cell->geometry(), cellBefore);
+        QCOMPARE(cell->font().pointSizeF(), pointsBefore);
     }
 
     // A table recomputed while compact puts its rows at the compact rows.

@@ -1,6 +1,8 @@
 // The server's banner: fetched at start-up for a publisher only, and a
 // body that is no picture leaves the banners as they were.
 #include "app/VyloraApp.h"
+#include "gui/chart/MainWindow.h"
+#include "gui/knockout/KnockoutPanel.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -64,6 +66,21 @@ class TestBanner final : public QObject
         return banner ? banner->pixmap().size() : QSize(-1, -1);
     }
 
+    // The controls shown on the banner's page that it lies over.
+    static QStringList coveredBy(const QWidget &banner, const QWidget &page)
+    {
+        const QRect place(banner.mapTo(banner.window(), QPoint()), banner.size());
+        QStringList covered;
+        for (const QWidget *w : page.findChildren<QWidget *>()) {
+            if (w == &banner || w->isAncestorOf(&banner) || !w->isVisibleTo(banner.window()) ||
+                w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"))
+                continue;
+            if (place.intersects(QRect(w->mapTo(w->window(), QPoint()), w->size())))
+                covered << w->objectName();
+        }
+        return covered;
+    }
+
 private slots:
     void init()
     {
@@ -81,6 +98,35 @@ private slots:
         QTest::qWait(200);
         QVERIFY(m_server->requests().isEmpty());
         QVERIFY(findControl(app->window(), QStringLiteral("Image14"))->isHidden());
+    }
+
+    void theBannerCoversNoControl_data()
+    {
+        QTest::addColumn<bool>("compact");
+        QTest::newRow("normal") << false;
+        QTest::newRow("compact") << true;
+    }
+
+    void theBannerCoversNoControl()
+    {
+        QFETCH(bool, compact);
+        m_settings.setPseudo(QStringLiteral("rédaction"));
+        m_settings.setCompactMode(compact);
+        auto app = startApp();
+        QSignalSpy reloaded(&app->banner(), &Banner::reloaded);
+        QVERIFY(reloaded.wait(3000));
+        MainWindow &window = app->window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto *onChart = findControl<QLabel>(window, QStringLiteral("Image14"));
+        QCOMPARE(onChart->pixmap().size(), first);
+        QVERIFY(QRect(QPoint(), window.size()).contains(onChart->geometry()));
+        QCOMPARE(coveredBy(*onChart, window), QStringList());
+
+        QTest::mouseClick(findControl(window, QStringLiteral("Command1")), Qt::LeftButton);
+        const auto *onBracket = findControl<QLabel>(window, QStringLiteral("Image15"));
+        QVERIFY(onBracket->isVisible());
+        QCOMPARE(coveredBy(*onBracket, *window.knockoutPage()), QStringList());
     }
 
     void onlyAPictureReplacesTheBanner_data()
