@@ -57,12 +57,13 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_window(m_tournament, prompts, settings)
     , m_banner(new Banner(&m_window, m_window.bannerPlace(&m_window), m_window.knockoutPage(),
                           m_window.bannerPlace(m_window.knockoutPage())))
-    , m_links(new Links(m_window.controls(), m_tournament, this))
+    , m_links(new Links(m_window.controls(), m_tournament, m_window, this))
     , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
                                  [this] { return loadChart(currentChart); }))
     , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
+    m_links->setPanel(Links::Within::KnockoutPage, m_window.knockoutPage());
     m_window.editorDoor().watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
@@ -81,6 +82,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
         if (auto *editor = qobject_cast<EditorPanel *>(panel))
             m_banner->alsoShowOn(editor->bannerPicture());
         if (auto *help = qobject_cast<HelpPanel *>(panel)) {
+            m_links->setPanel(Links::Within::HelpPanel, help);
             connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
             showZoneChoice(*help);
         }

@@ -164,9 +164,9 @@ private slots:
                  QStringLiteral("Afrique du Sud"));
     }
 
-    // The statistics window's heading bears the help title's name; only the
-    // title is a way into the editor, whichever was built first.
-    void onlyTheHelpTitleIsAWayIntoTheEditor()
+    // The statistics window's controls bear names of the window's; only the
+    // window's own are a way into the editor or a link, whichever was built first.
+    void theStatisticsNamesAreNoWayInNorLink()
     {
         m_settings.setPassword(QStringLiteral("7plum"));
         auto app = startApp();
@@ -177,6 +177,9 @@ private slots:
             if (label != title)
                 QTest::mouseClick(label, Qt::RightButton);
         QCOMPARE(m_prompts.asked().size(), 0);
+        // Nor is the statistics' podium picture the link its name bears on the window.
+        for (QWidget *picture : window.findChildren<QWidget *>(QStringLiteral("Image2")))
+            QCOMPARE(picture->cursor().shape() == Qt::PointingHandCursor, picture->window() == &window);
         QTest::mouseClick(title, Qt::RightButton);
         QCOMPARE(m_prompts.asked().size(), 1); // the editor's question before it opens
     }

@@ -16,41 +16,61 @@ namespace {
 
 enum class Page { Home, Contact, Partner, Forum, News };
 
+using Within = Links::Within;
+
 struct Link
 {
     const char16_t *name;
-    int index;              // -1: not an array element
-    const char16_t *within; // the panel it lies in, or none
+    int index; // -1: not an array element
+    Within within;
     Page page;
 };
 
-const char16_t *const helpPanel = u"Fraide";
-const char16_t *const knockoutPage = u"Frame9";
+constexpr Within helpPanel = Within::HelpPanel;
+constexpr Within knockoutPage = Within::KnockoutPage;
+constexpr Within window = Within::Window;
 
 constexpr std::array<Link, 13> links{{
-    {u"Image2", -1, nullptr, Page::Home},
+    {u"Image2", -1, window, Page::Home},
     {u"Image5", -1, helpPanel, Page::Home},
     {u"Label9", -1, helpPanel, Page::Home},
     {u"Label6", 4, helpPanel, Page::Home},
     {u"Label3", -1, helpPanel, Page::Contact},
     {u"Image3", -1, helpPanel, Page::Partner},
-    {u"Image6", -1, nullptr, Page::Partner},
+    {u"Image6", -1, window, Page::Partner},
     {u"Image7", -1, knockoutPage, Page::Partner},
-    {u"Label11", 0, nullptr, Page::Partner},
-    {u"Label11", 1, nullptr, Page::Partner},
+    {u"Label11", 0, window, Page::Partner},
+    {u"Label11", 1, window, Page::Partner},
     {u"Label4", -1, helpPanel, Page::Forum},
     {u"Label8", -1, helpPanel, Page::Forum},
-    {u"Lablien", -1, nullptr, Page::News},
+    {u"Lablien", -1, window, Page::News},
 }};
 
 } // namespace
 
-Links::Links(ControlRegistry &controls, Tournament &t, QObject *parent)
+Links::Links(ControlRegistry &controls, Tournament &t, QWidget &window, QObject *parent)
     : QObject(parent)
     , m_controls(controls)
     , m_tournament(t)
+    , m_window(window)
 {
     wire();
+}
+
+void Links::setPanel(Within within, QWidget *panel)
+{
+    m_panels[std::size_t(within)] = panel;
+    wire();
+}
+
+bool Links::lies(const QWidget *control, Within within) const
+{
+    // The window's own: not a control of the same name in a window of its
+    // own, such as the statistics.
+    if (within == Within::Window)
+        return control->window() == &m_window;
+    const QWidget *panel = m_panels[std::size_t(within)];
+    return panel && panel->isAncestorOf(control);
 }
 
 void Links::wire()
@@ -59,10 +79,7 @@ void Links::wire()
         const QString name = QString::fromUtf16(link.name);
         QList<QWidget *> found =
             m_controls.find(name, link.index >= 0 ? std::optional<int>(link.index) : std::nullopt);
-        if (link.within) {
-            const QWidget *panel = m_controls.control(QString::fromUtf16(link.within));
-            found.removeIf([panel](const QWidget *w) { return !panel || !panel->isAncestorOf(w); });
-        }
+        found.removeIf([this, &link](const QWidget *w) { return !lies(w, link.within); });
         for (QWidget *control : found) {
             if (m_targets.contains(control))
                 continue;

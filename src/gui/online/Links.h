@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 
 class ControlRegistry;
@@ -13,12 +15,18 @@ class QWidget;
 // The labels and pictures that open a web page in the user's browser: the
 // author's home and contact pages, the partner's site, the forum page, and
 // the news link whose address the loaded chart carries. Controls are found
-// by name, so a panel built later is wired by calling wire() again.
+// by their names within the panel each lies in, which the panels' rooms
+// lend; a panel built later is wired by calling wire() again.
 class Links final : public QObject
 {
     Q_OBJECT
 public:
-    Links(ControlRegistry &controls, Tournament &t, QObject *parent = nullptr);
+    enum class Within { Window, HelpPanel, KnockoutPage };
+
+    Links(ControlRegistry &controls, Tournament &t, QWidget &window, QObject *parent = nullptr);
+
+    // The panel the links of `within` lie in, once it exists; wires them.
+    void setPanel(Within within, QWidget *panel);
 
     // Wires every link control that exists and is not wired yet.
     void wire();
@@ -32,7 +40,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool lies(const QWidget *control, Within within) const;
+
     ControlRegistry &m_controls;
     Tournament &m_tournament;
+    QWidget &m_window;
+    std::array<QPointer<QWidget>, 3> m_panels; // by Within; the window's entry stays empty
     QHash<QObject *, std::function<QUrl()>> m_targets;
 };
