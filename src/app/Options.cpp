@@ -34,17 +34,21 @@ constexpr QtArgument qtArguments[] = {
 
 enum class QtMatch { None, Alone, WithValue, ValueMissing };
 
-QtMatch matchQtArgument(const QString &argument, bool hasNext)
+// matched is told the name of the Qt argument found.
+QtMatch matchQtArgument(const QString &argument, bool hasNext, QStringView &matched)
 {
     if (!argument.startsWith(u'-'))
         return QtMatch::None;
     const QStringView name = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
     for (const QtArgument &qt : qtArguments) {
         const QStringView qtName(qt.name);
-        if (qt.valueJoined && name.startsWith(qtName) && name.mid(qtName.size()).startsWith(u'='))
+        if (qt.valueJoined && name.startsWith(qtName) && name.mid(qtName.size()).startsWith(u'=')) {
+            matched = qtName;
             return QtMatch::Alone;
+        }
         if (name != qtName)
             continue;
+        matched = qtName;
         if (!qt.valueFollows)
             return QtMatch::Alone;
         return hasNext ? QtMatch::WithValue : QtMatch::ValueMissing;
@@ -54,11 +58,16 @@ QtMatch matchQtArgument(const QString &argument, bool hasNext)
 
 // The command line less Qt's own arguments, which the application object
 // reads from argv; empty, with the error said, when one lacks its value.
-QStringList withoutQtArguments(const QStringList &arguments, QString &error)
+// ownStyle is told whether one of them picks the widget style.
+QStringList withoutQtArguments(const QStringList &arguments, QString &error, bool &ownStyle)
 {
     QStringList ours;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        switch (i == 0 ? QtMatch::None : matchQtArgument(arguments[i], i + 1 < arguments.size())) {
+        QStringView matched;
+        const QtMatch match =
+            i == 0 ? QtMatch::None : matchQtArgument(arguments[i], i + 1 < arguments.size(), matched);
+        ownStyle = ownStyle || matched == u"style";
+        switch (match) {
         case QtMatch::None:
             ours << arguments[i];
             break;
@@ -126,7 +135,7 @@ Options Options::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const Definitions defined(parser);
     Options options;
-    const QStringList ours = withoutQtArguments(arguments, options.error);
+    const QStringList ours = withoutQtArguments(arguments, options.error, options.ownStyle);
     if (!options.error.isEmpty())
         return options;
     if (!parser.parse(ours)) {

@@ -21,8 +21,9 @@ struct Options
     QString results;         // of --score; empty: the program folder's 2010 chart
     QStringList predictions; // of --score; none: every kept one
     QString keep;
-    QString timeZone; // empty: the zone picked on the help page, else TZ, else the system's
-    QString error;    // what was wrong with the command line; nothing else is set then
+    QString timeZone;      // empty: the zone picked on the help page, else TZ, else the system's
+    bool ownStyle = false; // Qt's -style picks the widget style, which then stays
+    QString error;         // what was wrong with the command line; nothing else is set then
 
     // arguments as main received them, the program's path first; Qt's
     // own arguments (-platform, -style, -reverse...) are let through for

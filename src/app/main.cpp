@@ -118,7 +118,8 @@ int runSheet(int argc, char *argv[], const Options &options)
 int runWindow(int argc, char *argv[], const Options &options)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!options.ownStyle)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     chartLook::applyApplicationLook();
     // The desktop finds the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vylora.Vylora"));

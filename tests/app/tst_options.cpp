@@ -16,31 +16,36 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("dataDir");
-        QTest::newRow("window") << "--data-dir d" << Mode::Window << "d";
-        QTest::newRow("render") << "--render o.png --data-dir=d" << Mode::Render << "d";
-        QTest::newRow("report") << "--report x.ini --data-dir d --json" << Mode::Report << "d";
-        QTest::newRow("update") << "--update --data-dir d" << Mode::Update << "d";
-        QTest::newRow("sheet") << "--sheet o.pdf --data-dir d" << Mode::Sheet << "d";
-        QTest::newRow("version first") << "--report x.ini --version" << Mode::Version << "";
-        QTest::newRow("report before update") << "--update --report x.ini" << Mode::Report << "";
-        QTest::newRow("update before sheet") << "--sheet o.pdf --update" << Mode::Update << "";
-        QTest::newRow("sheet before render") << "--render o.png --sheet o.pdf" << Mode::Sheet << "";
-        QTest::newRow("qt platform") << "-platform offscreen --data-dir d" << Mode::Window << "d";
+        QTest::addColumn<bool>("ownStyle"); // a style asked for, which the program keeps
+        QTest::newRow("window") << "--data-dir d" << Mode::Window << "d" << false;
+        QTest::newRow("render") << "--render o.png --data-dir=d" << Mode::Render << "d" << false;
+        QTest::newRow("report") << "--report x.ini --data-dir d --json" << Mode::Report << "d" << false;
+        QTest::newRow("update") << "--update --data-dir d" << Mode::Update << "d" << false;
+        QTest::newRow("sheet") << "--sheet o.pdf --data-dir d" << Mode::Sheet << "d" << false;
+        QTest::newRow("version first") << "--report x.ini --version" << Mode::Version << "" << false;
+        QTest::newRow("report before update") << "--update --report x.ini" << Mode::Report << "" << false;
+        QTest::newRow("update before sheet") << "--sheet o.pdf --update" << Mode::Update << "" << false;
+        QTest::newRow("sheet before render") << "--render o.png --sheet o.pdf" << Mode::Sheet << "" << false;
+        QTest::newRow("qt platform") << "-platform offscreen --data-dir d" << Mode::Window << "d" << false;
         QTest::newRow("qt double dash")
-            << "--platform offscreen --render o.png --data-dir d" << Mode::Render << "d";
+            << "--platform offscreen --render o.png --data-dir d" << Mode::Render << "d" << false;
         QTest::newRow("qt style joined")
-            << "-style=fusion --widgetcount -reverse --data-dir d" << Mode::Window << "d";
-        QTest::newRow("qt value not ours") << "-platform --data-dir --data-dir d" << Mode::Window << "d";
+            << "-style=fusion --widgetcount -reverse --data-dir d" << Mode::Window << "d" << true;
+        QTest::newRow("qt style") << "--style Windows --data-dir d" << Mode::Window << "d" << true;
+        QTest::newRow("qt style sheet") << "-stylesheet s.qss --data-dir d" << Mode::Window << "d" << false;
+        QTest::newRow("qt value not ours") << "-platform --data-dir --data-dir d" << Mode::Window << "d" << false;
     }
     void parse()
     {
         QFETCH(QString, line);
         QFETCH(Mode, mode);
         QFETCH(QString, dataDir);
+        QFETCH(bool, ownStyle);
         const Options options = Options::parse(QStringList{QStringLiteral("vylora")} + line.split(u' '));
         QCOMPARE(options.error, QString());
         QCOMPARE(options.mode, mode);
         QCOMPARE(options.dataDir, dataDir);
+        QCOMPARE(options.ownStyle, ownStyle);
     }
 
     void refused_data()
