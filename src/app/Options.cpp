@@ -1,5 +1,7 @@
 #include "app/Options.h"
 
+#include <utility>
+
 #include <QCommandLineParser>
 
 namespace {
@@ -153,22 +155,16 @@ Options Options::parse(const QStringList &arguments)
     options.predictions = parser.positionalArguments();
     options.keep = parser.value(defined.keep);
     options.timeZone = parser.value(defined.timeZone);
-    if (parser.isSet(defined.version))
-        options.mode = Mode::Version;
-    else if (parser.isSet(defined.help))
-        options.mode = Mode::Help;
-    else if (parser.isSet(defined.report))
-        options.mode = Mode::Report;
-    else if (parser.isSet(defined.update))
-        options.mode = Mode::Update;
-    else if (parser.isSet(defined.score))
-        options.mode = Mode::Score;
-    else if (parser.isSet(defined.keep))
-        options.mode = Mode::Keep;
-    else if (parser.isSet(defined.sheet))
-        options.mode = Mode::Sheet;
-    else if (parser.isSet(defined.render))
-        options.mode = Mode::Render;
+    const std::pair<const QCommandLineOption &, Mode> modesFirstToLast[] = {
+        {defined.version, Mode::Version}, {defined.help, Mode::Help},     {defined.report, Mode::Report},
+        {defined.update, Mode::Update},   {defined.score, Mode::Score},   {defined.keep, Mode::Keep},
+        {defined.sheet, Mode::Sheet},     {defined.render, Mode::Render},
+    };
+    for (const auto &[option, mode] : modesFirstToLast)
+        if (parser.isSet(option)) {
+            options.mode = mode;
+            break;
+        }
     return options;
 }
 

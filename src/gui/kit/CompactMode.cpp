@@ -1,6 +1,7 @@
 #include "gui/kit/CompactMode.h"
 
 #include <cmath>
+#include <optional>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -75,15 +76,22 @@ QRect scaledRect(const QRect &r, double factor)
             scaledLength(r.y() + r.height(), factor) - top};
 }
 
-QSize *iconSizeOf(QWidget *w, QSize &size)
+// Buttons and item views draw icons at a size of their own.
+std::optional<QSize> iconSizeOf(const QWidget *w)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+        return button->iconSize();
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(w))
+        return view->iconSize();
+    return std::nullopt;
+}
+
+void setIconSize(QWidget *w, const QSize &size)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(w))
-        size = button->iconSize();
+        button->setIconSize(size);
     else if (auto *view = qobject_cast<QAbstractItemView *>(w))
-        size = view->iconSize();
-    else
-        return nullptr;
-    return &size;
+        view->setIconSize(size);
 }
 
 // Every design is read before anything is scaled: a child that inherits
@@ -98,9 +106,8 @@ void recordDesign(QWidget *w)
         w->setProperty(designPointsKey, font.pointSizeF());
     else
         w->setProperty(designPixelsKey, font.pixelSize());
-    QSize icon;
-    if (iconSizeOf(w, icon))
-        w->setProperty(designIconKey, icon);
+    if (const std::optional<QSize> icon = iconSizeOf(w))
+        w->setProperty(designIconKey, *icon);
     if (const auto *label = qobject_cast<const QLabel *>(w))
         w->setProperty(designStretchKey, label->hasScaledContents());
 }
@@ -119,11 +126,8 @@ void apply(QWidget *w, const Scale &scale)
         label->setScaledContents(w->property(designStretchKey).toBool() ||
                                  (scale.geometry != 1.0 && !keepsNaturalSize(label)));
     w->setGeometry(placed(*w, w->property(designGeometryKey).toRect(), scale));
-    const QSize designIcon = w->property(designIconKey).toSize();
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        button->setIconSize(scaledSize(designIcon, scale.geometry));
-    else if (auto *view = qobject_cast<QAbstractItemView *>(w))
-        view->setIconSize(scaledSize(designIcon, scale.geometry));
+    if (const QVariant icon = w->property(designIconKey); icon.isValid())
+        setIconSize(w, scaledSize(icon.toSize(), scale.geometry));
     QFont font = w->font();
     if (const QVariant points = w->property(designPointsKey); points.isValid())
         font.setPointSizeF(std::max(1.0, (points.toDouble() + scale.fontStep) * scale.font));
