@@ -57,13 +57,12 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_window(m_tournament, prompts, settings)
     , m_banner(new Banner(&m_window, m_window.bannerPlace(&m_window), m_window.knockoutPage(),
                           m_window.bannerPlace(m_window.knockoutPage())))
-    , m_links(new Links(m_window.controls(), m_tournament, m_window, this))
+    , m_links(new Links(m_window.controls(), m_tournament, m_window, m_window.knockoutPage(), this))
     , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
                                  [this] { return loadChart(currentChart); }))
     , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
-    m_links->setPanel(Links::Within::KnockoutPage, m_window.knockoutPage());
     m_window.editorDoor().watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
@@ -78,14 +77,15 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
             m_window.showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
     });
     connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
-        m_links->wire();
         if (auto *editor = qobject_cast<EditorPanel *>(panel))
             m_banner->alsoShowOn(editor->bannerPicture());
         if (auto *help = qobject_cast<HelpPanel *>(panel)) {
-            m_links->setPanel(Links::Within::HelpPanel, help);
+            m_links->setHelpPanel(help); // wires its links
             connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
             showZoneChoice(*help);
+            return;
         }
+        m_links->wire();
     });
     // A publisher sees the server's banner from the start.
     connect(this, &VyloraApp::publisherKnown, m_banner, [this] {

@@ -48,18 +48,19 @@ constexpr std::array<Link, 13> links{{
 
 } // namespace
 
-Links::Links(ControlRegistry &controls, Tournament &t, QWidget &window, QObject *parent)
+Links::Links(ControlRegistry &controls, Tournament &t, QWidget &window, QWidget *knockoutPage, QObject *parent)
     : QObject(parent)
     , m_controls(controls)
     , m_tournament(t)
     , m_window(window)
 {
+    m_panels[std::size_t(Within::KnockoutPage)] = knockoutPage;
     wire();
 }
 
-void Links::setPanel(Within within, QWidget *panel)
+void Links::setHelpPanel(QWidget *panel)
 {
-    m_panels[std::size_t(within)] = panel;
+    m_panels[std::size_t(Within::HelpPanel)] = panel;
     wire();
 }
 

@@ -23,10 +23,12 @@ class Links final : public QObject
 public:
     enum class Within { Window, HelpPanel, KnockoutPage };
 
-    Links(ControlRegistry &controls, Tournament &t, QWidget &window, QObject *parent = nullptr);
+    // Wires the links of the window and of its knock-out page.
+    Links(ControlRegistry &controls, Tournament &t, QWidget &window, QWidget *knockoutPage,
+          QObject *parent = nullptr);
 
-    // The panel the links of `within` lie in, once it exists; wires them.
-    void setPanel(Within within, QWidget *panel);
+    // The help panel, once it exists; wires its links.
+    void setHelpPanel(QWidget *panel);
 
     // Wires every link control that exists and is not wired yet.
     void wire();
