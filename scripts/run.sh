@@ -4,7 +4,8 @@
 # printed sheet.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+# Only the two programs: a first run need not wait for the tests and benches.
+scripts/setup.sh vylora vylora-server
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec build/src/vylora "$@"
 fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build needs on Debian 12 (as root) and builds into build/.
+# Installs what the build needs on Debian 12 (as root) and builds into build/:
+# the targets named as arguments, or everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,4 +20,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2
+cmake --build build -j2 ${1:+--target "$@"}

@@ -146,19 +146,29 @@ QJsonArray goalsReport(const Tournament &t)
     return goals;
 }
 
-// Every match with a kick-off in the notes, in the schedule's order.
+// Every match with a kick-off in the notes, in kick-off order: the index runs
+// group by group, so the second round of group A would come before the first
+// of group H. Matches at the same hour keep the index's order.
 QJsonArray scheduleReport(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
 {
+    struct Timed
+    {
+        QDateTime kickOff;
+        const ScheduleEntry *entry;
+    };
+    std::vector<Timed> timed;
+    for (const ScheduleEntry &entry : index)
+        if (const std::optional<QDateTime> kickOff = kickOffOf(entry.note))
+            timed.push_back({*kickOff, &entry});
+    std::stable_sort(timed.begin(), timed.end(),
+                     [](const Timed &a, const Timed &b) { return a.kickOff < b.kickOff; });
     QJsonArray schedule;
-    for (const ScheduleEntry &entry : index) {
-        const std::optional<QDateTime> kickOff = kickOffOf(entry.note);
-        if (!kickOff)
-            continue;
-        const CellFamily &labels = labelFamily(t, entry.roundCode);
-        schedule.append(QJsonObject{{QStringLiteral("round"), QString(letter(entry.roundCode))},
-                                    {QStringLiteral("home"), shown(t, labels.text(entry.firstLabel))},
-                                    {QStringLiteral("away"), shown(t, labels.text(entry.firstLabel + 1))},
-                                    {QStringLiteral("kickOff"), kickOff->toTimeZone(zone).toString(Qt::ISODate)}});
+    for (const auto &[kickOff, entry] : timed) {
+        const CellFamily &labels = labelFamily(t, entry->roundCode);
+        schedule.append(QJsonObject{{QStringLiteral("round"), QString(letter(entry->roundCode))},
+                                    {QStringLiteral("home"), shown(t, labels.text(entry->firstLabel))},
+                                    {QStringLiteral("away"), shown(t, labels.text(entry->firstLabel + 1))},
+                                    {QStringLiteral("kickOff"), kickOff.toTimeZone(zone).toString(Qt::ISODate)}});
     }
     return schedule;
 }

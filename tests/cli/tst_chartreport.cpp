@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -171,6 +173,11 @@ void TestChartReport::shippedChartIsUnplayed()
     QCOMPARE(texts(r[QStringLiteral("final")]), QStringList(2, QStringLiteral("-")));
     QCOMPARE(texts(r[QStringLiteral("podium")]), QStringList(4, QString()));
     QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(-1), 0.0);
+    QStringList kickOffs;
+    for (const QJsonValue &entry : r[QStringLiteral("schedule")].toArray())
+        kickOffs << entry[QStringLiteral("kickOff")].toString();
+    QCOMPARE(kickOffs.size(), 64);
+    QVERIFY(std::is_sorted(kickOffs.begin(), kickOffs.end()));
 }
 
 void TestChartReport::pastTournamentEndsAsItReallyDid_data()
