@@ -6,8 +6,8 @@ set(CPACK_PACKAGE_CONTACT "Vylora 2010 authors <contact@vylora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "follow and predict the 2010 football World Cup")
 set(CPACK_PACKAGE_DESCRIPTION "A wall chart of the 2010 World Cup: type the scores, and the group
 tables, the qualified teams, the round of 16 and the knock-out bracket
-up to the podium follow at once. Includes the past tournaments of 1998,
-2002 and 2006, a printed sheet, and vylora-server, the update server a
+up to the podium follow at once. Includes the tournaments of 1998 to
+2022, a printed sheet, and vylora-server, the update server a
 publisher of results runs.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)

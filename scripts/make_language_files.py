@@ -56,9 +56,9 @@ CONTROLS = [
             en=("Statistics", "Final ranking and goals of the tournament shown"),
             es=("Estadíst.", "Clasificación final y goles del torneo mostrado")),
     Control("Command11", None,
-            fr=("Historique", "Revoir les Coupes du monde 1998, 2002 et 2006"),
-            en=("History", "Look back at the 1998, 2002 and 2006 World Cups"),
-            es=("Historial", "Volver a ver los Mundiales de 1998, 2002 y 2006")),
+            fr=("Historique", "Revoir les Coupes du monde de 1998 à 2022"),
+            en=("History", "Look back at the World Cups from 1998 to 2022"),
+            es=("Historial", "Volver a ver los Mundiales de 1998 a 2022")),
     Control("Command15", None,
             fr=("Calendrier", "Les matches du jour"),
             en=("Calendar", "Today's matches"),
@@ -220,11 +220,11 @@ CONTROLS = [
            "«Actualizar» descarga los resultados reales publicados y los pone en lugar de sus "
            "pronósticos."),
           ("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le referme. "
-           "« Historique » rouvre les Coupes du monde 1998, 2002 et 2006.",
+           "« Historique » rouvre les Coupes du monde de 1998 à 2022.",
            "\u201cCalendar\u201d shows the matches of the chosen day; click the calendar to close it. "
-           "\u201cHistory\u201d reopens the 1998, 2002 and 2006 World Cups.",
+           "\u201cHistory\u201d reopens the World Cups from 1998 to 2022.",
            "«Calendario» muestra los partidos del día elegido; un clic en el calendario lo cierra. "
-           "«Historial» vuelve a abrir los Mundiales de 1998, 2002 y 2006."),
+           "«Historial» vuelve a abrir los Mundiales de 1998 a 2022."),
           ("Écran trop petit ? Le mode réduit rapetisse toute la fenêtre ; il est gardé pour la "
            "prochaine fois.",
            "Screen too small? Compact mode shrinks the whole window; it is kept for next time.",
@@ -684,6 +684,14 @@ TEAM_NAMES = [
     ('République tchèque', 'Czech Republic', 'República Checa'),
     ('Togo', 'Togo', 'Togo'),
     ('Ukraine', 'Ukraine', 'Ucrania'),
+    ('Bosnie-Herzégovine', 'Bosnia and Herzegovina', 'Bosnia y Herzegovina'),
+    ('Égypte', 'Egypt', 'Egipto'),
+    ('Pérou', 'Peru', 'Perú'),
+    ('Islande', 'Iceland', 'Islandia'),
+    ('Panama', 'Panama', 'Panamá'),
+    ('Qatar', 'Qatar', 'Catar'),
+    ('Canada', 'Canada', 'Canadá'),
+    ('Pays de Galles', 'Wales', 'Gales'),
 ]
 
 

@@ -236,7 +236,7 @@ void VyloraApp::returnToCurrent()
         return;
     }
     m_window.hideHistoryPanel();
-    m_window.showTournamentPicture(Tournaments::last);
+    m_window.showTournamentPicture(Tournaments::current);
     m_window.showChosenYear(0);
 }
 

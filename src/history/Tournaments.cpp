@@ -4,7 +4,9 @@
 
 namespace {
 
-constexpr std::array<const char16_t *, 4> years{u"1998", u"2002", u"2006", u"2010"};
+constexpr std::array<const char16_t *, 7> years{u"1998", u"2002", u"2006", u"2010", u"2014", u"2018", u"2022"};
+
+static_assert(years.size() == std::size_t(Tournaments::last - Tournaments::first + 1));
 
 } // namespace
 
@@ -34,7 +36,7 @@ int entryOfChart(const QString &name)
 QString yearOfChart(const QString &name)
 {
     const int entry = entryOfChart(name);
-    return year(entry != 0 ? entry : last);
+    return year(entry != 0 ? entry : current);
 }
 
 } // namespace Tournaments

@@ -51,5 +51,6 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 QStringList yearListEntries(const MessageTable &messages)
 {
     return {messages.at(yearListFirstEntry), QStringLiteral("1998"), QStringLiteral("2002"),
-            QStringLiteral("2006"), QStringLiteral("2010")};
+            QStringLiteral("2006"),          QStringLiteral("2010"), QStringLiteral("2014"),
+            QStringLiteral("2018"),          QStringLiteral("2022")};
 }

@@ -24,5 +24,5 @@ enum class LanguageFileStatus {
 LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls);
 
 // The entries of both year lists after a language file: the language's own
-// first entry, then the four tournaments.
+// first entry, then the seven tournaments.
 QStringList yearListEntries(const MessageTable &messages);

@@ -183,27 +183,53 @@ void TestChartReport::shippedChartIsUnplayed()
 void TestChartReport::pastTournamentEndsAsItReallyDid_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("podium");
+    QTest::addColumn<QString>("groupOrders"); // each group's slots by place
+    QTest::addColumn<QString>("knockout");    // quarter-finals / semi-finals / podium
     QTest::addColumn<double>("goals");
-    auto row = [](const char *name, std::initializer_list<const char *> podium, double goals) {
-        QStringList list;
-        for (const char *team : podium)
-            list << QString::fromUtf8(team);
-        QTest::newRow(name) << shippedChart(name) << list << goals;
+    auto row = [](const char *name, const char *orders, double goals, const char *knockout) {
+        QTest::newRow(name) << shippedChart(name) << orders << QString::fromUtf8(knockout) << goals;
     };
     // Each year goes through its own seeding and bracket tables.
-    row("VYL1998", {"France", "Brésil", "Croatie", "Pays-Bas"}, 171);
-    row("VYL2002", {"Brésil", "Allemagne", "Turquie", "Corée du Sud"}, 161);
-    row("VYL2006", {"Italie", "France", "Allemagne", "Portugal"}, 147);
+    row("VYL1998", "4321 4132 4312 1243 4312 4231 4213 4321", 171,
+        "France, Italie, Danemark, Brésil, Pays-Bas, Argentine, Allemagne, Croatie / "
+        "France, Croatie, Pays-Bas, Brésil / France, Brésil, Croatie, Pays-Bas");
+    row("VYL2002", "4231 1342 1243 1342 1342 4312 4132 1234", 161,
+        "Angleterre, Brésil, Allemagne, États-Unis, Sénégal, Turquie, Espagne, Corée du Sud / "
+        "Brésil, Turquie, Allemagne, Corée du Sud / Brésil, Allemagne, Turquie, Corée du Sud");
+    row("VYL2006", "1432 1423 1423 4132 1243 1324 2134 1234", 147,
+        "Allemagne, Argentine, Italie, Ukraine, Angleterre, Portugal, Brésil, France / "
+        "Allemagne, Italie, Portugal, France / Italie, France, Allemagne, Portugal");
+    row("VYL2014", "1324 2314 1234 2143 3124 1423 1423 1234", 171,
+        "Brésil, Colombie, France, Allemagne, Pays-Bas, Costa Rica, Argentine, Belgique / "
+        "Brésil, Allemagne, Pays-Bas, Argentine / Allemagne, Argentine, Pays-Bas, Brésil");
+    // Group H: Japan (slot 4) level with Senegal, ahead on fair play by its draw mark.
+    row("VYL2018", "4123 2143 1432 3142 1243 3241 1432 3421", 169,
+        "Uruguay, France, Brésil, Belgique, Russie, Croatie, Suède, Angleterre / "
+        "France, Belgique, Croatie, Angleterre / France, Croatie, Belgique, Angleterre");
+    row("VYL2022", "4321 1324 1432 1243 4132 3412 1342 1432", 172,
+        "Pays-Bas, Argentine, Croatie, Brésil, Angleterre, France, Maroc, Portugal / "
+        "Argentine, Croatie, France, Maroc / Argentine, France, Croatie, Maroc");
 }
 
 void TestChartReport::pastTournamentEndsAsItReallyDid()
 {
     QFETCH(QString, file);
-    QFETCH(QStringList, podium);
+    QFETCH(QString, groupOrders);
+    QFETCH(QString, knockout);
     QFETCH(double, goals);
     const QJsonObject r = jsonReport(file);
-    QCOMPARE(texts(r[QStringLiteral("podium")]), podium);
+    QStringList orders;
+    for (const QJsonValue &g : r[QStringLiteral("groups")].toArray()) {
+        QVERIFY2(!g[QStringLiteral("tieNotice")].toBool(), "a tie the real tournament settled has no mark");
+        orders << QString();
+        for (const QJsonValue &place : g[QStringLiteral("table")].toArray())
+            orders.back() += QString::number(place[QStringLiteral("slot")].toInt());
+    }
+    QCOMPARE(orders.join(u' '), groupOrders);
+    QStringList rounds;
+    for (const char *round : {"quarterFinals", "semiFinals", "podium"})
+        rounds << texts(r[QLatin1String(round)]).join(QStringLiteral(", "));
+    QCOMPARE(rounds.join(QStringLiteral(" / ")), knockout);
     QCOMPARE(r[QStringLiteral("goalTotal")].toDouble(-1), goals);
 }
 

@@ -188,7 +188,7 @@ void MainWindow::buildButtonBar()
     connect(predictions, &QPushButton::clicked, this, &MainWindow::showPredictions);
     auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915),
                                              QStringLiteral("Historique"));
-    history->setToolTip(QStringLiteral("Revoir les Coupes du monde 1998, 2002 et 2006"));
+    history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
     connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
     auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
                                               QStringLiteral("Calendrier"));
@@ -305,7 +305,7 @@ void MainWindow::followChartShown()
 // Whatever words a language file gives the title, its year is the one shown.
 void MainWindow::showPageTitle()
 {
-    static const QRegularExpression year(QStringLiteral("\\b(1998|2002|2006|2010)\\b"));
+    static const QRegularExpression year(QStringLiteral("\\b(19|20)\\d\\d\\b"));
     const QString shown = Tournaments::yearOfChart(m_tournament.chartName());
     if (!shown.isEmpty())
         m_title->setText(m_title->text().replace(year, shown));

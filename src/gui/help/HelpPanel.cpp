@@ -184,7 +184,7 @@ void HelpPanel::addSavingHelp()
                                 "votre pronostic."));
     addParagraph(this, 8, left, 6480, columnWidth, 1200,
                  QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
-                                "referme. « Historique » rouvre les Coupes du monde 1998, 2002 et 2006."));
+                                "referme. « Historique » rouvre les Coupes du monde de 1998 à 2022."));
     // A prediction kept by name survives every update; "Pronostics" scores it.
     m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480),
                                             QStringLiteral("Garder mon pronostic"));

@@ -5,6 +5,7 @@
 #include "gui/controls/Controls.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/pictures/HistoryPictures.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Tournament.h"
 
@@ -41,7 +42,7 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
                                           QStringLiteral("2010..."));
     connect(back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 
-    showPicture(4);
+    showPicture(Tournaments::current);
 }
 
 void HistoryPanel::showPicture(int entry)

@@ -18,7 +18,7 @@ class HistoryPanel final : public QObject
 public:
     HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame);
 
-    // Year-list entry 1 (1998) .. 4 (2010).
+    // Year-list entry 1 (1998) .. 7 (2022).
     void showPicture(int entry);
     QComboBox *yearList() const { return m_years; }
 

@@ -6,7 +6,7 @@
 // The pictures of the past tournaments and of the statistics window.
 namespace Pictures {
 
-// The tournament of year-list entry 1 (1998) .. 4 (2010): its year on the
+// The tournament of year-list entry 1 (1998) .. 7 (2022): its year on the
 // colours of the country that held it. Empty for any other entry.
 QPixmap tournament(int entry, const QSize &size);
 
