@@ -58,3 +58,9 @@ bool SingleProgram::claim()
     m_server->listen(m_serverName);
     return true;
 }
+
+bool SingleProgram::hold()
+{
+    // As for claim(): a folder where no lock can be written is held by nobody.
+    return m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError;
+}

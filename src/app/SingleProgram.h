@@ -21,6 +21,9 @@ public:
     // True when this run now holds the folder; false when another live run
     // does, which has been asked to come forward.
     bool claim();
+    // For a run without a window: the same hold, without knocking on the
+    // holder's door or opening one of its own.
+    bool hold();
 
 signals:
     // A later start on the same folder wants this run's window shown.

@@ -58,8 +58,10 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_banner(new Banner(&m_window, m_window.bannerPlace(&m_window), m_window.knockoutPage(),
                           m_window.bannerPlace(m_window.knockoutPage())))
     , m_links(new Links(m_window.controls(), m_tournament, m_window, m_window.knockoutPage(), this))
-    , m_update(new UpdateCommand(m_window, m_tournament.messages(), prompts, *m_banner,
-                                 [this] { return loadChart(currentChart); }))
+    , m_update(new UpdateCommand(
+          m_window, m_tournament.messages(), prompts, *m_banner,
+          [this](const IniDocument &chart) { return loadChart(currentChart, Saving::On, &chart); },
+          [this] { return typedChart(); }))
     , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
@@ -118,7 +120,7 @@ bool VyloraApp::start()
     return true;
 }
 
-bool VyloraApp::loadChart(const QString &name, Saving saving)
+bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument *checked)
 {
     // The user's chart from its file: one kept aside would bring back what
     // the file no longer holds.
@@ -148,7 +150,8 @@ bool VyloraApp::loadChart(const QString &name, Saving saving)
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
-    if (!LoadWholeChart(m_tournament, name, m_sage, hooks))
+    if (!(checked ? LoadWholeChartDocument(m_tournament, name, *checked, m_sage, hooks)
+                  : LoadWholeChart(m_tournament, name, m_sage, hooks)))
         return false;
     m_window.edits().clear();
     m_window.setSaveEnabled(saving == Saving::On);
@@ -195,6 +198,19 @@ void VyloraApp::setUserChartAside()
         m_kept = m_tournament.cells();
         m_window.edits().setAside();
     }
+}
+
+// The user's 2010 chart with what was typed, saved or not: shown, or kept
+// aside behind another chart; none while the file holds it all.
+QByteArray VyloraApp::typedChart() const
+{
+    if (m_kept) {
+        Tournament aside;
+        aside.setChartName(currentChart);
+        aside.restoreCells(*m_kept);
+        return shownChart(aside);
+    }
+    return m_tournament.chartName() == currentChart ? shownChart(m_tournament) : QByteArray();
 }
 
 void VyloraApp::openTournament(int entry)

@@ -18,6 +18,7 @@
 
 class Clock;
 class HelpPanel;
+class IniDocument;
 class Prompts;
 class UserSettings;
 
@@ -49,8 +50,10 @@ public:
     // cells, the ready flag, the full refresh, "Sauve" on or off. What it
     // loads is what the file holds, so the chart is clean afterwards. False
     // when the version notice ended the program during the load.
+    // checked: the chart already read and checked (the results update's),
+    // loaded in place of the file's.
     enum class Saving { Off, On };
-    bool loadChart(const QString &name, Saving saving = Saving::On);
+    bool loadChart(const QString &name, Saving saving = Saving::On, const IniDocument *checked = nullptr);
 
     // "Ouvrir" in a year list: shows the tournament of entry 1 (1998) .. 4
     // (2010) with saving off; any other entry does nothing.
@@ -89,6 +92,7 @@ private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
     void setUserChartAside();
+    QByteArray typedChart() const;
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();

@@ -1,3 +1,4 @@
+#include "app/BatchPrompts.h"
 #include "app/Clock.h"
 #include "app/OpenElsewhere.h"
 #include "app/Options.h"
@@ -18,6 +19,7 @@
 #include "tournament/ProgramVersion.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -32,6 +34,18 @@ bool applyServer(const Options &options, QTextStream &err)
     if (options.server.isEmpty() || ServerSettings::overrideBaseUrl(options.server))
         return true;
     err << "vylora: --server needs an http or https address with a host: " << options.server << Qt::endl;
+    return false;
+}
+
+// Chooses the program folder; false, told on err, when it is no folder:
+// a batch mode stops there rather than going on without its files.
+bool chooseFolder(const Options &options, QTextStream &err)
+{
+    const QString folder = ProgramFolder::choose(options.dataDir);
+    if (QFileInfo(folder).isDir())
+        return true;
+    err << "vylora: cannot use the data folder " << QDir::toNativeSeparators(folder) << ": it is no folder"
+        << Qt::endl;
     return false;
 }
 
@@ -84,13 +98,20 @@ int runHeadless(int argc, char *argv[], const Options &options)
         return runChartReport(options.report, options.json, userZone(options.timeZone, settings.timeZone()),
                               reportLanguageFile(options.dataDir, settings), out, err);
     }
-    if (!applyServer(options, err))
+    if (!applyServer(options, err) || !chooseFolder(options, err))
         return 1;
-    ProgramFolder::choose(options.dataDir);
     if (options.mode == Options::Mode::Score)
         return runScoreCommand(options.results, options.predictions, options.json, out, err);
     if (options.mode == Options::Mode::Keep)
         return runKeepCommand(options.keep, out, err);
+    // A window's chart replaced under it would go on showing what was
+    // typed, and its next "Sauve" would write that over the results.
+    SingleProgram single(ProgramFolder::path());
+    if (!single.hold()) {
+        err << "vylora: a Vylora 2010 window holds " << QDir::toNativeSeparators(ProgramFolder::path())
+            << QStringLiteral(": use its \"Mise à jour\" button") << Qt::endl;
+        return 1;
+    }
     return runChartUpdate(out, err);
 }
 
@@ -107,7 +128,8 @@ int runSheet(int argc, char *argv[], const Options &options)
         return 1;
     QString chart = options.chart;
     if (chart.isEmpty()) {
-        ProgramFolder::choose(options.dataDir);
+        if (!chooseFolder(options, err))
+            return 1;
         ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
@@ -128,11 +150,15 @@ int runWindow(int argc, char *argv[], const Options &options)
     if (!applyServer(options, err))
         return 1;
 
-    ProgramFolder::choose(options.dataDir);
+    const bool render = options.mode == Options::Mode::Render;
+    // The window goes on without its folder; its saves say what goes wrong.
+    if (!chooseFolder(options, err) && render)
+        return 1;
     ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
 
-    const bool render = options.mode == Options::Mode::Render;
-    Prompts prompts;
+    Prompts dialogs;
+    BatchPrompts told(err);
+    Prompts &prompts = render ? told : dialogs;
     Clock clock;
     UserSettings settings;
     // Drawing the window saves nothing, so it needs no claim on the folder.
@@ -148,8 +174,13 @@ int runWindow(int argc, char *argv[], const Options &options)
     vylora.setTimeZoneOption(options.timeZone);
     if (!vylora.start())
         return 0;
-    if (render)
-        return vylora.window().grab().save(options.render) ? 0 : 1;
+    if (render) {
+        if (!vylora.window().grab().save(options.render)) {
+            err << "vylora: could not write " << QDir::toNativeSeparators(options.render) << Qt::endl;
+            return 1;
+        }
+        return told.told() ? 1 : 0;
+    }
     vylora.window().fitToScreen();
     vylora.window().show();
     return app.exec();

@@ -45,10 +45,11 @@ int playedScores(const IniDocument &chart)
 
 } // namespace
 
-UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
+UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QByteArray &typed)
 {
     UpdateOutcome outcome;
-    if (!isWhole2010Chart(body)) {
+    std::optional<IniDocument> fresh = wholeChart2010(body);
+    if (!fresh) {
         outcome.failure = UpdateOutcome::Failure::NotAChart;
         return outcome;
     }
@@ -73,19 +74,18 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body)
             outcome.backupKept = true;
         }
     }
-    if (!KeptPredictions::keepBeforeUpdate(previous, body, UserSettings().pseudo())) {
-        outcome.failure = UpdateOutcome::Failure::Unwritable;
-        return outcome;
-    }
-    if (!writeFileAtomically(path, body)) {
+    const std::optional<QString> kept =
+        KeptPredictions::keepBeforeUpdate(typed.isEmpty() ? previous : typed, *fresh, UserSettings().pseudo());
+    if (!kept || (previous != body && !writeFileAtomically(path, body))) {
         outcome.failure = UpdateOutcome::Failure::Unwritable;
         return outcome;
     }
 
-    const IniDocument fresh(body);
+    outcome.keptAs = *kept;
     outcome.playedBefore = playedScores(IniDocument(previous));
-    outcome.playedAfter = playedScores(fresh);
+    outcome.playedAfter = playedScores(*fresh);
     outcome.publishedVersion =
-        fresh.value(QStringLiteral("CV"), QStringLiteral("0")).value_or(QStringLiteral("-"));
+        fresh->value(QStringLiteral("CV"), QStringLiteral("0")).value_or(QStringLiteral("-"));
+    outcome.chart = std::move(fresh);
     return outcome;
 }

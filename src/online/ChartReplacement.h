@@ -6,8 +6,12 @@
 #include "online/UpdateOutcome.h"
 
 // Puts a downloaded chart in place of the chart file `stem` of the program
-// folder. Nothing on disk changes unless body is a whole 2010 chart. The file
-// there before is kept as "<stem>.bak" (one generation), then the new one
-// replaces it atomically; a backup that cannot be written stops the
-// replacement, since the user's typed predictions may live only there.
-UpdateOutcome replaceChart(const QString &stem, const QByteArray &body);
+// folder. Nothing on disk changes unless body is a whole 2010 chart, parsed
+// once: the outcome hands that parse on for the window to load. The file
+// there before is kept as "<stem>.bak" (one generation), and the user's
+// own entries as a kept prediction: those of `typed`, the chart as the
+// window shows it, or of the file when no window is. Only then does the new
+// chart replace the file atomically; a backup or a prediction that cannot
+// be written stops the replacement, since the user's typed predictions may
+// live only there.
+UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QByteArray &typed = QByteArray());

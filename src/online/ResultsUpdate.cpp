@@ -18,9 +18,10 @@ QByteArray chartFile(const QString &stem)
 
 const QString ResultsUpdate::chartName = QStringLiteral("VYL2010");
 
-ResultsUpdate::ResultsUpdate(DownloadPage::Limits limits, QObject *parent)
+ResultsUpdate::ResultsUpdate(DownloadPage::Limits limits, const QByteArray &typed, QObject *parent)
     : QObject(parent)
     , m_address(ServerSettings::address(QStringLiteral("/VYL2010.ini")))
+    , m_typed(typed)
     , m_download(m_address, limits, LastUpdate::heldVersion(m_address, chartFile(chartName)))
 {
     connect(&m_download, &DownloadPage::progress, this, &ResultsUpdate::progress);
@@ -32,12 +33,14 @@ void ResultsUpdate::onDownloaded()
     const DownloadResult &download = m_download.result();
     if (!download.ok()) {
         m_outcome.failure = UpdateOutcome::Failure::Download;
-    } else if (download.notModified) {
-        m_outcome.upToDate = true;
     } else {
-        const QByteArray chart = inCodePage(download.body);
-        m_outcome = replaceChart(chartName, chart);
-        if (m_outcome.ok())
+        // "Not modified": the file holds the current results, as the last
+        // update wrote them; what was typed over them since is kept all
+        // the same before the window shows them again.
+        const QByteArray chart = download.notModified ? chartFile(chartName) : inCodePage(download.body);
+        m_outcome = replaceChart(chartName, chart, m_typed);
+        m_outcome.upToDate = download.notModified;
+        if (m_outcome.ok() && !download.notModified)
             LastUpdate::remember(m_address, download.validators, chart);
     }
     m_outcome.download = download;

@@ -12,8 +12,10 @@
 //   update server + "/VYL2010.ini", naming the version LastUpdate holds
 //     --DownloadPage-->  body in memory, or "not modified" (nothing written)
 //   body  --inCodePage-->  Windows-1252, as every chart file is
-//         --replaceChart-->  checked whole, "VYL2010.bak" kept, "VYL2010.ini" replaced
+//         --replaceChart-->  parsed once and checked whole, "VYL2010.bak" and the
+//                            user's own entries kept, "VYL2010.ini" replaced
 //         --LastUpdate-->  the version written remembered for the next time
+//   the outcome hands on the parsed chart: the window loads it, not the file.
 //
 // Any failure leaves the chart file as it was. Starts at construction;
 // finished() comes exactly once, also after cancel().
@@ -21,7 +23,10 @@ class ResultsUpdate final : public QObject
 {
     Q_OBJECT
 public:
-    explicit ResultsUpdate(DownloadPage::Limits limits = {}, QObject *parent = nullptr);
+    // typed: the user's chart as the window shows it, saved or not; empty
+    // when no window shows one, and the file is the user's chart.
+    explicit ResultsUpdate(DownloadPage::Limits limits = {}, const QByteArray &typed = QByteArray(),
+                           QObject *parent = nullptr);
 
     void cancel() { m_download.cancel(); }
     bool isFinished() const { return m_finished; }
@@ -37,6 +42,7 @@ private:
     void onDownloaded();
 
     QUrl m_address;
+    QByteArray m_typed;
     DownloadPage m_download;
     UpdateOutcome m_outcome;
     bool m_finished = false;

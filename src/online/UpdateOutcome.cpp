@@ -24,5 +24,7 @@ QString UpdateOutcome::describe() const
         line += QStringLiteral(", newer than this program");
     if (backupKept)
         line += QStringLiteral("; previous file kept as VYL2010.bak");
+    if (!keptAs.isEmpty())
+        line += QStringLiteral("; your own entries kept as the prediction \"%1\"").arg(keptAs);
     return line;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "online/DownloadResult.h"
+#include "storage/IniDocument.h"
 
 // How a results update ended, and for a successful one what it changed.
 struct UpdateOutcome
@@ -17,7 +20,7 @@ struct UpdateOutcome
     Failure failure = Failure::None;
     DownloadResult download; // its body is not kept
     // The server said the chart the last update brought is still the
-    // published one; nothing was written.
+    // published one; the chart file was not written.
     bool upToDate = false;
     // Score cells played in the file before and after (group and
     // knock-out goals; penalties are not scores of their own).
@@ -27,6 +30,11 @@ struct UpdateOutcome
     QString publishedVersion = QStringLiteral("-");
     // Whether the previous file is now the backup.
     bool backupKept = false;
+    // The kept prediction that holds the user's own entries now; empty when
+    // the chart replaced held none that the results do not.
+    QString keptAs;
+    // The chart now in the file, as checked: what the window loads.
+    std::optional<IniDocument> chart;
 
     bool ok() const { return failure == Failure::None; }
     // One line in plain English for a terminal.

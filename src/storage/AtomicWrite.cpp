@@ -1,29 +1,98 @@
 #include "storage/AtomicWrite.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
+
+namespace {
+
+// ".VYL2010.ini.vylora-tmp.Ab12Cd": the leading dot hides it, the mark says
+// whose it is, and the six letters keep two writers of one file apart.
+const QString temporaryMark = QStringLiteral(".vylora-tmp.");
+
+QString randomLetters()
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString six;
+    for (int i = 0; i < 6; ++i)
+        six += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return six;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// A new temporary beside target, open for writing, with the mode the
+// target will have: the existing file's, or the default (0666 less the
+// umask) for a new one.
+int createTemporary(const QString &target, QString &temporary)
+{
+    const QFileInfo info(target);
+    struct stat existing {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = info.absolutePath() + QStringLiteral("/.") + info.fileName() + temporaryMark + randomLetters();
+        const int fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd >= 0 && exists && ::fchmod(fd, existing.st_mode & 07777) != 0) {
+            ::close(fd);
+            ::unlink(QFile::encodeName(temporary).constData());
+            return -1;
+        }
+        return fd;
+    }
+    return -1;
+}
+
+bool isOwnTemporary(const QString &name)
+{
+    static const QRegularExpression own(QStringLiteral("^\\..+\\.vylora-tmp\\.[A-Za-z0-9]{6}$"));
+    return own.match(name).hasMatch();
+}
+
+} // namespace
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : link.absoluteFilePath();
+    QString temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0)
         return false;
-    // write() may only fill the buffer and report success; the disk's
-    // answer (full, over quota, over the size limit) comes with the flush,
-    // and commit() would rename an incomplete file over the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting(); // the temporary goes with the QSaveFile
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    // write() may only fill the cache; the disk's answer (full, over quota,
+    // over the size limit) comes with the sync, before anything is renamed.
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written ||
+        std::rename(temporaryName.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(temporaryName.constData());
         return false;
     }
-    if (!file.commit())
-        return false;
-    return syncFolder(QFileInfo(path).absolutePath());
+    return syncFolder(QFileInfo(target).absolutePath());
 }
 
 bool syncFolder(const QString &folder)
@@ -38,14 +107,11 @@ bool syncFolder(const QString &folder)
 
 int removeStaleTemporaries(const QString &folder, const QDateTime &startedAt)
 {
-    // The temporary's name is the file's name and six random letters or
-    // digits; only names of our own file kinds are touched.
-    static const QRegularExpression temporary(QStringLiteral("^[^/]+\\.(ini|txt|conf)\\.[A-Za-z0-9]{6}$"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    const QDateTime staleBefore = startedAt.addSecs(-60);
     int removed = 0;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
-        if (!temporary.match(entry.fileName()).hasMatch() || entry.lastModified() >= startedAt)
+        if (!isOwnTemporary(entry.fileName()) || entry.isSymLink() || entry.lastModified() >= staleBefore)
             continue;
         if (QFile::remove(entry.filePath()))
             ++removed;

@@ -120,15 +120,22 @@ QStringList chartSections()
     return sections;
 }
 
-// Renames the file to "<file>.damaged" (replacing an older one) and gives
-// that path, or an empty text when it could not be moved.
+// Renames the file to "<file>.damaged", or "<file>.damaged.2" and on when
+// that is taken (one set aside before may be all that is left of someone's
+// work), and gives that path, or an empty text when it could not be moved.
 QString setAside(const QString &path)
 {
-    const QString aside = path + QStringLiteral(".damaged");
-    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
-        return QString();
-    syncFolder(QFileInfo(path).absolutePath());
-    return aside;
+    for (int n = 1; n < 1000; ++n) {
+        const QString aside = path + QStringLiteral(".damaged") + (n > 1 ? u'.' + QString::number(n) : QString());
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
+            return QString();
+        syncFolder(QFileInfo(path).absolutePath());
+        return aside;
+    }
+    return QString();
 }
 
 // The file as a save may write into: none when it cannot be read or is too
@@ -168,9 +175,14 @@ bool isChartFile(const QByteArray &bytes)
 
 bool isWhole2010Chart(const QByteArray &bytes)
 {
+    return wholeChart2010(bytes).has_value();
+}
+
+std::optional<IniDocument> wholeChart2010(const QByteArray &bytes)
+{
     if (bytes.size() > maxTextFileSize || bytes.contains('\0'))
-        return false;
-    const IniDocument file(bytes);
+        return std::nullopt;
+    IniDocument file(bytes);
     auto has = [&file](const QString &section, int first, int last) {
         for (int key = first; key <= last; ++key)
             if (!file.value(section, QString::number(key)))
@@ -181,19 +193,19 @@ bool isWhole2010Chart(const QByteArray &bytes)
     for (GroupId g : allGroups) {
         if (!has(groupSection(u"But", g), 0, 11) || !has(groupSection(u"Equip", g), 1, 4) ||
             !has(groupSection(u"TS", g), 1, 4))
-            return false;
+            return std::nullopt;
         for (int side = 0; side < 12; side += 2)
             if (!datedIn2010(file.value(notes, matchKey(g, side))))
-                return false;
+                return std::nullopt;
     }
     for (KnockoutBlock block : saveOrder)
         if (!has(section(block), 0, sidesOfRound[std::size_t(block.round)] - 1))
-            return false;
+            return std::nullopt;
     for (Round r : allRounds)
         for (int side = 0; side < sidesOfRound[std::size_t(r)]; side += 2)
             if (!datedIn2010(file.value(notes, matchKey(r, side))))
-                return false;
-    return true;
+                return std::nullopt;
+    return file;
 }
 
 namespace {
@@ -288,6 +300,12 @@ bool LoadWholeChartFromFile(Tournament &t, const QString &path, int languageInde
     return readyAndRefreshed(t, LoadChartFromFile(t, path, languageIndex, hooks));
 }
 
+bool LoadWholeChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
+                            const ChartHooks &hooks)
+{
+    return readyAndRefreshed(t, LoadChartDocument(t, name, file, languageIndex, hooks));
+}
+
 bool SaveChart(const Tournament &t)
 {
     const QString name = t.chartName();
@@ -298,6 +316,13 @@ bool SaveChart(const Tournament &t)
         return false;
     writeChartCells(t, *file);
     return saveIniDocument(name, *file);
+}
+
+QByteArray shownChart(const Tournament &t)
+{
+    IniDocument file = readIniFile(t.chartName()).document;
+    writeChartCells(t, file);
+    return file.toBytes();
 }
 
 void writeChartCells(const Tournament &t, IniDocument &file)

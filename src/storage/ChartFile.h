@@ -1,13 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
 #include <QString>
 
 #include "storage/ChartHooks.h"
+#include "storage/IniDocument.h"
 
-class IniDocument;
 class Tournament;
 
 // A file holds a chart when it has at least one of the chart's sections; a
@@ -23,6 +24,9 @@ bool isChartFile(const QByteArray &bytes);
 // notes, which the past tournaments' charts do not carry. A body cut short
 // anywhere lacks a section, a key or the date that ends the last note.
 bool isWhole2010Chart(const QByteArray &bytes);
+// The same check, handing back the chart it parsed when whole, so that the
+// bytes checked are the bytes loaded, parsed once.
+std::optional<IniDocument> wholeChart2010(const QByteArray &bytes);
 
 // The chart file: one INI section per cell family, one key per cell index,
 // the cell's text as value (a draw mark is the tag of its team cell).
@@ -48,6 +52,8 @@ bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &fi
 // chart shown before remains. False when the version check stopped it.
 bool LoadWholeChart(Tournament &t, const QString &name, int languageIndex, const ChartHooks &hooks = {});
 bool LoadWholeChartFromFile(Tournament &t, const QString &path, int languageIndex, const ChartHooks &hooks = {});
+bool LoadWholeChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
+                            const ChartHooks &hooks = {});
 
 // Writes every score, team name and draw mark into the file of the current
 // chart name, in one atomic replacement of the file; sections it does not
@@ -58,6 +64,9 @@ bool SaveChart(const Tournament &t);
 
 // Every cell into file as SaveChart writes them, the other sections left.
 void writeChartCells(const Tournament &t, IniDocument &file);
+// The chart file of t's name as SaveChart would leave it: what t shows,
+// saved or not, with the sections it does not own (notes, news) kept.
+QByteArray shownChart(const Tournament &t);
 
 // One cell as the chart file keeps it: its section, its key, the text it
 // loads as when the key is missing, and whether it holds goals.

@@ -93,11 +93,13 @@ KeepResult keep(const QString &name, const QByteArray &chart, bool replace)
     return writeFileAtomically(path, chart) ? KeepResult::Kept : KeepResult::Failed;
 }
 
-bool keepBeforeUpdate(const QByteArray &current, const QByteArray &published, const QString &owner)
+std::optional<QString> keepBeforeUpdate(const QByteArray &current, const IniDocument &published,
+                                        const QString &owner)
 {
     const IniDocument chart(current);
-    if (!isChartFile(current) || !ownEntries(chart, IniDocument(published)) || keptAlready(chart))
-        return true;
+    if (current.size() > maxTextFileSize || !looksLikeChart(chart) || !ownEntries(chart, published) ||
+        keptAlready(chart))
+        return QString();
     QString base = fileNameFor(owner);
     if (base.isEmpty())
         base = QStringLiteral("Mon pronostic");
@@ -105,13 +107,13 @@ bool keepBeforeUpdate(const QByteArray &current, const QByteArray &published, co
     for (int n = 2;; ++n) {
         switch (keep(name, current, false)) {
         case KeepResult::Kept:
-            return true;
+            return name;
         case KeepResult::Exists:
             name = QStringLiteral("%1 (%2)").arg(base).arg(n);
             break;
         case KeepResult::BadName:
         case KeepResult::Failed:
-            return false;
+            return std::nullopt;
         }
     }
 }

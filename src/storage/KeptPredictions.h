@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class IniDocument;
 
 // The predictions kept beside the chart: one chart file each, named after
 // its owner, in the program folder's "pronostics". Nothing but a keep
@@ -24,12 +28,15 @@ enum class KeepResult { Kept, Exists, BadName, Failed };
 // replaced only when asked to.
 KeepResult keep(const QString &name, const QByteArray &chart, bool replace);
 
-// The update's guard. `current` is the chart file about to be replaced by
-// `published`. When it holds entries of the user's own (a played cell that
-// the published file does not hold as typed), it is kept under the owner's
+// The update's guard. `current` is the user's chart about to be replaced
+// by `published`: the file, or the chart as the window shows it, saved or
+// not. When it holds entries of the user's own (a played cell that the
+// published chart does not hold as typed), it is kept under the owner's
 // name ("Mon pronostic" when there is none), numbered when that name is
-// taken, unless a kept prediction holds the same cells already. False only
-// when it had to be kept and could not be.
-bool keepBeforeUpdate(const QByteArray &current, const QByteArray &published, const QString &owner);
+// taken, unless a kept prediction holds the same cells already. Gives the
+// name kept under, an empty one when nothing needed keeping, and none when
+// it had to be kept and could not be.
+std::optional<QString> keepBeforeUpdate(const QByteArray &current, const IniDocument &published,
+                                        const QString &owner);
 
 } // namespace KeptPredictions

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "storage/AtomicWrite.h"
+#include "storage/KeptPredictions.h"
 
 namespace {
 
@@ -26,9 +27,11 @@ QString ProgramFolder::choose(const QString &requested)
     folder = QDir(folder).absolutePath();
     QDir().mkpath(folder);
     setPath(folder);
-    // Nothing of ours has been written yet in this run: whatever temporary
-    // is already there was left by a save that never finished.
-    removeStaleTemporaries(folder, QDateTime::currentDateTime());
+    // Nothing of ours has been written yet in this run: a stale temporary
+    // was left by a save that never finished.
+    const QDateTime now = QDateTime::currentDateTime();
+    removeStaleTemporaries(folder, now);
+    removeStaleTemporaries(KeptPredictions::folder(), now);
     return folder;
 }
 

@@ -50,9 +50,10 @@ class TestChartUpdate final : public QObject
     const QByteArray userChart = wholeChart2010({{"ButA", 0, "3"}, {"ButA", 1, "0"}});
     const QByteArray published =
         wholeChart2010({{"ButA", 0, "1"}, {"ButA", 1, "1"}, {"ButA", 2, "0"}, {"ButA", 3, "2"}, {"CV", 0, "2.7"}});
+    const QString updatedAgain = QStringLiteral("0 chart updated: 4 scores played (was 2), published version 2.7, newer "
+                                                "than this program; previous file kept as VYL2010.bak\n");
     const QString updated =
-        QStringLiteral("0 chart updated: 4 scores played (was 2), published version 2.7, newer "
-                       "than this program; previous file kept as VYL2010.bak\n");
+        updatedAgain.chopped(1) + QStringLiteral("; your own entries kept as the prediction \"Mon pronostic\"\n");
 
 private slots:
     void init() { QSettings(UserSettings().fileName(), QSettings::IniFormat).clear(); }
@@ -89,7 +90,11 @@ private slots:
             << answer(published, [](Answer &a) { a.etag = "\"v1\""; }) << false
             << "0 chart already up to date; nothing written\n";
         QTest::newRow("saved over since the last update")
-            << answer(published, [](Answer &a) { a.etag = "\"v1\""; }) << true << updated;
+            << answer(published, [](Answer &a) { a.etag = "\"v1\""; }) << true << updatedAgain;
+        QTest::newRow("whole chart, then closed before the announced length")
+            << answer(published + "[Note]\r\n0=" + QByteArray(4096, 'x') + "\r\n",
+                      [](Answer &a) { a.sendOnly = a.body.indexOf("[Note]"); })
+            << false << failed("the answer was cut short");
     }
 
     void oneLineSaysWhatHappened()
@@ -145,7 +150,8 @@ private slots:
         const QString next = QStringLiteral("0 chart updated: 0 scores played (was %1), published version %2");
         const std::array<std::pair<int, QString>, 3> runs{{
             {0,
-             next.arg(2).arg(QStringLiteral("2.7, newer than this program; previous file kept as VYL2010.bak\n"))},
+             next.arg(2).arg(QStringLiteral("2.7, newer than this program; previous file kept as VYL2010.bak; "
+                                            "your own entries kept as the prediction \"Mon pronostic\"\n"))},
             {0, QStringLiteral("0 chart already up to date; nothing written\n")},
             {1, next.arg(0).arg(QStringLiteral("2.6; previous file kept as VYL2010.bak\n"))},
         }};

@@ -123,14 +123,20 @@ void TestProgramFolder::staleTemporariesGoAtStart_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("age"); // seconds; negative for a file written after the start
     QTest::addColumn<bool>("removed");
-    QTest::newRow("chart temporary") << QStringLiteral("VYL2010.ini.Ab12Cd") << 60 << true;
-    QTest::newRow("past chart temporary") << QStringLiteral("VYL1998.ini.zzzzzz") << 86400 << true;
-    QTest::newRow("language temporary") << QStringLiteral("langFr.txt.x1Y2z3") << 60 << true;
-    QTest::newRow("being written by another copy") << QStringLiteral("VYL2010.ini.Ab12Cd") << -5 << false;
-    QTest::newRow("chart set aside") << QStringLiteral("VYL2010.ini.damaged") << 60 << false;
-    QTest::newRow("seven letters") << QStringLiteral("VYL2010.ini.Ab12Cde") << 60 << false;
-    QTest::newRow("not one of ours") << QStringLiteral("photo.png.Ab12Cd") << 60 << false;
-    QTest::newRow("the chart itself") << QStringLiteral("VYL2010.ini") << 60 << false;
+    const int days = 2 * 86400;
+    QTest::newRow("user's backup") << QStringLiteral("VYL2010.ini.backup") << days << false;
+    QTest::newRow("user's notes") << QStringLiteral("notes.txt.france") << days << false;
+    QTest::newRow("user's copy") << QStringLiteral("langEn.txt.orig01") << days << false;
+    QTest::newRow("user's hidden copy") << QStringLiteral(".VYL2010.ini.Ab12Cd") << days << false;
+    QTest::newRow("chart set aside") << QStringLiteral("VYL2010.ini.damaged") << days << false;
+    QTest::newRow("own stale chart temporary") << QStringLiteral(".VYL2010.ini.vylora-tmp.Ab12Cd") << 120 << true;
+    QTest::newRow("own stale language temporary")
+        << QStringLiteral(".langFr.txt.vylora-tmp.x1Y2z3") << days << true;
+    QTest::newRow("own stale prediction temporary")
+        << QStringLiteral("pronostics/.Moi.ini.vylora-tmp.zzzzzz") << days << true;
+    QTest::newRow("own, being written by another copy")
+        << QStringLiteral(".VYL2010.ini.vylora-tmp.Ab12Cd") << 10 << false;
+    QTest::newRow("own, written after the start") << QStringLiteral(".VYL2010.ini.vylora-tmp.Ab12Cd") << -5 << false;
 }
 
 void TestProgramFolder::staleTemporariesGoAtStart()
@@ -140,6 +146,7 @@ void TestProgramFolder::staleTemporariesGoAtStart()
     QFETCH(bool, removed);
     const QTemporaryDir dir;
     const QString path = dir.filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

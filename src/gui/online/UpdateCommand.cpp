@@ -8,20 +8,22 @@
 #include "gui/kit/Prompts.h"
 #include "gui/online/Banner.h"
 #include "gui/online/OnlineMessages.h"
-#include "gui/kit/Prompts.h"
+#include "gui/predictions/PredictionMessages.h"
 #include "gui/online/UpdateFailureLine.h"
 #include "online/ResultsUpdate.h"
 #include "tournament/MessageTable.h"
 #include "online/ServerSettings.h"
 
 UpdateCommand::UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
-                             std::function<bool()> loadChart)
+                             std::function<bool(const IniDocument &)> loadChart,
+                             std::function<QByteArray()> typedChart)
     : QObject(&window)
     , m_window(window)
     , m_messages(messages)
     , m_prompts(prompts)
     , m_banner(banner)
     , m_loadChart(std::move(loadChart))
+    , m_typedChart(std::move(typedChart))
 {}
 
 UpdateCommand::~UpdateCommand()
@@ -40,7 +42,8 @@ void UpdateCommand::run()
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_update = new ResultsUpdate(m_limits, this);
+    // Modal from here on: the chart shown is the one the user ends with.
+    m_update = new ResultsUpdate(m_limits, m_typedChart(), this);
     connect(m_update, &ResultsUpdate::finished, this, &UpdateCommand::onFinished);
 
     // Modal, so that the chart cannot change under the download; Cancel
@@ -101,7 +104,7 @@ void UpdateCommand::onFinished()
     }
 
     m_resultsUpdated = true;
-    if (!m_loadChart()) {
+    if (!m_loadChart(*outcome.chart)) {
         QApplication::restoreOverrideCursor();
         emit finished(true);
         return;
@@ -109,5 +112,7 @@ void UpdateCommand::onFinished()
     if (m_banner.isShown())
         m_banner.reload();
     QApplication::restoreOverrideCursor();
+    if (!outcome.keptAs.isEmpty())
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), predictionMessages::keptNotice(messages, outcome.keptAs));
     emit finished(true);
 }

@@ -8,6 +8,7 @@
 #include "online/DownloadPage.h"
 
 class Banner;
+class IniDocument;
 class MessageTable;
 class Prompts;
 class QProgressDialog;
@@ -19,21 +20,25 @@ struct UpdateOutcome;
 // question, the busy pointer and a progress window with Cancel; the
 // download, the checks and the replacement of the file are ResultsUpdate's.
 //
-//   click -> question (No: nothing) -> ResultsUpdate, progress shown
+//   click -> question (No: nothing) -> ResultsUpdate, given the chart as
+//            shown, progress shown
 //     success, or the server's word that the file holds the current
-//     results -> MISAJOUR, the whole chart loaded ("Sauve" enabled, ready
+//     results -> MISAJOUR, the chart checked loaded ("Sauve" enabled, ready
 //                flag, RefreshAll; the version notice may end the program
-//                there), banner reloaded when shown
+//                there), banner reloaded when shown, and the name of the
+//                prediction that keeps the user's own entries, if any
 //     failure, Cancel, time-out -> "Erreur de connexion !" and the line of
 //                its cause, chart and file as they were
 class UpdateCommand final : public QObject
 {
     Q_OBJECT
 public:
-    // loadChart loads "VYL2010" into the window's chart as every whole
-    // chart is loaded, and returns false when the program ends during it.
+    // loadChart loads the checked chart as "VYL2010" into the window as
+    // every whole chart is loaded, and returns false when the program ends
+    // during it; typedChart gives the user's 2010 chart with what was typed,
+    // saved or not, or nothing when the file holds it all.
     UpdateCommand(QWidget &window, const MessageTable &messages, Prompts &prompts, Banner &banner,
-                  std::function<bool()> loadChart);
+                  std::function<bool(const IniDocument &)> loadChart, std::function<QByteArray()> typedChart);
     ~UpdateCommand() override;
 
     void run();
@@ -56,7 +61,8 @@ private:
     const MessageTable &m_messages;
     Prompts &m_prompts;
     Banner &m_banner;
-    std::function<bool()> m_loadChart;
+    std::function<bool(const IniDocument &)> m_loadChart;
+    std::function<QByteArray()> m_typedChart;
     DownloadPage::Limits m_limits;
     QPointer<ResultsUpdate> m_update;
     QPointer<QProgressDialog> m_progress;

@@ -4,7 +4,6 @@
 #include "gui/predictions/PredictionMessages.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ChartFile.h"
-#include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
@@ -27,16 +26,17 @@ PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObjec
 
 bool PredictionKeeper::keepOwn(QWidget *parent)
 {
-    const PredictionFile file = readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
-    QByteArray chart = file.bytes;
+    QByteArray chart;
     if (m_tournament.chartName() == currentChart) {
-        // The sections the chart does not own (notes, news) come along.
-        IniDocument shown(file.bytes);
-        writeChartCells(m_tournament, shown);
-        chart = shown.toBytes();
-    } else if (file.problem != PredictionProblem::None) {
-        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
-        return false;
+        chart = shownChart(m_tournament);
+    } else {
+        const PredictionFile file =
+            readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
+        if (file.problem != PredictionProblem::None) {
+            refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
+            return false;
+        }
+        chart = file.bytes;
     }
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(m_prompts.input(
@@ -87,9 +87,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
                               .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
-    m_prompts.notice(
-        parent, title,
-        messages.textOr(predictionMessages::kept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name));
+    m_prompts.notice(parent, title, predictionMessages::keptNotice(messages, name));
     emit kept(name);
     return true;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include "tournament/MessageTable.h"
+
 // The message table's entries of the predictions; lists of several texts
 // (headers, match days, rules) are one entry, the texts split by "|".
 namespace predictionMessages {
@@ -21,4 +25,11 @@ inline constexpr int tooLarge = 53;
 inline constexpr int unreadable = 54;
 inline constexpr int keepFailed = 89;
 inline constexpr int close = 45;
+
+// Where a prediction was kept: after "Garder mon pronostic", and after an
+// update that kept the user's own entries.
+inline QString keptNotice(const MessageTable &messages, const QString &name)
+{
+    return messages.textOr(kept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name);
+}
 } // namespace predictionMessages

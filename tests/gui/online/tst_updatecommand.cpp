@@ -4,6 +4,7 @@
 #include "app/VyloraApp.h"
 #include "online/ServerSettings.h"
 #include "storage/ChartFile.h"
+#include "storage/IniDocument.h"
 #include "storage/ScopedProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -173,7 +174,7 @@ private slots:
         m_prompts.queueAnswer(true);
         QVERIFY(clickUpdate(*app));
 
-        QCOMPARE(m_prompts.asked().size(), 1); // the question, nothing after it
+        QCOMPARE(m_prompts.asked().size(), 2); // the question, and where the user's own entries went
         QVERIFY(app->update().resultsUpdated());
         QCOMPARE(allTexts(app->tournament()), textsOfChart(m_published));
         QCOMPARE(findControl<QLineEdit>(app->window(), QStringLiteral("ButFIN"), 1)->text(), QStringLiteral("1"));
@@ -181,6 +182,26 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), m_published);
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.bak")), userChart);
         QCOMPARE(m_server->requestCount("/imvyl.php"), 0); // banner hidden: not fetched
+    }
+
+    // Scores typed since the last "Sauve" are the user's prediction too.
+    void typedScoresAreKeptBeforeTheUpdate()
+    {
+        m_server->answer("/VYL2010.ini", LoopbackHttpServer::ok(m_published));
+        auto app = startApp();
+        QVERIFY(app);
+        auto *cell = findControl<QLineEdit>(app->window(), QStringLiteral("ButB"), 0);
+        QVERIFY(cell);
+        QTest::keyClick(cell, Qt::Key_End);
+        QTest::keyClick(cell, Qt::Key_7);
+
+        m_prompts.queueAnswer(true);
+        QVERIFY(clickUpdate(*app));
+
+        const IniDocument kept(m_folder->read(QStringLiteral("pronostics/Mon pronostic.ini")));
+        QCOMPARE(kept.value(QStringLiteral("ButB"), QStringLiteral("0")).value_or(QString()), QStringLiteral("7"));
+        QCOMPARE(kept.value(QStringLiteral("ButA"), QStringLiteral("0")).value_or(QString()), QStringLiteral("3"));
+        QCOMPARE(m_prompts.asked().last().text, QStringLiteral("Pronostic gardé sous le nom Mon pronostic."));
     }
 
     void answeringNoAsksNothingOfTheServer()
