@@ -25,19 +25,25 @@ PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObjec
     , m_prompts(prompts)
 {}
 
-bool PredictionKeeper::keepOwn(QWidget *parent)
+QByteArray PredictionKeeper::shownChart(QWidget *parent)
 {
     const PredictionFile file = readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
-    QByteArray chart = file.bytes;
     if (m_tournament.chartName() == currentChart) {
         // The sections the chart does not own (notes, news) come along.
         IniDocument shown(file.bytes);
         writeChartCells(m_tournament, shown);
-        chart = shown.toBytes();
-    } else if (file.problem != PredictionProblem::None) {
-        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
-        return false;
+        return shown.toBytes();
     }
+    if (file.problem != PredictionProblem::None)
+        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
+    return file.bytes;
+}
+
+bool PredictionKeeper::keepOwn(QWidget *parent)
+{
+    const QByteArray chart = shownChart(parent);
+    if (chart.isEmpty())
+        return false;
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(m_prompts.input(
         parent, title,

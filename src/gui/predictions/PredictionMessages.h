@@ -21,4 +21,15 @@ inline constexpr int tooLarge = 53;
 inline constexpr int unreadable = 54;
 inline constexpr int keepFailed = 89;
 inline constexpr int close = 45;
+inline constexpr int poolTitle = 113;
+inline constexpr int poolJoin = 114;
+inline constexpr int poolSend = 115;
+inline constexpr int poolHeaders = 116;
+inline constexpr int poolJoined = 117;
+inline constexpr int poolSent = 118;
+inline constexpr int poolBracket = 119;
+inline constexpr int poolRefused = 120;
+inline constexpr int poolPseudoPrompt = 121;
+inline constexpr int poolCodePrompt = 122;
+inline constexpr int poolYesNo = 123;
 } // namespace predictionMessages

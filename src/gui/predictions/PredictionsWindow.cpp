@@ -2,6 +2,7 @@
 
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
+#include "gui/predictions/PoolPart.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/PredictionMessages.h"
 #include "tournament/MessageTable.h"
@@ -62,7 +63,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(text(msg::windowTitle, "Pronostics"));
     setWindowIcon(owner->windowIcon());
-    resize(900, 640);
+    resize(900, 900);
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
     auto *grid = new QGridLayout(this);
@@ -119,7 +120,9 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     buttons->addWidget(m_open);
     buttons->addStretch();
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    m_pool = new PoolPart(this, m_messages, m_keeper, m_prompts);
+    grid->addWidget(m_pool, 5, 0, 1, 2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
@@ -169,6 +172,7 @@ void PredictionsWindow::showCircle()
     m_match->setCurrentIndex(chosen);
     m_match->blockSignals(false);
     showMatch(chosen);
+    m_pool->refresh();
     show();
     raise();
     activateWindow();
