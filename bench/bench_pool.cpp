@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>

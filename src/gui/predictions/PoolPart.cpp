@@ -10,34 +10,11 @@
 #include "gui/kit/Prompts.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/PredictionMessages.h"
+#include "gui/predictions/ScoreTable.h"
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
 namespace msg = predictionMessages;
-
-namespace {
-
-QTableWidget *makeTable(QWidget *parent, const QString &name, int columns)
-{
-    auto *table = new QTableWidget(0, columns, parent);
-    table->setObjectName(name);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    return table;
-}
-
-void fillRow(QTableWidget *table, int row, const QStringList &cells)
-{
-    for (int column = 0; column < cells.size(); ++column) {
-        auto *item = new QTableWidgetItem(cells.at(column));
-        if (column > 0)
-            item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column, item);
-    }
-}
-
-} // namespace
 
 PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeeper &keeper, Prompts &prompts)
     : QGroupBox(parent)
@@ -60,10 +37,9 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
 
     const QStringList headers =
         text(msg::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner").split(u'|');
-    m_ranking = makeTable(this, QStringLiteral("PoolRanking"), int(headers.size()));
-    m_ranking->setHorizontalHeaderLabels(headers);
+    m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
     grid->addWidget(m_ranking, 1, 0);
-    m_matchDays = makeTable(this, QStringLiteral("PoolMatchDays"), 2);
+    m_matchDays = makeScoreTable(this, QStringLiteral("PoolMatchDays"), {QString(), QString()});
     m_matchDays->horizontalHeader()->hide();
     grid->addWidget(m_matchDays, 1, 1);
     grid->setColumnStretch(0, 3);
@@ -117,8 +93,8 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
     m_join->setEnabled(true);
     m_send->setEnabled(PoolClient::account().isSet());
     if (!answer.ok()) {
-        // The pool asks for its code: the user is asked once, then the
-        // server's own refusal stands.
+        // The pool wants its code: the user is asked for it until they
+        // give up or the server's wait for too many tries answers instead.
         if (request == PoolClient::Request::Join && answer.status == 403 && !answer.json.isEmpty()) {
             const QString code = m_prompts.input(this, title(), text(msg::poolCodePrompt, "Code du concours :"), {});
             if (!code.isEmpty()) {
@@ -165,7 +141,7 @@ void PoolPart::showRanking(const QJsonObject &ranking)
         for (const char *key : {"points", "exact", "outcomes", "knockout", "maximum"})
             cells << QString::number(p.value(QLatin1String(key)).toInt());
         cells << yesNo.value(p.value(QStringLiteral("canStillWin")).toBool() ? 0 : 1);
-        fillRow(m_ranking, row, cells);
+        setScoreRow(m_ranking, row, cells);
     }
     const QStringList days =
         text(msg::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale").split(u'|');
@@ -177,6 +153,6 @@ void PoolPart::showRanking(const QJsonObject &ranking)
                                    ? QStringLiteral("%1 (%2)").arg(d.value(QStringLiteral("winner")).toString())
                                          .arg(d.value(QStringLiteral("points")).toInt())
                                    : QStringLiteral("-");
-        fillRow(m_matchDays, day, {days.value(day), winner});
+        setScoreRow(m_matchDays, day, {days.value(day), winner});
     }
 }

@@ -73,7 +73,13 @@ Pool::Pool(const QString &folder, Settings settings, Clock clock)
 
 void Pool::addPages(UpdateServer &server)
 {
-    server.addPage("/pool/join", {}, [this](const QHttpServerRequest &r) { return join(r); });
+    server.addPage(
+        "/pool/join",
+        [](const QHttpServerRequest &r) {
+            return poolPages::refusal(r, Status::MethodNotAllowed, QStringLiteral("Inscription"),
+                                      QStringLiteral("On rejoint le concours par POST /pool/join?pseudo=NOM."));
+        },
+        [this](const QHttpServerRequest &r) { return join(r); });
     server.addPage(
         "/pool/prediction", [this](const QHttpServerRequest &r) { return ownPrediction(r); },
         [this](const QHttpServerRequest &r) { return send(r); });
@@ -164,7 +170,6 @@ ServerReply Pool::join(const QHttpServerRequest &request)
     case PoolStore::Outcome::Taken:
         return poolPages::refusal(request, Status::Conflict, refused,
                                   QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo));
-    case PoolStore::Outcome::Unknown:
     case PoolStore::Outcome::Failed:
         return poolPages::refusal(request, Status::ServiceUnavailable, refused, unavailable);
     }

@@ -24,7 +24,7 @@ public:
         PredictionFigures figures;
         bool sent = false;
     };
-    enum class Outcome { Done, Taken, Unknown, Failed };
+    enum class Outcome { Done, Taken, Failed };
 
     // `database`: empty for SQLite at `sqliteFile`, or
     // "postgresql://USER@HOST[:PORT]/DB"; the password comes from libpq's

@@ -14,7 +14,6 @@
 #include "cli/ScoreCommand.h"
 #include "online/ServerSettings.h"
 #include "server/pool/Pool.h"
-#include "storage/ScopedProgramFolder.h"
 #include "support/LocalUpdateServer.h"
 #include "support/ResultsChart2010.h"
 #include "support/TemporaryProgramFolder.h"
@@ -85,6 +84,19 @@ class TestPool final : public QObject
         m_http->write(QStringLiteral("VYL2010.ini"), chart(false));
     }
 
+    // A pool that closes at `closes` (each kick-off when empty) where alice
+    // joined and sent `sent` long before; her token.
+    QString startWithAlice(const QString &closes, const QByteArray &sent)
+    {
+        Pool::Settings settings;
+        if (!closes.isEmpty())
+            settings.closes = utc(closes);
+        startPool(settings);
+        m_now = utc(QStringLiteral("2010-01-01T00:00:00Z"));
+        const QString token = join(QStringLiteral("alice"));
+        return send(QStringLiteral("alice"), token, sent).status == 200 ? token : QString();
+    }
+
     QString join(const QString &pseudo, const QString &more = QString())
     {
         const HttpAnswer answer = m_http->post(QStringLiteral("/pool/join?format=json&pseudo=") + pseudo + more, "", {});
@@ -124,13 +136,8 @@ private slots:
         QFETCH(bool, firstMatchTaken);
         QFETCH(bool, secondMatchTaken);
         QFETCH(bool, bracketTaken);
-        Pool::Settings settings;
-        if (!closes.isEmpty())
-            settings.closes = utc(closes);
-        startPool(settings);
-        m_now = utc(QStringLiteral("2010-01-01T00:00:00Z"));
-        const QString token = join(QStringLiteral("alice"));
-        QCOMPARE(send(QStringLiteral("alice"), token, chart(true)).status, 200);
+        const QString token = startWithAlice(closes, chart(true));
+        QVERIFY(!token.isEmpty());
 
         m_now = utc(now);
         const HttpAnswer answer = send(QStringLiteral("alice"), token, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
@@ -179,15 +186,10 @@ private slots:
         QFETCH(QString, closes);
         QFETCH(QString, now);
         QFETCH(QString, path);
-        Pool::Settings settings;
-        if (!closes.isEmpty())
-            settings.closes = utc(closes);
-        startPool(settings);
+        const QString token = startWithAlice(closes, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
+        QVERIFY(!token.isEmpty());
         // The results have A1 as alice predicted it, A2 otherwise.
         m_http->write(QStringLiteral("VYL2010.ini"), chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=1;ButA:3=1")));
-        m_now = utc(QStringLiteral("2010-01-01T00:00:00Z"));
-        const QString token = join(QStringLiteral("alice"));
-        QCOMPARE(send(QStringLiteral("alice"), token, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0"))).status, 200);
 
         m_now = utc(now);
         const HttpAnswer answer = m_http->get(QString(path).replace(QStringLiteral("{token}"), token));
@@ -215,12 +217,9 @@ private slots:
         QStringList files;
         m_now = utc(QStringLiteral("2010-06-01T00:00:00Z"));
         for (const auto &[pseudo, bytes] : friends) {
-            files << program.path() + u'/' + pseudo + QStringLiteral(".ini");
-            QFile kept(files.last());
-            QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(bytes) == bytes.size());
-            kept.close();
-            QFile::remove(program.path() + QStringLiteral("/VYL2010.ini"));
-            QVERIFY(QFile::copy(files.last(), program.path() + QStringLiteral("/VYL2010.ini")));
+            program.write(pseudo + QStringLiteral(".ini"), bytes);
+            program.write(QStringLiteral("VYL2010.ini"), bytes);
+            files << program.filePath(pseudo + QStringLiteral(".ini"));
             QCOMPARE(runPoolJoin(pseudo, QString(), quiet, quiet), 0);
             QCOMPARE(runPoolSend(quiet, quiet), 0);
         }
