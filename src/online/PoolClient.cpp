@@ -51,7 +51,9 @@ void PoolClient::join(const QString &pseudo, const QString &code)
     query.addQueryItem(QStringLiteral("pseudo"), QString::fromLatin1(QUrl::toPercentEncoding(pseudo)));
     if (!code.isEmpty())
         query.addQueryItem(QStringLiteral("code"), QString::fromLatin1(QUrl::toPercentEncoding(code)));
-    start(Request::Join, m_network.post(requestFor(QStringLiteral("/pool/join"), query), QByteArray()));
+    QNetworkRequest request = requestFor(QStringLiteral("/pool/join"), query);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/plain"));
+    start(Request::Join, m_network.post(request, QByteArray()));
 }
 
 void PoolClient::send(const QByteArray &chart)
