@@ -60,10 +60,10 @@ int main(int argc, char *argv[])
     std::vector<PredictionFigures> figures;
     for (const auto &prediction : predictions)
         figures.push_back(predictionFigures(*prediction));
-    const PredictionFigures real = predictionFigures(results);
+    const PredictionFigures realFigures = predictionFigures(results);
     const double scoringFigures = medianMilliseconds(1001, [&] {
         for (const PredictionFigures &prediction : figures)
-            points += scoreFigures(prediction, real).points;
+            points += scoreFigures(prediction, realFigures).points;
     });
     const double scoring = medianMilliseconds(1001, [&] {
         for (const auto &prediction : predictions)

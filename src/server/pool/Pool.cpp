@@ -39,8 +39,9 @@ bool isFitPseudo(const QString &pseudo)
 {
     if (pseudo.isEmpty() || pseudo.size() > Pool::maxPseudoLength)
         return false;
-    for (QChar c : pseudo)
-        if (!c.isPrint() || c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+    for (const char32_t c : pseudo.toUcs4())
+        if (!QChar::isPrint(c) || QChar::category(c) == QChar::Separator_Line ||
+            QChar::category(c) == QChar::Separator_Paragraph)
             return false;
     return true;
 }
@@ -93,10 +94,11 @@ void Pool::addPages(UpdateServer &server)
 const Pool::Published &Pool::published()
 {
     const QFileInfo file(PublishedChart(m_folder).filePath());
-    if (file.exists() == m_published.present && file.lastModified() == m_published.modified &&
+    if (file.exists() == m_published.exists && file.lastModified() == m_published.modified &&
         file.size() == m_published.size)
         return m_published;
     m_published = {};
+    m_published.exists = file.exists();
     m_published.modified = file.lastModified();
     m_published.size = file.size();
     const PredictionFile chart = readPredictionFile(file.filePath());

@@ -52,7 +52,8 @@ private:
     {
         QDateTime modified;
         qint64 size = -1;
-        bool present = false;
+        bool exists = false;
+        bool present = false; // and a whole 2010 chart
         PredictionFigures results;
         PoolLocks locks;
         QStringList teamNames;
