@@ -38,6 +38,9 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     const QStringList headers =
         text(msg::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner").split(u'|');
     m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
+    // Seven columns: the figures take what they need, the pseudo the rest.
+    for (int column = 1; column < int(headers.size()); ++column)
+        m_ranking->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     grid->addWidget(m_ranking, 1, 0);
     m_matchDays = makeScoreTable(this, QStringLiteral("PoolMatchDays"), {QString(), QString()});
     m_matchDays->horizontalHeader()->hide();
