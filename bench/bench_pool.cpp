@@ -6,8 +6,8 @@
 // names one (run it through tests/server/pool/with_postgresql.sh).
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -44,8 +44,8 @@ QByteArray exchange(const QHostAddress &from, quint16 port, const QByteArray &he
     socket.bind(from);
     QByteArray answer;
     QObject::connect(&socket, &QTcpSocket::connected, &socket, [&] {
-        socket.write(head + "Host: bench\r\nConnection: close\r\nContent-Length: " + QByteArray::number(body.size()) +
-                     "\r\n\r\n" + body);
+        socket.write(head + "Host: bench\r\nConnection: close\r\nContent-Length: " +
+                     QByteArray::number(body.size()) + "\r\n\r\n" + body);
     });
     QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [&] { answer += socket.readAll(); });
     socket.connectToHost(QHostAddress::LocalHost, port);
@@ -107,19 +107,22 @@ void run(const char *name, const QString &database, const QByteArray &starting)
     std::clock_t cpu = std::clock();
     std::vector<QByteArray> tokens;
     for (int i = 0; i < players; ++i) {
-        const QByteArray joined = exchange(loopback(i / 4), port, "POST /pool/join?format=json&pseudo=player" +
-                                                                       QByteArray::number(i) + " HTTP/1.1\r\n");
-        tokens.push_back(QJsonDocument::fromJson(joined).object().value(QStringLiteral("token")).toString().toLatin1());
+        const QByteArray joined =
+            exchange(loopback(i / 4), port,
+                     "POST /pool/join?format=json&pseudo=player" + QByteArray::number(i) + " HTTP/1.1\r\n");
+        tokens.push_back(
+            QJsonDocument::fromJson(joined).object().value(QStringLiteral("token")).toString().toLatin1());
     }
     const double joinSeconds = clock.nsecsElapsed() / 1e9;
     clock.restart();
     cpu = std::clock();
     int taken = 0;
     for (int i = 0; i < players; ++i) {
-        const QByteArray sent = exchange(loopback(i / 4), port,
-                                         "POST /pool/prediction?format=json&pseudo=player" + QByteArray::number(i) +
-                                             "&token=" + tokens[std::size_t(i)] + " HTTP/1.1\r\n",
-                                         charts[std::size_t(i % variants)]);
+        const QByteArray sent =
+            exchange(loopback(i / 4), port,
+                     "POST /pool/prediction?format=json&pseudo=player" + QByteArray::number(i) +
+                         "&token=" + tokens[std::size_t(i)] + " HTTP/1.1\r\n",
+                     charts[std::size_t(i % variants)]);
         taken += sent.contains("\"taken\"");
     }
     const double sendSeconds = clock.nsecsElapsed() / 1e9;
@@ -144,8 +147,8 @@ void run(const char *name, const QString &database, const QByteArray &starting)
     std::nth_element(pageCpu.begin(), pageCpu.begin() + 5, pageCpu.end());
     std::printf("%s: %d joins %.0f/s; %d sends taken, %.0f/s (%.0f per CPU second); ranking of %d players "
                 "%.1f ms (%.1f ms CPU), medians of 11\n",
-                name, players, players / joinSeconds, taken, players / sendSeconds, players / sendCpuSeconds, ranked,
-                pageTimes[5], pageCpu[5]);
+                name, players, players / joinSeconds, taken, players / sendSeconds, players / sendCpuSeconds,
+                ranked, pageTimes[5], pageCpu[5]);
 }
 
 } // namespace

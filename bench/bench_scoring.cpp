@@ -1,8 +1,8 @@
 // How long scoring a circle of 100 predictions takes against a complete
 // results chart: the scoring alone, in the model, over charts already
 // loaded (each chart's figures taken once, as the circle and the pool do,
-// and for comparison taken afresh at every scoring); and, for scale, loading the 100 prediction files as --score and
-// the predictions window do before they score.
+// and for comparison taken afresh at every scoring); and, for scale, loading the 100 prediction files as --score
+// and the predictions window do before they score.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

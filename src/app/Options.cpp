@@ -126,8 +126,9 @@ struct Definitions
                                 QStringLiteral("code")};
     QCommandLineOption poolSend{QStringLiteral("pool-send"),
                                 QStringLiteral("Send the 2010 chart to the pool as the prediction and quit.")};
-    QCommandLineOption poolRanking{QStringLiteral("pool-ranking"),
-                                   QStringLiteral("Print the pool's ranking (with --json, as the server gives it).")};
+    QCommandLineOption poolRanking{
+        QStringLiteral("pool-ranking"),
+        QStringLiteral("Print the pool's ranking (with --json, as the server gives it).")};
     QCommandLineOption timeZone{QStringLiteral("time-zone"),
                                 QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
                                 QStringLiteral("zone")};
@@ -167,10 +168,17 @@ Options Options::parse(const QStringList &arguments)
     options.poolCode = parser.value(defined.poolCode);
     options.timeZone = parser.value(defined.timeZone);
     const std::pair<const QCommandLineOption &, Mode> modesFirstToLast[] = {
-        {defined.version, Mode::Version}, {defined.help, Mode::Help},     {defined.report, Mode::Report},
-        {defined.update, Mode::Update},   {defined.score, Mode::Score},   {defined.keep, Mode::Keep},
-        {defined.poolJoin, Mode::PoolJoin}, {defined.poolSend, Mode::PoolSend}, {defined.poolRanking, Mode::PoolRanking},
-        {defined.sheet, Mode::Sheet},     {defined.render, Mode::Render},
+        {defined.version, Mode::Version},
+        {defined.help, Mode::Help},
+        {defined.report, Mode::Report},
+        {defined.update, Mode::Update},
+        {defined.score, Mode::Score},
+        {defined.keep, Mode::Keep},
+        {defined.poolJoin, Mode::PoolJoin},
+        {defined.poolSend, Mode::PoolSend},
+        {defined.poolRanking, Mode::PoolRanking},
+        {defined.sheet, Mode::Sheet},
+        {defined.render, Mode::Render},
     };
     for (const auto &[option, mode] : modesFirstToLast)
         if (parser.isSet(option)) {

@@ -82,9 +82,10 @@ void PoolClient::start(Request request, QNetworkReply *reply)
         reply->deleteLater();
         const Answer answer = answerOf(reply);
         if (request == Request::Join && answer.ok()) {
-            UserSettings().setValues({{QStringLiteral("pool/server"), serverKey()},
-                                      {QStringLiteral("pool/pseudo"), answer.json.value(QStringLiteral("pseudo")).toString()},
-                                      {QStringLiteral("pool/token"), answer.json.value(QStringLiteral("token")).toString()}});
+            UserSettings().setValues(
+                {{QStringLiteral("pool/server"), serverKey()},
+                 {QStringLiteral("pool/pseudo"), answer.json.value(QStringLiteral("pseudo")).toString()},
+                 {QStringLiteral("pool/token"), answer.json.value(QStringLiteral("token")).toString()}});
         }
         emit answered(request, answer);
     });
@@ -100,7 +101,8 @@ PoolClient::Answer PoolClient::answerOf(QNetworkReply *reply)
     if (answer.status == 0)
         answer.error = reply->errorString();
     else if (answer.status != 200)
-        answer.error = answer.json.value(QStringLiteral("error")).toString(QStringLiteral("HTTP %1").arg(answer.status));
+        answer.error =
+            answer.json.value(QStringLiteral("error")).toString(QStringLiteral("HTTP %1").arg(answer.status));
     else if (!document.isObject())
         answer.error = QStringLiteral("the server's answer is no pool answer");
     return answer;

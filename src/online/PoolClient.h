@@ -22,9 +22,9 @@ public:
     enum class Request { Join, Send, Ranking };
     struct Answer
     {
-        int status = 0;    // HTTP status, 0 when no answer came
-        QJsonObject json;  // the server's answer
-        QString error;     // why it failed, empty when it went through
+        int status = 0;   // HTTP status, 0 when no answer came
+        QJsonObject json; // the server's answer
+        QString error;    // why it failed, empty when it went through
         bool ok() const { return error.isEmpty(); }
     };
     struct Account

@@ -46,7 +46,8 @@ PredictionFigures predictionFigures(const Tournament &t)
             const QString &home = group.score->text(2 * m);
             const QString &away = group.score->text(2 * m + 1);
             if (isPlayed(home) && isPlayed(away))
-                figures.matches[std::size_t(groupIndex(g) * 6 + m)] = {true, numericValue(home), numericValue(away)};
+                figures.matches[std::size_t(groupIndex(g) * 6 + m)] = {true, numericValue(home),
+                                                                       numericValue(away)};
         }
     }
     for (std::size_t r = 0; r < scoredBracket.size(); ++r) {

@@ -74,8 +74,9 @@ void PoolPart::join(const QString &code)
 {
     QString pseudo = UserSettings().pseudo();
     if (pseudo.isEmpty())
-        pseudo = m_prompts.input(this, title(), text(msg::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
-                     .trimmed();
+        pseudo =
+            m_prompts.input(this, title(), text(msg::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
+                .trimmed();
     if (pseudo.isEmpty())
         return;
     m_join->setEnabled(false);
@@ -99,7 +100,8 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
         // The pool wants its code: the user is asked for it until they
         // give up or the server's wait for too many tries answers instead.
         if (request == PoolClient::Request::Join && answer.status == 403 && !answer.json.isEmpty()) {
-            const QString code = m_prompts.input(this, title(), text(msg::poolCodePrompt, "Code du concours :"), {});
+            const QString code =
+                m_prompts.input(this, title(), text(msg::poolCodePrompt, "Code du concours :"), {});
             if (!code.isEmpty()) {
                 join(code);
                 return;
@@ -153,7 +155,8 @@ void PoolPart::showRanking(const QJsonObject &ranking)
     for (int day = 0; day < int(matchDays.size()); ++day) {
         const QJsonObject d = matchDays.at(day).toObject();
         const QString winner = d.contains(QStringLiteral("winner"))
-                                   ? QStringLiteral("%1 (%2)").arg(d.value(QStringLiteral("winner")).toString())
+                                   ? QStringLiteral("%1 (%2)")
+                                         .arg(d.value(QStringLiteral("winner")).toString())
                                          .arg(d.value(QStringLiteral("points")).toInt())
                                    : QStringLiteral("-");
         setScoreRow(m_matchDays, day, {days.value(day), winner});

@@ -6,10 +6,10 @@
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/PredictionMessages.h"
 #include "gui/predictions/ScoreTable.h"
-#include "tournament/MessageTable.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
+#include "tournament/MessageTable.h"
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
@@ -57,7 +57,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
 
     m_ranking =
         makeScoreTable(this, QStringLiteral("Ranking"),
-                  texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+                       texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
     auto *days = new QLabel(text(msg::matchDayHeading, "Vainqueur de chaque journée"), this);
@@ -76,8 +76,8 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_match = new QComboBox(matchBox);
     m_match->setObjectName(QStringLiteral("MatchChoice"));
     matchLayout->addWidget(m_match, 1, 0);
-    m_matchScores =
-        makeScoreTable(matchBox, QStringLiteral("MatchScores"), texts(msg::matchHeaders, "Pronostic|Score|Points"));
+    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"),
+                                   texts(msg::matchHeaders, "Pronostic|Score|Points"));
     matchLayout->addWidget(m_matchScores, 2, 0);
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
@@ -162,8 +162,8 @@ void PredictionsWindow::showRanking()
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const PredictionScore &s = m_ranked[std::size_t(row)].score;
         setScoreRow(m_ranking, row,
-               {m_ranked[std::size_t(row)].name, QString::number(s.points), QString::number(s.exact),
-                QString::number(s.outcomes), QString::number(s.knockout)});
+                    {m_ranked[std::size_t(row)].name, QString::number(s.points), QString::number(s.exact),
+                     QString::number(s.outcomes), QString::number(s.knockout)});
     }
     if (!m_ranked.empty())
         m_ranking->selectRow(0);
@@ -193,12 +193,12 @@ void PredictionsWindow::showMatch(int match)
     const auto groupCells = [group](const QStringList &all) { return all.mid(group * 12, 12); };
     m_matchScores->setRowCount(int(m_ranked.size()) + 1);
     setScoreRow(m_matchScores, 0,
-           {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
+                {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const ScoredPrediction &p = m_ranked[std::size_t(row)];
         setScoreRow(m_matchScores, row + 1,
-               {p.name, scoreText(groupCells(p.groupScores), inGroup),
-                QString::number(p.score.matchPoints[std::size_t(match)])});
+                    {p.name, scoreText(groupCells(p.groupScores), inGroup),
+                     QString::number(p.score.matchPoints[std::size_t(match)])});
     }
 }
 

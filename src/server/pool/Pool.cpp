@@ -164,7 +164,8 @@ ServerReply Pool::join(const QHttpServerRequest &request)
             request, Status::BadRequest, refused,
             QStringLiteral("Le pseudo doit compter 1 à %1 caractères imprimables.").arg(maxPseudoLength));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
-        return poolPages::refusal(request, Status::Forbidden, refused, QStringLiteral("Le code du concours est faux."));
+        return poolPages::refusal(request, Status::Forbidden, refused,
+                                  QStringLiteral("Le code du concours est faux."));
     const QByteArray token = poolToken::make();
     switch (m_store.join(pseudo, poolToken::hash(token), m_clock())) {
     case PoolStore::Outcome::Done:
@@ -177,7 +178,8 @@ ServerReply Pool::join(const QHttpServerRequest &request)
     }
     return poolPages::reply(
         request, Status::Ok, QStringLiteral("Bienvenue dans le concours"),
-        QStringLiteral("<p>Gardez ce jeton secret : il vous faut pour envoyer votre pronostic.</p>\n<p><code>%1</code></p>\n")
+        QStringLiteral(
+            "<p>Gardez ce jeton secret : il vous faut pour envoyer votre pronostic.</p>\n<p><code>%1</code></p>\n")
             .arg(QString::fromLatin1(token)),
         {{QStringLiteral("pseudo"), pseudo}, {QStringLiteral("token"), QString::fromLatin1(token)}});
 }
@@ -187,7 +189,8 @@ ServerReply Pool::send(const QHttpServerRequest &request)
     if (const Access granted = access(request); granted != Access::Granted)
         return accessRefusal(request, granted, notSent);
     if (request.body().size() > PublishedChart::maxBytes)
-        return poolPages::refusal(request, Status::PayloadTooLarge, notSent, QStringLiteral("Le fichier dépasse 1 Mo."));
+        return poolPages::refusal(request, Status::PayloadTooLarge, notSent,
+                                  QStringLiteral("Le fichier dépasse 1 Mo."));
     const Published &chart = published();
     if (!chart.present)
         return poolPages::refusal(request, Status::ServiceUnavailable, notSent,
@@ -225,11 +228,12 @@ ServerReply Pool::send(const QHttpServerRequest &request)
                                 .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
                                 .arg(locked.size())
                                 .arg(bracketTaken ? QString() : QStringLiteral(" et la phase finale"));
-    return poolPages::reply(request, Status::Ok, QStringLiteral("Pronostic enregistré"),
-                            QStringLiteral("<p>%1</p>\n").arg(summary.toHtmlEscaped()),
-                            {{QStringLiteral("taken"), taken},
-                             {QStringLiteral("locked"), locked},
-                             {QStringLiteral("bracket"), bracketTaken ? QStringLiteral("taken") : QStringLiteral("locked")}});
+    return poolPages::reply(
+        request, Status::Ok, QStringLiteral("Pronostic enregistré"),
+        QStringLiteral("<p>%1</p>\n").arg(summary.toHtmlEscaped()),
+        {{QStringLiteral("taken"), taken},
+         {QStringLiteral("locked"), locked},
+         {QStringLiteral("bracket"), bracketTaken ? QStringLiteral("taken") : QStringLiteral("locked")}});
 }
 
 ServerReply Pool::ownPrediction(const QHttpServerRequest &request)
@@ -249,12 +253,13 @@ ServerReply Pool::ownPrediction(const QHttpServerRequest &request)
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(matchCode(m), poolPages::scoreText(f));
     }
     const QString champion = chart.teamNames.value(player->figures.champion);
-    return poolPages::reply(request, Status::Ok, title,
-                            QStringLiteral("<table>%1</table>\n<p>Champion : %2</p>\n").arg(rows, champion.toHtmlEscaped()),
-                            {{QStringLiteral("pseudo"), player->pseudo},
-                             {QStringLiteral("sent"), player->sent},
-                             {QStringLiteral("matches"), matches},
-                             {QStringLiteral("champion"), champion}});
+    return poolPages::reply(
+        request, Status::Ok, title,
+        QStringLiteral("<table>%1</table>\n<p>Champion : %2</p>\n").arg(rows, champion.toHtmlEscaped()),
+        {{QStringLiteral("pseudo"), player->pseudo},
+         {QStringLiteral("sent"), player->sent},
+         {QStringLiteral("matches"), matches},
+         {QStringLiteral("champion"), champion}});
 }
 
 ServerReply Pool::match(const QHttpServerRequest &request, int match)
@@ -264,14 +269,16 @@ ServerReply Pool::match(const QHttpServerRequest &request, int match)
     const QString code = matchCode(match);
     if (!chart.present || !chart.locks.matchLocked(match, now)) {
         const QDateTime lock = chart.locks.matchLock(match);
-        return poolPages::refusal(request, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
-                                  lock.isValid() && chart.present
-                                      ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.").arg(timeText(lock))
-                                      : QStringLiteral("Les pronostics de ce match restent scellés."));
+        return poolPages::refusal(
+            request, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
+            lock.isValid() && chart.present
+                ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.").arg(timeText(lock))
+                : QStringLiteral("Les pronostics de ce match restent scellés."));
     }
     const std::optional<std::vector<PoolStore::Player>> players = m_store.players();
     if (!players)
-        return poolPages::refusal(request, Status::ServiceUnavailable, QStringLiteral("Match %1").arg(code), unavailable);
+        return poolPages::refusal(request, Status::ServiceUnavailable, QStringLiteral("Match %1").arg(code),
+                                  unavailable);
     const MatchFigures &result = chart.results.matches[std::size_t(match)];
     std::vector<poolPages::MatchLine> lines;
     for (const PoolStore::Player &player : *players) {
@@ -283,10 +290,10 @@ ServerReply Pool::match(const QHttpServerRequest &request, int match)
     }
     const int group = match / 6;
     const Fixture &fixture = GroupFixtures[std::size_t(match % 6)];
-    return poolPages::match(request, code,
-                            {chart.teamNames.value(group * 4 + fixture.home - 1),
-                             chart.teamNames.value(group * 4 + fixture.away - 1)},
-                            result, lines);
+    return poolPages::match(
+        request, code,
+        {chart.teamNames.value(group * 4 + fixture.home - 1), chart.teamNames.value(group * 4 + fixture.away - 1)},
+        result, lines);
 }
 
 ServerReply Pool::ranking(const QHttpServerRequest &request)

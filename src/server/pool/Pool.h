@@ -31,8 +31,8 @@ public:
     using Clock = std::function<QDateTime()>;
     struct Settings
     {
-        QString database;              // empty: SQLite `pool.sqlite` in the site folder
-        QByteArray code;               // empty: anyone may join
+        QString database;                // empty: SQLite `pool.sqlite` in the site folder
+        QByteArray code;                 // empty: anyone may join
         std::optional<QDateTime> closes; // one lock for everything
     };
     static constexpr int maxPseudoLength = 32;

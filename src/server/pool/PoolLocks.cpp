@@ -16,7 +16,8 @@ PoolLocks::PoolLocks(const QByteArray &publishedChart, const std::optional<QDate
         }
         const auto group = RoundCode(u'A' + match / 6);
         const QString note =
-            chart.value(QStringLiteral("Match"), QString::number(matchKey(group, 2 * (match % 6)))).value_or(QString());
+            chart.value(QStringLiteral("Match"), QString::number(matchKey(group, 2 * (match % 6))))
+                .value_or(QString());
         lock = kickOffOf(note).value_or(QDateTime());
         if (lock.isValid() && (!m_opening.isValid() || lock < m_opening))
             m_opening = lock;

@@ -12,7 +12,8 @@ PoolOptions::PoolOptions(QCommandLineParser &parser)
                                 "~/.pgpass or PGPASSWORD (default: pool.sqlite in the folder)."),
                  QStringLiteral("url"))
     , m_codeFile(QStringLiteral("pool-code-file"),
-                 QStringLiteral("One-line file with the code a friend needs to join the pool."), QStringLiteral("file"))
+                 QStringLiteral("One-line file with the code a friend needs to join the pool."),
+                 QStringLiteral("file"))
     , m_closes(QStringLiteral("pool-closes"),
                QStringLiteral("One closing time for every prediction, as 2026-12-31T20:00:00Z, instead of each "
                               "match's kick-off."),
@@ -49,7 +50,8 @@ std::unique_ptr<Pool> PoolOptions::start(const QCommandLineParser &parser, const
         }
         settings.closes = closes;
     }
-    auto pool = std::make_unique<Pool>(folder, std::move(settings), [] { return QDateTime::currentDateTimeUtc(); });
+    auto pool =
+        std::make_unique<Pool>(folder, std::move(settings), [] { return QDateTime::currentDateTimeUtc(); });
     if (!pool->error().isEmpty()) {
         error = QStringLiteral("the pool's database: ") + pool->error();
         return nullptr;

@@ -42,7 +42,10 @@ const QString tableStyle = QStringLiteral(
 ServerReply withoutCache(QByteArray contentType, QByteArray body)
 {
     // Rankings and sealed pages change with the clock.
-    return {QHttpServerResponder::StatusCode::Ok, std::move(contentType), std::move(body), {{"Cache-Control", "no-store"}}};
+    return {QHttpServerResponder::StatusCode::Ok,
+            std::move(contentType),
+            std::move(body),
+            {{"Cache-Control", "no-store"}}};
 }
 
 ServerReply jsonReply(QByteArray body)
@@ -78,7 +81,8 @@ QByteArray rankingJson(const PoolStandings &standings)
         const PredictionScore &score = standings.ranked[i].score;
         out += i == 0 ? "{\"pseudo\":" : ",{\"pseudo\":";
         appendJsonString(out, standings.ranked[i].name);
-        out += ",\"points\":" + QByteArray::number(score.points) + ",\"exact\":" + QByteArray::number(score.exact) +
+        out += ",\"points\":" + QByteArray::number(score.points) +
+               ",\"exact\":" + QByteArray::number(score.exact) +
                ",\"outcomes\":" + QByteArray::number(score.outcomes) +
                ",\"knockout\":" + QByteArray::number(score.knockout) +
                ",\"maximum\":" + QByteArray::number(standings.reachable[i]) +
@@ -91,7 +95,8 @@ QByteArray rankingJson(const PoolStandings &standings)
         if (const int winner = standings.dayWinners[std::size_t(day)]; winner >= 0) {
             out += ",\"winner\":";
             appendJsonString(out, standings.ranked[std::size_t(winner)].name);
-            out += ",\"points\":" + QByteArray::number(matchDayPoints(standings.ranked[std::size_t(winner)].score, day));
+            out += ",\"points\":" +
+                   QByteArray::number(matchDayPoints(standings.ranked[std::size_t(winner)].score, day));
         }
         out += '}';
     }
@@ -103,28 +108,29 @@ QString rankingHtml(const PoolStandings &standings)
     QString rows;
     for (std::size_t i = 0; i < standings.ranked.size(); ++i) {
         const ScoredPrediction &p = standings.ranked[i];
-        rows += row({QString::number(i + 1), p.name, QString::number(p.score.points), QString::number(p.score.exact),
-                     QString::number(p.score.outcomes), QString::number(p.score.knockout),
-                     QString::number(standings.reachable[i]),
+        rows += row({QString::number(i + 1), p.name, QString::number(p.score.points),
+                     QString::number(p.score.exact), QString::number(p.score.outcomes),
+                     QString::number(p.score.knockout), QString::number(standings.reachable[i]),
                      standings.canStillWin(i) ? QStringLiteral("oui") : QStringLiteral("non")});
     }
     QString dayRows;
     for (int day = 0; day < matchDays; ++day) {
         const int winner = standings.dayWinners[std::size_t(day)];
         const ScoredPrediction *p = winner < 0 ? nullptr : &standings.ranked[std::size_t(winner)];
-        dayRows += row({dayNames.at(day), p ? QStringLiteral("%1 (%2)").arg(p->name).arg(matchDayPoints(p->score, day))
-                                            : QStringLiteral("-")});
+        dayRows +=
+            row({dayNames.at(day), p ? QStringLiteral("%1 (%2)").arg(p->name).arg(matchDayPoints(p->score, day))
+                                     : QStringLiteral("-")});
     }
-    return tableStyle +
-           QStringLiteral("<div class=\"named\">") +
-           table({QStringLiteral("Rang"), QStringLiteral("Pseudo"), QStringLiteral("Points"), QStringLiteral("Exacts"),
-                  QStringLiteral("Résultats"), QStringLiteral("Phase finale"), QStringLiteral("Maximum"),
-                  QStringLiteral("Peut gagner")},
+    return tableStyle + QStringLiteral("<div class=\"named\">") +
+           table({QStringLiteral("Rang"), QStringLiteral("Pseudo"), QStringLiteral("Points"),
+                  QStringLiteral("Exacts"), QStringLiteral("Résultats"), QStringLiteral("Phase finale"),
+                  QStringLiteral("Maximum"), QStringLiteral("Peut gagner")},
                  rows) +
            QStringLiteral("</div>\n<h1>Vainqueur de chaque journée</h1>\n") +
            table({QStringLiteral("Journée"), QStringLiteral("Vainqueur")}, dayRows) +
-           QStringLiteral("<p>Score exact : 3 points ; bon résultat : 1 point ; chaque équipe bien placée en phase "
-                          "finale : 1 à 4 points ; le champion : 5 points. Maximum : %1.</p>\n")
+           QStringLiteral(
+               "<p>Score exact : 3 points ; bon résultat : 1 point ; chaque équipe bien placée en phase "
+               "finale : 1 à 4 points ; le champion : 5 points. Maximum : %1.</p>\n")
                .arg(maximumPoints);
 }
 
@@ -184,7 +190,8 @@ ServerReply match(const QHttpServerRequest &request, const QString &code, const 
                     QJsonObject{{QStringLiteral("home"), result.home}, {QStringLiteral("away"), result.away}});
     const QString title = QStringLiteral("Match %1 : %2 - %3").arg(code, teams.value(0), teams.value(1));
     return reply(request, Status::Ok, title,
-                 tableStyle + table({QStringLiteral("Pseudo"), QStringLiteral("Score"), QStringLiteral("Points")}, rows),
+                 tableStyle +
+                     table({QStringLiteral("Pseudo"), QStringLiteral("Score"), QStringLiteral("Points")}, rows),
                  json);
 }
 

@@ -24,7 +24,10 @@ struct PoolStandings
     std::vector<int> reachable;              // beside `ranked`
     std::array<int, matchDays> dayWinners{}; // index into `ranked`, -1 for none
 
-    bool canStillWin(std::size_t i) const { return !ranked.empty() && reachable[i] >= ranked.front().score.points; }
+    bool canStillWin(std::size_t i) const
+    {
+        return !ranked.empty() && reachable[i] >= ranked.front().score.points;
+    }
 };
 
 PoolStandings poolStandings(const std::vector<PoolStore::Player> &players, const PredictionFigures &results,

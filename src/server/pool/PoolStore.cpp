@@ -32,7 +32,8 @@ QString matchesText(const PredictionFigures &f)
 {
     QStringList parts;
     for (const MatchFigures &m : f.matches)
-        parts << (m.played ? QString::number(m.home, 'g', 17) + u':' + QString::number(m.away, 'g', 17) : QString());
+        parts << (m.played ? QString::number(m.home, 'g', 17) + u':' + QString::number(m.away, 'g', 17)
+                           : QString());
     return parts.join(u',');
 }
 
@@ -94,8 +95,8 @@ PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
     static std::atomic<int> opened{0};
     m_connection = QStringLiteral("pool-%1").arg(opened++);
     m_postgres = !database.isEmpty();
-    QSqlDatabase db = QSqlDatabase::addDatabase(m_postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"),
-                                                m_connection);
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(m_postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), m_connection);
     if (m_postgres) {
         const QUrl url(database);
         if (!url.isValid() || (url.scheme() != u"postgresql" && url.scheme() != u"postgres") ||

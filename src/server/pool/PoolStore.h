@@ -60,7 +60,8 @@ private:
     bool m_postgres = false;
 };
 
-template <typename Merge> PoolStore::Outcome PoolStore::send(const QString &pseudo, const QDateTime &now, Merge merge)
+template <typename Merge>
+PoolStore::Outcome PoolStore::send(const QString &pseudo, const QDateTime &now, Merge merge)
 {
     if (!begin())
         return Outcome::Failed;

@@ -1,9 +1,9 @@
 // The predictions window and the ways a prediction gets kept, driven
 // through the window with real clicks, keys and a drop.
 #include "app/VyloraApp.h"
+#include "gui/chart/MainWindow.h"
 #include "online/ServerSettings.h"
 #include "server/pool/Pool.h"
-#include "gui/chart/MainWindow.h"
 #include "storage/KeptPredictions.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"

@@ -75,7 +75,8 @@ class TestPool final : public QObject
         m_pool.reset();
         m_http = std::make_unique<LocalUpdateServer>();
         if (!database.isEmpty()) {
-            QSqlQuery(otherConnection(m_http->folder())).exec(QStringLiteral("DROP TABLE IF EXISTS predictions, players, pool_schema"));
+            QSqlQuery(otherConnection(m_http->folder()))
+                .exec(QStringLiteral("DROP TABLE IF EXISTS predictions, players, pool_schema"));
             settings.database = database;
         }
         m_pool = std::make_unique<Pool>(m_http->folder(), settings, [this] { return m_now; });
@@ -99,7 +100,8 @@ class TestPool final : public QObject
 
     QString join(const QString &pseudo, const QString &more = QString())
     {
-        const HttpAnswer answer = m_http->post(QStringLiteral("/pool/join?format=json&pseudo=") + pseudo + more, "text/plain", {});
+        const HttpAnswer answer =
+            m_http->post(QStringLiteral("/pool/join?format=json&pseudo=") + pseudo + more, "text/plain", {});
         return QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("token")).toString();
     }
 
@@ -121,12 +123,18 @@ private slots:
         QTest::addColumn<bool>("bracketTaken");
 
         // A1 kicks off at 14:00 UTC on 11 June 2010, the opening; A2 at 18:30.
-        QTest::newRow("a second before the opening") << "" << "2010-06-11T13:59:59Z" << true << true << true;
-        QTest::newRow("at the opening kick-off") << "" << "2010-06-11T14:00:00Z" << false << true << false;
-        QTest::newRow("between two kick-offs") << "" << "2010-06-11T16:00:00Z" << false << true << false;
-        QTest::newRow("after both") << "" << "2010-06-11T18:30:01Z" << false << false << false;
-        QTest::newRow("before the closing time") << "2026-12-31T20:00:00Z" << "2026-12-31T19:59:00Z" << true << true << true;
-        QTest::newRow("at the closing time") << "2026-12-31T20:00:00Z" << "2026-12-31T20:00:00Z" << false << false << false;
+        QTest::newRow("a second before the opening") << ""
+                                                     << "2010-06-11T13:59:59Z" << true << true << true;
+        QTest::newRow("at the opening kick-off") << ""
+                                                 << "2010-06-11T14:00:00Z" << false << true << false;
+        QTest::newRow("between two kick-offs") << ""
+                                               << "2010-06-11T16:00:00Z" << false << true << false;
+        QTest::newRow("after both") << ""
+                                    << "2010-06-11T18:30:01Z" << false << false << false;
+        QTest::newRow("before the closing time") << "2026-12-31T20:00:00Z"
+                                                 << "2026-12-31T19:59:00Z" << true << true << true;
+        QTest::newRow("at the closing time") << "2026-12-31T20:00:00Z"
+                                             << "2026-12-31T20:00:00Z" << false << false << false;
     }
 
     void locks()
@@ -140,17 +148,22 @@ private slots:
         QVERIFY(!token.isEmpty());
 
         m_now = utc(now);
-        const HttpAnswer answer = send(QStringLiteral("alice"), token, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
+        const HttpAnswer answer = send(QStringLiteral("alice"), token,
+                                       chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
         QCOMPARE(answer.status, 200);
         const QJsonObject sent = QJsonDocument::fromJson(answer.body).object();
         QCOMPARE(sent.value(QStringLiteral("taken")).toArray().contains(QStringLiteral("A1")), firstMatchTaken);
         QCOMPARE(sent.value(QStringLiteral("bracket")).toString() == u"taken", bracketTaken);
 
-        const QJsonObject own = QJsonDocument::fromJson(
-            m_http->get(QStringLiteral("/pool/prediction?format=json&pseudo=alice&token=") + token).body).object();
+        const QJsonObject own =
+            QJsonDocument::fromJson(
+                m_http->get(QStringLiteral("/pool/prediction?format=json&pseudo=alice&token=") + token).body)
+                .object();
         const QJsonObject matches = own.value(QStringLiteral("matches")).toObject();
-        QCOMPARE(matches.value(QStringLiteral("A1")).toString(), QString::fromLatin1(firstMatchTaken ? "7 - 0" : "1 - 1"));
-        QCOMPARE(matches.value(QStringLiteral("A2")).toString(), QString::fromLatin1(secondMatchTaken ? "5 - 0" : "0 - 0"));
+        QCOMPARE(matches.value(QStringLiteral("A1")).toString(),
+                 QString::fromLatin1(firstMatchTaken ? "7 - 0" : "1 - 1"));
+        QCOMPARE(matches.value(QStringLiteral("A2")).toString(),
+                 QString::fromLatin1(secondMatchTaken ? "5 - 0" : "0 - 0"));
         // The starting chart has no champion; the real one does.
         QCOMPARE(own.value(QStringLiteral("champion")).toString().isEmpty(), bracketTaken);
     }
@@ -165,20 +178,32 @@ private slots:
         QTest::addColumn<QString>("hidden"); // never in it
 
         // alice sent 7 - 0 for A1 and 5 - 0 for A2 (kick-offs 14:00 and 18:30 UTC).
-        QTest::newRow("a match before its kick-off") << "" << "2010-06-11T16:00:00Z" << "/pool/match/A2" << 403
-                                                     << "scellés" << "alice";
-        QTest::newRow("a match after its kick-off") << "" << "2010-06-11T16:00:00Z" << "/pool/match/A1" << 200
-                                                    << "7 - 0" << "";
-        QTest::newRow("a match as JSON before") << "" << "2010-06-11T13:00:00Z" << "/pool/match/A1?format=json"
-                                                << 403 << "error" << "alice";
-        QTest::newRow("the player's own, before the lock") << "" << "2010-06-11T13:00:00Z"
-                                                           << "/pool/prediction?format=json&pseudo=alice&token={token}"
-                                                           << 200 << "5 - 0" << "";
+        QTest::newRow("a match before its kick-off") << ""
+                                                     << "2010-06-11T16:00:00Z"
+                                                     << "/pool/match/A2" << 403 << "scellés"
+                                                     << "alice";
+        QTest::newRow("a match after its kick-off") << ""
+                                                    << "2010-06-11T16:00:00Z"
+                                                    << "/pool/match/A1" << 200 << "7 - 0"
+                                                    << "";
+        QTest::newRow("a match as JSON before") << ""
+                                                << "2010-06-11T13:00:00Z"
+                                                << "/pool/match/A1?format=json" << 403 << "error"
+                                                << "alice";
+        QTest::newRow("the player's own, before the lock")
+            << ""
+            << "2010-06-11T13:00:00Z"
+            << "/pool/prediction?format=json&pseudo=alice&token={token}" << 200 << "5 - 0"
+            << "";
         QTest::newRow("a quiz's ranking before the closing time")
-            << "2026-12-31T20:00:00Z" << "2026-12-31T19:00:00Z" << "/pool/ranking?format=json" << 200
-            << "\"points\":0" << "\"points\":3";
-        QTest::newRow("a quiz's ranking after it") << "2026-12-31T20:00:00Z" << "2027-01-01T00:00:00Z"
-                                                   << "/pool/ranking?format=json" << 200 << "\"points\":3" << "";
+            << "2026-12-31T20:00:00Z"
+            << "2026-12-31T19:00:00Z"
+            << "/pool/ranking?format=json" << 200 << "\"points\":0"
+            << "\"points\":3";
+        QTest::newRow("a quiz's ranking after it") << "2026-12-31T20:00:00Z"
+                                                   << "2027-01-01T00:00:00Z"
+                                                   << "/pool/ranking?format=json" << 200 << "\"points\":3"
+                                                   << "";
     }
 
     void sealed()
@@ -186,10 +211,12 @@ private slots:
         QFETCH(QString, closes);
         QFETCH(QString, now);
         QFETCH(QString, path);
-        const QString token = startWithAlice(closes, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
+        const QString token =
+            startWithAlice(closes, chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0")));
         QVERIFY(!token.isEmpty());
         // The results have A1 as alice predicted it, A2 otherwise.
-        m_http->write(QStringLiteral("VYL2010.ini"), chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=1;ButA:3=1")));
+        m_http->write(QStringLiteral("VYL2010.ini"),
+                      chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=1;ButA:3=1")));
 
         m_now = utc(now);
         const HttpAnswer answer = m_http->get(QString(path).replace(QStringLiteral("{token}"), token));
@@ -228,10 +255,13 @@ private slots:
 
         QString scored, ranked;
         QTextStream scoreOut(&scored), rankingOut(&ranked);
-        QCOMPARE(runScoreCommand(m_http->folder() + QStringLiteral("/VYL2010.ini"), files, true, scoreOut, quiet), 0);
+        QCOMPARE(runScoreCommand(m_http->folder() + QStringLiteral("/VYL2010.ini"), files, true, scoreOut, quiet),
+                 0);
         QCOMPARE(runPoolRanking(true, rankingOut, quiet), 0);
-        const QJsonArray expected = QJsonDocument::fromJson(scored.toUtf8()).object().value(QStringLiteral("predictions")).toArray();
-        const QJsonArray players = QJsonDocument::fromJson(ranked.toUtf8()).object().value(QStringLiteral("players")).toArray();
+        const QJsonArray expected =
+            QJsonDocument::fromJson(scored.toUtf8()).object().value(QStringLiteral("predictions")).toArray();
+        const QJsonArray players =
+            QJsonDocument::fromJson(ranked.toUtf8()).object().value(QStringLiteral("players")).toArray();
         QCOMPARE(players.size(), 3);
         for (qsizetype i = 0; i < players.size(); ++i) {
             const QJsonObject p = players[i].toObject(), e = expected[i].toObject();
@@ -253,14 +283,19 @@ private slots:
         const QString send = QStringLiteral("/pool/prediction?pseudo=%1&token=%2");
         QTest::newRow("an unknown pseudo") << send.arg(u"bob", u"{token}") << QByteArray("chart") << 403;
         QTest::newRow("a wrong token") << send.arg(u"alice", QString(32, u'0')) << QByteArray("chart") << 403;
-        QTest::newRow("no whole 2010 chart") << send.arg(u"alice", u"{token}") << QByteArray("[ButA]\r\n0=1\r\n") << 400;
+        QTest::newRow("no whole 2010 chart")
+            << send.arg(u"alice", u"{token}") << QByteArray("[ButA]\r\n0=1\r\n") << 400;
         QTest::newRow("a 1998 chart") << send.arg(u"alice", u"{token}") << QByteArray("1998") << 400;
         QTest::newRow("too large") << send.arg(u"alice", u"{token}") << QByteArray(1024 * 1024 + 1, 'x') << 413;
-        QTest::newRow("a taken pseudo, other case") << QStringLiteral("/pool/join?code=sesame&pseudo=ALICE") << QByteArray() << 409;
-        QTest::newRow("a pseudo too long") << QStringLiteral("/pool/join?code=sesame&pseudo=") + QString(33, u'x') << QByteArray() << 400;
-        QTest::newRow("a control character") << QStringLiteral("/pool/join?code=sesame&pseudo=a%0Ab") << QByteArray() << 400;
+        QTest::newRow("a taken pseudo, other case")
+            << QStringLiteral("/pool/join?code=sesame&pseudo=ALICE") << QByteArray() << 409;
+        QTest::newRow("a pseudo too long")
+            << QStringLiteral("/pool/join?code=sesame&pseudo=") + QString(33, u'x') << QByteArray() << 400;
+        QTest::newRow("a control character")
+            << QStringLiteral("/pool/join?code=sesame&pseudo=a%0Ab") << QByteArray() << 400;
         QTest::newRow("a wrong code") << QStringLiteral("/pool/join?code=open&pseudo=bob") << QByteArray() << 403;
-        QTest::newRow("the database cannot be written") << send.arg(u"alice", u"{token}") << QByteArray("locked") << 503;
+        QTest::newRow("the database cannot be written")
+            << send.arg(u"alice", u"{token}") << QByteArray("locked") << 503;
     }
 
     void badInput()
@@ -281,15 +316,19 @@ private slots:
         if (QTest::currentDataTag() == QByteArrayLiteral("the database cannot be written")) {
             other = otherConnection(m_http->folder());
             QVERIFY(other.transaction());
-            QVERIFY(QSqlQuery(other).exec(database.isEmpty() ? QStringLiteral("DELETE FROM predictions")
-                                                             : QStringLiteral("LOCK TABLE predictions IN ACCESS EXCLUSIVE MODE")));
+            QVERIFY(QSqlQuery(other).exec(
+                database.isEmpty() ? QStringLiteral("DELETE FROM predictions")
+                                   : QStringLiteral("LOCK TABLE predictions IN ACCESS EXCLUSIVE MODE")));
         }
-        QTEST(m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body).status, "status");
+        QTEST(m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body).status,
+              "status");
         if (other.isOpen())
             other.rollback();
         // Nothing refused was stored, and every pseudo is shown escaped.
-        const QJsonObject own = QJsonDocument::fromJson(
-            m_http->get(QStringLiteral("/pool/prediction?format=json&pseudo=alice&token=") + token).body).object();
+        const QJsonObject own =
+            QJsonDocument::fromJson(
+                m_http->get(QStringLiteral("/pool/prediction?format=json&pseudo=alice&token=") + token).body)
+                .object();
         QCOMPARE(own.value(QStringLiteral("sent")).toBool(), false);
         QCOMPARE(join(QStringLiteral("%3Cb%3E"), QStringLiteral("&code=sesame")).size(), 32);
         QVERIFY(m_http->get(QStringLiteral("/pool/ranking")).body.contains("&lt;b&gt;"));
