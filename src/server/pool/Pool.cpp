@@ -196,10 +196,11 @@ ServerReply Pool::send(const QHttpServerRequest &request)
         return poolPages::refusal(request, Status::ServiceUnavailable, notSent,
                                   QStringLiteral("Aucun tableau n'est publié : le concours n'a pas commencé."));
     const QByteArray bytes = request.body();
+    const bool whole = isWhole2010Chart(bytes);
     Tournament sent;
-    if (isWhole2010Chart(bytes))
+    if (whole)
         loadPrediction(sent, bytes);
-    if (!isWhole2010Chart(bytes) || teamNamesOf(sent) != chart.teamNames)
+    if (!whole || teamNamesOf(sent) != chart.teamNames)
         return poolPages::refusal(request, Status::BadRequest, notSent,
                                   QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora 2010 entier."));
     const PredictionFigures figures = predictionFigures(sent);
