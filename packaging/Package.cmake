@@ -15,10 +15,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+# The server's pool loads Qt SQL's drivers as plugins, which the library
+# needs cannot see: SQLite by default, PostgreSQL when asked for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libqt6sql6-sqlite")
 # Qt's own dialog texts in French and Spanish, and the OpenSSL that Qt
 # loads at run time for https update servers and the server's HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n, libssl3")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vylora.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_GENERATOR DEB)

@@ -609,6 +609,20 @@ MESSAGES.update({
     111: ('Tirs au but seulement à égalité', 'Penalties only after a draw', 'Penaltis solo tras un empate'),
     112: ('Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : elle passe au premier plan.', 'These predictions are already open in another Vylora 2010 window: it is brought to the front.', 'Este pronóstico ya está abierto en otra ventana de Vylora 2010: se muestra en primer plano.'),
 })
+# The pool on the publisher's server, in the "Pronostics" window.
+MESSAGES.update({
+    113: ('Concours', 'Pool', 'Porra'),
+    114: ('Rejoindre le concours', 'Join the pool', 'Unirse a la porra'),
+    115: ('Envoyer mon pronostic', 'Send my prediction', 'Enviar mi pronóstico'),
+    116: ('Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner', 'Pseudo|Points|Exact|Right results|Knock-out|Maximum|Can still win', 'Seudónimo|Puntos|Exactos|Resultados|Fase final|Máximo|Puede ganar'),
+    117: ('Inscrit au concours sous le pseudo %1.', 'Joined the pool as %1.', 'Inscrito en la porra como %1.'),
+    118: ('Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.', 'Taken: %1 match(es); locked: %2 match(es); %3.', 'Aceptados: %1 partido(s); cerrados: %2 partido(s); %3.'),
+    119: ('phase finale prise|phase finale verrouillée', 'knock-out stage taken|knock-out stage locked', 'fase final aceptada|fase final cerrada'),
+    120: ('Le serveur refuse : %1', 'The server refuses: %1', 'El servidor rechaza: %1'),
+    121: ('Pseudo pour le concours :', 'Pseudo for the pool:', 'Seudónimo para la porra:'),
+    122: ('Code du concours :', "The pool's code:", 'Código de la porra:'),
+    123: ('oui|non', 'yes|no', 'sí|no'),
+})
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
 

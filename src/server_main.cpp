@@ -12,6 +12,7 @@
 #include "server/PublisherPassword.h"
 #include "server/TlsFiles.h"
 #include "server/UpdateServer.h"
+#include "server/pool/PoolOptions.h"
 #include "tournament/ProgramVersion.h"
 
 int main(int argc, char *argv[])
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
                                        QStringLiteral("PEM private key of --tls-cert, without a passphrase."),
                                        QStringLiteral("file"));
     parser.addOptions({folderOption, bindOption, portOption, passwordOption, certificateOption, keyOption});
+    const PoolOptions poolOptions(parser);
     parser.process(app);
 
     QTextStream out(stdout);
@@ -101,6 +103,12 @@ int main(int argc, char *argv[])
             int(std::clamp<rlim_t>(files.rlim_cur, 72, rlim_t(limits.maxConnections) + 64) - 64);
 
     UpdateServer server(folder.absolutePath(), std::move(password), out, limits);
+    QString poolError;
+    const std::unique_ptr<Pool> pool = poolOptions.start(parser, folder.absolutePath(), server, poolError);
+    if (!poolError.isEmpty()) {
+        err << "vylora-server: " << poolError << Qt::endl;
+        return 1;
+    }
     const quint16 listening = server.listen(address, quint16(port), tls);
     if (listening == 0) {
         err << "vylora-server: cannot listen on " << address.toString() << " port " << port << "." << Qt::endl;

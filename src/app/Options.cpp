@@ -119,6 +119,16 @@ struct Definitions
     QCommandLineOption keep{QStringLiteral("keep"),
                             QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
                             QStringLiteral("name")};
+    QCommandLineOption poolJoin{QStringLiteral("pool-join"),
+                                QStringLiteral("Join the pool of the update server (see --server) and quit."),
+                                QStringLiteral("name")};
+    QCommandLineOption poolCode{QStringLiteral("pool-code"), QStringLiteral("The pool's code of --pool-join."),
+                                QStringLiteral("code")};
+    QCommandLineOption poolSend{QStringLiteral("pool-send"),
+                                QStringLiteral("Send the 2010 chart to the pool as the prediction and quit.")};
+    QCommandLineOption poolRanking{
+        QStringLiteral("pool-ranking"),
+        QStringLiteral("Print the pool's ranking (with --json, as the server gives it).")};
     QCommandLineOption timeZone{QStringLiteral("time-zone"),
                                 QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
                                 QStringLiteral("zone")};
@@ -126,7 +136,7 @@ struct Definitions
     explicit Definitions(QCommandLineParser &parser)
     {
         parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score,
-                           results, keep, timeZone});
+                           results, keep, poolJoin, poolCode, poolSend, poolRanking, timeZone});
     }
 };
 
@@ -154,11 +164,21 @@ Options Options::parse(const QStringList &arguments)
     options.results = parser.value(defined.results);
     options.predictions = parser.positionalArguments();
     options.keep = parser.value(defined.keep);
+    options.poolJoin = parser.value(defined.poolJoin);
+    options.poolCode = parser.value(defined.poolCode);
     options.timeZone = parser.value(defined.timeZone);
     const std::pair<const QCommandLineOption &, Mode> modesFirstToLast[] = {
-        {defined.version, Mode::Version}, {defined.help, Mode::Help},     {defined.report, Mode::Report},
-        {defined.update, Mode::Update},   {defined.score, Mode::Score},   {defined.keep, Mode::Keep},
-        {defined.sheet, Mode::Sheet},     {defined.render, Mode::Render},
+        {defined.version, Mode::Version},
+        {defined.help, Mode::Help},
+        {defined.report, Mode::Report},
+        {defined.update, Mode::Update},
+        {defined.score, Mode::Score},
+        {defined.keep, Mode::Keep},
+        {defined.poolJoin, Mode::PoolJoin},
+        {defined.poolSend, Mode::PoolSend},
+        {defined.poolRanking, Mode::PoolRanking},
+        {defined.sheet, Mode::Sheet},
+        {defined.render, Mode::Render},
     };
     for (const auto &[option, mode] : modesFirstToLast)
         if (parser.isSet(option)) {

@@ -8,7 +8,20 @@
 struct Options
 {
     // One mode a run: the first of these the command line names.
-    enum class Mode { Version, Help, Report, Update, Score, Keep, Sheet, Render, Window };
+    enum class Mode {
+        Version,
+        Help,
+        Report,
+        Update,
+        Score,
+        Keep,
+        PoolJoin,
+        PoolSend,
+        PoolRanking,
+        Sheet,
+        Render,
+        Window
+    };
 
     Mode mode = Mode::Window;
     QString dataDir; // empty: the user's data folder
@@ -21,6 +34,8 @@ struct Options
     QString results;         // of --score; empty: the program folder's 2010 chart
     QStringList predictions; // of --score; none: every kept one
     QString keep;
+    QString poolJoin;      // the pseudo of --pool-join
+    QString poolCode;      // the pool's code, when the publisher set one
     QString timeZone;      // empty: the zone picked on the help page, else TZ, else the system's
     bool ownStyle = false; // Qt's -style picks the widget style, which then stays
     QString error;         // what was wrong with the command line; nothing else is set then

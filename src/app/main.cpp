@@ -6,6 +6,7 @@
 #include "app/VyloraApp.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
+#include "cli/PoolCommand.h"
 #include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
 #include "gui/kit/ChartLook.h"
@@ -104,6 +105,12 @@ int runHeadless(int argc, char *argv[], const Options &options)
         return runScoreCommand(options.results, options.predictions, options.json, out, err);
     if (options.mode == Options::Mode::Keep)
         return runKeepCommand(options.keep, out, err);
+    if (options.mode == Options::Mode::PoolJoin)
+        return runPoolJoin(options.poolJoin, options.poolCode, out, err);
+    if (options.mode == Options::Mode::PoolSend)
+        return runPoolSend(out, err);
+    if (options.mode == Options::Mode::PoolRanking)
+        return runPoolRanking(options.json, out, err);
     // A window's chart replaced under it would go on showing what was
     // typed, and its next "Sauve" would write that over the results.
     SingleProgram single(ProgramFolder::path());
@@ -202,6 +209,9 @@ int main(int argc, char *argv[])
     case Options::Mode::Update:
     case Options::Mode::Score:
     case Options::Mode::Keep:
+    case Options::Mode::PoolJoin:
+    case Options::Mode::PoolSend:
+    case Options::Mode::PoolRanking:
         return runHeadless(argc, argv, options);
     case Options::Mode::Sheet:
         return runSheet(argc, argv, options);

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "predictions/PredictionFigures.h"
 #include "storage/KeptPredictions.h"
 #include "tournament/Tournament.h"
 
@@ -31,6 +32,7 @@ QStringList groupScoreTexts(const Tournament &t)
 PredictionCircle scoreCircle(const Tournament &results, const std::vector<PredictionSource> &sources)
 {
     PredictionCircle circle;
+    const PredictionFigures real = predictionFigures(results);
     for (const PredictionSource &source : sources) {
         const PredictionFile file = readPredictionFile(source.path);
         if (file.problem != PredictionProblem::None) {
@@ -43,7 +45,8 @@ PredictionCircle scoreCircle(const Tournament &results, const std::vector<Predic
             circle.refused.emplace_back(source.name, PredictionProblem::NotA2010Chart);
             continue;
         }
-        circle.ranked.push_back({source.name, scorePrediction(prediction, results), groupScoreTexts(prediction)});
+        circle.ranked.push_back(
+            {source.name, scoreFigures(predictionFigures(prediction), real), groupScoreTexts(prediction)});
     }
     rankPredictions(circle.ranked);
     return circle;

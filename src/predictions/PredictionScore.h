@@ -31,5 +31,6 @@ struct PredictionScore
 // A prediction against the results, both charts as their own standings and
 // bracket left them (a whole-chart load and the full refresh). A match
 // counts once both charts hold its two scores; a round once the results
-// have teams in it.
+// have teams in it. Scoring many predictions against one result, take
+// each chart's figures once (`predictionFigures`) and score those.
 PredictionScore scorePrediction(const Tournament &prediction, const Tournament &results);

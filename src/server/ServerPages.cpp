@@ -13,7 +13,9 @@ const QString style = QStringLiteral(
     "nav{text-align:center;color:#5b7560;font-size:13px;margin-bottom:24px}"
     "label{display:block;margin:10px 0 4px}button{margin-top:14px}");
 
-QByteArray page(const QString &title, const QString &body)
+} // namespace
+
+QByteArray serverPages::framed(const QString &title, const QString &body)
 {
     const QString html =
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -24,6 +26,8 @@ QByteArray page(const QString &title, const QString &body)
             .arg(title.toHtmlEscaped(), style, body);
     return html.toUtf8();
 }
+
+namespace {
 
 QString paragraph(const QString &text)
 {
@@ -36,7 +40,7 @@ namespace serverPages {
 
 QByteArray home()
 {
-    return page(
+    return framed(
         QStringLiteral("Bienvenue"),
         paragraph(QStringLiteral("Vylora 2010 suit la Coupe du Monde de football 2010 sur un tableau mural : "
                                  "les scores, les groupes, les huitièmes et toute la phase finale.")) +
@@ -55,7 +59,7 @@ QByteArray download(const QStringList &files)
     }
     const QString body = files.isEmpty() ? paragraph(QStringLiteral("Aucun fichier n'est proposé pour le moment."))
                                          : QStringLiteral("<ul>\n%1</ul>\n").arg(list);
-    return page(QStringLiteral("Téléchargement"), body);
+    return framed(QStringLiteral("Téléchargement"), body);
 }
 
 QByteArray contact(const QString &subject)
@@ -64,7 +68,7 @@ QByteArray contact(const QString &subject)
                                             "Écrivez à l'auteur du site."));
     if (!subject.isEmpty())
         body += QStringLiteral("<p>Rappelez en objet : <strong>%1</strong></p>\n").arg(subject.toHtmlEscaped());
-    return page(QStringLiteral("Contact"), body);
+    return framed(QStringLiteral("Contact"), body);
 }
 
 QByteArray exportForm(bool passwordInAddress, const QString &pseudo)
@@ -83,7 +87,7 @@ QByteArray exportForm(bool passwordInAddress, const QString &pseudo)
                                  "<input type=\"text\" id=\"pseudo\" name=\"pseudo\">\n");
     else
         fields += paragraph(QStringLiteral("Publication par %1.").arg(pseudo));
-    return page(
+    return framed(
         QStringLiteral("Publier les résultats"),
         paragraph(QStringLiteral("Choisissez le fichier VYL2010.ini : son chemin est dans le presse-papier "
                                  "(collez-le dans la fenêtre de choix du fichier).")) +
@@ -96,7 +100,7 @@ QByteArray exportForm(bool passwordInAddress, const QString &pseudo)
 
 QByteArray answer(const QString &title, const QString &text)
 {
-    return page(title, paragraph(text));
+    return framed(title, paragraph(text));
 }
 
 } // namespace serverPages

@@ -8,6 +8,8 @@
 // that comes from a request is escaped; none of them ever shows a password.
 namespace serverPages {
 
+// A page of the site around `body`, which must be HTML already escaped.
+QByteArray framed(const QString &title, const QString &body);
 QByteArray home();
 // `files`: the names of the folder's files offered for download.
 QByteArray download(const QStringList &files);

@@ -262,6 +262,7 @@ void UpdateServer::logLine(const QHttpServerRequest &request, int status, qint64
 {
     QUrlQuery query = request.query();
     query.removeAllQueryItems(QStringLiteral("mdp"));
+    query.removeAllQueryItems(QStringLiteral("token"));
     QByteArray target = request.url().path(QUrl::FullyEncoded).toLatin1();
     if (!query.isEmpty())
         target += '?' + query.toString(QUrl::FullyEncoded).toLatin1();

@@ -40,10 +40,12 @@ public:
     // the address cannot be bound. With `tls`, every connection is HTTPS.
     quint16 listen(const QHostAddress &address, quint16 port, const std::optional<QSslConfiguration> &tls = {});
 
-private:
     using Page = std::function<ServerReply(const QHttpServerRequest &)>;
-
+    // A page at `path` exactly, answered and logged as the server's own;
+    // the pool adds its pages so.
     void addPage(const char *path, Page get, Page post = {});
+
+private:
     void answer(const QHttpServerRequest &request, QHttpServerResponder &responder, const Page &get,
                 const Page &post) const;
     ServerReply chart() const;

@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("report") << "--report x.ini --data-dir d --json" << Mode::Report << "d" << false;
         QTest::newRow("update") << "--update --data-dir d" << Mode::Update << "d" << false;
         QTest::newRow("sheet") << "--sheet o.pdf --data-dir d" << Mode::Sheet << "d" << false;
+        QTest::newRow("pool ranking") << "--pool-ranking --json --data-dir d" << Mode::PoolRanking << "d" << false;
         QTest::newRow("version first") << "--report x.ini --version" << Mode::Version << "" << false;
         QTest::newRow("report before update") << "--update --report x.ini" << Mode::Report << "" << false;
         QTest::newRow("update before sheet") << "--sheet o.pdf --update" << Mode::Update << "" << false;

@@ -1,5 +1,6 @@
 // The scoring rules, each row a prediction against a results chart, both
 // loaded as the program loads any chart.
+#include "predictions/PredictionFigures.h"
 #include "predictions/PredictionFile.h"
 #include "predictions/PredictionRanking.h"
 #include "predictions/PredictionScore.h"
@@ -42,25 +43,27 @@ private slots:
         QTest::addColumn<int>("exact");
         QTest::addColumn<int>("outcomes");
         QTest::addColumn<int>("knockout");
+        // The most points still reachable: the final score once all is played.
+        QTest::addColumn<int>("reachable");
 
         // clang-format off
-        QTest::newRow("the results against themselves") << "real" << "" << "real" << "" << 201 << 48 << 0 << 57;
-        QTest::newRow("the starting chart") << "start" << "" << "real" << "" << 0 << 0 << 0 << 0;
+        QTest::newRow("the results against themselves") << "real" << "" << "real" << "" << 201 << 48 << 0 << 57 << 201;
+        QTest::newRow("the starting chart") << "start" << "" << "real" << "" << 0 << 0 << 0 << 0 << 0;
         QTest::newRow("right outcome, other score") << "real" << "ButH:10=1;ButH:11=1" << "real" << ""
-                                                    << 199 << 47 << 1 << 57;
-        QTest::newRow("wrong outcome") << "real" << "ButH:11=1" << "real" << "" << 198 << 47 << 0 << 57;
+                                                    << 199 << 47 << 1 << 57 << 199;
+        QTest::newRow("wrong outcome") << "real" << "ButH:11=1" << "real" << "" << 198 << 47 << 0 << 57 << 198;
         QTest::newRow("another quarter- and semi-finalist") << "real" << "Buthui:0=1;Buthui:1=2" << "real" << ""
-                                                            << 196 << 48 << 0 << 52;
+                                                            << 196 << 48 << 0 << 52 << 196;
         QTest::newRow("another round-of-16 team, carried to the title") << "real" << "ButH:6=0;ButH:7=1"
-                                                                        << "real" << "" << 183 << 47 << 0 << 42;
+                                                                        << "real" << "" << 183 << 47 << 0 << 42 << 183;
         QTest::newRow("another champion") << "real" << "ButFIN:0=1;ButFIN:1=0" << "real" << ""
-                                          << 196 << 48 << 0 << 52;
+                                          << 196 << 48 << 0 << 52 << 196;
         QTest::newRow("final not yet played") << "real" << "" << "real" << "ButFIN:0=-;ButFIN:1=-"
-                                              << 196 << 48 << 0 << 52;
+                                              << 196 << 48 << 0 << 52 << 201;
         QTest::newRow("one match played so far") << "real" << "" << "start" << "ButA:0=1;ButA:1=1"
-                                                 << 3 << 1 << 0 << 0;
+                                                 << 3 << 1 << 0 << 0 << 201;
         QTest::newRow("a match the prediction left open") << "start" << "ButA:0=1" << "start" << "ButA:0=1;ButA:1=1"
-                                                          << 0 << 0 << 0 << 0;
+                                                          << 0 << 0 << 0 << 0 << 0;
         // clang-format on
     }
 
@@ -80,6 +83,7 @@ private slots:
         QTEST(score.exact, "exact");
         QTEST(score.outcomes, "outcomes");
         QTEST(score.knockout, "knockout");
+        QTEST(reachablePoints(predictionFigures(predicted), predictionFigures(real), score), "reachable");
     }
 
     void ranking_data()

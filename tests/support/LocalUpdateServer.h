@@ -43,6 +43,7 @@ public:
     QString base() const { return QStringLiteral("%1://127.0.0.1:%2").arg(m_scheme).arg(m_port); }
     QUrl url(const QString &pathAndQuery) const { return QUrl(base() + pathAndQuery); }
     QString log() const { return m_log; }
+    UpdateServer &server() { return m_server; }
 
     void write(const QString &name, const QByteArray &bytes) const
     {

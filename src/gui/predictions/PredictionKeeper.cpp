@@ -24,20 +24,23 @@ PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObjec
     , m_prompts(prompts)
 {}
 
+QByteArray PredictionKeeper::shownChart(QWidget *parent)
+{
+    if (m_tournament.chartName() == currentChart)
+        return ::shownChart(m_tournament);
+    const PredictionFile file = readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
+    if (file.problem != PredictionProblem::None) {
+        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
+        return {};
+    }
+    return file.bytes;
+}
+
 bool PredictionKeeper::keepOwn(QWidget *parent)
 {
-    QByteArray chart;
-    if (m_tournament.chartName() == currentChart) {
-        chart = shownChart(m_tournament);
-    } else {
-        const PredictionFile file =
-            readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
-        if (file.problem != PredictionProblem::None) {
-            refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
-            return false;
-        }
-        chart = file.bytes;
-    }
+    const QByteArray chart = shownChart(parent);
+    if (chart.isEmpty())
+        return false;
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(m_prompts.input(
         parent, title,

@@ -25,6 +25,9 @@ public:
     // The 2010 chart as it stands: the one shown, or its file while another
     // chart is shown.
     bool keepOwn(QWidget *parent);
+    // The 2010 chart as it stands, as keepOwn keeps it; empty, the
+    // refusal said, when its file cannot be read while another is shown.
+    QByteArray shownChart(QWidget *parent);
     bool addFile(QWidget *parent, const QString &path);
 
     // The one line that says why `file` is refused and nothing kept.

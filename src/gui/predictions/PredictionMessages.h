@@ -32,4 +32,16 @@ inline QString keptNotice(const MessageTable &messages, const QString &name)
 {
     return messages.textOr(kept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name);
 }
+
+inline constexpr int poolTitle = 113;
+inline constexpr int poolJoin = 114;
+inline constexpr int poolSend = 115;
+inline constexpr int poolHeaders = 116;
+inline constexpr int poolJoined = 117;
+inline constexpr int poolSent = 118;
+inline constexpr int poolBracket = 119;
+inline constexpr int poolRefused = 120;
+inline constexpr int poolPseudoPrompt = 121;
+inline constexpr int poolCodePrompt = 122;
+inline constexpr int poolYesNo = 123;
 } // namespace predictionMessages

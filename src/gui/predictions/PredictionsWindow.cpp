@@ -2,12 +2,14 @@
 
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
+#include "gui/predictions/PoolPart.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/PredictionMessages.h"
-#include "tournament/MessageTable.h"
+#include "gui/predictions/ScoreTable.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
+#include "tournament/MessageTable.h"
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
@@ -20,29 +22,6 @@
 namespace msg = predictionMessages;
 
 namespace {
-
-QTableWidget *makeTable(QWidget *parent, const QString &name, const QStringList &headers)
-{
-    auto *table = new QTableWidget(0, int(headers.size()), parent);
-    table->setObjectName(name);
-    table->setHorizontalHeaderLabels(headers);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    return table;
-}
-
-void setRow(QTableWidget *table, int row, const QStringList &cells)
-{
-    for (int column = 0; column < cells.size(); ++column) {
-        auto *item = new QTableWidgetItem(cells.at(column));
-        if (column > 0)
-            item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column, item);
-    }
-}
 
 QString scoreText(const QStringList &cells, int match)
 {
@@ -62,7 +41,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(text(msg::windowTitle, "Pronostics"));
     setWindowIcon(owner->windowIcon());
-    resize(900, 640);
+    resize(900, 900);
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
     auto *grid = new QGridLayout(this);
@@ -77,14 +56,14 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
     m_ranking =
-        makeTable(this, QStringLiteral("Ranking"),
-                  texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+        makeScoreTable(this, QStringLiteral("Ranking"),
+                       texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
     auto *days = new QLabel(text(msg::matchDayHeading, "Vainqueur de chaque journée"), this);
     chartLook::makeHeading(days);
     grid->addWidget(days, 1, 1);
-    m_matchDays = makeTable(this, QStringLiteral("MatchDays"), {QString(), QString()});
+    m_matchDays = makeScoreTable(this, QStringLiteral("MatchDays"), {QString(), QString()});
     m_matchDays->horizontalHeader()->hide();
     grid->addWidget(m_matchDays, 2, 1);
 
@@ -97,8 +76,8 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_match = new QComboBox(matchBox);
     m_match->setObjectName(QStringLiteral("MatchChoice"));
     matchLayout->addWidget(m_match, 1, 0);
-    m_matchScores =
-        makeTable(matchBox, QStringLiteral("MatchScores"), texts(msg::matchHeaders, "Pronostic|Score|Points"));
+    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"),
+                                   texts(msg::matchHeaders, "Pronostic|Score|Points"));
     matchLayout->addWidget(m_matchScores, 2, 0);
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
@@ -119,7 +98,9 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     buttons->addWidget(m_open);
     buttons->addStretch();
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    m_pool = new PoolPart(this, m_messages, m_keeper, m_prompts);
+    grid->addWidget(m_pool, 5, 0, 1, 2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
@@ -169,6 +150,7 @@ void PredictionsWindow::showCircle()
     m_match->setCurrentIndex(chosen);
     m_match->blockSignals(false);
     showMatch(chosen);
+    m_pool->refresh();
     show();
     raise();
     activateWindow();
@@ -179,9 +161,9 @@ void PredictionsWindow::showRanking()
     m_ranking->setRowCount(int(m_ranked.size()));
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const PredictionScore &s = m_ranked[std::size_t(row)].score;
-        setRow(m_ranking, row,
-               {m_ranked[std::size_t(row)].name, QString::number(s.points), QString::number(s.exact),
-                QString::number(s.outcomes), QString::number(s.knockout)});
+        setScoreRow(m_ranking, row,
+                    {m_ranked[std::size_t(row)].name, QString::number(s.points), QString::number(s.exact),
+                     QString::number(s.outcomes), QString::number(s.knockout)});
     }
     if (!m_ranked.empty())
         m_ranking->selectRow(0);
@@ -198,7 +180,7 @@ void PredictionsWindow::showMatchDays()
                                          : QStringLiteral("%1 (%2)")
                                                .arg(m_ranked[std::size_t(winner)].name)
                                                .arg(matchDayPoints(m_ranked[std::size_t(winner)].score, day));
-        setRow(m_matchDays, day, {days.value(day), shown});
+        setScoreRow(m_matchDays, day, {days.value(day), shown});
     }
 }
 
@@ -210,13 +192,13 @@ void PredictionsWindow::showMatch(int match)
     const int inGroup = match % 6;
     const auto groupCells = [group](const QStringList &all) { return all.mid(group * 12, 12); };
     m_matchScores->setRowCount(int(m_ranked.size()) + 1);
-    setRow(m_matchScores, 0,
-           {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
+    setScoreRow(m_matchScores, 0,
+                {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const ScoredPrediction &p = m_ranked[std::size_t(row)];
-        setRow(m_matchScores, row + 1,
-               {p.name, scoreText(groupCells(p.groupScores), inGroup),
-                QString::number(p.score.matchPoints[std::size_t(match)])});
+        setScoreRow(m_matchScores, row + 1,
+                    {p.name, scoreText(groupCells(p.groupScores), inGroup),
+                     QString::number(p.score.matchPoints[std::size_t(match)])});
     }
 }
 

@@ -8,6 +8,7 @@
 #include "predictions/PredictionRanking.h"
 
 class MessageTable;
+class PoolPart;
 class PredictionKeeper;
 class Prompts;
 class QComboBox;
@@ -18,7 +19,7 @@ class QTableWidget;
 // "Pronostics": every kept prediction scored against the 2010 chart of the
 // program folder, read afresh each time it is shown: the ranking, the
 // winner of each match day, and for the match chosen every prediction's
-// score beside the real one. It does not block the main window, goes with
+// score beside the real one; below, the pool on the update server. It does not block the main window, goes with
 // it, and is deleted when closed.
 class PredictionsWindow final : public QWidget
 {
@@ -55,4 +56,5 @@ private:
     QPushButton *m_add;
     QPushButton *m_open;
     QPushButton *m_close;
+    PoolPart *m_pool;
 };

@@ -2,11 +2,14 @@
 // through the window with real clicks, keys and a drop.
 #include "app/VyloraApp.h"
 #include "gui/chart/MainWindow.h"
+#include "online/ServerSettings.h"
+#include "server/pool/Pool.h"
 #include "storage/KeptPredictions.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
+#include "support/LocalUpdateServer.h"
 #include "support/ResultsChart2010.h"
 #include "support/TemporaryProgramFolder.h"
 
@@ -38,7 +41,10 @@ class TestPredictionsWindow final : public QObject
         Tournament t;
         enterRealResults(t, m_starting);
         editCells(t, edits);
-        return chartBytes(t);
+        // The match notes come along, as in any chart the program saves.
+        IniDocument file(m_starting);
+        writeChartCells(t, file);
+        return file.toBytes();
     }
 
     void click(const QWidget *root, const QString &name) const
@@ -128,6 +134,32 @@ private slots:
         click(&window, QStringLiteral("Command4"));
         QCOMPARE(findControl<QLabel>(window, QStringLiteral("pod"), 1)->text(), QStringLiteral("Espagne"));
         QVERIFY(findControl(window, QStringLiteral("Command3"))->isEnabled());
+    }
+
+    // Join, send the chart as shown, and the ranking read when the window shows.
+    void thePoolPartJoinsSendsAndRanks()
+    {
+        LocalUpdateServer http;
+        QDateTime now = QDateTime(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC);
+        Pool pool(http.folder(), {}, [&now] { return now; });
+        pool.addPages(http.server());
+        http.write(QStringLiteral("VYL2010.ini"), m_real);
+        QVERIFY(ServerSettings::overrideBaseUrl(http.base()));
+        m_settings.setPseudo(QStringLiteral("Moi"));
+
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        const QWidget &window = *predictionsWindow();
+        auto *status = findControl<QLabel>(window, QStringLiteral("PoolStatus"));
+        click(&window, QStringLiteral("PoolJoin"));
+        QTRY_VERIFY(status->text().contains(u"Moi"));
+        click(&window, QStringLiteral("PoolSend"));
+        QTRY_VERIFY(status->text().startsWith(u"Pris : 48 match(s)"));
+
+        now = QDateTime(QDate(2010, 7, 12), QTime(12, 0), Qt::UTC);
+        QTableWidget *ranking = openedTable(QStringLiteral("PoolRanking"));
+        QTRY_COMPARE(ranking->rowCount() == 1 ? ranking->item(0, 1)->text() : QString(), QStringLiteral("201"));
+        QCOMPARE(ranking->item(0, 0)->text(), QStringLiteral("Moi"));
+        ServerSettings::clearOverride();
     }
 
     void keepingMyPrediction()

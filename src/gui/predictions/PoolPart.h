@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QJsonObject>
+
+#include "online/PoolClient.h"
+
+class MessageTable;
+class PredictionKeeper;
+class Prompts;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Concours": the pool on the update server, inside the predictions
+// window. Joining takes the pseudo of the settings (asked for when there
+// is none, and the pool's code when the server wants one); "Envoyer mon
+// pronostic" sends the 2010 chart as shown; the ranking and the match days
+// are the server's, read again after each send and each time the window
+// shows; one line says what the server took and what it had locked.
+class PoolPart final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeeper &keeper, Prompts &prompts);
+
+    void refresh();
+
+private:
+    QString text(int entry, const char *design) const;
+    void join(const QString &code = QString());
+    void sendShown();
+    void answered(PoolClient::Request request, const PoolClient::Answer &answer);
+    void showRanking(const QJsonObject &ranking);
+    void showSent(const QJsonObject &sent);
+
+    const MessageTable &m_messages;
+    PredictionKeeper &m_keeper;
+    Prompts &m_prompts;
+    PoolClient m_client;
+    QPushButton *m_join;
+    QPushButton *m_send;
+    QTableWidget *m_ranking;
+    QTableWidget *m_matchDays;
+    QLabel *m_status;
+};

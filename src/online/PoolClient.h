@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+
+class QNetworkReply;
+
+// The program's side of the pool on the update server: joining, sending
+// the 2010 chart, reading the ranking, each one request that answers JSON.
+// The pseudo and token the server gave are kept in the user's settings,
+// section "pool", with the server they belong to, so that a token is never
+// sent to another server.
+class PoolClient final : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Request { Join, Send, Ranking };
+    struct Answer
+    {
+        int status = 0;   // HTTP status, 0 when no answer came
+        QJsonObject json; // the server's answer
+        QString error;    // why it failed, empty when it went through
+        bool ok() const { return error.isEmpty(); }
+    };
+    struct Account
+    {
+        QString pseudo;
+        QString token;
+        bool isSet() const { return !pseudo.isEmpty() && !token.isEmpty(); }
+    };
+
+    explicit PoolClient(QObject *parent = nullptr);
+
+    // The account kept for the update server in use; empty otherwise.
+    static Account account();
+
+    // A join that succeeds keeps the pseudo and token given.
+    void join(const QString &pseudo, const QString &code = QString());
+    void send(const QByteArray &chart);
+    void ranking();
+
+    // Runs the request `ask` makes until its answer; for the headless
+    // commands.
+    static Answer waitFor(const std::function<void(PoolClient &)> &ask);
+
+signals:
+    void answered(PoolClient::Request request, const PoolClient::Answer &answer);
+
+private:
+    void start(Request request, QNetworkReply *reply);
+    static Answer answerOf(QNetworkReply *reply);
+
+    QNetworkAccessManager m_network;
+};

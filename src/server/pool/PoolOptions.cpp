@@ -1,0 +1,61 @@
+#include "server/pool/PoolOptions.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "server/UpdateServer.h"
+
+PoolOptions::PoolOptions(QCommandLineParser &parser)
+    : m_pool(QStringLiteral("pool"), QStringLiteral("Run the predictions pool of the published chart."))
+    , m_database(QStringLiteral("database"),
+                 QStringLiteral("The pool's PostgreSQL database, postgresql://USER@HOST/DB, the password in "
+                                "~/.pgpass or PGPASSWORD (default: pool.sqlite in the folder)."),
+                 QStringLiteral("url"))
+    , m_codeFile(QStringLiteral("pool-code-file"),
+                 QStringLiteral("One-line file with the code a friend needs to join the pool."),
+                 QStringLiteral("file"))
+    , m_closes(QStringLiteral("pool-closes"),
+               QStringLiteral("One closing time for every prediction, as 2026-12-31T20:00:00Z, instead of each "
+                              "match's kick-off."),
+               QStringLiteral("time"))
+{
+    parser.addOptions({m_pool, m_database, m_codeFile, m_closes});
+}
+
+std::unique_ptr<Pool> PoolOptions::start(const QCommandLineParser &parser, const QString &folder,
+                                         UpdateServer &server, QString &error) const
+{
+    if (!parser.isSet(m_pool)) {
+        if (parser.isSet(m_database) || parser.isSet(m_codeFile) || parser.isSet(m_closes))
+            error = QStringLiteral("--database, --pool-code-file and --pool-closes need --pool.");
+        return nullptr;
+    }
+    Pool::Settings settings;
+    settings.database = parser.value(m_database);
+    if (parser.isSet(m_codeFile)) {
+        QFile file(parser.value(m_codeFile));
+        if (file.open(QIODevice::ReadOnly))
+            settings.code = file.readLine(1024).trimmed();
+        if (settings.code.isEmpty()) {
+            error = QStringLiteral("%1: no code to read.").arg(parser.value(m_codeFile));
+            return nullptr;
+        }
+    }
+    if (parser.isSet(m_closes)) {
+        const QDateTime closes = QDateTime::fromString(parser.value(m_closes), Qt::ISODate);
+        if (!closes.isValid()) {
+            error = QStringLiteral("--pool-closes: %1 is no date and time such as 2026-12-31T20:00:00Z.")
+                        .arg(parser.value(m_closes));
+            return nullptr;
+        }
+        settings.closes = closes;
+    }
+    auto pool =
+        std::make_unique<Pool>(folder, std::move(settings), [] { return QDateTime::currentDateTimeUtc(); });
+    if (!pool->error().isEmpty()) {
+        error = QStringLiteral("the pool's database: ") + pool->error();
+        return nullptr;
+    }
+    pool->addPages(server);
+    return pool;
+}

@@ -1,0 +1,277 @@
+#include "server/pool/PoolStore.h"
+
+#include <atomic>
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+
+namespace {
+
+// Each step takes the schema one version further; a new version appends a
+// step and never edits an old one.
+const std::vector<std::vector<const char *>> migrations{
+    {"CREATE TABLE players (folded TEXT PRIMARY KEY, pseudo TEXT NOT NULL, token_hash TEXT NOT NULL, "
+     "joined TEXT NOT NULL)",
+     "CREATE TABLE predictions (folded TEXT PRIMARY KEY REFERENCES players(folded), matches TEXT NOT NULL, "
+     "bracket TEXT NOT NULL, sent TEXT NOT NULL)"},
+};
+
+// Pseudos that differ only by case or by how their accents are written are
+// the same player.
+QString folded(const QString &pseudo)
+{
+    return pseudo.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+QString matchesText(const PredictionFigures &f)
+{
+    QStringList parts;
+    for (const MatchFigures &m : f.matches)
+        parts << (m.played ? QString::number(m.home, 'g', 17) + u':' + QString::number(m.away, 'g', 17)
+                           : QString());
+    return parts.join(u',');
+}
+
+QString bracketText(const PredictionFigures &f)
+{
+    QStringList parts;
+    for (TeamSet teams : f.rounds)
+        parts << QString::number(teams);
+    parts << QString::number(f.champion);
+    return parts.join(u',');
+}
+
+// Goals are whole numbers nearly always: those are read without a detour
+// through the locale-free double parser, which a ranking of a thousand
+// players would otherwise call a hundred thousand times.
+double numberOf(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return text.toDouble();
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return text.toDouble();
+        value = 10 * value + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+PredictionFigures figuresOf(QStringView matches, QStringView bracket)
+{
+    PredictionFigures f;
+    std::size_t i = 0;
+    for (qsizetype start = 0; start <= matches.size() && i < f.matches.size(); ++i) {
+        qsizetype end = matches.indexOf(u',', start);
+        if (end < 0)
+            end = matches.size();
+        const QStringView m = matches.mid(start, end - start);
+        if (const qsizetype colon = m.indexOf(u':'); colon > 0)
+            f.matches[i] = {true, numberOf(m.left(colon)), numberOf(m.mid(colon + 1))};
+        start = end + 1;
+    }
+    const QList<QStringView> parts = bracket.split(u',');
+    for (std::size_t r = 0; r < f.rounds.size() && r < std::size_t(parts.size()); ++r)
+        f.rounds[r] = TeamSet(parts[qsizetype(r)].toUInt());
+    if (parts.size() > roundsWithTeams)
+        f.champion = parts[roundsWithTeams].toInt();
+    return f;
+}
+
+QString stamp(const QDateTime &now)
+{
+    return now.toUTC().toString(Qt::ISODate);
+}
+
+} // namespace
+
+PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
+{
+    static std::atomic<int> opened{0};
+    m_connection = QStringLiteral("pool-%1").arg(opened++);
+    m_postgres = !database.isEmpty();
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(m_postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), m_connection);
+    if (m_postgres) {
+        const QUrl url(database);
+        if (!url.isValid() || (url.scheme() != u"postgresql" && url.scheme() != u"postgres") ||
+            url.path().size() < 2 || url.userName().isEmpty() || !url.password().isEmpty()) {
+            m_error = QStringLiteral("--database wants postgresql://USER@HOST/DB, the password kept in "
+                                     "~/.pgpass or PGPASSWORD");
+            return;
+        }
+        db.setUserName(url.userName());
+        db.setHostName(url.host());
+        db.setDatabaseName(url.path().mid(1));
+        if (url.port() > 0)
+            db.setPort(url.port());
+        // A send waits for another's lock a few seconds, never for ever.
+        db.setConnectOptions(QStringLiteral("connect_timeout=10;options='-c lock_timeout=5000'"));
+    } else {
+        // Token hashes are nobody else's business: the file (and the log
+        // files SQLite makes beside it with the same rights) stays the
+        // owner's, and so is never offered for download.
+        QFile file(sqliteFile);
+        if (file.open(QIODevice::ReadWrite))
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        db.setDatabaseName(sqliteFile);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    }
+    if (!db.open()) {
+        m_error = db.lastError().text();
+        return;
+    }
+    if (!m_postgres) {
+        // A commit is in the log before the answer goes out, so an
+        // acknowledged send survives a kill of the server; with the log,
+        // readers never wait on a writer, and NORMAL syncs the disk at
+        // checkpoints rather than at every send (only a power cut can then
+        // lose the last sends, never half of one).
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    }
+    if (!migrate() && m_error.isEmpty())
+        m_error = QStringLiteral("the pool's schema could not be brought up to date");
+}
+
+PoolStore::~PoolStore()
+{
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool PoolStore::begin()
+{
+    return QSqlDatabase::database(m_connection, false).transaction();
+}
+
+PoolStore::Outcome PoolStore::finish(bool ok)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (ok && db.commit())
+        return Outcome::Done;
+    db.rollback();
+    return Outcome::Failed;
+}
+
+bool PoolStore::migrate()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS pool_schema (version INTEGER NOT NULL)")))
+        return false;
+    if (!begin())
+        return false;
+    // Two instances starting together: the second waits for the first's
+    // migration and then finds the schema current.
+    if (m_postgres && !q.exec(QStringLiteral("LOCK TABLE pool_schema IN EXCLUSIVE MODE")))
+        return finish(false) == Outcome::Done;
+    int version = 0;
+    if (!q.exec(QStringLiteral("SELECT version FROM pool_schema")))
+        return finish(false) == Outcome::Done;
+    const bool hasRow = q.next();
+    if (hasRow)
+        version = q.value(0).toInt();
+    if (version > schemaVersion) {
+        m_error = QStringLiteral("the pool's database is of a newer version (%1) than this server (%2)")
+                      .arg(version)
+                      .arg(schemaVersion);
+        finish(false);
+        return false;
+    }
+    for (; version < schemaVersion; ++version)
+        for (const char *statement : migrations[std::size_t(version)])
+            if (!q.exec(QString::fromLatin1(statement)))
+                return finish(false) == Outcome::Done;
+    q.prepare(hasRow ? QStringLiteral("UPDATE pool_schema SET version = ?")
+                     : QStringLiteral("INSERT INTO pool_schema (version) VALUES (?)"));
+    q.addBindValue(version);
+    return finish(q.exec()) == Outcome::Done;
+}
+
+PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &tokenHash, const QDateTime &now)
+{
+    if (!begin())
+        return Outcome::Failed;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
+                             "ON CONFLICT (folded) DO NOTHING"));
+    q.addBindValue(folded(pseudo));
+    q.addBindValue(pseudo);
+    q.addBindValue(QString::fromLatin1(tokenHash.toHex()));
+    q.addBindValue(stamp(now));
+    if (!q.exec())
+        return finish(false);
+    const bool added = q.numRowsAffected() == 1;
+    const Outcome outcome = finish(true);
+    return outcome == Outcome::Done && !added ? Outcome::Taken : outcome;
+}
+
+std::optional<QByteArray> PoolStore::tokenHash(const QString &pseudo)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"));
+    q.addBindValue(folded(pseudo));
+    if (!q.exec())
+        return std::nullopt;
+    return q.next() ? QByteArray::fromHex(q.value(0).toString().toLatin1()) : QByteArray();
+}
+
+std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const QString &pseudo)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
+                         : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"));
+    q.addBindValue(folded(pseudo));
+    if (!q.exec())
+        return std::nullopt;
+    if (!q.next())
+        return std::optional<PredictionFigures>();
+    return std::optional<PredictionFigures>(figuresOf(q.value(0).toString(), q.value(1).toString()));
+}
+
+bool PoolStore::storeFigures(const QString &pseudo, const PredictionFigures &figures, const QDateTime &now)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
+                             "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
+                             "bracket = excluded.bracket, sent = excluded.sent"));
+    q.addBindValue(folded(pseudo));
+    q.addBindValue(matchesText(figures));
+    q.addBindValue(bracketText(figures));
+    q.addBindValue(stamp(now));
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
+                             "LEFT JOIN predictions r ON r.folded = p.folded WHERE p.folded = ?"));
+    q.addBindValue(folded(pseudo));
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return Player{q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
+                  !q.value(1).isNull()};
+}
+
+std::optional<std::vector<PoolStore::Player>> PoolStore::players()
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
+                               "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded")))
+        return std::nullopt;
+    std::vector<Player> all;
+    while (q.next())
+        all.push_back({q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
+                       !q.value(1).isNull()});
+    return all;
+}
