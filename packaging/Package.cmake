@@ -19,7 +19,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 # Qt's own dialog texts in French and Spanish, and the OpenSSL that Qt
 # loads at run time for https update servers and the server's HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n, libssl3")
+# A public update server runs behind nginx (the site it ships).
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "nginx")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vylora.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The nginx site is the administrator's to edit: an upgrade keeps their copy.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/conffiles)
 set(CPACK_GENERATOR DEB)
 include(CPack)

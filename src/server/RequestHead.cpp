@@ -7,9 +7,10 @@
 namespace {
 
 // The methods the HTTP module tells apart; any other one it cannot parse,
-// and it would leave the connection hanging.
-constexpr std::array<const char *, 9> knownMethods{"GET",     "HEAD",  "POST",    "PUT",  "DELETE",
-                                                   "OPTIONS", "PATCH", "CONNECT", "TRACE"};
+// and it would leave the connection hanging. CONNECT is not among them:
+// the module takes it for a change of protocol.
+constexpr std::array<const char *, 8> knownMethods{"GET",     "HEAD",  "POST", "PUT",
+                                                   "DELETE",  "OPTIONS", "PATCH", "TRACE"};
 
 bool isDigits(QByteArrayView text)
 {
@@ -64,10 +65,12 @@ void RequestHead::endLine()
             m_requestLine.chop(1);
         m_inRequestLine = false;
         const QList<QByteArray> parts = m_requestLine.split(' ');
-        if (parts.size() != 3 || parts[1].isEmpty() || !parts[2].startsWith("HTTP/")) {
+        if (parts.size() != 3 || parts[1].isEmpty() || (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0")) {
             m_state = State::Malformed;
             return;
         }
+        m_http10 = parts[2] == "HTTP/1.0";
+        m_target = parts[1];
         for (const char *known : knownMethods)
             if (parts[0] == known)
                 return;
@@ -81,16 +84,26 @@ void RequestHead::endLine()
         m_state = State::Complete;
         return;
     }
+    // A line folded onto the previous one, or a space before the colon,
+    // is read one way here and another way by the module: neither passes.
     const qsizetype colon = m_line.indexOf(':');
-    if (colon <= 0) {
+    const QByteArray name = m_line.left(colon).toLower();
+    if (colon <= 0 || name.contains(' ') || name.contains('\t')) {
         m_state = State::Malformed;
         return;
     }
-    const QByteArray name = m_line.left(colon).trimmed().toLower();
     const QByteArray value = m_line.mid(colon + 1).trimmed();
     m_line.clear();
     if (name == "connection") {
-        m_wantsClose = value.toLower().contains("close");
+        for (const QByteArray &option : value.toLower().split(',')) {
+            m_closeAsked = m_closeAsked || option.trimmed() == "close";
+            m_keepAliveAsked = m_keepAliveAsked || option.trimmed() == "keep-alive";
+        }
+    } else if (name == "upgrade") {
+        // The module answers a change of protocol twice, or drops it.
+        m_state = State::Malformed;
+    } else if (name == "content-type") {
+        m_contentType = value;
     } else if (name == "transfer-encoding") {
         m_state = State::LengthRequired;
     } else if (name == "content-length") {
@@ -107,6 +120,19 @@ QByteArray RequestHead::method() const
 {
     const qsizetype space = m_requestLine.indexOf(' ');
     return space < 0 ? m_requestLine : m_requestLine.left(space);
+}
+
+QByteArrayView RequestHead::path() const
+{
+    const QByteArrayView whole(m_target);
+    const qsizetype question = whole.indexOf('?');
+    return question < 0 ? whole : whole.first(question);
+}
+
+QByteArrayView RequestHead::query() const
+{
+    const qsizetype question = m_target.indexOf('?');
+    return question < 0 ? QByteArrayView() : QByteArrayView(m_target).sliced(question + 1);
 }
 
 QByteArray RequestHead::target() const
