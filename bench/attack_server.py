@@ -82,6 +82,21 @@ def unauthenticated_uploads(port):
     return '32 uploads sent'
 
 
+def unproven_uploads(port):
+    """128 uploads of 1 MB with no password from four addresses, sent at full speed."""
+    head = b'POST /expvyl2010.php HTTP/1.1\r\nHost: x\r\nContent-Type: text/plain\r\nContent-Length: 1000000\r\n\r\n'
+    def upload(source):
+        try:
+            s = socket.socket(); s.bind((source, 0)); s.connect(('127.0.0.1', port)); s.sendall(head + b';' * 1000000)
+            time.sleep(2); s.close()
+        except OSError:
+            pass
+    threads = [threading.Thread(target=upload, args=(f'127.0.0.{2 + i % 4}',)) for i in range(128)]
+    for t in threads: t.start()
+    for t in threads: t.join(30)
+    return '128 uploads sent'
+
+
 def pipelined_never_read(port):
     """200 GETs of a 4 MiB file on one connection, never read."""
     s = socket.create_connection(('127.0.0.1', port))
@@ -147,7 +162,7 @@ def conditional(port):
 
 
 def main():
-    for attack in (unauthenticated_uploads, pipelined_never_read, slow_download, refused_with_password, two_readings,
+    for attack in (unauthenticated_uploads, unproven_uploads, pipelined_never_read, slow_download, refused_with_password, two_readings,
                    upgrade_close, conditional):
         root, folder, password = site()
         proc, port = start(folder, '--password-file', password)
@@ -170,8 +185,17 @@ def main():
     for days, out, keyout in (('1', cert, key), ('1', os.path.join(root, 'c2.pem'), other)):
         subprocess.run(['openssl', 'req', '-x509', '-newkey', 'ec', '-pkeyopt', 'ec_paramgen_curve:prime256v1', '-nodes',
                         '-days', days, '-subj', '/CN=127.0.0.1', '-keyout', keyout, '-out', out], capture_output=True)
+    # A certificate of 2020, signed by its own key through a throwaway CA.
     expired = os.path.join(root, 'expired.pem')
-    subprocess.run(['openssl', 'req', '-x509', '-key', key, '-days', '0', '-subj', '/CN=127.0.0.1', '-out', expired], capture_output=True)
+    with open(os.path.join(root, 'ca.cnf'), 'w') as cnf:
+        cnf.write('[ca]\ndefault_ca=c\n[c]\ndatabase=index\nnew_certs_dir=.\nserial=serial\ndefault_md=sha256\n'
+                  'policy=p\n[p]\ncommonName=supplied\n')
+    open(os.path.join(root, 'index'), 'w').close()
+    with open(os.path.join(root, 'serial'), 'w') as serial:
+        serial.write('01\n')
+    subprocess.run(['openssl', 'req', '-new', '-key', key, '-subj', '/CN=127.0.0.1', '-out', 'r.csr'], cwd=root, capture_output=True)
+    subprocess.run(['openssl', 'ca', '-batch', '-selfsign', '-config', 'ca.cnf', '-keyfile', key, '-in', 'r.csr',
+                    '-startdate', '20200101000000Z', '-enddate', '20200102000000Z', '-out', expired], cwd=root, capture_output=True)
     checks += [('key of another certificate', ['--tls-cert', cert, '--tls-key', other]),
                ('expired certificate', ['--tls-cert', expired, '--tls-key', key]),
                ('certificate ending tomorrow', ['--tls-cert', cert, '--tls-key', key])]

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
@@ -87,8 +88,8 @@ std::optional<QSslConfiguration> loadTlsFiles(const QString &certificatePath, co
     configuration.setPrivateKey(key);
     configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
     if (const QString fault = selfHandshakeFault(configuration); !fault.isEmpty()) {
-        error = QStringLiteral("%1 does not serve with %2 (is it the certificate's key?): %3")
-                    .arg(keyPath, certificatePath, fault);
+        error = QStringLiteral("%1 does not serve with %2 (is it the certificate's key?): %3.")
+                    .arg(keyPath, certificatePath, fault.trimmed().remove(QRegularExpression(QStringLiteral("[:.]$"))));
         return std::nullopt;
     }
     if (own.expiryDate() <= now.addDays(warningDays))

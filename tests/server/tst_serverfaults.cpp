@@ -44,7 +44,7 @@ QByteArray exchange(quint16 port, const QByteArray &request, const QHostAddress 
             static const QRegularExpression length(QStringLiteral("\r\nContent-Length: (\\d+)\r\n"));
             const auto match = length.match(QString::fromLatin1(answer.left(headEnd)));
             return socket.state() == QAbstractSocket::UnconnectedState ||
-                   (headEnd > 0 && match.hasMatch() && answer.size() >= headEnd + 4 + match.captured(1).toInt());
+                   (headEnd > 0 && (!match.hasMatch() || answer.size() >= headEnd + 4 + match.captured(1).toInt()));
         },
         3000);
     return answer + socket.readAll();
@@ -128,6 +128,10 @@ private slots:
             << password << 0 << QByteArray("HEAD /VYL2010.ini HTTP/1.1\r\nHost: x\r\n\r\n") << 1 << 200
             << QStringLiteral("\r\nContent-Length: %1\r\n(?:[^\r]+\r\n)*\r\n\\z").arg(chart.size()) << 0 << false
             << 0;
+        QTest::newRow("an unchanged chart: 304 with its validators, no body")
+            << password << 0
+            << QByteArray("GET /VYL2010.ini HTTP/1.1\r\nHost: x\r\nIf-Modified-Since: Fri, 01 Jan 2100 00:00:00 GMT\r\n\r\n")
+            << 1 << 304 << "\r\nETag: \"[0-9a-f]+-[0-9a-f]+\"\r\n(?:[^\r]+\r\n)*\r\n\\z" << 0 << false << 0;
         QTest::newRow("PUT on the chart")
             << password << 0 << QByteArray("PUT /VYL2010.ini HTTP/1.1\r\nHost: x\r\nContent-Length: 0\r\n\r\n")
             << 1 << 405 << "\r\nAllow: GET, HEAD\r\n"
