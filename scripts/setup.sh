@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 # tests make their certificate with openssl. The package build (cpack) reads
 # the programs' library needs with file and dpkg-shlibdeps.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
-          fonts-liberation libssl3 openssl nginx qt6-translations-l10n tzdata file dpkg-dev)
+          fonts-liberation libssl3 openssl nginx curl qt6-translations-l10n tzdata file dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
