@@ -97,6 +97,31 @@ def unproven_uploads(port):
     return '128 uploads sent'
 
 
+def unproven_forms(port):
+    """128 forms of 1 MB whose password would be inside, from four addresses, sent slowly (10 s each)."""
+    head = (b'POST /expvyl2010.php HTTP/1.1\r\nHost: x\r\nContent-Type: multipart/form-data; boundary=b\r\n'
+            b'Content-Length: 1000000\r\n\r\n')
+    statuses = []
+    def upload(source):
+        try:
+            s = socket.socket(); s.bind((source, 0)); s.connect(('127.0.0.1', port)); s.sendall(head)
+            s.settimeout(0.05)
+            for _ in range(100):
+                s.sendall(b'-' * 9000)
+                try:
+                    answer = s.recv(100)
+                    statuses.append(answer[9:12].decode()); break
+                except socket.timeout:
+                    pass
+            s.close()
+        except OSError:
+            pass
+    threads = [threading.Thread(target=upload, args=(f'127.0.0.{2 + i % 4}',)) for i in range(128)]
+    for t in threads: t.start()
+    for t in threads: t.join(30)
+    return f'{statuses.count("503")} answered 503 while they were sending, {len(statuses)} answered in all'
+
+
 def pipelined_never_read(port):
     """200 GETs of a 4 MiB file on one connection, never read."""
     s = socket.create_connection(('127.0.0.1', port))
@@ -162,7 +187,7 @@ def conditional(port):
 
 
 def main():
-    for attack in (unauthenticated_uploads, unproven_uploads, pipelined_never_read, slow_download, refused_with_password, two_readings,
+    for attack in (unauthenticated_uploads, unproven_uploads, unproven_forms, pipelined_never_read, slow_download, refused_with_password, two_readings,
                    upgrade_close, conditional):
         root, folder, password = site()
         proc, port = start(folder, '--password-file', password)

@@ -1,5 +1,6 @@
 #include "server/RequestHead.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QList>
@@ -20,6 +21,27 @@ bool isDigits(QByteArrayView text)
         if (c < '0' || c > '9')
             return false;
     return true;
+}
+
+// What RFC 9112 lets through, and no more: the module's own reader is
+// laxer in places and stricter in others, and only bytes both read alike
+// may pass.
+bool isTarget(QByteArrayView text)
+{
+    return text.startsWith('/') && std::all_of(text.begin(), text.end(), [](char c) { return c > 0x20 && c < 0x7f; });
+}
+
+bool isToken(QByteArrayView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               QByteArrayView("!#$%&'*+-.^_`|~").contains(c);
+    });
+}
+
+bool isFieldValue(QByteArrayView text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7f; });
 }
 
 } // namespace
@@ -65,7 +87,7 @@ void RequestHead::endLine()
             m_requestLine.chop(1);
         m_inRequestLine = false;
         const QList<QByteArray> parts = m_requestLine.split(' ');
-        if (parts.size() != 3 || parts[1].isEmpty() || (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0")) {
+        if (parts.size() != 3 || !isTarget(parts[1]) || (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0")) {
             m_state = State::Malformed;
             return;
         }
@@ -84,21 +106,29 @@ void RequestHead::endLine()
         m_state = State::Complete;
         return;
     }
-    // A line folded onto the previous one, or a space before the colon,
-    // is read one way here and another way by the module: neither passes.
+    // A line folded onto the previous one, a space before the colon, a
+    // control byte: read one way here and another way by the module.
     const qsizetype colon = m_line.indexOf(':');
     const QByteArray name = m_line.left(colon).toLower();
-    if (colon <= 0 || name.contains(' ') || name.contains('\t')) {
+    const QByteArray value = m_line.mid(colon + 1);
+    if (colon <= 0 || !isToken(name) || !isFieldValue(value)) {
         m_state = State::Malformed;
         return;
     }
-    const QByteArray value = m_line.mid(colon + 1).trimmed();
     m_line.clear();
-    if (name == "connection") {
+    handleField(name, value.trimmed());
+}
+
+void RequestHead::handleField(const QByteArray &name, const QByteArray &value)
+{
+    if (name == "connection" || name == "proxy-connection") {
         for (const QByteArray &option : value.toLower().split(',')) {
             m_closeAsked = m_closeAsked || option.trimmed() == "close";
             m_keepAliveAsked = m_keepAliveAsked || option.trimmed() == "keep-alive";
+            m_upgradeAsked = m_upgradeAsked || option.trimmed() == "upgrade";
         }
+        if (m_upgradeAsked)
+            m_state = State::Malformed;
     } else if (name == "upgrade") {
         // The module answers a change of protocol twice, or drops it.
         m_state = State::Malformed;
@@ -107,9 +137,9 @@ void RequestHead::endLine()
     } else if (name == "transfer-encoding") {
         m_state = State::LengthRequired;
     } else if (name == "content-length") {
-        // Two different lengths would let the module and this reader see
-        // different requests in the same bytes.
-        if (!isDigits(value) || (m_lengthSeen && value.toLongLong() != m_bodyLength))
+        // Two lengths would let the module and this reader see different
+        // requests in the same bytes; the module refuses even equal ones.
+        if (!isDigits(value) || m_lengthSeen)
             m_state = State::Malformed;
         m_bodyLength = value.toLongLong();
         m_lengthSeen = true;

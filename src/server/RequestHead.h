@@ -43,6 +43,7 @@ public:
 
 private:
     void endLine();
+    void handleField(const QByteArray &name, const QByteArray &value);
 
     qsizetype m_maxRequestLine;
     qsizetype m_maxHeaderBlock;
@@ -57,6 +58,7 @@ private:
     bool m_http10 = false;
     bool m_closeAsked = false;
     bool m_keepAliveAsked = false;
+    bool m_upgradeAsked = false;
     QByteArray m_target;
     QByteArray m_contentType;
 };

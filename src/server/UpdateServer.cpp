@@ -253,8 +253,11 @@ HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress
         return {};
     // A browser's form may carry the password in its body: it comes, within
     // the small share of the budget for unproven senders.
-    if (isForm(head.contentType()))
-        return {.provenSender = false};
+    if (isForm(head.contentType())) {
+        HeadVerdict form;
+        form.provenSender = false;
+        return form;
+    }
     m_throttle.failed(client, now);
     return {int(Status::Forbidden), notPublished, wrongPassword, {}};
 }
