@@ -71,6 +71,27 @@ QByteArray header(const QHttpServerRequest &request, const QByteArray &name)
     return {};
 }
 
+QString httpDate(const QDateTime &time)
+{
+    return QLocale::c().toString(time, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+}
+
+// The client's copy is the file's: the same ETag, or, without one, no
+// change since its date.
+bool isUnchanged(const QHttpServerRequest &request, const QByteArray &etag, const QDateTime &modified)
+{
+    const QByteArray tags = header(request, "if-none-match");
+    if (!tags.isEmpty())
+        return std::ranges::any_of(tags.split(','), [&](const QByteArray &tag) {
+            const QByteArray trimmed = tag.trimmed();
+            return trimmed == "*" || trimmed == etag || trimmed == "W/" + etag;
+        });
+    QDateTime since = QLocale::c().toDateTime(QString::fromLatin1(header(request, "if-modified-since")),
+                                              QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+    since.setTimeSpec(Qt::UTC);
+    return since.isValid() && since.toSecsSinceEpoch() >= modified.toSecsSinceEpoch();
+}
+
 QString queryValue(const QHttpServerRequest &request, const QString &key)
 {
     return request.query().queryItemValue(key, QUrl::FullyDecoded);
@@ -201,25 +222,13 @@ ServerReply UpdateServer::chart(const QHttpServerRequest &request) const
     if (!file.open(QIODevice::ReadOnly))
         return refusal(Status::NotFound, QStringLiteral("Pas de résultats"),
                        QStringLiteral("Aucun tableau n'est publié pour le moment."));
-    // The publication replaces the file, so its time to the nanosecond and
+    // The publication replaces the file, so its time to the millisecond and
     // its size tell one publication from another.
     const QDateTime modified = QFileInfo(file).lastModified().toUTC();
     const QByteArray etag = '"' + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '-' +
                             QByteArray::number(file.size(), 16) + '"';
-    const QByteArray lastModified =
-        QLocale::c().toString(modified, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'")).toLatin1();
-    ServerReply reply{Status::Ok, chartType, {}, {{"ETag", etag}, {"Last-Modified", lastModified}}};
-    const QByteArray tags = header(request, "if-none-match");
-    const QDateTime since = QLocale::c().toDateTime(QString::fromLatin1(header(request, "if-modified-since")),
-                                                    QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
-    const bool unchanged =
-        !tags.isEmpty() ? std::ranges::any_of(tags.split(','),
-                                              [&](const QByteArray &tag) {
-                                                  const QByteArray t = tag.trimmed();
-                                                  return t == "*" || t == etag || t == "W/" + etag;
-                                              })
-                        : since.isValid() && QDateTime(since.date(), since.time(), Qt::UTC).toSecsSinceEpoch() >=
-                                                 modified.toSecsSinceEpoch();
+    ServerReply reply{Status::Ok, chartType, {}, {{"ETag", etag}, {"Last-Modified", httpDate(modified).toLatin1()}}};
+    const bool unchanged = isUnchanged(request, etag, modified);
     if (unchanged)
         reply.status = Status::NotModified;
     else
