@@ -63,6 +63,9 @@ struct Server
 
     Server()
     {
+        // Every input comes from the same address, and its connections
+        // may outlive it for a turn.
+        limits.maxPerAddress = limits.maxConnections;
         rules.add("/up", {maxBody, {}});
         http.setMissingHandler([this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
             const char *method = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(request.method()));
