@@ -56,7 +56,7 @@ http {
     include $work/nginx/site;
 }
 CONF
-nginx -p "$work/nginx" -c "$work/nginx/nginx.conf" &
+"$(command -v nginx || echo /usr/sbin/nginx)" -p "$work/nginx" -c "$work/nginx/nginx.conf" &
 pids+=($!)
 for _ in $(seq 50); do
     curl -s -o /dev/null "http://127.0.0.1:$plain_port/" && break
