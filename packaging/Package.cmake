@@ -21,8 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libqt6sql6-sqlite")
 # Qt's own dialog texts in French and Spanish, and the OpenSSL that Qt
 # loads at run time for https update servers and the server's HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n, libssl3")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
+# A public update server runs behind nginx (the site it ships); the pool
+# on PostgreSQL needs its Qt driver.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "nginx, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vylora.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The nginx site is the administrator's to edit: an upgrade keeps their copy.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/conffiles)
 set(CPACK_GENERATOR DEB)
 include(CPack)

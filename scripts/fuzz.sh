@@ -11,7 +11,7 @@ launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVYLORA_FUZZ=ON -DVYLORA_TESTS=OFF "${launcher[@]}"
-targets=(inidocument chartfile languagefile matchnote numericvalue requesthead)
+targets=(inidocument chartfile languagefile matchnote numericvalue requesthead requeststream)
 cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 
 corpus=build-fuzz/corpus
@@ -26,6 +26,13 @@ printf 'POST /expvyl2010.php?mdp=x HTTP/1.1\r\nContent-Length: 12\r\nContent-Typ
     > "$corpus/requesthead/post"
 printf 'multipart/form-data; boundary=b\n--b\r\nContent-Disposition: form-data; name="fichier"\r\n\r\n[ButA]\r\n--b--\r\n' \
     > "$corpus/requesthead/form"
+# Streams of requests: pipelined, with bodies, and the framings two readers
+# could split differently.
+printf 'GET /a HTTP/1.1\r\nHost: x\r\n\r\nPOST /up HTTP/1.1\r\nContent-Length: 5\r\n\r\nhelloGET /b HTTP/1.0\r\n\r\n' \
+    > "$corpus/requeststream/pipelined"
+printf 'POST /up HTTP/1.1\r\nContent-Length : 20\r\n\r\nGET /x HTTP/1.1\r\n\r\n' > "$corpus/requeststream/space"
+printf 'GET / HTTP/1.1\r\nX: 1\r\n Content-Length: 20\r\n\r\nGET /x HTTP/1.1\r\n\r\n' > "$corpus/requeststream/fold"
+printf 'GET / HTTP/1.1\r\nConnection: close\r\n\r\nGET /x HTTP/1.1\r\n\r\n' > "$corpus/requeststream/close"
 # One seed per match note and per stored score of the shipped chart.
 n=0
 sed -n '/^\[Match\]/,/^\[/{s/^[0-9]*=//p}' data/VYL2010.ini | tr -d '\r' | while IFS= read -r note; do

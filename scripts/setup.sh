@@ -7,11 +7,12 @@ cd "$(dirname "$0")/.."
 # libqt6network6 carries Qt's OpenSSL backend, which loads libssl3 at run
 # time: the server's HTTPS and the program's https updates need it; the
 # tests make their certificate with openssl. The package build (cpack) reads
-# the programs' library needs with file and dpkg-shlibdeps. The pool keeps
-# its players through Qt SQL's SQLite and PostgreSQL drivers; its tests
-# start a throwaway PostgreSQL cluster.
+# the programs' library needs with file and dpkg-shlibdeps. CI publishes
+# through the shipped nginx site with curl. The pool keeps its players
+# through Qt SQL's SQLite and PostgreSQL drivers; its tests start a
+# throwaway PostgreSQL cluster.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
-          fonts-liberation libssl3 openssl nginx qt6-translations-l10n tzdata file dpkg-dev
+          fonts-liberation libssl3 openssl nginx curl qt6-translations-l10n tzdata file dpkg-dev
           libqt6sql6-sqlite libqt6sql6-psql postgresql)
 missing=()
 for p in "${packages[@]}"; do

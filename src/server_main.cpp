@@ -88,11 +88,14 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(certificateOption)) {
         QString error;
-        tls = loadTlsFiles(parser.value(certificateOption), parser.value(keyOption), error);
+        QString warning;
+        tls = loadTlsFiles(parser.value(certificateOption), parser.value(keyOption), error, warning);
         if (!tls) {
             err << "vylora-server: " << error << Qt::endl;
             return 1;
         }
+        if (!warning.isEmpty())
+            err << "vylora-server: " << warning << Qt::endl;
     }
 
     // Each connection takes a file; some are kept for the files served.

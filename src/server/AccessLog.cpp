@@ -1,5 +1,7 @@
 #include "server/AccessLog.h"
 
+#include <algorithm>
+
 #include <QDateTime>
 #include <QTextStream>
 
@@ -24,11 +26,36 @@ QByteArray escaped(QByteArrayView text)
     return out.isEmpty() ? QByteArray("-") : out;
 }
 
+bool isSecret(QByteArrayView parameter)
+{
+    const qsizetype equals = parameter.indexOf('=');
+    const QByteArray name = QByteArray::fromPercentEncoding(parameter.first(equals < 0 ? parameter.size() : equals).toByteArray());
+    return std::find(AccessLog::secretParameters.begin(), AccessLog::secretParameters.end(), name) !=
+           AccessLog::secretParameters.end();
+}
+
 } // namespace
+
+QByteArray AccessLog::withoutSecrets(QByteArrayView target)
+{
+    const qsizetype question = target.indexOf('?');
+    if (question < 0)
+        return target.toByteArray();
+    QByteArray kept = target.first(question).toByteArray();
+    char separator = '?';
+    for (const QByteArray &parameter : target.sliced(question + 1).toByteArray().split('&')) {
+        if (parameter.isEmpty() || isSecret(parameter))
+            continue;
+        kept += separator + parameter;
+        separator = '&';
+    }
+    return kept;
+}
 
 void AccessLog::write(const QHostAddress &client, QByteArrayView method, QByteArrayView target, int status,
                       qint64 bytes) const
 {
     m_out << QDateTime::currentDateTime().toString(Qt::ISODate) << ' ' << client.toString() << ' '
-          << escaped(method) << ' ' << escaped(target) << ' ' << status << ' ' << bytes << Qt::endl;
+          << escaped(method) << ' ' << escaped(withoutSecrets(target)) << ' ' << status << ' ' << bytes
+          << Qt::endl;
 }

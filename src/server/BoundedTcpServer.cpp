@@ -3,13 +3,17 @@
 #include <QSslSocket>
 
 #include "server/ClientKey.h"
-#include "server/ConnectionGuard.h"
 
-BoundedTcpServer::BoundedTcpServer(const ConnectionLimits &limits, const AccessLog &log,
-                                   std::optional<QSslConfiguration> tls, QObject *parent)
+namespace {
+
+constexpr int sendBuffer = 256 * 1024;
+
+} // namespace
+
+BoundedTcpServer::BoundedTcpServer(const GuardContext &context, std::optional<QSslConfiguration> tls,
+                                   QObject *parent)
     : QTcpServer(parent)
-    , m_limits(limits)
-    , m_log(log)
+    , m_context(context)
     , m_tls(std::move(tls))
 {}
 
@@ -20,12 +24,16 @@ void BoundedTcpServer::incomingConnection(qintptr descriptor)
         delete socket;
         return;
     }
+    // The kernel would otherwise grow each connection's send queue to
+    // megabytes, in memory the server does not see and for clients that may
+    // never read it.
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, sendBuffer);
     const QByteArray client = clientKey(socket->peerAddress());
-    const bool overAll = m_open.size() >= m_limits.maxConnections;
-    const bool overClient = m_perClient.value(client) >= m_limits.maxPerAddress;
+    const bool overAll = m_open.size() >= m_context.limits.maxConnections;
+    const bool overClient = m_perClient.value(client) >= m_context.limits.maxPerAddress;
     const bool room = (!overClient || makeRoom(client)) && (!overAll || makeRoom({}));
 
-    auto *guard = new ConnectionGuard(socket, m_limits, m_log);
+    auto *guard = new ConnectionGuard(socket, m_context);
     m_open.append(guard);
     m_clientOf.insert(guard, client);
     ++m_perClient[client];

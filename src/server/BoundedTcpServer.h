@@ -7,10 +7,7 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 
-#include "server/AccessLog.h"
-#include "server/ConnectionLimits.h"
-
-class ConnectionGuard;
+#include "server/ConnectionGuard.h"
 
 // The connections the HTTP module reads, each with its guard, at most
 // `maxConnections` of them and `maxPerAddress` from one client. A new
@@ -22,8 +19,7 @@ class BoundedTcpServer final : public QTcpServer
 {
     Q_OBJECT
 public:
-    BoundedTcpServer(const ConnectionLimits &limits, const AccessLog &log, std::optional<QSslConfiguration> tls,
-                     QObject *parent);
+    BoundedTcpServer(const GuardContext &context, std::optional<QSslConfiguration> tls, QObject *parent);
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -34,8 +30,7 @@ private:
     bool makeRoom(const QByteArray &client);
     void forget(ConnectionGuard *guard);
 
-    const ConnectionLimits &m_limits;
-    const AccessLog &m_log;
+    GuardContext m_context;
     std::optional<QSslConfiguration> m_tls;
     QList<ConnectionGuard *> m_open;
     QHash<ConnectionGuard *, QByteArray> m_clientOf;

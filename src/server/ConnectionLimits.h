@@ -9,6 +9,8 @@
 // slow or idle client gives way rather than the clients behind it.
 struct ConnectionLimits
 {
+    // For a head to arrive, for a connection to be used again, and for an
+    // answer to move on: a download that keeps moving is never cut.
     std::chrono::milliseconds headTimeout{10'000};
     std::chrono::milliseconds bodyTimeout{30'000};
     // How long a refused client may still send what it had started before
@@ -18,7 +20,11 @@ struct ConnectionLimits
     int maxPerAddress = 32;
     qsizetype maxRequestLine = 8 * 1024;
     qsizetype maxHeaderBlock = 16 * 1024;
-    // Past this a body is refused from its announced length. Well above the
-    // chart's cap, so that a publisher who picks a wrong file still reads why.
-    qint64 maxBody = 16 * 1024 * 1024;
+    // All the bodies being received at once, and those whose sender is not
+    // proven by the head; each route sets the length of one body.
+    qint64 bodyBudget = 64 * 1024 * 1024;
+    qint64 unprovenBodyBudget = 8 * 1024 * 1024;
+    // What a client may send ahead while its previous answer is on its way
+    // (its next requests), before the connection is cut.
+    qsizetype maxAhead = 1024 * 1024;
 };

@@ -8,8 +8,16 @@
 LoadedPassword loadPublisherPassword(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!info.exists())
         return {std::nullopt, QStringLiteral("%1: no such file.").arg(path)};
+    if (info.isDir())
+        return {std::nullopt, QStringLiteral("%1: a folder, not the password file.").arg(path)};
+    if (!info.isFile())
+        return {std::nullopt, QStringLiteral("%1: not a regular file.").arg(path)};
+    if (info.permissions() & (QFile::WriteGroup | QFile::WriteOther))
+        return {std::nullopt, QStringLiteral("%1: others can change it; make it writable by its owner only "
+                                             "(chmod 600).")
+                                  .arg(path)};
     if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
         return {std::nullopt, QStringLiteral("%1: others can read it; make it readable by its owner only "
                                              "(chmod 600).")

@@ -29,7 +29,8 @@ private:
 };
 
 // The password of the file, or the reason the server must not start with
-// it (others can read it, it cannot be read, it is short enough to guess).
+// it (not a regular file, others can change or read it, it cannot be read,
+// it is short enough to guess).
 struct LoadedPassword
 {
     std::optional<PublisherPassword> password;

@@ -1,5 +1,6 @@
 #include "server/RequestHead.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QList>
@@ -7,9 +8,10 @@
 namespace {
 
 // The methods the HTTP module tells apart; any other one it cannot parse,
-// and it would leave the connection hanging.
-constexpr std::array<const char *, 9> knownMethods{"GET",     "HEAD",  "POST",    "PUT",  "DELETE",
-                                                   "OPTIONS", "PATCH", "CONNECT", "TRACE"};
+// and it would leave the connection hanging. CONNECT is not among them:
+// the module takes it for a change of protocol.
+constexpr std::array<const char *, 8> knownMethods{"GET",     "HEAD",  "POST", "PUT",
+                                                   "DELETE",  "OPTIONS", "PATCH", "TRACE"};
 
 bool isDigits(QByteArrayView text)
 {
@@ -19,6 +21,27 @@ bool isDigits(QByteArrayView text)
         if (c < '0' || c > '9')
             return false;
     return true;
+}
+
+// What RFC 9112 lets through, and no more: the module's own reader is
+// laxer in places and stricter in others, and only bytes both read alike
+// may pass.
+bool isTarget(QByteArrayView text)
+{
+    return text.startsWith('/') && std::all_of(text.begin(), text.end(), [](char c) { return c > 0x20 && c < 0x7f; });
+}
+
+bool isToken(QByteArrayView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               QByteArrayView("!#$%&'*+-.^_`|~").contains(c);
+    });
+}
+
+bool isFieldValue(QByteArrayView text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7f; });
 }
 
 } // namespace
@@ -64,10 +87,12 @@ void RequestHead::endLine()
             m_requestLine.chop(1);
         m_inRequestLine = false;
         const QList<QByteArray> parts = m_requestLine.split(' ');
-        if (parts.size() != 3 || parts[1].isEmpty() || !parts[2].startsWith("HTTP/")) {
+        if (parts.size() != 3 || !isTarget(parts[1]) || (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0")) {
             m_state = State::Malformed;
             return;
         }
+        m_http10 = parts[2] == "HTTP/1.0";
+        m_target = parts[1];
         for (const char *known : knownMethods)
             if (parts[0] == known)
                 return;
@@ -81,22 +106,40 @@ void RequestHead::endLine()
         m_state = State::Complete;
         return;
     }
+    // A line folded onto the previous one, a space before the colon, a
+    // control byte: read one way here and another way by the module.
     const qsizetype colon = m_line.indexOf(':');
-    if (colon <= 0) {
+    const QByteArray name = m_line.left(colon).toLower();
+    const QByteArray value = m_line.mid(colon + 1);
+    if (colon <= 0 || !isToken(name) || !isFieldValue(value)) {
         m_state = State::Malformed;
         return;
     }
-    const QByteArray name = m_line.left(colon).trimmed().toLower();
-    const QByteArray value = m_line.mid(colon + 1).trimmed();
     m_line.clear();
-    if (name == "connection") {
-        m_wantsClose = value.toLower().contains("close");
+    handleField(name, value.trimmed());
+}
+
+void RequestHead::handleField(const QByteArray &name, const QByteArray &value)
+{
+    if (name == "connection" || name == "proxy-connection") {
+        for (const QByteArray &option : value.toLower().split(',')) {
+            m_closeAsked = m_closeAsked || option.trimmed() == "close";
+            m_keepAliveAsked = m_keepAliveAsked || option.trimmed() == "keep-alive";
+            m_upgradeAsked = m_upgradeAsked || option.trimmed() == "upgrade";
+        }
+        if (m_upgradeAsked)
+            m_state = State::Malformed;
+    } else if (name == "upgrade") {
+        // The module answers a change of protocol twice, or drops it.
+        m_state = State::Malformed;
+    } else if (name == "content-type") {
+        m_contentType = value;
     } else if (name == "transfer-encoding") {
         m_state = State::LengthRequired;
     } else if (name == "content-length") {
-        // Two different lengths would let the module and this reader see
-        // different requests in the same bytes.
-        if (!isDigits(value) || (m_lengthSeen && value.toLongLong() != m_bodyLength))
+        // Two lengths would let the module and this reader see different
+        // requests in the same bytes; the module refuses even equal ones.
+        if (!isDigits(value) || m_lengthSeen)
             m_state = State::Malformed;
         m_bodyLength = value.toLongLong();
         m_lengthSeen = true;
@@ -107,6 +150,19 @@ QByteArray RequestHead::method() const
 {
     const qsizetype space = m_requestLine.indexOf(' ');
     return space < 0 ? m_requestLine : m_requestLine.left(space);
+}
+
+QByteArrayView RequestHead::path() const
+{
+    const QByteArrayView whole(m_target);
+    const qsizetype question = whole.indexOf('?');
+    return question < 0 ? whole : whole.first(question);
+}
+
+QByteArrayView RequestHead::query() const
+{
+    const qsizetype question = m_target.indexOf('?');
+    return question < 0 ? QByteArrayView() : QByteArrayView(m_target).sliced(question + 1);
 }
 
 QByteArray RequestHead::target() const

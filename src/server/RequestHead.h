@@ -29,14 +29,21 @@ public:
     State state() const { return m_state; }
     bool hasStarted() const { return m_started; }
     qint64 bodyLength() const { return m_bodyLength; }
-    // The client asked for the connection to end with the answer.
-    bool wantsClose() const { return m_wantsClose; }
+    // The connection ends with the answer: asked for, or HTTP/1.0 without
+    // keep-alive.
+    bool wantsClose() const { return m_closeAsked || (m_http10 && !m_keepAliveAsked); }
     // As far as they arrived, for the log.
     QByteArray method() const;
     QByteArray target() const;
+    // Of a complete head: the target's path and query, as sent, and the
+    // Content-Type.
+    QByteArrayView path() const;
+    QByteArrayView query() const;
+    const QByteArray &contentType() const { return m_contentType; }
 
 private:
     void endLine();
+    void handleField(const QByteArray &name, const QByteArray &value);
 
     qsizetype m_maxRequestLine;
     qsizetype m_maxHeaderBlock;
@@ -48,5 +55,10 @@ private:
     qsizetype m_headerBytes = 0;
     qint64 m_bodyLength = 0;
     bool m_lengthSeen = false;
-    bool m_wantsClose = false;
+    bool m_http10 = false;
+    bool m_closeAsked = false;
+    bool m_keepAliveAsked = false;
+    bool m_upgradeAsked = false;
+    QByteArray m_target;
+    QByteArray m_contentType;
 };

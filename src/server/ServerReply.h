@@ -7,7 +7,8 @@
 #include <QList>
 
 // One answer of the server, written whole for GET and POST and without its
-// body, but with the length it would have, for HEAD.
+// body, but with the length it would have, for HEAD. A 304 has no body and
+// says nothing of one.
 struct ServerReply
 {
     QHttpServerResponder::StatusCode status = QHttpServerResponder::StatusCode::Ok;
@@ -18,8 +19,10 @@ struct ServerReply
     void send(QHttpServerResponder &responder, bool withBody) const
     {
         responder.writeStatusLine(status);
-        responder.writeHeader("Content-Type", contentType);
-        responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+        if (status != QHttpServerResponder::StatusCode::NotModified) {
+            responder.writeHeader("Content-Type", contentType);
+            responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+        }
         for (const auto &[name, value] : headers)
             responder.writeHeader(name, value);
         responder.writeBody(withBody ? body : QByteArray());

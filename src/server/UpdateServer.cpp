@@ -1,9 +1,12 @@
 #include "server/UpdateServer.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpServerRequest>
+#include <QLocale>
 #include <QMetaEnum>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -12,6 +15,7 @@
 #include "server/BannerPicture.h"
 #include "server/BoundedTcpServer.h"
 #include "server/ClientKey.h"
+#include "server/ConnectionGuard.h"
 #include "server/MultipartForm.h"
 #include "server/ServerPages.h"
 #include "storage/ChartFile.h"
@@ -26,6 +30,21 @@ const QByteArray chartType = "text/plain; charset=windows-1252";
 const QString bannerFileName = QStringLiteral("imvyl.gif");
 // Room for the form's own lines around the chart in an upload.
 constexpr qsizetype formAllowance = 64 * 1024;
+const QString notPublished = QStringLiteral("Rien n'a été publié");
+const QString wrongPassword = QStringLiteral("Le mot de passe est faux.");
+const QString publishingOffTitle = QStringLiteral("Publication désactivée");
+const QString publishingOffText =
+    QStringLiteral("Ce serveur ne publie rien : il a été démarré sans fichier de mot de passe.");
+
+QString tooManyWrongPasswords(int wait)
+{
+    return QStringLiteral("Trop de mots de passe faux : réessayez dans %1 s.").arg(wait);
+}
+
+bool isForm(const QByteArray &contentType)
+{
+    return contentType.trimmed().toLower().startsWith("multipart/form-data");
+}
 
 ServerReply html(const QByteArray &page, Status status = Status::Ok)
 {
@@ -50,6 +69,27 @@ QByteArray header(const QHttpServerRequest &request, const QByteArray &name)
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             return value;
     return {};
+}
+
+QString httpDate(const QDateTime &time)
+{
+    return QLocale::c().toString(time, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+}
+
+// The client's copy is the file's: the same ETag, or, without one, no
+// change since its date.
+bool isUnchanged(const QHttpServerRequest &request, const QByteArray &etag, const QDateTime &modified)
+{
+    const QByteArray tags = header(request, "if-none-match");
+    if (!tags.isEmpty())
+        return std::ranges::any_of(tags.split(','), [&](const QByteArray &tag) {
+            const QByteArray trimmed = tag.trimmed();
+            return trimmed == "*" || trimmed == etag || trimmed == "W/" + etag;
+        });
+    QDateTime since = QLocale::c().toDateTime(QString::fromLatin1(header(request, "if-modified-since")),
+                                              QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+    since.setTimeSpec(Qt::UTC);
+    return since.isValid() && since.toSecsSinceEpoch() >= modified.toSecsSinceEpoch();
 }
 
 QString queryValue(const QHttpServerRequest &request, const QString &key)
@@ -93,9 +133,10 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
     , m_log(log)
     , m_limits(limits)
     , m_defaultBanner(defaultBannerGif())
+    , m_bodyBudget(limits.bodyBudget, limits.unprovenBodyBudget)
 {
     addPage("/", [](const QHttpServerRequest &) { return html(serverPages::home()); });
-    addPage("/VYL2010.ini", [this](const QHttpServerRequest &) { return chart(); });
+    addPage("/VYL2010.ini", [this](const QHttpServerRequest &request) { return chart(request); });
     addPage("/imvyl.php", [this](const QHttpServerRequest &) { return banner(); });
     addPage("/vyl.php",
             [this](const QHttpServerRequest &) { return html(serverPages::download(offeredFiles())); });
@@ -108,25 +149,24 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
     m_http.route(QStringLiteral("/<arg>"), Method::AnyKnown,
                  [this](const QString &name, const QHttpServerRequest &request, QHttpServerResponder &&responder) {
                      if (!offeredFiles().contains(name)) {
-                         const ServerReply missing = notFound();
-                         logLine(request, int(missing.status), missing.body.size());
-                         missing.send(responder, request.method() != Method::Head);
+                         send(request, responder, notFound());
                          return;
                      }
                      answer(request, responder,
                             [this, name](const QHttpServerRequest &) { return folderFile(name); }, {});
                  });
     m_http.setMissingHandler([this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
-        const ServerReply missing = notFound();
-        logLine(request, int(missing.status), missing.body.size());
-        missing.send(responder, request.method() != Method::Head);
+        send(request, responder, notFound());
     });
+    m_headRules.add("/expvyl2010.php",
+                    {PublishedChart::maxBytes + formAllowance,
+                     [this](const RequestHead &head, const QHostAddress &client) { return uploadHead(head, client); }});
 }
 
 quint16 UpdateServer::listen(const QHostAddress &address, quint16 port,
                              const std::optional<QSslConfiguration> &tls)
 {
-    auto *tcp = new BoundedTcpServer(m_limits, m_log, tls, this);
+    auto *tcp = new BoundedTcpServer({m_limits, m_log, m_headRules, m_bodyBudget}, tls, this);
     if (!tcp->listen(address, port)) {
         delete tcp;
         return 0;
@@ -158,17 +198,42 @@ void UpdateServer::answer(const QHttpServerRequest &request, QHttpServerResponde
                         QStringLiteral("Cette adresse ne répond pas à cette méthode."));
         reply.headers.emplaceBack("Allow", post ? "GET, HEAD, POST" : "GET, HEAD");
     }
-    logLine(request, int(reply.status), method == Method::Head ? 0 : reply.body.size());
-    reply.send(responder, method != Method::Head);
+    send(request, responder, reply);
 }
 
-ServerReply UpdateServer::chart() const
+void UpdateServer::send(const QHttpServerRequest &request, QHttpServerResponder &responder,
+                        const ServerReply &reply) const
+{
+    const bool withBody = request.method() != Method::Head;
+    reply.send(responder, withBody);
+    const QByteArray target = request.url().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+    const char *method = QMetaEnum::fromType<Method>().valueToKey(int(request.method()));
+    const QByteArray methodName = QByteArray(method ? method : "?").toUpper();
+    const qint64 bytes = withBody ? reply.body.size() : 0;
+    if (ConnectionGuard *guard = ConnectionGuard::of(responder.socket()))
+        guard->logWhenSent(methodName, target, int(reply.status), bytes);
+    else
+        m_log.write(request.remoteAddress(), methodName, target, int(reply.status), bytes);
+}
+
+ServerReply UpdateServer::chart(const QHttpServerRequest &request) const
 {
     QFile file(m_chart.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return refusal(Status::NotFound, QStringLiteral("Pas de résultats"),
                        QStringLiteral("Aucun tableau n'est publié pour le moment."));
-    return fresh({Status::Ok, chartType, file.readAll(), {}});
+    // The publication replaces the file, so its time to the millisecond and
+    // its size tell one publication from another.
+    const QDateTime modified = QFileInfo(file).lastModified().toUTC();
+    const QByteArray etag = '"' + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '-' +
+                            QByteArray::number(file.size(), 16) + '"';
+    ServerReply reply{Status::Ok, chartType, {}, {{"ETag", etag}, {"Last-Modified", httpDate(modified).toLatin1()}}};
+    const bool unchanged = isUnchanged(request, etag, modified);
+    if (unchanged)
+        reply.status = Status::NotModified;
+    else
+        reply.body = file.readAll();
+    return fresh(reply);
 }
 
 ServerReply UpdateServer::banner() const
@@ -183,21 +248,40 @@ ServerReply UpdateServer::exportPage(const QHttpServerRequest &request) const
     return html(serverPages::exportForm(passwordInAddress, queryValue(request, QStringLiteral("pseudo"))));
 }
 
+HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress &address)
+{
+    const QByteArray client = clientKey(address);
+    const auto now = PasswordThrottle::Clock::now();
+    if (const int wait = m_throttle.secondsToWait(client, now); wait > 0)
+        return {int(Status::TooManyRequests), notPublished, tooManyWrongPasswords(wait),
+                "Retry-After: " + QByteArray::number(wait) + "\r\n"};
+    if (!m_password)
+        return {int(Status::Forbidden), publishingOffTitle, publishingOffText, {}};
+    const QUrlQuery query(QString::fromUtf8(head.query()));
+    if (m_password->matches(query.queryItemValue(QStringLiteral("mdp"), QUrl::FullyDecoded).toUtf8()))
+        return {};
+    // A browser's form may carry the password in its body: it comes, within
+    // the small share of the budget for unproven senders.
+    if (isForm(head.contentType())) {
+        HeadVerdict form;
+        form.provenSender = false;
+        return form;
+    }
+    m_throttle.failed(client, now);
+    return {int(Status::Forbidden), notPublished, wrongPassword, {}};
+}
+
 ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 {
-    const QString notPublished = QStringLiteral("Rien n'a été publié");
     const QByteArray client = clientKey(request.remoteAddress());
     const auto now = PasswordThrottle::Clock::now();
     if (const int wait = m_throttle.secondsToWait(client, now); wait > 0) {
-        ServerReply reply = refusal(Status::TooManyRequests, notPublished,
-                                    QStringLiteral("Trop de mots de passe faux : réessayez dans %1 s.").arg(wait));
+        ServerReply reply = refusal(Status::TooManyRequests, notPublished, tooManyWrongPasswords(wait));
         reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
         return reply;
     }
     if (!m_password)
-        return refusal(
-            Status::Forbidden, QStringLiteral("Publication désactivée"),
-            QStringLiteral("Ce serveur ne publie rien : il a été démarré sans fichier de mot de passe."));
+        return refusal(Status::Forbidden, publishingOffTitle, publishingOffText);
 
     const QByteArray body = request.body();
     if (body.size() > PublishedChart::maxBytes + formAllowance)
@@ -206,7 +290,7 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
     QByteArray password = queryValue(request, QStringLiteral("mdp")).toUtf8();
     QByteArray chart = body;
     const QByteArray contentType = header(request, "content-type");
-    if (contentType.trimmed().toLower().startsWith("multipart/form-data")) {
+    if (isForm(contentType)) {
         const std::optional<MultipartForm> form = MultipartForm::parse(contentType, body);
         if (!form || !form->contains(QStringLiteral("fichier")))
             return refusal(Status::BadRequest, notPublished, QStringLiteral("Le formulaire reçu est incomplet."));
@@ -217,7 +301,7 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 
     if (!m_password->matches(password)) {
         m_throttle.failed(client, now);
-        return refusal(Status::Forbidden, notPublished, QStringLiteral("Le mot de passe est faux."));
+        return refusal(Status::Forbidden, notPublished, wrongPassword);
     }
     m_throttle.succeeded(client);
     if (chart.size() > PublishedChart::maxBytes)
@@ -256,16 +340,4 @@ QStringList UpdateServer::offeredFiles() const
         offered.append(entry.fileName());
     }
     return offered;
-}
-
-void UpdateServer::logLine(const QHttpServerRequest &request, int status, qint64 bytes) const
-{
-    QUrlQuery query = request.query();
-    query.removeAllQueryItems(QStringLiteral("mdp"));
-    query.removeAllQueryItems(QStringLiteral("token"));
-    QByteArray target = request.url().path(QUrl::FullyEncoded).toLatin1();
-    if (!query.isEmpty())
-        target += '?' + query.toString(QUrl::FullyEncoded).toLatin1();
-    const char *method = QMetaEnum::fromType<Method>().valueToKey(int(request.method()));
-    m_log.write(request.remoteAddress(), QByteArray(method ? method : "?").toUpper(), target, status, bytes);
 }

@@ -11,6 +11,7 @@
 
 #include "server/AccessLog.h"
 #include "server/ConnectionLimits.h"
+#include "server/HeadRules.h"
 #include "server/PasswordThrottle.h"
 #include "server/PublishedChart.h"
 #include "server/PublisherPassword.h"
@@ -24,10 +25,13 @@ class QTextStream;
 // connection's guard (`BoundedTcpServer`) refuses what is too long, too
 // slow or too many before the HTTP module stores it; the module parses
 // the rest and picks the page by its path; the page answers GET (and HEAD,
-// the same without a body) and, on the export address, POST; uploads are
-// checked (wait after wrong passwords, password, size, chart reader)
-// before anything on disk changes; every answer is logged as one line,
-// the password left out.
+// the same without a body) and, on the export address, POST. A route that
+// takes bodies says in `m_headRules` what it checks on the head (the
+// export address: the wait after wrong passwords and the password in the
+// address) and how long a body may be, and the guard refuses before the
+// body comes; the body is checked again (password, size, chart reader)
+// before anything on disk changes. Every answer is logged as one line once
+// it has left, secrets left out.
 class UpdateServer final : public QObject
 {
     Q_OBJECT
@@ -44,22 +48,26 @@ public:
     // A page at `path` exactly, answered and logged as the server's own;
     // the pool adds its pages so.
     void addPage(const char *path, Page get, Page post = {});
+    // Lets bodies come to `path` (or under it, when it ends with '/'), as
+    // `route` decides on the head; without it a body there gets 413.
+    void addBodyRoute(const QByteArray &path, HeadRoute route) { m_headRules.add(path, std::move(route)); }
 
 private:
     void answer(const QHttpServerRequest &request, QHttpServerResponder &responder, const Page &get,
                 const Page &post) const;
-    ServerReply chart() const;
+    // Writes the reply and logs it once it has left.
+    void send(const QHttpServerRequest &request, QHttpServerResponder &responder, const ServerReply &reply) const;
+    ServerReply chart(const QHttpServerRequest &request) const;
     ServerReply banner() const;
     ServerReply exportPage(const QHttpServerRequest &request) const;
+    HeadVerdict uploadHead(const RequestHead &head, const QHostAddress &address);
     ServerReply publish(const QHttpServerRequest &request);
     ServerReply folderFile(const QString &name) const;
     // The folder's files that a visitor may download: plain files right in
     // the folder, not hidden, that others may read. The password file is
     // never one of them: the server does not start when others can read it.
     QStringList offeredFiles() const;
-    void logLine(const QHttpServerRequest &request, int status, qint64 bytes) const;
 
-    QHttpServer m_http;
     QString m_folder;
     PublishedChart m_chart;
     std::optional<PublisherPassword> m_password;
@@ -67,4 +75,8 @@ private:
     AccessLog m_log;
     ConnectionLimits m_limits;
     QByteArray m_defaultBanner;
+    HeadRules m_headRules;
+    BodyBudget m_bodyBudget;
+    // Last, so that its connections go before what they use.
+    QHttpServer m_http;
 };

@@ -1,8 +1,13 @@
 // The publishing password: which files the server accepts, and what
 // matches.
 #include "server/PublisherPassword.h"
+#include "server/TlsFiles.h"
 
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +74,56 @@ private slots:
         const LoadedPassword loaded = loadPublisherPassword(file.fileName());
         QVERIFY(loaded.password);
         QCOMPARE(loaded.password->matches(attempt), matches);
+    }
+
+    // What the server must not start with, each told in a line of its own.
+    void tellsWhyAStartFileCannotServe_data()
+    {
+        QTest::addColumn<bool>("tls");
+        QTest::addColumn<int>("mode"); // of the password file; 0: a folder
+        QTest::addColumn<bool>("otherKey");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("password file that others can change") << false << 0602 << false << "others can change it";
+        QTest::newRow("password file that is a folder") << false << 0 << false << "a folder";
+        QTest::newRow("a key of another certificate") << true << 0 << true << "does not serve with";
+        QTest::newRow("a certificate ending within 30 days: a warning") << true << 0 << false << "expires on";
+    }
+
+    void tellsWhyAStartFileCannotServe()
+    {
+        QFETCH(bool, tls);
+        QFETCH(int, mode);
+        QFETCH(bool, otherKey);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("file"));
+        if (!tls) {
+            QFile file(path);
+            if (mode == 0)
+                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("file")));
+            else
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("un long secret\n") > 0 && file.flush() &&
+                        ::chmod(qPrintable(path), mode_t(mode)) == 0);
+            const LoadedPassword loaded = loadPublisherPassword(path);
+            QVERIFY2(!loaded.password && loaded.refusal.contains(told), qPrintable(loaded.refusal));
+            return;
+        }
+        for (const QString name : {QStringLiteral("a"), QStringLiteral("b")}) {
+            QProcess openssl;
+            openssl.start(QStringLiteral("openssl"),
+                          QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "
+                                         "-subj /CN=127.0.0.1 -keyout %1.key -out %1.pem")
+                              .arg(dir.filePath(name))
+                              .split(u' '));
+            QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        }
+        QString error;
+        QString warning;
+        const auto loaded = loadTlsFiles(dir.filePath(QStringLiteral("a.pem")),
+                                         dir.filePath(otherKey ? QStringLiteral("b.key") : QStringLiteral("a.key")),
+                                         error, warning);
+        QCOMPARE(loaded.has_value(), !otherKey);
+        QVERIFY2((otherKey ? error : warning).contains(told), qPrintable(error + warning));
     }
 };
 

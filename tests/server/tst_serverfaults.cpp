@@ -44,10 +44,30 @@ QByteArray exchange(quint16 port, const QByteArray &request, const QHostAddress 
             static const QRegularExpression length(QStringLiteral("\r\nContent-Length: (\\d+)\r\n"));
             const auto match = length.match(QString::fromLatin1(answer.left(headEnd)));
             return socket.state() == QAbstractSocket::UnconnectedState ||
-                   (headEnd > 0 && match.hasMatch() && answer.size() >= headEnd + 4 + match.captured(1).toInt());
+                   (headEnd > 0 && (!match.hasMatch() || answer.size() >= headEnd + 4 + match.captured(1).toInt()));
         },
         3000);
     return answer + socket.readAll();
+}
+
+// The statuses of the whole answers in `stream`, in order.
+QStringList wholeAnswers(const QByteArray &stream)
+{
+    QStringList statuses;
+    qsizetype at = 0;
+    while (at < stream.size()) {
+        const qsizetype end = stream.indexOf("\r\n\r\n", at);
+        if (!stream.sliced(at).startsWith("HTTP/1.1 ") || end < 0)
+            break;
+        const QByteArray fields = stream.mid(at, end - at).toLower();
+        const qsizetype length = fields.indexOf("\r\ncontent-length: ");
+        const qsizetype bodyEnd = end + 4 + (length < 0 ? 0 : fields.mid(length + 18).split('\r').first().toLongLong());
+        if (bodyEnd > stream.size())
+            break;
+        statuses.append(QString::fromLatin1(stream.mid(at + 9, 3)));
+        at = bodyEnd;
+    }
+    return statuses;
 }
 
 } // namespace
@@ -108,6 +128,10 @@ private slots:
             << password << 0 << QByteArray("HEAD /VYL2010.ini HTTP/1.1\r\nHost: x\r\n\r\n") << 1 << 200
             << QStringLiteral("\r\nContent-Length: %1\r\n(?:[^\r]+\r\n)*\r\n\\z").arg(chart.size()) << 0 << false
             << 0;
+        QTest::newRow("an unchanged chart: 304 with its validators, no body")
+            << password << 0
+            << QByteArray("GET /VYL2010.ini HTTP/1.1\r\nHost: x\r\nIf-Modified-Since: Fri, 01 Jan 2100 00:00:00 GMT\r\n\r\n")
+            << 1 << 304 << "\r\nETag: \"[0-9a-f]+-[0-9a-f]+\"\r\n(?:[^\r]+\r\n)*\r\n\\z" << 0 << false << 0;
         QTest::newRow("PUT on the chart")
             << password << 0 << QByteArray("PUT /VYL2010.ini HTTP/1.1\r\nHost: x\r\nContent-Length: 0\r\n\r\n")
             << 1 << 405 << "\r\nAllow: GET, HEAD\r\n"
@@ -179,6 +203,90 @@ private slots:
         QCOMPARE(kept.size(), archivesAfter);
         if (archives > 0)
             QVERIFY(!kept.contains(QStringLiteral("VYL2010-20100611-100000.ini")));
+    }
+
+    // Each stream is read once, the same way by the guard and the HTTP
+    // module, and no client holds more of the server than one answer.
+    void eachHostileStreamIsReadOnce_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<int>("readPerTick"); // bytes read every 20 ms; 0: all; -1: none
+        QTest::addColumn<QString>("answers"); // the statuses of the whole answers received
+        QTest::addColumn<bool>("closes"); // the server ends the connection
+        QTest::addColumn<QString>("log"); // the whole log
+        const QByteArray get = "GET /vyl.php HTTP/1.1\r\nHost: x\r\n\r\n";
+        const QString line = QStringLiteral("\\S+ 127.0.0.1 %1\n");
+        QTest::newRow("space before a header's colon")
+            << "POST /expvyl2010.php HTTP/1.1\r\nHost: x\r\nContent-Length : 37\r\n\r\n" + get << 0 << "400"
+            << true << line.arg(QStringLiteral("POST /expvyl2010.php 400 \\d+"));
+        QTest::newRow("a folded header line")
+            << "POST /expvyl2010.php HTTP/1.1\r\nHost: x\r\nX-A: 1\r\n Content-Length: 37\r\n\r\n" + get << 0
+            << "400" << true << line.arg(QStringLiteral("POST /expvyl2010.php 400 \\d+"));
+        QTest::newRow("upgrade to a websocket")
+            << QByteArray("GET / HTTP/1.1\r\nHost: x\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n\r\n") << 0
+            << "400" << true << line.arg(QStringLiteral("GET / 400 \\d+"));
+        QTest::newRow("a request after Connection: close")
+            << "GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n" + get << 0 << "200" << true
+            << line.arg(QStringLiteral("GET / 200 \\d+"));
+        QTest::newRow("HTTP/1.0 without keep-alive") << QByteArray("GET / HTTP/1.0\r\n\r\n") << 0 << "200" << true
+                                                     << line.arg(QStringLiteral("GET / 200 \\d+"));
+        QTest::newRow("pipelined requests, answered in turn")
+            << "GET /nothing HTTP/1.1\r\nHost: x\r\n\r\n" + get << 0 << "404 200" << false
+            << line.arg(QStringLiteral("GET /nothing 404 \\d+")) + line.arg(QStringLiteral("GET /vyl.php 200 \\d+"));
+        QTest::newRow("a large upload without a password: refused before its body")
+            << QByteArray("POST /expvyl2010.php HTTP/1.1\r\nContent-Type: text/plain\r\nContent-Length: 1000000\r\n\r\n")
+            << 0 << "403" << true << line.arg(QStringLiteral("POST /expvyl2010.php 403 \\d+"));
+        QTest::newRow("a refused request's log line")
+            << QByteArray("GET /x?m%64p=secret&pseudo=p&token=secret HTTP/1.1\r\nBad\r\n\r\n") << 0 << "400" << true
+            << line.arg(QStringLiteral("GET /x\\?pseudo=p 400 \\d+"));
+        QTest::newRow("the slow reader: one answer at a time, cut when it stalls")
+            << QByteArray("GET /big.bin HTTP/1.1\r\nHost: x\r\n\r\n").repeated(50) << -1 << "" << true
+            << line.arg(QStringLiteral("GET /big.bin 200 (?!33554432)\\d+"));
+        QTest::newRow("the slow download: never cut while it moves")
+            << QByteArray("GET /big.bin HTTP/1.1\r\nHost: x\r\n\r\n") << 256 * 1024 << "200" << false
+            << line.arg(QStringLiteral("GET /big.bin 200 33554432"));
+    }
+
+    void eachHostileStreamIsReadOnce()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(int, readPerTick);
+        QFETCH(QString, answers);
+        QFETCH(bool, closes);
+        QFETCH(QString, log);
+        // The slow download takes longer than the time-out, and moves.
+        ConnectionLimits limits;
+        limits.headTimeout = std::chrono::milliseconds(1000);
+        LocalUpdateServer server(PublisherPassword(password), limits);
+        server.write(QStringLiteral("big.bin"), QByteArray(32 * 1024 * 1024, 'b'));
+
+        QTcpSocket socket;
+        socket.setReadBufferSize(readPerTick > 0 ? readPerTick : 64 * 1024);
+        socket.connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(socket.waitForConnected(2000));
+        socket.write(stream);
+        QByteArray received;
+        const auto read = [&] { received += readPerTick > 0 ? socket.read(readPerTick) : socket.readAll(); };
+        const QRegularExpression logged(u'^' + log + u'$');
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         if (readPerTick >= 0)
+                             read();
+                         return logged.match(server.log()).hasMatch();
+                     },
+                     10000),
+                 qPrintable(server.log()));
+        // A client that never read sees the end once it reads.
+        socket.setReadBufferSize(0);
+        QTest::qWaitFor(
+            [&] {
+                read();
+                return socket.state() != QAbstractSocket::ConnectedState;
+            },
+            closes ? 2000 : 100);
+        QCOMPARE(wholeAnswers(received).join(u' '), answers);
+        QVERIFY(!closes || socket.state() != QAbstractSocket::ConnectedState);
+        QVERIFY(!server.log().contains(QStringLiteral("secret")));
     }
 };
 

@@ -143,7 +143,8 @@ private slots:
                           QStringList{QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate});
         QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
         QString error;
-        const std::optional<QSslConfiguration> tls = loadTlsFiles(certificate, key, error);
+        QString warning;
+        const std::optional<QSslConfiguration> tls = loadTlsFiles(certificate, key, error, warning);
         QVERIFY2(tls, qPrintable(error));
         const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
         QSslConfiguration trusting = before;

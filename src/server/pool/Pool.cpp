@@ -11,6 +11,7 @@
 #include "predictions/PredictionFile.h"
 #include "server/ClientKey.h"
 #include "server/PublishedChart.h"
+#include "server/RequestHead.h"
 #include "server/UpdateServer.h"
 #include "server/pool/PoolPages.h"
 #include "server/pool/PoolStandings.h"
@@ -89,6 +90,13 @@ void Pool::addPages(UpdateServer &server)
     for (int m = 0; m < groupMatches; ++m)
         server.addPage(QByteArray("/pool/match/" + matchCode(m).toLatin1()).constData(),
                        [this, m](const QHttpServerRequest &r) { return match(r, m); });
+    // A stranger's chart is turned away before it is read: only a player
+    // with a right token may send one, and no larger than a published one.
+    server.addBodyRoute("/pool/prediction",
+                        {PublishedChart::maxBytes, [this](const RequestHead &head, const QHostAddress &client) {
+                             const Access granted = access(client, QUrlQuery(QString::fromUtf8(head.query())));
+                             return granted == Access::Granted ? HeadVerdict{} : headRefusal(granted);
+                         }});
 }
 
 const Pool::Published &Pool::published()
@@ -115,33 +123,45 @@ const Pool::Published &Pool::published()
 
 Pool::Access Pool::access(const QHttpServerRequest &request)
 {
-    const QByteArray client = clientKey(request.remoteAddress());
+    return access(request.remoteAddress(), request.query());
+}
+
+Pool::Access Pool::access(const QHostAddress &address, const QUrlQuery &query)
+{
+    const QByteArray client = clientKey(address);
     const auto now = PasswordThrottle::Clock::now();
     if (m_throttle.secondsToWait(client, now) > 0)
         return Access::Throttled;
-    const std::optional<QByteArray> kept = m_store.tokenHash(pseudoOf(request));
+    const std::optional<QByteArray> kept =
+        m_store.tokenHash(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed());
     if (!kept)
         return Access::Failed;
-    if (kept->isEmpty() || !poolToken::matches(queryValue(request, QStringLiteral("token")).toLatin1(), *kept)) {
+    if (kept->isEmpty() ||
+        !poolToken::matches(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toLatin1(), *kept)) {
         m_throttle.failed(client, now);
         return Access::Refused;
     }
     return Access::Granted;
 }
 
-ServerReply Pool::accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const
+HeadVerdict Pool::headRefusal(Access access)
 {
     switch (access) {
     case Access::Throttled:
-        return poolPages::refusal(request, Status::TooManyRequests, title,
-                                  QStringLiteral("Trop de jetons faux : réessayez plus tard."));
+        return {int(Status::TooManyRequests), notSent, QStringLiteral("Trop de jetons faux : réessayez plus tard."), {}};
     case Access::Failed:
-        return poolPages::refusal(request, Status::ServiceUnavailable, title, unavailable);
+        return {int(Status::ServiceUnavailable), notSent, unavailable, {}};
     case Access::Refused:
     case Access::Granted:
         break;
     }
-    return poolPages::refusal(request, Status::Forbidden, title, QStringLiteral("Pseudo inconnu ou jeton faux."));
+    return {int(Status::Forbidden), notSent, QStringLiteral("Pseudo inconnu ou jeton faux."), {}};
+}
+
+ServerReply Pool::accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const
+{
+    const HeadVerdict refused = headRefusal(access);
+    return poolPages::refusal(request, Status(refused.status), title, refused.text);
 }
 
 ServerReply Pool::join(const QHttpServerRequest &request)

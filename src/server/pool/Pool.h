@@ -8,12 +8,15 @@
 #include <QString>
 
 #include "predictions/PredictionFigures.h"
+#include "server/HeadRules.h"
 #include "server/PasswordThrottle.h"
 #include "server/ServerReply.h"
 #include "server/pool/PoolLocks.h"
 #include "server/pool/PoolStore.h"
 
+class QHostAddress;
 class QHttpServerRequest;
+class QUrlQuery;
 class UpdateServer;
 
 // The pool on the publisher's server: friends join under a pseudo, send
@@ -44,7 +47,9 @@ public:
     void addPages(UpdateServer &server);
 
     enum class Access { Granted, Refused, Throttled, Failed };
-    // Decided on the request's address and query alone.
+    // Decided on the request's address and query alone, so also on the head
+    // of a send, before its chart is read.
+    Access access(const QHostAddress &address, const QUrlQuery &query);
     Access access(const QHttpServerRequest &request);
 
 private:
@@ -65,6 +70,7 @@ private:
     ServerReply match(const QHttpServerRequest &request, int match);
     ServerReply ranking(const QHttpServerRequest &request);
     ServerReply accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const;
+    static HeadVerdict headRefusal(Access access);
     const Published &published();
 
     QString m_folder;
