@@ -17,6 +17,9 @@
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -148,8 +151,13 @@ int runWindow(int argc, char *argv[], const Options &options)
     vylora.setTimeZoneOption(options.timeZone);
     if (!vylora.start())
         return 0;
-    if (render)
-        return vylora.window().grab().save(options.render) ? 0 : 1;
+    if (render) {
+        const int code = vylora.window().grab().save(options.render) ? 0 : 1;
+        // The picture is written and closed, and a drawing run stores
+        // nothing else: tearing the window down would only cost time.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
     vylora.window().fitToScreen();
     vylora.window().show();
     return app.exec();

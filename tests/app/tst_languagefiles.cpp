@@ -117,10 +117,7 @@ struct Window
     // takes from the message table.
     bool apply(const QString &fileName)
     {
-        const bool loaded =
-            LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
-        window.showMessageTexts();
-        return loaded;
+        return window.applyLanguageFile(shipped(fileName)) == LanguageFileStatus::Applied;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings

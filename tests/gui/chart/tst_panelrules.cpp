@@ -6,15 +6,25 @@
 
 #include "gui/chart/MainWindow.h"
 #include "gui/controls/Controls.h"
+#include "gui/history/StatsWindow.h"
+#include "gui/predictions/PredictionsWindow.h"
+#include "gui/print/PrintWindow.h"
 #include "support/ChartWindow.h"
 
 namespace {
 
 // A window that will not be closed.
-class Stubborn final : public QWidget
+// Makes the window it watches refuse to close.
+class Stubborn final : public QObject
 {
 protected:
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
 };
 
 struct Shown
@@ -136,17 +146,17 @@ private slots:
         ChartWindow w;
         QVERIFY(w.start());
         auto *window = qobject_cast<MainWindow *>(w.control(QStringLiteral("Fraide"))->window());
+        for (const char *opener : {"Command13", "Command21", "Command22"})
+            QVERIFY(w.click(QString::fromLatin1(opener)));
+        auto *print = window->findChild<PrintWindow *>();
+        auto *predictions = window->findChild<PredictionsWindow *>();
         Stubborn stubborn;
-        QWidget print;
-        auto *gone = new QWidget;
-        for (QWidget *companion : {static_cast<QWidget *>(&stubborn), gone, &print}) {
-            companion->show();
-            window->addCompanionWindow(companion);
-        }
-        delete gone;
+        predictions->installEventFilter(&stubborn);
+        delete window->findChild<StatsWindow *>();
+        QVERIFY(print->isVisible() && predictions->isVisible());
         QVERIFY(w.click(QStringLiteral("Command5")));
-        QVERIFY(stubborn.isVisible());
-        QVERIFY(!print.isVisible());
+        QVERIFY(predictions->isVisible());
+        QVERIFY(!print->isVisible());
         QVERIFY(!window->isVisible());
     }
 };

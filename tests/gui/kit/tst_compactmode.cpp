@@ -68,7 +68,7 @@ private slots:
         QWidget *window = w.control(QStringLiteral("Fraide"))->window();
         // A banner picture keeps its natural size.
         auto *banner = new QLabel(window);
-        nameControl(banner, QStringLiteral("Image14"));
+        compactMode::keepNaturalSize(*banner);
         banner->setGeometry(600, 40, 200, 50);
         const QSize size = window->size();
         const QHash<const QWidget *, Look> before = looksOf(*window);
