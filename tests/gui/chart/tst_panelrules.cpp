@@ -1,5 +1,6 @@
 // The button bar and the panels it shows and hides, clicked as a user
 // clicks them.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,14 @@
 namespace {
 
 // A window that will not be closed.
+template <typename W> W *opened()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<W *>(w))
+            return window;
+    return nullptr;
+}
+
 // Makes the window it watches refuse to close.
 class Stubborn final : public QObject
 {
@@ -148,11 +157,11 @@ private slots:
         auto *window = qobject_cast<MainWindow *>(w.control(QStringLiteral("Fraide"))->window());
         for (const char *opener : {"Command13", "Command21", "Command22"})
             QVERIFY(w.click(QString::fromLatin1(opener)));
-        auto *print = window->findChild<PrintWindow *>();
-        auto *predictions = window->findChild<PredictionsWindow *>();
+        auto *print = opened<PrintWindow>();
+        auto *predictions = opened<PredictionsWindow>();
         Stubborn stubborn;
         predictions->installEventFilter(&stubborn);
-        delete window->findChild<StatsWindow *>();
+        delete opened<StatsWindow>();
         QVERIFY(print->isVisible() && predictions->isVisible());
         QVERIFY(w.click(QStringLiteral("Command5")));
         QVERIFY(predictions->isVisible());

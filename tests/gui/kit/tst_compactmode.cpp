@@ -10,6 +10,7 @@
 #include "app/VyloraApp.h"
 #include "gui/chart/MainWindow.h"
 #include "gui/controls/Controls.h"
+#include "gui/kit/CompactMode.h"
 #include "gui/help/HelpPanel.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
