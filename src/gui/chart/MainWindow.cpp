@@ -12,6 +12,8 @@
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/ControlRegistry.h"
 #include "gui/controls/Controls.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
 #include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/groups/TeamNameEdit.h"
@@ -273,6 +275,16 @@ void MainWindow::showChampion()
 GroupPage &MainWindow::groupPage()
 {
     if (!m_groups) {
+        // The window gives its focus to the first stop of its tab chain,
+        // which is the first score cell: built later than the rest, the
+        // page takes that focus over from whatever stood in for it.
+        const auto firstTabStop = [this]() -> QWidget * {
+            for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this))
+                    return w;
+            return nullptr;
+        };
+        const QWidget *standIn = firstTabStop();
         m_groups = std::make_unique<GroupPage>(*this, m_tournament, *m_binding);
         m_cells->wireGroupPage(*m_groups);
         CellWiring::chainTabOrder(m_groups.get(), *m_knockout);
@@ -281,6 +293,8 @@ GroupPage &MainWindow::groupPage()
             m_registry->adopt(*w);
         }
         showMessageTexts();
+        if (!focusWidget() || focusWidget() == standIn)
+            m_groups->frames().front()->scoreCells().front()->setFocus(Qt::OtherFocusReason);
     }
     return *m_groups;
 }
