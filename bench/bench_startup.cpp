@@ -93,8 +93,8 @@ int runProgram(int argc, char *argv[], const QString &dataDir, const QString &pn
     vylora.start();
     if (png.isEmpty())
         return showAndQuit(vylora.window());
-    // As main() does: out at once once the picture is written.
-    const int code = grabAndSave(vylora.window(), png);
+    // As main() does: the picture at its light compression, then out at once.
+    const int code = vylora.window().grab().save(png, nullptr, 85) ? 0 : 1;
     std::fflush(nullptr);
     std::_Exit(code);
 }
