@@ -2,8 +2,8 @@
 // update downloads what the server publishes, and what a publisher sends
 // through the editor's export page reaches the next update.
 #include "app/VyloraApp.h"
-#include "gui/online/UpdateCommand.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/online/UpdateCommand.h"
 #include "online/ServerSettings.h"
 #include "server/TlsFiles.h"
 #include "storage/ChartFile.h"

@@ -88,7 +88,8 @@ ButtonBar::ButtonBar(QWidget &window)
     m_unlock->setToolTip(QStringLiteral("Déblocage"));
 
     for (int i = 0; i < 3; ++i) {
-        auto *flag = makeControl<ClickableLabel>(w, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        auto *flag =
+            makeControl<ClickableLabel>(w, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
         markAsPicture(flag);
         flag->setPixmap(Pictures::flag(i, flag->size()));
         flag->setToolTip(flagToolTips().at(i));

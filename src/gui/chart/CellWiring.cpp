@@ -18,8 +18,7 @@ CellWiring::CellWiring(Tournament &t, CellBinding &binding, ChartEdits &edits, M
     , m_binding(binding)
     , m_edits(edits)
     , m_matchInfo(matchInfo)
-{
-}
+{}
 
 template <typename Cells> void CellWiring::handToTheEdits(const Cells &cells)
 {

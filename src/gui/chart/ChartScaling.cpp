@@ -62,7 +62,8 @@ void ChartScaling::followResize()
 void ChartScaling::rescaleToWindow()
 {
     const QSize chart = chartSize();
-    const double fit = std::min(double(m_window.width()) / chart.width(), double(m_window.height()) / chart.height());
+    const double fit =
+        std::min(double(m_window.width()) / chart.width(), double(m_window.height()) / chart.height());
     // Less than a pixel on the chart's longest side is rounding, not a new
     // size: the mode switch's own resize must not move a font by a hair.
     if (std::abs(fit - m_fit) * std::max(chart.width(), chart.height()) >= 1.0)

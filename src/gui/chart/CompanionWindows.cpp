@@ -12,8 +12,7 @@ CompanionWindows::CompanionWindows(QWidget &window, Tournament &t, Prompts &prom
     , m_tournament(t)
     , m_prompts(prompts)
     , m_keeper(keeper)
-{
-}
+{}
 
 CompanionWindows::~CompanionWindows()
 {

@@ -12,10 +12,10 @@
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/ControlRegistry.h"
 #include "gui/controls/Controls.h"
-#include "gui/groups/GroupFrame.h"
-#include "gui/groups/ScoreEdit.h"
 #include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
 #include "gui/groups/TeamNameEdit.h"
 #include "gui/help/HelpPanel.h"
 #include "gui/history/HistoryPanel.h"
@@ -130,7 +130,8 @@ void MainWindow::wireButtons()
     connect(m_bar->quit(), &QPushButton::clicked, this, &QWidget::close);
     connect(m_bar->unlock(), &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
     for (int i = 0; i < 3; ++i)
-        connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
+        connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this,
+                [this, i] { emit languageClicked(i); });
     connect(m_bar->update(), &QPushButton::clicked, m_update, &UpdateCommand::run);
     connect(m_companions, &CompanionWindows::confirmed, this, &MainWindow::showStatus);
     connect(m_companions, &CompanionWindows::predictionChosen, this, &MainWindow::predictionChosen);
@@ -166,7 +167,8 @@ void MainWindow::buildEditorDoor(UserSettings &settings)
     m_editorDoor = new EditorDoor(
         m_tournament, m_prompts, settings,
         [this, &settings] {
-            auto *editor = new EditorPanel(m_tournament, m_prompts, settings, {m_bar->update(), m_bar->save()}, this);
+            auto *editor =
+                new EditorPanel(m_tournament, m_prompts, settings, {m_bar->update(), m_bar->save()}, this);
             connect(editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
             connect(editor, &EditorPanel::opened, this, &MainWindow::hideHelpPanel);
             m_banner->alsoShowOn(editor->bannerPicture());

@@ -12,8 +12,7 @@
 Links::Links(Tournament &t, QObject *parent)
     : QObject(parent)
     , m_tournament(t)
-{
-}
+{}
 
 std::function<QUrl()> Links::target(WebPage page) const
 {
@@ -44,7 +43,8 @@ void Links::wire(const LinkPoints &points)
         // The address shown is the one a click opens.
         if (auto *label = qobject_cast<QLabel *>(control); label && point.page == WebPage::SiteAddress) {
             const std::optional<QUrl> site = ServerSettings::siteUrl();
-            label->setText(site ? site->authority() + (site->path() == u"/" ? QString() : site->path()) : QString());
+            label->setText(site ? site->authority() + (site->path() == u"/" ? QString() : site->path())
+                                : QString());
             label->setVisible(site.has_value());
         }
         m_targets.insert(control, target(point.page));

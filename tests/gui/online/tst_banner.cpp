@@ -1,9 +1,9 @@
 // The server's banner: fetched at start-up for a publisher only, and a
 // body that is no picture leaves the banners as they were.
 #include "app/VyloraApp.h"
-#include "gui/online/Banner.h"
 #include "gui/chart/MainWindow.h"
 #include "gui/knockout/KnockoutPanel.h"
+#include "gui/online/Banner.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
