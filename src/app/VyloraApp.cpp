@@ -1,18 +1,9 @@
 #include "app/VyloraApp.h"
 
 #include "app/Clock.h"
-#include "gui/calendar/CalendarPanel.h"
-#include "gui/controls/CellBinding.h"
-#include "gui/controls/ControlRegistry.h"
-#include "gui/editor/EditorDoor.h"
-#include "gui/editor/EditorPanel.h"
-#include "gui/help/HelpPanel.h"
 #include "gui/kit/Prompts.h"
-#include "gui/knockout/KnockoutPanel.h"
-#include "gui/online/OnlineMessages.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
-#include "online/ServerSettings.h"
 #include "predictions/PredictionFile.h"
 #include "schedule/BuildSchedule.h"
 #include "schedule/UserZone.h"
@@ -21,13 +12,11 @@
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
+#include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
-#include "tournament/RefreshAll.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QPushButton>
 
 namespace {
 
@@ -55,68 +44,39 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_clock(clock)
     , m_settings(settings)
     , m_window(m_tournament, prompts, settings)
-    , m_banner(new Banner(&m_window, m_window.bannerPlace(&m_window), m_window.knockoutPage(),
-                          m_window.bannerPlace(m_window.knockoutPage())))
-    , m_links(new Links(m_window.controls(), m_tournament, m_window, m_window.knockoutPage(), this))
-    , m_update(new UpdateCommand(
-          m_window, m_tournament.messages(), prompts, *m_banner,
-          [this](const IniDocument &chart) { return loadChart(currentChart, Saving::On, &chart); },
-          [this] { return typedChart(); }))
-    , m_versionNotice(m_tournament.messages(), prompts, &m_window, [this] { endProgram(); })
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
-    m_window.editorDoor().watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
+    m_window.setChartLoader([this](const IniDocument &chart) { return loadChart(currentChart, Saving::On, &chart); },
+                            [this] { return typedChart(); });
+    m_window.setCloseGuard([this] { return mayClose(); });
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
+    connect(&m_window, &MainWindow::endAsked, this, &VyloraApp::endProgram);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
     connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
-    m_window.setCloseGuard([this] { return mayClose(); });
-    connect(m_window.updateButton(), &QAbstractButton::clicked, m_update, &UpdateCommand::run);
-    connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
-        if (updated && !m_ended)
-            m_window.showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
-    });
-    connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
-        if (auto *editor = qobject_cast<EditorPanel *>(panel))
-            m_banner->alsoShowOn(editor->bannerPicture());
-        if (auto *help = qobject_cast<HelpPanel *>(panel)) {
-            m_links->setHelpPanel(help); // wires its links
-            connect(help->zoneList(), &QComboBox::textActivated, this, &VyloraApp::chooseTimeZone);
-            showZoneChoice(*help);
-            return;
-        }
-        m_links->wire();
-    });
-    // A publisher sees the server's banner from the start.
-    connect(this, &VyloraApp::publisherKnown, m_banner, [this] {
-        m_window.openBannerStrip();
-        m_banner->show();
-        if (!m_headless)
-            m_banner->reload();
-    });
-    EditorPanel::Services editor;
-    editor.reloadBanner = [this] { m_banner->reload(); };
-    editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
-    editor.serverBase = [] { return ServerSettings::baseUrl(); };
-    m_window.editorDoor().setServices(std::move(editor));
+    connect(&m_window, &MainWindow::zoneChosen, this, &VyloraApp::chooseTimeZone);
 }
 
 bool VyloraApp::start()
 {
     m_zone = userZone(m_zoneOption, m_settings.timeZone());
+    m_window.showZone(QString::fromUtf8(m_zone.id()));
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
+    else
+        m_window.showGroupPage();
     if (m_settings.compactMode())
         m_window.ToggleCompactMode();
     // The user's today, in the zone the kick-offs are shown in.
-    m_window.calendar()->setToday(m_clock.now().toTimeZone(m_zone).date());
-    if (const QString pseudo = m_settings.pseudo(); !pseudo.isEmpty())
-        emit publisherKnown(pseudo);
+    m_window.setToday(m_clock.now().toTimeZone(m_zone).date());
+    // A publisher sees the server's banner from the start.
+    if (!m_settings.pseudo().isEmpty())
+        m_window.showPublisherBanner();
     return true;
 }
 
@@ -129,9 +89,10 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
         m_window.edits().dropAside();
     }
     ChartHooks hooks;
-    hooks.versionCheck = [this](const QString &cv) { return m_versionNotice.check(cv); };
-    hooks.buildSchedule = [this](const QString &chart) {
-        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, chart, m_zone));
+    hooks.versionCheck = [this](const QString &cv) { return m_window.checkVersion(cv); };
+    // The schedule from the chart as the load read it: the file is read once.
+    hooks.buildSchedule = [this](const IniDocument &file) {
+        m_window.showSchedule(BuildScheduleFromDocument(m_tournament, file, m_zone));
     };
     hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
         const MessageTable &messages = m_tournament.messages();
@@ -165,21 +126,15 @@ void VyloraApp::chooseTimeZone(const QString &zone)
         return;
     m_settings.setTimeZone(zone);
     m_zone = chosen;
+    m_window.showZone(zone);
     if (!m_tournament.chartName().isEmpty())
-        m_window.calendar()->setSchedule(BuildSchedule(m_tournament, m_tournament.chartName(), m_zone));
-    m_window.calendar()->RefreshCalendar();
-}
-
-void VyloraApp::showZoneChoice(HelpPanel &help)
-{
-    QComboBox *zones = help.zoneList();
-    zones->setCurrentIndex(zones->findText(QString::fromUtf8(m_zone.id())));
+        m_window.showSchedule(BuildSchedule(m_tournament, m_tournament.chartName(), m_zone));
+    m_window.refreshTexts();
 }
 
 void VyloraApp::setHeadless(bool headless)
 {
-    m_headless = headless;
-    m_versionNotice.setHeadless(headless);
+    m_window.setHeadless(headless);
 }
 
 // The user went for a newer version: nothing of this run is stored.
@@ -236,8 +191,7 @@ void VyloraApp::openPrediction(const QString &name)
     // user's chart, and its news and notes read from its own file.
     if (!loadChart(QStringLiteral("pronostics/") + name, Saving::Off))
         return;
-    if (m_window.historyPanel()->isHidden())
-        m_window.toggleHistoryPanel();
+    m_window.showHistoryPanel();
     m_window.setWindowTitle(QStringLiteral("Vylora 2010 - ") + name);
 }
 
@@ -270,15 +224,9 @@ void VyloraApp::applyLanguage(LanguageIndex index)
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
 {
-    MessageTable &messages = m_tournament.messages();
-    ControlRegistry &controls = m_window.controls();
+    const MessageTable &messages = m_tournament.messages();
     const QString path = ProgramFolder::filePath(languageFileName(index));
-    LanguageFileStatus status;
-    {
-        const ControlRegistry::Indexed indexed(controls);
-        status = LoadLanguageFile(path, messages, controls);
-    }
-    switch (status) {
+    switch (m_window.applyLanguageFile(path)) {
     case LanguageFileStatus::Applied:
         break;
     case LanguageFileStatus::Missing:
@@ -293,8 +241,6 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    m_window.showYearLists();
-    m_window.showMessageTexts();
     refreshLanguageTexts();
 }
 
@@ -302,15 +248,10 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
 // language at once rather than at the next recomputation.
 void VyloraApp::refreshLanguageTexts()
 {
-    for (GroupId g : allGroups) {
-        CellFamily &notice = *m_tournament.group(g).tieNotice;
-        if (!notice.text(0).isEmpty())
-            m_tournament.setText(notice, 0, m_tournament.messages().at(3));
-    }
+    RefreshTieNotices(m_tournament);
     if (m_tournament.isReady())
         RefreshGoalTotal(m_tournament);
-    m_window.binding().showTexts();
-    m_window.calendar()->RefreshCalendar();
+    m_window.refreshTexts();
 }
 
 // The news of the current chart in the current language; none while no
@@ -364,8 +305,8 @@ void VyloraApp::shutDown()
     m_settings.setCompactMode(m_window.isCompact());
     // The publisher's fields are stored only when filled in, which needs
     // the editor to have been opened.
-    if (const EditorPanel *editor = m_window.editorDoor().builtPanel()) {
-        m_settings.setPseudo(editor->pseudo());
-        m_settings.setPassword(editor->password());
+    if (const std::optional<MainWindow::Publisher> publisher = m_window.publisherTyped()) {
+        m_settings.setPseudo(publisher->pseudo);
+        m_settings.setPassword(publisher->password);
     }
 }

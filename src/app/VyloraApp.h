@@ -3,10 +3,6 @@
 #include "app/QtTexts.h"
 #include "gui/chart/ChartEdits.h"
 #include "gui/chart/MainWindow.h"
-#include "gui/online/Banner.h"
-#include "gui/online/Links.h"
-#include "gui/online/UpdateCommand.h"
-#include "gui/online/VersionNotice.h"
 #include "i18n/LanguageIndex.h"
 #include "tournament/Tournament.h"
 
@@ -16,10 +12,11 @@
 #include <QObject>
 #include <QTimeZone>
 
+class Banner;
 class Clock;
-class HelpPanel;
 class IniDocument;
 class Prompts;
+class UpdateCommand;
 class UserSettings;
 
 // Drives the life of the program: start-up in its fixed order (language,
@@ -39,9 +36,8 @@ public:
     Tournament &tournament() { return m_tournament; }
     MainWindow &window() { return m_window; }
     LanguageIndex language() const { return m_sage; }
-    Banner &banner() { return *m_banner; }
-    UpdateCommand &update() { return *m_update; }
-    Links &links() { return *m_links; }
+    Banner &banner() { return m_window.banner(); }
+    UpdateCommand &update() { return m_window.updateCommand(); }
 
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);
@@ -83,11 +79,6 @@ public:
     // undone back to the last save or load.
     bool hasUnsavedChanges() const;
 
-signals:
-    // Start-up found a publisher's name among the settings: their banner
-    // is to be fetched and shown.
-    void publisherKnown(const QString &pseudo);
-
 private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
@@ -96,7 +87,6 @@ private:
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
-    void showZoneChoice(HelpPanel &help);
     void shutDown();
     void endProgram();
 
@@ -106,16 +96,11 @@ private:
     Tournament m_tournament;
     MainWindow m_window;
     LanguageIndex m_sage = 0;
-    Banner *m_banner;
-    Links *m_links;
-    UpdateCommand *m_update;
-    VersionNotice m_versionNotice;
     QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
     QString m_zoneOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     // The user's 2010 chart while a past tournament is shown.
     std::optional<Tournament::CellsPicture> m_kept;
-    bool m_headless = false;
     bool m_ended = false;
 };

@@ -19,6 +19,9 @@
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +31,10 @@
 #include <QTextStream>
 
 namespace {
+
+// A PNG loses nothing at any compression: the quality asked for only trades
+// the file's size for the time to write it, which the light levels save.
+constexpr int renderQuality = 85;
 
 // False, told on err, when the server address given is no web address.
 bool applyServer(const Options &options, QTextStream &err)
@@ -182,11 +189,15 @@ int runWindow(int argc, char *argv[], const Options &options)
     if (!vylora.start())
         return 0;
     if (render) {
-        if (!vylora.window().grab().save(options.render)) {
+        // The picture is written and closed, and a drawing run stores
+        // nothing else: tearing the window down would only cost time.
+        const bool written = vylora.window().grab().save(options.render, nullptr, renderQuality);
+        if (!written)
             err << "vylora: could not write " << QDir::toNativeSeparators(options.render) << Qt::endl;
-            return 1;
-        }
-        return told.told() ? 1 : 0;
+        const int code = written && !told.told() ? 0 : 1;
+        err.flush();
+        std::fflush(nullptr);
+        std::_Exit(code);
     }
     vylora.window().fitToScreen();
     vylora.window().show();

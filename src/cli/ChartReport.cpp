@@ -329,7 +329,7 @@ int runChartReport(const QString &file, bool json, const QTimeZone &zone, const 
     ScheduleIndex schedule;
     ChartHooks hooks;
     // The notes as written: each kick-off is moved on its own below.
-    hooks.buildSchedule = [&](const QString &) { schedule = BuildScheduleFromFile(t, file); };
+    hooks.buildSchedule = [&](const IniDocument &chart) { schedule = BuildScheduleFromDocument(t, chart); };
     const QString reason = loadChartFile(file, t, hooks);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';

@@ -12,12 +12,15 @@ ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName, const QTime
 
 ScheduleIndex BuildScheduleFromFile(Tournament &t, const QString &path, const QTimeZone &zone)
 {
+    // One reading of the file for the 64 notes, as the chart load does.
+    return BuildScheduleFromDocument(t, readIniFileAt(path).document, zone);
+}
+
+ScheduleIndex BuildScheduleFromDocument(Tournament &t, const IniDocument &file, const QTimeZone &zone)
+{
     ScheduleIndex index;
     index.reserve(64);
     const QString section = QStringLiteral("Match");
-    // One reading of the file for the 64 notes, as the chart load does.
-    const IniReading reading = readIniFileAt(path);
-    const IniDocument &file = reading.document;
     auto add = [&](RoundCode code, int firstLabel, std::initializer_list<int> labelOffsets) {
         const MatchNote note =
             noteInZone(file.value(section, QString::number(matchKey(code, firstLabel))).value_or(QString()), zone);

@@ -7,6 +7,7 @@
 #include "schedule/KickOffTime.h"
 #include "schedule/ScheduleIndex.h"
 
+class IniDocument;
 class Tournament;
 
 // Reads the 64 match notes of the chart file chartName (section "Match")
@@ -17,3 +18,6 @@ class Tournament;
 ScheduleIndex BuildSchedule(Tournament &t, const QString &chartName, const QTimeZone &zone = tournamentZone());
 // The same from the chart file at `path`, in any folder.
 ScheduleIndex BuildScheduleFromFile(Tournament &t, const QString &path, const QTimeZone &zone = tournamentZone());
+// The same from a chart already read.
+ScheduleIndex BuildScheduleFromDocument(Tournament &t, const IniDocument &file,
+                                        const QTimeZone &zone = tournamentZone());

@@ -261,7 +261,7 @@ bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &fi
     t.setTag(link, 0, read(QStringLiteral("Lien"), 1, QString()));
 
     if (hooks.buildSchedule)
-        hooks.buildSchedule(name);
+        hooks.buildSchedule(file);
 
     t.setText(t.family(QStringLiteral("Label10")), 0, read(QStringLiteral("Mess"), languageIndex, QString()));
     return true;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class IniDocument;
+
 enum class ChartFileProblem {
     TooLarge,  // not loaded, and no save will replace it
     NotAChart, // moved aside when it could be; the path told is where it is now
@@ -15,8 +17,8 @@ struct ChartHooks
 {
     // Given the chart's "CV" text; false ends the load there.
     std::function<bool(const QString &latestVersion)> versionCheck;
-    // Given the chart's name, once every cell is loaded.
-    std::function<void(const QString &chartName)> buildSchedule;
+    // Given the chart as read, once every cell is loaded.
+    std::function<void(const IniDocument &file)> buildSchedule;
     // Told when the file is there but cannot be shown; the empty chart is
     // loaded instead.
     std::function<void(ChartFileProblem problem, const QString &path)> fileProblem;

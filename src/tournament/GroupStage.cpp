@@ -125,6 +125,15 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
     SeedRoundOf16(t);
 }
 
+void RefreshTieNotices(Tournament &t)
+{
+    for (GroupId g : allGroups) {
+        CellFamily &notice = *t.group(g).tieNotice;
+        if (!notice.text(0).isEmpty())
+            t.setText(notice, 0, t.messages().at(3));
+    }
+}
+
 QString cleanedScoreText(const QString &text)
 {
     if (text.size() > 1 && text.contains(u'-'))

@@ -34,6 +34,9 @@ GroupTable groupTable(const Tournament &t, GroupId g);
 
 void RefreshMatchLabels(Tournament &t);
 void ComputeGroupStandings(Tournament &t, GroupId g);
+// A new language: the tie notices shown take its wording at once rather
+// than at the next recomputation.
+void RefreshTieNotices(Tournament &t);
 
 // "-" typed beside other characters means the user overwrote the unplayed
 // mark: drop every "-" unless the text is exactly "-".

@@ -175,6 +175,14 @@ void AdvanceQuarterFinals(Tournament &t)
     AdvanceSemiFinals(t);
 }
 
+void RerunBracket(Tournament &t)
+{
+    SeedRoundOf16(t);
+    AdvanceRoundOf16(t);
+    AdvanceQuarterFinals(t);
+    AdvanceSemiFinals(t);
+}
+
 void AdvanceSemiFinals(Tournament &t)
 {
     RefreshGoalTotal(t);

@@ -21,6 +21,10 @@ void AdvanceSemiFinals(Tournament &t);
 void DecideFinal(Tournament &t);
 void DecideThirdPlace(Tournament &t);
 
+// Opening the knock-out page: the round of 16 seeded afresh from the groups
+// and the whole bracket run again from it, as the chart always did.
+void RerunBracket(Tournament &t);
+
 // Where the winner of each match goes in the next round of the chart:
 // round-of-16 match k to quarter-final side [k], quarter-final match k to
 // semi-final side [k].

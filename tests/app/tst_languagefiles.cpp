@@ -113,14 +113,14 @@ struct Window
     UserSettings settings;
     MainWindow window{t, prompts, settings};
 
+    // As start-up before the knock-out stage: the group page shown.
+    Window() { window.showGroupPage(); }
+
     // As the language switch does: the file, then the texts the window
     // takes from the message table.
     bool apply(const QString &fileName)
     {
-        const bool loaded =
-            LoadLanguageFile(shipped(fileName), t.messages(), window.controls()) == LanguageFileStatus::Applied;
-        window.showMessageTexts();
-        return loaded;
+        return window.applyLanguageFile(shipped(fileName)) == LanguageFileStatus::Applied;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings
@@ -341,10 +341,15 @@ private slots:
 
         // Its own words are the design's; it only adds tooltips where the
         // design has none.
+        // Every language fills the year list from its messages; it has no
+        // design text.
         QMap<QString, Shown> withAddedTips = design;
-        for (auto it = withAddedTips.begin(); it != withAddedTips.end(); ++it)
+        for (auto it = withAddedTips.begin(); it != withAddedTips.end(); ++it) {
             if (it->toolTip.isEmpty())
                 it->toolTip = french.value(it.key()).toolTip;
+            if (it.key().endsWith(u"/Combo2"))
+                it->text = french.value(it.key()).text;
+        }
         QStringList changed = differences(withAddedTips, french);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u"; ")));
 

@@ -171,7 +171,7 @@ private slots:
         m_settings.setPassword(QStringLiteral("7plum"));
         auto app = startApp();
         MainWindow &window = app->window();
-        window.showStatistics();
+        QTest::mouseClick(control(*app, QStringLiteral("Command21")), Qt::LeftButton);
         QWidget *title = window.helpPanel()->title();
         for (QWidget *label : window.findChildren<QWidget *>(QStringLiteral("Label2")))
             if (label != title)

@@ -3,6 +3,7 @@
 // through the editor's export page reaches the next update.
 #include "app/VyloraApp.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/online/UpdateCommand.h"
 #include "online/ServerSettings.h"
 #include "server/TlsFiles.h"
 #include "storage/ChartFile.h"

@@ -229,7 +229,7 @@ void TestChartFile::missingFileLoadsEmptyChart()
     t.setText(t.family(QStringLiteral("Label10")), 0, QStringLiteral("old news"));
 
     bool scheduleBuilt = false;
-    QVERIFY(LoadChart(t, QStringLiteral("VYL1998"), 0, {{}, [&](const QString &) { scheduleBuilt = true; }}));
+    QVERIFY(LoadChart(t, QStringLiteral("VYL1998"), 0, {{}, [&](const IniDocument &) { scheduleBuilt = true; }}));
 
     QVERIFY(storedCells(t) == storedCells(Tournament()));
     QCOMPARE(t.chartName(), QStringLiteral("VYL1998"));
@@ -325,7 +325,7 @@ void TestChartFile::loadSetsCellsInFileOrder()
     Tournament t;
     std::vector<Event> events;
     record(t, events);
-    QVERIFY(LoadChart(t, chart, 0, {{}, [&](const QString &name) { events.push_back({QStringLiteral("schedule:") + name, 0, CellProperty::Text}); }}));
+    QVERIFY(LoadChart(t, chart, 0, {{}, [&](const IniDocument &) { events.push_back({QStringLiteral("schedule:") + chart, 0, CellProperty::Text}); }}));
 
     std::vector<Event> expected{{QStringLiteral("Text1"), 0, CellProperty::Text}};
     for (int slot = 1; slot <= 4; ++slot)
@@ -405,7 +405,7 @@ void TestChartFile::versionCheckCanStopLoad()
                         seen = latest;
                         return false;
                     },
-                    [&](const QString &) { scheduleBuilt = true; }};
+                    [&](const IniDocument &) { scheduleBuilt = true; }};
     QVERIFY(!LoadChart(t, chart, 0, stop));
     QCOMPARE(seen, QStringLiteral("2.7"));
     QCOMPARE(t.chartName(), chart);

@@ -93,6 +93,7 @@ void MatchInfoPanel::buildLarge(QWidget *window)
         colourText(label, QColor(10, 70, 110), 0, k == 0);
         connect(label, &ClickableLabel::clicked, this, &MatchInfoPanel::partnerClicked);
         m_notices[std::size_t(k)] = label;
+        m_links.append({label, WebPage::Partner});
     }
     // Kept inside the information box: below it stands the round of 16.
     m_partnerPicture = makePartnerPicture(window, QStringLiteral("Image6"), QRect(13710, 6015, 1905, 1800));
@@ -140,6 +141,7 @@ QLabel *MatchInfoPanel::makePartnerPicture(QWidget *parent, const QString &name,
     picture->setToolTip(QStringLiteral("Téléchargez des logiciels"));
     markAsPicture(picture);
     connect(picture, &ClickableLabel::clicked, this, &MatchInfoPanel::partnerClicked);
+    m_links.append({picture, WebPage::Partner});
     return picture;
 }
 

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include "gui/kit/LinkPoints.h"
 #include "gui/pictures/Pictures.h"
 
 class QFrame;
@@ -33,6 +34,8 @@ public:
 
     // Image7, which the knock-out page turns into the champion's cup.
     QLabel *knockoutPartnerPicture() const { return m_knockoutPartnerPicture; }
+    // The partner pictures and notices, which open the partner's site.
+    const LinkPoints &linkPoints() const { return m_links; }
 
     const QString &hoverKey() const { return m_hoverKey; }
     // The carrier of the hover key: a different text runs ShowMatchInfo.
@@ -88,4 +91,5 @@ private:
     QLabel *m_knockoutPartnerPicture = nullptr; // Image7
     std::array<QPixmap, Pictures::stadiumCount> m_stadiumPictures;
     QHash<const QObject *, Watch> m_watched;
+    LinkPoints m_links;
 };

@@ -49,7 +49,6 @@ public:
     void setAside();
     void bringBack();
     void dropAside();
-    bool hasAside() const { return m_aside != nullptr; }
     bool isAsideClean() const { return !m_aside || m_aside->isClean(); }
 
 protected:

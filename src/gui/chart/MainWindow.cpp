@@ -2,7 +2,13 @@
 
 #include "gui/calendar/CalendarPanel.h"
 #include "gui/calendar/MatchInfoPanel.h"
+#include "gui/chart/ButtonBar.h"
+#include "gui/chart/CellWiring.h"
 #include "gui/chart/ChartEdits.h"
+#include "gui/chart/ChartNews.h"
+#include "gui/chart/ChartScaling.h"
+#include "gui/chart/CompanionWindows.h"
+#include "gui/chart/GroupPage.h"
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/ControlRegistry.h"
 #include "gui/controls/Controls.h"
@@ -13,26 +19,23 @@
 #include "gui/groups/TeamNameEdit.h"
 #include "gui/help/HelpPanel.h"
 #include "gui/history/HistoryPanel.h"
-#include "gui/history/StatsWindow.h"
 #include "gui/kit/CardFrame.h"
-#include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/CompactMode.h"
 #include "gui/kit/Prompts.h"
 #include "gui/knockout/KnockoutPanel.h"
-#include "gui/knockout/RoundOf16Summary.h"
+#include "gui/online/Banner.h"
+#include "gui/online/Links.h"
+#include "gui/online/OnlineMessages.h"
+#include "gui/online/UpdateCommand.h"
+#include "gui/online/VersionNotice.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/predictions/PredictionKeeper.h"
-#include "gui/predictions/PredictionsWindow.h"
-#include "gui/print/PagePrinter.h"
-#include "gui/print/PrintWindow.h"
 #include "history/Tournaments.h"
-#include "i18n/LanguageFile.h"
-#include "i18n/LanguageIndex.h"
+#include "online/ServerSettings.h"
 #include "storage/ChartFile.h"
 #include "storage/ModuleSetting.h"
 #include "tournament/Knockout.h"
-#include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
 
 #include <QCloseEvent>
@@ -41,25 +44,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QResizeEvent>
-#include <QScreen>
-#include <QTimer>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace {
 
-constexpr int windowWidth = 17640;
-constexpr int windowHeight = 11400;
-constexpr int groupWidth = 6540;
-constexpr int groupHeight = 2550;
-constexpr int groupsTop = 1020;
-// Below the chart, for a publisher: the server's banner lies there at its
-// own size on both pages, over no control.
-constexpr int bannerStripHeight = 1200;
 // The message entry of a failed save; "%1" stands for the file.
 constexpr int saveFailedMessage = 15;
 // The message entry of the penalty cells' tooltip.
@@ -70,7 +61,6 @@ constexpr int refusedCharacterMessage = 88;
 constexpr int toCompactMessage = 17;
 constexpr int toNormalMessage = 18;
 constexpr int savedMessage = 23;
-constexpr int statusShownMs = 4000;
 
 } // namespace
 
@@ -82,214 +72,175 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     , m_registry(new ControlRegistry(*this, t, *m_binding))
     , m_edits(new ChartEdits(t, this))
     , m_keeper(new PredictionKeeper(t, prompts, this))
+    , m_scaling(new ChartScaling(*this))
+    , m_companions(new CompanionWindows(*this, t, prompts, *m_keeper))
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vylora 2010"));
-    resize(px(windowWidth), px(windowHeight));
-    setMinimumSize(px(windowWidth) / 4, px(windowHeight) / 4);
-    // Resizing sends a burst of events; the chart is laid out again once
-    // the burst is over, never for a keystroke.
-    m_rescaleTimer = new QTimer(this);
-    m_rescaleTimer->setSingleShot(true);
-    m_rescaleTimer->setInterval(0);
-    connect(m_rescaleTimer, &QTimer::timeout, this, &MainWindow::rescaleToWindow);
+    resize(px(ChartScaling::windowWidth), px(ChartScaling::windowHeight));
+    setMinimumSize(px(ChartScaling::windowWidth) / 4, px(ChartScaling::windowHeight) / 4);
 
-    for (GroupId g : allGroups) {
-        auto *frame = new GroupFrame(t, *m_binding, g, this);
-        const int column = groupIndex(g) / 4;
-        const int row = groupIndex(g) % 4;
-        frame->setGeometry(twipsRect(45 + column * (groupWidth + 45), groupsTop + row * (groupHeight + 30),
-                                     groupWidth, groupHeight));
-        m_groups.append(frame);
-    }
-    m_roundOf16 = new RoundOf16Summary(t, *m_binding, this);
-    m_roundOf16->setGeometry(twipsRect(13230, 7860, 4365, 2820));
-
-    buildButtonBar();
-    buildNews();
-
+    // Built in the order they lie, the first beneath. The group page lies
+    // beneath them all, built when first shown: after the group stage the
+    // knock-out page covers it at start.
+    m_bar = new ButtonBar(*this);
+    QWidget *newsLink = buildChartNews(*this, t, *m_binding);
     m_knockout = new KnockoutPanel(t, *m_binding, this);
-    m_knockout->setGeometry(twipsRect(15, 1020, 17610, windowHeight - 1020));
+    m_knockout->setGeometry(twipsRect(15, 1020, 17610, ChartScaling::windowHeight - 1020));
     m_knockout->hide();
-
     // The calendar lies over both pages; the match information exists on
     // each of them.
     m_calendar = new CalendarPanel(t, this);
     m_matchInfo = new MatchInfoPanel(this, m_knockout);
+    buildEditorDoor(settings);
+    buildOnline();
+    m_links->wire({{m_bar->home(), WebPage::Home}, {newsLink, WebPage::News}});
+    m_links->wire(m_matchInfo->linkPoints());
 
+    wireButtons();
     followChartShown();
-    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
-
-    m_editorDoor = new EditorDoor(
-        t, prompts, settings,
-        [this, &settings] {
-            auto *editor =
-                new EditorPanel(m_tournament, m_prompts, settings, {m_updateButton, m_saveButton}, this);
-            connect(editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
-            connect(editor, &EditorPanel::opened, this, [this] {
-                if (m_help)
-                    m_help->hide();
-            });
-            adopt(*editor);
-            return editor;
-        },
-        *this);
-    watchMatches();
     showChampion();
+    m_cells = std::make_unique<CellWiring>(t, *m_binding, *m_edits, *m_matchInfo);
+    m_cells->wireKnockoutPage(*m_knockout, *this);
+    showKnockoutButton();
     showMessageTexts();
-
-    handEditsToTheChart();
-    chainTabOrder();
+    m_edits->addShortcutsTo(this);
+    CellWiring::chainTabOrder(nullptr, *m_knockout);
 }
 
 MainWindow::~MainWindow()
 {
-    delete m_printWindow;
+    delete m_companions;
     delete m_registry;
     delete m_binding;
 }
 
-void MainWindow::buildButtonBar()
+void MainWindow::wireButtons()
 {
-    m_saveButton = makeControl<QPushButton>(this, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915),
-                                            QStringLiteral("Sauve"));
-    connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveChart);
-
-    m_updateButton = makeControl<QPushButton>(this, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
-                                              QStringLiteral("Mise à jour"));
-    m_updateButton->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
-
-    m_knockoutButton = makeControl<QToolButton>(this, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
-    m_knockoutButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_knockoutButton->setIconSize(QSize(px(1395) - 12, px(915) - 30));
-    m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
-    // "Phase de Groupes" is the longest caption of the bar; a point less
-    // keeps it whole under the picture.
-    chartLook::setFontSize(m_knockoutButton, m_knockoutButton->font().pointSize() - 1, false);
-    showKnockoutCaption();
-    connect(m_knockoutButton, &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
-
-    auto *help = makeControl<QPushButton>(this, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
-                                          QStringLiteral("Aide"));
-    connect(help, &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
-    auto *print = makeControl<QPushButton>(this, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
-    print->setIconSize(QSize(px(915) - 16, px(915) - 16));
-    print->setIcon(Pictures::printer(print->iconSize()));
-    print->setToolTip(QStringLiteral("Imprimer le tableau"));
-    connect(print, &QPushButton::clicked, this, &MainWindow::openPrintWindow);
-    auto *stats = makeControl<QPushButton>(this, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
-                                           QStringLiteral("Stats"));
-    stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
-    connect(stats, &QPushButton::clicked, this, &MainWindow::showStatistics);
-    auto *predictions = makeControl<QPushButton>(this, QStringLiteral("Command22"), -1, QRect(14310, 0, 1110, 915),
-                                                 QStringLiteral("Pronostics"));
-    predictions->setToolTip(QStringLiteral("Les pronostics gardés, comptés d'après les résultats"));
-    connect(predictions, &QPushButton::clicked, this, &MainWindow::showPredictions);
-    auto *history = makeControl<QPushButton>(this, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915),
-                                             QStringLiteral("Historique"));
-    history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
-    connect(history, &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
-    auto *calendar = makeControl<QPushButton>(this, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
-                                              QStringLiteral("Calendrier"));
-    connect(calendar, &QPushButton::clicked, this, &MainWindow::toggleCalendar);
-
+    connect(m_bar->save(), &QPushButton::clicked, this, &MainWindow::saveChart);
+    connect(m_bar->knockout(), &QToolButton::clicked, this, &MainWindow::toggleKnockoutPanel);
+    connect(m_bar->help(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
+    connect(m_bar->print(), &QPushButton::clicked, m_companions, &CompanionWindows::openPrintWindow);
+    connect(m_bar->stats(), &QPushButton::clicked, m_companions, &CompanionWindows::showStatistics);
+    connect(m_bar->predictions(), &QPushButton::clicked, m_companions, &CompanionWindows::showPredictions);
+    connect(m_bar->history(), &QPushButton::clicked, this, &MainWindow::toggleHistoryPanel);
+    connect(m_bar->calendar(), &QPushButton::clicked, this, &MainWindow::toggleCalendar);
     // Closing the window ends the program: the companion windows go with it.
-    m_quitButton = makeControl<QPushButton>(this, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
-                                            QStringLiteral("Quitter"));
-    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_bar->quit(), &QPushButton::clicked, this, &QWidget::close);
+    connect(m_bar->unlock(), &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
+    for (int i = 0; i < 3; ++i)
+        connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this,
+                [this, i] { emit languageClicked(i); });
+    connect(m_bar->update(), &QPushButton::clicked, m_update, &UpdateCommand::run);
+    connect(m_companions, &CompanionWindows::confirmed, this, &MainWindow::showStatus);
+    connect(m_companions, &CompanionWindows::predictionChosen, this, &MainWindow::predictionChosen);
+    connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
+}
 
-    m_status = makeControl<QLabel>(this, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
-    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    chartLook::setTextColour(m_status, chartLook::banner);
-    chartLook::setFontSize(m_status, m_status->font().pointSizeF(), true);
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setSingleShot(true);
-    m_statusTimer->setInterval(statusShownMs);
-    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+// The publisher's banner, the links, the results update and the notice of
+// a newer program: the window's parts that speak to the server.
+void MainWindow::buildOnline()
+{
+    m_banner = new Banner(this, ChartScaling::bannerPlace(false), m_knockout, ChartScaling::bannerPlace(true));
+    m_links = new Links(m_tournament, this);
+    m_update = new UpdateCommand(*this, m_tournament.messages(), m_prompts, *m_banner,
+                                 [this](const IniDocument &chart) { return m_loadChart && m_loadChart(chart); },
+                                 [this] { return m_typedChart ? m_typedChart() : QByteArray(); });
+    connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
+        if (updated && !m_ended)
+            showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
+    });
+    m_versionNotice = std::make_unique<VersionNotice>(m_tournament.messages(), m_prompts, this, [this] {
+        m_ended = true;
+        emit endAsked();
+    });
+    m_editorDoor->watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
+    EditorPanel::Services editor;
+    editor.reloadBanner = [this] { m_banner->reload(); };
+    editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
+    editor.serverBase = [] { return ServerSettings::baseUrl(); };
+    m_editorDoor->setServices(std::move(editor));
+}
 
-    m_title = makeControl<QLabel>(this, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
-                                  QStringLiteral("Coupe du Monde de Football 2010"));
-    m_title->setAlignment(Qt::AlignCenter);
-    chartLook::setFontSize(m_title, 15, true);
-    chartLook::setTextColour(m_title, chartLook::ink);
-    auto *version = makeControl<QLabel>(this, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
-                                        QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
-    version->setAlignment(Qt::AlignCenter);
-    chartLook::setTextColour(version, chartLook::muted);
+void MainWindow::buildEditorDoor(UserSettings &settings)
+{
+    m_editorDoor = new EditorDoor(
+        m_tournament, m_prompts, settings,
+        [this, &settings] {
+            auto *editor =
+                new EditorPanel(m_tournament, m_prompts, settings, {m_bar->update(), m_bar->save()}, this);
+            connect(editor, &EditorPanel::confirmed, this, &MainWindow::showStatus);
+            connect(editor, &EditorPanel::opened, this, &MainWindow::hideHelpPanel);
+            m_banner->alsoShowOn(editor->bannerPicture());
+            adopt(*editor);
+            return editor;
+        },
+        *this);
+}
 
-    // The author's site, beside the program's name.
-    auto *home = makeControl<ClickableLabel>(this, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
-    markAsPicture(home);
-    home->setPixmap(Pictures::website(home->size()));
-    home->setToolTip(QStringLiteral("Le site de l'auteur"));
+void MainWindow::setHeadless(bool headless)
+{
+    m_headless = headless;
+    m_versionNotice->setHeadless(headless);
+}
 
-    // A discreet hotspot: the teams are unlocked only by those who know.
-    auto *unlock = makeControl<ClickableLabel>(this, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
-    unlock->setToolTip(QStringLiteral("Déblocage"));
-    connect(unlock, &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
+bool MainWindow::checkVersion(const QString &cv)
+{
+    return m_versionNotice->check(cv);
+}
 
-    for (int i = 0; i < 3; ++i) {
-        auto *flag =
-            makeControl<ClickableLabel>(this, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
-        markAsPicture(flag);
-        flag->setPixmap(Pictures::flag(i, flag->size()));
-        flag->setToolTip(flagToolTips().at(i));
-        connect(flag, &ClickableLabel::clicked, this, [this, i] { emit languageClicked(i); });
+LanguageFileStatus MainWindow::applyLanguageFile(const QString &path)
+{
+    LanguageFileStatus status;
+    {
+        const ControlRegistry::Indexed indexed(*m_registry);
+        status = LoadLanguageFile(path, m_tournament.messages(), *m_registry);
     }
-}
-
-void MainWindow::buildNews()
-{
-    // The chart's news: a framed message and a link, below the calendar.
-    m_newsFrame = makeControl<QFrame>(this, QStringLiteral("Shape3"), -1, QRect(13230, 1050, 4365, 2250));
-    m_newsFrame->setFrameShape(QFrame::Box);
-    m_newsFrame->setAutoFillBackground(true);
-    QPalette palette = m_newsFrame->palette();
-    palette.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
-    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xc8, 0x60));
-    m_newsFrame->setPalette(palette);
-    const CellFamily &messageCell = m_tournament.family(QStringLiteral("Label10"));
-    auto *message = makeControl<QLabel>(m_newsFrame, messageCell.name(), -1, QRect(90, 90, 4185, 2070));
-    message->setWordWrap(true);
-    message->setAlignment(Qt::AlignCenter);
-    m_binding->bind(messageCell, 0, message);
-    message->setAutoFillBackground(false);
-
-    const CellFamily &linkCell = m_tournament.family(QStringLiteral("Lablien"));
-    auto *link = makeControl<ClickableLabel>(this, linkCell.name(), -1, QRect(13230, 3390, 4365, 300));
-    link->setAlignment(Qt::AlignCenter);
-    QFont underlined = link->font();
-    underlined.setUnderline(true);
-    link->setFont(underlined);
-    m_binding->bind(linkCell, 0, link);
-    link->setAutoFillBackground(false);
-
-    // Each is shown only while it has something to say.
-    const auto showNews = [this, message, link] {
-        m_newsFrame->setVisible(!message->text().isEmpty());
-        link->setVisible(!link->text().isEmpty());
-    };
-    m_binding->onTextChange(messageCell, 0, showNews);
-    m_binding->onTextChange(linkCell, 0, showNews);
-    showNews();
-}
-
-void MainWindow::openPrintWindow()
-{
-    if (!m_printWindow) {
-        m_printWindow = new PrintWindow(m_tournament, m_prompts, this);
-        connect(m_printWindow, &PrintWindow::confirmed, this, &MainWindow::showStatus);
-        addCompanionWindow(m_printWindow);
+    if (status == LanguageFileStatus::Applied) {
+        showYearLists();
+        showMessageTexts();
     }
-    m_printWindow->show();
-    m_printWindow->raise();
-    m_printWindow->activateWindow();
+    return status;
 }
 
-PrintWindow *MainWindow::printWindow() const
+void MainWindow::refreshTexts()
 {
-    return m_printWindow;
+    m_binding->showTexts();
+    m_calendar->RefreshCalendar();
+}
+
+void MainWindow::showSchedule(const ScheduleIndex &schedule)
+{
+    m_calendar->setSchedule(schedule);
+}
+
+void MainWindow::setToday(const QDate &today)
+{
+    m_calendar->setToday(today);
+}
+
+void MainWindow::showZone(const QString &zone)
+{
+    m_zone = zone;
+    if (m_help)
+        m_help->zoneList()->setCurrentIndex(m_help->zoneList()->findText(zone));
+}
+
+void MainWindow::showPublisherBanner()
+{
+    m_scaling->openBannerStrip(*m_knockout);
+    m_banner->show();
+    if (!m_headless)
+        m_banner->reload();
+}
+
+std::optional<MainWindow::Publisher> MainWindow::publisherTyped() const
+{
+    const EditorPanel *editor = m_editorDoor->builtPanel();
+    if (!editor)
+        return std::nullopt;
+    return Publisher{editor->pseudo(), editor->password()};
 }
 
 // The caption and the page's title name the tournament shown, whichever
@@ -302,13 +253,53 @@ void MainWindow::followChartShown()
     });
 }
 
-// Whatever words a language file gives the title, its year is the one shown.
 void MainWindow::showPageTitle()
 {
-    static const QRegularExpression year(QStringLiteral("\\b(19|20)\\d\\d\\b"));
-    const QString shown = Tournaments::yearOfChart(m_tournament.chartName());
-    if (!shown.isEmpty())
-        m_title->setText(m_title->text().replace(year, shown));
+    m_bar->showTitleYear(Tournaments::yearOfChart(m_tournament.chartName()));
+}
+
+// The page's partner picture gives way to the champion's once there is one,
+// a cup of the year of the tournament shown.
+void MainWindow::showChampion()
+{
+    QLabel *picture = m_matchInfo->knockoutPartnerPicture();
+    const CellFamily &podium = m_tournament.podium();
+    const auto show = [this, picture, &podium] {
+        const QSize size = picture->size();
+        picture->setPixmap(podium.text(1).isEmpty()
+                               ? Pictures::partner(size)
+                               : Pictures::championOf(Tournaments::yearOfChart(m_tournament.chartName()), size));
+    };
+    m_binding->onTextChange(podium, 1, show);
+    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);
+    show();
+}
+
+GroupPage &MainWindow::groupPage()
+{
+    if (!m_groups) {
+        // The window gives its focus to the first stop of its tab chain,
+        // which is the first score cell: built later than the rest, the
+        // page takes that focus over from whatever stood in for it.
+        const auto firstTabStop = [this]() -> QWidget * {
+            for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this))
+                    return w;
+            return nullptr;
+        };
+        const QWidget *standIn = firstTabStop();
+        m_groups = std::make_unique<GroupPage>(*this, m_tournament, *m_binding);
+        m_cells->wireGroupPage(*m_groups);
+        CellWiring::chainTabOrder(m_groups.get(), *m_knockout);
+        for (QWidget *w : m_groups->widgets()) {
+            compactMode::adopt(*w);
+            m_registry->adopt(*w);
+        }
+        showMessageTexts();
+        if (!focusWidget() || focusWidget() == standIn)
+            m_groups->frames().front()->scoreCells().front()->setFocus(Qt::OtherFocusReason);
+    }
+    return *m_groups;
 }
 
 HelpPanel *MainWindow::helpPanel()
@@ -320,7 +311,10 @@ HelpPanel *MainWindow::helpPanel()
         connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
         connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
         connect(m_help->keepButton(), &QPushButton::clicked, this, [this] { m_keeper->keepOwn(this); });
+        connect(m_help->zoneList(), &QComboBox::textActivated, this, &MainWindow::zoneChosen);
         m_editorDoor->watchTitle(m_help->title());
+        m_links->wire(m_help->linkPoints());
+        showZone(m_zone);
         adopt(*m_help);
     }
     return m_help;
@@ -344,14 +338,12 @@ QWidget *MainWindow::historyPanel()
 }
 
 // A panel built after start-up takes what the others took then: the
-// lines of the language file, the compact scale and the message texts;
-// then whoever wires controls by name is told.
+// lines of the language file, the compact scale and the message texts.
 void MainWindow::adopt(QWidget &panel)
 {
     compactMode::adopt(panel);
     m_registry->adopt(panel);
     showMessageTexts();
-    emit panelBuilt(&panel);
 }
 
 EditorPanel *MainWindow::editor()
@@ -361,48 +353,34 @@ EditorPanel *MainWindow::editor()
 
 void MainWindow::buildEveryPanel()
 {
+    groupPage();
     helpPanel();
     historyPanel();
     editor();
 }
 
-// Over the group page it stands where the calendar does; over the bracket
-// that place belongs to the match information, so it takes the partner
-// picture's at the foot of the column.
-void MainWindow::placeHistoryPanel()
+void MainWindow::showMessageTexts()
 {
-    if (m_history)
-        compactMode::place(*m_history, twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555));
+    showPageTitle();
+    showKnockoutButton();
+    showModeCaption();
+    m_editorDoor->showMessageTexts();
+    const MessageTable &messages = m_tournament.messages();
+    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
+    for (Round r : allRounds) {
+        CellFamily &penalties = *m_tournament.round(r).penalties;
+        for (int i = penalties.first(); i <= penalties.last(); ++i)
+            m_tournament.setToolTip(penalties, i, shootOut);
+    }
+    const QString refused = messages.textOr(
+        refusedCharacterMessage,
+        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+    if (m_groups)
+        for (TeamNameEdit *team : m_groups->teamCells())
+            team->setRefusalText(refused);
 }
 
-void MainWindow::toggleHistoryPanel()
-{
-    m_calendar->hide();
-    QWidget *history = historyPanel();
-    history->setVisible(history->isHidden());
-    history->raise();
-    m_knockout->yearChoice()->setVisible(!history->isHidden());
-    hideHelpPanel();
-}
-
-void MainWindow::hideHistoryPanel()
-{
-    if (m_history)
-        m_history->hide();
-}
-
-void MainWindow::hideHelpPanel()
-{
-    if (m_help)
-        m_help->hide();
-}
-
-void MainWindow::showTournamentPicture(int entry)
-{
-    historyPanel();
-    m_historyContent->showPicture(entry);
-}
-
+// The year lists in the language of the message table, on the prompt.
 void MainWindow::showYearLists()
 {
     for (QComboBox *years : {m_historyContent ? m_historyContent->yearList() : nullptr, m_knockout->yearList()}) {
@@ -414,55 +392,19 @@ void MainWindow::showYearLists()
     }
 }
 
-void MainWindow::showChosenYear(int entry)
+void MainWindow::showKnockoutButton()
 {
-    for (QComboBox *years : {m_historyContent ? m_historyContent->yearList() : nullptr, m_knockout->yearList()})
-        if (years)
-            years->setCurrentIndex(entry);
+    m_bar->showKnockoutButton(m_tournament.messages(), !m_knockout->isHidden());
 }
 
-void MainWindow::setSaveEnabled(bool enabled)
+void MainWindow::showModeCaption()
 {
-    m_saveButton->setEnabled(enabled);
-}
-
-void MainWindow::showStatistics()
-{
-    if (!m_stats) {
-        m_stats = new StatsWindow(this);
-        addCompanionWindow(m_stats);
-        connect(m_stats, &StatsWindow::printClicked, this, [this] {
-            printWindowImage(*m_stats, m_stats->buttons(), m_prompts, m_tournament.messages(),
-                             QStringLiteral("statistiques.pdf"));
-        });
-    }
-    m_stats->showStatistics(m_tournament);
-}
-
-void MainWindow::showPredictions()
-{
-    if (!m_predictions) {
-        m_predictions = new PredictionsWindow(this, m_tournament.messages(), *m_keeper, m_prompts);
-        addCompanionWindow(m_predictions);
-        connect(m_predictions, &PredictionsWindow::openRequested, this, &MainWindow::predictionChosen);
-    }
-    m_predictions->showCircle();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
+    if (!m_help)
         return;
-    event->acceptProposedAction();
-    m_keeper->addFile(this, urls.front().toLocalFile());
+    const MessageTable &messages = m_tournament.messages();
+    m_help->modeButton()->setText(
+        isCompact() ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
+                    : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
 }
 
 bool MainWindow::saveChart()
@@ -482,300 +424,68 @@ bool MainWindow::saveChart()
     return false;
 }
 
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    m_bar->save()->setEnabled(enabled);
+}
+
 void MainWindow::showStatus(const QString &text)
 {
-    m_status->setText(text);
-    m_statusTimer->start();
+    m_bar->showStatus(text);
 }
 
-// Every control that stands for a match shows where and when it is played
-// while the mouse is over it.
-void MainWindow::watchMatches()
+void MainWindow::UnlockTeams()
 {
-    for (GroupFrame *frame : m_groups) {
-        for (int i = 0; i <= 11; ++i) {
-            QLabel *label = frame->matchLabels()[i];
-            m_matchInfo->watchLabel(label);
-            m_matchInfo->watchLabel(frame->scoreCells()[i], label);
-        }
-    }
-    for (Round r : allRounds)
-        for (QWidget *team : findChildren<QWidget *>(m_tournament.round(r).team->name()))
-            m_matchInfo->watchLabel(team);
-    for (GroupFrame *frame : m_groups)
-        m_matchInfo->watchBlank(frame);
-    m_matchInfo->watchBlank(m_roundOf16);
-    m_matchInfo->watchKnockoutPage(m_knockout);
-    for (QWidget *box : m_knockout->matchBoxes())
-        m_matchInfo->watchKnockoutPage(box);
-    m_matchInfo->watchBackground(this);
-}
-
-// The page's partner picture gives way to the champion's once there is one,
-// a cup of the year of the tournament shown.
-void MainWindow::showChampion()
-{
-    QLabel *picture = m_matchInfo->knockoutPartnerPicture();
-    const CellFamily &podium = m_tournament.podium();
-    const auto show = [this, picture, &podium] {
-        const QSize size = picture->size();
-        picture->setPixmap(podium.text(1).isEmpty()
-                               ? Pictures::partner(size)
-                               : Pictures::championOf(Tournaments::yearOfChart(m_tournament.chartName()), size));
-    };
-    m_binding->onTextChange(podium, 1, show);
-    m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, show);
-    show();
-}
-
-// Whatever the user types into a cell of the chart, and the draw of lots,
-// goes through the edits, so that it can be undone and needs saving. The
-// help page's worked example is no part of the chart: it edits the model
-// on its own.
-void MainWindow::handEditsToTheChart()
-{
-    QList<QLineEdit *> cells = m_knockout->findChildren<QLineEdit *>();
-    for (GroupFrame *frame : m_groups)
-        cells += frame->findChildren<QLineEdit *>();
-    for (QLineEdit *cell : cells) {
-        const CellBinding::Address address = m_binding->cellOf(cell);
-        if (!address.family)
-            continue;
-        connect(cell, &QLineEdit::textEdited, m_edits, [this, address](const QString &text) {
-            // What the user types is shown as typed, also where the
-            // table knows the name.
-            m_tournament.messages().teamNames().keepAsTyped(text);
-            m_edits->type(*address.family, address.index, text);
-        });
-        m_edits->leaveUndoToTheChart(cell);
-    }
-    // Once the names are unlocked, a click on one is mostly for typing: it
-    // draws lots only while the group asks for it, so that the name being
-    // edited is not moved away under the caret.
-    for (GroupId g : allGroups) {
-        for (int slot = 1; slot <= 4; ++slot) {
-            TeamNameEdit *team = m_groups[groupIndex(g)]->teamCells()[slot - 1];
-            connect(team, &TeamNameEdit::clicked, m_edits, [this, g, slot, team] {
-                if (team->isReadOnly() || !m_tournament.group(g).tieNotice->text(0).isEmpty())
-                    m_edits->drawLots(g, slot);
-            });
-        }
-    }
-    m_edits->addShortcutsTo(this);
-}
-
-void MainWindow::chainTabOrder()
-{
-    QWidget *previous = nullptr;
-    auto chain = [&previous](QWidget *w) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    };
-    for (GroupFrame *frame : m_groups)
-        for (ScoreEdit *cell : frame->scoreCells())
-            chain(cell);
-    for (ScoreEdit *cell : m_knockout->scoreCells())
-        chain(cell);
-}
-
-void MainWindow::showMessageTexts()
-{
-    showPageTitle();
-    showKnockoutCaption();
-    showModeCaption();
-    m_editorDoor->showMessageTexts();
-    const MessageTable &messages = m_tournament.messages();
-    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
-    for (Round r : allRounds) {
-        CellFamily &penalties = *m_tournament.round(r).penalties;
-        for (int i = penalties.first(); i <= penalties.last(); ++i)
-            m_tournament.setToolTip(penalties, i, shootOut);
-    }
-    const QString refused = messages.textOr(
-        refusedCharacterMessage,
-        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
-    for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
-        team->setRefusalText(refused);
-}
-
-void MainWindow::showKnockoutCaption()
-{
-    // The captions come from the message table; until a language file has
-    // set them, the French design texts stand in.
-    const bool open = m_knockout && !m_knockout->isHidden();
-    const QString &caption = m_tournament.messages().at(open ? 2 : 1);
-    m_knockoutButton->setText(!caption.isEmpty() ? caption
-                              : open             ? QStringLiteral("Phase de Groupes")
-                                                 : QStringLiteral("Phase Finale"));
-}
-
-void MainWindow::showModeCaption()
-{
-    if (!m_help)
-        return;
-    const MessageTable &messages = m_tournament.messages();
-    m_help->modeButton()->setText(
-        m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
-                  : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
-}
-
-void MainWindow::raiseAlwaysVisible()
-{
-    m_quitButton->raise();
-    m_status->raise();
-}
-
-void MainWindow::toggleKnockoutPanel()
-{
-    // The bracket asked for is the bracket shown, not a page behind the help.
-    hideHelpPanel();
-    if (m_knockout->isHidden()) {
-        m_knockoutButton->setIcon(Pictures::knockoutButton(0, m_knockoutButton->iconSize()));
-        m_knockout->show();
-        m_knockout->raise();
-        placeHistoryPanel();
-        // The calendar and the way out stay within reach on both pages.
-        m_calendar->raise();
-        if (m_history)
-            m_history->raise();
-        raiseAlwaysVisible();
-        setCalendarHeight(1590);
-        showKnockoutCaption();
-        SeedRoundOf16(m_tournament);
-        AdvanceRoundOf16(m_tournament);
-        AdvanceQuarterFinals(m_tournament);
-        AdvanceSemiFinals(m_tournament);
-    } else {
-        m_knockout->hide();
-        placeHistoryPanel();
-        showKnockoutCaption();
-        m_knockoutButton->setIcon(Pictures::knockoutButton(1, m_knockoutButton->iconSize()));
-        setCalendarHeight(3690);
-    }
-}
-
-// While the knock-out page is shown the calendar keeps to its four rows, so
-// that it covers as little of the bracket as it can.
-void MainWindow::setCalendarHeight(int twips)
-{
-    QRect design = compactMode::designGeometry(*m_calendar);
-    design.setHeight(px(twips));
-    compactMode::place(*m_calendar, design);
-}
-
-void MainWindow::toggleHelpPanel()
-{
-    if (m_help && !m_help->isHidden()) {
-        m_help->hide();
-        return;
-    }
-    if (!m_knockout->isHidden())
-        toggleKnockoutPanel();
-    m_calendar->hide();
-    helpPanel()->show();
-    m_help->raise();
-    raiseAlwaysVisible();
-}
-
-void MainWindow::toggleCalendar()
-{
-    setCalendarHeight(m_knockout->isHidden() ? 3690 : 1590);
-    hideHistoryPanel();
-    if (m_calendar->isHidden()) {
-        // Asked for: it stays until the user closes it.
-        m_calendar->stopAutoHide();
-        m_calendar->show();
-        m_calendar->raise();
-    } else {
-        m_calendar->hide();
-    }
-    hideHelpPanel();
+    for (TeamNameEdit *team : groupPage().teamCells())
+        team->setReadOnly(false);
+    m_bar->save()->setEnabled(true);
+    m_prompts.notice(this, QStringLiteral("OK"), QStringLiteral("Equipes débloquées"));
 }
 
 void MainWindow::ToggleCompactMode()
 {
     hideHelpPanel();
-    m_compact = !m_compact;
-    const double factor = m_compact ? compactMode::factor : 1.0 / compactMode::factor;
-    // A window that kept its size would leave the screen as crowded.
-    const QSize shrunk(int(std::lround(width() * factor)), int(std::lround(height() * factor)));
-    resize(shrunk);
-    compactMode::setScale(*this, chartScale(shrunk));
+    m_scaling->toggleCompact();
     showModeCaption();
 }
 
-QSize MainWindow::chartSize() const
+bool MainWindow::isCompact() const
 {
-    const double mode = m_compact ? compactMode::factor : 1.0;
-    return {int(std::lround(px(windowWidth) * mode)), int(std::lround((px(windowHeight) + m_bannerStrip) * mode))};
+    return m_scaling->isCompact();
 }
 
-compactMode::Scale MainWindow::chartScale(const QSize &window) const
+void MainWindow::fitToScreen()
 {
-    const double mode = m_compact ? compactMode::factor : 1.0;
-    const QSize chart = chartSize();
-    const QSize spare =
-        window - QSize(int(std::lround(chart.width() * m_fit)), int(std::lround(chart.height() * m_fit)));
-    return {mode * m_fit, m_fit, m_compact ? -1 : 0,
-            QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2))};
+    m_scaling->fitToScreen();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (m_knockout->isHidden())
+        groupPage();
+    QWidget::showEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_rescaleTimer->start();
+    m_scaling->followResize();
 }
 
-void MainWindow::rescaleToWindow()
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QSize chart = chartSize();
-    const double fit = std::min(double(width()) / chart.width(), double(height()) / chart.height());
-    // Less than a pixel on the chart's longest side is rounding, not a new
-    // size: the mode switch's own resize must not move a font by a hair.
-    if (std::abs(fit - m_fit) * std::max(chart.width(), chart.height()) >= 1.0)
-        m_fit = fit;
-    const compactMode::Scale scale = chartScale(size());
-    if (!(scale == compactMode::scaleOf(*this)))
-        compactMode::setScale(*this, scale);
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
 }
 
-void MainWindow::fitToScreen()
+void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QScreen *shown = screen();
-    if (!shown)
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
         return;
-    // Room for the frame and title bar that the window manager adds.
-    const QSize room = shown->availableGeometry().size() - QSize(16, 48);
-    const QSize chart = chartSize();
-    m_fit = std::min({1.0, double(room.width()) / chart.width(), double(room.height()) / chart.height()});
-    const QSize fitted(int(std::lround(chart.width() * m_fit)), int(std::lround(chart.height() * m_fit)));
-    resize(fitted);
-    compactMode::setScale(*this, chartScale(fitted));
-}
-
-QRect MainWindow::bannerPlace(const QWidget *page) const
-{
-    const QRect strip(45, windowHeight + 30, windowWidth - 90, bannerStripHeight - 60);
-    return page == m_knockout ? strip.translated(-15, -1020) : strip;
-}
-
-void MainWindow::openBannerStrip()
-{
-    if (m_bannerStrip > 0)
-        return;
-    m_bannerStrip = px(bannerStripHeight);
-    QRect page = compactMode::designGeometry(*m_knockout);
-    page.setHeight(page.height() + m_bannerStrip);
-    compactMode::place(*m_knockout, page);
-    const double scale = compactMode::scaleOf(*this).geometry;
-    resize(width(), height() + int(std::lround(m_bannerStrip * scale)));
-}
-
-void MainWindow::addCompanionWindow(QWidget *w)
-{
-    m_companions.removeAll(nullptr);
-    m_companions.append(w);
+    event->acceptProposedAction();
+    m_keeper->addFile(this, urls.front().toLocalFile());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -784,19 +494,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // Each closes on its own: one that refuses does not keep the others.
-    for (const QPointer<QWidget> &companion : std::as_const(m_companions))
-        if (companion)
-            companion->close();
+    m_companions->closeAll();
     emit closing();
     QWidget::closeEvent(event);
-}
-
-void MainWindow::UnlockTeams()
-{
-    for (int slot = 0; slot < 4; ++slot)
-        for (GroupFrame *frame : m_groups)
-            frame->teamCells()[slot]->setReadOnly(false);
-    m_saveButton->setEnabled(true);
-    m_prompts.notice(this, QStringLiteral("OK"), QStringLiteral("Equipes débloquées"));
 }

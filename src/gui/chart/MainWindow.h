@@ -1,43 +1,48 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 
-#include <QList>
 #include <QPointer>
-#include <QVector>
 #include <QWidget>
 
-#include "gui/kit/CompactMode.h"
+#include "i18n/LanguageFile.h"
+#include "schedule/ScheduleIndex.h"
 
+class Banner;
+class ButtonBar;
+class CellWiring;
 class CalendarPanel;
 class CellBinding;
 class ChartEdits;
+class ChartScaling;
+class CompanionWindows;
 class ControlRegistry;
 class EditorDoor;
-class RoundOf16Summary;
 class EditorPanel;
-class GroupFrame;
-class HistoryPanel;
+class GroupPage;
 class HelpPanel;
+class HistoryPanel;
+class IniDocument;
 class KnockoutPanel;
+class Links;
 class MatchInfoPanel;
 class PredictionKeeper;
-class PredictionsWindow;
-class PrintWindow;
 class Prompts;
-class QLabel;
-class QPushButton;
-class QTimer;
-class QToolButton;
-class QFrame;
-class StatsWindow;
+class QDate;
 class Tournament;
+class UpdateCommand;
 class UserSettings;
+class VersionNotice;
 
-// The wall chart. It owns no tournament state: the widgets mirror the
-// model through a CellBinding, edits go into the model, and the model's
-// change handlers run the rules. Panels are created once and only shown or
-// hidden.
+// The wall chart, assembled here from its rooms: the group page, the
+// knock-out page, the calendar and match information, the help, the past
+// tournaments, the publisher's editor, the online parts and the windows
+// beside it. It owns no tournament state: the widgets mirror the model
+// through a CellBinding, edits go into the model, and the model's change
+// handlers run the rules. The life cycle speaks to it through the verbs
+// and signals below.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
@@ -45,85 +50,95 @@ public:
     MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // --- What the life cycle lends and asks -------------------------------
+    // For the results update: `load` loads the checked chart as "VYL2010"
+    // as every whole chart is loaded, false when the program ends during
+    // it; `typed` gives the user's 2010 chart with what was typed, saved or
+    // not, or nothing when the file holds it all.
+    void setChartLoader(std::function<bool(const IniDocument &)> load, std::function<QByteArray()> typed)
+    {
+        m_loadChart = std::move(load);
+        m_typedChart = std::move(typed);
+    }
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    // A run that draws the window from the command line: no question, no
+    // download.
+    void setHeadless(bool headless);
+    // The version check of a chart load, given its "CV": false when the
+    // user went for a newer program (endAsked() has been sent).
+    bool checkVersion(const QString &cv);
+    // Language file lines onto the named controls, and the texts of the
+    // message table onto the window.
+    LanguageFileStatus applyLanguageFile(const QString &path);
+    // Texts the rules wrote follow the message table at once.
+    void refreshTexts();
+    // The calendar: the loaded chart's matches, and the user's today.
+    void showSchedule(const ScheduleIndex &schedule);
+    void setToday(const QDate &today);
+    // The zone the help page's list shows.
+    void showZone(const QString &zone);
+    // A publisher's banner strip, fetched unless headless.
+    void showPublisherBanner();
+    // The publisher's name and password as typed in the editor; nothing
+    // while the editor has not been opened.
+    struct Publisher
+    {
+        QString pseudo;
+        QString password;
+    };
+    std::optional<Publisher> publisherTyped() const;
+
+    // --- Verbs of the chart ------------------------------------------------
+    ChartEdits &edits() const { return *m_edits; }
+    // "Sauve": a failed save is said, never passed over; a good one is
+    // confirmed without a box to click away.
+    bool saveChart();
+    void setSaveEnabled(bool enabled);
+    // A confirmation in the status line, gone after a while.
+    void showStatus(const QString &text);
+    // The knock-out button: opening re-seeds and re-runs the whole bracket.
+    void toggleKnockoutPanel();
+    // "Aide" and "Retour"; the help covers the bracket and the calendar.
+    void toggleHelpPanel();
+    void hideHelpPanel();
+    // The group page, built the first time it is shown.
+    void showGroupPage();
+    // "Calendrier": short over the bracket, tall over the group page.
+    void toggleCalendar();
+    // "Historique": the history panel and the year list of the knock-out
+    // page appear and go together; the calendar and the help make way.
+    void toggleHistoryPanel();
+    void showHistoryPanel();
+    void hideHistoryPanel();
+    // The history panel's picture of year-list entry 1 (1998) .. 4 (2010).
+    void showTournamentPicture(int entry);
+    // Both year lists show the same entry.
+    void showChosenYear(int entry);
+    void UnlockTeams();
+    // Command14. The mode lives here, not in the button's caption, which a
+    // language file may word in any way.
+    void ToggleCompactMode();
+    bool isCompact() const;
+    // The window is opened at a size the screen has room for.
+    void fitToScreen();
+
+    // --- The rooms, for tests that drive them -------------------------------
     Tournament &tournament() const { return m_tournament; }
     CellBinding &binding() const { return *m_binding; }
     ControlRegistry &controls() const { return *m_registry; }
-    CalendarPanel *calendar() const { return m_calendar; }
-    // Frame20, built the first time it opens; its way in stands without it.
-    EditorPanel *editor();
-    EditorDoor &editorDoor() const { return *m_editorDoor; }
-    // Frame9, and "Mise à jour".
     KnockoutPanel *knockoutPage() const { return m_knockout; }
-    QPushButton *updateButton() const { return m_updateButton; }
-    ChartEdits &edits() const { return *m_edits; }
-    // The panels hidden at start are built when first needed; a control of
-    // theirs is found by name only once they are.
+    Banner &banner() const { return *m_banner; }
+    UpdateCommand &updateCommand() const { return *m_update; }
+    EditorDoor &editorDoor() const { return *m_editorDoor; }
+    // The panels hidden at start are built when first needed.
+    EditorPanel *editor();
     HelpPanel *helpPanel();
     // FraHisto, the past tournaments.
     QWidget *historyPanel();
     // For whatever walks every control at once (tests, a look at every
     // panel): builds those not built yet.
     Q_INVOKABLE void buildEveryPanel();
-
-    // The knock-out button: opening re-seeds and re-runs the whole bracket.
-    void toggleKnockoutPanel();
-    // "Aide" and "Retour"; the help covers the bracket and the calendar.
-    void toggleHelpPanel();
-    void hideHelpPanel();
-    // "Calendrier": short over the bracket, tall over the group page.
-    void toggleCalendar();
-    void UnlockTeams();
-    // "Sauve": a failed save is said, never passed over; a good one is
-    // confirmed without a box to click away.
-    bool saveChart();
-
-    // Command14. The mode lives here, not in the button's caption, which a
-    // language file may word in any way.
-    void ToggleCompactMode();
-    bool isCompact() const { return m_compact; }
-    // The window is opened at a size the screen has room for; whatever size
-    // it is given, the chart is scaled to fit it, keeping its proportions.
-    void fitToScreen();
-
-    // The banners' places, in twips of the window or of the knock-out
-    // page, in a strip below the chart that opens for a publisher.
-    QRect bannerPlace(const QWidget *page) const;
-    void openBannerStrip();
-
-    // The print and statistics windows: "Quitter" and closing the window
-    // close them too.
-    void addCompanionWindow(QWidget *w);
-    // Asked before the window closes; false keeps it open.
-    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
-    // The print button: the print window, opened once and brought forward
-    // while it is open.
-    void openPrintWindow();
-    PrintWindow *printWindow() const;
-
-    // A confirmation in the status line, gone after a while: something
-    // done that needs no box to click away.
-    void showStatus(const QString &text);
-
-    // Texts of the window that come from the message table, in the French
-    // of the design while the table has none.
-    void showMessageTexts();
-
-    // "Historique": the history panel and the year list of the knock-out
-    // page appear and go together; the calendar and the help make way.
-    void toggleHistoryPanel();
-    void hideHistoryPanel();
-    // The history panel's picture of year-list entry 1 (1998) .. 4 (2010).
-    void showTournamentPicture(int entry);
-    // The year lists in the language of the message table, on the prompt.
-    void showYearLists();
-    // Both year lists show the same entry.
-    void showChosenYear(int entry);
-    void setSaveEnabled(bool enabled);
-    // "Stats": builds the statistics window, or rebuilds the open one.
-    void showStatistics();
-    // "Pronostics": the kept predictions scored, afresh at every click.
-    void showPredictions();
-    PredictionKeeper &predictionKeeper() const { return *m_keeper; }
 
 signals:
     void languageClicked(int index);
@@ -134,8 +149,10 @@ signals:
     void returnChosen();
     // "Ouvrir" in the predictions window, with the prediction's name.
     void predictionChosen(const QString &name);
-    // A panel built after start-up: wire what is wired by name.
-    void panelBuilt(QWidget *panel);
+    // A zone picked on the help page.
+    void zoneChosen(const QString &zone);
+    // The user went for a newer version: the program ends at once.
+    void endAsked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -143,28 +160,22 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    void buildButtonBar();
-    void buildNews();
+    void wireButtons();
+    void buildOnline();
+    void buildEditorDoor(UserSettings &settings);
     void followChartShown();
-    void showPageTitle();
-    void adopt(QWidget &panel);
-    void chainTabOrder();
-    // Command1's caption: MessageTable entry 1 while the page is closed,
-    // entry 2 while it is open.
-    void showKnockoutCaption();
-    void showModeCaption();
-    // Keeps the way out and the confirmations above whatever page is shown.
-    void raiseAlwaysVisible();
-    void watchMatches();
     void showChampion();
+    GroupPage &groupPage();
+    void adopt(QWidget &panel);
+    void showMessageTexts();
+    void showYearLists();
+    void showKnockoutButton();
+    void showModeCaption();
+    void showPageTitle();
     void setCalendarHeight(int twips);
-    void handEditsToTheChart();
-    // The chart's size at the full scale of the mode shown.
-    QSize chartSize() const;
-    compactMode::Scale chartScale(const QSize &window) const;
-    void rescaleToWindow();
     void placeHistoryPanel();
 
     Tournament &m_tournament;
@@ -172,32 +183,27 @@ private:
     CellBinding *m_binding;
     ControlRegistry *m_registry;
     ChartEdits *m_edits;
-    QVector<GroupFrame *> m_groups;
+    PredictionKeeper *m_keeper;
+    ChartScaling *m_scaling;
+    CompanionWindows *m_companions;
+    ButtonBar *m_bar = nullptr;
+    std::unique_ptr<GroupPage> m_groups;
+    std::unique_ptr<CellWiring> m_cells;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;
     EditorDoor *m_editorDoor = nullptr;
     HelpPanel *m_help = nullptr;
-    RoundOf16Summary *m_roundOf16 = nullptr;
     QWidget *m_history = nullptr;
-    QPushButton *m_saveButton = nullptr;
-    QPushButton *m_quitButton = nullptr;
-    QPushButton *m_updateButton = nullptr;
-    QLabel *m_status = nullptr;
-    QLabel *m_title = nullptr;
-    QTimer *m_statusTimer = nullptr;
-    bool m_compact = false;
-    // The chart's scale in the window, apart from the mode's own step.
-    double m_fit = 1.0;
-    int m_bannerStrip = 0;
-    QTimer *m_rescaleTimer = nullptr;
-    QList<QPointer<QWidget>> m_companions;
-    std::function<bool()> m_closeGuard;
-    QToolButton *m_knockoutButton = nullptr;
-    QFrame *m_newsFrame = nullptr;
-    QPointer<PrintWindow> m_printWindow;
     HistoryPanel *m_historyContent = nullptr;
-    QPointer<StatsWindow> m_stats;
-    PredictionKeeper *m_keeper;
-    QPointer<PredictionsWindow> m_predictions;
+    Banner *m_banner = nullptr;
+    Links *m_links = nullptr;
+    UpdateCommand *m_update = nullptr;
+    std::unique_ptr<VersionNotice> m_versionNotice;
+    QString m_zone;
+    std::function<bool(const IniDocument &)> m_loadChart;
+    std::function<QByteArray()> m_typedChart;
+    std::function<bool()> m_closeGuard;
+    bool m_headless = false;
+    bool m_ended = false;
 };

@@ -47,12 +47,6 @@ QList<QWidget *> ControlRegistry::find(const QString &name, std::optional<int> i
     return found;
 }
 
-QWidget *ControlRegistry::control(const QString &name, int index) const
-{
-    const QList<QWidget *> found = find(name, index >= 0 ? std::optional<int>(index) : std::nullopt);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 void ControlRegistry::setCaption(QWidget *w, const QString &caption) const
 {
     const CellBinding::Address cell = m_binding.cellOf(w);

@@ -21,8 +21,6 @@ public:
 
     // Every control named `name`; with an index, only that array element.
     QList<QWidget *> find(const QString &name, std::optional<int> index = std::nullopt) const;
-    // The element `index` of array `name`, or the single control `name`.
-    QWidget *control(const QString &name, int index = -1) const;
 
     void setCaption(QWidget *w, const QString &caption) const;
     // Applied to the controls there are now, and remembered for the

@@ -129,6 +129,7 @@ void EditorPanel::build()
     m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
                                            QRect(labelLeft, buttonsTop + 1500, 8760, 930));
     markAsPicture(m_banner);
+    compactMode::keepNaturalSize(*m_banner);
     m_banner->setAlignment(Qt::AlignCenter);
     connect(m_banner, &ClickableLabel::clicked, this, &EditorPanel::reloadBanner);
 

@@ -212,14 +212,14 @@ void HelpPanel::addDisplayAndAbout()
                                            QRect(left, 3240 + i * 300, columnWidth, 285), credits[std::size_t(i)]);
         credit->setWordWrap(true);
     }
-    addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
-            QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
+    auto *author = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
+                           QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
     // The links write the site's address once they know it.
-    addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
-    addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
-            QStringLiteral("Me contacter..."));
-    addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
-            QStringLiteral("Participez sur le forum."));
+    auto *address = addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
+    auto *contact = addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
+                            QStringLiteral("Me contacter..."));
+    auto *invitation = addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
+                               QStringLiteral("Participez sur le forum."));
 
     auto *site = makeControl<ClickableLabel>(this, QStringLiteral("Image5"), -1, QRect(left, 5940, 1500, 1500));
     site->setPixmap(Pictures::website(site->size()));
@@ -233,6 +233,9 @@ void HelpPanel::addDisplayAndAbout()
     auto *forum =
         addLink(this, QStringLiteral("Label8"), -1, QRect(left + 3600, 6540, 1500, 285), QStringLiteral("Forum"));
     forum->setAlignment(Qt::AlignCenter);
+    m_links = {{site, WebPage::Home},       {address, WebPage::SiteAddress}, {author, WebPage::Home},
+               {contact, WebPage::Contact}, {partner, WebPage::Partner},     {invitation, WebPage::Forum},
+               {forum, WebPage::Forum}};
 
     m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
                                             QStringLiteral("Retour"));

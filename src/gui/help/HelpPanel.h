@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+#include "gui/kit/LinkPoints.h"
+
 class CellBinding;
 class QComboBox;
 class QLabel;
@@ -12,7 +14,7 @@ class Tournament;
 // knock-out page with a worked example, the draw of lots, the unlock
 // hotspot, saving and the update; the compact-mode button, the credits and
 // the links to the author, the partner and the forum. The links are only
-// made to look like links here: whoever opens addresses finds them by name.
+// made to look like links here: the online room opens their pages.
 class HelpPanel final : public QFrame
 {
     Q_OBJECT
@@ -28,6 +30,7 @@ public:
     // Every zone of the zone database by its name; the life cycle picks
     // the user's and hears of a new choice.
     QComboBox *zoneList() const { return m_zoneList; }
+    const LinkPoints &linkPoints() const { return m_links; }
 
 private:
     void addGroupHelp();
@@ -41,4 +44,5 @@ private:
     QPushButton *m_backButton = nullptr;
     QPushButton *m_keepButton = nullptr;
     QComboBox *m_zoneList = nullptr;
+    LinkPoints m_links;
 };

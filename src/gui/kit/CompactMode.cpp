@@ -27,13 +27,13 @@ constexpr const char *geometryKey = "chartGeometryScale";
 constexpr const char *fontKey = "chartFontScale";
 constexpr const char *fontStepKey = "chartFontStep";
 constexpr const char *offsetKey = "chartOffset";
+constexpr const char *naturalSizeKey = "keepsNaturalSize";
 
 // The banners move and size with the page, but show the downloaded picture
 // at its own size.
 bool keepsNaturalSize(const QWidget *w)
 {
-    const QString &name = w->objectName();
-    return name == u"Image13" || name == u"Image14" || name == u"Image15";
+    return w->property(naturalSizeKey).toBool();
 }
 
 // These lay out their own insides; scaling those too would scale twice.
@@ -190,6 +190,11 @@ QRect designGeometry(const QWidget &w)
 {
     const QVariant design = w.property(designGeometryKey);
     return design.isValid() ? design.toRect() : w.geometry();
+}
+
+void keepNaturalSize(QWidget &picture)
+{
+    picture.setProperty(naturalSizeKey, true);
 }
 
 } // namespace compactMode

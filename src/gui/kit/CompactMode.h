@@ -39,5 +39,8 @@ void adopt(QWidget &panel);
 // Moves a control to a new design place, shown at its window's scale.
 void place(QWidget &w, const QRect &design);
 QRect designGeometry(const QWidget &w);
+// A picture downloaded at whatever size (the banners): it moves and sizes
+// with the chart, but its picture is never scaled.
+void keepNaturalSize(QWidget &picture);
 
 } // namespace compactMode

@@ -126,6 +126,7 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
         auto *team = makeControl<QLabel>(box, round.team->name(), side, QRect(45, 30 + row * 300, 2160, 285));
         team->setIndent(4);
         binding.bind(*round.team, side, team);
+        m_teams.append(team);
     }
     // The tab chain follows the order of play: both sides' goals, then the
     // shoot-out, so that "2 Tab 1" is a score and never a penalty.

@@ -22,6 +22,8 @@ public:
 
     // Goal and penalty cells in bracket order, for the tab chain.
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
+    // The team cells of every round, which stand for their matches.
+    const QVector<QLabel *> &teamCells() const { return m_teams; }
     // The frames of the matches, which cover the page's own background.
     QList<QFrame *> matchBoxes() const;
     // Frame19: the year list of past tournaments on this page, hidden
@@ -45,6 +47,7 @@ private:
     void arrangeTree(const QString &chart);
 
     QVector<ScoreEdit *> m_scores;
+    QVector<QLabel *> m_teams;
     // Match boxes of the tree, by round from top to bottom, for drawing the
     // connectors.
     std::array<QVector<QFrame *>, 4> m_tree;

@@ -19,6 +19,7 @@ RoundOf16Summary::RoundOf16Summary(Tournament &t, CellBinding &binding, QWidget 
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(4);
             binding.bind(huit, i, label);
+            m_teams.append(label);
         }
         auto *versus = new QLabel(QStringLiteral("-"), this);
         versus->setGeometry(twipsRect(2040, top, 210, 270));

@@ -2,7 +2,10 @@
 
 #include "gui/kit/CardFrame.h"
 
+#include <QVector>
+
 class CellBinding;
+class QLabel;
 class Tournament;
 
 // The round-of-16 pairings on the group page (Huit 16..31): names as soon
@@ -12,4 +15,10 @@ class RoundOf16Summary final : public CardFrame
     Q_OBJECT
 public:
     RoundOf16Summary(Tournament &t, CellBinding &binding, QWidget *parent);
+
+    // The pairings' team cells, which stand for their matches.
+    const QVector<QLabel *> &teamCells() const { return m_teams; }
+
+private:
+    QVector<QLabel *> m_teams;
 };

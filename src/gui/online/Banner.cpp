@@ -6,6 +6,7 @@
 
 #include "gui/controls/ControlRegistry.h"
 #include "gui/controls/Controls.h"
+#include "gui/kit/CompactMode.h"
 #include "online/ServerSettings.h"
 #include "storage/AtomicWrite.h"
 #include "storage/ProgramFolder.h"
@@ -16,6 +17,7 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *banner = makeControl<QLabel>(parent, name, -1, twips);
     markAsPicture(banner);
+    compactMode::keepNaturalSize(*banner);
     // Shown at its own size in the middle of its box; a larger picture is
     // cut at the edges rather than squeezed.
     banner->setScaledContents(false);

@@ -31,7 +31,6 @@ public:
     // Fetches the picture again. A reload asked for while one runs is
     // that one.
     void reload();
-    bool isLoading() const { return !m_download.isNull(); }
 
     void setLimits(DownloadPage::Limits limits) { m_limits = limits; }
 

@@ -42,7 +42,6 @@ public:
     ~UpdateCommand() override;
 
     void run();
-    bool isRunning() const { return !m_update.isNull(); }
 
     // MISAJOUR: a results download succeeded since the program started.
     bool resultsUpdated() const { return m_resultsUpdated; }

@@ -47,9 +47,9 @@ private slots:
             VyloraApp app(prompts, clock, settings);
             app.start();
             const ControlRegistry &controls = app.window().controls();
-            QVERIFY(!controls.control(name));
-            QTest::mouseClick(controls.control(opener), mouse);
-            auto *button = qobject_cast<QPushButton *>(controls.control(name));
+            QVERIFY(controls.find(name).isEmpty());
+            QTest::mouseClick(controls.find(opener).value(0), mouse);
+            auto *button = qobject_cast<QPushButton *>(controls.find(name).value(0));
             QVERIFY(button);
             shown.append({button->text(), button->font().pointSizeF(), button->width()});
         }

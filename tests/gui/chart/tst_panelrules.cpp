@@ -1,20 +1,39 @@
 // The button bar and the panels it shows and hides, clicked as a user
 // clicks them.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTest>
 #include <QTimer>
 
 #include "gui/chart/MainWindow.h"
 #include "gui/controls/Controls.h"
+#include "gui/history/StatsWindow.h"
+#include "gui/predictions/PredictionsWindow.h"
+#include "gui/print/PrintWindow.h"
 #include "support/ChartWindow.h"
 
 namespace {
 
 // A window that will not be closed.
-class Stubborn final : public QWidget
+template <typename W> W *opened()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<W *>(w))
+            return window;
+    return nullptr;
+}
+
+// Makes the window it watches refuse to close.
+class Stubborn final : public QObject
 {
 protected:
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
 };
 
 struct Shown
@@ -136,17 +155,17 @@ private slots:
         ChartWindow w;
         QVERIFY(w.start());
         auto *window = qobject_cast<MainWindow *>(w.control(QStringLiteral("Fraide"))->window());
+        for (const char *opener : {"Command13", "Command21", "Command22"})
+            QVERIFY(w.click(QString::fromLatin1(opener)));
+        auto *print = opened<PrintWindow>();
+        auto *predictions = opened<PredictionsWindow>();
         Stubborn stubborn;
-        QWidget print;
-        auto *gone = new QWidget;
-        for (QWidget *companion : {static_cast<QWidget *>(&stubborn), gone, &print}) {
-            companion->show();
-            window->addCompanionWindow(companion);
-        }
-        delete gone;
+        predictions->installEventFilter(&stubborn);
+        delete opened<StatsWindow>();
+        QVERIFY(print->isVisible() && predictions->isVisible());
         QVERIFY(w.click(QStringLiteral("Command5")));
-        QVERIFY(stubborn.isVisible());
-        QVERIFY(!print.isVisible());
+        QVERIFY(predictions->isVisible());
+        QVERIFY(!print->isVisible());
         QVERIFY(!window->isVisible());
     }
 };

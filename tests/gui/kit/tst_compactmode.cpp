@@ -11,6 +11,7 @@
 #include "gui/chart/MainWindow.h"
 #include "gui/controls/Controls.h"
 #include "gui/help/HelpPanel.h"
+#include "gui/kit/CompactMode.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -68,7 +69,7 @@ private slots:
         QWidget *window = w.control(QStringLiteral("Fraide"))->window();
         // A banner picture keeps its natural size.
         auto *banner = new QLabel(window);
-        nameControl(banner, QStringLiteral("Image14"));
+        compactMode::keepNaturalSize(*banner);
         banner->setGeometry(600, 40, 200, 50);
         const QSize size = window->size();
         const QHash<const QWidget *, Look> before = looksOf(*window);

@@ -3,6 +3,7 @@
 #include "app/VyloraApp.h"
 #include "gui/chart/MainWindow.h"
 #include "gui/knockout/KnockoutPanel.h"
+#include "gui/online/Banner.h"
 #include "online/ServerSettings.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"

@@ -2,6 +2,8 @@
 // published results come into the window, and no fault of the server or
 // the network costs the user the chart on screen or the file on disk.
 #include "app/VyloraApp.h"
+#include "gui/online/Banner.h"
+#include "gui/online/UpdateCommand.h"
 #include "online/ServerSettings.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"

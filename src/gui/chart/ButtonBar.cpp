@@ -1,0 +1,129 @@
+#include "gui/chart/ButtonBar.h"
+
+#include "gui/controls/ControlRegistry.h"
+#include "gui/controls/Controls.h"
+#include "gui/kit/ChartLook.h"
+#include "gui/kit/ClickableLabel.h"
+#include "gui/pictures/Pictures.h"
+#include "i18n/LanguageIndex.h"
+#include "tournament/MessageTable.h"
+#include "tournament/ProgramVersion.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int statusShownMs = 4000;
+
+} // namespace
+
+ButtonBar::ButtonBar(QWidget &window)
+    : QObject(&window)
+{
+    QWidget *w = &window;
+    m_save = makeControl<QPushButton>(w, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915),
+                                      QStringLiteral("Sauve"));
+    m_update = makeControl<QPushButton>(w, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
+                                        QStringLiteral("Mise à jour"));
+    m_update->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
+
+    m_knockout = makeControl<QToolButton>(w, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
+    m_knockout->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_knockout->setIconSize(QSize(px(1395) - 12, px(915) - 30));
+    // "Phase de Groupes" is the longest caption of the bar; a point less
+    // keeps it whole under the picture.
+    chartLook::setFontSize(m_knockout, m_knockout->font().pointSize() - 1, false);
+
+    m_help = makeControl<QPushButton>(w, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
+                                      QStringLiteral("Aide"));
+    m_print = makeControl<QPushButton>(w, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
+    m_print->setIconSize(QSize(px(915) - 16, px(915) - 16));
+    m_print->setIcon(Pictures::printer(m_print->iconSize()));
+    m_print->setToolTip(QStringLiteral("Imprimer le tableau"));
+    m_stats = makeControl<QPushButton>(w, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
+                                       QStringLiteral("Stats"));
+    m_stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
+    m_predictions = makeControl<QPushButton>(w, QStringLiteral("Command22"), -1, QRect(14310, 0, 1110, 915),
+                                             QStringLiteral("Pronostics"));
+    m_predictions->setToolTip(QStringLiteral("Les pronostics gardés, comptés d'après les résultats"));
+    m_history = makeControl<QPushButton>(w, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915),
+                                         QStringLiteral("Historique"));
+    m_history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
+    m_calendar = makeControl<QPushButton>(w, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
+                                          QStringLiteral("Calendrier"));
+
+    m_quit = makeControl<QPushButton>(w, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
+                                      QStringLiteral("Quitter"));
+
+    m_status = makeControl<QLabel>(w, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    chartLook::setTextColour(m_status, chartLook::banner);
+    chartLook::setFontSize(m_status, m_status->font().pointSizeF(), true);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(statusShownMs);
+    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+
+    m_title = makeControl<QLabel>(w, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
+                                  QStringLiteral("Coupe du Monde de Football 2010"));
+    m_title->setAlignment(Qt::AlignCenter);
+    chartLook::setFontSize(m_title, 15, true);
+    chartLook::setTextColour(m_title, chartLook::ink);
+    auto *version = makeControl<QLabel>(w, QStringLiteral("Label7"), -1, QRect(4620, 585, 6300, 300),
+                                        QStringLiteral("Vylora 2010 Version: ") + ProgramVersion::text());
+    version->setAlignment(Qt::AlignCenter);
+    chartLook::setTextColour(version, chartLook::muted);
+
+    auto *home = makeControl<ClickableLabel>(w, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
+    markAsPicture(home);
+    home->setPixmap(Pictures::website(home->size()));
+    home->setToolTip(QStringLiteral("Le site de l'auteur"));
+    m_home = home;
+
+    m_unlock = makeControl<ClickableLabel>(w, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
+    m_unlock->setToolTip(QStringLiteral("Déblocage"));
+
+    for (int i = 0; i < 3; ++i) {
+        auto *flag =
+            makeControl<ClickableLabel>(w, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
+        markAsPicture(flag);
+        flag->setPixmap(Pictures::flag(i, flag->size()));
+        flag->setToolTip(flagToolTips().at(i));
+        m_flags[std::size_t(i)] = flag;
+    }
+}
+
+void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)
+{
+    m_knockout->setIcon(Pictures::knockoutButton(open ? 0 : 1, m_knockout->iconSize()));
+    // The captions come from the message table; until a language file has
+    // set them, the French design texts stand in.
+    const QString &caption = messages.at(open ? 2 : 1);
+    m_knockout->setText(!caption.isEmpty() ? caption
+                        : open             ? QStringLiteral("Phase de Groupes")
+                                           : QStringLiteral("Phase Finale"));
+}
+
+// Whatever words a language file gives the title, its year is the one shown.
+void ButtonBar::showTitleYear(const QString &year)
+{
+    static const QRegularExpression years(QStringLiteral("\\b(19|20)\\d\\d\\b"));
+    if (!year.isEmpty())
+        m_title->setText(m_title->text().replace(years, year));
+}
+
+void ButtonBar::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_statusTimer->start();
+}
+
+void ButtonBar::raiseAlwaysVisible()
+{
+    m_quit->raise();
+    m_status->raise();
+}

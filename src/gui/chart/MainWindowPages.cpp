@@ -1,0 +1,142 @@
+#include "gui/chart/MainWindow.h"
+
+#include "gui/calendar/CalendarPanel.h"
+#include "gui/chart/ButtonBar.h"
+#include "gui/controls/Controls.h"
+#include "gui/help/HelpPanel.h"
+#include "gui/history/HistoryPanel.h"
+#include "gui/kit/CompactMode.h"
+#include "gui/knockout/KnockoutPanel.h"
+#include "tournament/Knockout.h"
+
+#include <QComboBox>
+
+// Which page and panel the window shows: the group page or the bracket,
+// and over them the help, the calendar and the past tournaments.
+
+namespace {
+
+// The calendar's height over the bracket, where it keeps to its four rows
+// to cover as little as it can, and over the group page.
+constexpr int shortCalendar = 1590;
+constexpr int tallCalendar = 3690;
+
+} // namespace
+
+void MainWindow::showGroupPage()
+{
+    if (!m_knockout->isHidden())
+        toggleKnockoutPanel();
+    groupPage();
+}
+
+void MainWindow::toggleKnockoutPanel()
+{
+    // The bracket asked for is the bracket shown, not a page behind the help.
+    hideHelpPanel();
+    if (m_knockout->isHidden()) {
+        m_knockout->show();
+        m_knockout->raise();
+        placeHistoryPanel();
+        // The calendar and the way out stay within reach on both pages.
+        m_calendar->raise();
+        if (m_history)
+            m_history->raise();
+        m_bar->raiseAlwaysVisible();
+        setCalendarHeight(shortCalendar);
+        showKnockoutButton();
+        RerunBracket(m_tournament);
+    } else {
+        groupPage();
+        m_knockout->hide();
+        placeHistoryPanel();
+        showKnockoutButton();
+        setCalendarHeight(tallCalendar);
+    }
+}
+
+void MainWindow::setCalendarHeight(int twips)
+{
+    QRect design = compactMode::designGeometry(*m_calendar);
+    design.setHeight(px(twips));
+    compactMode::place(*m_calendar, design);
+}
+
+void MainWindow::toggleHelpPanel()
+{
+    if (m_help && !m_help->isHidden()) {
+        m_help->hide();
+        return;
+    }
+    if (!m_knockout->isHidden())
+        toggleKnockoutPanel();
+    m_calendar->hide();
+    helpPanel()->show();
+    m_help->raise();
+    m_bar->raiseAlwaysVisible();
+}
+
+void MainWindow::hideHelpPanel()
+{
+    if (m_help)
+        m_help->hide();
+}
+
+void MainWindow::toggleCalendar()
+{
+    setCalendarHeight(m_knockout->isHidden() ? tallCalendar : shortCalendar);
+    hideHistoryPanel();
+    if (m_calendar->isHidden()) {
+        // Asked for: it stays until the user closes it.
+        m_calendar->stopAutoHide();
+        m_calendar->show();
+        m_calendar->raise();
+    } else {
+        m_calendar->hide();
+    }
+    hideHelpPanel();
+}
+
+// Over the group page it stands where the calendar does; over the bracket
+// that place belongs to the match information, so it takes the partner
+// picture's at the foot of the column.
+void MainWindow::placeHistoryPanel()
+{
+    if (m_history)
+        compactMode::place(*m_history, twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555));
+}
+
+void MainWindow::toggleHistoryPanel()
+{
+    m_calendar->hide();
+    QWidget *history = historyPanel();
+    history->setVisible(history->isHidden());
+    history->raise();
+    m_knockout->yearChoice()->setVisible(!history->isHidden());
+    hideHelpPanel();
+}
+
+void MainWindow::showHistoryPanel()
+{
+    if (historyPanel()->isHidden())
+        toggleHistoryPanel();
+}
+
+void MainWindow::hideHistoryPanel()
+{
+    if (m_history)
+        m_history->hide();
+}
+
+void MainWindow::showTournamentPicture(int entry)
+{
+    historyPanel();
+    m_historyContent->showPicture(entry);
+}
+
+void MainWindow::showChosenYear(int entry)
+{
+    for (QComboBox *years : {m_historyContent ? m_historyContent->yearList() : nullptr, m_knockout->yearList()})
+        if (years)
+            years->setCurrentIndex(entry);
+}
