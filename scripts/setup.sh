@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 # libqt6network6 carries Qt's OpenSSL backend, which loads libssl3 at run
 # time: the server's HTTPS and the program's https updates need it; the
 # tests make their certificate with openssl. The package build (cpack) reads
-# the programs' library needs with file and dpkg-shlibdeps.
+# the programs' library needs with file and dpkg-shlibdeps. The layer check
+# and the language files' generator are Python.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
-          fonts-liberation libssl3 openssl nginx qt6-translations-l10n tzdata file dpkg-dev)
+          fonts-liberation libssl3 openssl nginx qt6-translations-l10n tzdata file dpkg-dev python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "i18n/TeamNames.h"
+#include "tournament/TeamNames.h"
 
 // The numbered texts that the code puts on screen itself. Every entry
 // starts empty; a language file sets the entries it names and leaves the
