@@ -36,18 +36,6 @@ const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
 const QString currentChart = QStringLiteral("VYL2010");
 
-// The unsaved-predictions question and its three answers.
-constexpr int unsavedQuestion = 19;
-constexpr int saveAnswer = 20;
-constexpr int discardAnswer = 21;
-constexpr int stayAnswer = 22;
-
-// Message entries of files that cannot be shown; "%1" is the file, "%2"
-// where a file that holds no chart is kept now.
-constexpr int notAChartMessage = 85;
-constexpr int chartTooLargeMessage = 86;
-constexpr int languageFileTooLargeMessage = 87;
-
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
@@ -74,7 +62,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(m_window.updateButton(), &QAbstractButton::clicked, m_update, &UpdateCommand::run);
     connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
         if (updated && !m_ended)
-            m_window.showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
+            m_window.showStatus(onlineMessages::text(m_tournament.messages(), Message::resultsLoaded));
     });
     connect(&m_window, &MainWindow::panelBuilt, this, [this](QWidget *panel) {
         if (auto *editor = qobject_cast<EditorPanel *>(panel))
@@ -137,12 +125,12 @@ bool VyloraApp::loadChart(const QString &name, Saving saving)
         const QString text =
             problem == ChartFileProblem::TooLarge
                 ? messages
-                      .textOr(chartTooLargeMessage,
+                      .textOr(Message::chartTooLarge,
                               QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
                                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage,
+                      .textOr(Message::notAChart,
                               QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
                                              "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
@@ -272,7 +260,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.warning(
             &m_window, QStringLiteral("Vylora 2010"),
             messages
-                .textOr(languageFileTooLargeMessage,
+                .textOr(Message::languageFileTooLarge,
                         QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
                 .arg(QDir::toNativeSeparators(path)));
         return;
@@ -289,7 +277,7 @@ void VyloraApp::refreshLanguageTexts()
     for (GroupId g : allGroups) {
         CellFamily &notice = *m_tournament.group(g).tieNotice;
         if (!notice.text(0).isEmpty())
-            m_tournament.setText(notice, 0, m_tournament.messages().at(3));
+            m_tournament.setText(notice, 0, m_tournament.messages().at(Message::drawLots));
     }
     if (m_tournament.isReady())
         RefreshGoalTotal(m_tournament);
@@ -314,12 +302,12 @@ bool VyloraApp::mayClose()
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
         &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(unsavedQuestion,
+        messages.textOr(Message::unsavedQuestion,
                         QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
                                        "Voulez-vous l'enregistrer avant de quitter ?")),
-        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
-         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
-         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+        {messages.textOr(Message::saveAnswer, QStringLiteral("Enregistrer")),
+         messages.textOr(Message::discardAnswer, QStringLiteral("Quitter sans enregistrer")),
+         messages.textOr(Message::stayAnswer, QStringLiteral("Annuler"))});
     switch (answer) {
     case 0:
         // Kept aside behind a past tournament: saved as the chart it is.

@@ -121,7 +121,7 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
         t.setRow(*cells.played, slot, placeRow(place) + 15);
     }
 
-    t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(3) : QString());
+    t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(Message::drawLots) : QString());
     SeedRoundOf16(t);
 }
 

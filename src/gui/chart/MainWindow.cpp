@@ -60,16 +60,6 @@ constexpr int groupsTop = 1020;
 // Below the chart, for a publisher: the server's banner lies there at its
 // own size on both pages, over no control.
 constexpr int bannerStripHeight = 1200;
-// The message entry of a failed save; "%1" stands for the file.
-constexpr int saveFailedMessage = 15;
-// The message entry of the penalty cells' tooltip.
-constexpr int shootOutMessage = 16;
-// The tooltip of a character a team name refuses; "%1" stands for it.
-constexpr int refusedCharacterMessage = 88;
-// The mode button's captions: to compact mode, and back to normal.
-constexpr int toCompactMessage = 17;
-constexpr int toNormalMessage = 18;
-constexpr int savedMessage = 23;
 constexpr int statusShownMs = 4000;
 
 } // namespace
@@ -469,14 +459,14 @@ bool MainWindow::saveChart()
 {
     const MessageTable &messages = m_tournament.messages();
     if (SaveChart(m_tournament)) {
-        showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
+        showStatus(messages.textOr(Message::saved, QStringLiteral("Pronostic enregistré.")));
         m_edits->markSaved();
         return true;
     }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
     const QString text = messages.textOr(
-        saveFailedMessage, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+        Message::saveFailed, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
     m_prompts.warning(this, QStringLiteral("Vylora 2010"),
                       text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
     return false;
@@ -586,14 +576,14 @@ void MainWindow::showMessageTexts()
     showModeCaption();
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
-    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
+    const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage,
+        Message::refusedCharacter,
         QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     for (TeamNameEdit *team : findChildren<TeamNameEdit *>())
         team->setRefusalText(refused);
@@ -604,7 +594,7 @@ void MainWindow::showKnockoutCaption()
     // The captions come from the message table; until a language file has
     // set them, the French design texts stand in.
     const bool open = m_knockout && !m_knockout->isHidden();
-    const QString &caption = m_tournament.messages().at(open ? 2 : 1);
+    const QString &caption = m_tournament.messages().at(open ? Message::groupsButton : Message::knockoutButton);
     m_knockoutButton->setText(!caption.isEmpty() ? caption
                               : open             ? QStringLiteral("Phase de Groupes")
                                                  : QStringLiteral("Phase Finale"));
@@ -616,8 +606,8 @@ void MainWindow::showModeCaption()
         return;
     const MessageTable &messages = m_tournament.messages();
     m_help->modeButton()->setText(
-        m_compact ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
-                  : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
+        m_compact ? messages.textOr(Message::toNormal, QStringLiteral("Passer en mode normal"))
+                  : messages.textOr(Message::toCompact, QStringLiteral("Passer en mode réduit")));
 }
 
 void MainWindow::raiseAlwaysVisible()
