@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the shipped language files data/langFr.txt, langEn.txt and langSp.txt.
+"""Writes the shipped language files data/langFr.txt, langEn.txt and langSp.txt,
+and src/tournament/Message.h, which names their message entries for the code.
 
 The three files have to name the same controls and the same messages: a
 switch only rewrites what the new file names, so anything one file sets and
@@ -21,6 +22,7 @@ from collections import namedtuple
 from pathlib import Path
 
 DATA = Path(__file__).resolve().parent.parent / "data"
+CATALOGUE = DATA.parent / "src" / "tournament" / "Message.h"
 
 LANGUAGES = (("fr", "langFr.txt"), ("en", "langEn.txt"), ("es", "langSp.txt"))
 
@@ -385,213 +387,213 @@ CONTROLS = [
     # Why each place and what each team needs.
 ]
 
-# Entry: (French, English, Spanish).
+# Entry: (the name the code calls it by, French, English, Spanish).
 MESSAGES = {
     # The knock-out button while the bracket is closed, and while it is open.
-    1: ("Phase Finale", "Knockout stage", "Fase final"),
-    2: ("Phase de Groupes", "Group stage", "Fase de grupos"),
+    1: ("knockoutButton", "Phase Finale", "Knockout stage", "Fase final"),
+    2: ("groupsButton", "Phase de Groupes", "Group stage", "Fase de grupos"),
     # A complete group with an exact tie.
-    3: ("Tirage au sort !", "Draw lots!", "¡Sorteo!"),
+    3: ("drawLots", "Tirage au sort !", "Draw lots!", "¡Sorteo!"),
     # The results download and its title.
-    4: ("Voulez-vous télécharger les résultats officiels ? Ils remplaceront votre pronostic.",
+    4: ("updateQuestion", "Voulez-vous télécharger les résultats officiels ? Ils remplaceront votre pronostic.",
         "Do you want to download the official results? They will replace your predictions.",
         "¿Desea descargar los resultados oficiales? Sustituirán a sus pronósticos."),
-    5: ("Mise à jour", "Update", "Actualización"),
+    5: ("updateTitle", "Mise à jour", "Update", "Actualización"),
     # Heads the year lists of past tournaments.
-    6: ("Choisir l'année...", "Choose a year...", "Elegir el año..."),
+    6: ("chooseYear", "Choisir l'année...", "Choose a year...", "Elegir el año..."),
     # Calendar rows of a day without matches, above "!!!".
-    7: ("Pas de match", "No matches", "¡No hay partidos"),
-    8: ("ce jour-là", "on this day", "ese día"),
+    7: ("noMatches", "Pas de match", "No matches", "¡No hay partidos"),
+    8: ("onThisDay", "ce jour-là", "on this day", "ese día"),
     # Statistics window: title before the year, goals, headings, group-stage exit.
-    9: ("Statistiques de la Coupe du Monde", "Statistics – World Cup", "Estadísticas del Mundial"),
-    10: ("buts", "goals", "goles"),
-    11: ("Meilleurs buteurs :", "Goals by team:", "Goles por equipo:"),
-    13: ("Classement :", "Final ranking:", "Clasificación final:"),
-    14: ("1er tour", "group stage", "fase de grupos"),
+    9: ("statsTitle", "Statistiques de la Coupe du Monde", "Statistics – World Cup", "Estadísticas del Mundial"),
+    10: ("goals", "buts", "goals", "goles"),
+    11: ("goalsHeading", "Meilleurs buteurs :", "Goals by team:", "Goles por equipo:"),
+    13: ("rankingHeading", "Classement :", "Final ranking:", "Clasificación final:"),
+    14: ("groupStageExit", "1er tour", "group stage", "fase de grupos"),
     # A failed save; %1 is the file.
-    15: ("Le pronostic n'a pas pu être enregistré dans le fichier %1.",
+    15: ("saveFailed", "Le pronostic n'a pas pu être enregistré dans le fichier %1.",
          "Your predictions could not be saved to the file %1.",
          "No se han podido guardar los pronósticos en el archivo %1."),
 
     # 17-29: navigation, help and quitting.
     # The mode button: to compact mode, and back to normal.
-    17: ("Passer en mode réduit", "Switch to compact mode", "Cambiar a modo reducido"),
-    18: ("Passer en mode normal", "Switch to normal mode", "Volver al modo normal"),
+    17: ("toCompact", "Passer en mode réduit", "Switch to compact mode", "Cambiar a modo reducido"),
+    18: ("toNormal", "Passer en mode normal", "Switch to normal mode", "Volver al modo normal"),
     # Quitting with predictions not saved, and its three answers.
-    19: ("Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
+    19: ("unsavedQuestion", "Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
          "de quitter ?",
          "Your predictions have changed since they were last saved. Do you want to save them before "
          "quitting?",
          "Sus pronósticos han cambiado desde la última vez que se guardaron. ¿Desea guardarlos antes "
          "de salir?"),
-    20: ("Enregistrer", "Save", "Guardar"),
-    21: ("Quitter sans enregistrer", "Quit without saving", "Salir sin guardar"),
-    22: ("Annuler", "Cancel", "Cancelar"),
+    20: ("saveAnswer", "Enregistrer", "Save", "Guardar"),
+    21: ("discardAnswer", "Quitter sans enregistrer", "Quit without saving", "Salir sin guardar"),
+    22: ("stayAnswer", "Annuler", "Cancel", "Cancelar"),
     # Said for a few seconds after a good save.
-    23: ("Pronostic enregistré.", "Predictions saved.", "Pronósticos guardados."),
+    23: ("saved", "Pronostic enregistré.", "Predictions saved.", "Pronósticos guardados."),
 
     # 30-44: results update, links and the publishing editor.
     # A results download that failed, and the newer-version question.
-    30: ("Erreur de connexion !", "Connection error!", "¡Error de conexión!"),
-    31: ("Une version plus récente existe, voulez vous la télécharger ?",
+    30: ("connectionFailed", "Erreur de connexion !", "Connection error!", "¡Error de conexión!"),
+    31: ("newerVersion", "Une version plus récente existe, voulez vous la télécharger ?",
          "A newer version is available. Do you want to download it?",
          "Hay una versión más reciente. ¿Desea descargarla?"),
     # The progress window of the results download and its button.
-    32: ("Téléchargement des résultats officiels...", "Downloading the official results...",
+    32: ("downloading", "Téléchargement des résultats officiels...", "Downloading the official results...",
          "Descargando los resultados oficiales..."),
-    33: ("Annuler", "Cancel", "Cancelar"),
+    33: ("cancel", "Annuler", "Cancel", "Cancelar"),
     # Under it, how much has arrived (%1 in kilobytes).
-    104: ("%1 Ko reçus", "%1 KB received", "%1 KB recibidos"),
+    104: ("received", "%1 Ko reçus", "%1 KB received", "%1 KB recibidos"),
     # A failed update says why on the line under entry 30, one line per
     # cause; the lines go on at 37, 90, 96 and 101.
-    101: ("Le serveur ne répond pas.", "The server does not answer.", "El servidor no responde."),
-    102: ("Le serveur a cessé de répondre.", "The server stopped answering.",
+    101: ("noAnswer", "Le serveur ne répond pas.", "The server does not answer.", "El servidor no responde."),
+    102: ("stalled", "Le serveur a cessé de répondre.", "The server stopped answering.",
          "El servidor ha dejado de responder."),
-    103: ("Le téléchargement a pris trop de temps.", "The download took too long.",
+    103: ("tooLong", "Le téléchargement a pris trop de temps.", "The download took too long.",
          "La descarga ha tardado demasiado."),
     # %1 is the status code.
-    37: ("Le serveur a répondu par l'erreur HTTP %1.", "The server answered with HTTP error %1.",
+    37: ("httpError", "Le serveur a répondu par l'erreur HTTP %1.", "The server answered with HTTP error %1.",
          "El servidor ha respondido con el error HTTP %1."),
     # The editor: the question before opening it without an update, the
     # password prompt, an export without a user name, a failed save (%1 is
     # the file), the password prompt's title, the banners' tooltip.
-    38: ("Vous n'aviez pas fait de mise à jour depuis l'ouverture du programme, Etes vous sur ?",
+    38: ("editorWithoutUpdate", "Vous n'aviez pas fait de mise à jour depuis l'ouverture du programme, Etes vous sur ?",
          "You have not updated the results since the program started. Are you sure?",
          "No ha actualizado los resultados desde que abrió el programa. ¿Está seguro?"),
-    39: ("Mot de passe ?", "Password?", "¿Contraseña?"),
-    40: ("Pseudo ???", "User name???", "¿¿¿Seudónimo???"),
-    41: ("Les modifications n'ont pas pu être enregistrées dans le fichier %1.",
+    39: ("passwordPrompt", "Mot de passe ?", "Password?", "¿Contraseña?"),
+    40: ("pseudoMissing", "Pseudo ???", "User name???", "¿¿¿Seudónimo???"),
+    41: ("editorSaveFailed", "Les modifications n'ont pas pu être enregistrées dans le fichier %1.",
          "The changes could not be saved to the file %1.",
          "No se han podido guardar los cambios en el archivo %1."),
-    42: ("Mise à jour", "Update", "Actualización"),
-    43: ("Clic droit = ouvre le module. Gauche = recharge",
+    42: ("passwordTitle", "Mise à jour", "Update", "Actualización"),
+    43: ("bannerToolTip", "Clic droit = ouvre le module. Gauche = recharge",
          "Right click = opens the editor. Left click = reloads",
          "Clic derecho = abre el editor. Clic izquierdo = recarga"),
 
     # 45-54: history and statistics.
     # Tooltips of the statistics window's buttons.
-    45: ("Fermer", "Close", "Cerrar"),
-    46: ("Imprimer les statistiques", "Print the statistics", "Imprimir las estadísticas"),
+    45: ("close", "Fermer", "Close", "Cerrar"),
+    46: ("printStatistics", "Imprimer les statistiques", "Print the statistics", "Imprimir las estadísticas"),
     # Opening a past tournament over unsaved predictions (%1 is its year),
     # and the answer that opens it anyway.
-    47: ("Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
+    47: ("unsavedBeforeOpening", "Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant "
          "d'ouvrir %1 ?",
          "Your predictions have changed since they were last saved. Do you want to save them before "
          "opening %1?",
          "Sus pronósticos han cambiado desde la última vez que se guardaron. ¿Desea guardarlos antes "
          "de abrir %1?"),
-    48: ("Ouvrir sans enregistrer", "Open without saving", "Abrir sin guardar"),
+    48: ("openAnswer", "Ouvrir sans enregistrer", "Open without saving", "Abrir sin guardar"),
 
     # 55-64: print window.
     # Its caption, then the tooltips of its buttons.
-    55: ("Impression", "Print", "Impresión"),
-    56: ("Redessiner le tableau", "Redraw the chart", "Volver a dibujar el cuadro"),
-    57: ("Enregistrer l'image vyl.bmp et l'ouvrir", "Save the picture vyl.bmp and open it",
+    55: ("printCaption", "Impression", "Print", "Impresión"),
+    56: ("redraw", "Redessiner le tableau", "Redraw the chart", "Volver a dibujar el cuadro"),
+    57: ("saveAndOpen", "Enregistrer l'image vyl.bmp et l'ouvrir", "Save the picture vyl.bmp and open it",
          "Guardar la imagen vyl.bmp y abrirla"),
-    58: ("Imprimer le tableau", "Print the chart", "Imprimir el cuadro"),
-    59: ("Revenir au programme", "Back to the program", "Volver al programa"),
-    60: ("Enregistrer le tableau en PDF ou en PNG", "Save the chart as a PDF or PNG file",
+    58: ("printChart", "Imprimer le tableau", "Print the chart", "Imprimir el cuadro"),
+    59: ("backToProgram", "Revenir au programme", "Back to the program", "Volver al programa"),
+    60: ("saveAsPdfOrPng", "Enregistrer le tableau en PDF ou en PNG", "Save the chart as a PDF or PNG file",
          "Guardar el cuadro en PDF o PNG"),
     # A file that could not be written; %1 is the file.
-    61: ("Le fichier %1 n'a pas pu être enregistré.", "The file %1 could not be saved.",
+    61: ("fileNotWritten", "Le fichier %1 n'a pas pu être enregistré.", "The file %1 could not be saved.",
          "No se ha podido guardar el archivo %1."),
     # A print that could not be made, and the title of the save dialog.
-    62: ("Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?",
+    62: ("noPrinter", "Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?",
          "No printer is installed. Do you want to save a PDF instead?",
          "No hay ninguna impresora instalada. ¿Desea guardar un PDF en su lugar?"),
-    63: ("L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?",
+    63: ("printFailed", "L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?",
          "Printing failed. Do you want to save a PDF instead?",
          "La impresión ha fallado. ¿Desea guardar un PDF en su lugar?"),
-    64: ("Enregistrer sous", "Save as", "Guardar como"),
+    64: ("saveAsTitle", "Enregistrer sous", "Save as", "Guardar como"),
 
     # 65-84: why each place and what each team needs.
     # A team row's tooltip: the team below (or above, for the last) and
     # the criterion that parts them, own value first.
-    65: ("Devant : %1", "Ahead of %1", "Por delante de %1"),
-    66: ("Derrière : %1", "Behind %1", "Por detrás de %1"),
-    67: ("Points : %1 contre %2", "Points: %1 to %2", "Puntos: %1 a %2"),
-    68: ("Différence de buts : %1 contre %2", "Goal difference: %1 to %2", "Diferencia de goles: %1 a %2"),
-    69: ("Buts marqués : %1 contre %2", "Goals scored: %1 to %2", "Goles a favor: %1 a %2"),
-    70: ("Départage par tirage au sort", "Separated by drawing lots", "Desempate por sorteo"),
-    71: ("Rien ne les sépare (ordre du groupe)", "Nothing separates them (group order)",
+    65: ("ahead", "Devant : %1", "Ahead of %1", "Por delante de %1"),
+    66: ("behind", "Derrière : %1", "Behind %1", "Por detrás de %1"),
+    67: ("pointsLine", "Points : %1 contre %2", "Points: %1 to %2", "Puntos: %1 a %2"),
+    68: ("differenceLine", "Différence de buts : %1 contre %2", "Goal difference: %1 to %2", "Diferencia de goles: %1 a %2"),
+    69: ("goalsForLine", "Buts marqués : %1 contre %2", "Goals scored: %1 to %2", "Goles a favor: %1 a %2"),
+    70: ("drawOfLotsLine", "Départage par tirage au sort", "Separated by drawing lots", "Desempate por sorteo"),
+    71: ("levelLine", "Rien ne les sépare (ordre du groupe)", "Nothing separates them (group order)",
          "Nada los separa (orden del grupo)"),
     # The tooltip of a team's needs marker: its fate, or one line for each
     # result of its next match. %1 of 74-76 is a result (77-79), %2 of 76
     # what the rest depends on (80-82).
-    72: ("Qualification assurée quoi qu'il arrive", "Through whatever happens",
+    72: ("qualifiedWhatever", "Qualification assurée quoi qu'il arrive", "Through whatever happens",
          "Clasificación asegurada pase lo que pase"),
-    73: ("Plus aucune chance de qualification", "Out whatever happens", "Sin opciones de clasificación"),
-    74: ("%1 suffit", "%1 is enough", "%1 basta"),
-    75: ("%1 ne suffit pas", "%1 is not enough", "%1 no basta"),
-    76: ("%1 : %2", "%1: %2", "%1: %2"),
-    77: ("Une victoire", "A win", "Una victoria"),
-    78: ("Un nul", "A draw", "Un empate"),
-    79: ("Une défaite", "A loss", "Una derrota"),
-    80: ("dépend de l'autre match", "depends on the other match", "depende del otro partido"),
-    81: ("dépend des autres matchs", "depends on the other matches", "depende de los demás partidos"),
-    82: ("dépend des buts", "depends on goals", "depende de los goles"),
-    83: ("Même une défaite suffit", "Even a loss is enough", "Incluso una derrota basta"),
-    84: ("Une défaite élimine", "A loss means going out", "Una derrota elimina"),
+    73: ("eliminatedWhatever", "Plus aucune chance de qualification", "Out whatever happens", "Sin opciones de clasificación"),
+    74: ("isEnough", "%1 suffit", "%1 is enough", "%1 basta"),
+    75: ("isNotEnough", "%1 ne suffit pas", "%1 is not enough", "%1 no basta"),
+    76: ("depends", "%1 : %2", "%1: %2", "%1: %2"),
+    77: ("aWin", "Une victoire", "A win", "Una victoria"),
+    78: ("aDraw", "Un nul", "A draw", "Un empate"),
+    79: ("aLoss", "Une défaite", "A loss", "Una derrota"),
+    80: ("dependsOnTheOtherMatch", "dépend de l'autre match", "depends on the other match", "depende del otro partido"),
+    81: ("dependsOnTheOtherMatches", "dépend des autres matchs", "depends on the other matches", "depende de los demás partidos"),
+    82: ("dependsOnGoals", "dépend des buts", "depends on goals", "depende de los goles"),
+    83: ("evenALossIsEnough", "Même une défaite suffit", "Even a loss is enough", "Incluso una derrota basta"),
+    84: ("aLossMeansOut", "Une défaite élimine", "A loss means going out", "Una derrota elimina"),
 
     # 85-95: reading and writing files.
     # A chart file that holds no chart; %1 the file, %2 where it is kept.
-    85: ("Le fichier %1 ne contient pas de pronostic. Il est conservé sous le nom %2 et une grille vide est affichée.",
+    85: ("notAChart", "Le fichier %1 ne contient pas de pronostic. Il est conservé sous le nom %2 et une grille vide est affichée.",
          "The file %1 does not hold a chart. It has been kept as %2, and an empty chart is shown.",
          "El archivo %1 no contiene ningún pronóstico. Se ha conservado con el nombre %2 y se muestra un cuadro vacío."),
     # A chart file far larger than any chart; %1 the file.
-    86: ("Le fichier %1 est trop volumineux pour être un pronostic. Il n'a pas été chargé et aucun enregistrement ne l'écrasera.",
+    86: ("chartTooLarge", "Le fichier %1 est trop volumineux pour être un pronostic. Il n'a pas été chargé et aucun enregistrement ne l'écrasera.",
          "The file %1 is too large to be a chart. It has not been loaded, and saving will not overwrite it.",
          "El archivo %1 es demasiado grande para ser un pronóstico. No se ha cargado y ningún guardado lo sobrescribirá."),
     # The same for a language file.
-    87: ("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.",
+    87: ("languageFileTooLarge", "Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.",
          "The language file %1 is too large, so it has not been applied.",
          "El archivo de idioma %1 es demasiado grande, así que no se ha aplicado."),
     # A team name refuses a character that the chart file cannot hold.
-    88: ("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.",
+    88: ("refusedCharacter", "Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.",
          "The character “%1” cannot be stored in the chart file.",
          "El carácter «%1» no se puede guardar en el archivo del pronóstico."),
 
     # Why an update failed, continued from 101-103 and 37: the chart file (%1) that
     # could not be written, and the download the user stopped.
-    105: ("Le fichier %1 n'a pas pu être écrit.", "The file %1 could not be written.",
+    105: ("unwritable", "Le fichier %1 n'a pas pu être écrit.", "The file %1 could not be written.",
          "No se ha podido escribir el archivo %1."),
-    90: ("Téléchargement annulé.", "Download cancelled.", "Descarga cancelada."),
+    90: ("cancelled", "Téléchargement annulé.", "Download cancelled.", "Descarga cancelada."),
     # 96-100: the server's answer; %1 of 97 is where it sent the program.
-    96: ("Le serveur renvoie d'une adresse à l'autre sans fin.", "The server redirects in a loop.",
+    96: ("redirectLoop", "Le serveur renvoie d'une adresse à l'autre sans fin.", "The server redirects in a loop.",
          "El servidor redirige en bucle."),
-    97: ("Le serveur renvoie vers un autre site : %1", "The server redirects to another site: %1",
+    97: ("redirectedAway", "Le serveur renvoie vers un autre site : %1", "The server redirects to another site: %1",
          "El servidor redirige a otro sitio: %1"),
-    98: ("La réponse compressée du serveur est illisible.", "The server's compressed answer is damaged.",
+    98: ("undecodable", "La réponse compressée du serveur est illisible.", "The server's compressed answer is damaged.",
          "La respuesta comprimida del servidor está dañada."),
-    99: ("La réponse du serveur est vide ou incomplète.", "The server's answer is empty or incomplete.",
+    99: ("incomplete", "La réponse du serveur est vide ou incomplète.", "The server's answer is empty or incomplete.",
          "La respuesta del servidor está vacía o incompleta."),
-    100: ("Le serveur n'a pas envoyé de tableau 2010 complet.", "The server sent no whole 2010 chart.",
+    100: ("notAWholeChart", "Le serveur n'a pas envoyé de tableau 2010 complet.", "The server sent no whole 2010 chart.",
           "El servidor no ha enviado un cuadro 2010 completo."),
 
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.
-    16: ("Tirs au but", "Penalty shoot-out", "Tanda de penaltis"),
+    16: ("shootOut", "Tirs au but", "Penalty shoot-out", "Tanda de penaltis"),
 }
 
 # The predictions: their window, the keeping and the scoring.
 MESSAGES.update({
-    24: ('Pronostics', 'Predictions', 'Pronósticos'),
-    25: ('Pronostic|Points|Scores exacts|Bons résultats|Phase finale', 'Prediction|Points|Exact scores|Right outcomes|Knock-out', 'Pronóstico|Puntos|Resultados exactos|Aciertos|Fase final'),
-    26: ('Vainqueur de chaque journée', 'Winner of each match day', 'Ganador de cada jornada'),
-    27: ('Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale', 'Match day 1|Match day 2|Match day 3|Round of 16|Quarter-finals|Semi-finals|Final', 'Jornada 1|Jornada 2|Jornada 3|Octavos|Cuartos|Semifinales|Final'),
-    28: ("Les pronostics d'un match", 'Every prediction of a match', 'Los pronósticos de un partido'),
-    29: ('Pronostic|Score|Points', 'Prediction|Score|Points', 'Pronóstico|Resultado|Puntos'),
-    34: ('Résultat', 'Result', 'Resultado'),
-    35: ('Ajouter un pronostic...', 'Add a prediction...', 'Añadir un pronóstico...'),
-    36: ('Ouvrir', 'Open', 'Abrir'),
-    44: ("Score exact d'un match de groupe : 3 points|Bon résultat (victoire, nul, défaite) : 1 point|Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, en finale : 4|Le champion : 5 points|Rien pour un match pas encore joué. Maximum : 201 points", 'Exact score of a group match: 3 points|Right outcome (win, draw, loss): 1 point|Each team in the round of 16: 1 point, quarter-finals: 2, semi-finals: 3, final: 4|The champion: 5 points|Nothing for a match not yet played. Maximum: 201 points', 'Resultado exacto de un partido de grupo: 3 puntos|Acierto (victoria, empate, derrota): 1 punto|Cada equipo en octavos: 1 punto, en cuartos: 2, en semifinales: 3, en la final: 4|El campeón: 5 puntos|Nada por un partido aún no jugado. Máximo: 201 puntos'),
-    49: ('Nom du pronostic :', 'Name of the prediction:', 'Nombre del pronóstico:'),
-    50: ('Un pronostic nommé %1 est déjà gardé. Le remplacer ?', 'A prediction named %1 is kept already. Replace it?', 'Ya hay un pronóstico llamado %1. ¿Reemplazarlo?'),
-    51: ('Pronostic gardé sous le nom %1.', 'Prediction kept as %1.', 'Pronóstico guardado como %1.'),
-    52: ("%1 n'est pas un tableau de 2010 : rien n'a été gardé.", '%1 is not a 2010 chart: nothing was kept.', '%1 no es un cuadro de 2010: no se ha guardado nada.'),
-    53: ("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.", '%1 is over 1 MiB: not a chart, nothing was kept.', '%1 supera 1 MiB: no es un cuadro, no se ha guardado nada.'),
-    54: ("%1 ne peut pas être lu : rien n'a été gardé.", '%1 cannot be read: nothing was kept.', '%1 no se puede leer: no se ha guardado nada.'),
-    89: ("Le pronostic n'a pas pu être gardé dans %1.", 'The prediction could not be kept in %1.', 'El pronóstico no se ha podido guardar en %1.'),
+    24: ("predictionsTitle", 'Pronostics', 'Predictions', 'Pronósticos'),
+    25: ("rankingHeaders", 'Pronostic|Points|Scores exacts|Bons résultats|Phase finale', 'Prediction|Points|Exact scores|Right outcomes|Knock-out', 'Pronóstico|Puntos|Resultados exactos|Aciertos|Fase final'),
+    26: ("matchDayHeading", 'Vainqueur de chaque journée', 'Winner of each match day', 'Ganador de cada jornada'),
+    27: ("matchDayNames", 'Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale', 'Match day 1|Match day 2|Match day 3|Round of 16|Quarter-finals|Semi-finals|Final', 'Jornada 1|Jornada 2|Jornada 3|Octavos|Cuartos|Semifinales|Final'),
+    28: ("matchHeading", "Les pronostics d'un match", 'Every prediction of a match', 'Los pronósticos de un partido'),
+    29: ("matchHeaders", 'Pronostic|Score|Points', 'Prediction|Score|Points', 'Pronóstico|Resultado|Puntos'),
+    34: ("realResult", 'Résultat', 'Result', 'Resultado'),
+    35: ("addPrediction", 'Ajouter un pronostic...', 'Add a prediction...', 'Añadir un pronóstico...'),
+    36: ("openPrediction", 'Ouvrir', 'Open', 'Abrir'),
+    44: ("scoringRules", "Score exact d'un match de groupe : 3 points|Bon résultat (victoire, nul, défaite) : 1 point|Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, en finale : 4|Le champion : 5 points|Rien pour un match pas encore joué. Maximum : 201 points", 'Exact score of a group match: 3 points|Right outcome (win, draw, loss): 1 point|Each team in the round of 16: 1 point, quarter-finals: 2, semi-finals: 3, final: 4|The champion: 5 points|Nothing for a match not yet played. Maximum: 201 points', 'Resultado exacto de un partido de grupo: 3 puntos|Acierto (victoria, empate, derrota): 1 punto|Cada equipo en octavos: 1 punto, en cuartos: 2, en semifinales: 3, en la final: 4|El campeón: 5 puntos|Nada por un partido aún no jugado. Máximo: 201 puntos'),
+    49: ("predictionName", 'Nom du pronostic :', 'Name of the prediction:', 'Nombre del pronóstico:'),
+    50: ("replacePrediction", 'Un pronostic nommé %1 est déjà gardé. Le remplacer ?', 'A prediction named %1 is kept already. Replace it?', 'Ya hay un pronóstico llamado %1. ¿Reemplazarlo?'),
+    51: ("predictionKept", 'Pronostic gardé sous le nom %1.', 'Prediction kept as %1.', 'Pronóstico guardado como %1.'),
+    52: ("notA2010Chart", "%1 n'est pas un tableau de 2010 : rien n'a été gardé.", '%1 is not a 2010 chart: nothing was kept.', '%1 no es un cuadro de 2010: no se ha guardado nada.'),
+    53: ("predictionTooLarge", "%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.", '%1 is over 1 MiB: not a chart, nothing was kept.', '%1 supera 1 MiB: no es un cuadro, no se ha guardado nada.'),
+    54: ("predictionUnreadable", "%1 ne peut pas être lu : rien n'a été gardé.", '%1 cannot be read: nothing was kept.', '%1 no se puede leer: no se ha guardado nada.'),
+    89: ("keepFailed", "Le pronostic n'a pas pu être gardé dans %1.", 'The prediction could not be kept in %1.', 'El pronóstico no se ha podido guardar en %1.'),
 })
 CONTROLS += [
     Control('Command22', None, fr=('Pronostics', "Les pronostics gardés, comptés d'après les résultats"), en=('Predictions', 'The kept predictions, scored against the results'), es=('Pronóst.', 'Los pronósticos guardados, puntuados según los resultados')),
@@ -601,27 +603,27 @@ CONTROLS += [
 # The window's own confirmations, the editor's password, the shoot-out hint
 # and the chart open in another window.
 MESSAGES.update({
-    106: ('Mot de passe incorrect.', 'Wrong password.', 'Contraseña incorrecta.'),
-    107: ('Modifications enregistrées : %1', 'Changes saved: %1', 'Cambios guardados: %1'),
-    108: ('Tableau enregistré : %1', 'Chart saved: %1', 'Cuadro guardado: %1'),
-    109: ('Résultats officiels chargés.', 'Official results loaded.', 'Resultados oficiales cargados.'),
-    110: ('Serveur : %1', 'Server: %1', 'Servidor: %1'),
-    111: ('Tirs au but seulement à égalité', 'Penalties only after a draw', 'Penaltis solo tras un empate'),
-    112: ('Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : elle passe au premier plan.', 'These predictions are already open in another Vylora 2010 window: it is brought to the front.', 'Este pronóstico ya está abierto en otra ventana de Vylora 2010: se muestra en primer plano.'),
+    106: ("wrongPassword", 'Mot de passe incorrect.', 'Wrong password.', 'Contraseña incorrecta.'),
+    107: ("changesSaved", 'Modifications enregistrées : %1', 'Changes saved: %1', 'Cambios guardados: %1'),
+    108: ("chartSaved", 'Tableau enregistré : %1', 'Chart saved: %1', 'Cuadro guardado: %1'),
+    109: ("resultsLoaded", 'Résultats officiels chargés.', 'Official results loaded.', 'Resultados oficiales cargados.'),
+    110: ("server", 'Serveur : %1', 'Server: %1', 'Servidor: %1'),
+    111: ("shootOutHint", 'Tirs au but seulement à égalité', 'Penalties only after a draw', 'Penaltis solo tras un empate'),
+    112: ("openElsewhere", 'Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : elle passe au premier plan.', 'These predictions are already open in another Vylora 2010 window: it is brought to the front.', 'Este pronóstico ya está abierto en otra ventana de Vylora 2010: se muestra en primer plano.'),
 })
 # The pool on the publisher's server, in the "Pronostics" window.
 MESSAGES.update({
-    113: ('Concours', 'Pool', 'Porra'),
-    114: ('Rejoindre le concours', 'Join the pool', 'Unirse a la porra'),
-    115: ('Envoyer mon pronostic', 'Send my prediction', 'Enviar mi pronóstico'),
-    116: ('Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner', 'Pseudo|Points|Exact|Right results|Knock-out|Maximum|Can still win', 'Seudónimo|Puntos|Exactos|Resultados|Fase final|Máximo|Puede ganar'),
-    117: ('Inscrit au concours sous le pseudo %1.', 'Joined the pool as %1.', 'Inscrito en la porra como %1.'),
-    118: ('Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.', 'Taken: %1 match(es); locked: %2 match(es); %3.', 'Aceptados: %1 partido(s); cerrados: %2 partido(s); %3.'),
-    119: ('phase finale prise|phase finale verrouillée', 'knock-out stage taken|knock-out stage locked', 'fase final aceptada|fase final cerrada'),
-    120: ('Le serveur refuse : %1', 'The server refuses: %1', 'El servidor rechaza: %1'),
-    121: ('Pseudo pour le concours :', 'Pseudo for the pool:', 'Seudónimo para la porra:'),
-    122: ('Code du concours :', "The pool's code:", 'Código de la porra:'),
-    123: ('oui|non', 'yes|no', 'sí|no'),
+    113: ("poolTitle", 'Concours', 'Pool', 'Porra'),
+    114: ("poolJoin", 'Rejoindre le concours', 'Join the pool', 'Unirse a la porra'),
+    115: ("poolSend", 'Envoyer mon pronostic', 'Send my prediction', 'Enviar mi pronóstico'),
+    116: ("poolHeaders", 'Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner', 'Pseudo|Points|Exact|Right results|Knock-out|Maximum|Can still win', 'Seudónimo|Puntos|Exactos|Resultados|Fase final|Máximo|Puede ganar'),
+    117: ("poolJoined", 'Inscrit au concours sous le pseudo %1.', 'Joined the pool as %1.', 'Inscrito en la porra como %1.'),
+    118: ("poolSent", 'Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.', 'Taken: %1 match(es); locked: %2 match(es); %3.', 'Aceptados: %1 partido(s); cerrados: %2 partido(s); %3.'),
+    119: ("poolBracket", 'phase finale prise|phase finale verrouillée', 'knock-out stage taken|knock-out stage locked', 'fase final aceptada|fase final cerrada'),
+    120: ("poolRefused", 'Le serveur refuse : %1', 'The server refuses: %1', 'El servidor rechaza: %1'),
+    121: ("poolPseudoPrompt", 'Pseudo pour le concours :', 'Pseudo for the pool:', 'Seudónimo para la porra:'),
+    122: ("poolCodePrompt", 'Code du concours :', "The pool's code:", 'Código de la porra:'),
+    123: ("poolYesNo", 'oui|non', 'yes|no', 'sí|no'),
 })
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
@@ -718,7 +720,7 @@ def line(*fields):
 
 def lines(language):
     column = [code for code, _ in LANGUAGES].index(language)
-    for entry, texts in sorted(MESSAGES.items()):
+    for entry, (_, *texts) in sorted(MESSAGES.items()):
         yield line("MSG", texts[column], str(entry))
     for control in CONTROLS:
         caption, tooltip = getattr(control, language)
@@ -729,11 +731,38 @@ def lines(language):
             yield line("EQU", stored, shown[column - 1])
 
 
+def catalogue():
+    """The header that names every entry, so that the code holds no entry numbers."""
+    names = [name for name, *_ in MESSAGES.values()]
+    duplicates = {name for name in names if names.count(name) > 1}
+    if duplicates:
+        raise ValueError("two entries named %s" % ", ".join(sorted(duplicates)))
+    entries = sorted((entry, name, fr) for entry, (name, fr, *_) in MESSAGES.items())
+    # Aligned as clang-format aligns trailing comments.
+    width = max(len("%s = %d," % (name, entry)) for entry, name, _ in entries)
+    return "".join([
+        "// Written by scripts/make_language_files.py with the language files: edit\n",
+        "// its table and run it rather than editing this file.\n",
+        "#pragma once\n\n#include <array>\n\n",
+        "// The entries of the message table that the code puts on screen, by what\n",
+        "// they say; the numbers are those of the language files' MSG lines.\n",
+        "enum class Message {\n",
+        *["    %-*s // %s\n" % (width, "%s = %d," % (name, entry), fr if len(fr) <= 60 else fr[:57] + "...")
+          for entry, name, fr in entries],
+        "};\n\n",
+        "// Every entry: each language file sets them all.\n",
+        "inline constexpr std::array<Message, %d> everyMessage{\n" % len(entries),
+        *["    Message::%s,\n" % name for _, name, _ in entries],
+        "};\n",
+    ])
+
+
 def main():
     for language, file_name in LANGUAGES:
         text = "".join(entry + "\r\n" for entry in lines(language))
         # Strict: a character outside Windows-1252 stops the run.
         (DATA / file_name).write_bytes(text.encode("cp1252"))
+    CATALOGUE.write_text(catalogue())
 
 
 if __name__ == "__main__":

@@ -10,10 +10,11 @@ cd "$(dirname "$0")/.."
 # the programs' library needs with file and dpkg-shlibdeps. CI publishes
 # through the shipped nginx site with curl. The pool keeps its players
 # through Qt SQL's SQLite and PostgreSQL drivers; its tests start a
-# throwaway PostgreSQL cluster.
+# throwaway PostgreSQL cluster. The layer check and the language files'
+# generator are Python.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev fonts-dejavu-core
           fonts-liberation libssl3 openssl nginx curl qt6-translations-l10n tzdata file dpkg-dev
-          libqt6sql6-sqlite libqt6sql6-psql postgresql)
+          libqt6sql6-sqlite libqt6sql6-psql postgresql python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

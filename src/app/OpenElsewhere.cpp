@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int openElsewhereMessage = 112;
-
 // Only the message lines of the language file matter before the window.
 struct NoControls final : ControlTarget
 {
@@ -32,7 +30,7 @@ QString openElsewhereText(const UserSettings &settings)
     const QString file = languageFileName(languageIndexFromStored(settings.language()));
     if (!file.isEmpty())
         LoadLanguageFile(ProgramFolder::filePath(file), messages, noControls);
-    return messages.textOr(openElsewhereMessage,
+    return messages.textOr(Message::openElsewhere,
                            QStringLiteral("Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : "
                                           "elle passe au premier plan."));
 }

@@ -25,18 +25,6 @@ const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
 const QString currentChart = QStringLiteral("VYL2010");
 
-// The unsaved-predictions question and its three answers.
-constexpr int unsavedQuestion = 19;
-constexpr int saveAnswer = 20;
-constexpr int discardAnswer = 21;
-constexpr int stayAnswer = 22;
-
-// Message entries of files that cannot be shown; "%1" is the file, "%2"
-// where a file that holds no chart is kept now.
-constexpr int notAChartMessage = 85;
-constexpr int chartTooLargeMessage = 86;
-constexpr int languageFileTooLargeMessage = 87;
-
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
@@ -100,12 +88,12 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
         const QString text =
             problem == ChartFileProblem::TooLarge
                 ? messages
-                      .textOr(chartTooLargeMessage,
+                      .textOr(Message::chartTooLarge,
                               QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
                                              "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
                       .arg(file)
                 : messages
-                      .textOr(notAChartMessage,
+                      .textOr(Message::notAChart,
                               QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
                                              "sous le nom %2 et une grille vide est affichée."))
                       .arg(file, QDir::toNativeSeparators(path));
@@ -236,7 +224,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.warning(
             &m_window, QStringLiteral("Vylora 2010"),
             messages
-                .textOr(languageFileTooLargeMessage,
+                .textOr(Message::languageFileTooLarge,
                         QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
                 .arg(QDir::toNativeSeparators(path)));
         return;
@@ -271,12 +259,12 @@ bool VyloraApp::mayClose()
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
         &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(unsavedQuestion,
+        messages.textOr(Message::unsavedQuestion,
                         QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
                                        "Voulez-vous l'enregistrer avant de quitter ?")),
-        {messages.textOr(saveAnswer, QStringLiteral("Enregistrer")),
-         messages.textOr(discardAnswer, QStringLiteral("Quitter sans enregistrer")),
-         messages.textOr(stayAnswer, QStringLiteral("Annuler"))});
+        {messages.textOr(Message::saveAnswer, QStringLiteral("Enregistrer")),
+         messages.textOr(Message::discardAnswer, QStringLiteral("Quitter sans enregistrer")),
+         messages.textOr(Message::stayAnswer, QStringLiteral("Annuler"))});
     switch (answer) {
     case 0:
         // Kept aside behind a past tournament: saved as the chart it is.

@@ -126,7 +126,7 @@ std::vector<RankedTeam> ComputeRanking(const Tournament &t)
         return alphabeticallyBefore(b.ranked.team, a.ranked.team);
     });
 
-    const QString groupStageText = t.messages().textOr(14, groupStageDesignText);
+    const QString groupStageText = t.messages().textOr(Message::groupStageExit, groupStageDesignText);
     std::vector<RankedTeam> ranking;
     for (Entry &e : entries) {
         e.ranked.position = int(ranking.size()) + 1;

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int yearListFirstEntry = 6;
-
 struct LineApplier
 {
     MessageTable &messages;
@@ -50,7 +48,7 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 
 QStringList yearListEntries(const MessageTable &messages)
 {
-    return {messages.at(yearListFirstEntry), QStringLiteral("1998"), QStringLiteral("2002"),
+    return {messages.at(Message::chooseYear), QStringLiteral("1998"), QStringLiteral("2002"),
             QStringLiteral("2006"),          QStringLiteral("2010"), QStringLiteral("2014"),
             QStringLiteral("2018"),          QStringLiteral("2022")};
 }

@@ -40,8 +40,8 @@ CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const Q
     if (n == 0) {
         const MessageTable &messages = t.messages();
         day.rows = {{{QString(), std::nullopt, true},
-                     {messages.at(7), std::nullopt, true},
-                     {messages.at(8), std::nullopt, true},
+                     {messages.at(Message::noMatches), std::nullopt, true},
+                     {messages.at(Message::onThisDay), std::nullopt, true},
                      {QStringLiteral("!!!"), std::nullopt, true}}};
         return day;
     }

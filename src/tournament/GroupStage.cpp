@@ -121,7 +121,7 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
         t.setRow(*cells.played, slot, placeRow(place) + 15);
     }
 
-    t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(3) : QString());
+    t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(Message::drawLots) : QString());
     SeedRoundOf16(t);
 }
 
@@ -130,7 +130,7 @@ void RefreshTieNotices(Tournament &t)
     for (GroupId g : allGroups) {
         CellFamily &notice = *t.group(g).tieNotice;
         if (!notice.text(0).isEmpty())
-            t.setText(notice, 0, t.messages().at(3));
+            t.setText(notice, 0, t.messages().at(Message::drawLots));
     }
 }
 

@@ -234,7 +234,7 @@ void RefreshGoalTotal(Tournament &t)
             t.setBackground(score, i, isPlayed(score.text(i)) ? colours::white : colours::buttonFace);
         }
     }
-    const QString caption = formatNumber(goalTotal(t)) + u' ' + t.messages().at(10);
+    const QString caption = formatNumber(goalTotal(t)) + u' ' + t.messages().at(Message::goals);
     t.setText(t.family(QStringLiteral("Label15")), 0, caption);
     t.setText(t.family(QStringLiteral("Label21")), 0, caption);
 }

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-#include "i18n/TeamNames.h"
+#include "tournament/Message.h"
+#include "tournament/TeamNames.h"
 
 // The numbered texts that the code puts on screen itself. Every entry
 // starts empty; a language file sets the entries it names and leaves the
@@ -15,9 +16,10 @@ class MessageTable final
 public:
     static constexpr int size = 128;
 
-    const QString &at(int entry) const { return m_entries[std::size_t(entry)]; }
+    // The code asks by name; a language file sets by the number it gives.
+    const QString &at(Message entry) const { return m_entries[std::size_t(entry)]; }
     // The entry, or the design's own text while no language file has set it.
-    QString textOr(int entry, const QString &design) const
+    QString textOr(Message entry, const QString &design) const
     {
         const QString &text = at(entry);
         return text.isEmpty() ? design : text;

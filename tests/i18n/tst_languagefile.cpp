@@ -107,10 +107,10 @@ void LanguageFileTest::appliesLinesInFileOrder()
                                    QStringLiteral("lme 3 [] [-] [Goals]"),
                                    QStringLiteral("Command9 all [Group stage] [] []"),
                                }));
-    QCOMPARE(m_messages.at(1), QStringLiteral("Final phase"));
-    QCOMPARE(m_messages.at(2), QStringLiteral("Group stage"));
-    QCOMPARE(m_messages.at(0), QString());
-    QCOMPARE(m_messages.at(3), QString());
+    QCOMPARE(m_messages.at(Message(1)), QStringLiteral("Final phase"));
+    QCOMPARE(m_messages.at(Message(2)), QStringLiteral("Group stage"));
+    QCOMPARE(m_messages.at(Message(0)), QString());
+    QCOMPARE(m_messages.at(Message(3)), QString());
 }
 
 void LanguageFileTest::laterFileKeepsEntriesItDoesNotSet()
@@ -130,9 +130,9 @@ void LanguageFileTest::laterFileKeepsEntriesItDoesNotSet()
     QCOMPARE(LoadLanguageFile(french, m_messages, m_target), LanguageFileStatus::Applied);
     QCOMPARE(LoadLanguageFile(spanish, m_messages, m_target), LanguageFileStatus::Applied);
 
-    QCOMPARE(m_messages.at(1), QStringLiteral("Fase final"));
-    QCOMPARE(m_messages.at(7), QStringLiteral("Aucun match ce jour"));
-    QCOMPARE(m_messages.at(8), QString::fromUtf8("Elija otro día"));
+    QCOMPARE(m_messages.at(Message(1)), QStringLiteral("Fase final"));
+    QCOMPARE(m_messages.at(Message(7)), QStringLiteral("Aucun match ce jour"));
+    QCOMPARE(m_messages.at(Message(8)), QString::fromUtf8("Elija otro día"));
 }
 
 void LanguageFileTest::decodesWindows1252()
@@ -146,7 +146,7 @@ void LanguageFileTest::decodesWindows1252()
 
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
-    QCOMPARE(m_messages.at(10), QString::fromUtf8("Résultats € œ"));
+    QCOMPARE(m_messages.at(Message(10)), QString::fromUtf8("Résultats € œ"));
     QCOMPARE(m_target.calls(), QStringList({
                                    QString::fromUtf8("lang 0 [] [] [Langue Française]"),
                                    QString::fromUtf8("Label4 all [España] [] []"),
@@ -175,7 +175,7 @@ void LanguageFileTest::lineEnds()
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_target.calls(), QStringList({QStringLiteral("Label4 all [a] [b] [c]")}));
-    QCOMPARE(m_messages.at(5), QStringLiteral("x"));
+    QCOMPARE(m_messages.at(Message(5)), QStringLiteral("x"));
 }
 
 void LanguageFileTest::malformedLineIsSkipped_data()
@@ -206,10 +206,10 @@ void LanguageFileTest::malformedLineIsSkipped()
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QCOMPARE(m_target.calls(), QStringList({QStringLiteral("Label4 all [after] [] []")}));
-    QCOMPARE(m_messages.at(1), QStringLiteral("before"));
+    QCOMPARE(m_messages.at(Message(1)), QStringLiteral("before"));
     for (int entry = 0; entry < MessageTable::size; ++entry)
         if (entry != 1)
-            QVERIFY2(m_messages.at(entry).isEmpty(), qPrintable(QString::number(entry)));
+            QVERIFY2(m_messages.at(Message(entry)).isEmpty(), qPrintable(QString::number(entry)));
 }
 
 void LanguageFileTest::emptyFileChangesNothing()
@@ -220,7 +220,7 @@ void LanguageFileTest::emptyFileChangesNothing()
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), LanguageFileStatus::Applied);
 
     QVERIFY(m_target.calls().isEmpty());
-    QCOMPARE(m_messages.at(1), QStringLiteral("Phase finale"));
+    QCOMPARE(m_messages.at(Message(1)), QStringLiteral("Phase finale"));
 }
 
 void LanguageFileTest::unopenableFileChangesNothing_data()
@@ -260,7 +260,7 @@ void LanguageFileTest::unopenableFileChangesNothing()
     QCOMPARE(LoadLanguageFile(path, m_messages, m_target), status);
 
     QVERIFY(m_target.calls().isEmpty());
-    QCOMPARE(m_messages.at(1), QStringLiteral("Phase finale"));
+    QCOMPARE(m_messages.at(Message(1)), QStringLiteral("Phase finale"));
 }
 
 void LanguageFileTest::yearListStartsWithEntry6()

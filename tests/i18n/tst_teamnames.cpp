@@ -1,5 +1,5 @@
 #include "i18n/LanguageLine.h"
-#include "i18n/TeamNames.h"
+#include "tournament/TeamNames.h"
 
 #include <QTest>
 

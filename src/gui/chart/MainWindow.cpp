@@ -49,20 +49,6 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-namespace {
-
-// The message entry of a failed save; "%1" stands for the file.
-constexpr int saveFailedMessage = 15;
-// The message entry of the penalty cells' tooltip.
-constexpr int shootOutMessage = 16;
-// The tooltip of a character a team name refuses; "%1" stands for it.
-constexpr int refusedCharacterMessage = 88;
-// The mode button's captions: to compact mode, and back to normal.
-constexpr int toCompactMessage = 17;
-constexpr int toNormalMessage = 18;
-constexpr int savedMessage = 23;
-
-} // namespace
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent)
     : QWidget(parent)
@@ -149,7 +135,7 @@ void MainWindow::buildOnline()
                                  [this] { return m_typedChart ? m_typedChart() : QByteArray(); });
     connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
         if (updated && !m_ended)
-            showStatus(onlineMessages::text(m_tournament.messages(), onlineMessages::updated));
+            showStatus(onlineMessages::text(m_tournament.messages(), Message::resultsLoaded));
     });
     m_versionNotice = std::make_unique<VersionNotice>(m_tournament.messages(), m_prompts, this, [this] {
         m_ended = true;
@@ -366,14 +352,14 @@ void MainWindow::showMessageTexts()
     showModeCaption();
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
-    const QString shootOut = messages.textOr(shootOutMessage, QStringLiteral("Tirs au but"));
+    const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));
     for (Round r : allRounds) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
     const QString refused = messages.textOr(
-        refusedCharacterMessage,
+        Message::refusedCharacter,
         QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
     if (m_groups)
         for (TeamNameEdit *team : m_groups->teamCells())
@@ -403,22 +389,22 @@ void MainWindow::showModeCaption()
         return;
     const MessageTable &messages = m_tournament.messages();
     m_help->modeButton()->setText(
-        isCompact() ? messages.textOr(toNormalMessage, QStringLiteral("Passer en mode normal"))
-                    : messages.textOr(toCompactMessage, QStringLiteral("Passer en mode réduit")));
+        isCompact() ? messages.textOr(Message::toNormal, QStringLiteral("Passer en mode normal"))
+                    : messages.textOr(Message::toCompact, QStringLiteral("Passer en mode réduit")));
 }
 
 bool MainWindow::saveChart()
 {
     const MessageTable &messages = m_tournament.messages();
     if (SaveChart(m_tournament)) {
-        showStatus(messages.textOr(savedMessage, QStringLiteral("Pronostic enregistré.")));
+        showStatus(messages.textOr(Message::saved, QStringLiteral("Pronostic enregistré.")));
         m_edits->markSaved();
         return true;
     }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
     const QString text = messages.textOr(
-        saveFailedMessage, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+        Message::saveFailed, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
     m_prompts.warning(this, QStringLiteral("Vylora 2010"),
                       text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
     return false;

@@ -10,12 +10,6 @@
 
 namespace {
 
-// Message entries of the way in.
-constexpr int passwordPrompt = 39;
-constexpr int passwordTitle = 42;
-constexpr int bannerToolTip = 43;
-constexpr int wrongPassword = 106;
-
 constexpr Qt::KeyboardModifiers heldKeys =
     Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
@@ -67,7 +61,7 @@ void EditorDoor::watchBanners(QLabel *chartBanner, QLabel *knockoutBanner)
 void EditorDoor::showMessageTexts()
 {
     const QString tip = m_tournament.messages().textOr(
-        bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
+        Message::bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
     for (QLabel *banner : std::as_const(m_banners))
         banner->setToolTip(tip);
 }
@@ -97,14 +91,14 @@ void EditorDoor::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modi
         return;
     case EditorEntry::AskPassword: {
         const MessageTable &messages = m_tournament.messages();
-        const QString title = messages.textOr(passwordTitle, QStringLiteral("Mise à jour"));
+        const QString title = messages.textOr(Message::passwordTitle, QStringLiteral("Mise à jour"));
         const QString answer = m_prompts.secret(
-            &m_window, title, messages.textOr(passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
+            &m_window, title, messages.textOr(Message::passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
         if (answer == editorPassword)
             panel().open(answer);
         else if (!answer.isEmpty()) // an empty answer is a cancel
             m_prompts.notice(&m_window, title,
-                             messages.textOr(wrongPassword, QStringLiteral("Mot de passe incorrect.")));
+                             messages.textOr(Message::wrongPassword, QStringLiteral("Mot de passe incorrect.")));
         return;
     }
     case EditorEntry::Nothing:

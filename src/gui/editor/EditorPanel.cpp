@@ -30,12 +30,6 @@ const QString publishedChart = QStringLiteral("VYL2010");
 const QString notSet = QStringLiteral("-");
 const QColor warningRed(255, 0, 0);
 
-// Message entries of the editor.
-constexpr int helloQuestion = 38;
-constexpr int pseudoMissing = 40;
-constexpr int saveFailed = 41;
-constexpr int changesSaved = 107;
-
 QString chartPath(const QString &stem)
 {
     return QDir::toNativeSeparators(QFileInfo(iniFilePath(stem)).absoluteFilePath());
@@ -136,7 +130,7 @@ void EditorPanel::build()
     setGeometry(twipsRect(45, 1020, 9120, buttonsTop + 2610));
 }
 
-QString EditorPanel::message(int entry, const QString &french) const
+QString EditorPanel::message(Message entry, const QString &french) const
 {
     const QString &translated = m_tournament.messages().at(entry);
     return translated.isEmpty() ? french : translated;
@@ -155,11 +149,11 @@ QString EditorPanel::password() const
 void EditorPanel::open(const QString &password)
 {
     const bool updated = m_services.resultsUpdated && m_services.resultsUpdated();
-    if (!updated &&
-        !m_prompts.question(window(), QStringLiteral("Hello"),
-                            message(helloQuestion, QStringLiteral("Vous n'aviez pas fait de mise à jour depuis "
-                                                                  "l'ouverture du programme, Etes vous sur ?")),
-                            false))
+    if (!updated && !m_prompts.question(window(), QStringLiteral("Hello"),
+                                        message(Message::editorWithoutUpdate,
+                                                QStringLiteral("Vous n'aviez pas fait de mise à jour depuis "
+                                                               "l'ouverture du programme, Etes vous sur ?")),
+                                        false))
         return;
     reloadBanner();
 
@@ -206,8 +200,9 @@ bool EditorPanel::writePublishingSections(const QString &stem)
     if (chart && saveIniDocument(stem, *chart))
         return true;
     m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                     message(saveFailed, QStringLiteral("Les modifications n'ont pas pu être enregistrées dans le "
-                                                        "fichier %1."))
+                     message(Message::editorSaveFailed,
+                             QStringLiteral("Les modifications n'ont pas pu être enregistrées dans le "
+                                            "fichier %1."))
                          .arg(chartPath(stem)));
     return false;
 }
@@ -216,7 +211,7 @@ void EditorPanel::save()
 {
     if (!writePublishingSections(publishedChart))
         return;
-    emit confirmed(message(changesSaved, QStringLiteral("Modifications enregistrées : %1"))
+    emit confirmed(message(Message::changesSaved, QStringLiteral("Modifications enregistrées : %1"))
                        .arg(QFileInfo(iniFilePath(publishedChart)).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
@@ -236,7 +231,7 @@ void EditorPanel::exportScores()
     QLineEdit *pseudo = m_versionFields[1];
     if (pseudo->text().isEmpty()) {
         m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                         message(pseudoMissing, QStringLiteral("Pseudo ???")));
+                         message(Message::pseudoMissing, QStringLiteral("Pseudo ???")));
         setBackground(pseudo, true);
         return;
     }

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "gui/kit/CardFrame.h"
+#include "tournament/Message.h"
 
 class ClickableLabel;
 class Prompts;
@@ -60,7 +61,7 @@ private:
     void editManually();
     void abandon();
     void reloadBanner();
-    QString message(int entry, const QString &french) const;
+    QString message(Message entry, const QString &french) const;
     void setBackground(QLineEdit *field, bool warning);
     // The publishing sections into the document of `stem`, in one atomic
     // write; false, told to the user, when the file cannot be written.

@@ -8,32 +8,9 @@
 #include "tournament/Tournament.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
-
-// Message entries of the explanations.
-enum Message {
-    Ahead = 65,
-    Behind,
-    PointsLine,
-    DifferenceLine,
-    GoalsForLine,
-    DrawOfLotsLine,
-    LevelLine,
-    QualifiedWhatever,
-    EliminatedWhatever,
-    IsEnough,
-    IsNotEnough,
-    Depends,
-    AWin,
-    ADraw,
-    ALoss,
-    DependsOnTheOtherMatch,
-    DependsOnTheOtherMatches,
-    DependsOnGoals,
-    EvenALossIsEnough,
-    ALossMeansOut,
-};
 
 QString signedNumber(double value)
 {
@@ -46,17 +23,18 @@ QString criterionLine(const MessageTable &messages, PlaceCriterion criterion, co
 {
     switch (criterion) {
     case PlaceCriterion::Points:
-        return messages.at(PointsLine).arg(self.points).arg(other.points);
+        return messages.at(Message::pointsLine).arg(self.points).arg(other.points);
     case PlaceCriterion::GoalDifference:
-        return messages.at(DifferenceLine).arg(signedNumber(self.difference), signedNumber(other.difference));
+        return messages.at(Message::differenceLine)
+            .arg(signedNumber(self.difference), signedNumber(other.difference));
     case PlaceCriterion::GoalsFor:
-        return messages.at(GoalsForLine).arg(formatNumber(self.goalsFor), formatNumber(other.goalsFor));
+        return messages.at(Message::goalsForLine).arg(formatNumber(self.goalsFor), formatNumber(other.goalsFor));
     case PlaceCriterion::DrawOfLots:
-        return messages.at(DrawOfLotsLine);
+        return messages.at(Message::drawOfLotsLine);
     case PlaceCriterion::Level:
         break;
     }
-    return messages.at(LevelLine);
+    return messages.at(Message::levelLine);
 }
 
 QString capitalised(QString text)
@@ -68,25 +46,30 @@ QString capitalised(QString text)
 
 QString dependsOnTheOthers(const MessageTable &messages, int otherMatchesLeft)
 {
-    return messages.at(otherMatchesLeft == 1 ? DependsOnTheOtherMatch : DependsOnTheOtherMatches);
+    return messages.at(otherMatchesLeft == 1 ? Message::dependsOnTheOtherMatch
+                                             : Message::dependsOnTheOtherMatches);
 }
 
 QString verdictLine(const MessageTable &messages, const TeamNeeds &team, int result)
 {
     const ResultVerdict verdict = (*team.nextMatch)[std::size_t(result)];
-    const QString &outcome = messages.at(AWin + result);
+    constexpr std::array<Message, 3> outcomes{Message::aWin, Message::aDraw, Message::aLoss};
+    const QString &outcome = messages.at(outcomes[std::size_t(result)]);
     constexpr int loss = 2;
     switch (verdict) {
     case ResultVerdict::Through:
-        return result == loss ? messages.at(EvenALossIsEnough) : messages.at(IsEnough).arg(outcome);
+        return result == loss ? messages.at(Message::evenALossIsEnough)
+                              : messages.at(Message::isEnough).arg(outcome);
     case ResultVerdict::Out:
-        return result == loss ? messages.at(ALossMeansOut) : messages.at(IsNotEnough).arg(outcome);
+        return result == loss ? messages.at(Message::aLossMeansOut)
+                              : messages.at(Message::isNotEnough).arg(outcome);
     case ResultVerdict::Depends:
         break;
     }
-    return messages.at(Depends).arg(outcome, team.onlyGoalsDecide[std::size_t(result)]
-                                                 ? messages.at(DependsOnGoals)
-                                                 : dependsOnTheOthers(messages, team.otherMatchesLeft));
+    return messages.at(Message::depends)
+        .arg(outcome, team.onlyGoalsDecide[std::size_t(result)]
+                          ? messages.at(Message::dependsOnGoals)
+                          : dependsOnTheOthers(messages, team.otherMatchesLeft));
 }
 
 } // namespace
@@ -94,7 +77,7 @@ QString verdictLine(const MessageTable &messages, const TeamNeeds &team, int res
 QString placeToolTip(const Tournament &t, GroupId g, int slot)
 {
     const MessageTable &messages = t.messages();
-    if (messages.at(Ahead).isEmpty())
+    if (messages.at(Message::ahead).isEmpty())
         return {};
     const GroupTable table = groupTable(t, g);
     const std::array<int, 4> order = slotsByRow(t, g);
@@ -105,23 +88,23 @@ QString placeToolTip(const Tournament &t, GroupId g, int slot)
     const std::size_t place = std::size_t(std::find(order.begin(), order.end(), slot) - order.begin());
     if (place + 1 < order.size()) {
         const int below = order[place + 1];
-        return messages.at(Ahead).arg(team.text(below)) + u'\n' +
+        return messages.at(Message::ahead).arg(team.text(below)) + u'\n' +
                criterionLine(messages, *reasons[place], row(slot), row(below));
     }
     const int above = order[place - 1];
-    return messages.at(Behind).arg(team.text(above)) + u'\n' +
+    return messages.at(Message::behind).arg(team.text(above)) + u'\n' +
            criterionLine(messages, *reasons[place - 1], row(slot), row(above));
 }
 
 QString needsToolTip(const MessageTable &messages, const TeamNeeds &team)
 {
-    if (messages.at(Depends).isEmpty())
+    if (messages.at(Message::depends).isEmpty())
         return {};
     switch (team.status) {
     case NeedStatus::Qualified:
-        return messages.at(QualifiedWhatever);
+        return messages.at(Message::qualifiedWhatever);
     case NeedStatus::Eliminated:
-        return messages.at(EliminatedWhatever);
+        return messages.at(Message::eliminatedWhatever);
     case NeedStatus::Open:
         break;
     }

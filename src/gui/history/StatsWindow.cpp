@@ -25,15 +25,6 @@ constexpr int listsTop = 2010;
 // The 32 teams and the separator without scrolling.
 constexpr int listsHeight = 7440;
 
-enum Message {
-    titleMessage = 9,
-    goalsMessage = 10,
-    goalsHeadingMessage = 11,
-    rankingHeadingMessage = 13,
-    closeMessage = 45,
-    printMessage = 46
-};
-
 QListWidget *makeList(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *list = makeControl<QListWidget>(parent, name, -1, twips);
@@ -121,12 +112,13 @@ void StatsWindow::showStatistics(const Tournament &t)
 
     // Left as the language file writes it: the same word ends the chart's
     // own goal totals.
-    m_total->setText(t.messages().textOr(goalsMessage, QStringLiteral("Buts marqués au total")) +
+    m_total->setText(t.messages().textOr(Message::goals, QStringLiteral("Buts marqués au total")) +
                      QStringLiteral(" : ") + formatNumber(goals.total));
-    m_goalsHeading->setText(t.messages().textOr(goalsHeadingMessage, QStringLiteral("Meilleurs buteurs: ")));
-    m_rankingHeading->setText(t.messages().textOr(rankingHeadingMessage, QStringLiteral("Classement : ")));
-    m_close->setToolTip(t.messages().textOr(closeMessage, QStringLiteral("Fermer")));
-    m_print->setToolTip(t.messages().textOr(printMessage, QStringLiteral("Imprimer les statistiques")));
+    m_goalsHeading->setText(t.messages().textOr(Message::goalsHeading, QStringLiteral("Meilleurs buteurs: ")));
+    m_rankingHeading->setText(t.messages().textOr(Message::rankingHeading, QStringLiteral("Classement : ")));
+    m_close->setToolTip(t.messages().textOr(Message::close, QStringLiteral("Fermer")));
+    m_print->setToolTip(
+        t.messages().textOr(Message::printStatistics, QStringLiteral("Imprimer les statistiques")));
     showTitle(t);
     showPodium(t);
 
@@ -148,7 +140,7 @@ void StatsWindow::showTitle(const Tournament &t)
         m_title->setText(QStringLiteral("Vylora "));
         m_picture->clear();
     } else {
-        m_title->setText(t.messages().textOr(titleMessage, QStringLiteral("Vylora")) + u' ' +
+        m_title->setText(t.messages().textOr(Message::statsTitle, QStringLiteral("Vylora")) + u' ' +
                          Tournaments::year(entry));
         m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
     }

@@ -25,9 +25,6 @@ constexpr int boxHeight = 660;
 constexpr int treeTop = 600;
 constexpr int matchPitch = 1140;
 
-// Said on a match whose shoot-out is out of place.
-constexpr int shootOutHintMessage = 111;
-
 int treeRowTop(double row)
 {
     return treeTop + int(row * matchPitch);
@@ -156,7 +153,8 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
     hint->setFont(small);
     hint->hide();
     const auto refresh = [&t, r, match, box, hint] {
-        hint->setText(t.messages().textOr(shootOutHintMessage, QStringLiteral("Tirs au but seulement à égalité")));
+        hint->setText(
+            t.messages().textOr(Message::shootOutHint, QStringLiteral("Tirs au but seulement à égalité")));
         const QRect under = compactMode::designGeometry(*box);
         compactMode::place(*hint, QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
         hint->setVisible(shootOutOutOfPlace(t, r, match));

@@ -8,7 +8,7 @@
 #include "gui/kit/Prompts.h"
 #include "gui/online/Banner.h"
 #include "gui/online/OnlineMessages.h"
-#include "gui/predictions/PredictionMessages.h"
+#include "gui/predictions/KeptNotice.h"
 #include "gui/online/UpdateFailureLine.h"
 #include "online/ResultsUpdate.h"
 #include "tournament/MessageTable.h"
@@ -37,8 +37,8 @@ void UpdateCommand::run()
     if (m_update)
         return;
     const MessageTable &messages = m_messages;
-    if (!m_prompts.question(&m_window, onlineMessages::text(messages, onlineMessages::updateTitle),
-                            onlineMessages::text(messages, onlineMessages::updateQuestion), true))
+    if (!m_prompts.question(&m_window, onlineMessages::text(messages, Message::updateTitle),
+                            onlineMessages::text(messages, Message::updateQuestion), true))
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -48,10 +48,10 @@ void UpdateCommand::run()
 
     // Modal, so that the chart cannot change under the download; Cancel
     // and the download's own time-out make sure it always ends.
-    m_progress = new QProgressDialog(onlineMessages::text(messages, onlineMessages::downloading),
-                                     onlineMessages::text(messages, onlineMessages::cancel), 0, 0, &m_window);
+    m_progress = new QProgressDialog(onlineMessages::text(messages, Message::downloading),
+                                     onlineMessages::text(messages, Message::cancel), 0, 0, &m_window);
     m_progress->setObjectName(QStringLiteral("UpdateProgress"));
-    m_progress->setWindowTitle(onlineMessages::text(messages, onlineMessages::updateTitle));
+    m_progress->setWindowTitle(onlineMessages::text(messages, Message::updateTitle));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
@@ -60,8 +60,8 @@ void UpdateCommand::run()
     connect(m_update, &ResultsUpdate::progress, m_progress, [this](qint64 received, qint64 total) {
         // A server that drips its answer shows here, while the deadline runs.
         m_progress->setLabelText(
-            onlineMessages::text(m_messages, onlineMessages::downloading) + u'\n' +
-            onlineMessages::text(m_messages, onlineMessages::received).arg((received + 1023) / 1024));
+            onlineMessages::text(m_messages, Message::downloading) + u'\n' +
+            onlineMessages::text(m_messages, Message::received).arg((received + 1023) / 1024));
         if (total > 0 && total <= std::numeric_limits<int>::max()) {
             m_progress->setMaximum(int(total));
             m_progress->setValue(int(received));
@@ -93,8 +93,8 @@ void UpdateCommand::onFinished()
         QApplication::restoreOverrideCursor();
         // The program's own words first, then where it asked and why that
         // failed, so that the user can tell a dead server from a wrong one.
-        QStringList lines{onlineMessages::text(messages, onlineMessages::connectionFailed),
-                          onlineMessages::text(messages, onlineMessages::server)
+        QStringList lines{onlineMessages::text(messages, Message::connectionFailed),
+                          onlineMessages::text(messages, Message::server)
                               .arg(ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString())};
         lines << updateFailureLine(messages, outcome);
         lines.removeAll(QString());
@@ -113,6 +113,6 @@ void UpdateCommand::onFinished()
         m_banner.reload();
     QApplication::restoreOverrideCursor();
     if (!outcome.keptAs.isEmpty())
-        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), predictionMessages::keptNotice(messages, outcome.keptAs));
+        m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), keptNotice(messages, outcome.keptAs));
     emit finished(true);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-onlineMessages::Entry downloadCause(DownloadResult::Failure failure)
+Message downloadCause(DownloadResult::Failure failure)
 {
     using Failure = DownloadResult::Failure;
     switch (failure) {
@@ -13,26 +13,26 @@ onlineMessages::Entry downloadCause(DownloadResult::Failure failure)
     case Failure::Connection:
         break;
     case Failure::HttpStatus:
-        return onlineMessages::httpError;
+        return Message::httpError;
     case Failure::Empty:
     case Failure::Truncated:
-        return onlineMessages::incomplete;
+        return Message::incomplete;
     case Failure::TooLarge:
-        return onlineMessages::notAWholeChart;
+        return Message::notAWholeChart;
     case Failure::Redirected:
-        return onlineMessages::redirectedAway;
+        return Message::redirectedAway;
     case Failure::RedirectLoop:
-        return onlineMessages::redirectLoop;
+        return Message::redirectLoop;
     case Failure::Undecodable:
-        return onlineMessages::undecodable;
+        return Message::undecodable;
     case Failure::TimedOut:
-        return onlineMessages::stalled;
+        return Message::stalled;
     case Failure::OverDeadline:
-        return onlineMessages::tooLong;
+        return Message::tooLong;
     case Failure::Cancelled:
-        return onlineMessages::cancelled;
+        return Message::cancelled;
     }
-    return onlineMessages::noAnswer;
+    return Message::noAnswer;
 }
 
 } // namespace
@@ -43,18 +43,18 @@ QString updateFailureLine(const MessageTable &messages, const UpdateOutcome &out
     case UpdateOutcome::Failure::None:
         return QString();
     case UpdateOutcome::Failure::NotAChart:
-        return onlineMessages::text(messages, onlineMessages::notAWholeChart);
+        return onlineMessages::text(messages, Message::notAWholeChart);
     case UpdateOutcome::Failure::Unwritable:
-        return onlineMessages::text(messages, onlineMessages::unwritable).arg(QStringLiteral("VYL2010.ini"));
+        return onlineMessages::text(messages, Message::unwritable).arg(QStringLiteral("VYL2010.ini"));
     case UpdateOutcome::Failure::Download:
         break;
     }
     const DownloadResult &download = outcome.download;
-    const onlineMessages::Entry cause = downloadCause(download.failure);
+    const Message cause = downloadCause(download.failure);
     const QString line = onlineMessages::text(messages, cause);
-    if (cause == onlineMessages::httpError)
+    if (cause == Message::httpError)
         return line.arg(download.httpStatus);
-    if (cause == onlineMessages::redirectedAway)
+    if (cause == Message::redirectedAway)
         return line.arg(download.detail);
     return line;
 }

@@ -20,7 +20,7 @@ bool VersionNotice::check(const QString &cv)
     if (m_headless || !newerVersionPublished(cv))
         return true;
     if (!m_prompts.question(m_window, QStringLiteral("Vylora"),
-                            onlineMessages::text(m_messages, onlineMessages::newerVersion), true))
+                            onlineMessages::text(m_messages, Message::newerVersion), true))
         return true;
     QDesktopServices::openUrl(ServerSettings::address(QStringLiteral("/vyl.php")));
     m_endProgram();

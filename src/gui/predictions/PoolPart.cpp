@@ -9,12 +9,10 @@
 
 #include "gui/kit/Prompts.h"
 #include "gui/predictions/PredictionKeeper.h"
-#include "gui/predictions/PredictionMessages.h"
 #include "gui/predictions/ScoreTable.h"
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
-namespace msg = predictionMessages;
 
 PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeeper &keeper, Prompts &prompts)
     : QGroupBox(parent)
@@ -23,11 +21,11 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("Pool"));
-    setTitle(text(msg::poolTitle, "Concours"));
+    setTitle(text(Message::poolTitle, "Concours"));
     auto *grid = new QGridLayout(this);
-    m_join = new QPushButton(text(msg::poolJoin, "Rejoindre le concours"), this);
+    m_join = new QPushButton(text(Message::poolJoin, "Rejoindre le concours"), this);
     m_join->setObjectName(QStringLiteral("PoolJoin"));
-    m_send = new QPushButton(text(msg::poolSend, "Envoyer mon pronostic"), this);
+    m_send = new QPushButton(text(Message::poolSend, "Envoyer mon pronostic"), this);
     m_send->setObjectName(QStringLiteral("PoolSend"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_join);
@@ -36,7 +34,7 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     grid->addLayout(buttons, 0, 0, 1, 2);
 
     const QStringList headers =
-        text(msg::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner").split(u'|');
+        text(Message::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner").split(u'|');
     m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
     // Seven columns: the figures take what they need, the pseudo the rest.
     for (int column = 1; column < int(headers.size()); ++column)
@@ -59,7 +57,7 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     m_send->setEnabled(PoolClient::account().isSet());
 }
 
-QString PoolPart::text(int entry, const char *design) const
+QString PoolPart::text(Message entry, const char *design) const
 {
     return m_messages.textOr(entry, QString::fromUtf8(design));
 }
@@ -75,7 +73,7 @@ void PoolPart::join(const QString &code)
     QString pseudo = UserSettings().pseudo();
     if (pseudo.isEmpty())
         pseudo =
-            m_prompts.input(this, title(), text(msg::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
+            m_prompts.input(this, title(), text(Message::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
                 .trimmed();
     if (pseudo.isEmpty())
         return;
@@ -101,18 +99,18 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
         // give up or the server's wait for too many tries answers instead.
         if (request == PoolClient::Request::Join && answer.status == 403 && !answer.json.isEmpty()) {
             const QString code =
-                m_prompts.input(this, title(), text(msg::poolCodePrompt, "Code du concours :"), {});
+                m_prompts.input(this, title(), text(Message::poolCodePrompt, "Code du concours :"), {});
             if (!code.isEmpty()) {
                 join(code);
                 return;
             }
         }
-        m_status->setText(text(msg::poolRefused, "Le serveur refuse : %1").arg(answer.error));
+        m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(answer.error));
         return;
     }
     switch (request) {
     case PoolClient::Request::Join:
-        m_status->setText(text(msg::poolJoined, "Inscrit au concours sous le pseudo %1.")
+        m_status->setText(text(Message::poolJoined, "Inscrit au concours sous le pseudo %1.")
                               .arg(answer.json.value(QStringLiteral("pseudo")).toString()));
         break;
     case PoolClient::Request::Send:
@@ -127,9 +125,9 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
 
 void PoolPart::showSent(const QJsonObject &sent)
 {
-    const QStringList bracket = text(msg::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
+    const QStringList bracket = text(Message::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
     const bool bracketTaken = sent.value(QStringLiteral("bracket")).toString() == u"taken";
-    m_status->setText(text(msg::poolSent, "Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.")
+    m_status->setText(text(Message::poolSent, "Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.")
                           .arg(sent.value(QStringLiteral("taken")).toArray().size())
                           .arg(sent.value(QStringLiteral("locked")).toArray().size())
                           .arg(bracket.value(bracketTaken ? 0 : 1)));
@@ -137,7 +135,7 @@ void PoolPart::showSent(const QJsonObject &sent)
 
 void PoolPart::showRanking(const QJsonObject &ranking)
 {
-    const QStringList yesNo = text(msg::poolYesNo, "oui|non").split(u'|');
+    const QStringList yesNo = text(Message::poolYesNo, "oui|non").split(u'|');
     const QJsonArray players = ranking.value(QStringLiteral("players")).toArray();
     m_ranking->setRowCount(int(players.size()));
     for (int row = 0; row < int(players.size()); ++row) {
@@ -149,7 +147,7 @@ void PoolPart::showRanking(const QJsonObject &ranking)
         setScoreRow(m_ranking, row, cells);
     }
     const QStringList days =
-        text(msg::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale").split(u'|');
+        text(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale").split(u'|');
     const QJsonArray matchDays = ranking.value(QStringLiteral("matchDays")).toArray();
     m_matchDays->setRowCount(int(matchDays.size()));
     for (int day = 0; day < int(matchDays.size()); ++day) {

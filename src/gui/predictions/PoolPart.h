@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "online/PoolClient.h"
+#include "tournament/Message.h"
 
 class MessageTable;
 class PredictionKeeper;
@@ -27,7 +28,7 @@ public:
     void refresh();
 
 private:
-    QString text(int entry, const char *design) const;
+    QString text(Message entry, const char *design) const;
     void join(const QString &code = QString());
     void sendShown();
     void answered(PoolClient::Request request, const PoolClient::Answer &answer);

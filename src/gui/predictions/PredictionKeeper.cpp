@@ -1,7 +1,7 @@
 #include "gui/predictions/PredictionKeeper.h"
 
 #include "gui/kit/Prompts.h"
-#include "gui/predictions/PredictionMessages.h"
+#include "gui/predictions/KeptNotice.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ChartFile.h"
 #include "storage/KeptPredictions.h"
@@ -44,7 +44,7 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(m_prompts.input(
         parent, title,
-        m_tournament.messages().textOr(predictionMessages::namePrompt, QStringLiteral("Nom du pronostic :")),
+        m_tournament.messages().textOr(Message::predictionName, QStringLiteral("Nom du pronostic :")),
         pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
     return !name.isEmpty() && store(parent, name, chart);
 }
@@ -75,22 +75,20 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     const MessageTable &messages = m_tournament.messages();
     KeptPredictions::KeepResult result = KeptPredictions::keep(name, chart, false);
     if (result == KeptPredictions::KeepResult::Exists) {
-        const QString question =
-            messages.textOr(predictionMessages::replaceQuestion,
-                            QStringLiteral("Un pronostic nommé %1 est déjà gardé. Le remplacer ?"));
+        const QString question = messages.textOr(
+            Message::replacePrediction, QStringLiteral("Un pronostic nommé %1 est déjà gardé. Le remplacer ?"));
         if (!m_prompts.question(parent, title, question.arg(name), false))
             return false;
         result = KeptPredictions::keep(name, chart, true);
     }
     if (result != KeptPredictions::KeepResult::Kept) {
-        m_prompts.warning(parent, title,
-                          messages
-                              .textOr(predictionMessages::keepFailed,
-                                      QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
-                              .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
+        m_prompts.warning(
+            parent, title,
+            messages.textOr(Message::keepFailed, QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
+                .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
-    m_prompts.notice(parent, title, predictionMessages::keptNotice(messages, name));
+    m_prompts.notice(parent, title, keptNotice(messages, name));
     emit kept(name);
     return true;
 }
@@ -105,19 +103,18 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
     switch (problem) {
     case PredictionProblem::TooLarge:
         return messages
-            .textOr(predictionMessages::tooLarge,
+            .textOr(Message::predictionTooLarge,
                     QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."))
             .arg(file);
     case PredictionProblem::Unreadable:
         return messages
-            .textOr(predictionMessages::unreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
+            .textOr(Message::predictionUnreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
             .arg(file);
     case PredictionProblem::NotA2010Chart:
     case PredictionProblem::None:
         break;
     }
     return messages
-        .textOr(predictionMessages::notA2010Chart,
-                QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
+        .textOr(Message::notA2010Chart, QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
         .arg(file);
 }

@@ -4,7 +4,6 @@
 #include "gui/kit/Prompts.h"
 #include "gui/predictions/PoolPart.h"
 #include "gui/predictions/PredictionKeeper.h"
-#include "gui/predictions/PredictionMessages.h"
 #include "gui/predictions/ScoreTable.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ProgramFolder.h"
@@ -18,8 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-
-namespace msg = predictionMessages;
 
 namespace {
 
@@ -39,17 +36,18 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
 {
     setObjectName(QStringLiteral("Pronostics"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(text(msg::windowTitle, "Pronostics"));
+    setWindowTitle(text(Message::predictionsTitle, "Pronostics"));
     setWindowIcon(owner->windowIcon());
     resize(900, 900);
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
     auto *grid = new QGridLayout(this);
-    m_rules = new QLabel(texts(msg::rules, "Score exact d'un match de groupe : 3 points|"
-                                           "Bon résultat (victoire, nul, défaite) : 1 point|"
-                                           "Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, "
-                                           "en finale : 4|Le champion : 5 points|"
-                                           "Rien pour un match pas encore joué. Maximum : 201 points")
+    m_rules = new QLabel(texts(Message::scoringRules,
+                               "Score exact d'un match de groupe : 3 points|"
+                               "Bon résultat (victoire, nul, défaite) : 1 point|"
+                               "Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, "
+                               "en finale : 4|Le champion : 5 points|"
+                               "Rien pour un match pas encore joué. Maximum : 201 points")
                              .join(u'\n'),
                          this);
     m_rules->setObjectName(QStringLiteral("Rules"));
@@ -57,10 +55,10 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
 
     m_ranking =
         makeScoreTable(this, QStringLiteral("Ranking"),
-                       texts(msg::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+                       texts(Message::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
-    auto *days = new QLabel(text(msg::matchDayHeading, "Vainqueur de chaque journée"), this);
+    auto *days = new QLabel(text(Message::matchDayHeading, "Vainqueur de chaque journée"), this);
     chartLook::makeHeading(days);
     grid->addWidget(days, 1, 1);
     m_matchDays = makeScoreTable(this, QStringLiteral("MatchDays"), {QString(), QString()});
@@ -70,14 +68,14 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     auto *matchBox = new QWidget(this);
     auto *matchLayout = new QGridLayout(matchBox);
     matchLayout->setContentsMargins(0, 0, 0, 0);
-    auto *matchHeading = new QLabel(text(msg::matchHeading, "Les pronostics d'un match"), matchBox);
+    auto *matchHeading = new QLabel(text(Message::matchHeading, "Les pronostics d'un match"), matchBox);
     chartLook::makeHeading(matchHeading);
     matchLayout->addWidget(matchHeading, 0, 0);
     m_match = new QComboBox(matchBox);
     m_match->setObjectName(QStringLiteral("MatchChoice"));
     matchLayout->addWidget(m_match, 1, 0);
     m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"),
-                                   texts(msg::matchHeaders, "Pronostic|Score|Points"));
+                                   texts(Message::matchHeaders, "Pronostic|Score|Points"));
     matchLayout->addWidget(m_matchScores, 2, 0);
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
@@ -88,11 +86,11 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     grid->addWidget(m_refused, 4, 0, 1, 2);
 
     auto *buttons = new QHBoxLayout;
-    m_add = new QPushButton(text(msg::addButton, "Ajouter un pronostic..."), this);
+    m_add = new QPushButton(text(Message::addPrediction, "Ajouter un pronostic..."), this);
     m_add->setObjectName(QStringLiteral("AddPrediction"));
-    m_open = new QPushButton(text(msg::openButton, "Ouvrir"), this);
+    m_open = new QPushButton(text(Message::openPrediction, "Ouvrir"), this);
     m_open->setObjectName(QStringLiteral("OpenPrediction"));
-    m_close = new QPushButton(text(msg::close, "Fermer"), this);
+    m_close = new QPushButton(text(Message::close, "Fermer"), this);
     m_close->setObjectName(QStringLiteral("ClosePredictions"));
     buttons->addWidget(m_add);
     buttons->addWidget(m_open);
@@ -114,12 +112,12 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     connect(&m_keeper, &PredictionKeeper::kept, this, &PredictionsWindow::showCircle);
 }
 
-QString PredictionsWindow::text(int entry, const char *design) const
+QString PredictionsWindow::text(Message entry, const char *design) const
 {
     return m_messages.textOr(entry, QString::fromUtf8(design));
 }
 
-QStringList PredictionsWindow::texts(int entry, const char *design) const
+QStringList PredictionsWindow::texts(Message entry, const char *design) const
 {
     return text(entry, design).split(u'|');
 }
@@ -172,7 +170,7 @@ void PredictionsWindow::showRanking()
 void PredictionsWindow::showMatchDays()
 {
     const QStringList days =
-        texts(msg::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale");
+        texts(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale");
     m_matchDays->setRowCount(matchDays);
     for (int day = 0; day < matchDays; ++day) {
         const int winner = matchDayWinner(m_ranked, day);
@@ -193,7 +191,7 @@ void PredictionsWindow::showMatch(int match)
     const auto groupCells = [group](const QStringList &all) { return all.mid(group * 12, 12); };
     m_matchScores->setRowCount(int(m_ranked.size()) + 1);
     setScoreRow(m_matchScores, 0,
-                {text(msg::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
+                {text(Message::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const ScoredPrediction &p = m_ranked[std::size_t(row)];
         setScoreRow(m_matchScores, row + 1,
@@ -204,7 +202,7 @@ void PredictionsWindow::showMatch(int match)
 
 void PredictionsWindow::addPrediction()
 {
-    const QString path = m_prompts.openFileName(this, text(msg::addButton, "Ajouter un pronostic..."),
+    const QString path = m_prompts.openFileName(this, text(Message::addPrediction, "Ajouter un pronostic..."),
                                                 {QStringLiteral("Vylora 2010 (*.ini)"), QStringLiteral("* (*)")});
     if (!path.isEmpty())
         m_keeper.addFile(this, path);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "predictions/PredictionRanking.h"
+#include "tournament/Message.h"
 
 class MessageTable;
 class PoolPart;
@@ -35,8 +36,8 @@ signals:
     void openRequested(const QString &name);
 
 private:
-    QString text(int entry, const char *design) const;
-    QStringList texts(int entry, const char *design) const;
+    QString text(Message entry, const char *design) const;
+    QStringList texts(Message entry, const char *design) const;
     void showRanking();
     void showMatchDays();
     void showMatch(int match);

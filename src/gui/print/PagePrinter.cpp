@@ -35,17 +35,17 @@ bool sendToPrinter(const QPrinterInfo &info, const DrawPage &draw)
 }
 
 void offerPdf(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
-              const QString &pdfName, PrintText why)
+              const QString &pdfName, Message why)
 {
     if (!prompts.question(parent, title, printText(messages, why), true))
         return;
-    const QString path = prompts.saveFileName(parent, printText(messages, PrintText::SaveAsTitle),
+    const QString path = prompts.saveFileName(parent, printText(messages, Message::saveAsTitle),
                                               ProgramFolder::filePath(pdfName), {QStringLiteral("PDF (*.pdf)")});
     if (path.isEmpty())
         return;
     if (!writePdfPage(path, draw).isEmpty())
         prompts.warning(parent, title,
-                        printText(messages, PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
+                        printText(messages, Message::fileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace
@@ -55,11 +55,11 @@ bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, 
 {
     const QPrinterInfo printer = defaultPrinter();
     if (printer.isNull()) {
-        offerPdf(parent, prompts, messages, draw, pdfName, PrintText::NoPrinter);
+        offerPdf(parent, prompts, messages, draw, pdfName, Message::noPrinter);
         return false;
     }
     if (!sendToPrinter(printer, draw)) {
-        offerPdf(parent, prompts, messages, draw, pdfName, PrintText::PrintFailed);
+        offerPdf(parent, prompts, messages, draw, pdfName, Message::printFailed);
         return false;
     }
     return true;

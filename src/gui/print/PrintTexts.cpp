@@ -1,32 +1,37 @@
 #include "gui/print/PrintTexts.h"
 
+#include <algorithm>
 #include <array>
 
 #include "tournament/MessageTable.h"
 
 namespace {
 
-constexpr int first = int(PrintText::Caption);
-
-constexpr std::array<const char16_t *, 10> design{
-    u"Impression",
-    u"Redessiner le tableau",
-    u"Enregistrer l'image vyl.bmp et l'ouvrir",
-    u"Imprimer le tableau",
-    u"Revenir au programme",
-    u"Enregistrer le tableau en PDF ou en PNG",
-    u"Le fichier %1 n'a pas pu être enregistré.",
-    u"Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?",
-    u"L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?",
-    u"Enregistrer sous",
+struct Design
+{
+    Message entry;
+    const char16_t *french;
 };
+
+constexpr std::array<Design, 11> designs{{
+    {Message::printCaption, u"Impression"},
+    {Message::redraw, u"Redessiner le tableau"},
+    {Message::saveAndOpen, u"Enregistrer l'image vyl.bmp et l'ouvrir"},
+    {Message::printChart, u"Imprimer le tableau"},
+    {Message::backToProgram, u"Revenir au programme"},
+    {Message::saveAsPdfOrPng, u"Enregistrer le tableau en PDF ou en PNG"},
+    {Message::fileNotWritten, u"Le fichier %1 n'a pas pu être enregistré."},
+    {Message::noPrinter, u"Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?"},
+    {Message::printFailed, u"L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?"},
+    {Message::saveAsTitle, u"Enregistrer sous"},
+    {Message::chartSaved, u"Tableau enregistré : %1"},
+}};
 
 } // namespace
 
-QString printText(const MessageTable &messages, PrintText which)
+QString printText(const MessageTable &messages, Message which)
 {
-    // The confirmation came later than the rest and lives apart from them.
-    if (which == PrintText::FileWritten)
-        return messages.textOr(int(which), QStringLiteral("Tableau enregistré : %1"));
-    return messages.textOr(int(which), QString::fromUtf16(design[std::size_t(int(which) - first)]));
+    const auto design =
+        std::find_if(designs.cbegin(), designs.cend(), [which](const Design &d) { return d.entry == which; });
+    return messages.textOr(which, design == designs.cend() ? QString() : QString::fromUtf16(design->french));
 }

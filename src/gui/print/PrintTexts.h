@@ -2,22 +2,11 @@
 
 #include <QString>
 
+#include "tournament/Message.h"
+
 class MessageTable;
 
-// The texts of printing, message entries 55 to 64, in the French of the
-// design while no language file has set them.
-enum class PrintText {
-    Caption = 55,
-    Redraw,
-    SaveAndOpen,
-    Print,
-    Back,
-    SaveAs,
-    FileNotWritten, // %1: the file
-    NoPrinter,
-    PrintFailed,
-    SaveAsTitle,
-    FileWritten = 108, // %1: the file
-};
-
-QString printText(const MessageTable &messages, PrintText which);
+// A text of printing (the print window's caption and buttons, its prompts
+// and confirmations), in the French of the design while no language file
+// has set it.
+QString printText(const MessageTable &messages, Message which);

@@ -34,7 +34,7 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
 {
     setObjectName(QStringLiteral("PrintWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(printText(t.messages(), PrintText::Caption));
+    setWindowTitle(printText(t.messages(), Message::printCaption));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
     setFixedSize(px(14100), px(10140));
@@ -68,15 +68,15 @@ void PrintWindow::buildButtons()
         const char16_t *name;
         int top;
         QPixmap (*picture)(const QSize &);
-        PrintText toolTip;
+        Message toolTip;
         void (PrintWindow::*action)();
     };
     const Button buttons[] = {
-        {u"Command2", 105, PrintIcons::redraw, PrintText::Redraw, &PrintWindow::redraw},
-        {u"Command3", 915, PrintIcons::saveAndOpen, PrintText::SaveAndOpen, &PrintWindow::saveAndOpen},
-        {u"Command4", 1725, PrintIcons::saveAs, PrintText::SaveAs, &PrintWindow::saveAs},
-        {u"Command5", 2535, PrintIcons::print, PrintText::Print, &PrintWindow::print},
-        {u"Command1", 3345, PrintIcons::back, PrintText::Back, &PrintWindow::back},
+        {u"Command2", 105, PrintIcons::redraw, Message::redraw, &PrintWindow::redraw},
+        {u"Command3", 915, PrintIcons::saveAndOpen, Message::saveAndOpen, &PrintWindow::saveAndOpen},
+        {u"Command4", 1725, PrintIcons::saveAs, Message::saveAsPdfOrPng, &PrintWindow::saveAs},
+        {u"Command5", 2535, PrintIcons::print, Message::printChart, &PrintWindow::print},
+        {u"Command1", 3345, PrintIcons::back, Message::backToProgram, &PrintWindow::back},
     };
     for (const Button &b : buttons) {
         auto *button =
@@ -106,12 +106,12 @@ void PrintWindow::notWritten(const QString &path)
 {
     m_prompts.warning(
         this, QStringLiteral("Vylora 2010"),
-        printText(m_tournament.messages(), PrintText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
+        printText(m_tournament.messages(), Message::fileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
 void PrintWindow::written(const QString &path)
 {
-    emit confirmed(printText(m_tournament.messages(), PrintText::FileWritten).arg(QFileInfo(path).fileName()));
+    emit confirmed(printText(m_tournament.messages(), Message::chartSaved).arg(QFileInfo(path).fileName()));
 }
 
 void PrintWindow::saveAndOpen()
@@ -127,7 +127,7 @@ void PrintWindow::saveAndOpen()
 
 void PrintWindow::saveAs()
 {
-    const QString path = m_prompts.saveFileName(this, printText(m_tournament.messages(), PrintText::SaveAsTitle),
+    const QString path = m_prompts.saveFileName(this, printText(m_tournament.messages(), Message::saveAsTitle),
                                                 ProgramFolder::filePath(QStringLiteral("vyl.pdf")),
                                                 {QStringLiteral("PDF (*.pdf)"), QStringLiteral("PNG (*.png)")});
     if (path.isEmpty())
