@@ -4,8 +4,11 @@
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSslSocket>
 #include <QTimerEvent>
+#include <QUrlQuery>
 
 #include "server/ServerPages.h"
 
@@ -252,7 +255,12 @@ void ConnectionGuard::refuseWith(int status, const QString &title, const QString
 {
     if (m_phase == Phase::Refused)
         return;
-    const QByteArray page = serverPages::answer(title, text);
+    // A client that reads JSON (the program's pool) gets the reason in its
+    // own form, as from the pages behind this guard.
+    const bool json =
+        QUrlQuery(QString::fromUtf8(m_head.query())).queryItemValue(QStringLiteral("format")) == u"json";
+    const QByteArray page = json ? QJsonDocument(QJsonObject{{QStringLiteral("error"), text}}).toJson(QJsonDocument::Compact)
+                                 : serverPages::answer(title, text);
     m_context.log.write(m_peer, m_head.method(), m_head.target(), status, page.size());
     releaseBody();
 
@@ -266,7 +274,7 @@ void ConnectionGuard::refuseWith(int status, const QString &title, const QString
     connect(m_socket, &QTcpSocket::readyRead, this, [this] { m_socket->skip(m_socket->bytesAvailable()); });
 
     m_socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + refusalFor(status).reason +
-                    "\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                    "\r\nContent-Type: " + (json ? "application/json" : "text/html; charset=utf-8") + "\r\nContent-Length: " +
                     QByteArray::number(page.size()) + "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + page);
     enter(Phase::Refused);
     m_drain.start(drainMilliseconds, this);

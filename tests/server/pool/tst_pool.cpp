@@ -282,7 +282,8 @@ private slots:
 
         const QString send = QStringLiteral("/pool/prediction?pseudo=%1&token=%2");
         QTest::newRow("an unknown pseudo") << send.arg(u"bob", u"{token}") << QByteArray("chart") << 403;
-        QTest::newRow("a wrong token") << send.arg(u"alice", QString(32, u'0')) << QByteArray("chart") << 403;
+        QTest::newRow("a wrong token, refused on the head")
+            << send.arg(u"alice", QString(32, u'0')) + QStringLiteral("&format=json") << QByteArray("chart") << 403;
         QTest::newRow("no whole 2010 chart")
             << send.arg(u"alice", u"{token}") << QByteArray("[ButA]\r\n0=1\r\n") << 400;
         QTest::newRow("a 1998 chart") << send.arg(u"alice", u"{token}") << QByteArray("1998") << 400;
@@ -320,8 +321,11 @@ private slots:
                 database.isEmpty() ? QStringLiteral("DELETE FROM predictions")
                                    : QStringLiteral("LOCK TABLE predictions IN ACCESS EXCLUSIVE MODE")));
         }
-        QTEST(m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body).status,
-              "status");
+        const auto answer = m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body);
+        QTEST(answer.status, "status");
+        // The program shows the server's reason, whichever layer refused.
+        if (path.contains(QStringLiteral("format=json")))
+            QVERIFY(!QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("error")).toString().isEmpty());
         if (other.isOpen())
             other.rollback();
         // Nothing refused was stored, and every pseudo is shown escaped.
