@@ -214,6 +214,7 @@ void HelpPanel::addDisplayAndAbout()
     }
     auto *author = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
                            QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
+    markAsFixed(author);
     // The links write the site's address once they know it.
     auto *address = addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
     auto *contact = addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
