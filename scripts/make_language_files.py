@@ -233,11 +233,6 @@ CONTROLS = [
            "¿Pantalla demasiado pequeña? El modo reducido encoge toda la ventana; se conserva para la "
            "próxima vez."),
       ])],
-    *[Control("ComEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
-      for i, (fr, en, es) in enumerate([
-          ("Phase de Groupes", "Group stage", "Fase de grupos"),
-          ("Phase Finale", "Knockout stage", "Fase final"),
-      ])],
     *[Control("ButEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
       for i, (fr, en, es) in enumerate([
           ("Équipe 1", "Team 1", "Equipo 1"),
