@@ -233,18 +233,14 @@ CONTROLS = [
            "¿Pantalla demasiado pequeña? El modo reducido encoge toda la ventana; se conserva para la "
            "próxima vez."),
       ])],
-    *[Control("ComEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
-      for i, (fr, en, es) in enumerate([
-          ("Phase de Groupes", "Group stage", "Fase de grupos"),
-          ("Phase Finale", "Knockout stage", "Fase final"),
-      ])],
     *[Control("ButEx", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
       for i, (fr, en, es) in enumerate([
           ("Équipe 1", "Team 1", "Equipo 1"),
           ("Équipe 2", "Team 2", "Equipo 2"),
       ])],
     # Label9, the author's address, is the same in every language; a line
-    # for it would only wipe it.
+    # for it would only wipe it. Element 4 of Label6, the author's credit,
+    # is the program's own: the window keeps it whatever a file says.
     *[Control("Label6", i, fr=(fr, ""), en=(en, ""), es=(es, ""))
       for i, (fr, en, es) in enumerate([
           ("Vylora 2010 suit et prédit la Coupe du Monde de football.",
@@ -259,9 +255,6 @@ CONTROLS = [
           ("Merci aux membres du forum pour leurs idées.",
            "Thanks to the forum members for their ideas.",
            "Gracias a los miembros del foro por sus ideas."),
-          ("Vylora 2010 © les développeurs de Vylora",
-           "Vylora 2010 © the Vylora developers",
-           "Vylora 2010 © los desarrolladores de Vylora"),
       ])],
     Control("Label3", None,
             fr=("Me contacter...", "Écrire à l'auteur"),

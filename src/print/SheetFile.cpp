@@ -28,17 +28,20 @@ QImage sheetImage(const Sheet &sheet, int scale)
 
 QString writeSheetFile(const Sheet &sheet, const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"bmp" && suffix != u"png" && suffix != u"pdf")
-        return QStringLiteral("unknown format \"%1\" (use .bmp, .png or .pdf)").arg(suffix);
-
-    if (suffix == u"pdf")
+    if (QFileInfo(path).suffix().toLower() == u"pdf")
         return writePdfPage(path, [&sheet](QPainter &p, const QRectF &rect) { paintSheet(p, sheet, rect); });
+    return writeImageFile(sheetImage(sheet, pictureScale), path);
+}
 
+QString writeImageFile(const QImage &image, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"bmp" && suffix != u"png")
+        return QStringLiteral("unknown format \"%1\" (use .bmp, .png or .pdf)").arg(suffix);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (!sheetImage(sheet, pictureScale).save(&file, suffix.toLatin1().constData())) {
+    if (!image.save(&file, suffix.toLatin1().constData())) {
         file.cancelWriting();
         return file.errorString();
     }

@@ -71,6 +71,22 @@ QByteArray contact(const QString &subject)
     return framed(QStringLiteral("Contact"), body);
 }
 
+QByteArray forum()
+{
+    return framed(QStringLiteral("Forum"),
+                  paragraph(QStringLiteral("Le forum de Vylora 2010 n'est pas encore ouvert sur ce site. "
+                                           "En attendant, vos idées et vos questions sont les bienvenues :")) +
+                      QStringLiteral("<p><a href=\"/contacter.php\">Écrire à l'auteur</a></p>\n"));
+}
+
+QByteArray partner()
+{
+    return framed(QStringLiteral("Partenaire officiel"),
+                  paragraph(QStringLiteral("Ce site n'a pas encore de partenaire. Le programme et ses fichiers "
+                                           "restent à télécharger ici :")) +
+                      QStringLiteral("<p><a href=\"/vyl.php\">Télécharger le programme</a></p>\n"));
+}
+
 QByteArray exportForm(bool passwordInAddress, const QString &pseudo)
 {
     QString fields;

@@ -14,6 +14,9 @@ QByteArray home();
 // `files`: the names of the folder's files offered for download.
 QByteArray download(const QStringList &files);
 QByteArray contact(const QString &subject);
+// The forum and partner pages a site without its own shows.
+QByteArray forum();
+QByteArray partner();
 // The form posts back to its own address, query included, so a password
 // the address brought is sent again without being written into the page;
 // one typed into the form takes its place.

@@ -143,6 +143,12 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
     addPage("/contacter.php", [](const QHttpServerRequest &request) {
         return html(serverPages::contact(queryValue(request, QStringLiteral("sub"))));
     });
+    addPage("/forum.php", [this](const QHttpServerRequest &) {
+        return sitePage(QStringLiteral("forum.php"), serverPages::forum());
+    });
+    addPage("/partenaire.php", [this](const QHttpServerRequest &) {
+        return sitePage(QStringLiteral("partenaire.php"), serverPages::partner());
+    });
     addPage(
         "/expvyl2010.php", [this](const QHttpServerRequest &request) { return exportPage(request); },
         [this](const QHttpServerRequest &request) { return publish(request); });
@@ -328,6 +334,17 @@ ServerReply UpdateServer::folderFile(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return notFound();
     return {Status::Ok, contentTypeOf(name), file.readAll(), {}};
+}
+
+// The site folder's own page when it has one, as HTML; else the default.
+ServerReply UpdateServer::sitePage(const QString &name, const QByteArray &fallback) const
+{
+    if (!offeredFiles().contains(name))
+        return html(fallback);
+    ServerReply reply = folderFile(name);
+    if (reply.status == Status::Ok)
+        reply.contentType = htmlType;
+    return reply;
 }
 
 QStringList UpdateServer::offeredFiles() const

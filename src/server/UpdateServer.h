@@ -63,6 +63,7 @@ private:
     HeadVerdict uploadHead(const RequestHead &head, const QHostAddress &address);
     ServerReply publish(const QHttpServerRequest &request);
     ServerReply folderFile(const QString &name) const;
+    ServerReply sitePage(const QString &name, const QByteArray &fallback) const;
     // The folder's files that a visitor may download: plain files right in
     // the folder, not hidden, that others may read. The password file is
     // never one of them: the server does not start when others can read it.

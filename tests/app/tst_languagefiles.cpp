@@ -203,6 +203,8 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     // The help page's title and the author's address.
     {QStringLiteral("Label2"), QStringLiteral("Vylora 2010")},
     {QStringLiteral("Label9"), {}},
+    // The author's credit is the program's own.
+    {QStringLiteral("Label6 4"), {}},
     // The way back to the user's chart is its year.
     {QStringLiteral("Command4"), QStringLiteral("2010...")},
 };

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("banner") << "/imvyl.php" << 200 << QByteArray("image/gif");
         QTest::newRow("download page") << "/vyl.php" << 200 << html;
         QTest::newRow("contact page") << "/contacter.php?sub=VYL%20V2.6" << 200 << html;
+        QTest::newRow("forum page, the server's own") << "/forum.php" << 200 << html;
         QTest::newRow("export page") << "/expvyl2010.php?mdp=x&pseudo=y" << 200 << html;
         QTest::newRow("a file of the folder")
             << "/langFr.txt" << 200 << QByteArray("text/plain; charset=windows-1252");

@@ -350,6 +350,8 @@ void MainWindow::showMessageTexts()
     showPageTitle();
     showKnockoutButton();
     showModeCaption();
+    if (m_help)
+        m_help->showStageCaptions(m_tournament.messages());
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));

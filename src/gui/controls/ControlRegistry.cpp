@@ -19,11 +19,21 @@ bool isPicture(const QWidget *w)
     return w->property("picture").toBool();
 }
 
+bool isFixed(const QWidget *w)
+{
+    return w->property("fixed").toBool();
+}
+
 } // namespace
 
 void markAsPicture(QWidget *w)
 {
     w->setProperty("picture", true);
+}
+
+void markAsFixed(QWidget *w)
+{
+    w->setProperty("fixed", true);
 }
 
 ControlRegistry::ControlRegistry(QWidget &root, Tournament &t, CellBinding &binding)
@@ -108,6 +118,8 @@ void ControlRegistry::adopt(QWidget &panel)
 void ControlRegistry::apply(const Line &line, const QList<QWidget *> &controls)
 {
     for (QWidget *w : controls) {
+        if (isFixed(w))
+            continue;
         setCaption(w, line.caption);
         setText(w, line.text);
         setToolTip(w, line.toolTip);

@@ -68,3 +68,6 @@ private:
 
 // Pictures have neither caption nor text; a label that shows one says so.
 void markAsPicture(QWidget *w);
+
+// The program's own words, which no language file may rewrite.
+void markAsFixed(QWidget *w);

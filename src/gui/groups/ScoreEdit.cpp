@@ -10,7 +10,6 @@ namespace {
 
 // The room a line edit keeps on each side of its text, whatever its style.
 constexpr int lineEditMargin = 2;
-constexpr int narrowest = 60;
 
 } // namespace
 
@@ -20,9 +19,8 @@ ScoreEdit::ScoreEdit(QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
     setContextMenuPolicy(Qt::NoContextMenu);
-    // Room for any real score and the "-" typed beside it; a longer
-    // number would only make the tables unreadable.
-    setMaxLength(3);
+    // No length limit: the tables count what the cell holds, so the cell
+    // keeps and shows all of it, as typed or as read from a chart.
     connect(this, &QLineEdit::textChanged, this, &ScoreEdit::fitText);
 }
 
@@ -41,7 +39,9 @@ void ScoreEdit::fitText()
     QFont upright = font();
     upright.setStretch(QFont::Unstretched);
     const int needed = QFontMetrics(upright).horizontalAdvance(text()) + 1;
-    const int stretch = needed > room ? std::max(narrowest, 100 * room / needed) : int(QFont::Unstretched);
+    // However narrow it gets: the tables count every figure, so a figure
+    // scrolled out of sight would misread them.
+    const int stretch = needed > room ? std::max(1, 100 * room / needed) : int(QFont::Unstretched);
     if (font().stretch() == stretch)
         return;
     QFont narrowed = font();

@@ -17,7 +17,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // Three digits in a cell made for two: the figures are drawn narrower
+    // More than two figures in a cell made for two: they are drawn narrower
     // rather than scrolled out of sight.
     void fitText();
 };

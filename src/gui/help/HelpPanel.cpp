@@ -9,6 +9,7 @@
 #include "gui/kit/EscapeKey.h"
 #include "gui/pictures/Pictures.h"
 #include "tournament/Knockout.h"
+#include "tournament/MessageTable.h"
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
@@ -98,18 +99,25 @@ void HelpPanel::addGroupHelp()
     addParagraph(this, 3, left, 4980, columnWidth, 330,
                  QStringLiteral("Ces deux boutons font passer d'une phase à l'autre :"));
 
-    // They only show what the real button looks like in each state.
-    const std::array<QString, 2> captions{QStringLiteral("Phase de Groupes"), QStringLiteral("Phase Finale")};
+    // They only show what the real button looks like in each state; their
+    // captions are the real button's, from the message table.
+    const std::array<QString, 2> names{QStringLiteral("Command9"), QStringLiteral("Command10")};
     for (int i = 0; i < 2; ++i) {
-        auto *sample = makeControl<QToolButton>(this, QStringLiteral("ComEx"), i,
+        auto *sample = makeControl<QToolButton>(this, names[std::size_t(i)], -1,
                                                 QRect(left + 300 + i * 2100, 5400, 1800, 915));
         sample->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         sample->setIconSize(QSize(sample->width() - 12, sample->height() - 30));
         sample->setIcon(Pictures::knockoutButton(i, sample->iconSize()));
-        sample->setText(captions[std::size_t(i)]);
         sample->setFocusPolicy(Qt::NoFocus);
         sample->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_stageSamples[std::size_t(i)] = sample;
     }
+}
+
+void HelpPanel::showStageCaptions(const MessageTable &messages)
+{
+    m_stageSamples[0]->setText(messages.textOr(Message::groupsButton, QStringLiteral("Phase de Groupes")));
+    m_stageSamples[1]->setText(messages.textOr(Message::knockoutButton, QStringLiteral("Phase Finale")));
 }
 
 void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
@@ -214,6 +222,7 @@ void HelpPanel::addDisplayAndAbout()
     }
     auto *author = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
                            QStringLiteral("Vylora 2010 © les développeurs de Vylora"));
+    markAsFixed(author);
     // The links write the site's address once they know it.
     auto *address = addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
     auto *contact = addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <array>
+
 #include <QFrame>
 
 #include "gui/kit/LinkPoints.h"
 
 class CellBinding;
+class MessageTable;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QToolButton;
 class Tournament;
 
 // The help and settings page (Fraide): how to use the group page, the
@@ -31,6 +35,9 @@ public:
     // the user's and hears of a new choice.
     QComboBox *zoneList() const { return m_zoneList; }
     const LinkPoints &linkPoints() const { return m_links; }
+    // The two pictures of the stage button (Command9, Command10) say what
+    // the real one says.
+    void showStageCaptions(const MessageTable &messages);
 
 private:
     void addGroupHelp();
@@ -44,5 +51,6 @@ private:
     QPushButton *m_backButton = nullptr;
     QPushButton *m_keepButton = nullptr;
     QComboBox *m_zoneList = nullptr;
+    std::array<QToolButton *, 2> m_stageSamples{};
     LinkPoints m_links;
 };

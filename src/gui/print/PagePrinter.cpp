@@ -1,13 +1,15 @@
 #include "gui/print/PagePrinter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include "gui/print/PrintTexts.h"
 #include "gui/kit/Prompts.h"
+#include "gui/print/PrintTexts.h"
+#include "print/SheetFile.h"
 #include "storage/ProgramFolder.h"
 
 namespace {
@@ -34,16 +36,17 @@ bool sendToPrinter(const QPrinterInfo &info, const DrawPage &draw)
     return p.end() && printer.printerState() != QPrinter::Error;
 }
 
-void offerPdf(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
-              const QString &pdfName, Message why)
+void offerCopy(QWidget *parent, Prompts &prompts, const MessageTable &messages, const SavePage &save,
+               const QString &copyName, Message why)
 {
     if (!prompts.question(parent, title, printText(messages, why), true))
         return;
-    const QString path = prompts.saveFileName(parent, printText(messages, Message::saveAsTitle),
-                                              ProgramFolder::filePath(pdfName), {QStringLiteral("PDF (*.pdf)")});
+    const QString path =
+        prompts.saveFileName(parent, printText(messages, Message::saveAsTitle), ProgramFolder::filePath(copyName),
+                             {QStringLiteral("PDF (*.pdf)"), QStringLiteral("PNG (*.png)")});
     if (path.isEmpty())
         return;
-    if (!writePdfPage(path, draw).isEmpty())
+    if (!save(path).isEmpty())
         prompts.warning(parent, title,
                         printText(messages, Message::fileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
@@ -51,22 +54,22 @@ void offerPdf(QWidget *parent, Prompts &prompts, const MessageTable &messages, c
 } // namespace
 
 bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
-               const QString &pdfName)
+               const SavePage &save, const QString &copyName)
 {
     const QPrinterInfo printer = defaultPrinter();
     if (printer.isNull()) {
-        offerPdf(parent, prompts, messages, draw, pdfName, Message::noPrinter);
+        offerCopy(parent, prompts, messages, save, copyName, Message::noPrinter);
         return false;
     }
     if (!sendToPrinter(printer, draw)) {
-        offerPdf(parent, prompts, messages, draw, pdfName, Message::printFailed);
+        offerCopy(parent, prompts, messages, save, copyName, Message::printFailed);
         return false;
     }
     return true;
 }
 
 bool printWindowImage(QWidget &window, QWidget *buttons, Prompts &prompts, const MessageTable &messages,
-                      const QString &pdfName)
+                      const QString &copyName)
 {
     const bool shown = buttons && buttons->isVisible();
     if (shown)
@@ -79,5 +82,9 @@ bool printWindowImage(QWidget &window, QWidget *buttons, Prompts &prompts, const
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size), image);
     };
-    return printPage(&window, prompts, messages, draw, pdfName);
+    const SavePage save = [&image, &draw](const QString &path) {
+        return QFileInfo(path).suffix().toLower() == u"pdf" ? writePdfPage(path, draw)
+                                                            : writeImageFile(image, path);
+    };
+    return printPage(&window, prompts, messages, draw, save, copyName);
 }

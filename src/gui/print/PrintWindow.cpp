@@ -145,7 +145,8 @@ void PrintWindow::print()
     const Sheet &printed = sheet();
     printPage(
         this, m_prompts, m_tournament.messages(),
-        [&printed](QPainter &p, const QRectF &rect) { paintSheet(p, printed, rect); }, QStringLiteral("vyl.pdf"));
+        [&printed](QPainter &p, const QRectF &rect) { paintSheet(p, printed, rect); },
+        [&printed](const QString &path) { return writeSheetFile(printed, path); }, QStringLiteral("vyl.pdf"));
     m_buttons->show();
 }
 

@@ -1,5 +1,5 @@
 // Panels built when first opened take the language and compact mode set before.
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSettings>
 #include <QTest>
 
@@ -24,6 +24,8 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::newRow("editor from the banner") << "Image14" << Qt::RightButton << "Command19"
                                                 << "Close";
+        QTest::newRow("help's picture of the stage button") << "Command6" << Qt::LeftButton << "Command10"
+                                                            << "Knockout stage";
     }
     void languageAndCompactReachAPanelBuiltLater()
     {
@@ -49,7 +51,7 @@ private slots:
             const ControlRegistry &controls = app.window().controls();
             QVERIFY(controls.find(name).isEmpty());
             QTest::mouseClick(controls.find(opener).value(0), mouse);
-            auto *button = qobject_cast<QPushButton *>(controls.find(name).value(0));
+            auto *button = qobject_cast<QAbstractButton *>(controls.find(name).value(0));
             QVERIFY(button);
             shown.append({button->text(), button->font().pointSizeF(), button->width()});
         }

@@ -89,6 +89,15 @@ private slots:
         QCOMPARE(m_t.group(GroupId::A).goalsFor->text(1), QStringLiteral("2"));
     }
 
+    void theAuthorsCreditIsNoFilesToChange()
+    {
+        m_window.helpPanel();
+        registry().applyControlLine(QStringLiteral("Label6"), std::nullopt, QStringLiteral("mine"), QString(),
+                                    QString());
+        QCOMPARE(control<QLabel>(QStringLiteral("Label6"), 3)->text(), QStringLiteral("mine"));
+        QVERIFY(control<QLabel>(QStringLiteral("Label6"), 4)->text().startsWith(u"Vylora 2010 ©"));
+    }
+
     void anUnknownNameChangesNothing()
     {
         const QString before = control<QAbstractButton>(QStringLiteral("Command1"))->text();

@@ -96,6 +96,9 @@ void TestGroupEntryWidget::typedScoreRecomputesTheGroup_data()
     QTest::newRow("two-digit score against slot 3")
         << "C" << QList<int>{4} << words("12") << "PTsC" << "BPC" //
         << words("0 0 0 0") << words("12 0 0 0") << QList<int>{1, 4, 2, 3};
+    QTest::newRow("longer than the cell, kept whole")
+        << "C" << QList<int>{4} << words("1000") << "PTsC" << "BPC" //
+        << words("0 0 0 0") << words("1000 0 0 0") << QList<int>{1, 4, 2, 3};
     QTest::newRow("away win where the names are irregular")
         << "G" << QList<int>{6, 7} << words("0 2") << "ptSG" << "BPG" //
         << words("0 3 0 0") << words("0 2 0 0") << QList<int>{2, 3, 1, 4};

@@ -205,6 +205,7 @@ void TestPrintWindow::printWithoutPrinterOffersAPdf_data()
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("name"); // of the PDF chosen; empty: cancelled
     QTest::newRow("saved instead") << true << "vyl.pdf";
+    QTest::newRow("saved as a picture") << true << "vyl.png";
     QTest::newRow("declined") << false << QString();
     QTest::newRow("save dialog cancelled") << true << QString();
 }
@@ -224,7 +225,9 @@ void TestPrintWindow::printWithoutPrinterOffersAPdf()
     const QStringList questions = noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Question);
     QCOMPARE(questions.size(), 1);
     QVERIFY2(questions.first().contains(QStringLiteral("imprimante")), qPrintable(questions.first()));
-    QCOMPARE(m_folder->read(QStringLiteral("vyl.pdf")).startsWith("%PDF-"), !name.isEmpty());
+    QCOMPARE(m_folder->read(QStringLiteral("vyl.pdf")).startsWith("%PDF-"), name == u"vyl.pdf");
+    QCOMPARE(QImageReader(m_folder->filePath(QStringLiteral("vyl.png"))).format(),
+             name == u"vyl.png" ? QByteArray("png") : QByteArray());
     QVERIFY(findControl(*m_window, QStringLiteral("Frame1"))->isVisible());
 }
 
