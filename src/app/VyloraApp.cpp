@@ -34,8 +34,17 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_window(m_tournament, prompts, settings)
     , m_programEnd([] { QCoreApplication::exit(0); })
 {
-    m_window.setChartLoader([this](const IniDocument &chart) { return loadChart(currentChart, Saving::On, &chart); },
-                            [this] { return typedChart(); });
+    m_window.setChartLoader(
+        [this](const IniDocument &chart) {
+            if (!loadChart(currentChart, Saving::On, &chart))
+                return false;
+            // The update brings the user's 2010 chart back, also over a
+            // past year: the history panel follows the chart shown.
+            m_window.showTournamentPicture(Tournaments::current);
+            m_window.showChosenYear(0);
+            return true;
+        },
+        [this] { return typedChart(); });
     m_window.setCloseGuard([this] { return mayClose(); });
     connect(&m_window, &MainWindow::languageClicked, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
