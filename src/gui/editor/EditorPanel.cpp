@@ -132,8 +132,7 @@ void EditorPanel::build()
 
 QString EditorPanel::message(Message entry, const QString &french) const
 {
-    const QString &translated = m_tournament.messages().at(entry);
-    return translated.isEmpty() ? french : translated;
+    return m_tournament.messages().textOr(entry, french);
 }
 
 QString EditorPanel::pseudo() const
