@@ -12,11 +12,9 @@
 #include <QObject>
 #include <QTimeZone>
 
-class Banner;
 class Clock;
 class IniDocument;
 class Prompts;
-class UpdateCommand;
 class UserSettings;
 
 // Drives the life of the program: start-up in its fixed order (language,
@@ -33,11 +31,8 @@ public:
     // False when the program ends during start-up (the user went for a
     // newer version): nothing after that point has run.
     bool start();
-    Tournament &tournament() { return m_tournament; }
     MainWindow &window() { return m_window; }
     LanguageIndex language() const { return m_sage; }
-    Banner &banner() { return m_window.banner(); }
-    UpdateCommand &update() { return m_window.updateCommand(); }
 
     // A click on flag `index`, and start-up with the stored language.
     void applyLanguage(LanguageIndex index);

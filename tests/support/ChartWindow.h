@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -74,17 +72,7 @@ public:
     }
 
     // What the control shows; a marker text when it does not exist.
-    QString shown(const QString &name, int index = -1) const
-    {
-        const QWidget *w = control(name, index);
-        if (const auto *edit = qobject_cast<const QLineEdit *>(w))
-            return edit->text();
-        if (const auto *label = qobject_cast<const QLabel *>(w))
-            return label->text();
-        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-            return button->text();
-        return QStringLiteral("<no control %1 %2>").arg(name).arg(index);
-    }
+    QString shown(const QString &name, int index = -1) const { return shownText(*m_window, name, index); }
 
 private:
     std::unique_ptr<MainWindow> m_window;

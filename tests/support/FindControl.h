@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QMetaObject>
 #include <QString>
@@ -28,4 +31,21 @@ W *findControl(const QWidget &root, const QString &name, int index = -1)
         }
     }
     return found;
+}
+
+// What the control shows; a marker text when there is none.
+inline QString shownText(const QWidget *w)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(w))
+        return edit->text();
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+        return button->text();
+    return QStringLiteral("<no control>");
+}
+
+inline QString shownText(const QWidget &root, const QString &name, int index = -1)
+{
+    return shownText(findControl(root, name, index));
 }

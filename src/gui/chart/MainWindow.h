@@ -123,15 +123,7 @@ public:
     // The window is opened at a size the screen has room for.
     void fitToScreen();
 
-    // --- The rooms, for tests that drive them -------------------------------
-    Tournament &tournament() const { return m_tournament; }
-    CellBinding &binding() const { return *m_binding; }
-    ControlRegistry &controls() const { return *m_registry; }
-    KnockoutPanel *knockoutPage() const { return m_knockout; }
-    Banner &banner() const { return *m_banner; }
-    UpdateCommand &updateCommand() const { return *m_update; }
-    EditorDoor &editorDoor() const { return *m_editorDoor; }
-    // The panels hidden at start are built when first needed.
+    // --- Panels hidden at start, built when first needed ---------------------
     EditorPanel *editor();
     HelpPanel *helpPanel();
     // FraHisto, the past tournaments.

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "app/VyloraApp.h"
-#include "gui/controls/ControlRegistry.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
@@ -48,10 +47,10 @@ private slots:
             settings.setPassword(QStringLiteral("7plum"));
             VyloraApp app(prompts, clock, settings);
             app.start();
-            const ControlRegistry &controls = app.window().controls();
-            QVERIFY(controls.find(name).isEmpty());
-            QTest::mouseClick(controls.find(opener).value(0), mouse);
-            auto *button = qobject_cast<QAbstractButton *>(controls.find(name).value(0));
+            const MainWindow &window = app.window();
+            QVERIFY(window.findChildren<QWidget *>(name).isEmpty());
+            QTest::mouseClick(window.findChild<QWidget *>(opener), mouse);
+            auto *button = window.findChild<QAbstractButton *>(name);
             QVERIFY(button);
             shown.append({button->text(), button->font().pointSizeF(), button->width()});
         }

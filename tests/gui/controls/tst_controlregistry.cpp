@@ -2,7 +2,7 @@
 // the registry finds them and writes through the model where a control
 // shows a model cell.
 #include "gui/chart/MainWindow.h"
-#include "gui/controls/ControlRegistry.h"
+#include "i18n/LanguageFile.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
@@ -10,9 +10,11 @@
 #include "tournament/Tournament.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestControlRegistry final : public QObject
@@ -24,7 +26,18 @@ class TestControlRegistry final : public QObject
     UserSettings m_settings;
     MainWindow m_window{m_t, m_prompts, m_settings};
 
-    ControlRegistry &registry() { return m_window.controls(); }
+    QTemporaryDir m_dir;
+
+    // One line of a language file, applied as the language switch applies
+    // a file.
+    void apply(const QString &line)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("lang.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(line.toLatin1()) == line.size());
+        file.close();
+        QCOMPARE(m_window.applyLanguageFile(path), LanguageFileStatus::Applied);
+    }
 
     template <typename W = QWidget> W *control(const QString &name, int index = -1)
     {
@@ -41,8 +54,7 @@ private slots:
 
     void aLineWithoutIndexReachesEveryElement()
     {
-        registry().applyControlLine(QStringLiteral("lang"), std::nullopt, QString(), QString(),
-                                    QStringLiteral("Flag"));
+        apply(QStringLiteral("lang\\\\\\Flag\\"));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(control(QStringLiteral("lang"), i)->toolTip(), QStringLiteral("Flag"));
             // A flag is a picture: no caption to empty.
@@ -52,37 +64,34 @@ private slots:
 
     void aLineWithIndexReachesOnlyThatElement()
     {
-        registry().applyControlLine(QStringLiteral("ButPen"), 3, QString(), QString(),
-                                    QStringLiteral("Shoot-out"));
-        QCOMPARE(control(QStringLiteral("ButPen"), 3)->toolTip(), QStringLiteral("Shoot-out"));
-        QCOMPARE(m_t.family(QStringLiteral("ButPen"))[3].toolTip, QStringLiteral("Shoot-out"));
-        QVERIFY(control(QStringLiteral("ButPen"), 2)->toolTip() != QStringLiteral("Shoot-out"));
+        apply(QStringLiteral("PTs\\\\\\Points\\3"));
+        QCOMPARE(control(QStringLiteral("PTs"), 3)->toolTip(), QStringLiteral("Points"));
+        QCOMPARE(m_t.family(QStringLiteral("PTs"))[3].toolTip, QStringLiteral("Points"));
+        QVERIFY(control(QStringLiteral("PTs"), 2)->toolTip() != QStringLiteral("Points"));
     }
 
     void aLineWithIndexSkipsASingleControl()
     {
-        registry().applyControlLine(QStringLiteral("Command3"), 0, QStringLiteral("Save"), QString(), QString());
+        apply(QStringLiteral("Command3\\Save\\\\\\0"));
         QCOMPARE(control<QAbstractButton>(QStringLiteral("Command3"))->text(), QStringLiteral("Sauve"));
     }
 
     void aLabelTakesCaptionAndTooltipButHasNoText()
     {
-        registry().applyControlLine(QStringLiteral("Label3"), std::nullopt, QStringLiteral("World Cup"),
-                                    QStringLiteral("ignored"), QStringLiteral("Tip"));
+        apply(QStringLiteral("Label3\\World Cup\\ignored\\Tip\\"));
         QCOMPARE(control<QLabel>(QStringLiteral("Label3"))->text(), QStringLiteral("World Cup"));
         QCOMPARE(control(QStringLiteral("Label3"))->toolTip(), QStringLiteral("Tip"));
     }
 
     void aFrameCaptionIsItsTitle()
     {
-        registry().applyControlLine(QStringLiteral("Frame2"), std::nullopt, QStringLiteral("Group B"), QString(),
-                                    QString());
+        apply(QStringLiteral("Frame2\\Group B\\\\\\"));
         QCOMPARE(control<QGroupBox>(QStringLiteral("Frame2"))->title(), QStringLiteral("Group B"));
     }
 
     void aScoreTextGoesThroughTheModel()
     {
-        registry().applyControlLine(QStringLiteral("ButA"), 0, QString(), QStringLiteral("-2"), QString());
+        apply(QStringLiteral("ButA\\\\-2\\\\0"));
         // The change handling ran: the "-" was cleaned and the group recomputed.
         QCOMPARE(m_t.group(GroupId::A).score->text(0), QStringLiteral("2"));
         QCOMPARE(control<QLineEdit>(QStringLiteral("ButA"), 0)->text(), QStringLiteral("2"));
@@ -92,8 +101,7 @@ private slots:
     void theAuthorsCreditIsNoFilesToChange()
     {
         m_window.helpPanel();
-        registry().applyControlLine(QStringLiteral("Label6"), std::nullopt, QStringLiteral("mine"), QString(),
-                                    QString());
+        apply(QStringLiteral("Label6\\mine\\\\\\"));
         QCOMPARE(control<QLabel>(QStringLiteral("Label6"), 3)->text(), QStringLiteral("mine"));
         QVERIFY(control<QLabel>(QStringLiteral("Label6"), 4)->text().startsWith(u"Vylora 2010 ©"));
     }
@@ -101,8 +109,7 @@ private slots:
     void anUnknownNameChangesNothing()
     {
         const QString before = control<QAbstractButton>(QStringLiteral("Command1"))->text();
-        registry().applyControlLine(QStringLiteral("command1"), std::nullopt, QStringLiteral("x"), QString(),
-                                    QString());
+        apply(QStringLiteral("command1\\x\\\\\\"));
         QCOMPARE(control<QAbstractButton>(QStringLiteral("Command1"))->text(), before);
     }
 };

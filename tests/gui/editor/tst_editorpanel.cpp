@@ -7,6 +7,7 @@
 #include "storage/ModuleSetting.h"
 #include "storage/UserSettings.h"
 #include "support/ChartWindow.h"
+#include "support/OnlyChild.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QClipboard>
@@ -122,7 +123,7 @@ private slots:
         QLabel *knockoutBanner = entryPoint(QStringLiteral("Image15"), m_chart->control(QStringLiteral("Frame9")));
         m_bannerReloads = 0;
         m_updated = true;
-        EditorDoor &door = static_cast<MainWindow *>(window)->editorDoor(); // as ChartWindow made it
+        EditorDoor &door = onlyChild<EditorDoor>(*window); // as ChartWindow made it
         door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
                           [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
         door.watchTitle(title);

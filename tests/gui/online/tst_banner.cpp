@@ -10,6 +10,7 @@
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/OnlyChild.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QBuffer>
@@ -114,7 +115,7 @@ private slots:
         m_settings.setPseudo(QStringLiteral("rédaction"));
         m_settings.setCompactMode(compact);
         auto app = startApp();
-        QSignalSpy reloaded(&app->banner(), &Banner::reloaded);
+        QSignalSpy reloaded(&onlyChild<Banner>(app->window()), &Banner::reloaded);
         QVERIFY(reloaded.wait(3000));
         MainWindow &window = app->window();
         window.show();
@@ -127,7 +128,7 @@ private slots:
         QTest::mouseClick(findControl(window, QStringLiteral("Command1")), Qt::LeftButton);
         const auto *onBracket = findControl<QLabel>(window, QStringLiteral("Image15"));
         QVERIFY(onBracket->isVisible());
-        QCOMPARE(coveredBy(*onBracket, *window.knockoutPage()), QStringList());
+        QCOMPARE(coveredBy(*onBracket, onlyChild<KnockoutPanel>(window)), QStringList());
     }
 
     void onlyAPictureReplacesTheBanner_data()
@@ -155,7 +156,7 @@ private slots:
         QFETCH(QSize, shown);
         m_settings.setPseudo(QStringLiteral("rédaction"));
         auto app = startApp();
-        QSignalSpy reloaded(&app->banner(), &Banner::reloaded);
+        QSignalSpy reloaded(&onlyChild<Banner>(app->window()), &Banner::reloaded);
         QVERIFY(reloaded.wait(3000));
         for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")}) {
             QVERIFY(!findControl(app->window(), name)->isHidden());
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(firstFile, picture(first, "PNG"));
 
         m_server->answer("/imvyl.php", answer);
-        app->banner().reload();
+        onlyChild<Banner>(app->window()).reload();
         QVERIFY(reloaded.wait(3000));
         QCOMPARE(reloaded.last().first().toBool(), shown != first);
         for (const QString &name : {QStringLiteral("Image14"), QStringLiteral("Image15")})

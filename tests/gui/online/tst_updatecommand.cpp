@@ -2,6 +2,7 @@
 // published results come into the window, and no fault of the server or
 // the network costs the user the chart on screen or the file on disk.
 #include "app/VyloraApp.h"
+#include "gui/controls/Controls.h"
 #include "gui/online/Banner.h"
 #include "gui/online/UpdateCommand.h"
 #include "online/ServerSettings.h"
@@ -13,6 +14,7 @@
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/OnlyChild.h"
 #include "support/Results2010.h"
 #include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
@@ -49,12 +51,17 @@ QByteArray publishedChart()
            "[CV]\r\n0=2.6\r\n[Lien]\r\n0=Le direct\r\n1=http://news.example/\r\n[Mess]\r\n0=Résultats du jour\r\n";
 }
 
-QStringList allTexts(const Tournament &t)
+// Every text the window shows of the chart, each control by name and index.
+QStringList allTexts(MainWindow &window)
 {
+    window.buildEveryPanel();
+    const Tournament names;
     QStringList texts;
-    for (const CellFamily &family : t.families())
-        for (int i = family.first(); i <= family.last(); ++i)
-            texts << family.name() + u' ' + QString::number(i) + u'=' + family.text(i);
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        if (names.findFamily(w->objectName()))
+            texts << w->objectName() + u' ' + QString::number(controlIndex(w)) + u'=' + shownText(w);
+    }
+    texts.sort();
     return texts;
 }
 
@@ -66,11 +73,11 @@ QStringList textsOfChart(const QByteArray &bytes)
     Tournament t;
     AnsweringPrompts prompts;
     UserSettings settings;
-    const MainWindow window(t, prompts, settings); // the help page's worked example lives in the chart's cells
+    MainWindow window(t, prompts, settings); // the help page's worked example lives in the chart's cells
     LoadChart(t, QStringLiteral("VYL2010"), 0);
     t.setReady(true);
     RefreshAll(t);
-    return allTexts(t);
+    return allTexts(window);
 }
 
 using Answer = LoopbackHttpServer::Answer;
@@ -119,8 +126,8 @@ class TestUpdateCommand final : public QObject
     std::unique_ptr<VyloraApp> startApp()
     {
         auto app = std::make_unique<VyloraApp>(m_prompts, m_clock, m_settings);
-        app->update().setLimits({1024 * 1024, std::chrono::milliseconds(500)});
-        app->banner().setLimits({1024 * 1024, std::chrono::milliseconds(500)});
+        onlyChild<UpdateCommand>(app->window()).setLimits({1024 * 1024, std::chrono::milliseconds(500)});
+        onlyChild<Banner>(app->window()).setLimits({1024 * 1024, std::chrono::milliseconds(500)});
         app->start();
         app->window().show();
         if (!QTest::qWaitForWindowExposed(&app->window()))
@@ -133,7 +140,7 @@ class TestUpdateCommand final : public QObject
     // presses the progress window's Cancel button that many ms in.
     static bool clickUpdate(VyloraApp &app, int cancelAt = 0)
     {
-        QSignalSpy finished(&app.update(), &UpdateCommand::finished);
+        QSignalSpy finished(&onlyChild<UpdateCommand>(app.window()), &UpdateCommand::finished);
         QTest::mouseClick(findControl(app.window(), QStringLiteral("Command8")), Qt::LeftButton);
         if (cancelAt > 0) {
             QTest::qWait(cancelAt);
@@ -177,8 +184,8 @@ private slots:
         QVERIFY(clickUpdate(*app));
 
         QCOMPARE(m_prompts.asked().size(), 2); // the question, and where the user's own entries went
-        QVERIFY(app->update().resultsUpdated());
-        QCOMPARE(allTexts(app->tournament()), textsOfChart(m_published));
+        QVERIFY(onlyChild<UpdateCommand>(app->window()).resultsUpdated());
+        QCOMPARE(allTexts(app->window()), textsOfChart(m_published));
         QCOMPARE(findControl<QLineEdit>(app->window(), QStringLiteral("ButFIN"), 1)->text(), QStringLiteral("1"));
         QVERIFY(save->isEnabled());
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), m_published);
@@ -215,7 +222,7 @@ private slots:
         QTest::mouseClick(findControl(app->window(), QStringLiteral("Command8")), Qt::LeftButton);
         QTest::qWait(100);
         QVERIFY(m_server->requests().isEmpty());
-        QVERIFY(!app->update().resultsUpdated());
+        QVERIFY(!onlyChild<UpdateCommand>(app->window()).resultsUpdated());
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
     }
 
@@ -224,7 +231,7 @@ private slots:
         m_server->answer("/VYL2010.ini", silence());
         auto app = startApp();
         QVERIFY(app);
-        QSignalSpy finished(&app->update(), &UpdateCommand::finished);
+        QSignalSpy finished(&onlyChild<UpdateCommand>(app->window()), &UpdateCommand::finished);
         QWidget *button = findControl(app->window(), QStringLiteral("Command8"));
         QTest::mouseClick(button, Qt::LeftButton);
         QTRY_COMPARE(m_server->requests().size(), 1);
@@ -264,7 +271,7 @@ private slots:
         m_server->answer("/VYL2010.ini", answer);
         auto app = startApp();
         QVERIFY(app);
-        const QStringList before = allTexts(app->tournament());
+        const QStringList before = allTexts(app->window());
 
         m_prompts.queueAnswer(true);
         QVERIFY(clickUpdate(*app, cancelAt));
@@ -281,8 +288,8 @@ private slots:
         QVERIFY2(notice.text.endsWith(u'.'), qPrintable(notice.text));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), userChart);
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL2010.bak"))));
-        QCOMPARE(allTexts(app->tournament()), before);
-        QVERIFY(!app->update().resultsUpdated());
+        QCOMPARE(allTexts(app->window()), before);
+        QVERIFY(!onlyChild<UpdateCommand>(app->window()).resultsUpdated());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -298,7 +305,7 @@ private slots:
         auto *progress = app->window().findChild<QProgressDialog *>(QStringLiteral("UpdateProgress"));
         QVERIFY(progress);
         QTRY_VERIFY(progress->labelText().endsWith(QStringLiteral("\n1 Ko reçus")));
-        QSignalSpy finished(&app->update(), &UpdateCommand::finished);
+        QSignalSpy finished(&onlyChild<UpdateCommand>(app->window()), &UpdateCommand::finished);
         QTest::mouseClick(progress->findChild<QAbstractButton *>(), Qt::LeftButton);
         QVERIFY(finished.wait(5000));
     }
@@ -328,7 +335,7 @@ private slots:
         QVERIFY(app);
         m_prompts.queueAnswer(true);
         QVERIFY(clickUpdate(*app));
-        QCOMPARE(app->update().resultsUpdated(), followed);
+        QCOMPARE(onlyChild<UpdateCommand>(app->window()).resultsUpdated(), followed);
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), followed ? m_published : userChart);
     }
 };
