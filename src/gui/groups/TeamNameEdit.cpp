@@ -1,6 +1,5 @@
 #include "gui/groups/TeamNameEdit.h"
 
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,10 +47,7 @@ TeamNameEdit::TeamNameEdit(QWidget *parent)
 
 bool TeamNameEdit::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip &&
-        fittingText::showWholeText(this, static_cast<QHelpEvent *>(event), text(), m_shown))
-        return true;
-    return QLineEdit::event(event);
+    return fittingText::showWholeText(this, event, text(), m_shown) || QLineEdit::event(event);
 }
 
 void TeamNameEdit::paintEvent(QPaintEvent *event)

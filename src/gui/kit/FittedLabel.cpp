@@ -1,15 +1,11 @@
 #include "gui/kit/FittedLabel.h"
 
-#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 
 bool FittedLabel::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip &&
-        fittingText::showWholeText(this, static_cast<QHelpEvent *>(event), text(), m_shown))
-        return true;
-    return QLabel::event(event);
+    return fittingText::showWholeText(this, event, text(), m_shown) || QLabel::event(event);
 }
 
 void FittedLabel::paintEvent(QPaintEvent *event)

@@ -45,7 +45,7 @@ QSize FittingDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
 bool FittingDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                                 const QModelIndex &index)
 {
-    if (event->type() == QEvent::ToolTip && index.isValid()) {
+    if (index.isValid()) {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         if (fittingText::showWholeText(view, event, item.text, fitted(item)))

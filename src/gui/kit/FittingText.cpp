@@ -49,12 +49,13 @@ Fit fit(const QString &text, const QFont &font, int width, int height)
     return {smaller, elided, elided != text};
 }
 
-bool showWholeText(QWidget *w, QHelpEvent *event, const QString &whole, const Fit &shown)
+bool showWholeText(QWidget *w, QEvent *event, const QString &whole, const Fit &shown)
 {
-    if (!shown.elided)
+    if (event->type() != QEvent::ToolTip || !shown.elided)
         return false;
     const QString own = w->toolTip();
-    QToolTip::showText(event->globalPos(), own.isEmpty() ? whole : whole + u'\n' + own, w);
+    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), own.isEmpty() ? whole : whole + u'\n' + own,
+                       w);
     return true;
 }
 

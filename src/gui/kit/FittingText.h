@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-class QHelpEvent;
+class QEvent;
 class QWidget;
 
 // A line of text made to fit its box on screen: in the widget's own font
@@ -26,8 +26,8 @@ inline constexpr double floorShare = 0.8;
 // chart's scale made tight still shows whole letters; 0 leaves it free.
 Fit fit(const QString &text, const QFont &font, int width, int height = 0);
 
-// For a widget's ToolTip event: when the shown text was cut, shows `whole`
-// (and the widget's own tooltip below it) and returns true.
-bool showWholeText(QWidget *w, QHelpEvent *event, const QString &whole, const Fit &shown);
+// For any event of a widget: a ToolTip event while the shown text is cut
+// shows `whole` (and the widget's own tooltip below it) and returns true.
+bool showWholeText(QWidget *w, QEvent *event, const QString &whole, const Fit &shown);
 
 } // namespace fittingText
