@@ -1,5 +1,7 @@
 #include "gui/kit/FittedLabel.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QStyle>
 

@@ -1,8 +1,19 @@
 #include "gui/kit/FittingDelegate.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+
+namespace {
+
+QStyle *styleOf(const QWidget *widget)
+{
+    return widget ? widget->style() : QApplication::style();
+}
+
+} // namespace
 
 FittingDelegate::FittingDelegate(int lines, QAbstractItemView *view)
     : QStyledItemDelegate(view)
@@ -13,7 +24,7 @@ FittingDelegate::FittingDelegate(int lines, QAbstractItemView *view)
 fittingText::Fit FittingDelegate::fitted(const QStyleOptionViewItem &option) const
 {
     const QWidget *widget = option.widget;
-    QStyle *style = widget ? widget->style() : QApplication::style();
+    QStyle *style = styleOf(widget);
     const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget);
     // The style keeps this much clear on each side of an item's text.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
@@ -28,9 +39,7 @@ void FittingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     item.font = fit.font;
     item.fontMetrics = QFontMetrics(fit.font);
     item.text = fit.text;
-    const QWidget *widget = option.widget;
-    (widget ? widget->style() : QApplication::style())
-        ->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    styleOf(option.widget)->drawControl(QStyle::CE_ItemViewItem, &item, painter, option.widget);
 }
 
 QSize FittingDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

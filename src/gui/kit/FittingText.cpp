@@ -1,5 +1,7 @@
 #include "gui/kit/FittingText.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QToolTip>
