@@ -84,7 +84,7 @@ int runText(int argc, char *argv[], const Options &options)
 
 // The language file of the user's language, in their program folder, or
 // the shipped one before the first start has copied it there.
-QString reportLanguageFile(const QString &dataDir, const UserSettings &settings)
+QString storedLanguageFile(const QString &dataDir, const UserSettings &settings)
 {
     const QString name = languageFileName(languageIndexFromStored(settings.language()));
     if (name.isEmpty())
@@ -104,7 +104,7 @@ int runHeadless(int argc, char *argv[], const Options &options)
     if (options.mode == Options::Mode::Report) {
         const UserSettings settings;
         return runChartReport(options.report, options.json, userZone(options.timeZone, settings.timeZone()),
-                              reportLanguageFile(options.dataDir, settings), out, err);
+                              storedLanguageFile(options.dataDir, settings), out, err);
     }
     if (!applyServer(options, err) || !chooseFolder(options, err))
         return 1;
@@ -148,7 +148,8 @@ int runSheet(int argc, char *argv[], const Options &options)
         chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
-    return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(), err);
+    return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
+                           storedLanguageFile(options.dataDir, UserSettings()), err);
 }
 
 int runWindow(int argc, char *argv[], const Options &options)

@@ -12,7 +12,6 @@
 #include "cli/ChartFileLoad.h"
 #include "history/GoalsByTeam.h"
 #include "history/Ranking.h"
-#include "i18n/ControlTarget.h"
 #include "i18n/LanguageFile.h"
 #include "schedule/BuildSchedule.h"
 #include "schedule/KickOffTime.h"
@@ -37,14 +36,6 @@ QJsonArray teamTexts(const Tournament &t, const CellFamily &teams, int first, in
         texts.append(shown(t, teams.text(i)));
     return texts;
 }
-
-// Only the names of a language file count here; its controls are the window's.
-struct NoControls final : ControlTarget
-{
-    void applyControlLine(const QString &, std::optional<int>, const QString &, const QString &,
-                          const QString &) override
-    {}
-};
 
 QJsonValue criterionValue(const std::optional<PlaceCriterion> &criterion)
 {
@@ -322,10 +313,9 @@ int runChartReport(const QString &file, bool json, const QTimeZone &zone, const 
                    QTextStream &out, QTextStream &err)
 {
     Tournament t;
-    if (!languageFile.isEmpty()) {
-        NoControls controls;
-        LoadLanguageFile(languageFile, t.messages(), controls);
-    }
+    // Only the names of a language file count here.
+    if (!languageFile.isEmpty())
+        LoadLanguageMessages(languageFile, t.messages());
     ScheduleIndex schedule;
     ChartHooks hooks;
     // The notes as written: each kick-off is moved on its own below.

@@ -4,8 +4,8 @@
 
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageLine.h"
-#include "tournament/MessageTable.h"
 #include "storage/TextFileReading.h"
+#include "tournament/MessageTable.h"
 
 namespace {
 
@@ -21,6 +21,15 @@ struct LineApplier
     {
         controls.applyControlLine(line.name, line.index, line.caption, line.text, line.toolTip);
     }
+};
+
+// Away from the window (the batch modes, the prompts before it opens) only
+// the messages and the team names count.
+struct NoControls final : ControlTarget
+{
+    void applyControlLine(const QString &, std::optional<int>, const QString &, const QString &,
+                          const QString &) override
+    {}
 };
 
 } // namespace
@@ -49,6 +58,12 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 QStringList yearListEntries(const MessageTable &messages)
 {
     return {messages.at(Message::chooseYear), QStringLiteral("1998"), QStringLiteral("2002"),
-            QStringLiteral("2006"),          QStringLiteral("2010"), QStringLiteral("2014"),
-            QStringLiteral("2018"),          QStringLiteral("2022")};
+            QStringLiteral("2006"),           QStringLiteral("2010"), QStringLiteral("2014"),
+            QStringLiteral("2018"),           QStringLiteral("2022")};
+}
+
+LanguageFileStatus LoadLanguageMessages(const QString &path, MessageTable &messages)
+{
+    NoControls controls;
+    return LoadLanguageFile(path, messages, controls);
 }

@@ -22,6 +22,8 @@ enum class LanguageFileStatus {
 // unless the file is applied; the window then tells why and skips its fixed
 // parts.
 LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls);
+// The same without a window: its control lines are skipped.
+LanguageFileStatus LoadLanguageMessages(const QString &path, MessageTable &messages);
 
 // The entries of both year lists after a language file: the language's own
 // first entry, then the seven tournaments.

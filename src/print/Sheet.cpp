@@ -4,6 +4,7 @@
 #include <array>
 
 #include "print/SheetGeometry.h"
+#include "tournament/MessageTable.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -24,6 +25,29 @@ SheetText place(const QString &text, int x, int y, const Column &column, bool bo
 // on the left; the others on the right, each beside its own group row.
 constexpr std::array<int, 8> leftCopies{1, 6, 9, 14, 17, 22, 25, 30};
 constexpr std::array<int, 8> rightCopies{2, 5, 10, 13, 18, 21, 26, 29};
+
+// The part of a "|" list that a language file gave, else the design's own.
+void take(const QStringList &parts, qsizetype i, QString &caption)
+{
+    if (!parts.value(i).isEmpty())
+        caption = parts.value(i);
+}
+
+SheetCaptions captionsOf(const MessageTable &messages, const QString &year)
+{
+    SheetCaptions c;
+    const QStringList headings = messages.at(Message::sheetHeadings).split(u'|');
+    const std::array<QString *, 6> columns{&c.groups,     &c.roundOf16, &c.quarterFinals,
+                                           &c.semiFinals, &c.final,     &c.thirdPlace};
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        take(headings, qsizetype(i), *columns[i]);
+    const QStringList title = messages.at(Message::sheetTitle).split(u'|');
+    take(title, 0, c.titleTop);
+    QString bottom = QStringLiteral("de Football %1");
+    take(title, 1, bottom);
+    c.titleBottom = bottom.replace(QStringLiteral("%1"), year);
+    return c;
+}
 
 bool isIn(const std::array<int, 8> &copies, int t)
 {
@@ -46,6 +70,7 @@ Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link)
     const QString chart = t.chartName();
     const bool pastYear = chart.size() == 7 && chart.startsWith(u"VYL") && chart.mid(3).toInt() > 1900;
     sheet.year = pastYear ? chart.mid(3) : QStringLiteral("2010");
+    sheet.captions = captionsOf(t.messages(), sheet.year);
 
     // 39 rows; every fifth one separates two groups. A slot that is a group
     // winner or runner-up is copied on its own row into the round of 16.

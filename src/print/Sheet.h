@@ -27,17 +27,33 @@ struct SheetText
     friend bool operator==(const SheetText &, const SheetText &) = default;
 };
 
-// What a redraw puts on the template: the names, the year of the
-// tournament in the title, and the web link printed at the foot.
+// The template's own words, in the language of the names: the column
+// headings and the title's two lines, the year in the second.
+struct SheetCaptions
+{
+    QString groups = QStringLiteral("Groupes");
+    QString roundOf16 = QStringLiteral("1/8");
+    QString quarterFinals = QStringLiteral("1/4");
+    QString semiFinals = QStringLiteral("1/2");
+    QString final = QStringLiteral("Finale");
+    QString thirdPlace = QStringLiteral("Petite Finale");
+    QString titleTop = QStringLiteral("Coupe du Monde");
+    QString titleBottom = QStringLiteral("de Football 2010");
+};
+
+// What a redraw puts on the template: the names, the captions with the
+// year of the tournament in the title, and the web link printed at the foot.
 struct Sheet
 {
     std::vector<SheetText> texts;
     QString year;
+    SheetCaptions captions;
     QString link;
 };
 
 // DrawChart's placement: the groups in place order from the team list, the
 // round-of-16 copies of the first two of each group straight from that
 // order, then the knock-out cells as they stand, placeholders included, and
-// the podium in bold.
+// the podium in bold. Names and captions are in the language of the
+// chart's message table.
 Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link);

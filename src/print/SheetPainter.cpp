@@ -34,7 +34,7 @@ void paintSheet(QPainter &p, const Sheet &sheet)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawSheetTemplate(p, sheet.year, sheet.link);
+    drawSheetTemplate(p, sheet.captions, sheet.link);
     drawNames(p, sheet);
     p.restore();
 }

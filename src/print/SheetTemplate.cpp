@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "print/FittedText.h"
 #include "print/Sheet.h"
 #include "print/SheetFont.h"
 #include "print/SheetGeometry.h"
@@ -48,11 +49,13 @@ void drawBox(QPainter &p, const QRectF &r, const QColor &fill)
     p.drawRect(r);
 }
 
+// A language's heading may be longer than the box the design gives it.
 void drawHeading(QPainter &p, const QRectF &r, const QString &text, double pixels = 12)
 {
+    const FittedText fitted = fitText(text, sheetFont(pixels, true), r.width());
     p.setPen(ink);
-    p.setFont(sheetFont(pixels, true));
-    p.drawText(r, Qt::AlignCenter, text);
+    p.setFont(fitted.font);
+    p.drawText(r, Qt::AlignCenter, fitted.text);
 }
 
 // A round green tag with a white number: the round-of-16 match numbers.
@@ -76,9 +79,9 @@ void drawArrowHead(QPainter &p, const QPointF &tip, double direction)
     p.fillPath(head, green);
 }
 
-void drawGroups(QPainter &p)
+void drawGroups(QPainter &p, const SheetCaptions &c)
 {
-    drawHeading(p, QRectF(groups.left - 44, 24, groups.right - groups.left + 44, 18), QStringLiteral("Groupes"));
+    drawHeading(p, QRectF(groups.left - 44, 24, groups.right - groups.left + 44, 18), c.groups);
     for (int g = 0; g < 8; ++g) {
         const QRectF block = box(groups, groupRowTwips(5 * g + 1), 4);
         const QRectF letter(16, block.top() + 2, 38, block.height() - 4);
@@ -96,7 +99,7 @@ void drawGroups(QPainter &p)
 // Each pair of boxes is one match of the round of 16, joined by a
 // two-headed arrow that carries the match's number; the quarter-final box
 // with the same number takes its winner.
-void drawRoundOf16(QPainter &p)
+void drawRoundOf16(QPainter &p, const SheetCaptions &c)
 {
     struct Pair
     {
@@ -115,8 +118,7 @@ void drawRoundOf16(QPainter &p)
         {&roundOf16Right, 18, 21, 7},
         {&roundOf16Right, 26, 29, 8},
     }};
-    drawHeading(p, QRectF(roundOf16Left.left, 24, roundOf16Right.right - roundOf16Left.left, 18),
-                QStringLiteral("1/8"));
+    drawHeading(p, QRectF(roundOf16Left.left, 24, roundOf16Right.right - roundOf16Left.left, 18), c.roundOf16);
     for (const Pair &pair : pairs) {
         const QRectF upper = box(*pair.column, groupRowTwips(rowOfSlot(pair.upper)));
         const QRectF lower = box(*pair.column, groupRowTwips(rowOfSlot(pair.lower)));
@@ -133,14 +135,14 @@ void drawRoundOf16(QPainter &p)
     }
 }
 
-void drawQuarterFinals(QPainter &p)
+void drawQuarterFinals(QPainter &p, const SheetCaptions &c)
 {
     // By box, the round-of-16 match whose winner it receives.
     constexpr std::array<int, 8> numbers{1, 2, 5, 6, 3, 4, 7, 8};
     constexpr std::array<int, 8> rows{1160, 1400, 3560, 3800, 5960, 6200, 8360, 8600};
     const QRectF first = box(quarterFinals, rows[0]);
     drawHeading(p, QRectF(quarterFinals.left, first.top() - 19, quarterFinals.right - quarterFinals.left, 18),
-                QStringLiteral("1/4"));
+                c.quarterFinals);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QRectF r = box(quarterFinals, rows[i]);
         drawBox(p, r, Qt::white);
@@ -162,13 +164,13 @@ void drawFeed(QPainter &p, const QRectF &pair, double toX, double toY)
     p.drawPath(path);
 }
 
-void drawSemiAndFinal(QPainter &p)
+void drawSemiAndFinal(QPainter &p, const SheetCaptions &c)
 {
     constexpr std::array<int, 4> semiRows{2600, 2840, 6920, 7160};
     constexpr std::array<int, 4> quarterPairs{1160, 3560, 5960, 8360};
     const QRectF firstSemi = box(semiFinals, semiRows[0]);
     drawHeading(p, QRectF(semiFinals.left, firstSemi.top() - 19, semiFinals.right - semiFinals.left, 18),
-                QStringLiteral("1/2"));
+                c.semiFinals);
     for (std::size_t k = 0; k < semiRows.size(); ++k) {
         const QRectF semi = box(semiFinals, semiRows[k]);
         drawFeed(p, box(quarterFinals, quarterPairs[k], 2), semiFinals.left, semi.center().y());
@@ -177,8 +179,7 @@ void drawSemiAndFinal(QPainter &p)
 
     constexpr std::array<int, 2> finalRows{5000, 5240};
     const QRectF firstFinal = box(final, finalRows[0]);
-    drawHeading(p, QRectF(final.left, firstFinal.top() - 19, final.right - final.left, 18),
-                QStringLiteral("Finale"), 13);
+    drawHeading(p, QRectF(final.left, firstFinal.top() - 19, final.right - final.left, 18), c.final, 13);
     for (std::size_t k = 0; k < finalRows.size(); ++k) {
         const QRectF side = box(final, finalRows[k]);
         drawFeed(p, box(semiFinals, semiRows[2 * k], 2), final.left, side.center().y());
@@ -189,7 +190,7 @@ void drawSemiAndFinal(QPainter &p)
 
     const QRectF third = box(thirdPlace, 680);
     drawHeading(p, QRectF(thirdPlace.left, third.top() - 19, thirdPlace.right - thirdPlace.left, 18),
-                QStringLiteral("Petite Finale"));
+                c.thirdPlace);
     drawBox(p, third, Qt::white);
     drawBox(p, box(thirdPlace, 920), Qt::white);
 }
@@ -222,15 +223,13 @@ void drawPodium(QPainter &p)
     }
 }
 
-void drawTitleAndLink(QPainter &p, const QString &year, const QString &link)
+void drawTitleAndLink(QPainter &p, const SheetCaptions &c, const QString &link)
 {
     const QRectF title(552, 34, 232, 100);
     p.setPen(ink);
     p.setFont(sheetFont(20, true));
-    p.drawText(QRectF(title.left(), title.top(), title.width(), 26), Qt::AlignCenter,
-               QStringLiteral("Coupe du Monde"));
-    p.drawText(QRectF(title.left(), title.top() + 26, title.width(), 26), Qt::AlignCenter,
-               QStringLiteral("de Football ") + year);
+    p.drawText(QRectF(title.left(), title.top(), title.width(), 26), Qt::AlignCenter, c.titleTop);
+    p.drawText(QRectF(title.left(), title.top() + 26, title.width(), 26), Qt::AlignCenter, c.titleBottom);
     p.setPen(green);
     p.setFont(sheetFont(12));
     p.drawText(QRectF(title.left(), title.top() + 56, title.width(), 18), Qt::AlignCenter,
@@ -247,13 +246,13 @@ void drawTitleAndLink(QPainter &p, const QString &year, const QString &link)
 
 } // namespace
 
-void drawSheetTemplate(QPainter &p, const QString &year, const QString &link)
+void drawSheetTemplate(QPainter &p, const SheetCaptions &captions, const QString &link)
 {
     p.fillRect(QRectF(0, 0, sheetSize.width(), sheetSize.height()), Qt::white);
-    drawGroups(p);
-    drawRoundOf16(p);
-    drawQuarterFinals(p);
-    drawSemiAndFinal(p);
+    drawGroups(p, captions);
+    drawRoundOf16(p, captions);
+    drawQuarterFinals(p, captions);
+    drawSemiAndFinal(p, captions);
     drawPodium(p);
-    drawTitleAndLink(p, year, link);
+    drawTitleAndLink(p, captions, link);
 }

@@ -124,10 +124,12 @@ enum class Message {
     poolPseudoPrompt = 121,        // Pseudo pour le concours :
     poolCodePrompt = 122,          // Code du concours :
     poolYesNo = 123,               // oui|non
+    sheetHeadings = 124,           // Groupes|1/8|1/4|1/2|Finale|Petite Finale
+    sheetTitle = 125,              // Coupe du Monde|de Football %1
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 117> everyMessage{
+inline constexpr std::array<Message, 119> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -245,4 +247,6 @@ inline constexpr std::array<Message, 117> everyMessage{
     Message::poolPseudoPrompt,
     Message::poolCodePrompt,
     Message::poolYesNo,
+    Message::sheetHeadings,
+    Message::sheetTitle,
 };

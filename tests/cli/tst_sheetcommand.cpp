@@ -18,7 +18,7 @@ QString shippedChart()
 int sheet(const QString &out, const QString &chart, QString *err)
 {
     QTextStream stream(err);
-    return runSheetCommand(out, chart, QStringLiteral("http://127.0.0.1:8080/"), stream);
+    return runSheetCommand(out, chart, QStringLiteral("http://127.0.0.1:8080/"), QString(), stream);
 }
 
 // The first page's size in points, from the PDF's MediaBox.

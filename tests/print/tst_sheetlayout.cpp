@@ -61,6 +61,8 @@ private slots:
     void drawsCellsAsTheyStand();
     void titleYearFollowsTheChart_data();
     void titleYearFollowsTheChart();
+    void captionsFollowTheLanguage_data();
+    void captionsFollowTheLanguage();
     void everyName2010FitsItsBoxAlone();
     void fitsANameToItsBox_data();
     void fitsANameToItsBox();
@@ -166,6 +168,35 @@ void TestSheetLayout::titleYearFollowsTheChart()
     Tournament t;
     t.setChartName(chart);
     QCOMPARE(DrawChart(t, TeamList(), QString()).year, year);
+}
+
+void TestSheetLayout::captionsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("headings"); // the message entries as a language file sets them
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("captions"); // groups, third place, the title's two lines
+    QTest::newRow("no language file: the design") << ""
+                                                  << ""
+                                                  << "Groupes|Petite Finale|Coupe du Monde|de Football 1998";
+    QTest::newRow("English") << "Groups|Last 16|Quarter-finals|Semi-finals|Final|Third place"
+                             << "Football|World Cup %1"
+                             << "Groups|Third place|Football|World Cup 1998";
+    QTest::newRow("parts left out keep the design") << "Grupos"
+                                                    << "Copa Mundial"
+                                                    << "Grupos|Petite Finale|Copa Mundial|de Football 1998";
+}
+
+void TestSheetLayout::captionsFollowTheLanguage()
+{
+    QFETCH(QString, headings);
+    QFETCH(QString, title);
+    QFETCH(QString, captions);
+    Tournament t;
+    t.setChartName(QStringLiteral("VYL1998"));
+    t.messages().set(int(Message::sheetHeadings), headings);
+    t.messages().set(int(Message::sheetTitle), title);
+    const SheetCaptions c = DrawChart(t, TeamList(), QString()).captions;
+    QCOMPARE(QStringList({c.groups, c.thirdPlace, c.titleTop, c.titleBottom}).join(u'|'), captions);
 }
 
 // The real 2010 names need no ellipsis, and no box reaches into another.

@@ -14,6 +14,8 @@
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/EscapeKey.h"
+#include "gui/kit/FittedLabel.h"
+#include "gui/kit/FittingDelegate.h"
 #include "gui/pictures/Pictures.h"
 #include "schedule/CalendarDay.h"
 #include "schedule/ChannelIndex.h"
@@ -61,7 +63,7 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
     for (int k = 0; k < 4; ++k) {
         const int top = rowTops[std::size_t(k)];
         m_rows[std::size_t(k)] =
-            makeControl<QLabel>(this, QStringLiteral("LabCAL"), k, QRect(510, top, 3585, 270));
+            makeControl<FittedLabel>(this, QStringLiteral("LabCAL"), k, QRect(510, top, 3585, 270));
         m_logos[std::size_t(k)] = makeControl<QLabel>(this, QStringLiteral("RepIm"), k, QRect(105, top, 375, 270));
         m_logos[std::size_t(k)]->setScaledContents(true);
         markAsPicture(m_logos[std::size_t(k)]);
@@ -80,6 +82,8 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
 
     m_dayList = makeControl<QListWidget>(this, QStringLiteral("List2"), -1, QRect(180, 2160, 3045, 750));
     m_dayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Its box is three lines high, as many as the busiest group days bring.
+    m_dayList->setItemDelegate(new FittingDelegate(3, m_dayList));
     // The logos' own proportions, at the height of a line.
     m_dayList->setIconSize(QSize(20, 14));
 

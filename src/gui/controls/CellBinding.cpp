@@ -2,6 +2,7 @@
 
 #include "gui/controls/Controls.h"
 #include "gui/kit/CompactMode.h"
+#include "gui/kit/FittedLabel.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -25,7 +26,8 @@ namespace {
 // ("épublique tchèque"); it keeps them and loses its end instead.
 void showBeginning(QLabel *label)
 {
-    if (label->wordWrap())
+    // A fitted label shrinks or cuts its text instead.
+    if (label->wordWrap() || qobject_cast<FittedLabel *>(label))
         return;
     const QVariant design = label->property("designAlignment");
     const Qt::Alignment aligned = design.isValid() ? Qt::Alignment(design.toInt()) : label->alignment();

@@ -8,6 +8,7 @@
 #include "gui/groups/TeamNameEdit.h"
 #include "gui/groups/ToolTipSource.h"
 #include "gui/kit/ChartLook.h"
+#include "gui/kit/FittedLabel.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/Tournament.h"
@@ -88,7 +89,7 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
                                            homeLabelLeft + labelWidth + goalWidth + 60};
         for (int side = 0; side < 2; ++side) {
             const int i = sides[std::size_t(side)];
-            auto *label = makeControl<QLabel>(this, cells.label->name(), i,
+            auto *label = makeControl<FittedLabel>(this, cells.label->name(), i,
                                               QRect(labelLefts[std::size_t(side)], top, labelWidth, 285));
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(3);

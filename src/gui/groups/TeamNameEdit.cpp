@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 #include <QValidator>
 
@@ -40,6 +43,34 @@ TeamNameEdit::TeamNameEdit(QWidget *parent)
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::PointingHandCursor);
     setValidator(new StorableText(this));
+}
+
+bool TeamNameEdit::event(QEvent *event)
+{
+    return fittingText::showWholeText(this, event, text(), m_shown) || QLineEdit::event(event);
+}
+
+void TeamNameEdit::paintEvent(QPaintEvent *event)
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    // The line edit's own text margin, beside the style's contents rect.
+    constexpr int lineEditMargin = 2;
+    const QRect room = style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                           .marginsRemoved(textMargins())
+                           .adjusted(lineEditMargin, 0, -lineEditMargin, 0);
+    const bool editing = !isReadOnly() && hasFocus();
+    m_shown = editing ? fittingText::Fit{font(), text(), false} : fittingText::fit(text(), font(), room.width());
+    if (!m_shown.elided && m_shown.font == font()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    p.setFont(m_shown.font);
+    p.setPen(palette().color(QPalette::Text));
+    p.drawText(room, int(alignment()), m_shown.text);
 }
 
 void TeamNameEdit::keyPressEvent(QKeyEvent *event)

@@ -7,8 +7,7 @@
 
 CardFrame::CardFrame(const QString &title, QWidget *parent)
     : QGroupBox(title, parent)
-{
-}
+{}
 
 void CardFrame::paintEvent(QPaintEvent *)
 {

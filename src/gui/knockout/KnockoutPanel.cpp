@@ -5,6 +5,7 @@
 #include "gui/groups/ScoreEdit.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/kit/CompactMode.h"
+#include "gui/kit/FittedLabel.h"
 #include "i18n/LanguageFile.h"
 #include "tournament/Knockout.h"
 
@@ -120,7 +121,7 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
     box->setPalette(palette);
     for (int row = 0; row < 2; ++row) {
         const int side = 2 * match + row;
-        auto *team = makeControl<QLabel>(box, round.team->name(), side, QRect(45, 30 + row * 300, 2160, 285));
+        auto *team = makeControl<FittedLabel>(box, round.team->name(), side, QRect(45, 30 + row * 300, 2160, 285));
         team->setIndent(4);
         binding.bind(*round.team, side, team);
         m_teams.append(team);
@@ -195,7 +196,7 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
         rank->setStyleSheet(QStringLiteral("background:%1; border-radius:%2px; font-weight:bold;")
                                 .arg(QString::fromLatin1(medals[std::size_t(place - 1)]))
                                 .arg(px(315) / 2));
-        auto *label = makeControl<QLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
+        auto *label = makeControl<FittedLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
         binding.bind(pod, place, label);
         chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);
     }

@@ -2,6 +2,7 @@
 
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/Controls.h"
+#include "gui/kit/FittedLabel.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@ RoundOf16Summary::RoundOf16Summary(Tournament &t, CellBinding &binding, QWidget 
         const int top = 330 + k * 300;
         for (int side = 0; side < 2; ++side) {
             const int i = 16 + 2 * k + side;
-            auto *label = makeControl<QLabel>(this, huit.name(), i, QRect(side == 0 ? 90 : 2250, top, 1950, 270));
+            auto *label = makeControl<FittedLabel>(this, huit.name(), i, QRect(side == 0 ? 90 : 2250, top, 1950, 270));
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(4);
             binding.bind(huit, i, label);

@@ -53,9 +53,9 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_rules->setObjectName(QStringLiteral("Rules"));
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
-    m_ranking =
-        makeScoreTable(this, QStringLiteral("Ranking"),
-                       texts(Message::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+    m_ranking = makeScoreTable(
+        this, QStringLiteral("Ranking"),
+        texts(Message::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
     auto *days = new QLabel(text(Message::matchDayHeading, "Vainqueur de chaque journée"), this);
@@ -140,11 +140,14 @@ void PredictionsWindow::showCircle()
     const int chosen = std::max(0, m_match->currentIndex());
     m_match->blockSignals(true);
     m_match->clear();
+    // The teams as the chart shows them, in the user's language.
+    const auto shown = [&](GroupId g, int slot) {
+        return m_messages.teamNames().shown(results.group(g).team->text(slot));
+    };
     for (GroupId g : allGroups)
         for (const Fixture &f : GroupFixtures)
-            m_match->addItem(QStringLiteral("%1 : %2 - %3")
-                                 .arg(groupLetter(g), results.group(g).team->text(f.home),
-                                      results.group(g).team->text(f.away)));
+            m_match->addItem(
+                QStringLiteral("%1 : %2 - %3").arg(groupLetter(g), shown(g, f.home), shown(g, f.away)));
     m_match->setCurrentIndex(chosen);
     m_match->blockSignals(false);
     showMatch(chosen);

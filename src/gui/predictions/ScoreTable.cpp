@@ -12,6 +12,9 @@ QTableWidget *makeScoreTable(QWidget *parent, const QString &name, const QString
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
+    // The first column takes the room left; the others are as wide as
+    // their headings, which are longer in some languages than in others.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     return table;
 }
