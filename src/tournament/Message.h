@@ -124,10 +124,11 @@ enum class Message {
     poolPseudoPrompt = 121,        // Pseudo pour le concours :
     poolCodePrompt = 122,          // Code du concours :
     poolYesNo = 123,               // oui|non
+    computerClock = 124,           // Heure de l'ordinateur (%1)
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 117> everyMessage{
+inline constexpr std::array<Message, 118> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -245,4 +246,5 @@ inline constexpr std::array<Message, 117> everyMessage{
     Message::poolPseudoPrompt,
     Message::poolCodePrompt,
     Message::poolYesNo,
+    Message::computerClock,
 };

@@ -210,7 +210,7 @@ void MainWindow::showZone(const QString &zone)
 {
     m_zone = zone;
     if (m_help)
-        m_help->zoneList()->setCurrentIndex(m_help->zoneList()->findText(zone));
+        m_help->showZone(zone);
 }
 
 void MainWindow::showPublisherBanner()
@@ -297,7 +297,7 @@ HelpPanel *MainWindow::helpPanel()
         connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
         connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
         connect(m_help->keepButton(), &QPushButton::clicked, this, [this] { m_keeper->keepOwn(this); });
-        connect(m_help->zoneList(), &QComboBox::textActivated, this, &MainWindow::zoneChosen);
+        connect(m_help, &HelpPanel::zoneChosen, this, &MainWindow::zoneChosen);
         m_editorDoor->watchTitle(m_help->title());
         m_links->wire(m_help->linkPoints());
         showZone(m_zone);
@@ -351,7 +351,7 @@ void MainWindow::showMessageTexts()
     showKnockoutButton();
     showModeCaption();
     if (m_help)
-        m_help->showStageCaptions(m_tournament.messages());
+        m_help->showMessageTexts(m_tournament.messages());
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));
