@@ -144,6 +144,7 @@ void MainWindow::buildOnline()
     m_editorDoor->watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
     EditorPanel::Services editor;
     editor.reloadBanner = [this] { m_banner->reload(); };
+    editor.showBanner = [this] { showPublisherBanner(); };
     editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
     editor.serverBase = [] { return ServerSettings::baseUrl(); };
     m_editorDoor->setServices(std::move(editor));

@@ -123,7 +123,7 @@ void EditorPanel::build()
     m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
                                            QRect(labelLeft, buttonsTop + 1500, 8760, 930));
     markAsPicture(m_banner);
-    compactMode::keepNaturalSize(*m_banner);
+    compactMode::keepProportions(*m_banner);
     m_banner->setAlignment(Qt::AlignCenter);
     connect(m_banner, &ClickableLabel::clicked, this, &EditorPanel::reloadBanner);
 
@@ -173,9 +173,6 @@ void EditorPanel::open(const QString &password)
     for (int i = 0; i < 3; ++i)
         m_messageFields[i]->setText(read(QStringLiteral("Mess"), i));
 
-    m_banner->setScaledContents(false);
-    for (QLabel *banner : std::as_const(m_banners))
-        banner->setScaledContents(false);
     show();
     raise();
     emit opened();
@@ -255,9 +252,9 @@ void EditorPanel::abandon()
     hide();
     m_settings.setPseudo(m_versionFields[1]->text());
     m_settings.setPassword(m_versionFields[0]->text());
-    for (QLabel *banner : std::as_const(m_banners))
-        banner->show();
-    reloadBanner();
+    // Shown at once, as at a start with a publisher's name stored.
+    if (m_services.showBanner)
+        m_services.showBanner();
 }
 
 void EditorPanel::reloadBanner()
