@@ -60,7 +60,7 @@ private:
     void abandon();
     void reloadBanner();
     QString message(Message entry, const QString &french) const;
-    void setBackground(QLineEdit *field, bool warning);
+    void setWarning(QLineEdit *field, bool warning);
     // The publishing sections into the document of `stem`, in one atomic
     // write; false, told to the user, when the file cannot be written.
     bool writePublishingSections(const QString &stem);

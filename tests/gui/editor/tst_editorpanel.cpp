@@ -24,9 +24,10 @@ const QByteArray published =
     "[ButA]\r\n0=2\r\n1=1\r\n[CV]\r\n0=2.6\r\n[Lien]\r\n0=Le site\r\n1=http://exemple.org/\r\n"
     "[Mess]\r\n0=Bonjour\r\n1=Hello\r\n";
 
-QString colourOf(const QWidget *field)
+// Red on a field: its background while empty, its text once filled.
+QString colourOf(const QWidget *field, QPalette::ColorRole role = QPalette::Base)
 {
-    return field->palette().color(QPalette::Base).name();
+    return field->palette().color(role).name();
 }
 
 } // namespace
@@ -235,7 +236,7 @@ private slots:
         openEditor();
         // Whatever chart is on screen, the published one is written.
         m_chart->t.setChartName(QStringLiteral("VYL1998"));
-        const QString normal = colourOf(field(QStringLiteral("Text2"), 3));
+        const QString normal = colourOf(field(QStringLiteral("Text2"), 3), QPalette::Text);
         type(QStringLiteral("Text2"), 3, version);
         type(QStringLiteral("Text3"), 2, QStringLiteral("Hola"));
         type(QStringLiteral("Text4"), 0, QStringLiteral("Nouveau lien"));
@@ -249,7 +250,9 @@ private slots:
         QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")),
                  QStringLiteral("2"));
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL1998.ini"))));
-        QCOMPARE(colourOf(field(QStringLiteral("Text2"), 3)), warned ? QStringLiteral("#ff0000") : normal);
+        QCOMPARE(colourOf(field(QStringLiteral("Text2"), 3), QPalette::Text),
+                 warned ? QStringLiteral("#ff0000") : normal);
+        QVERIFY(colourOf(field(QStringLiteral("Text2"), 3)) != QStringLiteral("#ff0000"));
         QVERIFY(m_chart->prompts.asked().isEmpty());
     }
 
@@ -265,6 +268,7 @@ private slots:
         QVERIFY(m_opened.urls.isEmpty());
 
         type(QStringLiteral("Text2"), 1, QStringLiteral("Paul & Marie #1"));
+        QVERIFY(colourOf(field(QStringLiteral("Text2"), 1)) != QStringLiteral("#ff0000"));
         QVERIFY(m_chart->click(QStringLiteral("Command16")));
         QCOMPARE(m_opened.urls.size(), 1);
         const QUrl sent(QString::fromLatin1(m_opened.urls.first().toEncoded()));
