@@ -25,6 +25,7 @@ public:
         QString initial;         // input boxes only
         bool defaultYes = false; // questions only
         QStringList buttons;     // choices only
+        const QWidget *parent = nullptr;
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
@@ -40,31 +41,31 @@ public:
     const QList<Asked> &asked() const { return m_asked; }
     void clear() { m_asked.clear(); }
 
-    void notice(QWidget *, const QString &title, const QString &text) override
+    void notice(QWidget *parent, const QString &title, const QString &text) override
     {
-        m_asked.append({Kind::Notice, title, text, {}, false, {}});
+        m_asked.append({Kind::Notice, title, text, {}, false, {}, parent});
     }
 
-    void warning(QWidget *, const QString &title, const QString &text) override
+    void warning(QWidget *parent, const QString &title, const QString &text) override
     {
-        m_asked.append({Kind::Warning, title, text, {}, false, {}});
+        m_asked.append({Kind::Warning, title, text, {}, false, {}, parent});
     }
 
-    int choice(QWidget *, const QString &title, const QString &text, const QStringList &buttons) override
+    int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons) override
     {
-        m_asked.append({Kind::Choice, title, text, {}, false, buttons});
+        m_asked.append({Kind::Choice, title, text, {}, false, buttons, parent});
         return take(m_choices, 0);
     }
 
-    bool question(QWidget *, const QString &title, const QString &text, bool defaultYes) override
+    bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes) override
     {
-        m_asked.append({Kind::Question, title, text, {}, defaultYes, {}});
+        m_asked.append({Kind::Question, title, text, {}, defaultYes, {}, parent});
         return take(m_answers, defaultYes);
     }
 
-    QString input(QWidget *, const QString &title, const QString &prompt, const QString &initial) override
+    QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial) override
     {
-        m_asked.append({Kind::Input, title, prompt, initial, false, {}});
+        m_asked.append({Kind::Input, title, prompt, initial, false, {}, parent});
         return take(m_inputs, initial);
     }
 

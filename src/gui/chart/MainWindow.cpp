@@ -119,7 +119,6 @@ void MainWindow::wireButtons()
         connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this,
                 [this, i] { emit languageClicked(i); });
     connect(m_bar->update(), &QPushButton::clicked, m_update, &UpdateCommand::run);
-    connect(m_companions, &CompanionWindows::confirmed, this, &MainWindow::showStatus);
     connect(m_companions, &CompanionWindows::predictionChosen, this, &MainWindow::predictionChosen);
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 }
