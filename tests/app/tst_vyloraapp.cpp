@@ -168,31 +168,19 @@ private slots:
     // Etc/UTC, the computer's zone here, has no entry of its own in the
     // zone database's list: the list shows it all the same, and its first
     // entry goes back to the computer's clock.
-    void theZoneListShowsTheZoneInUse_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("chosen") << QStringLiteral("Etc/UTC") << QStringLiteral("Etc/UTC");
-        QTest::newRow("the computer's") << QString() << QStringLiteral("Heure de l'ordinateur (Etc/UTC)");
-    }
-
     void theZoneListShowsTheZoneInUse()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
         const QByteArray zone = qgetenv("TZ");
         qputenv("TZ", "Etc/UTC");
-        m_settings.setTimeZone(stored);
+        m_settings.setTimeZone(QStringLiteral("Etc/UTC"));
         auto app = startApp();
         auto *zones = control<QComboBox>(*app, QStringLiteral("ComboFuseau"));
-        const QString seen = zones->currentText();
-        QTest::keyClicks(zones, QStringLiteral("Asia/Tokyo"));
+        const QString chosen = zones->currentText();
         QTest::keyClick(zones, Qt::Key_Home);
-        const QString back = m_settings.timeZone();
         zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
-        QCOMPARE(seen, shown);
-        QCOMPARE(back, QString());
-        QCOMPARE(app->timeZone(), QTimeZone::systemTimeZone());
+        QCOMPARE(chosen, QStringLiteral("Etc/UTC"));
+        QCOMPARE(m_settings.timeZone(), QString());
+        QCOMPARE(zones->currentText(), QStringLiteral("Heure de l'ordinateur (Etc/UTC)"));
     }
 
     // The statistics window's controls bear names of the window's; only the

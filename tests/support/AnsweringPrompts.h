@@ -25,7 +25,7 @@ public:
         QString initial;         // input boxes only
         bool defaultYes = false; // questions only
         QStringList buttons;     // choices only
-        const QWidget *parent = nullptr;
+        const QWidget *parent = nullptr; // notices only
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
@@ -46,26 +46,26 @@ public:
         m_asked.append({Kind::Notice, title, text, {}, false, {}, parent});
     }
 
-    void warning(QWidget *parent, const QString &title, const QString &text) override
+    void warning(QWidget *, const QString &title, const QString &text) override
     {
-        m_asked.append({Kind::Warning, title, text, {}, false, {}, parent});
+        m_asked.append({Kind::Warning, title, text, {}, false, {}});
     }
 
-    int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons) override
+    int choice(QWidget *, const QString &title, const QString &text, const QStringList &buttons) override
     {
-        m_asked.append({Kind::Choice, title, text, {}, false, buttons, parent});
+        m_asked.append({Kind::Choice, title, text, {}, false, buttons});
         return take(m_choices, 0);
     }
 
-    bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes) override
+    bool question(QWidget *, const QString &title, const QString &text, bool defaultYes) override
     {
-        m_asked.append({Kind::Question, title, text, {}, defaultYes, {}, parent});
+        m_asked.append({Kind::Question, title, text, {}, defaultYes, {}});
         return take(m_answers, defaultYes);
     }
 
-    QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial) override
+    QString input(QWidget *, const QString &title, const QString &prompt, const QString &initial) override
     {
-        m_asked.append({Kind::Input, title, prompt, initial, false, {}, parent});
+        m_asked.append({Kind::Input, title, prompt, initial, false, {}});
         return take(m_inputs, initial);
     }
 

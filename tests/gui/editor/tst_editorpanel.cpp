@@ -24,7 +24,6 @@ const QByteArray published =
     "[ButA]\r\n0=2\r\n1=1\r\n[CV]\r\n0=2.6\r\n[Lien]\r\n0=Le site\r\n1=http://exemple.org/\r\n"
     "[Mess]\r\n0=Bonjour\r\n1=Hello\r\n";
 
-// Red on a field: its background while empty, its text once filled.
 QString colourOf(const QWidget *field, QPalette::ColorRole role = QPalette::Base)
 {
     return field->palette().color(role).name();
@@ -126,7 +125,8 @@ private slots:
         m_updated = true;
         EditorDoor &door = static_cast<MainWindow *>(window)->editorDoor(); // as ChartWindow made it
         door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
-                          [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }, [this] { ++m_bannerShows; }});
+                          [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); },
+                          [this] { ++m_bannerShows; }});
         door.watchTitle(title);
         door.watchBanners(chartBanner, knockoutBanner);
         door.watchBanners(chartBanner, knockoutBanner); // a second call must not double the handling
@@ -250,6 +250,7 @@ private slots:
         QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")),
                  QStringLiteral("2"));
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL1998.ini"))));
+        // Red text: dark text on red would be hard to read.
         QCOMPARE(colourOf(field(QStringLiteral("Text2"), 3), QPalette::Text),
                  warned ? QStringLiteral("#ff0000") : normal);
         QVERIFY(colourOf(field(QStringLiteral("Text2"), 3)) != QStringLiteral("#ff0000"));
