@@ -25,7 +25,8 @@ public:
         QString initial;         // input boxes only
         bool defaultYes = false; // questions only
         QStringList buttons;     // choices only
-        const QWidget *parent = nullptr; // notices only
+        // Notices only: the window the box shows over.
+        const QWidget *parent = nullptr;
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }

@@ -115,8 +115,9 @@ void EditorPanel::build()
     for (QLineEdit *warned : {m_versionFields[1], m_versionFields[3]})
         connect(warned, &QLineEdit::textChanged, this, [warned] { showWarning(warned); });
     m_linkFields.append(field(QStringLiteral("Text4"), 0, 4, 2400));
-    m_linkFields.append(makeControl<QLineEdit>(this, QStringLiteral("Text4"), 1,
-                                               QRect(fieldLeft + 2460, firstRow + 4 * rowHeight, wideField - 2460, 345)));
+    m_linkFields.append(
+        makeControl<QLineEdit>(this, QStringLiteral("Text4"), 1,
+                               QRect(fieldLeft + 2460, firstRow + 4 * rowHeight, wideField - 2460, 345)));
     for (int i = 0; i < 3; ++i)
         m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, wideField));
 

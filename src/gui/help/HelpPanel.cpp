@@ -119,8 +119,9 @@ void HelpPanel::showMessageTexts(const MessageTable &messages)
 {
     m_stageSamples[0]->setText(messages.textOr(Message::groupsButton, QStringLiteral("Phase de Groupes")));
     m_stageSamples[1]->setText(messages.textOr(Message::knockoutButton, QStringLiteral("Phase Finale")));
-    m_zoneList->setItemText(0, messages.textOr(Message::computerClock, QStringLiteral("Heure de l'ordinateur (%1)"))
-                                   .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    m_zoneList->setItemText(0,
+                            messages.textOr(Message::computerClock, QStringLiteral("Heure de l'ordinateur (%1)"))
+                                .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
 void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
