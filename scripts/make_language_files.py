@@ -626,6 +626,10 @@ MESSAGES.update({
           'Grupos|Octavos|Cuartos|Semifinales|Final|Tercer puesto'),
     125: ("sheetTitle", 'Coupe du Monde|de Football %1', 'Football|World Cup %1', 'Copa Mundial|de Fútbol %1'),
 })
+# The help page's zone list: the entry that follows the computer's clock.
+MESSAGES.update({
+    126: ("computerClock", "Heure de l'ordinateur (%1)", "Computer's clock (%1)", 'Hora del ordenador (%1)'),
+})
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
 

@@ -59,7 +59,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
 bool VyloraApp::start()
 {
     m_zone = userZone(m_zoneOption, m_settings.timeZone());
-    m_window.showZone(QString::fromUtf8(m_zone.id()));
+    m_window.showZone(chosenZoneName(m_zoneOption, m_settings.timeZone()));
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
@@ -118,7 +118,8 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
 
 void VyloraApp::chooseTimeZone(const QString &zone)
 {
-    const QTimeZone chosen(zone.toUtf8());
+    // No name is the computer's clock, whichever zone that is then.
+    const QTimeZone chosen = zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(zone.toUtf8());
     if (!chosen.isValid())
         return;
     m_settings.setTimeZone(zone);

@@ -2,9 +2,14 @@
 
 QTimeZone userZone(const QString &option, const QString &stored)
 {
+    const QString name = chosenZoneName(option, stored);
+    return name.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(name.toUtf8());
+}
+
+QString chosenZoneName(const QString &option, const QString &stored)
+{
     for (const QString &name : {option, stored})
-        if (!name.isEmpty())
-            if (const QTimeZone zone(name.toUtf8()); zone.isValid())
-                return zone;
-    return QTimeZone::systemTimeZone();
+        if (!name.isEmpty() && QTimeZone(name.toUtf8()).isValid())
+            return name;
+    return {};
 }

@@ -126,10 +126,11 @@ enum class Message {
     poolYesNo = 123,               // oui|non
     sheetHeadings = 124,           // Groupes|1/8|1/4|1/2|Finale|Petite Finale
     sheetTitle = 125,              // Coupe du Monde|de Football %1
+    computerClock = 126,           // Heure de l'ordinateur (%1)
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 119> everyMessage{
+inline constexpr std::array<Message, 120> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -249,4 +250,5 @@ inline constexpr std::array<Message, 119> everyMessage{
     Message::poolYesNo,
     Message::sheetHeadings,
     Message::sheetTitle,
+    Message::computerClock,
 };

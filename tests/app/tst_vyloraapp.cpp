@@ -11,6 +11,7 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,24 @@ private slots:
         QTest::mouseClick(control(*app, QStringLiteral("Command3")), Qt::LeftButton);
         QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("EquipA"), QStringLiteral("1")),
                  QStringLiteral("Afrique du Sud"));
+    }
+
+    // Etc/UTC, the computer's zone here, has no entry of its own in the
+    // zone database's list: the list shows it all the same, and its first
+    // entry goes back to the computer's clock.
+    void theZoneListShowsTheZoneInUse()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Etc/UTC");
+        m_settings.setTimeZone(QStringLiteral("Etc/UTC"));
+        auto app = startApp();
+        auto *zones = control<QComboBox>(*app, QStringLiteral("ComboFuseau"));
+        const QString chosen = zones->currentText();
+        QTest::keyClick(zones, Qt::Key_Home);
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        QCOMPARE(chosen, QStringLiteral("Etc/UTC"));
+        QCOMPARE(m_settings.timeZone(), QString());
+        QCOMPARE(zones->currentText(), QStringLiteral("Heure de l'ordinateur (Etc/UTC)"));
     }
 
     // The statistics window's controls bear names of the window's; only the

@@ -25,6 +25,8 @@ public:
         QString initial;         // input boxes only
         bool defaultYes = false; // questions only
         QStringList buttons;     // choices only
+        // Notices only: the window the box shows over.
+        const QWidget *parent = nullptr;
     };
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
@@ -40,9 +42,9 @@ public:
     const QList<Asked> &asked() const { return m_asked; }
     void clear() { m_asked.clear(); }
 
-    void notice(QWidget *, const QString &title, const QString &text) override
+    void notice(QWidget *parent, const QString &title, const QString &text) override
     {
-        m_asked.append({Kind::Notice, title, text, {}, false, {}});
+        m_asked.append({Kind::Notice, title, text, {}, false, {}, parent});
     }
 
     void warning(QWidget *, const QString &title, const QString &text) override

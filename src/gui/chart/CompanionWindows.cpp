@@ -23,7 +23,6 @@ void CompanionWindows::openPrintWindow()
 {
     if (!m_print) {
         m_print = new PrintWindow(m_tournament, m_prompts, &m_window);
-        connect(m_print, &PrintWindow::confirmed, this, &CompanionWindows::confirmed);
         add(m_print);
     }
     m_print->show();

@@ -33,8 +33,6 @@ public:
     void closeAll();
 
 signals:
-    // Something done that needs no box to click away.
-    void confirmed(const QString &text);
     // "Ouvrir" in the predictions window, with the prediction's name.
     void predictionChosen(const QString &name);
 

@@ -119,7 +119,6 @@ void MainWindow::wireButtons()
         connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this,
                 [this, i] { emit languageClicked(i); });
     connect(m_bar->update(), &QPushButton::clicked, m_update, &UpdateCommand::run);
-    connect(m_companions, &CompanionWindows::confirmed, this, &MainWindow::showStatus);
     connect(m_companions, &CompanionWindows::predictionChosen, this, &MainWindow::predictionChosen);
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
 }
@@ -144,6 +143,7 @@ void MainWindow::buildOnline()
     m_editorDoor->watchBanners(m_banner->chartPicture(), m_banner->knockoutPicture());
     EditorPanel::Services editor;
     editor.reloadBanner = [this] { m_banner->reload(); };
+    editor.showBanner = [this] { showPublisherBanner(); };
     editor.resultsUpdated = [this] { return m_update->resultsUpdated(); };
     editor.serverBase = [] { return ServerSettings::baseUrl(); };
     m_editorDoor->setServices(std::move(editor));
@@ -210,7 +210,7 @@ void MainWindow::showZone(const QString &zone)
 {
     m_zone = zone;
     if (m_help)
-        m_help->zoneList()->setCurrentIndex(m_help->zoneList()->findText(zone));
+        m_help->showZone(zone);
 }
 
 void MainWindow::showPublisherBanner()
@@ -297,7 +297,7 @@ HelpPanel *MainWindow::helpPanel()
         connect(m_help->backButton(), &QPushButton::clicked, this, &MainWindow::toggleHelpPanel);
         connect(m_help->modeButton(), &QPushButton::clicked, this, &MainWindow::ToggleCompactMode);
         connect(m_help->keepButton(), &QPushButton::clicked, this, [this] { m_keeper->keepOwn(this); });
-        connect(m_help->zoneList(), &QComboBox::textActivated, this, &MainWindow::zoneChosen);
+        connect(m_help, &HelpPanel::zoneChosen, this, &MainWindow::zoneChosen);
         m_editorDoor->watchTitle(m_help->title());
         m_links->wire(m_help->linkPoints());
         showZone(m_zone);
@@ -351,7 +351,7 @@ void MainWindow::showMessageTexts()
     showKnockoutButton();
     showModeCaption();
     if (m_help)
-        m_help->showStageCaptions(m_tournament.messages());
+        m_help->showMessageTexts(m_tournament.messages());
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));

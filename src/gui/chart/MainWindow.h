@@ -76,7 +76,7 @@ public:
     // The calendar: the loaded chart's matches, and the user's today.
     void showSchedule(const ScheduleIndex &schedule);
     void setToday(const QDate &today);
-    // The zone the help page's list shows.
+    // The zone the help page's list shows; empty: the computer's clock.
     void showZone(const QString &zone);
     // A publisher's banner strip, fetched unless headless.
     void showPublisherBanner();
@@ -141,7 +141,7 @@ signals:
     void returnChosen();
     // "Ouvrir" in the predictions window, with the prediction's name.
     void predictionChosen(const QString &name);
-    // A zone picked on the help page.
+    // A zone picked on the help page; empty: the computer's clock.
     void zoneChosen(const QString &zone);
     // The user went for a newer version: the program ends at once.
     void endAsked();

@@ -37,7 +37,6 @@ EditorPanel &EditorDoor::panel()
     if (!m_panel) {
         m_panel = m_build();
         m_panel->setServices(m_services);
-        m_panel->setBanners(m_banners);
     }
     return *m_panel;
 }
@@ -53,8 +52,6 @@ void EditorDoor::watchBanners(QLabel *chartBanner, QLabel *knockoutBanner)
     m_banners = {chartBanner, knockoutBanner};
     for (QLabel *banner : std::as_const(m_banners))
         banner->installEventFilter(this);
-    if (m_panel)
-        m_panel->setBanners(m_banners);
     showMessageTexts();
 }
 

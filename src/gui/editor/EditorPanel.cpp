@@ -29,6 +29,19 @@ namespace {
 const QString publishedChart = QStringLiteral("VYL2010");
 const QString notSet = QStringLiteral("-");
 const QColor warningRed(255, 0, 0);
+constexpr const char *warningKey = "warning";
+// Over the two columns of group tables, whose top it starts at.
+constexpr int panelWidth = 2 * 6540 + 45;
+
+// Red says "look here": the background of an empty field, the text of a
+// filled one, which dark text on red would leave hard to read.
+void showWarning(QLineEdit *field)
+{
+    QPalette colours; // the program's own
+    if (field->property(warningKey).toBool())
+        colours.setColor(field->text().isEmpty() ? QPalette::Base : QPalette::Text, warningRed);
+    field->setPalette(colours);
+}
 
 QString chartPath(const QString &stem)
 {
@@ -65,6 +78,8 @@ void EditorPanel::build()
     constexpr int fieldLeft = 2280;
     constexpr int rowHeight = 405;
     constexpr int firstRow = 1380;
+    constexpr int contentRight = panelWidth - labelLeft;
+    constexpr int wideField = contentRight - fieldLeft;
 
     // The reminder: download the results, then save them, before sending.
     // The buttons are shown as large as they are, so that their captions
@@ -96,11 +111,15 @@ void EditorPanel::build()
         m_versionFields.append(field(QStringLiteral("Text2"), i, i, 2400));
     m_versionFields[0]->setEchoMode(QLineEdit::Password);
     m_versionFields[2]->setReadOnly(true);
+    // The two fields that may be warned about show it as they are typed in.
+    for (QLineEdit *warned : {m_versionFields[1], m_versionFields[3]})
+        connect(warned, &QLineEdit::textChanged, this, [warned] { showWarning(warned); });
     m_linkFields.append(field(QStringLiteral("Text4"), 0, 4, 2400));
-    m_linkFields.append(makeControl<QLineEdit>(this, QStringLiteral("Text4"), 1,
-                                               QRect(fieldLeft + 2460, firstRow + 4 * rowHeight, 4200, 345)));
+    m_linkFields.append(
+        makeControl<QLineEdit>(this, QStringLiteral("Text4"), 1,
+                               QRect(fieldLeft + 2460, firstRow + 4 * rowHeight, wideField - 2460, 345)));
     for (int i = 0; i < 3; ++i)
-        m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, 6660));
+        m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, wideField));
 
     constexpr int buttonsTop = firstRow + 8 * rowHeight + 180;
     auto button = [this](const QString &name, const QRect &twips, const QString &caption,
@@ -114,20 +133,20 @@ void EditorPanel::build()
            &EditorPanel::abandon);
     button(QStringLiteral("Command20"), QRect(labelLeft + 4740, buttonsTop, 2400, 405),
            QStringLiteral("Recharger l'image"), &EditorPanel::reloadBanner);
-    button(QStringLiteral("Command16"), QRect(labelLeft, buttonsTop + 480, 8760, 405),
+    button(QStringLiteral("Command16"), QRect(labelLeft, buttonsTop + 480, contentRight - labelLeft, 405),
            QStringLiteral("Envoyer le dernier score  (Le chemin du fichier est dans le presse papier)"),
            &EditorPanel::exportScores);
-    button(QStringLiteral("Command17"), QRect(labelLeft, buttonsTop + 960, 8760, 405),
+    button(QStringLiteral("Command17"), QRect(labelLeft, buttonsTop + 960, contentRight - labelLeft, 405),
            QStringLiteral("Modifier le fichier manuellement. (Experts only)"), &EditorPanel::editManually);
 
     m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
-                                           QRect(labelLeft, buttonsTop + 1500, 8760, 930));
+                                           QRect(labelLeft, buttonsTop + 1500, contentRight - labelLeft, 930));
     markAsPicture(m_banner);
-    compactMode::keepNaturalSize(*m_banner);
+    compactMode::keepProportions(*m_banner);
     m_banner->setAlignment(Qt::AlignCenter);
     connect(m_banner, &ClickableLabel::clicked, this, &EditorPanel::reloadBanner);
 
-    setGeometry(twipsRect(45, 1020, 9120, buttonsTop + 2610));
+    setGeometry(twipsRect(45, 1020, panelWidth, buttonsTop + 2610));
 }
 
 QString EditorPanel::message(Message entry, const QString &french) const
@@ -173,9 +192,6 @@ void EditorPanel::open(const QString &password)
     for (int i = 0; i < 3; ++i)
         m_messageFields[i]->setText(read(QStringLiteral("Mess"), i));
 
-    m_banner->setScaledContents(false);
-    for (QLabel *banner : std::as_const(m_banners))
-        banner->setScaledContents(false);
     show();
     raise();
     emit opened();
@@ -214,15 +230,13 @@ void EditorPanel::save()
                        .arg(QFileInfo(iniFilePath(publishedChart)).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
-    setBackground(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
+    setWarning(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
 }
 
-void EditorPanel::setBackground(QLineEdit *field, bool warning)
+void EditorPanel::setWarning(QLineEdit *field, bool warning)
 {
-    QPalette colours; // the program's own
-    if (warning)
-        colours.setColor(QPalette::Base, warningRed);
-    field->setPalette(colours);
+    field->setProperty(warningKey, warning);
+    showWarning(field);
 }
 
 void EditorPanel::exportScores()
@@ -231,10 +245,10 @@ void EditorPanel::exportScores()
     if (pseudo->text().isEmpty()) {
         m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
                          message(Message::pseudoMissing, QStringLiteral("Pseudo ???")));
-        setBackground(pseudo, true);
+        setWarning(pseudo, true);
         return;
     }
-    setBackground(pseudo, false);
+    setWarning(pseudo, false);
     QGuiApplication::clipboard()->setText(chartPath(publishedChart));
     const QUrl base = m_services.serverBase ? m_services.serverBase() : QUrl();
     QDesktopServices::openUrl(exportAddress(base, m_versionFields[0]->text(), pseudo->text()));
@@ -255,9 +269,9 @@ void EditorPanel::abandon()
     hide();
     m_settings.setPseudo(m_versionFields[1]->text());
     m_settings.setPassword(m_versionFields[0]->text());
-    for (QLabel *banner : std::as_const(m_banners))
-        banner->show();
-    reloadBanner();
+    // Shown at once, as at a start with a publisher's name stored.
+    if (m_services.showBanner)
+        m_services.showBanner();
 }
 
 void EditorPanel::reloadBanner()

@@ -31,15 +31,13 @@ public:
         std::function<void()> reloadBanner;   // the banner download
         std::function<bool()> resultsUpdated; // a results download succeeded in this run
         std::function<QUrl()> serverBase;     // the update server's base address
+        std::function<void()> showBanner;     // the banners shown on the chart, and downloaded
     };
     // illustratedButtons are pictured in the reminder: the update, then "Sauve".
     EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings, QList<QWidget *> illustratedButtons,
                 QWidget *parent);
 
     void setServices(Services services) { m_services = std::move(services); }
-    // The chart's and the knock-out page's banners, which it shows at their
-    // natural size and hides while open.
-    void setBanners(QList<QLabel *> banners) { m_banners = std::move(banners); }
     // The editor's own copy of the banner (Image13).
     QLabel *bannerPicture() const;
 
@@ -62,7 +60,7 @@ private:
     void abandon();
     void reloadBanner();
     QString message(Message entry, const QString &french) const;
-    void setBackground(QLineEdit *field, bool warning);
+    void setWarning(QLineEdit *field, bool warning);
     // The publishing sections into the document of `stem`, in one atomic
     // write; false, told to the user, when the file cannot be written.
     bool writePublishingSections(const QString &stem);
@@ -71,7 +69,6 @@ private:
     Prompts &m_prompts;
     UserSettings &m_settings;
     QList<QWidget *> m_illustratedButtons;
-    QList<QLabel *> m_banners;
     Services m_services;
     QList<QLineEdit *> m_versionFields; // Text2 0..3
     QList<QLineEdit *> m_linkFields;    // Text4 0..1

@@ -77,6 +77,7 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     addSavingHelp();
     addDisplayAndAbout();
     addTimeZoneChoice();
+    showMessageTexts(t.messages());
 }
 
 void HelpPanel::addGroupHelp()
@@ -114,10 +115,13 @@ void HelpPanel::addGroupHelp()
     }
 }
 
-void HelpPanel::showStageCaptions(const MessageTable &messages)
+void HelpPanel::showMessageTexts(const MessageTable &messages)
 {
     m_stageSamples[0]->setText(messages.textOr(Message::groupsButton, QStringLiteral("Phase de Groupes")));
     m_stageSamples[1]->setText(messages.textOr(Message::knockoutButton, QStringLiteral("Phase Finale")));
+    m_zoneList->setItemText(0,
+                            messages.textOr(Message::computerClock, QStringLiteral("Heure de l'ordinateur (%1)"))
+                                .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
 void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
@@ -257,6 +261,24 @@ void HelpPanel::addTimeZoneChoice()
     addParagraph(this, 10, left, 7020, columnWidth, 600,
                  QStringLiteral("Les heures de coup d'envoi sont données à l'heure de ce fuseau :"));
     m_zoneList = makeControl<QComboBox>(this, QStringLiteral("ComboFuseau"), -1, QRect(left, 7680, 3300, 360));
+    // First the way back to the computer's clock, then every zone by name.
+    m_zoneList->addItem(QString(), QString());
     for (const QByteArray &zone : QTimeZone::availableTimeZoneIds())
-        m_zoneList->addItem(QString::fromUtf8(zone));
+        m_zoneList->addItem(QString::fromUtf8(zone), QString::fromUtf8(zone));
+    connect(m_zoneList, &QComboBox::activated, this,
+            [this](int index) { emit zoneChosen(m_zoneList->itemData(index).toString()); });
+}
+
+void HelpPanel::showZone(const QString &zone)
+{
+    int index = m_zoneList->findData(zone);
+    if (index < 0) {
+        // A zone the database lists under no name of its own (Etc/UTC, the
+        // computer's on many systems) is shown all the same, in its place.
+        index = 1;
+        while (index < m_zoneList->count() && m_zoneList->itemText(index) < zone)
+            ++index;
+        m_zoneList->insertItem(index, zone, zone);
+    }
+    m_zoneList->setCurrentIndex(index);
 }

@@ -31,13 +31,18 @@ public:
     QPushButton *keepButton() const { return m_keepButton; }
     // "Vylora 2010", a way into the publisher's editor.
     QLabel *title() const { return m_title; }
-    // Every zone of the zone database by its name; the life cycle picks
-    // the user's and hears of a new choice.
-    QComboBox *zoneList() const { return m_zoneList; }
     const LinkPoints &linkPoints() const { return m_links; }
     // The two pictures of the stage button (Command9, Command10) say what
-    // the real one says.
-    void showStageCaptions(const MessageTable &messages);
+    // the real one says; the zone list names the computer's clock.
+    void showMessageTexts(const MessageTable &messages);
+    // The zone kick-offs are shown in, by its name in the zone database;
+    // an empty name is the computer's own clock.
+    void showZone(const QString &zone);
+
+signals:
+    // Picked in the zone list: a name, or an empty one for the computer's
+    // clock.
+    void zoneChosen(const QString &zone);
 
 private:
     void addGroupHelp();

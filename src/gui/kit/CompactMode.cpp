@@ -27,13 +27,13 @@ constexpr const char *geometryKey = "chartGeometryScale";
 constexpr const char *fontKey = "chartFontScale";
 constexpr const char *fontStepKey = "chartFontStep";
 constexpr const char *offsetKey = "chartOffset";
-constexpr const char *naturalSizeKey = "keepsNaturalSize";
+constexpr const char *proportionsKey = "keepsProportions";
 
-// The banners move and size with the page, but show the downloaded picture
-// at its own size.
-bool keepsNaturalSize(const QWidget *w)
+// The banners move and size with the page, but their pictures keep their
+// proportions.
+bool keepsProportions(const QWidget *w)
 {
-    return w->property(naturalSizeKey).toBool();
+    return w->property(proportionsKey).toBool();
 }
 
 // These lay out their own insides; scaling those too would scale twice.
@@ -124,7 +124,7 @@ void apply(QWidget *w, const Scale &scale)
 {
     if (auto *label = qobject_cast<QLabel *>(w))
         label->setScaledContents(w->property(designStretchKey).toBool() ||
-                                 (scale.geometry != 1.0 && !keepsNaturalSize(label)));
+                                 (scale.geometry != 1.0 && !keepsProportions(label)));
     w->setGeometry(placed(*w, w->property(designGeometryKey).toRect(), scale));
     if (const QVariant icon = w->property(designIconKey); icon.isValid())
         setIconSize(w, scaledSize(icon.toSize(), scale.geometry));
@@ -192,9 +192,9 @@ QRect designGeometry(const QWidget &w)
     return design.isValid() ? design.toRect() : w.geometry();
 }
 
-void keepNaturalSize(QWidget &picture)
+void keepProportions(QWidget &picture)
 {
-    picture.setProperty(naturalSizeKey, true);
+    picture.setProperty(proportionsKey, true);
 }
 
 } // namespace compactMode

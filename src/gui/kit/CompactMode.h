@@ -12,7 +12,7 @@ class QWidget;
 // design, so that no number of resizes or mode switches wears the layout
 // down by rounding. The compact display is one step of that scale: the
 // geometry times 0.85 and every font a point smaller. The downloaded banner
-// pictures move with the chart but keep their natural size.
+// pictures move with the chart and scale in their own proportions.
 namespace compactMode {
 
 inline constexpr double factor = 0.85;
@@ -40,7 +40,8 @@ void adopt(QWidget &panel);
 void place(QWidget &w, const QRect &design);
 QRect designGeometry(const QWidget &w);
 // A picture downloaded at whatever size (the banners): it moves and sizes
-// with the chart, but its picture is never scaled.
-void keepNaturalSize(QWidget &picture);
+// with the chart, but is never stretched to its box; its owner scales it in
+// its own proportions.
+void keepProportions(QWidget &picture);
 
 } // namespace compactMode

@@ -1,5 +1,6 @@
 #include "gui/online/Banner.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -17,9 +18,8 @@ QLabel *makeBanner(QWidget *parent, const QString &name, const QRect &twips)
 {
     auto *banner = makeControl<QLabel>(parent, name, -1, twips);
     markAsPicture(banner);
-    compactMode::keepNaturalSize(*banner);
-    // Shown at its own size in the middle of its box; a larger picture is
-    // cut at the edges rather than squeezed.
+    // The banner scales its picture itself, keeping its proportions.
+    compactMode::keepProportions(*banner);
     banner->setScaledContents(false);
     banner->setAlignment(Qt::AlignCenter);
     banner->hide();
@@ -32,11 +32,42 @@ Banner::Banner(QWidget *window, const QRect &windowPlace, QWidget *knockoutPage,
     : QObject(window)
     , m_main(makeBanner(window, QStringLiteral("Image14"), windowPlace))
     , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), pagePlace))
-{}
+{
+    watch(m_main);
+    watch(m_knockout);
+}
 
 void Banner::alsoShowOn(QLabel *picture)
 {
     m_editorCopy = picture;
+    watch(picture);
+    fit(picture);
+}
+
+void Banner::watch(QLabel *banner)
+{
+    banner->installEventFilter(this);
+}
+
+bool Banner::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        fit(static_cast<QLabel *>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void Banner::fit(QLabel *banner) const
+{
+    if (m_picture.isNull())
+        return;
+    // The picture's own size at the chart's scale, made smaller still if
+    // its box is: a banner wider or taller than the strip is shown whole.
+    const double scale = compactMode::scaleOf(*banner->window()).geometry;
+    const QSize scaled = (QSizeF(m_picture.size()) * scale).toSize();
+    const QSize shown = scaled.boundedTo(scaled.scaled(banner->size(), Qt::KeepAspectRatio));
+    banner->setPixmap(shown == m_picture.size()
+                          ? m_picture
+                          : m_picture.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Banner::show()
@@ -76,12 +107,9 @@ bool Banner::showPicture(const QByteArray &bytes)
         return false;
     // Kept where the program has always left it, for whoever looks.
     writeFileAtomically(ProgramFolder::filePath(QStringLiteral("imgtmp.gif")), bytes);
-    const QPixmap pixmap = QPixmap::fromImage(picture);
-    for (QLabel *banner : {m_editorCopy.data(), m_main, m_knockout}) {
-        if (!banner)
-            continue;
-        banner->setScaledContents(false);
-        banner->setPixmap(pixmap);
-    }
+    m_picture = QPixmap::fromImage(picture);
+    for (QLabel *banner : {m_editorCopy.data(), m_main, m_knockout})
+        if (banner)
+            fit(banner);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 
 #include "online/DownloadPage.h"
@@ -9,10 +10,12 @@ class QLabel;
 class QRect;
 class QWidget;
 
-// The banner picture of the update server ("/imvyl.php"), shown at its
-// natural size in Image14 on the chart, Image15 on the knock-out page and
-// Image13 in the publishing editor when that exists. The two banners stay
-// hidden until show(): start-up shows them for a publisher only.
+// The banner picture of the update server ("/imvyl.php"), shown in Image14
+// on the chart, Image15 on the knock-out page and Image13 in the publishing
+// editor when that exists. Like every picture of the chart it follows the
+// chart's scale, in its proportions and never beyond its box. The two
+// banners stay hidden until show(): start-up shows them for a publisher
+// only.
 //
 // reload() is the whole of fetching it: download into memory, and only a
 // body that reads as a picture goes to "imgtmp.gif" and onto the three
@@ -40,6 +43,10 @@ public:
     // loaded from then on.
     void alsoShowOn(QLabel *picture);
 
+protected:
+    // A banner resized with the chart shows the picture at the new scale.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A reload ended; shown is whether a new picture is on the images.
     void reloaded(bool shown);
@@ -47,10 +54,14 @@ signals:
 private:
     void onDownloaded();
     bool showPicture(const QByteArray &bytes);
+    void fit(QLabel *banner) const;
+    void watch(QLabel *banner);
 
     QLabel *m_main;
     QLabel *m_knockout;
     QPointer<QLabel> m_editorCopy;
     QPointer<DownloadPage> m_download;
     DownloadPage::Limits m_limits;
+    // As downloaded: every scaling starts from it.
+    QPixmap m_picture;
 };

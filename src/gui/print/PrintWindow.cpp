@@ -109,9 +109,11 @@ void PrintWindow::notWritten(const QString &path)
         printText(m_tournament.messages(), Message::fileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
+// Said in this window: the main window's status line lies behind it.
 void PrintWindow::written(const QString &path)
 {
-    emit confirmed(printText(m_tournament.messages(), Message::chartSaved).arg(QFileInfo(path).fileName()));
+    m_prompts.notice(this, QStringLiteral("Vylora 2010"),
+                     printText(m_tournament.messages(), Message::chartSaved).arg(QFileInfo(path).fileName()));
 }
 
 void PrintWindow::saveAndOpen()

@@ -41,10 +41,6 @@ public:
 
     const Sheet &sheet() const;
 
-signals:
-    // A sheet file written, said in words for the main window's status line.
-    void confirmed(const QString &text);
-
 private:
     void buildButtons();
     void notWritten(const QString &path);

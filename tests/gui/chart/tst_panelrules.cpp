@@ -133,6 +133,23 @@ private slots:
             QVERIFY2(w.control(panel)->isHidden(), qPrintable(panel));
     }
 
+    // Escape in an open list is the list's: the panel stays, and the next
+    // key goes to the list rather than to the first score cell.
+    void escapeInAnOpenListClosesTheListAlone()
+    {
+        ChartWindow w;
+        QVERIFY(w.start());
+        const QString a1 = w.t.family(QStringLiteral("ButA")).text(0);
+        // The release goes to the list that the press opened.
+        QTest::mousePress(w.control(QStringLiteral("Combo3")), Qt::LeftButton);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(w.control(QStringLiteral("Frame18"))->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(w.t.family(QStringLiteral("ButA")).text(0), a1);
+    }
+
     // The calendar hides itself once after start-up; asked for again, it
     // stays until the user closes it.
     void aCalendarAskedForOutlivesTheAutoHide()

@@ -25,9 +25,9 @@ const QByteArray published =
     "[ButA]\r\n0=2\r\n1=1\r\n[CV]\r\n0=2.6\r\n[Lien]\r\n0=Le site\r\n1=http://exemple.org/\r\n"
     "[Mess]\r\n0=Bonjour\r\n1=Hello\r\n";
 
-QString colourOf(const QWidget *field)
+QString colourOf(const QWidget *field, QPalette::ColorRole role = QPalette::Base)
 {
-    return field->palette().color(QPalette::Base).name();
+    return field->palette().color(role).name();
 }
 
 } // namespace
@@ -51,6 +51,7 @@ class TestEditorPanel final : public QObject
     UserSettings m_settings;
     OpenedUrls m_opened;
     int m_bannerReloads = 0;
+    int m_bannerShows = 0;
     bool m_updated = true;
 
     EditorPanel *editor() const { return m_chart->control<EditorPanel>(QStringLiteral("Frame20")); }
@@ -125,7 +126,8 @@ private slots:
         m_updated = true;
         EditorDoor &door = onlyChild<EditorDoor>(*window); // as ChartWindow made it
         door.setServices({[this] { ++m_bannerReloads; }, [this] { return m_updated; },
-                          [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); }});
+                          [] { return QUrl(QStringLiteral("http://127.0.0.1:8080")); },
+                          [this] { ++m_bannerShows; }});
         door.watchTitle(title);
         door.watchBanners(chartBanner, knockoutBanner);
         door.watchBanners(chartBanner, knockoutBanner); // a second call must not double the handling
@@ -235,7 +237,7 @@ private slots:
         openEditor();
         // Whatever chart is on screen, the published one is written.
         m_chart->t.setChartName(QStringLiteral("VYL1998"));
-        const QString normal = colourOf(field(QStringLiteral("Text2"), 3));
+        const QString normal = colourOf(field(QStringLiteral("Text2"), 3), QPalette::Text);
         type(QStringLiteral("Text2"), 3, version);
         type(QStringLiteral("Text3"), 2, QStringLiteral("Hola"));
         type(QStringLiteral("Text4"), 0, QStringLiteral("Nouveau lien"));
@@ -249,7 +251,10 @@ private slots:
         QCOMPARE(ReadIniValue(QStringLiteral("VYL2010"), QStringLiteral("ButA"), QStringLiteral("0")),
                  QStringLiteral("2"));
         QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("VYL1998.ini"))));
-        QCOMPARE(colourOf(field(QStringLiteral("Text2"), 3)), warned ? QStringLiteral("#ff0000") : normal);
+        // Red text: dark text on red would be hard to read.
+        QCOMPARE(colourOf(field(QStringLiteral("Text2"), 3), QPalette::Text),
+                 warned ? QStringLiteral("#ff0000") : normal);
+        QVERIFY(colourOf(field(QStringLiteral("Text2"), 3)) != QStringLiteral("#ff0000"));
         QVERIFY(m_chart->prompts.asked().isEmpty());
     }
 
@@ -265,6 +270,7 @@ private slots:
         QVERIFY(m_opened.urls.isEmpty());
 
         type(QStringLiteral("Text2"), 1, QStringLiteral("Paul & Marie #1"));
+        QVERIFY(colourOf(field(QStringLiteral("Text2"), 1)) != QStringLiteral("#ff0000"));
         QVERIFY(m_chart->click(QStringLiteral("Command16")));
         QCOMPARE(m_opened.urls.size(), 1);
         const QUrl sent(QString::fromLatin1(m_opened.urls.first().toEncoded()));
@@ -321,16 +327,14 @@ private slots:
         QFETCH(QString, storedPassword);
         m_settings.setPseudo(QStringLiteral("Ancien"));
         openEditor();
-        m_chart->control(QStringLiteral("Image14"))->hide();
         type(QStringLiteral("Text2"), 1, pseudo);
         type(QStringLiteral("Text2"), 0, password);
-        m_bannerReloads = 0;
+        m_bannerShows = 0;
         QVERIFY(m_chart->click(QStringLiteral("Command19")));
         QVERIFY(!editor()->isVisible());
         QCOMPARE(m_settings.pseudo(), storedPseudo);
         QCOMPARE(m_settings.password(), storedPassword);
-        QVERIFY(m_chart->control(QStringLiteral("Image14"))->isVisible());
-        QCOMPARE(m_bannerReloads, 1);
+        QCOMPARE(m_bannerShows, 1);
     }
 
     void theReloadButtonAndTheEditorsBannerReload()

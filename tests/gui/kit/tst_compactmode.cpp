@@ -67,9 +67,9 @@ private slots:
         ChartWindow w;
         QVERIFY(w.start());
         QWidget *window = w.control(QStringLiteral("Fraide"))->window();
-        // A banner picture keeps its natural size.
+        // A banner picture is never stretched to its box.
         auto *banner = new QLabel(window);
-        compactMode::keepNaturalSize(*banner);
+        compactMode::keepProportions(*banner);
         banner->setGeometry(600, 40, 200, 50);
         const QSize size = window->size();
         const QHash<const QWidget *, Look> before = looksOf(*window);

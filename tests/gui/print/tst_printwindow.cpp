@@ -163,7 +163,11 @@ void TestPrintWindow::saveAndOpen()
     if (writable) {
         QCOMPARE(QImageReader(path).format(), QByteArray("bmp"));
         QCOMPARE(m_opened->urls, QList<QUrl>{QUrl::fromLocalFile(path)});
-        QVERIFY(m_chart->prompts.asked().isEmpty());
+        // The confirmation shows over this window, not behind it.
+        const QList<AnsweringPrompts::Asked> &asked = m_chart->prompts.asked();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.first().kind, AnsweringPrompts::Kind::Notice);
+        QCOMPARE(asked.first().parent, m_window.data());
     } else {
         QCOMPARE(m_opened->urls, QList<QUrl>());
         const QStringList notices = noticeTexts(m_chart->prompts, AnsweringPrompts::Kind::Warning);
