@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 #include <QRadialGradient>
 #include <algorithm>
 
@@ -93,17 +92,11 @@ void drawChampion(QPainter &p, const QString &year)
 
 QPixmap partner(const QSize &size)
 {
-    // Several controls show the badge at one size, some more than once as
-    // the chart loads: drawn once, it is among the dearest of the start.
-    const QString key = QStringLiteral("partner %1x%2").arg(size.width()).arg(size.height());
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
     // Wider than tall stays a square badge; taller grows the badge.
     const qreal height = std::max(100.0, 100.0 * size.height() / std::max(1, size.width()));
-    pixmap = drawn(size, QSizeF(100, height), [height](QPainter &p) { drawPartner(p, height); });
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
+    // Among the dearest pictures, and asked for again as the chart loads.
+    return drawnOnce(QStringLiteral("partner"), size, QSizeF(100, height),
+                     [height](QPainter &p) { drawPartner(p, height); });
 }
 
 QPixmap champion(const QSize &size)
