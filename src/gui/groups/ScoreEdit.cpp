@@ -36,12 +36,15 @@ void ScoreEdit::fitText()
     initStyleOption(&option);
     const int room =
         style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * lineEditMargin;
+    // "Any stretch" draws the face as it is, like "unstretched", but shares
+    // the font engine of every other control: each stretch value asked for
+    // loads an engine of its own, which start-up pays for.
     QFont upright = font();
-    upright.setStretch(QFont::Unstretched);
+    upright.setStretch(QFont::AnyStretch);
     const int needed = QFontMetrics(upright).horizontalAdvance(text()) + 1;
     // However narrow it gets: the tables count every figure, so a figure
     // scrolled out of sight would misread them.
-    const int stretch = needed > room ? std::max(1, 100 * room / needed) : int(QFont::Unstretched);
+    const int stretch = needed > room ? std::max(1, 100 * room / needed) : int(QFont::AnyStretch);
     if (font().stretch() == stretch)
         return;
     QFont narrowed = font();

@@ -31,6 +31,38 @@ int treeRowTop(double row)
     return treeTop + int(row * matchPitch);
 }
 
+// A place of the podium: its figure in bold on a disc of its medal's
+// colour. Painted rather than styled: a style sheet per control is among
+// the dearest things a window asks for at start.
+class PlaceMedal final : public QLabel
+{
+public:
+    PlaceMedal(int place, const QColor &colour, QWidget *parent)
+        : QLabel(QString::number(place), parent)
+        , m_colour(colour)
+    {
+        setAlignment(Qt::AlignCenter);
+        chartLook::setFontSize(this, font().pointSizeF(), true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        {
+            QPainter painter(this);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(m_colour);
+            const int radius = std::min(width(), height()) / 2;
+            painter.drawRoundedRect(rect(), radius, radius);
+        }
+        QLabel::paintEvent(event);
+    }
+
+private:
+    QColor m_colour;
+};
+
 } // namespace
 
 KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *parent)
@@ -153,12 +185,18 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
     small.setItalic(true);
     hint->setFont(small);
     hint->hide();
+    // Placed only when it shows: measuring sixteen hidden hints cost the
+    // start as much as drawing the page.
     const auto refresh = [&t, r, match, box, hint] {
-        hint->setText(
-            t.messages().textOr(Message::shootOutHint, QStringLiteral("Tirs au but seulement à égalité")));
-        const QRect under = compactMode::designGeometry(*box);
-        compactMode::place(*hint, QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
-        hint->setVisible(shootOutOutOfPlace(t, r, match));
+        const bool shown = shootOutOutOfPlace(t, r, match);
+        if (shown) {
+            hint->setText(
+                t.messages().textOr(Message::shootOutHint, QStringLiteral("Tirs au but seulement à égalité")));
+            const QRect under = compactMode::designGeometry(*box);
+            compactMode::place(*hint,
+                               QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
+        }
+        hint->setVisible(shown);
     };
     const RoundCells &round = t.round(r);
     for (CellFamily *cells : {round.goals, round.penalties})
@@ -186,16 +224,13 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
                                         QStringLiteral("Podium"));
     caption->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(caption);
-    static const std::array<const char *, 4> medals{"#d4af37", "#b8b8c0", "#cd7f32", "#e0e0e0"};
+    static const std::array<QColor, 4> medals{QColor(0xd4, 0xaf, 0x37), QColor(0xb8, 0xb8, 0xc0),
+                                              QColor(0xcd, 0x7f, 0x32), QColor(0xe0, 0xe0, 0xe0)};
     CellFamily &pod = t.podium();
     for (int place = 1; place <= 4; ++place) {
         const int top = podiumTop + 360 + (place - 1) * 345;
-        auto *rank = new QLabel(QString::number(place), this);
+        auto *rank = new PlaceMedal(place, medals[std::size_t(place - 1)], this);
         rank->setGeometry(twipsRect(left + 60, top, 315, 315));
-        rank->setAlignment(Qt::AlignCenter);
-        rank->setStyleSheet(QStringLiteral("background:%1; border-radius:%2px; font-weight:bold;")
-                                .arg(QString::fromLatin1(medals[std::size_t(place - 1)]))
-                                .arg(px(315) / 2));
         auto *label = makeControl<FittedLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
         binding.bind(pod, place, label);
         chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);

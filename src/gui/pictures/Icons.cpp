@@ -106,7 +106,9 @@ void drawPrinter(QPainter &p)
 
 QPixmap knockoutButton(int ico, const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), ico == 0 ? drawGroupTableIcon : drawBracketIcon);
+    // Drawn anew at every change of the button's caption otherwise.
+    return drawnOnce(QStringLiteral("knockout %1").arg(ico), size, QSizeF(100, 100),
+                     ico == 0 ? drawGroupTableIcon : drawBracketIcon);
 }
 
 QPixmap calendarClose(const QSize &size)

@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace Pictures {
 
@@ -17,6 +18,18 @@ QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.scale(pixmap.width() / design.width(), pixmap.height() / design.height());
     paint(p);
+    return pixmap;
+}
+
+QPixmap drawnOnce(const QString &key, const QSize &size, const QSizeF &design,
+                  const std::function<void(QPainter &)> &paint)
+{
+    const QString sized = QStringLiteral("%1 %2x%3").arg(key).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(sized, &pixmap)) {
+        pixmap = drawn(size, design, paint);
+        QPixmapCache::insert(sized, pixmap);
+    }
     return pixmap;
 }
 

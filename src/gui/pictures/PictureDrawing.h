@@ -15,6 +15,10 @@ namespace Pictures {
 // Each picture is drawn in its own design space and stretched to the size
 // asked for, as the window stretches its pictures to their boxes.
 QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(QPainter &)> &paint);
+// The same, drawn once per key and size: for the pictures that several
+// controls, or every refresh of a caption, ask for again.
+QPixmap drawnOnce(const QString &key, const QSize &size, const QSizeF &design,
+                  const std::function<void(QPainter &)> &paint);
 
 // The largest font of that weight whose text fits the box.
 QFont fittedFont(const QString &text, const QSizeF &box, QFont::Weight weight = QFont::Bold);

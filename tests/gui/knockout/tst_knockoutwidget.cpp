@@ -76,6 +76,7 @@ private slots:
     void typingInAGoalCell();
     void wholeTournamentTypedThroughTheWindow();
     void tabGoesGoalsThenPenalties();
+    void shootOutHintFollowsTheScore();
 };
 
 void TestKnockoutWidget::knockoutButtonTogglesThePage_data()
@@ -245,5 +246,29 @@ void TestKnockoutWidget::tabGoesGoalsThenPenalties()
              (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("3")}));
 }
 
+// The hint under a match appears, with its text, once a shoot-out stands
+// beside goals that decide the match, and goes with the shoot-out.
+void TestKnockoutWidget::shootOutHintFollowsTheScore()
+{
+    ChartWindow chart;
+    QVERIFY(chart.start());
+    QVERIFY(chart.click(QStringLiteral("Command1")));
+    const QWidget *page = chart.control(QStringLiteral("Frame9"));
+    QVERIFY(page);
+    const auto hintShown = [page] {
+        for (const QLabel *label : page->findChildren<QLabel *>())
+            if (label->isVisible() && label->text() == QStringLiteral("Tirs au but seulement à égalité"))
+                return true;
+        return false;
+    };
+    QVERIFY(chart.type(QStringLiteral("Buthui"), 0, QStringLiteral("2")));
+    QVERIFY(chart.type(QStringLiteral("Buthui"), 1, QStringLiteral("1")));
+    QVERIFY(chart.type(QStringLiteral("ButPen"), 0, QStringLiteral("4")));
+    QVERIFY(hintShown());
+    QVERIFY(chart.type(QStringLiteral("ButPen"), 0, QStringLiteral("-")));
+    QVERIFY(!hintShown());
+}
+
 QTEST_MAIN(TestKnockoutWidget)
 #include "tst_knockoutwidget.moc"
+
