@@ -55,13 +55,16 @@ QLabel *makeStadium(QWidget *parent, int index, const QRect &twips)
 
 MatchInfoPanel::MatchInfoPanel(QWidget *window, QWidget *knockoutPage)
     : QObject(window)
+    , m_window(window)
 {
-    buildLarge(window);
     buildSmall(knockoutPage);
 }
 
-void MatchInfoPanel::buildLarge(QWidget *window)
+QList<QWidget *> MatchInfoPanel::buildGroupPageCopy()
 {
+    if (m_partnerPicture)
+        return {};
+    QWidget *window = m_window;
     m_shapes[0] = makeBox(window, QStringLiteral("Shape1"), QRect(13230, 4905, 3960, 2910));
 
     const QString labTer = QStringLiteral("LabTer");
@@ -97,6 +100,17 @@ void MatchInfoPanel::buildLarge(QWidget *window)
     }
     // Kept inside the information box: below it stands the round of 16.
     m_partnerPicture = makePartnerPicture(window, QStringLiteral("Image6"), QRect(13710, 6015, 1905, 1800));
+    // Built after the window may have been shown: shown with it, unless
+    // the state of the other copy hides them.
+    for (std::size_t k = 0; k < 3; ++k)
+        m_texts[k]->show();
+    m_stadiums[0]->show();
+    showOnGroupPage();
+
+    QList<QWidget *> built{m_shapes[0], m_texts[0], m_texts[1], m_texts[2]};
+    built.append(QList<QWidget *>(m_logos.cbegin(), m_logos.cbegin() + ChannelCount));
+    built << m_stadiums[0] << m_notices[0] << m_notices[1] << m_partnerPicture;
+    return built;
 }
 
 // The page's copy and its partner picture stand in the column beside the
@@ -156,67 +170,77 @@ void MatchInfoPanel::setHoverKey(const QString &key)
 void MatchInfoPanel::ShowMatchInfo()
 {
     const MatchInfo info = parseMatchInfo(m_hoverKey);
-    clearTexts();
-    m_texts[0]->setText(info.venue);
-    m_texts[1]->setText(info.date);
-    m_texts[2]->setText(info.time);
-    for (std::size_t k = 0; k < 3; ++k)
-        m_texts[k + 3]->setText(m_texts[k]->text());
+    m_texts[3]->setText(info.venue);
+    m_texts[4]->setText(info.date);
+    m_texts[5]->setText(info.time);
 
     hideLogos();
-    for (int channel : info.logos) {
-        for (QLabel *logo : {m_logos[std::size_t(channel)], m_logos[std::size_t(channel + ChannelCount)]}) {
-            if (logo->pixmap().isNull())
-                logo->setPixmap(Pictures::broadcasterLogo(channel, logo->size()));
-            logo->show();
-        }
-    }
+    for (int channel : info.logos)
+        showLogo(m_logos[std::size_t(channel + ChannelCount)], channel);
 
     setIdle(!info.hasText());
-    for (QLabel *notice : m_notices)
-        notice->hide();
-
-    const QPixmap stadium = info.stadium ? stadiumPicture(*info.stadium) : QPixmap();
-    for (QLabel *view : m_stadiums)
-        view->setPixmap(stadium);
+    m_noticesShown = false;
+    m_stadiums[1]->setPixmap(info.stadium ? stadiumPicture(*info.stadium) : QPixmap());
+    showOnGroupPage();
 }
 
 void MatchInfoPanel::ResetMatchInfo()
 {
     setIdle(true);
-    for (QLabel *notice : m_notices)
-        notice->show();
-    for (QLabel *view : m_stadiums)
-        view->setPixmap(QPixmap());
-    clearTexts();
+    m_noticesShown = true;
+    m_stadiums[1]->setPixmap(QPixmap());
+    for (std::size_t k = 3; k < m_texts.size(); ++k)
+        m_texts[k]->clear();
     hideLogos();
+    showOnGroupPage();
+}
+
+// The knock-out page's copy holds the state; the group page's, once built,
+// shows the same.
+void MatchInfoPanel::showOnGroupPage()
+{
+    if (!m_partnerPicture)
+        return;
+    for (std::size_t k = 0; k < 3; ++k)
+        m_texts[k]->setText(m_texts[k + 3]->text());
+    for (int channel = 0; channel < ChannelCount; ++channel) {
+        QLabel *logo = m_logos[std::size_t(channel)];
+        if (m_logos[std::size_t(channel + ChannelCount)]->isHidden())
+            logo->hide();
+        else
+            showLogo(logo, channel);
+    }
+    m_shapes[0]->setVisible(!m_shapes[1]->isHidden());
+    m_partnerPicture->setVisible(!m_knockoutPartner->isHidden());
+    for (QLabel *notice : m_notices)
+        notice->setVisible(m_noticesShown);
+    m_stadiums[0]->setPixmap(m_stadiums[1]->pixmap());
 }
 
 void MatchInfoPanel::setIdle(bool idle)
 {
-    for (QFrame *shape : m_shapes)
-        shape->setVisible(!idle);
-    m_partnerPicture->setVisible(idle);
+    m_shapes[1]->setVisible(!idle);
     m_knockoutPartner->setVisible(idle);
 }
 
-void MatchInfoPanel::clearTexts()
+void MatchInfoPanel::showLogo(QLabel *logo, int channel)
 {
-    for (QLabel *text : m_texts)
-        text->clear();
+    if (logo->pixmap().isNull())
+        logo->setPixmap(Pictures::broadcasterLogo(channel, logo->size()));
+    logo->show();
 }
 
 void MatchInfoPanel::hideLogos()
 {
-    for (QLabel *logo : m_logos)
-        logo->hide();
+    for (int k = ChannelCount; k < 2 * ChannelCount; ++k)
+        m_logos[std::size_t(k)]->hide();
 }
 
 const QPixmap &MatchInfoPanel::stadiumPicture(int picture)
 {
     QPixmap &cached = m_stadiumPictures[std::size_t(picture)];
     if (cached.isNull())
-        cached = Pictures::stadium(picture, m_stadiums[0]->size());
+        cached = Pictures::stadium(picture, m_stadiums[1]->size());
     return cached;
 }
 

@@ -277,7 +277,15 @@ GroupPage &MainWindow::groupPage()
         m_groups = std::make_unique<GroupPage>(*this, m_tournament, *m_binding);
         m_cells->wireGroupPage(*m_groups);
         CellWiring::chainTabOrder(m_groups.get(), *m_knockout);
-        for (QWidget *w : m_groups->widgets()) {
+        // The match information's copy lies over the groups, beneath the
+        // knock-out page.
+        QList<QWidget *> built = m_groups->widgets();
+        for (QWidget *w : m_matchInfo->buildGroupPageCopy()) {
+            w->stackUnder(m_knockout);
+            built.append(w);
+        }
+        m_links->wire(m_matchInfo->linkPoints());
+        for (QWidget *w : std::as_const(built)) {
             compactMode::adopt(*w);
             m_registry->adopt(*w);
         }

@@ -96,6 +96,7 @@ void TestMatchInfoPanel::init()
     m_page->hide();
 
     m_panel = new MatchInfoPanel(m_window.get(), m_page);
+    m_panel->buildGroupPageCopy();
     m_panel->watchLabel(m_label0);
     m_panel->watchLabel(m_label1);
     m_panel->watchLabel(m_score0, m_label0);
