@@ -29,6 +29,34 @@ constexpr int autoHideInterval = 800;
 // The panel goes on the tick after this many have passed.
 constexpr int autoHideTicks = 7;
 
+// Two digits and the arrow have to share a narrow box: a little room on
+// the left, set by a sheet of its own. A combo box answers a change of
+// style by building its list at once; one that has never been opened has
+// no list yet, and builds it, in the style it has then, when first opened.
+class Picker final : public QComboBox
+{
+public:
+    explicit Picker(QWidget *parent)
+        : QComboBox(parent)
+    {
+        m_takingSheet = true;
+        setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; }"));
+        m_takingSheet = false;
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (m_takingSheet && event->type() == QEvent::StyleChange)
+            QWidget::changeEvent(event);
+        else
+            QComboBox::changeEvent(event);
+    }
+
+private:
+    bool m_takingSheet = false;
+};
+
 } // namespace
 
 CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
@@ -97,11 +125,9 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
 
 QComboBox *CalendarPanel::makePicker(const QString &name, int items, const QRect &twips)
 {
-    auto *picker = makeControl<QComboBox>(this, name, -1, twips);
+    auto *picker = makeControl<Picker>(this, name, -1, twips);
     for (int i = 1; i <= items; ++i)
         picker->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')));
-    // Two digits and the arrow have to share a narrow box.
-    picker->setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; }"));
     // Nothing is picked until start-up picks today.
     picker->setCurrentIndex(-1);
     connect(picker, &QComboBox::currentTextChanged, this, &CalendarPanel::RefreshCalendar);
