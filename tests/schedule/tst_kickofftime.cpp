@@ -34,6 +34,9 @@ void TestKickOffTime::noteInZone_data()
     QTest::newRow("no valid time: as written")
         << QStringLiteral("Soccer City 11/06/10 16h00") << QByteArray("Asia/Tokyo")
         << QStringLiteral("Soccer City 11/06/10 16h00");
+    QTest::newRow("hour out of range: as written")
+        << QStringLiteral("Soccer City 11/06/10 25:00") << QByteArray("Asia/Tokyo")
+        << QStringLiteral("Soccer City 11/06/10 25:00");
     QTest::newRow("no valid date: as written")
         << QStringLiteral("Soccer City 31/02/10 16:00") << QByteArray("Asia/Tokyo")
         << QStringLiteral("Soccer City 31/02/10 16:00");
