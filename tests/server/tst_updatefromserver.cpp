@@ -93,11 +93,6 @@ class TestUpdateFromServer final : public QObject
         QTest::keyClicks(field, text);
     }
 
-    static QString shown(VyloraApp &app, const QString &name, int index = -1)
-    {
-        return shownText(app.window(), name, index);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -126,9 +121,9 @@ private slots:
         auto app = startApp();
         QVERIFY(app);
         QVERIFY(clickUpdate(*app));
-        QCOMPARE(shown(*app, QStringLiteral("A"), 4), QStringLiteral("France"));
-        QCOMPARE(shown(*app, QStringLiteral("ButA"), 0) + shown(*app, QStringLiteral("ButA"), 1), QStringLiteral("11"));
-        QCOMPARE(shown(*app, QStringLiteral("Label10")), QStringLiteral("Premiers résultats"));
+        QCOMPARE(shownText(app->window(), QStringLiteral("A"), 4), QStringLiteral("France"));
+        QCOMPARE(shownText(app->window(), QStringLiteral("ButA"), 0) + shownText(app->window(), QStringLiteral("ButA"), 1), QStringLiteral("11"));
+        QCOMPARE(shownText(app->window(), QStringLiteral("Label10")), QStringLiteral("Premiers résultats"));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
     }
 
@@ -199,7 +194,7 @@ private slots:
         QCOMPARE(sent.status, 200);
 
         QVERIFY(clickUpdate(*app, true));
-        QCOMPARE(shown(*app, QStringLiteral("Label10")), QStringLiteral("La finale approche"));
+        QCOMPARE(shownText(app->window(), QStringLiteral("Label10")), QStringLiteral("La finale approche"));
         // The newer version was announced (and declined).
         QVERIFY(std::any_of(m_prompts.asked().cbegin(), m_prompts.asked().cend(),
                             [](const AnsweringPrompts::Asked &a) {
