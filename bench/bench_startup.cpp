@@ -14,13 +14,13 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QProcess>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/Clock.h"
+#include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
-#include "gui/kit/ChartLook.h"
+#include "app/WindowRun.h"
 #include "gui/kit/Prompts.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
@@ -81,18 +81,22 @@ int runProgram(int argc, char *argv[], const QString &dataDir, const QString &pn
 {
     QApplication app(argc, argv);
     initResources();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    chartLook::applyApplicationLook();
+    dressApplication(false);
     ProgramFolder::choose(dataDir);
-    ProgramFolder::seedFrom(QStringLiteral(":/shipped"));
+    ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
     Prompts prompts;
     Clock clock;
     UserSettings settings;
+    SingleProgram single(ProgramFolder::path());
+    if (png.isEmpty() && !single.claim())
+        return 1;
     VyloraApp vylora(prompts, clock, settings);
     vylora.setHeadless(!png.isEmpty());
     vylora.start();
-    if (png.isEmpty())
-        return showAndQuit(vylora.window());
+    if (png.isEmpty()) {
+        vylora.window().fitToScreen();
+        return endWindowRun(showAndQuit(vylora.window()), single);
+    }
     // As main() does: the picture at its light compression, then out at once.
     const int code = vylora.window().grab().save(png, nullptr, 85) ? 0 : 1;
     std::fflush(nullptr);

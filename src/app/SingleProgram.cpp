@@ -64,3 +64,10 @@ bool SingleProgram::hold()
     // As for claim(): a folder where no lock can be written is held by nobody.
     return m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError;
 }
+
+void SingleProgram::release()
+{
+    if (m_server)
+        m_server->close();
+    m_lock.unlock();
+}

@@ -24,6 +24,9 @@ public:
     // For a run without a window: the same hold, without knocking on the
     // holder's door or opening one of its own.
     bool hold();
+    // Lets the folder go before the run ends: the socket and the lock file
+    // go with it.
+    void release();
 
 signals:
     // A later start on the same folder wants this run's window shown.

@@ -4,14 +4,13 @@
 #include "app/Options.h"
 #include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
+#include "app/WindowRun.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/PoolCommand.h"
 #include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
-#include "gui/kit/ChartLook.h"
 #include "gui/kit/Prompts.h"
-#include "gui/pictures/Pictures.h"
 #include "i18n/LanguageIndex.h"
 #include "online/ServerSettings.h"
 #include "schedule/UserZone.h"
@@ -26,8 +25,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QStyleFactory>
 #include <QTextStream>
 
 namespace {
@@ -155,12 +152,7 @@ int runSheet(int argc, char *argv[], const Options &options)
 int runWindow(int argc, char *argv[], const Options &options)
 {
     QApplication app(argc, argv);
-    if (!options.ownStyle)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    chartLook::applyApplicationLook();
-    // The desktop finds the menu entry, and with it the icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vylora.Vylora"));
-    QApplication::setWindowIcon(QIcon(Pictures::champion(QSize(64, 64))));
+    dressApplication(options.ownStyle);
     QTextStream err(stderr);
     if (!applyServer(options, err))
         return 1;
@@ -202,7 +194,7 @@ int runWindow(int argc, char *argv[], const Options &options)
     }
     vylora.window().fitToScreen();
     vylora.window().show();
-    return app.exec();
+    return endWindowRun(app.exec(), single);
 }
 
 } // namespace

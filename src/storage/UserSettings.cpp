@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -59,12 +61,20 @@ void UserSettings::setValues(const QList<std::pair<QString, QString>> &values)
         if (file.open(QIODevice::WriteOnly, ownerOnly))
             file.close();
     }
+    QSettings settings = store();
+    // Closing the window stores values that have mostly not changed:
+    // rewriting the file for them cost a locked and synced write per exit.
+    const bool unchanged = std::all_of(values.cbegin(), values.cend(), [&settings](const auto &entry) {
+        const QVariant stored = settings.value(entry.first);
+        return stored.isValid() && stored.toString() == entry.second;
+    });
+    if (unchanged)
+        return;
+    for (const auto &[key, value] : values)
+        settings.setValue(key, value);
     // The store's temporary may be created with the default mode before it
     // takes the file's: the default is owner-only while it writes.
     const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
-    QSettings settings = store();
-    for (const auto &[key, value] : values)
-        settings.setValue(key, value);
     settings.sync();
     ::umask(previousMask);
 }

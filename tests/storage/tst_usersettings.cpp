@@ -34,6 +34,7 @@ private slots:
     void onlyExactOneIsCompact_data();
     void onlyExactOneIsCompact();
     void emptyNameOrPasswordKeepsStored();
+    void unchangedValueLeavesFileAlone();
     void fileIsOwnerOnly();
     void passwordNeverReadableByOthers();
 
@@ -133,6 +134,23 @@ void TestUserSettings::emptyNameOrPasswordKeepsStored()
     settings.setPassword(QString());
     QCOMPARE(UserSettings().pseudo(), QStringLiteral("Ana"));
     QCOMPARE(UserSettings().password(), QStringLiteral("pw"));
+}
+
+// The window stores its mode at every exit; only a change rewrites the file.
+void TestUserSettings::unchangedValueLeavesFileAlone()
+{
+    UserSettings settings;
+    settings.setCompactMode(true);
+    QFile file(settings.fileName());
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("; the user's own line\n");
+    file.close();
+    settings.setCompactMode(true);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("own line"));
+    file.close();
+    settings.setCompactMode(false);
+    QVERIFY(!UserSettings().compactMode());
 }
 
 void TestUserSettings::fileIsOwnerOnly()
