@@ -55,14 +55,6 @@ private:
     bool m_seen = false;
 };
 
-int showAndQuit(QWidget &window)
-{
-    FirstPaint firstPaint;
-    window.installEventFilter(&firstPaint);
-    window.show();
-    return QApplication::exec();
-}
-
 int grabAndSave(QWidget &window, const QString &png)
 {
     return window.grab().save(png) ? 0 : 1;
@@ -73,7 +65,12 @@ int runBare(int argc, char *argv[], const QString &png)
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(1176, 760);
-    return png.isEmpty() ? showAndQuit(window) : grabAndSave(window, png);
+    if (!png.isEmpty())
+        return grabAndSave(window, png);
+    FirstPaint firstPaint;
+    window.installEventFilter(&firstPaint);
+    window.show();
+    return QApplication::exec();
 }
 
 // What the program's main() does for its window, or for --render.
@@ -94,8 +91,10 @@ int runProgram(int argc, char *argv[], const QString &dataDir, const QString &pn
     vylora.setHeadless(!png.isEmpty());
     vylora.start();
     if (png.isEmpty()) {
-        vylora.window().fitToScreen();
-        return endWindowRun(showAndQuit(vylora.window()), single);
+        FirstPaint firstPaint;
+        vylora.window().installEventFilter(&firstPaint);
+        showWindow(vylora.window());
+        return endWindowRun(QApplication::exec(), single);
     }
     // As main() does: the picture at its light compression, then out at once.
     const int code = vylora.window().grab().save(png, nullptr, 85) ? 0 : 1;
@@ -129,7 +128,8 @@ void compare(const char *what, int runs, const QStringList &bareArguments, const
              const QProcessEnvironment &env)
 {
     const QString self = QCoreApplication::applicationFilePath();
-    // The first start seeds the folder; starts after it are the usual ones.
+    // The first start seeds the folder and keeps the pictures of the
+    // window's start; starts after it are the usual ones.
     millisecondsOf(self, programArguments, env);
     millisecondsOf(self, bareArguments, env);
     std::vector<double> bare;

@@ -1,6 +1,7 @@
 #include "app/WindowRun.h"
 
 #include "app/SingleProgram.h"
+#include "gui/chart/MainWindow.h"
 #include "gui/kit/ChartLook.h"
 #include "gui/pictures/Pictures.h"
 
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QStyleFactory>
 
 void dressApplication(bool ownStyle)
@@ -19,7 +21,16 @@ void dressApplication(bool ownStyle)
     chartLook::applyApplicationLook();
     // The desktop finds the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vylora.Vylora"));
+    Pictures::keepStartPictures(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                QStringLiteral("/pictures"));
     QApplication::setWindowIcon(QIcon(Pictures::champion(QSize(64, 64))));
+}
+
+void showWindow(MainWindow &window)
+{
+    window.fitToScreen();
+    window.show();
+    Pictures::keepStartPictures(QString());
 }
 
 int endWindowRun(int code, SingleProgram &single)

@@ -192,8 +192,7 @@ int runWindow(int argc, char *argv[], const Options &options)
         std::fflush(nullptr);
         std::_Exit(code);
     }
-    vylora.window().fitToScreen();
-    vylora.window().show();
+    showWindow(vylora.window());
     return endWindowRun(app.exec(), single);
 }
 

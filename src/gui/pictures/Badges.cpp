@@ -108,7 +108,8 @@ QPixmap champion(const QSize &size)
 
 QPixmap championOf(const QString &year, const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), [&year](QPainter &p) { drawChampion(p, year); });
+    return drawnOnce(QStringLiteral("champion %1").arg(year), size, QSizeF(100, 100),
+                     [&year](QPainter &p) { drawChampion(p, year); });
 }
 
 } // namespace Pictures

@@ -66,7 +66,7 @@ void drawSpain(QPainter &p)
 
 QPixmap flag(int language, const QSize &size)
 {
-    return drawn(size, QSizeF(60, 40), [language](QPainter &p) {
+    return drawnOnce(QStringLiteral("flag %1").arg(language), size, QSizeF(60, 40), [language](QPainter &p) {
         switch (language) {
         case 0:
             drawFrance(p);

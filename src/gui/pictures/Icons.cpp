@@ -113,17 +113,17 @@ QPixmap knockoutButton(int ico, const QSize &size)
 
 QPixmap calendarClose(const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), drawCalendarClose);
+    return drawnOnce(QStringLiteral("calendarClose"), size, QSizeF(100, 100), drawCalendarClose);
 }
 
 QPixmap website(const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), drawWebsite);
+    return drawnOnce(QStringLiteral("website"), size, QSizeF(100, 100), drawWebsite);
 }
 
 QPixmap printer(const QSize &size)
 {
-    return drawn(size, QSizeF(100, 100), drawPrinter);
+    return drawnOnce(QStringLiteral("printer"), size, QSizeF(100, 100), drawPrinter);
 }
 
 } // namespace Pictures

@@ -4,9 +4,14 @@
 #include <cmath>
 #include <numbers>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QSaveFile>
 
 namespace Pictures {
 
@@ -21,15 +26,98 @@ QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(
     return pixmap;
 }
 
+namespace {
+
+// Empty while no picture is kept on disk.
+QString &keptFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// What a kept picture was drawn by: this build of the program on this Qt.
+// A file drawn by another build may show an older drawing.
+QByteArray buildStamp()
+{
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return QByteArray::number(program.size()) + ' ' + QByteArray::number(program.lastModified().toMSecsSinceEpoch()) +
+           ' ' + qVersion();
+}
+
+// False when the folder cannot hold this build's pictures. The pictures of
+// another build go, and only the folder's own pictures.
+bool makeReady(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile stampFile(folder + QStringLiteral("/stamp"));
+    const QByteArray stamp = buildStamp();
+    if (stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+        return true;
+    stampFile.close();
+    QDir dir(folder);
+    for (const QString &kept : dir.entryList({QStringLiteral("*.argb")}, QDir::Files))
+        dir.remove(kept);
+    QSaveFile written(stampFile.fileName());
+    return written.open(QIODevice::WriteOnly) && written.write(stamp) == stamp.size() && written.commit();
+}
+
+// Kept as the window holds them, behind a line naming their size: read
+// back with one copy, where decoding a PNG cost as much as drawing.
+const QByteArray keptMark = QByteArrayLiteral("vylora picture argb32p ");
+
+QPixmap readKept(const QString &file, const QSize &size)
+{
+    QFile kept(file);
+    if (!kept.open(QIODevice::ReadOnly))
+        return QPixmap();
+    const QByteArray head = keptMark + QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()) + '\n';
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (kept.size() != head.size() + image.sizeInBytes() || kept.read(head.size()) != head ||
+        kept.read(reinterpret_cast<char *>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
+        return QPixmap();
+    return QPixmap::fromImage(std::move(image));
+}
+
+// Written whole or not at all: a half picture would be read back as a
+// broken one.
+void keep(const QPixmap &pixmap, const QString &file)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QSaveFile kept(file);
+    if (!kept.open(QIODevice::WriteOnly))
+        return;
+    kept.write(keptMark + QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height()) + '\n');
+    kept.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    kept.commit();
+}
+
+} // namespace
+
+void keepStartPictures(const QString &folder)
+{
+    keptFolder() = !folder.isEmpty() && makeReady(folder) ? folder : QString();
+}
+
 QPixmap drawnOnce(const QString &key, const QSize &size, const QSizeF &design,
                   const std::function<void(QPainter &)> &paint)
 {
     const QString sized = QStringLiteral("%1 %2x%3").arg(key).arg(size.width()).arg(size.height());
     QPixmap pixmap;
-    if (!QPixmapCache::find(sized, &pixmap)) {
+    if (QPixmapCache::find(sized, &pixmap))
+        return pixmap;
+    // Reading a kept picture costs a fraction of drawing it, whose text
+    // loads a font of its own: the window's start draws none again.
+    const QString &folder = keptFolder();
+    const QString file = folder.isEmpty() ? QString() : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
+    if (!file.isEmpty())
+        pixmap = readKept(file, size.expandedTo(QSize(1, 1)));
+    if (pixmap.isNull()) {
         pixmap = drawn(size, design, paint);
-        QPixmapCache::insert(sized, pixmap);
+        if (!file.isEmpty())
+            keep(pixmap, file);
     }
+    QPixmapCache::insert(sized, pixmap);
     return pixmap;
 }
 

@@ -16,7 +16,8 @@ namespace Pictures {
 // asked for, as the window stretches its pictures to their boxes.
 QPixmap drawn(const QSize &size, const QSizeF &design, const std::function<void(QPainter &)> &paint);
 // The same, drawn once per key and size: for the pictures that several
-// controls, or every refresh of a caption, ask for again.
+// controls, or every refresh of a caption, ask for again, and those of the
+// window's start, which are kept on disk while keepStartPictures() says.
 QPixmap drawnOnce(const QString &key, const QSize &size, const QSizeF &design,
                   const std::function<void(QPainter &)> &paint);
 

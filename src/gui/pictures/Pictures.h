@@ -8,6 +8,12 @@
 // file per family; none is read from a file.
 namespace Pictures {
 
+// From here until it is called with an empty folder, the pictures asked for
+// are kept in `folder` between runs: drawn by the first start of a build,
+// read back by the next ones. Meant for the window's start alone: the sizes
+// asked for later, while the window is resized, are not worth a file each.
+void keepStartPictures(const QString &folder);
+
 // 0 "C+", 1 "TF1", 2 "F2", 3 "F3".
 QPixmap broadcasterLogo(int channel, const QSize &size);
 

@@ -2,7 +2,11 @@
 
 #include <functional>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPixmapCache>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -33,6 +37,8 @@ private slots:
     void eachBroadcasterIsItsOwn();
     void eachFlagIsItsOwn();
     void closePictureLeavesItsTopClear();
+    void keptPictureComesBack_data();
+    void keptPictureComesBack();
 };
 
 void TestPictures::drawnAtTheSizeAsked_data()
@@ -114,6 +120,56 @@ void TestPictures::closePictureLeavesItsTopClear()
     const QImage image = Pictures::calendarClose(QSize(94, 93)).toImage();
     QCOMPARE(opaquePixels(image.copy(0, 0, 94, 58)), 0);
     QVERIFY(opaquePixels(image.copy(0, 58, 94, 35)) > 94 * 35 / 3);
+}
+
+enum class Tamper { None, Cut, OtherBuild };
+Q_DECLARE_METATYPE(Tamper)
+
+void TestPictures::keptPictureComesBack_data()
+{
+    QTest::addColumn<Tamper>("tamper");
+    QTest::addColumn<bool>("readBack");
+    QTest::newRow("a whole file is read back") << Tamper::None << true;
+    QTest::newRow("a cut file is drawn again") << Tamper::Cut << false;
+    QTest::newRow("another build's file is drawn again") << Tamper::OtherBuild << false;
+}
+
+// The pictures of the window's start are kept between runs; a file that is
+// not wholly this build's is drawn again, and no file but the pictures goes.
+void TestPictures::keptPictureComesBack()
+{
+    QFETCH(Tamper, tamper);
+    QFETCH(bool, readBack);
+    QTemporaryDir folder;
+    QFile own(folder.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(own.open(QIODevice::WriteOnly));
+    own.close();
+    Pictures::keepStartPictures(folder.path());
+    QPixmapCache::clear();
+    const QSize size(40, 40);
+    const QImage drawn = Pictures::printer(size).toImage();
+    QFile kept(folder.filePath(QStringLiteral("printer-40x40.argb")));
+    QVERIFY(kept.open(QIODevice::ReadWrite));
+    // White where the printer has its transparent corners: a picture read
+    // back from the file shows it.
+    QVERIFY(kept.seek(kept.size() - 4));
+    kept.write("\xff\xff\xff\xff");
+    if (tamper == Tamper::Cut)
+        kept.resize(kept.size() - 1);
+    kept.close();
+    if (tamper == Tamper::OtherBuild) {
+        QFile stamp(folder.filePath(QStringLiteral("stamp")));
+        QVERIFY(stamp.open(QIODevice::WriteOnly));
+        stamp.write("another build");
+        stamp.close();
+        Pictures::keepStartPictures(folder.path());
+    }
+    QPixmapCache::clear();
+    const QImage again = Pictures::printer(size).toImage();
+    Pictures::keepStartPictures(QString());
+    QCOMPARE(again.pixel(39, 39) == qRgba(255, 255, 255, 255), readBack);
+    QCOMPARE(again == drawn, !readBack);
+    QVERIFY(own.exists());
 }
 
 QTEST_MAIN(TestPictures)
