@@ -142,13 +142,10 @@ void TestUserSettings::unchangedValueLeavesFileAlone()
     UserSettings settings;
     settings.setCompactMode(true);
     QFile file(settings.fileName());
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("; the user's own line\n");
+    QVERIFY(file.open(QIODevice::Append) && file.write("; the user's own line\n") > 0);
     file.close();
     settings.setCompactMode(true);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("own line"));
-    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("own line"));
     settings.setCompactMode(false);
     QVERIFY(!UserSettings().compactMode());
 }
