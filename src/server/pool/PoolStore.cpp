@@ -147,18 +147,47 @@ PoolStore::~PoolStore()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
+// A PostgreSQL restarted, or a connection cut, under a running server
+// leaves the connection dead, and every request would fail until the
+// server's own restart: on PostgreSQL, a step that fails before it has
+// written anything is run once more on a new connection.
+bool PoolStore::reopen()
+{
+    if (!m_postgres || m_inTransaction)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    db.close();
+    return db.open();
+}
+
 bool PoolStore::begin()
 {
-    return QSqlDatabase::database(m_connection, false).transaction();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    m_inTransaction = db.transaction() || (reopen() && db.transaction());
+    return m_inTransaction;
 }
 
 PoolStore::Outcome PoolStore::finish(bool ok)
 {
+    m_inTransaction = false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (ok && db.commit())
         return Outcome::Done;
     db.rollback();
     return Outcome::Failed;
+}
+
+QSqlQuery PoolStore::run(const QString &sql, const QVariantList &values)
+{
+    for (bool again = false;; again = true) {
+        QSqlQuery q(QSqlDatabase::database(m_connection, false));
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        for (const QVariant &value : values)
+            q.addBindValue(value);
+        if (q.exec() || again || !reopen())
+            return q;
+    }
 }
 
 bool PoolStore::migrate()
@@ -200,14 +229,10 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
 {
     if (!begin())
         return Outcome::Failed;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
-                             "ON CONFLICT (folded) DO NOTHING"));
-    q.addBindValue(folded(pseudo));
-    q.addBindValue(pseudo);
-    q.addBindValue(QString::fromLatin1(tokenHash.toHex()));
-    q.addBindValue(stamp(now));
-    if (!q.exec())
+    const QSqlQuery q = run(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
+                                           "ON CONFLICT (folded) DO NOTHING"),
+                            {folded(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now)});
+    if (!q.isActive())
         return finish(false);
     const bool added = q.numRowsAffected() == 1;
     const Outcome outcome = finish(true);
@@ -216,21 +241,18 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
 
 std::optional<QByteArray> PoolStore::tokenHash(const QString &pseudo)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"));
-    q.addBindValue(folded(pseudo));
-    if (!q.exec())
+    QSqlQuery q = run(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"), {folded(pseudo)});
+    if (!q.isActive())
         return std::nullopt;
     return q.next() ? QByteArray::fromHex(q.value(0).toString().toLatin1()) : QByteArray();
 }
 
 std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const QString &pseudo)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
-                         : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"));
-    q.addBindValue(folded(pseudo));
-    if (!q.exec())
+    QSqlQuery q = run(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
+                                 : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"),
+                      {folded(pseudo)});
+    if (!q.isActive())
         return std::nullopt;
     if (!q.next())
         return std::optional<PredictionFigures>();
@@ -239,24 +261,19 @@ std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const Q
 
 bool PoolStore::storeFigures(const QString &pseudo, const PredictionFigures &figures, const QDateTime &now)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
-                             "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
-                             "bracket = excluded.bracket, sent = excluded.sent"));
-    q.addBindValue(folded(pseudo));
-    q.addBindValue(matchesText(figures));
-    q.addBindValue(bracketText(figures));
-    q.addBindValue(stamp(now));
-    return q.exec() && q.numRowsAffected() == 1;
+    const QSqlQuery q = run(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
+                                           "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
+                                           "bracket = excluded.bracket, sent = excluded.sent"),
+                            {folded(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
+    return q.isActive() && q.numRowsAffected() == 1;
 }
 
 std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
-                             "LEFT JOIN predictions r ON r.folded = p.folded WHERE p.folded = ?"));
-    q.addBindValue(folded(pseudo));
-    if (!q.exec() || !q.next())
+    QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
+                                     "LEFT JOIN predictions r ON r.folded = p.folded WHERE p.folded = ?"),
+                      {folded(pseudo)});
+    if (!q.next())
         return std::nullopt;
     return Player{q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
                   !q.value(1).isNull()};
@@ -264,10 +281,10 @@ std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 
 std::optional<std::vector<PoolStore::Player>> PoolStore::players()
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
-                               "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded")))
+    QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
+                                     "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded"),
+                      {});
+    if (!q.isActive())
         return std::nullopt;
     std::vector<Player> all;
     while (q.next())

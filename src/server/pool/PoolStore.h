@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 #include "predictions/PredictionFigures.h"
 
@@ -52,12 +54,16 @@ private:
     bool migrate();
     std::optional<std::optional<PredictionFigures>> storedFigures(const QString &pseudo);
     bool storeFigures(const QString &pseudo, const PredictionFigures &figures, const QDateTime &now);
+    bool reopen();
     bool begin();
     Outcome finish(bool ok);
+    // The statement run with `values` bound; active when it succeeded.
+    QSqlQuery run(const QString &sql, const QVariantList &values);
 
     QString m_connection;
     QString m_error;
     bool m_postgres = false;
+    bool m_inTransaction = false;
 };
 
 template <typename Merge>

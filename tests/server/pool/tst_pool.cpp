@@ -274,6 +274,26 @@ private slots:
         ServerSettings::clearOverride();
     }
 
+    // A PostgreSQL restarted under a running pool: a join, which first
+    // opens a transaction, and a send, which first reads, find a new
+    // connection.
+    void aCutConnectionIsOpenedAgain()
+    {
+        if (database.isEmpty())
+            QSKIP("only a PostgreSQL connection can be cut from outside");
+        const QString token = startWithAlice(QString(), chart(true));
+        QVERIFY(!token.isEmpty());
+        const auto cut = [this] {
+            return QSqlQuery(otherConnection(m_http->folder()))
+                .exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                     "WHERE datname = current_database() AND pid <> pg_backend_pid()"));
+        };
+        QVERIFY(cut());
+        QCOMPARE(join(QStringLiteral("bob")).size(), 32);
+        QVERIFY(cut());
+        QCOMPARE(send(QStringLiteral("alice"), token, chart(true)).status, 200);
+    }
+
     void badInput_data()
     {
         QTest::addColumn<QString>("path"); // {token}: alice's
