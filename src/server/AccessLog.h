@@ -22,7 +22,7 @@ public:
 
     static constexpr qsizetype maxField = 256;
     // The publishing password and the pool's tokens.
-    static constexpr std::array<QByteArrayView, 2> secretParameters{"mdp", "token"};
+    static constexpr std::array<QByteArrayView, 3> secretParameters{"mdp", "token", "code"};
 
     void write(const QHostAddress &client, QByteArrayView method, QByteArrayView target, int status,
                qint64 bytes) const;

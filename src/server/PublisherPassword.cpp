@@ -5,31 +5,37 @@
 
 #include "storage/EditorPassword.h"
 
-LoadedPassword loadPublisherPassword(const QString &path)
+PrivateLine readPrivateLine(const QString &path, const QString &what)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {std::nullopt, QStringLiteral("%1: no such file.").arg(path)};
+        return {{}, QStringLiteral("%1: no such file.").arg(path)};
     if (info.isDir())
-        return {std::nullopt, QStringLiteral("%1: a folder, not the password file.").arg(path)};
+        return {{}, QStringLiteral("%1: a folder, not %2.").arg(path, what)};
     if (!info.isFile())
-        return {std::nullopt, QStringLiteral("%1: not a regular file.").arg(path)};
+        return {{}, QStringLiteral("%1: not a regular file.").arg(path)};
     if (info.permissions() & (QFile::WriteGroup | QFile::WriteOther))
-        return {std::nullopt, QStringLiteral("%1: others can change it; make it writable by its owner only "
-                                             "(chmod 600).")
-                                  .arg(path)};
+        return {{}, QStringLiteral("%1: others can change it; make it writable by its owner only (chmod 600).")
+                        .arg(path)};
     if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
-        return {std::nullopt, QStringLiteral("%1: others can read it; make it readable by its owner only "
-                                             "(chmod 600).")
-                                  .arg(path)};
+        return {{}, QStringLiteral("%1: others can read it; make it readable by its owner only (chmod 600).")
+                        .arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("%1: %2.").arg(path, file.errorString())};
+        return {{}, QStringLiteral("%1: %2.").arg(path, file.errorString())};
     QByteArray line = file.readLine(4096);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
     if (line.isEmpty())
-        return {std::nullopt, QStringLiteral("%1: the first line is empty.").arg(path)};
+        return {{}, QStringLiteral("%1: the first line is empty.").arg(path)};
+    return {line, QString()};
+}
+
+LoadedPassword loadPublisherPassword(const QString &path)
+{
+    const auto [line, refusal] = readPrivateLine(path, QStringLiteral("the password file"));
+    if (!refusal.isEmpty())
+        return {std::nullopt, refusal};
     if (QString::fromUtf8(line).toUcs4().size() < PublisherPassword::minimumLength)
         return {std::nullopt,
                 QStringLiteral("%1: the password is shorter than %2 characters; choose a longer one.")

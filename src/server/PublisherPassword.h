@@ -37,3 +37,14 @@ struct LoadedPassword
     QString refusal;
 };
 LoadedPassword loadPublisherPassword(const QString &path);
+
+// The first line of a file of secrets the server starts with (`what`
+// names it in the reasons), or why the server must not start with it: not
+// a regular file, others can change or read it, it cannot be read, its
+// first line is empty.
+struct PrivateLine
+{
+    QByteArray line;
+    QString refusal;
+};
+PrivateLine readPrivateLine(const QString &path, const QString &what);

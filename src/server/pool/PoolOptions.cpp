@@ -1,8 +1,8 @@
 #include "server/pool/PoolOptions.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
+#include "server/PublisherPassword.h"
 #include "server/UpdateServer.h"
 
 PoolOptions::PoolOptions(QCommandLineParser &parser)
@@ -33,11 +33,13 @@ std::unique_ptr<Pool> PoolOptions::start(const QCommandLineParser &parser, const
     Pool::Settings settings;
     settings.database = parser.value(m_database);
     if (parser.isSet(m_codeFile)) {
-        QFile file(parser.value(m_codeFile));
-        if (file.open(QIODevice::ReadOnly))
-            settings.code = file.readLine(1024).trimmed();
+        // Kept as the password is: whoever reads the code may join, and
+        // whoever changes it keeps the friends out.
+        const PrivateLine code = readPrivateLine(parser.value(m_codeFile), QStringLiteral("the pool's code file"));
+        settings.code = code.line.trimmed();
         if (settings.code.isEmpty()) {
-            error = QStringLiteral("%1: no code to read.").arg(parser.value(m_codeFile));
+            error = code.refusal.isEmpty() ? QStringLiteral("%1: no code to read.").arg(parser.value(m_codeFile))
+                                           : code.refusal;
             return nullptr;
         }
     }

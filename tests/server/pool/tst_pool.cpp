@@ -3,6 +3,7 @@
 // with_postgresql.sh). The server's clock is the test's.
 #include <memory>
 
+#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,7 +14,9 @@
 #include "cli/PoolCommand.h"
 #include "cli/ScoreCommand.h"
 #include "online/ServerSettings.h"
+#include "server/UpdateServer.h"
 #include "server/pool/Pool.h"
+#include "server/pool/PoolOptions.h"
 #include "support/LocalUpdateServer.h"
 #include "support/ResultsChart2010.h"
 #include "support/TemporaryProgramFolder.h"
@@ -292,6 +295,25 @@ private slots:
         QCOMPARE(join(QStringLiteral("bob")).size(), 32);
         QVERIFY(cut());
         QCOMPARE(send(QStringLiteral("alice"), token, chart(true)).status, 200);
+    }
+
+    // The join code is kept as the publishing password is.
+    void aCodeFileOthersCanReadIsRefused()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("code")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("sesame\n") > 0);
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        QCommandLineParser parser;
+        const PoolOptions options(parser);
+        parser.process({QStringLiteral("vylora-server"), QStringLiteral("--pool"), QStringLiteral("--pool-code-file"),
+                        file.fileName()});
+        QTextStream log(stdout);
+        UpdateServer server(folder.path(), std::nullopt, log);
+        QString error;
+        QVERIFY(!options.start(parser, folder.path(), server, error));
+        QVERIFY2(error.contains(QStringLiteral("others can read it")), qPrintable(error));
     }
 
     void badInput_data()
