@@ -108,7 +108,7 @@ private slots:
             QVERIFY2(!loaded.password && loaded.refusal.contains(told), qPrintable(loaded.refusal));
             return;
         }
-        for (const QString name : {QStringLiteral("a"), QStringLiteral("b")}) {
+        for (const QString &name : {QStringLiteral("a"), QStringLiteral("b")}) {
             QProcess openssl;
             openssl.start(QStringLiteral("openssl"),
                           QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "

@@ -37,7 +37,7 @@ QByteArray exchange(quint16 port, const QByteArray &request, const QHostAddress 
         return {};
     socket.write(request);
     QByteArray answer;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             answer += socket.readAll();
             const qsizetype headEnd = answer.indexOf("\r\n\r\n");
@@ -278,7 +278,7 @@ private slots:
                  qPrintable(server.log()));
         // A client that never read sees the end once it reads.
         socket.setReadBufferSize(0);
-        QTest::qWaitFor(
+        (void)QTest::qWaitFor(
             [&] {
                 read();
                 return socket.state() != QAbstractSocket::ConnectedState;

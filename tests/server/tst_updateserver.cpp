@@ -53,7 +53,7 @@ QByteArray rawStatusLine(quint16 port, const QByteArray &request)
     socket.write(request);
     QByteArray answer;
     // The server answers from this thread's event loop.
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             answer += socket.readAll();
             return answer.contains("\r\n");
@@ -272,7 +272,7 @@ private slots:
         const QByteArray piece(1024 * 1024, ';');
         for (int i = 0; i < 20 && socket.state() == QAbstractSocket::ConnectedState; ++i) {
             socket.write(piece);
-            QTest::qWaitFor(
+            (void)QTest::qWaitFor(
                 [&] { return socket.bytesToWrite() == 0 || socket.state() != QAbstractSocket::ConnectedState; },
                 5000);
         }
