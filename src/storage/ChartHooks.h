@@ -16,10 +16,10 @@ enum class ChartFileProblem {
 struct ChartHooks
 {
     // Given the chart's "CV" text; false ends the load there.
-    std::function<bool(const QString &latestVersion)> versionCheck;
+    std::function<bool(const QString &latestVersion)> versionCheck = {};
     // Given the chart as read, once every cell is loaded.
-    std::function<void(const IniDocument &file)> buildSchedule;
+    std::function<void(const IniDocument &file)> buildSchedule = {};
     // Told when the file is there but cannot be shown; the empty chart is
     // loaded instead.
-    std::function<void(ChartFileProblem problem, const QString &path)> fileProblem;
+    std::function<void(ChartFileProblem problem, const QString &path)> fileProblem = {};
 };
