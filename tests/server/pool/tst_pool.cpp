@@ -277,23 +277,17 @@ private slots:
         ServerSettings::clearOverride();
     }
 
-    // A PostgreSQL restarted under a running pool: a join, which first
-    // opens a transaction, and a send, which first reads, find a new
-    // connection.
+    // A connection cut under the pool: a join (a transaction first) and a send (a read first) go on.
     void aCutConnectionIsOpenedAgain()
     {
         if (database.isEmpty())
             QSKIP("only a PostgreSQL connection can be cut from outside");
         const QString token = startWithAlice(QString(), chart(true));
-        QVERIFY(!token.isEmpty());
-        const auto cut = [this] {
-            return QSqlQuery(otherConnection(m_http->folder()))
-                .exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
-                                     "WHERE datname = current_database() AND pid <> pg_backend_pid()"));
-        };
-        QVERIFY(cut());
+        const QString cut = QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                           "WHERE datname = current_database() AND pid <> pg_backend_pid()");
+        QVERIFY(!token.isEmpty() && QSqlQuery(otherConnection(m_http->folder())).exec(cut));
         QCOMPARE(join(QStringLiteral("bob")).size(), 32);
-        QVERIFY(cut());
+        QVERIFY(QSqlQuery(otherConnection(m_http->folder())).exec(cut));
         QCOMPARE(send(QStringLiteral("alice"), token, chart(true)).status, 200);
     }
 
@@ -302,9 +296,8 @@ private slots:
     {
         QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("code")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("sesame\n") > 0);
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("sesame\n") > 0 &&
+                file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         QCommandLineParser parser;
         const PoolOptions options(parser);
         parser.process({QStringLiteral("vylora-server"), QStringLiteral("--pool"), QStringLiteral("--pool-code-file"),
@@ -312,8 +305,8 @@ private slots:
         QTextStream log(stdout);
         UpdateServer server(folder.path(), std::nullopt, log);
         QString error;
-        QVERIFY(!options.start(parser, folder.path(), server, error));
-        QVERIFY2(error.contains(QStringLiteral("others can read it")), qPrintable(error));
+        QVERIFY2(!options.start(parser, folder.path(), server, error) && error.contains(u"others can read it"),
+                 qPrintable(error));
     }
 
     void badInput_data()
