@@ -58,9 +58,13 @@ http {
 CONF
 "$(command -v nginx || echo /usr/sbin/nginx)" -p "$work/nginx" -c "$work/nginx/nginx.conf" &
 pids+=($!)
-for _ in $(seq 50); do
-    curl -s -o /dev/null "http://127.0.0.1:$plain_port/" && break
-    sleep 0.2
+# Both answer before the first request: nginx says 502 while its upstream
+# is still starting.
+for port in "$server_port" "$plain_port"; do
+    for _ in $(seq 50); do
+        curl -s -o /dev/null "http://127.0.0.1:$port/" && break
+        sleep 0.2
+    done
 done
 
 # A chart of the publisher's: the shipped one with the first match played.
@@ -68,7 +72,7 @@ sed -e '2s/^0=-/0=2/' -e '3s/^1=-/1=1/' data/VYL2010.ini > "$work/published.ini"
 ! cmp -s data/VYL2010.ini "$work/published.ini"
 status=$(curl -s -o "$work/answer" -w '%{http_code}' --cacert "$work/cert.pem" --data-binary "@$work/published.ini" \
     "https://127.0.0.1:$tls_port/expvyl2010.php?mdp=${password// /%20}&pseudo=ci")
-test "$status" = 200 || { echo "publish through nginx: $status"; cat "$work/answer"; exit 1; }
+test "$status" = 200 || { echo "publish through nginx: $status"; cat "$work/answer" "$work/server.log"; exit 1; }
 
 cp data/VYL2010.ini "$work/home/VYL2010.ini"
 QT_QPA_PLATFORM=offscreen HOME=$work/home XDG_CONFIG_HOME=$work/home/.config \
