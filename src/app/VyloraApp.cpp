@@ -58,8 +58,9 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
 
 bool VyloraApp::start()
 {
-    m_zone = userZone(m_zoneOption, m_settings.timeZone());
-    m_window.showZone(chosenZoneName(m_zoneOption, m_settings.timeZone()));
+    const QString zoneName = chosenZoneName(m_zoneOption, m_settings.timeZone());
+    m_zone = zoneNamed(zoneName);
+    m_window.showZone(zoneName);
     applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
@@ -118,8 +119,7 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
 
 void VyloraApp::chooseTimeZone(const QString &zone)
 {
-    // No name is the computer's clock, whichever zone that is then.
-    const QTimeZone chosen = zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(zone.toUtf8());
+    const QTimeZone chosen = zoneNamed(zone);
     if (!chosen.isValid())
         return;
     m_settings.setTimeZone(zone);

@@ -2,7 +2,11 @@
 
 QTimeZone userZone(const QString &option, const QString &stored)
 {
-    const QString name = chosenZoneName(option, stored);
+    return zoneNamed(chosenZoneName(option, stored));
+}
+
+QTimeZone zoneNamed(const QString &name)
+{
     return name.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(name.toUtf8());
 }
 

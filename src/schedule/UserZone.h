@@ -10,3 +10,5 @@ QTimeZone userZone(const QString &option, const QString &stored);
 // The name behind userZone(), or an empty text when it is the computer's
 // own clock.
 QString chosenZoneName(const QString &option, const QString &stored);
+// The zone of that name; an empty name is the computer's clock.
+QTimeZone zoneNamed(const QString &name);

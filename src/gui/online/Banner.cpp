@@ -33,20 +33,15 @@ Banner::Banner(QWidget *window, const QRect &windowPlace, QWidget *knockoutPage,
     , m_main(makeBanner(window, QStringLiteral("Image14"), windowPlace))
     , m_knockout(makeBanner(knockoutPage, QStringLiteral("Image15"), pagePlace))
 {
-    watch(m_main);
-    watch(m_knockout);
+    m_main->installEventFilter(this);
+    m_knockout->installEventFilter(this);
 }
 
 void Banner::alsoShowOn(QLabel *picture)
 {
     m_editorCopy = picture;
-    watch(picture);
+    picture->installEventFilter(this);
     fit(picture);
-}
-
-void Banner::watch(QLabel *banner)
-{
-    banner->installEventFilter(this);
 }
 
 bool Banner::eventFilter(QObject *watched, QEvent *event)

@@ -55,7 +55,6 @@ private:
     void onDownloaded();
     bool showPicture(const QByteArray &bytes);
     void fit(QLabel *banner) const;
-    void watch(QLabel *banner);
 
     QLabel *m_main;
     QLabel *m_knockout;
