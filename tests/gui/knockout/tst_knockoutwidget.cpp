@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include <QApplication>
@@ -253,13 +254,11 @@ void TestKnockoutWidget::shootOutHintFollowsTheScore()
     ChartWindow chart;
     QVERIFY(chart.start());
     QVERIFY(chart.click(QStringLiteral("Command1")));
-    const QWidget *page = chart.control(QStringLiteral("Frame9"));
-    QVERIFY(page);
-    const auto hintShown = [page] {
-        for (const QLabel *label : page->findChildren<QLabel *>())
-            if (label->isVisible() && label->text() == QStringLiteral("Tirs au but seulement à égalité"))
-                return true;
-        return false;
+    const QList<QLabel *> labels = chart.control(QStringLiteral("Frame9"))->findChildren<QLabel *>();
+    const auto hintShown = [&labels] {
+        return std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *label) {
+            return label->isVisible() && label->text() == QStringLiteral("Tirs au but seulement à égalité");
+        });
     };
     QVERIFY(chart.type(QStringLiteral("Buthui"), 0, QStringLiteral("2")));
     QVERIFY(chart.type(QStringLiteral("Buthui"), 1, QStringLiteral("1")));
@@ -271,4 +270,3 @@ void TestKnockoutWidget::shootOutHintFollowsTheScore()
 
 QTEST_MAIN(TestKnockoutWidget)
 #include "tst_knockoutwidget.moc"
-
