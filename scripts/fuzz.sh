@@ -38,7 +38,8 @@ n=0
 sed -n '/^\[Match\]/,/^\[/{s/^[0-9]*=//p}' data/VYL2010.ini | tr -d '\r' | while IFS= read -r note; do
     n=$((n + 1)); printf '%s' "$note" > "$corpus/matchnote/note$n"
 done
-sed -n 's/^[0-9]*=//p' data/VYL2010.ini | tr -d '\r' | sort -u | head -50 | while IFS= read -r value; do
+# sed, not head, takes the first 50: it reads to the end, so sort never writes into a closed pipe.
+sed -n 's/^[0-9]*=//p' data/VYL2010.ini | tr -d '\r' | sort -u | sed -n 1,50p | while IFS= read -r value; do
     n=$((n + 1)); printf '%s' "$value" > "$corpus/numericvalue/value$n"
 done
 
