@@ -64,14 +64,25 @@ bool makeReady(const QString &folder)
 
 // Kept as the window holds them, behind a line naming their size: read
 // back with one copy, where decoding a PNG cost as much as drawing.
-const QByteArray keptMark = QByteArrayLiteral("vylora picture argb32p ");
+QByteArray keptHead(const QSize &size)
+{
+    return QByteArrayLiteral("vylora picture argb32p ") + QByteArray::number(size.width()) + 'x' +
+           QByteArray::number(size.height()) + '\n';
+}
+
+// The file a picture is kept in; empty while none is kept.
+QString keptFile(const QString &sized)
+{
+    const QString &folder = keptFolder();
+    return folder.isEmpty() ? QString() : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
+}
 
 QPixmap readKept(const QString &file, const QSize &size)
 {
     QFile kept(file);
     if (!kept.open(QIODevice::ReadOnly))
         return QPixmap();
-    const QByteArray head = keptMark + QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()) + '\n';
+    const QByteArray head = keptHead(size);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (kept.size() != head.size() + image.sizeInBytes() || kept.read(head.size()) != head ||
         kept.read(reinterpret_cast<char *>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
@@ -87,7 +98,7 @@ void keep(const QPixmap &pixmap, const QString &file)
     QSaveFile kept(file);
     if (!kept.open(QIODevice::WriteOnly))
         return;
-    kept.write(keptMark + QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height()) + '\n');
+    kept.write(keptHead(image.size()));
     kept.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
     kept.commit();
 }
@@ -108,8 +119,7 @@ QPixmap drawnOnce(const QString &key, const QSize &size, const QSizeF &design,
         return pixmap;
     // Reading a kept picture costs a fraction of drawing it, whose text
     // loads a font of its own: the window's start draws none again.
-    const QString &folder = keptFolder();
-    const QString file = folder.isEmpty() ? QString() : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
+    const QString file = keptFile(sized);
     if (!file.isEmpty())
         pixmap = readKept(file, size.expandedTo(QSize(1, 1)));
     if (pixmap.isNull()) {
