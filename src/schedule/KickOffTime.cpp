@@ -61,8 +61,8 @@ MatchNote noteInZone(const MatchNote &note, const QTimeZone &zone)
     const QStringView block = QStringView(note).right(blockLength);
     const QDate date = local.date();
     const QTime time = local.time();
-    const QString middle = holdsYear(block.mid(5, 4)) ? QString::asprintf("/%02d ", date.year() % 100)
-                                                      : block.mid(5, 4).toString();
+    const QString middle =
+        holdsYear(block.mid(5, 4)) ? QString::asprintf("/%02d ", date.year() % 100) : block.mid(5, 4).toString();
     return note.chopped(blockLength) + QString::asprintf("%02d/%02d", date.day(), date.month()) + middle +
            QString::asprintf("%02d:%02d", time.hour(), time.minute());
 }

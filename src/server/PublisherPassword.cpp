@@ -15,11 +15,13 @@ PrivateLine readPrivateLine(const QString &path, const QString &what)
     if (!info.isFile())
         return {{}, QStringLiteral("%1: not a regular file.").arg(path)};
     if (info.permissions() & (QFile::WriteGroup | QFile::WriteOther))
-        return {{}, QStringLiteral("%1: others can change it; make it writable by its owner only (chmod 600).")
-                        .arg(path)};
+        return {
+            {},
+            QStringLiteral("%1: others can change it; make it writable by its owner only (chmod 600).").arg(path)};
     if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
-        return {{}, QStringLiteral("%1: others can read it; make it readable by its owner only (chmod 600).")
-                        .arg(path)};
+        return {
+            {},
+            QStringLiteral("%1: others can read it; make it readable by its owner only (chmod 600).").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("%1: %2.").arg(path, file.errorString())};

@@ -122,7 +122,9 @@ private slots:
         QVERIFY(app);
         QVERIFY(clickUpdate(*app));
         QCOMPARE(shownText(app->window(), QStringLiteral("A"), 4), QStringLiteral("France"));
-        QCOMPARE(shownText(app->window(), QStringLiteral("ButA"), 0) + shownText(app->window(), QStringLiteral("ButA"), 1), QStringLiteral("11"));
+        QCOMPARE(shownText(app->window(), QStringLiteral("ButA"), 0) +
+                     shownText(app->window(), QStringLiteral("ButA"), 1),
+                 QStringLiteral("11"));
         QCOMPARE(shownText(app->window(), QStringLiteral("Label10")), QStringLiteral("Premiers résultats"));
         QCOMPARE(m_folder->read(QStringLiteral("VYL2010.ini")), published);
     }

@@ -46,8 +46,7 @@ void drawPartner(QPainter &p, qreal height)
     drawFittedText(p, QRectF(12, height - 45, 76, 22), QStringLiteral("Vylora"), Qt::white, QFont::Black);
     // Bold, which the chart's face draws as it would a demi-bold, having
     // none: the window's bold captions have loaded that font already.
-    drawFittedText(p, QRectF(16, height - 23, 68, 12), QStringLiteral("2010"), QColor(220, 240, 245),
-                   QFont::Bold);
+    drawFittedText(p, QRectF(16, height - 23, 68, 12), QStringLiteral("2010"), QColor(220, 240, 245), QFont::Bold);
 }
 
 void drawChampion(QPainter &p, const QString &year)

@@ -40,8 +40,8 @@ QString &keptFolder()
 QByteArray buildStamp()
 {
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    return QByteArray::number(program.size()) + ' ' + QByteArray::number(program.lastModified().toMSecsSinceEpoch()) +
-           ' ' + qVersion();
+    return QByteArray::number(program.size()) + ' ' +
+           QByteArray::number(program.lastModified().toMSecsSinceEpoch()) + ' ' + qVersion();
 }
 
 // False when the folder cannot hold this build's pictures. The pictures of
@@ -74,7 +74,8 @@ QByteArray keptHead(const QSize &size)
 QString keptFile(const QString &sized)
 {
     const QString &folder = keptFolder();
-    return folder.isEmpty() ? QString() : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
+    return folder.isEmpty() ? QString()
+                            : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
 }
 
 QPixmap readKept(const QString &file, const QSize &size)

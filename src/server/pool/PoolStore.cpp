@@ -229,9 +229,10 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
 {
     if (!begin())
         return Outcome::Failed;
-    const QSqlQuery q = run(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
-                                           "ON CONFLICT (folded) DO NOTHING"),
-                            {folded(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now)});
+    const QSqlQuery q =
+        run(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
+                           "ON CONFLICT (folded) DO NOTHING"),
+            {folded(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now)});
     if (!q.isActive())
         return finish(false);
     const bool added = q.numRowsAffected() == 1;
@@ -249,9 +250,10 @@ std::optional<QByteArray> PoolStore::tokenHash(const QString &pseudo)
 
 std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const QString &pseudo)
 {
-    QSqlQuery q = run(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
-                                 : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"),
-                      {folded(pseudo)});
+    QSqlQuery q =
+        run(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
+                       : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"),
+            {folded(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     if (!q.next())
@@ -261,10 +263,11 @@ std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const Q
 
 bool PoolStore::storeFigures(const QString &pseudo, const PredictionFigures &figures, const QDateTime &now)
 {
-    const QSqlQuery q = run(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
-                                           "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
-                                           "bracket = excluded.bracket, sent = excluded.sent"),
-                            {folded(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
+    const QSqlQuery q =
+        run(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
+                           "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
+                           "bracket = excluded.bracket, sent = excluded.sent"),
+            {folded(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
     return q.isActive() && q.numRowsAffected() == 1;
 }
 

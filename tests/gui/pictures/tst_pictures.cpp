@@ -148,7 +148,8 @@ void TestPictures::keptPictureComesBack()
     QVERIFY(kept.open(QIODevice::ReadWrite) && kept.seek(kept.size() - 4) && kept.write("\xff\xff\xff\xff") == 4 &&
             kept.resize(kept.size() - cut));
     QFile stampFile(folder.filePath(QStringLiteral("stamp")));
-    QVERIFY(stamp.isEmpty() || (stampFile.open(QIODevice::WriteOnly) && stampFile.write(stamp) && stampFile.flush()));
+    QVERIFY(stamp.isEmpty() ||
+            (stampFile.open(QIODevice::WriteOnly) && stampFile.write(stamp) && stampFile.flush()));
     Pictures::keepStartPictures(folder.path());
     QPixmapCache::clear();
     const QImage again = Pictures::printer(QSize(40, 40)).toImage();

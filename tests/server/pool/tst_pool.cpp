@@ -300,8 +300,8 @@ private slots:
                 file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         QCommandLineParser parser;
         const PoolOptions options(parser);
-        parser.process({QStringLiteral("vylora-server"), QStringLiteral("--pool"), QStringLiteral("--pool-code-file"),
-                        file.fileName()});
+        parser.process({QStringLiteral("vylora-server"), QStringLiteral("--pool"),
+                        QStringLiteral("--pool-code-file"), file.fileName()});
         QTextStream log(stdout);
         UpdateServer server(folder.path(), std::nullopt, log);
         QString error;
