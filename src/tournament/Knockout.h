@@ -21,6 +21,11 @@ void AdvanceSemiFinals(Tournament &t);
 void DecideFinal(Tournament &t);
 void DecideThirdPlace(Tournament &t);
 
+// The bracket of a format read from its rules, from the first round's team
+// cells to the podium: every match decided, every later side filled from
+// the match it names, as one pass.
+void WalkBracket(Tournament &t);
+
 // Opening the knock-out page: the round of 16 seeded afresh from the groups
 // and the whole bracket run again from it, as the chart always did.
 void RerunBracket(Tournament &t);
