@@ -75,7 +75,8 @@ void run(const char *name, const QString &database, const QByteArray &starting)
         db.setUserName(QUrl(database).userName());
         db.setDatabaseName(QUrl(database).path().mid(1));
         if (db.open())
-            QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS predictions, players, pool_schema"));
+            QSqlQuery(db).exec(
+                QStringLiteral("DROP TABLE IF EXISTS standings, pool_state, predictions, players, pool_schema"));
     }
     Pool pool(folder.path(), {database, {}, {}}, [&now] { return now; });
     if (!pool.error().isEmpty()) {
