@@ -290,6 +290,7 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
         case PoolStore::Outcome::Failed:
             return poolPages::busy(a.json, refused, unavailable);
         }
+        m_state.reset();
         {
             const std::lock_guard lock(m_shared);
             m_tokens.insert(PoolStore::folded(a.pseudo), hash);
@@ -444,14 +445,18 @@ ServerReply Pool::rankingPage(PoolStore &store, const Asked &a, int page, int pe
 {
     const Published &chart = published();
     const QString source = standingsSource(chart.digest, chart.locks, a.now);
-    std::optional<PoolStore::State> state = store.state();
-    if (state && behind(*state, source)) {
+    if (!m_state || m_stateAge.hasExpired(250) || behind(*m_state, source)) {
+        m_state = store.state();
+        m_stateAge.start();
+    }
+    if (m_state && behind(*m_state, source)) {
         const auto stale = [&](const PoolStore::State &s) { return behind(s, source); };
         const auto compute = [&](PoolStore &s) {
             return computeStandings(s, chart.results, chart.locks, a.now, source);
         };
-        state = store.refresh(stale, compute) == PoolStore::Outcome::Done ? store.state() : std::nullopt;
+        m_state = store.refresh(stale, compute) == PoolStore::Outcome::Done ? store.state() : std::nullopt;
     }
+    const std::optional<PoolStore::State> state = m_state;
     if (!state)
         return poolPages::busy(a.json, rankingTitle, unavailable);
     if (!a.pseudo.isEmpty()) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 
@@ -15,12 +16,12 @@
 #include "server/PasswordThrottle.h"
 #include "server/ServerReply.h"
 #include "server/pool/PoolLocks.h"
+#include "server/pool/PoolStore.h"
 #include "server/pool/PoolWorker.h"
 
 class QHostAddress;
 class QHttpServerRequest;
 class QUrlQuery;
-class PoolStore;
 class UpdateServer;
 
 // The pool on the publisher's server: friends join under a pseudo, send
@@ -47,7 +48,7 @@ public:
         QString database;                // empty: SQLite `pool.sqlite` in the site folder
         QByteArray code;                 // empty: anyone may join
         std::optional<QDateTime> closes; // one lock for everything
-        int queue = 64;                  // jobs waiting for the database, past which 503
+        int queue = 256;                 // jobs waiting for the database, past which 503
         std::chrono::milliseconds answerWithin{8'000};
     };
     static constexpr int maxPseudoLength = 32;
@@ -109,7 +110,12 @@ private:
     std::mutex m_shared;
     PasswordThrottle m_throttle;
     QHash<QString, QByteArray> m_tokens; // by folded pseudo
-    Published m_published;               // the worker's
+    // The worker's: the published chart, and the standings' state as last
+    // read (read again after a join here, or when it is a moment old, so
+    // that a crowd of readers costs one query each and not two).
+    Published m_published;
+    std::optional<PoolStore::State> m_state;
+    QElapsedTimer m_stateAge;
     // Last, so that its thread ends before what its jobs use.
     PoolWorker m_worker;
 };
