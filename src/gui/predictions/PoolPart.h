@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QJsonObject>
+#include <QMap>
 
 #include "online/PoolClient.h"
 #include "tournament/Message.h"
@@ -18,7 +19,9 @@ class QTableWidget;
 // is none, and the pool's code when the server wants one); "Envoyer mon
 // pronostic" sends the 2010 chart as shown; the ranking and the match days
 // are the server's, read again after each send and each time the window
-// shows; one line says what the server took and what it had locked.
+// shows: the top of the ranking and the page that holds the player, each
+// row headed by its rank; one line says what the server took and what it
+// had locked.
 class PoolPart final : public QGroupBox
 {
     Q_OBJECT
@@ -32,6 +35,7 @@ private:
     void join(const QString &code = QString());
     void sendShown();
     void answered(PoolClient::Request request, const PoolClient::Answer &answer);
+    void askRanking();
     void showRanking(const QJsonObject &ranking);
     void showSent(const QJsonObject &sent);
 
@@ -44,4 +48,5 @@ private:
     QTableWidget *m_ranking;
     QTableWidget *m_matchDays;
     QLabel *m_status;
+    QMap<int, QJsonObject> m_shown; // by rank
 };
