@@ -19,8 +19,10 @@ private slots:
 
 namespace {
 
-void type(Tournament &t, GroupId g, const QString &scores, const QString &conduct = {}, int marked = 0)
+void type(Tournament &t, GroupId g, const char *scoreText, const char *conductText = "", int marked = 0)
 {
+    const QString scores = QString::fromLatin1(scoreText);
+    const QString conduct = QString::fromLatin1(conductText);
     const QStringList matches = scores.split(u' ', Qt::SkipEmptyParts);
     for (int m = 0; m < matches.size(); ++m) {
         const QStringList goals = matches[m].split(u'-');
@@ -96,7 +98,7 @@ void TestFormatRanking::ranksByTheEditionsCriteria()
 
     const FormatId id = year == 2026 ? FormatId::Wc48 : FormatId::Euro24;
     Tournament t(formatRules(id, year));
-    type(t, GroupId::A, scores, conduct, marked);
+    type(t, GroupId::A, qPrintable(scores), qPrintable(conduct), marked);
     QCOMPARE(placesOf(formatGroup(t, GroupId::A)), places);
 }
 
