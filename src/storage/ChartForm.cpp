@@ -26,9 +26,8 @@ QString foreignPart(const IniDocument &file, const FormatRules &rules)
             if (file.hasSection(section))
                 return QStringLiteral("holds [%1], a group a %2 chart lacks").arg(section, formatName(rules.id));
         }
-    const Tournament shape(rules);
     for (Round r : {Round::RoundOf32, Round::ThirdPlace})
-        if (!shape.hasRound(r))
+        if (std::find(rules.rounds.begin(), rules.rounds.end(), r) == rules.rounds.end())
             for (const QString &section : knockoutSections(r))
                 if (file.hasSection(section))
                     return QStringLiteral("holds [%1], a round a %2 chart lacks")

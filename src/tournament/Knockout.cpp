@@ -138,10 +138,6 @@ bool shootOutOutOfPlace(const Tournament &t, Round r, int match)
 
 void SeedRoundOf16(Tournament &t)
 {
-    if (!t.rules().isWc32()) {
-        refreshFormatKnockout(t);
-        return;
-    }
     RefreshGoalTotal(t);
     CellFamily &huit = *t.round(Round::RoundOf16).team;
     for (int i = 0; i <= 15; ++i)
@@ -171,10 +167,6 @@ void SeedRoundOf16(Tournament &t)
 
 void AdvanceRoundOf16(Tournament &t)
 {
-    if (!t.rules().isWc32()) {
-        WalkBracket(t);
-        return;
-    }
     advanceRound(t, Round::RoundOf16, roundOf16Destinations(t.chartName()));
     AdvanceQuarterFinals(t);
     AdvanceSemiFinals(t);
@@ -182,10 +174,6 @@ void AdvanceRoundOf16(Tournament &t)
 
 void AdvanceQuarterFinals(Tournament &t)
 {
-    if (!t.rules().isWc32()) {
-        WalkBracket(t);
-        return;
-    }
     advanceRound(t, Round::QuarterFinals, quarterFinalDestinations(t.chartName()));
     AdvanceSemiFinals(t);
 }
@@ -204,10 +192,6 @@ void RerunBracket(Tournament &t)
 
 void AdvanceSemiFinals(Tournament &t)
 {
-    if (!t.rules().isWc32()) {
-        WalkBracket(t);
-        return;
-    }
     RefreshGoalTotal(t);
     const RoundCells &semis = t.round(Round::SemiFinals);
     CellFamily &final = *t.round(Round::Final).team;
@@ -223,10 +207,6 @@ void AdvanceSemiFinals(Tournament &t)
 
 void DecideFinal(Tournament &t)
 {
-    if (!t.rules().isWc32()) {
-        WalkBracket(t);
-        return;
-    }
     decidePodiumMatch(t, Round::Final, 1);
     DecideThirdPlace(t);
 }

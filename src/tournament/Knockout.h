@@ -7,6 +7,9 @@
 class Tournament;
 enum class Round;
 
+// The 32-team World Cup's knock-out, as the 2010 chart runs it; the other
+// formats run refreshFormatKnockout and WalkBracket instead.
+//
 // Fills Huit 0..15 from the group places and qualified marks, and the
 // summary Huit 16..31 on the group page. Only writes team names; callers
 // that need the bracket current run AdvanceRoundOf16 afterwards.

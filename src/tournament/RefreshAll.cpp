@@ -9,15 +9,17 @@ void RefreshAll(Tournament &t)
 {
     t.holdGoalTotal(true);
     RefreshMatchLabels(t);
-    if (t.rules().isWc32())
+    if (t.rules().isWc32()) {
         for (GroupId g : t.groupIds())
             ComputeGroupStandings(t, g);
-    else
+        SeedRoundOf16(t);
+        AdvanceRoundOf16(t);
+        AdvanceQuarterFinals(t);
+    } else {
         for (GroupId g : t.groupIds())
             computeFormatGroup(t, g);
-    SeedRoundOf16(t);
-    AdvanceRoundOf16(t);
-    AdvanceQuarterFinals(t);
+        refreshFormatKnockout(t);
+    }
     ResetTeamRows(t);
     t.holdGoalTotal(false);
     RefreshGoalTotal(t);
