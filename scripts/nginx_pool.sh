@@ -10,23 +10,10 @@ cd "$(dirname "$0")/.."
 if [ -z "${VYLORA_POOL_DATABASE:-}" ]; then
     exec tests/server/pool/with_postgresql.sh "$0" "$@"
 fi
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-free_port() {
-    local port
-    while port=$((20000 + RANDOM % 40000)); (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do :; done
-    echo "$port"
-}
-first=$(free_port); second=$(free_port); tls_port=$(free_port); plain_port=$(free_port)
+. scripts/loopback_site.sh
+free_port first; free_port second; free_port tls_port; free_port plain_port
 password='a password only for this run'
-mkdir -p "$work/site" "$work/nginx/temp"
+mkdir -p "$work/site"
 cp data/VYL2010.ini "$work/site/"
 printf '%s\n' "$password" > "$work/password" && chmod 600 "$work/password"
 # Predictions are taken for a few seconds, then everything is locked.
@@ -37,39 +24,9 @@ for port in "$first" "$second"; do
     pids+=($!)
 done
 
-openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj /CN=127.0.0.1 \
-    -addext subjectAltName=IP:127.0.0.1 -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
 # The shipped site, its one server replaced by the two instances.
-{
-    echo "upstream vylora_pool { server 127.0.0.1:$first; server 127.0.0.1:$second; }"
-    sed -e '/^# Plain HTTP only sends to HTTPS/,$d' -e '/listen \[::\]/d' \
-        -e "s|listen 443 ssl;|listen 127.0.0.1:$tls_port ssl; listen 127.0.0.1:$plain_port;|" \
-        -e "s|http://127.0.0.1:8080|http://vylora_pool|" \
-        -e "s|/etc/ssl/certs/ssl-cert-snakeoil.pem|$work/cert.pem|" \
-        -e "s|/etc/ssl/private/ssl-cert-snakeoil.key|$work/key.pem|" \
-        -e "s|/var/log/nginx/|$work/nginx/|" packaging/nginx-vylora-server
-} > "$work/nginx/site"
-cat > "$work/nginx/nginx.conf" <<CONF
-daemon off;
-master_process off;
-pid $work/nginx/pid;
-error_log $work/nginx/error.log;
-events {}
-http {
-    access_log $work/nginx/access.log;
-    client_body_temp_path $work/nginx/temp; proxy_temp_path $work/nginx/temp; fastcgi_temp_path $work/nginx/temp;
-    uwsgi_temp_path $work/nginx/temp; scgi_temp_path $work/nginx/temp;
-    include $work/nginx/site;
-}
-CONF
-"$(command -v nginx || echo /usr/sbin/nginx)" -p "$work/nginx" -c "$work/nginx/nginx.conf" &
-pids+=($!)
-for port in "$first" "$second" "$plain_port"; do
-    for _ in $(seq 50); do
-        curl -s -o /dev/null "http://127.0.0.1:$port/" && break
-        sleep 0.2
-    done
-done
+start_nginx http://vylora_pool "upstream vylora_pool { server 127.0.0.1:$first; server 127.0.0.1:$second; }"
+wait_for "$first" "$second" "$plain_port"
 
 nginx_url="http://127.0.0.1:$plain_port"
 token=$(curl -s -X POST "$nginx_url/pool/join?format=json&pseudo=alice" | sed -n 's/.*"token":"\([0-9a-f]*\)".*/\1/p')
