@@ -630,6 +630,38 @@ MESSAGES.update({
 MESSAGES.update({
     126: ("computerClock", "Heure de l'ordinateur (%1)", "Computer's clock (%1)", 'Hora del ordenador (%1)'),
 })
+# The pages of the 48-team World Cup and the 24-team European Championship:
+# the group cards, the thirds' ranking and its line, the bracket's rounds
+# and where each side comes from, the competition in the title, and the
+# user's own charts of the coming tournaments.
+MESSAGES.update({
+    140: ("groupCaption", 'Groupe %1', 'Group %1', 'Grupo %1'),
+    141: ("thirdsTitle", 'Meilleurs troisièmes', 'Best third-placed teams', 'Mejores terceros'),
+    142: ("thirdsHeadings", 'Gr.|Équipe|Pts|+/-|BP', 'Gr.|Team|Pts|+/-|GF', 'Gr.|Equipo|Pts|+/-|GF'),
+    143: ("thirdsTie", "Égalité sur la ligne : cliquez sur l'équipe qui passe.",
+          'Level on the line: click the team that goes through.',
+          'Empate en la línea: haga clic en el equipo que pasa.'),
+    144: ("aheadOf", 'Devant %1 : %2', 'Ahead of %1: %2', 'Por delante de %1: %2'),
+    145: ("criterionNames",
+          'points|confrontations directes|différence de buts|buts marqués|victoires|tirs au but|fair-play|tirage au sort',
+          'points|head-to-head|goal difference|goals scored|wins|shoot-out|fair play|drawing of lots',
+          'puntos|enfrentamientos directos|diferencia de goles|goles marcados|victorias|penaltis|juego limpio|sorteo'),
+    146: ("levelWith", 'À égalité avec %1 : seul un tirage au sort les départage.',
+          'Level with %1: only a drawing of lots separates them.',
+          'Empatado con %1: solo un sorteo los separa.'),
+    147: ("roundNames", 'Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Podium',
+          'Round of 32|Round of 16|Quarter-finals|Semi-finals|Final|Third place|Podium',
+          'Dieciseisavos|Octavos|Cuartos|Semifinales|Final|Tercer puesto|Podio'),
+    148: ("slotOrigins",
+          '1er du groupe %1|2e du groupe %1|3e du groupe %1 (table des troisièmes)|3e de l\'un des groupes %1|Vainqueur du match %1|Perdant du match %1',
+          'Winner of group %1|Runner-up of group %1|Third of group %1 (table of the thirds)|Third of one of groups %1|Winner of match %1|Loser of match %1',
+          '1.º del grupo %1|2.º del grupo %1|3.º del grupo %1 (tabla de los terceros)|3.º de uno de los grupos %1|Ganador del partido %1|Perdedor del partido %1'),
+    149: ("euroTitle", "Championnat d'Europe de Football %1", 'UEFA European Championship %1',
+          'Eurocopa de Fútbol %1'),
+    150: ("newTournament", 'Nouveau tournoi', 'New tournament', 'Nuevo torneo'),
+    151: ("ownCharts", 'Coupe du Monde 2010|Euro 2028|Coupe du Monde 2030',
+          'World Cup 2010|Euro 2028|World Cup 2030', 'Mundial 2010|Eurocopa 2028|Mundial 2030'),
+})
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
 

@@ -127,10 +127,22 @@ enum class Message {
     sheetHeadings = 124,           // Groupes|1/8|1/4|1/2|Finale|Petite Finale
     sheetTitle = 125,              // Coupe du Monde|de Football %1
     computerClock = 126,           // Heure de l'ordinateur (%1)
+    groupCaption = 140,            // Groupe %1
+    thirdsTitle = 141,             // Meilleurs troisièmes
+    thirdsHeadings = 142,          // Gr.|Équipe|Pts|+/-|BP
+    thirdsTie = 143,               // Égalité sur la ligne : cliquez sur l'équipe qui passe.
+    aheadOf = 144,                 // Devant %1 : %2
+    criterionNames = 145,          // points|confrontations directes|différence de buts|buts ma...
+    levelWith = 146,               // À égalité avec %1 : seul un tirage au sort les départage.
+    roundNames = 147,              // Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Po...
+    slotOrigins = 148,             // 1er du groupe %1|2e du groupe %1|3e du groupe %1 (table d...
+    euroTitle = 149,               // Championnat d'Europe de Football %1
+    newTournament = 150,           // Nouveau tournoi
+    ownCharts = 151,               // Coupe du Monde 2010|Euro 2028|Coupe du Monde 2030
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 120> everyMessage{
+inline constexpr std::array<Message, 132> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -251,4 +263,16 @@ inline constexpr std::array<Message, 120> everyMessage{
     Message::sheetHeadings,
     Message::sheetTitle,
     Message::computerClock,
+    Message::groupCaption,
+    Message::thirdsTitle,
+    Message::thirdsHeadings,
+    Message::thirdsTie,
+    Message::aheadOf,
+    Message::criterionNames,
+    Message::levelWith,
+    Message::roundNames,
+    Message::slotOrigins,
+    Message::euroTitle,
+    Message::newTournament,
+    Message::ownCharts,
 };

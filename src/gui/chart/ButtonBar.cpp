@@ -109,11 +109,16 @@ void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)
 }
 
 // Whatever words a language file gives the title, its year is the one shown.
-void ButtonBar::showTitleYear(const QString &year)
+void ButtonBar::showTitle(const QString &year, const QString &other)
 {
     static const QRegularExpression years(QStringLiteral("\\b(19|20)\\d\\d\\b"));
-    if (!year.isEmpty())
-        m_title->setText(m_title->text().replace(years, year));
+    // A text this bar did not show came from a language file.
+    if (m_title->text() != m_shownTitle)
+        m_worldCupTitle = m_title->text();
+    m_shownTitle = !other.isEmpty() ? other
+                   : year.isEmpty() ? m_worldCupTitle
+                                    : QString(m_worldCupTitle).replace(years, year);
+    m_title->setText(m_shownTitle);
 }
 
 void ButtonBar::showStatus(const QString &text)
