@@ -1,5 +1,7 @@
 #include "server/pool/Pool.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 #include "server/RequestHead.h"
 #include "server/UpdateServer.h"
 #include "server/pool/PoolPages.h"
+#include "server/pool/PoolPseudo.h"
 #include "server/pool/PoolStandings.h"
 #include "server/pool/PoolToken.h"
 #include "storage/ChartFile.h"
@@ -34,17 +37,12 @@ QString pseudoOf(const QHttpServerRequest &request)
     return queryValue(request, QStringLiteral("pseudo")).trimmed();
 }
 
-// Printable characters only, so that no pseudo can break a page, a log
-// line or a table it is shown in.
-bool isFitPseudo(const QString &pseudo)
+QJsonArray codesOf(const std::vector<int> &matches)
 {
-    if (pseudo.isEmpty() || pseudo.size() > Pool::maxPseudoLength)
-        return false;
-    for (const char32_t c : pseudo.toUcs4())
-        if (!QChar::isPrint(c) || QChar::category(c) == QChar::Separator_Line ||
-            QChar::category(c) == QChar::Separator_Paragraph)
-            return false;
-    return true;
+    QJsonArray codes;
+    for (int m : matches)
+        codes.append(matchCode(m));
+    return codes;
 }
 
 QStringList teamNamesOf(const Tournament &t)
@@ -75,6 +73,8 @@ Pool::Pool(const QString &folder, Settings settings, Clock clock)
 
 void Pool::addPages(UpdateServer &server)
 {
+    m_server = &server;
+    server.keepPrivate(QStringLiteral("pool.sqlite"));
     server.addPage(
         "/pool/join",
         [](const QHttpServerRequest &r) {
@@ -95,7 +95,7 @@ void Pool::addPages(UpdateServer &server)
     server.addBodyRoute("/pool/prediction",
                         {PublishedChart::maxBytes, [this](const RequestHead &head, const QHostAddress &client) {
                              const Access granted = access(client, QUrlQuery(QString::fromUtf8(head.query())));
-                             return granted == Access::Granted ? HeadVerdict{} : headRefusal(granted);
+                             return granted == Access::Granted ? HeadVerdict{} : headRefusal(granted, client);
                          }});
 }
 
@@ -123,14 +123,14 @@ const Pool::Published &Pool::published()
 
 Pool::Access Pool::access(const QHttpServerRequest &request)
 {
-    return access(request.remoteAddress(), request.query());
+    return access(m_server ? m_server->clientOf(request) : request.remoteAddress(), request.query());
 }
 
-Pool::Access Pool::access(const QHostAddress &address, const QUrlQuery &query)
+Pool::Access Pool::access(const QHostAddress &client, const QUrlQuery &query)
 {
-    const QByteArray client = clientKey(address);
+    const QByteArray key = clientKey(client);
     const auto now = PasswordThrottle::Clock::now();
-    if (m_throttle.secondsToWait(client, now) > 0)
+    if (m_tokens.secondsToWait(key, now) > 0)
         return Access::Throttled;
     const std::optional<QByteArray> kept =
         m_store.tokenHash(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed());
@@ -138,17 +138,21 @@ Pool::Access Pool::access(const QHostAddress &address, const QUrlQuery &query)
         return Access::Failed;
     if (kept->isEmpty() ||
         !poolToken::matches(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toLatin1(), *kept)) {
-        m_throttle.failed(client, now);
+        m_tokens.failed(key, now);
         return Access::Refused;
     }
     return Access::Granted;
 }
 
-HeadVerdict Pool::headRefusal(Access access)
+HeadVerdict Pool::headRefusal(Access access, const QHostAddress &client) const
 {
     switch (access) {
-    case Access::Throttled:
-        return {int(Status::TooManyRequests), notSent, QStringLiteral("Trop de jetons faux : réessayez plus tard."), {}};
+    case Access::Throttled: {
+        const int wait = std::max(1, m_tokens.secondsToWait(clientKey(client), PasswordThrottle::Clock::now()));
+        return {int(Status::TooManyRequests), notSent,
+                QStringLiteral("Trop de jetons faux : réessayez dans %1 s.").arg(wait),
+                "Retry-After: " + QByteArray::number(wait) + "\r\n"};
+    }
     case Access::Failed:
         return {int(Status::ServiceUnavailable), notSent, unavailable, {}};
     case Access::Refused:
@@ -160,39 +164,49 @@ HeadVerdict Pool::headRefusal(Access access)
 
 ServerReply Pool::accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const
 {
-    const HeadVerdict refused = headRefusal(access);
-    return poolPages::refusal(request, Status(refused.status), title, refused.text);
+    const HeadVerdict refused = headRefusal(access, m_server ? m_server->clientOf(request) : request.remoteAddress());
+    ServerReply reply = poolPages::refusal(request, Status(refused.status), title, refused.text,
+                                           access == Access::Throttled ? QStringLiteral("wait")
+                                           : access == Access::Refused ? QStringLiteral("token")
+                                                                       : QString());
+    if (const qsizetype colon = refused.extraHeaders.indexOf(':'); colon > 0)
+        reply.headers.emplaceBack(refused.extraHeaders.left(colon), refused.extraHeaders.mid(colon + 1).trimmed());
+    return reply;
 }
 
 ServerReply Pool::join(const QHttpServerRequest &request)
 {
     const QString refused = QStringLiteral("Inscription refusée");
-    const QByteArray client = clientKey(request.remoteAddress());
+    const QByteArray client = clientKey(m_server ? m_server->clientOf(request) : request.remoteAddress());
     const auto now = PasswordThrottle::Clock::now();
-    if (const int wait = m_throttle.secondsToWait(client, now); wait > 0) {
-        ServerReply reply = poolPages::refusal(request, Status::TooManyRequests, refused,
-                                               QStringLiteral("Trop d'essais : réessayez dans %1 s.").arg(wait));
+    if (const int wait = m_joins.secondsToWait(client, now); wait > 0) {
+        ServerReply reply =
+            poolPages::refusal(request, Status::TooManyRequests, refused,
+                               QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
         reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
         return reply;
     }
-    // Every join counts, as a wrong password does: nobody fills the pool
-    // with names from one address.
-    m_throttle.failed(client, now);
+    // Every join counts, on a brake of its own: nobody fills the pool with
+    // names from one address, and the players who joined from it still
+    // send.
+    m_joins.failed(client, now);
     const QString pseudo = pseudoOf(request);
-    if (!isFitPseudo(pseudo))
-        return poolPages::refusal(
-            request, Status::BadRequest, refused,
-            QStringLiteral("Le pseudo doit compter 1 à %1 caractères imprimables.").arg(maxPseudoLength));
+    if (!poolPseudo::isFit(pseudo))
+        return poolPages::refusal(request, Status::BadRequest, refused,
+                                  QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre "
+                                                 "ou un chiffre.")
+                                      .arg(poolPseudo::maxLength),
+                                  QStringLiteral("pseudo"));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
-        return poolPages::refusal(request, Status::Forbidden, refused,
-                                  QStringLiteral("Le code du concours est faux."));
+        return poolPages::refusal(request, Status::Forbidden, refused, QStringLiteral("Le code du concours est faux."),
+                                  QStringLiteral("code"));
     const QByteArray token = poolToken::make();
     switch (m_store.join(pseudo, poolToken::hash(token), m_clock())) {
     case PoolStore::Outcome::Done:
         break;
     case PoolStore::Outcome::Taken:
         return poolPages::refusal(request, Status::Conflict, refused,
-                                  QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo));
+                                  QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo), QStringLiteral("taken"));
     case PoolStore::Outcome::Failed:
         return poolPages::refusal(request, Status::ServiceUnavailable, refused, unavailable);
     }
@@ -228,32 +242,58 @@ ServerReply Pool::send(const QHttpServerRequest &request)
     const QDateTime now = m_clock();
     QJsonArray taken;
     QJsonArray locked;
-    for (int m = 0; m < groupMatches; ++m)
+    std::vector<int> predicted;
+    for (int m = 0; m < groupMatches; ++m) {
         (chart.locks.matchLocked(m, now) ? locked : taken).append(matchCode(m));
+        if (!chart.locks.matchLocked(m, now) && figures.matches[std::size_t(m)].played)
+            predicted.push_back(m);
+    }
     const bool bracketTaken = !chart.locks.bracketLocked(now);
+    // What the player changed after its kick-off: the chart sent holds
+    // every score, so only a difference from the stored one is a change.
+    std::vector<int> late;
+    bool bracketLate = false;
     const auto merge = [&](const std::optional<PredictionFigures> &stored) {
         PredictionFigures kept = stored.value_or(PredictionFigures());
-        for (int m = 0; m < groupMatches; ++m)
+        late.clear();
+        for (int m = 0; m < groupMatches; ++m) {
+            const MatchFigures &was = kept.matches[std::size_t(m)], &sentScore = figures.matches[std::size_t(m)];
             if (!chart.locks.matchLocked(m, now))
-                kept.matches[std::size_t(m)] = figures.matches[std::size_t(m)];
+                kept.matches[std::size_t(m)] = sentScore;
+            else if (was.played != sentScore.played ||
+                     (was.played && (was.home != sentScore.home || was.away != sentScore.away)))
+                late.push_back(m);
+        }
         if (bracketTaken) {
             kept.rounds = figures.rounds;
             kept.champion = figures.champion;
         }
+        bracketLate = !bracketTaken && (kept.rounds != figures.rounds || kept.champion != figures.champion);
         return kept;
     };
     if (m_store.send(pseudoOf(request), now, merge) != PoolStore::Outcome::Done)
         return poolPages::refusal(request, Status::ServiceUnavailable, notSent, unavailable);
-    const QString summary = QStringLiteral("Pris : %1 match(s)%2 ; verrouillé : %3 match(s)%4.")
-                                .arg(taken.size())
-                                .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
-                                .arg(locked.size())
-                                .arg(bracketTaken ? QString() : QStringLiteral(" et la phase finale"));
+    QString summary = QStringLiteral("Pris : %1 match(s) pronostiqué(s)%2 ; verrouillé : %3 match(s)%4.")
+                          .arg(predicted.size())
+                          .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
+                          .arg(locked.size())
+                          .arg(bracketTaken ? QString() : QStringLiteral(" et la phase finale"));
+    if (!late.empty() || bracketLate) {
+        QStringList changed;
+        for (const QJsonValue code : codesOf(late))
+            changed << code.toString();
+        if (bracketLate)
+            changed << QStringLiteral("la phase finale");
+        summary += QStringLiteral(" Trop tard, déjà commencé : %1.").arg(changed.join(QStringLiteral(", ")));
+    }
     return poolPages::reply(
         request, Status::Ok, QStringLiteral("Pronostic enregistré"),
         QStringLiteral("<p>%1</p>\n").arg(summary.toHtmlEscaped()),
         {{QStringLiteral("taken"), taken},
          {QStringLiteral("locked"), locked},
+         {QStringLiteral("predicted"), codesOf(predicted)},
+         {QStringLiteral("late"), codesOf(late)},
+         {QStringLiteral("bracketLate"), bracketLate},
          {QStringLiteral("bracket"), bracketTaken ? QStringLiteral("taken") : QStringLiteral("locked")}});
 }
 

@@ -22,7 +22,9 @@ class UpdateServer;
 // The pool on the publisher's server: friends join under a pseudo, send
 // their whole 2010 chart, and are ranked against the published results.
 // A request flows: the pseudo and token of its address are checked (on the
-// head alone, before any body is read); a sent chart is checked as a
+// head alone, before any body is read), wrong tokens slowing down their
+// client as wrong passwords do, apart from joins, which have a brake of
+// their own; a sent chart is checked as a
 // published one is, turned into figures, merged with the stored prediction
 // by the locks (what is locked stays as stored) and stored in one
 // transaction. Reads are sealed by the same locks. The published chart,
@@ -38,8 +40,6 @@ public:
         QByteArray code;                 // empty: anyone may join
         std::optional<QDateTime> closes; // one lock for everything
     };
-    static constexpr int maxPseudoLength = 32;
-
     Pool(const QString &folder, Settings settings, Clock clock);
 
     // Empty when the pool's store is open.
@@ -49,8 +49,11 @@ public:
     enum class Access { Granted, Refused, Throttled, Failed };
     // Decided on the request's address and query alone, so also on the head
     // of a send, before its chart is read.
-    Access access(const QHostAddress &address, const QUrlQuery &query);
+    Access access(const QHostAddress &client, const QUrlQuery &query);
     Access access(const QHttpServerRequest &request);
+    // Joins one client may make before it waits: a family or an office
+    // behind one address joins together.
+    static constexpr int freeJoins = 20;
 
 private:
     struct Published
@@ -70,13 +73,15 @@ private:
     ServerReply match(const QHttpServerRequest &request, int match);
     ServerReply ranking(const QHttpServerRequest &request);
     ServerReply accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const;
-    static HeadVerdict headRefusal(Access access);
+    HeadVerdict headRefusal(Access access, const QHostAddress &client) const;
     const Published &published();
 
     QString m_folder;
     Settings m_settings;
     Clock m_clock;
     PoolStore m_store;
-    PasswordThrottle m_throttle;
+    const UpdateServer *m_server = nullptr;
+    PasswordThrottle m_tokens;
+    PasswordThrottle m_joins{freeJoins};
     Published m_published;
 };

@@ -152,10 +152,13 @@ ServerReply reply(const QHttpServerRequest &request, Status status, const QStrin
     return answer;
 }
 
-ServerReply refusal(const QHttpServerRequest &request, Status status, const QString &title, const QString &why)
+ServerReply refusal(const QHttpServerRequest &request, Status status, const QString &title, const QString &why,
+                    const QString &reason)
 {
-    return reply(request, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()),
-                 {{QStringLiteral("error"), why}});
+    QJsonObject json{{QStringLiteral("error"), why}};
+    if (!reason.isEmpty())
+        json.insert(QStringLiteral("reason"), reason);
+    return reply(request, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()), json);
 }
 
 ServerReply ranking(const QHttpServerRequest &request, const PoolStandings &standings)

@@ -18,8 +18,10 @@ namespace poolPages {
 bool wantsJson(const QHttpServerRequest &request);
 ServerReply reply(const QHttpServerRequest &request, QHttpServerResponder::StatusCode status, const QString &title,
                   const QString &htmlBody, const QJsonObject &json);
+// `reason`, when given, names the refusal for the program, which words it
+// in its user's language: "code", "taken", "pseudo", "token", "wait".
 ServerReply refusal(const QHttpServerRequest &request, QHttpServerResponder::StatusCode status,
-                    const QString &title, const QString &why);
+                    const QString &title, const QString &why, const QString &reason = QString());
 
 ServerReply ranking(const QHttpServerRequest &request, const PoolStandings &standings);
 

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include "predictions/MatchDayOver.h"
+
 PredictionFigures sealedFigures(const PredictionFigures &sent, const PoolLocks &locks, const QDateTime &now)
 {
     PredictionFigures shown;
@@ -39,6 +41,6 @@ PoolStandings poolStandings(const std::vector<PoolStore::Player> &players, const
     for (const ScoredPrediction &p : standings.ranked)
         standings.reachable.push_back(reachablePoints(shown[sentBy.value(p.name)], results, p.score) + open);
     for (int day = 0; day < matchDays; ++day)
-        standings.dayWinners[std::size_t(day)] = matchDayWinner(standings.ranked, day);
+        standings.dayWinners[std::size_t(day)] = matchDayOver(results, day) ? matchDayWinner(standings.ranked, day) : -1;
     return standings;
 }

@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include "server/pool/PoolPseudo.h"
+
 namespace {
 
 // Each step takes the schema one version further; a new version appends a
@@ -21,11 +23,9 @@ const std::vector<std::vector<const char *>> migrations{
      "bracket TEXT NOT NULL, sent TEXT NOT NULL)"},
 };
 
-// Pseudos that differ only by case or by how their accents are written are
-// the same player.
 QString folded(const QString &pseudo)
 {
-    return pseudo.normalized(QString::NormalizationForm_C).toCaseFolded();
+    return poolPseudo::folded(pseudo);
 }
 
 QString matchesText(const PredictionFigures &f)
@@ -113,12 +113,15 @@ PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
         // A send waits for another's lock a few seconds, never for ever.
         db.setConnectOptions(QStringLiteral("connect_timeout=10;options='-c lock_timeout=5000'"));
     } else {
-        // Token hashes are nobody else's business: the file (and the log
-        // files SQLite makes beside it with the same rights) stays the
-        // owner's, and so is never offered for download.
+        // Token hashes are nobody else's business: the file and the logs
+        // SQLite keeps beside it stay the owner's, also when a hand or a
+        // restore opened them to others meanwhile.
         QFile file(sqliteFile);
         if (file.open(QIODevice::ReadWrite))
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        for (const char *log : {"-wal", "-shm", "-journal"})
+            if (QFile::exists(sqliteFile + QLatin1String(log)))
+                QFile::setPermissions(sqliteFile + QLatin1String(log), QFile::ReadOwner | QFile::WriteOwner);
         db.setDatabaseName(sqliteFile);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     }
