@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
@@ -169,6 +170,78 @@ private slots:
         QTRY_COMPARE(ranking->rowCount() == 1 ? ranking->item(0, 1)->text() : QString(), QStringLiteral("201"));
         QCOMPARE(ranking->item(0, 0)->text(), QStringLiteral("Moi"));
         ServerSettings::clearOverride();
+    }
+
+    // Joined on one server, a second join asks first and, refused, leaves
+    // the account; another server's join leaves it too.
+    void aSecondJoinLeavesTheFirstAccount()
+    {
+        LocalUpdateServer first, second;
+        const auto now = [] { return QDateTime(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC); };
+        Pool firstPool(first.folder(), {}, now), secondPool(second.folder(), {}, now);
+        firstPool.addPages(first.server());
+        secondPool.addPages(second.server());
+        m_settings.setPseudo(QStringLiteral("Moi"));
+        QVERIFY(ServerSettings::overrideBaseUrl(first.base()));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        const QWidget &window = *predictionsWindow();
+        auto *account = findControl<QLabel>(window, QStringLiteral("PoolAccount"));
+        click(&window, QStringLiteral("PoolJoin"));
+        QTRY_COMPARE(account->text(), QStringLiteral("Inscrit sous Moi"));
+        m_prompts.queueAnswer(false);
+        click(&window, QStringLiteral("PoolJoin"));
+        QCOMPARE(m_prompts.asked().last().kind, AnsweringPrompts::Kind::Question);
+
+        QVERIFY(ServerSettings::overrideBaseUrl(second.base()));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        QVERIFY(account->isHidden());
+        m_settings.setPseudo(QStringLiteral("Autre"));
+        click(&window, QStringLiteral("PoolJoin"));
+        QTRY_COMPARE(account->text(), QStringLiteral("Inscrit sous Autre"));
+        QVERIFY(ServerSettings::overrideBaseUrl(first.base()));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        QCOMPARE(account->text(), QStringLiteral("Inscrit sous Moi"));
+        QCOMPARE(first.log().count(QStringLiteral("/pool/join")), 1);
+        ServerSettings::clearOverride();
+    }
+
+    // A wrong code asks again with the server's reason; the pseudo typed
+    // once goes on.
+    void aWrongCodeAsksAgainKeepingThePseudo()
+    {
+        LocalUpdateServer http;
+        Pool::Settings settings;
+        settings.code = "sesame";
+        Pool pool(http.folder(), settings, [] { return QDateTime(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC); });
+        pool.addPages(http.server());
+        QVERIFY(ServerSettings::overrideBaseUrl(http.base()));
+        for (const char *typed : {"Moi", "faux", "sesame"})
+            m_prompts.queueInput(QString::fromUtf8(typed));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        const QWidget &window = *predictionsWindow();
+        click(&window, QStringLiteral("PoolJoin"));
+        auto *account = findControl<QLabel>(window, QStringLiteral("PoolAccount"));
+        QTRY_COMPARE(account->text(), QStringLiteral("Inscrit sous Moi"));
+        QCOMPARE(std::count_if(m_prompts.asked().cbegin(), m_prompts.asked().cend(),
+                               [](const auto &a) { return a.kind == AnsweringPrompts::Kind::Input; }),
+                 3);
+        QVERIFY(m_prompts.asked().last().text.startsWith(u"Le code du concours est faux."));
+        ServerSettings::clearOverride();
+    }
+
+    // On a screen smaller than the window would like, the pool's line and
+    // "Fermer" are in sight.
+    void theWindowOpensWithinTheScreen()
+    {
+        QVERIFY(openedTable(QStringLiteral("Ranking")));
+        QWidget *window = predictionsWindow();
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY2(screen.height() < 900, "the test wants a screen smaller than the window's wish");
+        QVERIFY(screen.contains(QRect(window->pos(), window->size())));
+        for (const char *name : {"PoolStatus", "ClosePredictions"}) {
+            const QWidget *shown = findControl(*window, QString::fromLatin1(name));
+            QVERIFY(window->rect().contains(QRect(shown->mapTo(window, QPoint(0, 0)), shown->size())));
+        }
     }
 
     void keepingMyPrediction()
