@@ -59,8 +59,9 @@ ButtonBar::ButtonBar(QWidget &window)
 
     // A desktop program's keys, as actions of the window: a button's own
     // shortcut would go with the caption each language file sets.
-    for (const auto &[button, key] : {std::pair{m_save, QKeySequence::Save}, std::pair{m_print, QKeySequence::Print},
-                                      std::pair{m_help, QKeySequence::HelpContents}}) {
+    for (const auto &[button, key] :
+         {std::pair{m_save, QKeySequence::Save}, std::pair{m_print, QKeySequence::Print},
+          std::pair{m_help, QKeySequence::HelpContents}}) {
         auto *action = new QAction(w);
         action->setShortcut(key);
         connect(action, &QAction::triggered, button, &QAbstractButton::click);

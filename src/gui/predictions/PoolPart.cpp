@@ -168,7 +168,8 @@ void PoolPart::joinRefused(const PoolClient::Answer &answer)
         const QStringList taken =
             text(Message::poolTaken, "Le pseudo %1 est déjà pris.|Tapez-en un autre :").split(u'|');
         const QString other =
-            m_prompts.input(this, title(), taken.value(0).arg(m_pseudo) + u' ' + taken.value(1), m_pseudo).trimmed();
+            m_prompts.input(this, title(), taken.value(0).arg(m_pseudo) + u' ' + taken.value(1), m_pseudo)
+                .trimmed();
         if (!other.isEmpty() && other != m_pseudo) {
             m_pseudo = other;
             m_join->setEnabled(false);

@@ -164,7 +164,8 @@ HeadVerdict Pool::headRefusal(Access access, const QHostAddress &client) const
 
 ServerReply Pool::accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const
 {
-    const HeadVerdict refused = headRefusal(access, m_server ? m_server->clientOf(request) : request.remoteAddress());
+    const HeadVerdict refused =
+        headRefusal(access, m_server ? m_server->clientOf(request) : request.remoteAddress());
     ServerReply reply = poolPages::refusal(request, Status(refused.status), title, refused.text,
                                            access == Access::Throttled ? QStringLiteral("wait")
                                            : access == Access::Refused ? QStringLiteral("token")
@@ -180,9 +181,9 @@ ServerReply Pool::join(const QHttpServerRequest &request)
     const QByteArray client = clientKey(m_server ? m_server->clientOf(request) : request.remoteAddress());
     const auto now = PasswordThrottle::Clock::now();
     if (const int wait = m_joins.secondsToWait(client, now); wait > 0) {
-        ServerReply reply =
-            poolPages::refusal(request, Status::TooManyRequests, refused,
-                               QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
+        ServerReply reply = poolPages::refusal(
+            request, Status::TooManyRequests, refused,
+            QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
         reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
         return reply;
     }
@@ -192,21 +193,23 @@ ServerReply Pool::join(const QHttpServerRequest &request)
     m_joins.failed(client, now);
     const QString pseudo = pseudoOf(request);
     if (!poolPseudo::isFit(pseudo))
-        return poolPages::refusal(request, Status::BadRequest, refused,
-                                  QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre "
-                                                 "ou un chiffre.")
-                                      .arg(poolPseudo::maxLength),
-                                  QStringLiteral("pseudo"));
+        return poolPages::refusal(
+            request, Status::BadRequest, refused,
+            QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre "
+                           "ou un chiffre.")
+                .arg(poolPseudo::maxLength),
+            QStringLiteral("pseudo"));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
-        return poolPages::refusal(request, Status::Forbidden, refused, QStringLiteral("Le code du concours est faux."),
-                                  QStringLiteral("code"));
+        return poolPages::refusal(request, Status::Forbidden, refused,
+                                  QStringLiteral("Le code du concours est faux."), QStringLiteral("code"));
     const QByteArray token = poolToken::make();
     switch (m_store.join(pseudo, poolToken::hash(token), m_clock())) {
     case PoolStore::Outcome::Done:
         break;
     case PoolStore::Outcome::Taken:
         return poolPages::refusal(request, Status::Conflict, refused,
-                                  QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo), QStringLiteral("taken"));
+                                  QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo),
+                                  QStringLiteral("taken"));
     case PoolStore::Outcome::Failed:
         return poolPages::refusal(request, Status::ServiceUnavailable, refused, unavailable);
     }

@@ -28,7 +28,8 @@ constexpr std::array<std::pair<char32_t, char32_t>, 12> drawnAsNothing{{
 
 bool isDrawnAsNothing(char32_t c)
 {
-    return std::ranges::any_of(drawnAsNothing, [c](const auto &range) { return c >= range.first && c <= range.second; });
+    return std::ranges::any_of(drawnAsNothing,
+                               [c](const auto &range) { return c >= range.first && c <= range.second; });
 }
 
 } // namespace

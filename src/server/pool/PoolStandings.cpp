@@ -41,6 +41,7 @@ PoolStandings poolStandings(const std::vector<PoolStore::Player> &players, const
     for (const ScoredPrediction &p : standings.ranked)
         standings.reachable.push_back(reachablePoints(shown[sentBy.value(p.name)], results, p.score) + open);
     for (int day = 0; day < matchDays; ++day)
-        standings.dayWinners[std::size_t(day)] = matchDayOver(results, day) ? matchDayWinner(standings.ranked, day) : -1;
+        standings.dayWinners[std::size_t(day)] =
+            matchDayOver(results, day) ? matchDayWinner(standings.ranked, day) : -1;
     return standings;
 }

@@ -113,7 +113,8 @@ QString keptPicture(const std::function<void(const QString &file)> &draw)
     draw(cache.filePath(QStringLiteral("printer-40x40.argb")));
     Pictures::keepStartPictures(QString());
     const QFileInfo kept(cache.filePath(QStringLiteral("printer-40x40.argb")));
-    return kept.exists() && (kept.isSymLink() || kept.size() < 6400) ? QStringLiteral("cut, or a link") : QString();
+    return kept.exists() && (kept.isSymLink() || kept.size() < 6400) ? QStringLiteral("cut, or a link")
+                                                                     : QString();
 }
 
 } // namespace
@@ -136,8 +137,9 @@ private slots:
             QFile::setPermissions(wal, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
             const int served = site.http.get(QStringLiteral("/pool.sqlite-wal")).status;
             const Pool restarted(site.http.folder(), {}, [] { return QDateTime(); });
-            return served != 404 || (QFile::permissions(wal) & QFile::ReadOther) ? QStringLiteral("the log is served")
-                                                                                  : QString();
+            return served != 404 || (QFile::permissions(wal) & QFile::ReadOther)
+                       ? QStringLiteral("the log is served")
+                       : QString();
         });
         QTest::newRow("joins and wrong tokens braked apart, per client behind a proxy") << Probe([] {
             ConnectionLimits limits;
@@ -199,12 +201,12 @@ private slots:
         QTest::newRow("full case folding") << Probe([] {
             return joins(QStringLiteral("Straße STRASSE İstanbul i\u0307stanbul \uFB01lou filou").split(u' '), {});
         });
-        QTest::newRow("blank and look-alike pseudos") << Probe([] {
-            return joins({}, QStringLiteral("\u3164 \u2800 \u0301 alice\u3164 bob\uFE0F").split(u' '));
-        });
+        QTest::newRow("blank and look-alike pseudos") << Probe(
+            [] { return joins({}, QStringLiteral("\u3164 \u2800 \u0301 alice\u3164 bob\uFE0F").split(u' ')); });
         QTest::newRow("pseudos reach a terminal escaped") << Probe([] {
             const QString printed = rankingFrom(LoopbackHttpServer::ok(
-                "{\"players\":[{\"pseudo\":\"x\\u001b]0;pwned\\u0007\\u009b2J\",\"points\":1}]}", "application/json"));
+                "{\"players\":[{\"pseudo\":\"x\\u001b]0;pwned\\u0007\\u009b2J\",\"points\":1}]}",
+                "application/json"));
             return printed.contains(u"x") && !printed.contains(QChar(0x1b)) && !printed.contains(QChar(0x9b))
                        ? QString()
                        : printed.toHtmlEscaped();
