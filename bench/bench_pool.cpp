@@ -1,9 +1,15 @@
-// The pool at the size of a big circle, in one process on the loopback:
-// 1,000 players join (a few per client address, as friends behind one
-// router would) and send a whole chart each, one request after another;
-// then the results are published and the ranking page is read. On SQLite
-// in a temporary folder, and on PostgreSQL too when VYLORA_POOL_DATABASE
-// names one (run it through tests/server/pool/with_postgresql.sh).
+// The pool at the size of a crowd, in one process on the loopback: for
+// 1,000, 10,000 and 100,000 players. The first 20 join and send a whole
+// chart each over HTTP; the crowd behind them is written straight into the
+// database from those 20 rows (a quarter of an hour of HTTP at 100,000);
+// then 980 more join and send over HTTP, one request after another, so
+// that joins and sends are timed at the pool's full size. Then the results
+// are published: the first page read computes the standings again, and
+// random pages are read after it. On SQLite in a temporary folder, and on
+// PostgreSQL too when VYLORA_POOL_DATABASE names one (run it through
+// tests/server/pool/with_postgresql.sh). `--keep DIR` leaves the largest
+// pool (its SQLite file and the published results) in DIR for
+// bench_poolreaders.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,12 +17,15 @@
 #include <memory>
 #include <vector>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -28,12 +37,24 @@
 
 namespace {
 
-constexpr int players = 1'000;
+constexpr int timed = 1'000;
 constexpr int variants = 20;
 
 QHostAddress loopback(int n)
 {
-    return QHostAddress(QStringLiteral("127.0.%1.%2").arg(n / 250 + 1).arg(n % 250 + 1));
+    return QHostAddress(
+        QStringLiteral("127.%1.%2.%3").arg(n / 62'500 + 1).arg(n / 250 % 250 + 1).arg(n % 250 + 1));
+}
+
+// The process's peak resident memory, server and client together.
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
 }
 
 // One request on a connection of its own; the answer's body, or nothing
@@ -63,26 +84,80 @@ QByteArray withNotes(const QByteArray &starting, const Tournament &t)
     return file.toBytes();
 }
 
-void run(const char *name, const QString &database, const QByteArray &starting)
+QSqlDatabase openDirect(const QString &database, const QString &folder)
 {
-    QTemporaryDir folder;
-    QString log;
-    QTextStream logStream(&log);
-    UpdateServer server(folder.path(), std::nullopt, logStream);
-    QDateTime now(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC);
-    if (!database.isEmpty()) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench"));
+    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("bench"), false);
+    if (!db.isValid())
+        db = QSqlDatabase::addDatabase(database.isEmpty() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"),
+                                       QStringLiteral("bench"));
+    db.close();
+    if (database.isEmpty()) {
+        db.setDatabaseName(folder + QStringLiteral("/pool.sqlite"));
+    } else {
         db.setUserName(QUrl(database).userName());
         db.setDatabaseName(QUrl(database).path().mid(1));
-        if (db.open())
-            QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS predictions, players, pool_schema"));
     }
-    Pool pool(folder.path(), {database, {}, {}}, [&now] { return now; });
-    if (!pool.error().isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", name, qPrintable(pool.error()));
+    db.open();
+    return db;
+}
+
+// Players `from` .. `to` - 1, each with the prediction of one of the first
+// `variants` players, in one transaction.
+void seedCrowd(QSqlDatabase db, int from, int to)
+{
+    std::vector<std::pair<QString, QString>> rows;
+    QSqlQuery read(db);
+    read.exec(QStringLiteral("SELECT matches, bracket FROM predictions"));
+    while (read.next())
+        rows.emplace_back(read.value(0).toString(), read.value(1).toString());
+    db.transaction();
+    QSqlQuery q(db);
+    for (int start = from; start < to; start += 200) {
+        QString players, predictions;
+        for (int i = start; i < qMin(to, start + 200); ++i) {
+            const QString pseudo = QStringLiteral("crowd%1").arg(i);
+            const auto &[matches, bracket] = rows[std::size_t(i) % rows.size()];
+            players += QStringLiteral("%1('%2','%2','','2010-01-01T00:00:00Z','%2')")
+                           .arg(players.isEmpty() ? QString() : QStringLiteral(","), pseudo);
+            predictions +=
+                QStringLiteral("%1('%2','%3','%4','2010-01-01T00:00:00Z')")
+                    .arg(predictions.isEmpty() ? QString() : QStringLiteral(","), pseudo, matches, bracket);
+        }
+        if (!q.exec(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined, name_key) VALUES ") +
+                    players) ||
+            !q.exec(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES ") +
+                    predictions))
+            std::fprintf(stderr, "seeding: %s\n", qPrintable(q.lastError().text()));
+    }
+    q.exec(QStringLiteral("UPDATE pool_state SET changes = changes + 1"));
+    db.commit();
+}
+
+double median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+void run(const char *name, const QString &database, const QByteArray &starting, int players, const QString &keep)
+{
+    QTemporaryDir temporary;
+    const QString folder = keep.isEmpty() ? temporary.path() : keep;
+    QDir(folder).mkpath(QStringLiteral("."));
+    QFile::remove(folder + QStringLiteral("/pool.sqlite"));
+    QString log;
+    QTextStream logStream(&log);
+    UpdateServer server(folder, std::nullopt, logStream);
+    QDateTime now(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC);
+    if (!database.isEmpty())
+        QSqlQuery(openDirect(database, folder))
+            .exec(QStringLiteral("DROP TABLE IF EXISTS standings, pool_state, predictions, players, pool_schema"));
+    auto pool = std::make_unique<Pool>(folder, Pool::Settings{database, {}, {}}, [&now] { return now; });
+    if (!pool->error().isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", name, qPrintable(pool->error()));
         return;
     }
-    pool.addPages(server);
+    pool->addPages(server);
     const quint16 port = server.listen(QHostAddress::LocalHost, 0);
 
     Tournament real;
@@ -90,7 +165,7 @@ void run(const char *name, const QString &database, const QByteArray &starting)
     const QByteArray results = withNotes(starting, real);
     Tournament start;
     LoadChartDocument(start, QStringLiteral("VYL2010"), IniDocument(starting), 0);
-    QFile published(folder.filePath(QStringLiteral("VYL2010.ini")));
+    QFile published(folder + QStringLiteral("/VYL2010.ini"));
     published.open(QIODevice::WriteOnly);
     published.write(withNotes(starting, start));
     published.close();
@@ -100,55 +175,70 @@ void run(const char *name, const QString &database, const QByteArray &starting)
         charts.push_back(withNotes(starting, real));
     }
 
-    // Wall time, and the process's CPU time (server and client together),
-    // which a machine shared with other work does not inflate.
-    QElapsedTimer clock;
-    clock.start();
-    std::clock_t cpu = std::clock();
-    std::vector<QByteArray> tokens;
-    for (int i = 0; i < players; ++i) {
-        const QByteArray joined =
-            exchange(loopback(i / 4), port,
-                     "POST /pool/join?format=json&pseudo=player" + QByteArray::number(i) + " HTTP/1.1\r\n");
-        tokens.push_back(
-            QJsonDocument::fromJson(joined).object().value(QStringLiteral("token")).toString().toLatin1());
-    }
-    const double joinSeconds = clock.nsecsElapsed() / 1e9;
-    clock.restart();
-    cpu = std::clock();
     int taken = 0;
-    for (int i = 0; i < players; ++i) {
-        const QByteArray sent =
-            exchange(loopback(i / 4), port,
-                     "POST /pool/prediction?format=json&pseudo=player" + QByteArray::number(i) +
-                         "&token=" + tokens[std::size_t(i)] + " HTTP/1.1\r\n",
-                     charts[std::size_t(i % variants)]);
-        taken += sent.contains("\"taken\"");
-    }
-    const double sendSeconds = clock.nsecsElapsed() / 1e9;
-    const double sendCpuSeconds = double(std::clock() - cpu) / CLOCKS_PER_SEC;
+    const auto joinAndSend = [&](int from, int to, double &joinSeconds, double &sendSeconds) {
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<QByteArray> tokens;
+        for (int i = from; i < to; ++i) {
+            const QByteArray joined =
+                exchange(loopback(i / 4), port,
+                         "POST /pool/join?format=json&pseudo=player" + QByteArray::number(i) + " HTTP/1.1\r\n");
+            tokens.push_back(
+                QJsonDocument::fromJson(joined).object().value(QStringLiteral("token")).toString().toLatin1());
+        }
+        joinSeconds = clock.nsecsElapsed() / 1e9;
+        clock.restart();
+        for (int i = from; i < to; ++i) {
+            const QByteArray sent =
+                exchange(loopback(i / 4), port,
+                         "POST /pool/prediction?format=json&pseudo=player" + QByteArray::number(i) +
+                             "&token=" + tokens[std::size_t(i - from)] + " HTTP/1.1\r\n",
+                         charts[std::size_t(i % variants)]);
+            taken += sent.contains("\"taken\"");
+        }
+        sendSeconds = clock.nsecsElapsed() / 1e9;
+    };
+    double joinSeconds = 0, sendSeconds = 0;
+    joinAndSend(0, variants, joinSeconds, sendSeconds);
+    QElapsedTimer seeding;
+    seeding.start();
+    seedCrowd(openDirect(database, folder), timed, players);
+    const double seedSeconds = seeding.nsecsElapsed() / 1e9;
+    joinAndSend(variants, timed, joinSeconds, sendSeconds);
 
     published.open(QIODevice::WriteOnly);
     published.write(results);
     published.close();
     now = QDateTime(QDate(2010, 7, 12), QTime(12, 0), Qt::UTC);
-    std::vector<double> pageTimes;
-    std::vector<double> pageCpu;
-    int ranked = 0;
-    for (int run = 0; run < 11; ++run) {
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray first = exchange(loopback(players), port, "GET /pool/ranking?format=json HTTP/1.1\r\n");
+    const double refreshMs = clock.nsecsElapsed() / 1e6;
+    const int total = QJsonDocument::fromJson(first).object().value(QStringLiteral("total")).toInt();
+    std::vector<double> pageTimes, findTimes;
+    auto *random = QRandomGenerator::global();
+    for (int run = 0; run < 21; ++run) {
         clock.restart();
-        cpu = std::clock();
-        const QByteArray page = exchange(loopback(999), port, "GET /pool/ranking?format=json HTTP/1.1\r\n");
+        const QByteArray page = exchange(
+            loopback(players), port,
+            "GET /pool/ranking?format=json&page=" + QByteArray::number(random->bounded(players / 100) + 1) +
+                " HTTP/1.1\r\n");
         pageTimes.push_back(clock.nsecsElapsed() / 1e6);
-        pageCpu.push_back(double(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC);
-        ranked = int(QJsonDocument::fromJson(page).object().value(QStringLiteral("players")).toArray().size());
+        clock.restart();
+        exchange(loopback(players), port,
+                 "GET /pool/ranking?format=json&pseudo=player" + QByteArray::number(random->bounded(timed)) +
+                     " HTTP/1.1\r\n");
+        findTimes.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::nth_element(pageTimes.begin(), pageTimes.begin() + 5, pageTimes.end());
-    std::nth_element(pageCpu.begin(), pageCpu.begin() + 5, pageCpu.end());
-    std::printf("%s: %d joins %.0f/s; %d sends taken, %.0f/s (%.0f per CPU second); ranking of %d players "
-                "%.1f ms (%.1f ms CPU), medians of 11\n",
-                name, players, players / joinSeconds, taken, players / sendSeconds, players / sendCpuSeconds,
-                ranked, pageTimes[5], pageCpu[5]);
+    std::printf("%s, %d players: %.0f joins/s, %.0f sends/s (%d taken), timed over the last %d; crowd written in "
+                "%.1f s; first page after the publish (the standings computed again) %.0f ms for %d ranked; a "
+                "random page %.1f ms, a pseudo's page %.1f ms (medians of 21); peak memory %ld MiB\n",
+                name, players, (timed - variants) / joinSeconds, (timed - variants) / sendSeconds, taken,
+                timed - variants, seedSeconds, refreshMs, total, median(pageTimes), median(findTimes),
+                peakKiB() / 1024);
+    std::fflush(stdout);
+    pool.reset();
 }
 
 } // namespace
@@ -157,10 +247,16 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QByteArray starting =
-        fileBytes(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/VYL2010.ini"));
-    run("SQLite", QString(), starting);
-    if (const QString database = qEnvironmentVariable("VYLORA_POOL_DATABASE"); !database.isEmpty())
-        run("PostgreSQL", database, starting);
+    QStringList arguments = app.arguments().mid(1);
+    QString keep;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--keep")); at >= 0 && at + 1 < arguments.size()) {
+        keep = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
+    const QByteArray starting = fileBytes(arguments.value(0, QStringLiteral("data/VYL2010.ini")));
+    const QString database = qEnvironmentVariable("VYLORA_POOL_DATABASE");
+    for (const int players : {1'000, 10'000, 100'000})
+        run(database.isEmpty() ? "SQLite" : "PostgreSQL", database, starting, players,
+            players == 100'000 ? keep : QString());
     return 0;
 }

@@ -728,6 +728,19 @@ TEAM_NAMES = [
     ('Qatar', 'Qatar', 'Catar'),
     ('Canada', 'Canada', 'Canadá'),
     ('Pays de Galles', 'Wales', 'Gales'),
+    ('Albanie', 'Albania', 'Albania'),
+    ('Irlande du Nord', 'Northern Ireland', 'Irlanda del Norte'),
+    ('Hongrie', 'Hungary', 'Hungría'),
+    ('Finlande', 'Finland', 'Finlandia'),
+    ('Macédoine du Nord', 'North Macedonia', 'Macedonia del Norte'),
+    ('Géorgie', 'Georgia', 'Georgia'),
+    ('Haïti', 'Haiti', 'Haití'),
+    ('Curaçao', 'Curaçao', 'Curazao'),
+    ('Cap-Vert', 'Cape Verde', 'Cabo Verde'),
+    ('Irak', 'Iraq', 'Irak'),
+    ('Jordanie', 'Jordan', 'Jordania'),
+    ('RD Congo', 'DR Congo', 'RD Congo'),
+    ('Ouzbékistan', 'Uzbekistan', 'Uzbekistán'),
 ]
 
 

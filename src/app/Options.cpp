@@ -129,14 +129,20 @@ struct Definitions
     QCommandLineOption poolRanking{
         QStringLiteral("pool-ranking"),
         QStringLiteral("Print the pool's ranking (with --json, as the server gives it).")};
+    QCommandLineOption page{QStringLiteral("page"), QStringLiteral("The page of --pool-ranking."),
+                            QStringLiteral("n")};
+    QCommandLineOption pseudo{QStringLiteral("pseudo"),
+                              QStringLiteral("The player whose page --pool-ranking shows."),
+                              QStringLiteral("name")};
     QCommandLineOption timeZone{QStringLiteral("time-zone"),
                                 QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
                                 QStringLiteral("zone")};
 
     explicit Definitions(QCommandLineParser &parser)
     {
-        parser.addOptions({version, help, dataDir, report, json, render, update, server, sheet, chart, score,
-                           results, keep, poolJoin, poolCode, poolSend, poolRanking, timeZone});
+        parser.addOptions({version,  help,     dataDir,     report, json,    render,  update,
+                           server,   sheet,    chart,       score,  results, keep,    poolJoin,
+                           poolCode, poolSend, poolRanking, page,   pseudo,  timeZone});
     }
 };
 
@@ -166,6 +172,8 @@ Options Options::parse(const QStringList &arguments)
     options.keep = parser.value(defined.keep);
     options.poolJoin = parser.value(defined.poolJoin);
     options.poolCode = parser.value(defined.poolCode);
+    options.poolPage = parser.value(defined.page).toInt();
+    options.poolPseudo = parser.value(defined.pseudo);
     options.timeZone = parser.value(defined.timeZone);
     const std::pair<const QCommandLineOption &, Mode> modesFirstToLast[] = {
         {defined.version, Mode::Version},

@@ -36,6 +36,8 @@ struct Options
     QString keep;
     QString poolJoin;      // the pseudo of --pool-join
     QString poolCode;      // the pool's code, when the publisher set one
+    int poolPage = 0;      // the ranking's page of --pool-ranking; 0: the first
+    QString poolPseudo;    // the player whose page --pool-ranking shows
     QString timeZone;      // empty: the zone picked on the help page, else TZ, else the system's
     bool ownStyle = false; // Qt's -style picks the widget style, which then stays
     QString error;         // what was wrong with the command line; nothing else is set then

@@ -114,7 +114,7 @@ int runHeadless(int argc, char *argv[], const Options &options)
     if (options.mode == Options::Mode::PoolSend)
         return runPoolSend(out, err);
     if (options.mode == Options::Mode::PoolRanking)
-        return runPoolRanking(options.json, out, err);
+        return runPoolRanking({options.json, options.poolPage, options.poolPseudo}, out, err);
     // A window's chart replaced under it would go on showing what was
     // typed, and its next "Sauve" would write that over the results.
     SingleProgram single(ProgramFolder::path());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include <QJsonArray>
@@ -12,9 +13,11 @@
 #include "cli/ChartFileLoad.h"
 #include "history/GoalsByTeam.h"
 #include "history/Ranking.h"
+#include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
 #include "schedule/BuildSchedule.h"
 #include "schedule/KickOffTime.h"
+#include "tournament/FormatStage.h"
 #include "tournament/GroupNeeds.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
@@ -93,6 +96,123 @@ QJsonArray groupRows(const Tournament &t, GroupId g)
     return rows;
 }
 
+QJsonValue criterionValue(const std::optional<Criterion> &criterion)
+{
+    return criterion ? QJsonValue(criterionName(*criterion)) : QJsonValue(QStringLiteral("level"));
+}
+
+// The teams that nothing the chart holds tells apart, in runs of two or
+// more: a mark must decide between them.
+QJsonArray levelRuns(const RankedTeams &ranked, const std::function<QString(int)> &name)
+{
+    QJsonArray runs;
+    QJsonArray run;
+    for (std::size_t place = 0; place < ranked.order.size(); ++place) {
+        run.append(name(ranked.order[place]));
+        if (!ranked.levelWithNext(place)) {
+            if (run.size() > 1)
+                runs.append(run);
+            run = QJsonArray();
+        }
+    }
+    return runs;
+}
+
+QJsonObject formatGroupReport(const Tournament &t, GroupId g, const FormatGroup &group)
+{
+    const CellFamily &team = *t.group(g).team;
+    QJsonArray rows;
+    for (int place = 1; place <= 4; ++place) {
+        const int slot = group.slotAt(place);
+        const TeamFigures &f = group.figures[std::size_t(slot - 1)];
+        rows.append(QJsonObject{
+            {QStringLiteral("place"), place},
+            {QStringLiteral("slot"), slot},
+            {QStringLiteral("team"), shown(t, team.text(slot))},
+            {QStringLiteral("played"), f.played > 0 ? QJsonValue(f.played) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("points"), f.points},
+            {QStringLiteral("goalsFor"), f.goalsFor},
+            {QStringLiteral("goalsAgainst"), f.goalsAgainst},
+            {QStringLiteral("difference"), f.difference()},
+            {QStringLiteral("qualified"), team[slot].textColour == colours::qualified},
+            {QStringLiteral("decidedBy"), place < 4
+                                              ? criterionValue(group.ranked.separatedBy[std::size_t(place - 1)])
+                                              : QJsonValue(QJsonValue::Null)},
+        });
+    }
+    return QJsonObject{
+        {QStringLiteral("group"), QString(groupLetter(g))},
+        {QStringLiteral("complete"), group.complete},
+        {QStringLiteral("tieNotice"), !t.group(g).tieNotice->text(0).isEmpty()},
+        {QStringLiteral("table"), rows},
+        {QStringLiteral("level"),
+         levelRuns(group.ranked, [&](int index) { return shown(t, team.text(index + 1)); })},
+    };
+}
+
+// The third-placed teams in rank order, the line after the last that goes
+// through.
+QJsonObject thirdsReport(const Tournament &t, const ThirdsStanding &thirds)
+{
+    auto teamOf = [&](int i) {
+        return shown(t, t.group(thirds.groups[std::size_t(i)]).team->text(thirds.slotInGroup[std::size_t(i)]));
+    };
+    QJsonArray ranking;
+    for (std::size_t place = 0; place < thirds.ranked.order.size(); ++place) {
+        const int i = thirds.ranked.order[place];
+        const TeamFigures &f = thirds.figures[std::size_t(i)];
+        ranking.append(QJsonObject{
+            {QStringLiteral("place"), int(place) + 1},
+            {QStringLiteral("group"), QString(groupLetter(thirds.groups[std::size_t(i)]))},
+            {QStringLiteral("team"), teamOf(i)},
+            {QStringLiteral("points"), f.points},
+            {QStringLiteral("goalsFor"), f.goalsFor},
+            {QStringLiteral("goalsAgainst"), f.goalsAgainst},
+            {QStringLiteral("difference"), f.difference()},
+            {QStringLiteral("wins"), f.wins},
+            {QStringLiteral("through"), int(place) < thirds.through},
+            {QStringLiteral("decidedBy"), place + 1 < thirds.ranked.order.size()
+                                              ? criterionValue(thirds.ranked.separatedBy[place])
+                                              : QJsonValue(QJsonValue::Null)},
+        });
+    }
+    return QJsonObject{{QStringLiteral("known"), thirds.known},
+                       {QStringLiteral("decided"), thirds.decided()},
+                       {QStringLiteral("through"), thirds.through},
+                       {QStringLiteral("ranking"), ranking},
+                       {QStringLiteral("level"), levelRuns(thirds.ranked, teamOf)}};
+}
+
+QJsonValue bestThirds(const ThirdsStanding &thirds)
+{
+    if (!thirds.decided())
+        return QJsonValue(QJsonValue::Null);
+    QString letters;
+    for (int g = 0; g < maxGroups; ++g)
+        if (thirds.qualifying() & (1u << g))
+            letters += groupLetter(GroupId(g));
+    return letters;
+}
+
+QString roundName(Round r)
+{
+    switch (r) {
+    case Round::RoundOf32:
+        return QStringLiteral("roundOf32");
+    case Round::RoundOf16:
+        return QStringLiteral("roundOf16");
+    case Round::QuarterFinals:
+        return QStringLiteral("quarterFinals");
+    case Round::SemiFinals:
+        return QStringLiteral("semiFinals");
+    case Round::ThirdPlace:
+        return QStringLiteral("thirdPlace");
+    case Round::Final:
+        break;
+    }
+    return QStringLiteral("final");
+}
+
 QString stageName(Stage stage)
 {
     switch (stage) {
@@ -164,10 +284,10 @@ QJsonArray scheduleReport(const Tournament &t, const ScheduleIndex &index, const
     return schedule;
 }
 
-QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
+QJsonArray wc32Groups(const Tournament &t)
 {
     QJsonArray groups;
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         const GroupTable table = groupTable(t, g);
         groups.append(QJsonObject{
             {QStringLiteral("group"), QString(groupLetter(g))},
@@ -179,25 +299,42 @@ QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZ
             {QStringLiteral("needs"), groupNeeds(t, g)},
         });
     }
-    auto round = [&t](Round r) {
-        const RoundCells &cells = t.round(r);
-        return teamTexts(t, *cells.team, 0, cells.sides - 1);
-    };
-    return QJsonObject{
+    return groups;
+}
+
+QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZone &zone)
+{
+    QJsonObject r{
         {QStringLiteral("chart"), t.chartName()},
-        {QStringLiteral("groups"), groups},
-        {QStringLiteral("roundOf16"), round(Round::RoundOf16)},
-        {QStringLiteral("quarterFinals"), round(Round::QuarterFinals)},
-        {QStringLiteral("semiFinals"), round(Round::SemiFinals)},
-        {QStringLiteral("thirdPlace"), round(Round::ThirdPlace)},
-        {QStringLiteral("final"), round(Round::Final)},
-        {QStringLiteral("podium"), teamTexts(t, t.podium(), 1, 4)},
-        {QStringLiteral("goalTotal"), goalTotal(t)},
-        {QStringLiteral("ranking"), rankingReport(t)},
-        {QStringLiteral("goals"), goalsReport(t)},
-        {QStringLiteral("timeZone"), QString::fromUtf8(zone.id())},
-        {QStringLiteral("schedule"), scheduleReport(t, index, zone)},
+        {QStringLiteral("format"), formatName(t.rules().id)},
+        {QStringLiteral("year"), t.year() != 0 ? t.year() : Tournaments::yearOfChart(t.chartName()).toInt()},
     };
+    if (t.rules().isWc32()) {
+        r.insert(QStringLiteral("groups"), wc32Groups(t));
+    } else {
+        const std::vector<FormatGroup> formatted = formatGroups(t);
+        QJsonArray groups;
+        for (GroupId g : t.groupIds())
+            groups.append(formatGroupReport(t, g, formatted[std::size_t(groupIndex(g))]));
+        const ThirdsStanding thirds = thirdsStanding(t, formatted);
+        r.insert(QStringLiteral("groups"), groups);
+        r.insert(QStringLiteral("thirds"), thirdsReport(t, thirds));
+        r.insert(QStringLiteral("bestThirds"), bestThirds(thirds));
+    }
+    for (Round round : t.rounds()) {
+        const RoundCells &cells = t.round(round);
+        r.insert(roundName(round), teamTexts(t, *cells.team, 0, cells.sides - 1));
+    }
+    r.insert(QStringLiteral("podium"), teamTexts(t, t.podium(), 1, t.hasRound(Round::ThirdPlace) ? 4 : 2));
+    r.insert(QStringLiteral("goalTotal"), goalTotal(t));
+    // The statistics ranking knows the stages of the 32-team World Cup only.
+    if (t.rules().isWc32()) {
+        r.insert(QStringLiteral("ranking"), rankingReport(t));
+        r.insert(QStringLiteral("goals"), goalsReport(t));
+    }
+    r.insert(QStringLiteral("timeZone"), QString::fromUtf8(zone.id()));
+    r.insert(QStringLiteral("schedule"), scheduleReport(t, index, zone));
+    return r;
 }
 
 QString yesNo(const QJsonValue &v)
@@ -243,6 +380,38 @@ void printNeeds(QTextStream &out, const QJsonArray &needs)
     printColumns(out, lines);
 }
 
+void printLevel(QTextStream &out, const QJsonArray &runs)
+{
+    for (const QJsonValue &run : runs) {
+        QStringList teams;
+        for (const QJsonValue &team : run.toArray())
+            teams << team.toString();
+        out << "  Level, a mark must decide: " << teams.join(QStringLiteral(", ")) << '\n';
+    }
+}
+
+// The thirds in rank order, a line under the last that goes through.
+void printThirds(QTextStream &out, const QJsonObject &thirds)
+{
+    out << "\nThird-placed teams" << (thirds[QStringLiteral("decided")].toBool() ? "" : " (not decided)") << '\n';
+    std::vector<QStringList> lines{{QStringLiteral("Place"), QStringLiteral("Group"), QStringLiteral("Team"),
+                                    QStringLiteral("Points"), QStringLiteral("Diff"), QStringLiteral("For"),
+                                    QStringLiteral("Wins"), QStringLiteral("Decided by")}};
+    const int through = thirds[QStringLiteral("through")].toInt();
+    for (const QJsonValue &value : thirds[QStringLiteral("ranking")].toArray()) {
+        const QJsonObject row = value.toObject();
+        lines.push_back({number(row[QStringLiteral("place")]), row[QStringLiteral("group")].toString(),
+                         row[QStringLiteral("team")].toString(), number(row[QStringLiteral("points")]),
+                         number(row[QStringLiteral("difference")]), number(row[QStringLiteral("goalsFor")]),
+                         number(row[QStringLiteral("wins")]),
+                         row[QStringLiteral("decidedBy")].toString(QStringLiteral("-"))});
+        if (row[QStringLiteral("place")].toInt() == through)
+            lines.push_back({QStringLiteral("--")});
+    }
+    printColumns(out, lines);
+    printLevel(out, thirds[QStringLiteral("level")].toArray());
+}
+
 void printMatches(QTextStream &out, const QString &title, const QJsonArray &sides)
 {
     out << '\n' << title << '\n';
@@ -285,19 +454,29 @@ void printText(QTextStream &out, const QJsonObject &r)
                              row[QStringLiteral("decidedBy")].toString(QStringLiteral("-"))});
         }
         printColumns(out, lines);
+        printLevel(out, group[QStringLiteral("level")].toArray());
         printNeeds(out, group[QStringLiteral("needs")].toArray());
     }
-    printMatches(out, QStringLiteral("Round of 16"), r[QStringLiteral("roundOf16")].toArray());
-    printMatches(out, QStringLiteral("Quarter-finals"), r[QStringLiteral("quarterFinals")].toArray());
-    printMatches(out, QStringLiteral("Semi-finals"), r[QStringLiteral("semiFinals")].toArray());
-    printMatches(out, QStringLiteral("Third place"), r[QStringLiteral("thirdPlace")].toArray());
-    printMatches(out, QStringLiteral("Final"), r[QStringLiteral("final")].toArray());
+    if (r.contains(QStringLiteral("thirds")))
+        printThirds(out, r[QStringLiteral("thirds")].toObject());
+    static const std::array<std::pair<const char *, const char *>, 6> rounds{{
+        {"roundOf32", "Round of 32"},
+        {"roundOf16", "Round of 16"},
+        {"quarterFinals", "Quarter-finals"},
+        {"semiFinals", "Semi-finals"},
+        {"thirdPlace", "Third place"},
+        {"final", "Final"},
+    }};
+    for (const auto &[key, title] : rounds)
+        if (r.contains(QLatin1String(key)))
+            printMatches(out, QLatin1String(title), r[QLatin1String(key)].toArray());
     out << "\nPodium\n";
     const QJsonArray podium = r[QStringLiteral("podium")].toArray();
     for (qsizetype i = 0; i < podium.size(); ++i)
         out << "  " << i + 1 << ". " << podium[i].toString() << '\n';
     out << "\nGoal total: " << number(r[QStringLiteral("goalTotal")]) << '\n';
-    printStatistics(out, r);
+    if (r.contains(QStringLiteral("ranking")))
+        printStatistics(out, r);
     out << "\nSchedule (" << r[QStringLiteral("timeZone")].toString() << ")\n";
     for (const QJsonValue &entry : r[QStringLiteral("schedule")].toArray()) {
         const QDateTime kickOff = QDateTime::fromString(entry[QStringLiteral("kickOff")].toString(), Qt::ISODate);
@@ -312,14 +491,21 @@ void printText(QTextStream &out, const QJsonObject &r)
 int runChartReport(const QString &file, bool json, const QTimeZone &zone, const QString &languageFile,
                    QTextStream &out, QTextStream &err)
 {
-    Tournament t;
+    const ChartFileCheck check = checkChartFile(file);
+    if (!check.problem.isEmpty()) {
+        err << file << ": " << check.problem << '\n';
+        err.flush();
+        return 1;
+    }
+    Tournament t(*check.rules);
     // Only the names of a language file count here.
     if (!languageFile.isEmpty())
         LoadLanguageMessages(languageFile, t.messages());
     ScheduleIndex schedule;
     ChartHooks hooks;
     // The notes as written: each kick-off is moved on its own below.
-    hooks.buildSchedule = [&](const IniDocument &chart) { schedule = BuildScheduleFromDocument(t, chart); };
+    if (t.rules().isWc32())
+        hooks.buildSchedule = [&](const IniDocument &chart) { schedule = BuildScheduleFromDocument(t, chart); };
     const QString reason = loadChartFile(file, t, hooks);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';

@@ -74,19 +74,20 @@ int runPoolSend(QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int runPoolRanking(bool json, QTextStream &out, QTextStream &err)
+int runPoolRanking(const PoolRankingAsked &asked, QTextStream &out, QTextStream &err)
 {
-    const PoolClient::Answer answer = PoolClient::waitFor([](PoolClient &c) { c.ranking(); });
+    const PoolClient::Answer answer =
+        PoolClient::waitFor([&](PoolClient &c) { c.ranking(asked.page, asked.pseudo); });
     if (!answer.ok())
         return refused(answer, err);
-    if (json) {
+    if (asked.json) {
         out << QJsonDocument(answer.json).toJson();
         return 0;
     }
-    int position = 0;
     for (const QJsonValue &value : answer.json.value(QStringLiteral("players")).toArray()) {
         const QJsonObject p = value.toObject();
-        out << ++position << ". " << shown(p.value(QStringLiteral("pseudo")).toString()) << ": "
+        out << p.value(QStringLiteral("rank")).toInt() << ". "
+            << shown(p.value(QStringLiteral("pseudo")).toString()) << ": "
             << p.value(QStringLiteral("points")).toInt() << " points (at most "
             << p.value(QStringLiteral("maximum")).toInt() << ")" << Qt::endl;
     }

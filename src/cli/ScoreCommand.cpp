@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "predictions/PredictionCircle.h"
+#include "predictions/PredictionFigures.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/Tournament.h"
@@ -26,17 +27,18 @@ QString problemLine(PredictionProblem problem)
     return QStringLiteral("not a 2010 chart");
 }
 
-QJsonObject scoreObject(const ScoredPrediction &p)
+QJsonObject scoreObject(const ScoredPrediction &p, const Tournament &results)
 {
-    static const QStringList rounds{QStringLiteral("roundOf16"), QStringLiteral("quarterFinals"),
+    static const QStringList rounds{QStringLiteral("roundOf16"),  QStringLiteral("quarterFinals"),
                                     QStringLiteral("semiFinals"), QStringLiteral("final"),
-                                    QStringLiteral("champion")};
+                                    QStringLiteral("champion"),   QStringLiteral("roundOf32")};
     QJsonObject matches;
-    for (int i = 0; i < groupMatches; ++i)
-        matches.insert(QChar(u'A' + i / 6) + QString::number(i % 6 + 1), p.score.matchPoints[std::size_t(i)]);
+    for (int i = 0; i < 6 * results.rules().groups; ++i)
+        matches.insert(matchCode(i), p.score.matchPoints[std::size_t(i)]);
     QJsonObject knockout;
     for (int r = 0; r < scoredRounds; ++r)
-        knockout.insert(rounds.at(r), p.score.roundPoints[std::size_t(r)]);
+        if (ScoredRound(r) != ScoredRound::RoundOf32 || results.hasRound(Round::RoundOf32))
+            knockout.insert(rounds.at(r), p.score.roundPoints[std::size_t(r)]);
     return {{QStringLiteral("name"), p.name},
             {QStringLiteral("points"), p.score.points},
             {QStringLiteral("exact"), p.score.exact},
@@ -58,23 +60,27 @@ int runScoreCommand(const QString &resultsFile, const QStringList &predictions, 
         err << "vylora: results " << resultsPath << ": " << problemLine(resultsChart.problem) << Qt::endl;
         return 1;
     }
-    Tournament results;
-    loadPrediction(results, resultsChart.bytes);
+    const std::unique_ptr<Tournament> results = loadedPrediction(resultsChart.bytes);
+    if (!results) {
+        err << "vylora: results " << resultsPath << ": " << problemLine(PredictionProblem::NotA2010Chart)
+            << Qt::endl;
+        return 1;
+    }
 
     std::vector<PredictionSource> sources;
     for (const QString &path : predictions)
         sources.push_back({predictionName(path), path});
     if (predictions.isEmpty())
         sources = keptPredictionSources();
-    const PredictionCircle circle = scoreCircle(results, sources);
+    const PredictionCircle circle = scoreCircle(*results, sources);
     for (const auto &[name, problem] : circle.refused)
         err << "vylora: prediction " << name << ": " << problemLine(problem) << Qt::endl;
 
     if (json) {
         QJsonArray ranked;
         for (const ScoredPrediction &p : circle.ranked)
-            ranked.append(scoreObject(p));
-        out << QJsonDocument(QJsonObject{{QStringLiteral("maximum"), maximumPoints},
+            ranked.append(scoreObject(p, *results));
+        out << QJsonDocument(QJsonObject{{QStringLiteral("maximum"), maximumPointsOf(*results)},
                                          {QStringLiteral("predictions"), ranked}})
                    .toJson();
     } else {

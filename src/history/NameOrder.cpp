@@ -1,22 +1,9 @@
 #include "history/NameOrder.h"
 
-namespace {
-
-QString foldedName(const QString &name)
-{
-    QString folded;
-    const QString decomposed = name.normalized(QString::NormalizationForm_D);
-    folded.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c;
-    return folded.toCaseFolded();
-}
-
-} // namespace
+#include "history/NameKey.h"
 
 bool alphabeticallyBefore(const QString &a, const QString &b)
 {
-    const int folded = QString::compare(foldedName(a), foldedName(b));
+    const int folded = QString::compare(alphabeticalKey(a), alphabeticalKey(b));
     return folded != 0 ? folded < 0 : a < b;
 }

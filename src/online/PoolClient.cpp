@@ -86,9 +86,16 @@ void PoolClient::send(const QByteArray &chart)
     start(Request::Send, m_network.post(request, chart));
 }
 
-void PoolClient::ranking()
+void PoolClient::ranking(int page, const QString &pseudo, int per)
 {
-    start(Request::Ranking, m_network.get(requestFor(QStringLiteral("/pool/ranking"), {})));
+    QUrlQuery query;
+    if (page > 0)
+        query.addQueryItem(QStringLiteral("page"), QString::number(page));
+    if (per > 0)
+        query.addQueryItem(QStringLiteral("per"), QString::number(per));
+    if (!pseudo.isEmpty())
+        query.addQueryItem(QStringLiteral("pseudo"), QString::fromLatin1(QUrl::toPercentEncoding(pseudo)));
+    start(Request::Ranking, m_network.get(requestFor(QStringLiteral("/pool/ranking"), query)));
 }
 
 // The answer is taken from the reply as it comes, and the reply's own

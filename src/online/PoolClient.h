@@ -54,7 +54,9 @@ public:
     // A join that succeeds keeps the pseudo and token given.
     void join(const QString &pseudo, const QString &code = QString());
     void send(const QByteArray &chart);
-    void ranking();
+    // One page of the ranking (`page` 0: the first), or the one that holds
+    // `pseudo`; `per` players (0: the server's choice).
+    void ranking(int page = 0, const QString &pseudo = QString(), int per = 0);
 
     // Runs the request `ask` makes until its answer; for the headless
     // commands.

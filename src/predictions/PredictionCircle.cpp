@@ -23,7 +23,7 @@ QString predictionName(const QString &path)
 QStringList groupScoreTexts(const Tournament &t)
 {
     QStringList texts;
-    for (GroupId g : allGroups)
+    for (GroupId g : t.groupIds())
         for (int i = 0; i <= 11; ++i)
             texts << t.group(g).score->text(i);
     return texts;
@@ -39,14 +39,13 @@ PredictionCircle scoreCircle(const Tournament &results, const std::vector<Predic
             circle.refused.emplace_back(source.name, file.problem);
             continue;
         }
-        Tournament prediction;
-        loadPrediction(prediction, file.bytes);
-        if (!sameTeams(prediction, results)) {
+        const std::unique_ptr<Tournament> prediction = loadedPrediction(file.bytes);
+        if (!prediction || !sameTeams(*prediction, results)) {
             circle.refused.emplace_back(source.name, PredictionProblem::NotA2010Chart);
             continue;
         }
         circle.ranked.push_back(
-            {source.name, scoreFigures(predictionFigures(prediction), real), groupScoreTexts(prediction)});
+            {source.name, scoreFigures(predictionFigures(*prediction), real), groupScoreTexts(*prediction)});
     }
     rankPredictions(circle.ranked);
     return circle;

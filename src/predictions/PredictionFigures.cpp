@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::array<Round, roundsWithTeams> scoredBracket{Round::RoundOf16, Round::QuarterFinals,
                                                            Round::SemiFinals, Round::Final};
-constexpr std::array<int, roundsWithTeams> roundSides{16, 8, 4, 2};
 
 int slotOf(const std::array<QString, teamSlots> &teams, const QString &team)
 {
@@ -38,7 +37,7 @@ PredictionFigures predictionFigures(const Tournament &t)
 {
     PredictionFigures figures;
     std::array<QString, teamSlots> teams;
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         const GroupCells &group = t.group(g);
         for (int slot = 1; slot <= 4; ++slot)
             teams[std::size_t(groupIndex(g) * 4 + slot - 1)] = group.team->text(slot);
@@ -54,6 +53,11 @@ PredictionFigures predictionFigures(const Tournament &t)
         const RoundCells &cells = t.round(scoredBracket[r]);
         for (int side = 0; side < cells.sides; ++side)
             figures.rounds[r] |= bit(slotOf(teams, cells.team->text(side)));
+    }
+    if (t.hasRound(Round::RoundOf32)) {
+        const RoundCells &cells = t.round(Round::RoundOf32);
+        for (int side = 0; side < cells.sides; ++side)
+            figures.roundOf32 |= bit(slotOf(teams, cells.team->text(side)));
     }
     figures.champion = slotOf(teams, t.podium().text(1));
     return figures;
@@ -79,6 +83,9 @@ PredictionScore scoreFigures(const PredictionFigures &prediction, const Predicti
     }
     for (std::size_t r = 0; r < scoredBracket.size(); ++r)
         score.roundPoints[r] = roundWeights[r] * std::popcount(prediction.rounds[r] & results.rounds[r]);
+    constexpr auto roundOf32 = std::size_t(ScoredRound::RoundOf32);
+    score.roundPoints[roundOf32] =
+        roundWeights[roundOf32] * std::popcount(prediction.roundOf32 & results.roundOf32);
     constexpr auto champion = std::size_t(ScoredRound::Champion);
     if (results.champion >= 0 && prediction.champion == results.champion)
         score.roundPoints[champion] = roundWeights[champion];
@@ -98,17 +105,32 @@ int reachablePoints(const PredictionFigures &prediction, const PredictionFigures
     // A team is out of a round once the round before it is complete
     // without it, or the round itself is complete without it.
     TeamSet stillIn = ~TeamSet(0);
-    for (std::size_t r = 0; r < scoredBracket.size(); ++r) {
-        const bool complete = std::popcount(results.rounds[r]) >= roundSides[r];
-        if (complete)
-            stillIn = results.rounds[r];
+    auto reach = [&](TeamSet predicted, TeamSet real, Round round, int weight) {
+        if (std::popcount(real) >= roundSides(round))
+            stillIn = real;
         else
-            reachable += roundWeights[r] * std::popcount(prediction.rounds[r] & stillIn & ~results.rounds[r]);
-    }
+            reachable += weight * std::popcount(predicted & stillIn & ~real);
+    };
+    if (prediction.roundOf32 != 0)
+        reach(prediction.roundOf32, results.roundOf32, Round::RoundOf32,
+              roundWeights[std::size_t(ScoredRound::RoundOf32)]);
+    for (std::size_t r = 0; r < scoredBracket.size(); ++r)
+        reach(prediction.rounds[r], results.rounds[r], scoredBracket[r], roundWeights[r]);
     constexpr auto champion = std::size_t(ScoredRound::Champion);
     if (results.champion < 0 && (bit(prediction.champion) & stillIn))
         reachable += roundWeights[champion];
     return reachable;
+}
+
+int maximumPointsOf(const Tournament &t)
+{
+    constexpr auto weight = [](ScoredRound r) { return roundWeights[std::size_t(r)]; };
+    int points = 6 * t.rules().groups * exactPoints + weight(ScoredRound::Champion);
+    if (t.hasRound(Round::RoundOf32))
+        points += weight(ScoredRound::RoundOf32) * roundSides(Round::RoundOf32);
+    for (std::size_t r = 0; r < scoredBracket.size(); ++r)
+        points += roundWeights[r] * roundSides(scoredBracket[r]);
+    return points;
 }
 
 QString matchCode(int match)
@@ -118,7 +140,7 @@ QString matchCode(int match)
 
 int matchOfCode(QStringView code)
 {
-    if (code.size() != 2 || code[0] < u'A' || code[0] > u'H' || code[1] < u'1' || code[1] > u'6')
+    if (code.size() != 2 || code[0] < u'A' || code[0] > u'L' || code[1] < u'1' || code[1] > u'6')
         return -1;
     return (code[0].unicode() - u'A') * 6 + (code[1].unicode() - u'1');
 }

@@ -23,20 +23,21 @@ struct MatchFigures
     bool operator==(const MatchFigures &) const = default;
 };
 
-inline constexpr int teamSlots = 32;
+inline constexpr int teamSlots = 48;      // the largest format's
 inline constexpr int roundsWithTeams = 4; // round of 16 .. final
-using TeamSet = std::uint32_t;            // bit s: team slot s
+using TeamSet = std::uint64_t;            // bit s: team slot s
 
 struct PredictionFigures
 {
-    std::array<MatchFigures, groupMatches> matches{};
+    std::array<MatchFigures, maxGroupMatches> matches{};
     std::array<TeamSet, roundsWithTeams> rounds{};
-    int champion = -1; // team slot, -1 while unknown
+    TeamSet roundOf32 = 0; // empty in a format without one
+    int champion = -1;     // team slot, -1 while unknown
 
     bool operator==(const PredictionFigures &) const = default;
 };
 
-// Both charts must name the same 32 teams slot by slot (`sameTeams`), as
+// Both charts must be of one format and name the same teams slot by slot (`sameTeams`), as
 // every scored prediction does.
 PredictionFigures predictionFigures(const Tournament &t);
 PredictionScore scoreFigures(const PredictionFigures &prediction, const PredictionFigures &results);
@@ -47,7 +48,10 @@ PredictionScore scoreFigures(const PredictionFigures &prediction, const Predicti
 int reachablePoints(const PredictionFigures &prediction, const PredictionFigures &results,
                     const PredictionScore &score);
 
-// "A1" .. "H6", match m of group g at 6 g + m, as `--score --json` names them.
+// The most a prediction of t's format can score: 201 in the 2010 chart.
+int maximumPointsOf(const Tournament &t);
+
+// "A1" .. "L6", match m of group g at 6 g + m, as `--score --json` names them.
 QString matchCode(int match);
 // -1 for a text that names no group match.
 int matchOfCode(QStringView code);

@@ -1,6 +1,7 @@
 #include "predictions/PredictionFile.h"
 
 #include "storage/ChartFile.h"
+#include "storage/ChartForm.h"
 #include "storage/IniDocument.h"
 #include "storage/TextFileReading.h"
 #include "tournament/RefreshAll.h"
@@ -30,9 +31,24 @@ void loadPrediction(Tournament &t, const QByteArray &bytes)
     RefreshAll(t);
 }
 
+std::unique_ptr<Tournament> loadedPrediction(const QByteArray &bytes)
+{
+    const IniDocument file(bytes);
+    const ChartForm form = chartFormOf(file);
+    if (!form.rules || !chartFormProblem(file, *form.rules).isEmpty())
+        return nullptr;
+    auto t = std::make_unique<Tournament>(*form.rules);
+    LoadChartDocument(*t, QStringLiteral("VYL2010"), file, 0);
+    t->setReady(true);
+    RefreshAll(*t);
+    return t;
+}
+
 bool sameTeams(const Tournament &prediction, const Tournament &results)
 {
-    for (GroupId g : allGroups)
+    if (&prediction.rules() != &results.rules())
+        return false;
+    for (GroupId g : results.groupIds())
         for (int slot = 1; slot <= 4; ++slot)
             if (prediction.group(g).team->text(slot) != results.group(g).team->text(slot))
                 return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,7 +23,11 @@ PredictionFile readPredictionFile(const QString &path);
 // ready flag, the full refresh), with the 2010 bracket whatever the file
 // was called.
 void loadPrediction(Tournament &t, const QByteArray &bytes);
+// The same into a chart of the format the bytes name; none when they name a
+// format the program does not know or hold a part of another format.
+std::unique_ptr<Tournament> loadedPrediction(const QByteArray &bytes);
 
-// A prediction of the results' tournament names its 32 teams as the results
-// do, slot by slot; the charts of past tournaments do not.
+// A prediction of the results' tournament is of its format and edition and
+// names its teams as the results do, slot by slot; the charts of other
+// tournaments do not.
 bool sameTeams(const Tournament &prediction, const Tournament &results);

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "history/NameOrder.h"
+#include "tournament/GroupId.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr int groupDays = 3;
 int dayExact(const PredictionScore &score, int day)
 {
     int exact = 0;
-    for (int g = 0; g < 8 && day < groupDays; ++g)
+    for (int g = 0; g < maxGroups && day < groupDays; ++g)
         for (int m = 2 * day; m < 2 * day + 2; ++m)
             exact += score.matchPoints[std::size_t(g * 6 + m)] == exactPoints;
     return exact;
@@ -43,7 +44,7 @@ int matchDayPoints(const PredictionScore &score, int day)
                (round == int(ScoredRound::Final) ? score.roundPoints[std::size_t(ScoredRound::Champion)] : 0);
     }
     int points = 0;
-    for (int g = 0; g < 8; ++g)
+    for (int g = 0; g < maxGroups; ++g)
         for (int m = 2 * day; m < 2 * day + 2; ++m)
             points += score.matchPoints[std::size_t(g * 6 + m)];
     return points;

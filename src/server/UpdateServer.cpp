@@ -8,8 +8,11 @@
 #include <QHttpServerRequest>
 #include <QLocale>
 #include <QMetaEnum>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTextStream>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include "server/BannerPicture.h"
@@ -122,7 +125,39 @@ QString route(const char *path)
     return QRegularExpression::escape(QString::fromLatin1(path));
 }
 
+QByteArray methodName(const QHttpServerRequest &request)
+{
+    const char *method = QMetaEnum::fromType<Method>().valueToKey(int(request.method()));
+    return QByteArray(method ? method : "?").toUpper();
+}
+
+QByteArray targetOf(const QHttpServerRequest &request)
+{
+    return request.url().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+}
+
+ServerReply methodRefused(bool takesPost)
+{
+    ServerReply reply = refusal(Status::MethodNotAllowed, QStringLiteral("Méthode refusée"),
+                                QStringLiteral("Cette adresse ne répond pas à cette méthode."));
+    reply.headers.emplaceBack("Allow", takesPost ? "GET, HEAD, POST" : "GET, HEAD");
+    return reply;
+}
+
 } // namespace
+
+// What a later answer needs once the request has been let go: the
+// module's request object is not read after the page returns.
+struct UpdateServer::Pending
+{
+    QHttpServerResponder responder;
+    QPointer<QTcpSocket> socket;
+    QByteArray method;
+    QByteArray target;
+    QHostAddress peer;
+    bool withBody = true;
+    bool answered = false;
+};
 
 UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPassword> password, QTextStream &log,
                            const ConnectionLimits &limits, QObject *parent)
@@ -164,9 +199,10 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
     m_http.setMissingHandler([this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
         send(request, responder, notFound());
     });
-    m_headRules.add("/expvyl2010.php",
-                    {PublishedChart::maxBytes + formAllowance,
-                     [this](const RequestHead &head, const QHostAddress &client) { return uploadHead(head, client); }});
+    m_headRules.add("/expvyl2010.php", {PublishedChart::maxBytes + formAllowance,
+                                        [this](const RequestHead &head, const QHostAddress &client) {
+                                            return uploadHead(head, client);
+                                        }});
 }
 
 quint16 UpdateServer::listen(const QHostAddress &address, quint16 port,
@@ -190,36 +226,71 @@ void UpdateServer::addPage(const char *path, Page get, Page post)
                  });
 }
 
+void UpdateServer::addLaterPage(const char *path, std::chrono::milliseconds within, LaterPage get, LaterPage post)
+{
+    m_http.route(route(path), Method::AnyKnown,
+                 [this, within, get = std::move(get), post = std::move(post)](const QHttpServerRequest &request,
+                                                                              QHttpServerResponder &&responder) {
+                     const Method method = request.method();
+                     const bool read = method == Method::Get || method == Method::Head;
+                     if (!read && !(method == Method::Post && post)) {
+                         send(request, responder, methodRefused(bool(post)));
+                         return;
+                     }
+                     auto pending = std::make_shared<Pending>(
+                         Pending{std::move(responder), nullptr, methodName(request), targetOf(request),
+                                 request.remoteAddress(), method != Method::Head});
+                     pending->socket = pending->responder.socket();
+                     // Answers come from the pool's thread: each is handed to
+                     // this one, which alone writes to connections.
+                     const Answer answer = [this, pending](ServerReply reply) {
+                         QMetaObject::invokeMethod(
+                             this, [this, pending, reply = std::move(reply)] { deliver(*pending, reply); },
+                             Qt::QueuedConnection);
+                     };
+                     const ServerReply late = (read ? get : post)(request, answer);
+                     QTimer::singleShot(within, this, [this, pending, late] { deliver(*pending, late); });
+                 });
+}
+
+void UpdateServer::deliver(Pending &pending, const ServerReply &reply) const
+{
+    if (std::exchange(pending.answered, true) || !pending.socket ||
+        pending.socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    send(pending.responder, pending.method, pending.target, pending.peer, pending.withBody, reply);
+}
+
 void UpdateServer::answer(const QHttpServerRequest &request, QHttpServerResponder &responder, const Page &get,
                           const Page &post) const
 {
     const Method method = request.method();
     ServerReply reply;
-    if (method == Method::Get || method == Method::Head) {
+    if (method == Method::Get || method == Method::Head)
         reply = get(request);
-    } else if (method == Method::Post && post) {
+    else if (method == Method::Post && post)
         reply = post(request);
-    } else {
-        reply = refusal(Status::MethodNotAllowed, QStringLiteral("Méthode refusée"),
-                        QStringLiteral("Cette adresse ne répond pas à cette méthode."));
-        reply.headers.emplaceBack("Allow", post ? "GET, HEAD, POST" : "GET, HEAD");
-    }
+    else
+        reply = methodRefused(bool(post));
     send(request, responder, reply);
 }
 
 void UpdateServer::send(const QHttpServerRequest &request, QHttpServerResponder &responder,
                         const ServerReply &reply) const
 {
-    const bool withBody = request.method() != Method::Head;
+    send(responder, methodName(request), targetOf(request), request.remoteAddress(),
+         request.method() != Method::Head, reply);
+}
+
+void UpdateServer::send(QHttpServerResponder &responder, const QByteArray &method, const QByteArray &target,
+                        const QHostAddress &peer, bool withBody, const ServerReply &reply) const
+{
     reply.send(responder, withBody);
-    const QByteArray target = request.url().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
-    const char *method = QMetaEnum::fromType<Method>().valueToKey(int(request.method()));
-    const QByteArray methodName = QByteArray(method ? method : "?").toUpper();
     const qint64 bytes = withBody ? reply.body.size() : 0;
     if (ConnectionGuard *guard = ConnectionGuard::of(responder.socket()))
-        guard->logWhenSent(methodName, target, int(reply.status), bytes);
+        guard->logWhenSent(method, target, int(reply.status), bytes);
     else
-        m_log.write(request.remoteAddress(), methodName, target, int(reply.status), bytes);
+        m_log.write(peer, method, target, int(reply.status), bytes);
 }
 
 ServerReply UpdateServer::chart(const QHttpServerRequest &request) const
@@ -233,7 +304,8 @@ ServerReply UpdateServer::chart(const QHttpServerRequest &request) const
     const QDateTime modified = QFileInfo(file).lastModified().toUTC();
     const QByteArray etag = '"' + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '-' +
                             QByteArray::number(file.size(), 16) + '"';
-    ServerReply reply{Status::Ok, chartType, {}, {{"ETag", etag}, {"Last-Modified", httpDate(modified).toLatin1()}}};
+    ServerReply reply{
+        Status::Ok, chartType, {}, {{"ETag", etag}, {"Last-Modified", httpDate(modified).toLatin1()}}};
     const bool unchanged = isUnchanged(request, etag, modified);
     if (unchanged)
         reply.status = Status::NotModified;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QHostAddress>
@@ -48,6 +50,14 @@ public:
     // A page at `path` exactly, answered and logged as the server's own;
     // the pool adds its pages so.
     void addPage(const char *path, Page get, Page post = {});
+    // A page whose answer comes later, from another thread: the page starts
+    // the work, hands `Answer` to it and returns what to answer if the work
+    // has not answered `within` (a 503, say). The first answer counts; none
+    // goes to a connection that has ended meanwhile. The connection reads
+    // nothing more until then.
+    using Answer = std::function<void(ServerReply)>;
+    using LaterPage = std::function<ServerReply(const QHttpServerRequest &, const Answer &)>;
+    void addLaterPage(const char *path, std::chrono::milliseconds within, LaterPage get, LaterPage post = {});
     // Lets bodies come to `path` (or under it, when it ends with '/'), as
     // `route` decides on the head; without it a body there gets 413.
     void addBodyRoute(const QByteArray &path, HeadRoute route) { m_headRules.add(path, std::move(route)); }
@@ -58,10 +68,14 @@ public:
     QHostAddress clientOf(const QHttpServerRequest &request) const;
 
 private:
+    struct Pending;
+    void deliver(Pending &pending, const ServerReply &reply) const;
     void answer(const QHttpServerRequest &request, QHttpServerResponder &responder, const Page &get,
                 const Page &post) const;
     // Writes the reply and logs it once it has left.
     void send(const QHttpServerRequest &request, QHttpServerResponder &responder, const ServerReply &reply) const;
+    void send(QHttpServerResponder &responder, const QByteArray &method, const QByteArray &target,
+              const QHostAddress &peer, bool withBody, const ServerReply &reply) const;
     ServerReply chart(const QHttpServerRequest &request) const;
     ServerReply banner() const;
     ServerReply exportPage(const QHttpServerRequest &request) const;

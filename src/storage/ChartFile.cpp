@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <mutex>
 #include <optional>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include "storage/AtomicWrite.h"
+#include "storage/ChartForm.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
@@ -56,17 +59,22 @@ constexpr std::array<KnockoutBlock, 10> saveOrder{{
     {Round::ThirdPlace, Part::Goals},
 }};
 
+// The blocks of the format's rounds: the 32-team World Cup's in the file's
+// own order, the others round by round, goals before penalties.
+std::vector<KnockoutBlock> knockoutBlocks(const FormatRules &rules, const std::array<KnockoutBlock, 10> &wc32Order)
+{
+    if (rules.isWc32())
+        return {wc32Order.begin(), wc32Order.end()};
+    std::vector<KnockoutBlock> blocks;
+    for (Round r : rules.rounds)
+        for (Part p : {Part::Goals, Part::Penalties})
+            blocks.push_back({r, p});
+    return blocks;
+}
+
 QString section(KnockoutBlock block)
 {
-    // Spelled as the files have always spelled them, mixed case included.
-    constexpr std::array<std::array<const char16_t *, 2>, 5> names{{
-        {u"But8", u"Pen8"},
-        {u"But4", u"Pen4"},
-        {u"ButDEM", u"PenDEM"},
-        {u"BUTPetFIN", u"PenPetFIN"},
-        {u"BUTFIN", u"PenFIN"},
-    }};
-    return QString::fromUtf16(names[std::size_t(block.round)][std::size_t(block.part)]);
+    return knockoutSections(block.round)[std::size_t(block.part)];
 }
 
 CellFamily &cells(const Tournament &t, KnockoutBlock block)
@@ -86,9 +94,6 @@ QString defaultTeamName(GroupId g, int slot)
 }
 
 const QString notPlayed = QStringLiteral("-");
-
-// The sides of each knock-out round, in the order of Round.
-constexpr std::array<int, 5> sidesOfRound{16, 8, 4, 2, 2};
 
 // A match's note is under the key of its first side: 12 per group before
 // the knock-out, then a hundred per round.
@@ -112,7 +117,7 @@ bool datedIn2010(const std::optional<QString> &note)
 QStringList chartSections()
 {
     QStringList sections{QStringLiteral("CV"), QStringLiteral("Lien"), QStringLiteral("Mess"),
-                         QStringLiteral("Match")};
+                         QStringLiteral("Match"), QStringLiteral("Tournoi")};
     for (GroupId g : allGroups)
         sections << groupSection(u"But", g) << groupSection(u"Equip", g) << groupSection(u"TS", g);
     for (KnockoutBlock block : saveOrder)
@@ -161,6 +166,21 @@ std::optional<IniDocument> chartToWriteInto(const QString &name)
 
 } // namespace
 
+std::array<QString, 2> knockoutSections(Round r)
+{
+    // Spelled as the files have always spelled them, mixed case included.
+    constexpr std::array<std::array<const char16_t *, 2>, 6> names{{
+        {u"But8", u"Pen8"},
+        {u"But4", u"Pen4"},
+        {u"ButDEM", u"PenDEM"},
+        {u"BUTPetFIN", u"PenPetFIN"},
+        {u"BUTFIN", u"PenFIN"},
+        {u"But16", u"Pen16"},
+    }};
+    const auto &pair = names[std::size_t(r)];
+    return {QString::fromUtf16(pair[0]), QString::fromUtf16(pair[1])};
+}
+
 bool looksLikeChart(const IniDocument &file)
 {
     static const QStringList sections = chartSections();
@@ -199,10 +219,10 @@ std::optional<IniDocument> wholeChart2010(const QByteArray &bytes)
                 return std::nullopt;
     }
     for (KnockoutBlock block : saveOrder)
-        if (!has(section(block), 0, sidesOfRound[std::size_t(block.round)] - 1))
+        if (!has(section(block), 0, roundSides(block.round) - 1))
             return std::nullopt;
     for (Round r : allRounds)
-        for (int side = 0; side < sidesOfRound[std::size_t(r)]; side += 2)
+        for (int side = 0; side < roundSides(r); side += 2)
             if (!datedIn2010(file.value(notes, matchKey(r, side))))
                 return std::nullopt;
     return file;
@@ -240,19 +260,23 @@ bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &fi
     if (hooks.versionCheck && !hooks.versionCheck(read(QStringLiteral("CV"), 0, notPlayed)))
         return false;
 
+    t.setYear(chartFormOf(file).year);
     for (int slot = 1; slot <= 4; ++slot)
-        for (GroupId g : allGroups)
+        for (GroupId g : t.groupIds())
             t.setTag(*t.group(g).team, slot, read(groupSection(u"TS", g), slot, QString()));
 
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         const GroupCells &group = t.group(g);
+        if (group.conduct)
+            for (int slot = 1; slot <= 4; ++slot)
+                t.setText(*group.conduct, slot, read(groupSection(u"Cond", g), slot, QString()));
         for (int i = 0; i <= 11; ++i)
             t.setText(*group.score, i, read(groupSection(u"But", g), i, notPlayed));
         for (int slot = 1; slot <= 4; ++slot)
             t.setText(*group.team, slot, read(groupSection(u"Equip", g), slot, defaultTeamName(g, slot)));
     }
 
-    for (KnockoutBlock block : loadOrder)
+    for (KnockoutBlock block : knockoutBlocks(t.rules(), loadOrder))
         for (int i = 0; i < t.round(block.round).sides; ++i)
             t.setText(cells(t, block), i, read(section(block), i, notPlayed));
 
@@ -331,7 +355,14 @@ void writeChartCells(const Tournament &t, IniDocument &file)
         file.setValue(section, QString::number(key), value);
     };
 
-    for (GroupId g : allGroups) {
+    if (!t.rules().isWc32()) {
+        const QString form = QStringLiteral("Tournoi");
+        file.setValue(form, QStringLiteral("format"), formatName(t.rules().id));
+        if (t.year() != 0)
+            file.setValue(form, QStringLiteral("annee"), QString::number(t.year()));
+    }
+
+    for (GroupId g : t.groupIds()) {
         const GroupCells &group = t.group(g);
         for (int i = 0; i <= 11; ++i)
             write(groupSection(u"But", g), i, group.score->text(i));
@@ -339,34 +370,62 @@ void writeChartCells(const Tournament &t, IniDocument &file)
             write(groupSection(u"Equip", g), slot, group.team->text(slot));
     }
 
-    for (KnockoutBlock block : saveOrder)
+    for (KnockoutBlock block : knockoutBlocks(t.rules(), saveOrder))
         for (int i = 0; i < t.round(block.round).sides; ++i)
             write(section(block), i, cells(t, block).text(i));
 
     for (int slot = 1; slot <= 4; ++slot)
-        for (GroupId g : allGroups)
+        for (GroupId g : t.groupIds())
             write(groupSection(u"TS", g), slot, (*t.group(g).team)[slot].tag);
+
+    // Conduct points are written where a chart has any, not as empty
+    // sections in every chart of the format.
+    for (GroupId g : t.groupIds()) {
+        const CellFamily *conduct = t.group(g).conduct;
+        if (!conduct)
+            continue;
+        bool any = file.hasSection(groupSection(u"Cond", g));
+        for (int slot = 1; slot <= 4; ++slot)
+            any = any || !conduct->text(slot).isEmpty();
+        for (int slot = 1; slot <= 4 && any; ++slot)
+            write(groupSection(u"Cond", g), slot, conduct->text(slot));
+    }
 }
 
 const std::vector<ChartKey> &chartKeys()
 {
-    static const std::vector<ChartKey> keys = [] {
+    return chartKeys(formatRules(FormatId::Wc32));
+}
+
+const std::vector<ChartKey> &chartKeys(const FormatRules &rules)
+{
+    static const auto keysOf = [](const FormatRules &rules) {
         std::vector<ChartKey> all;
-        for (GroupId g : allGroups) {
+        for (int gi = 0; gi < rules.groups; ++gi) {
+            const GroupId g = GroupId(gi);
             for (int i = 0; i <= 11; ++i)
-                all.push_back({groupSection(u"But", g), QString::number(i), notPlayed, true});
+                all.push_back({groupSection(u"But", g), QString::number(i), notPlayed, true, false});
             for (int slot = 1; slot <= 4; ++slot) {
-                all.push_back({groupSection(u"Equip", g), QString::number(slot), defaultTeamName(g, slot), false});
-                all.push_back({groupSection(u"TS", g), QString::number(slot), QString(), false});
+                all.push_back(
+                    {groupSection(u"Equip", g), QString::number(slot), defaultTeamName(g, slot), false, false});
+                all.push_back({groupSection(u"TS", g), QString::number(slot), QString(), false, false});
+                if (!rules.isWc32())
+                    all.push_back({groupSection(u"Cond", g), QString::number(slot), QString(), false, true});
             }
         }
-        const Tournament shape;
-        for (KnockoutBlock block : saveOrder)
-            for (int i = 0; i < shape.round(block.round).sides; ++i)
-                all.push_back({section(block), QString::number(i), notPlayed, true});
+        for (KnockoutBlock block : knockoutBlocks(rules, saveOrder))
+            for (int i = 0; i < roundSides(block.round); ++i)
+                all.push_back({section(block), QString::number(i), notPlayed, true, false});
         return all;
-    }();
-    return keys;
+    };
+    // One list per format and edition, made once: the rules live as long as the program.
+    static QHash<const FormatRules *, std::vector<ChartKey>> made;
+    static std::mutex making;
+    const std::lock_guard lock(making);
+    auto found = made.find(&rules);
+    if (found == made.end())
+        found = made.insert(&rules, keysOf(rules));
+    return *found;
 }
 
 QString chartText(const IniDocument &file, const ChartKey &key)

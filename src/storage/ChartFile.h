@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "storage/IniDocument.h"
 
 class Tournament;
+struct FormatRules;
+enum class Round;
 
 // A file holds a chart when it has at least one of the chart's sections; a
 // body of any other kind (an error page, random bytes, nothing) must never
@@ -76,9 +79,13 @@ struct ChartKey
     QString key;
     QString defaultText;
     bool goals;
+    bool optional; // conduct points: a chart may leave them out
 };
 // Every cell of a chart file: scores, names, draw marks, knock-out goals
-// and penalties.
+// and penalties; those of the 2010 chart, or of a chart of `rules`.
 const std::vector<ChartKey> &chartKeys();
+const std::vector<ChartKey> &chartKeys(const FormatRules &rules);
+// The goals and penalties sections of a knock-out round.
+std::array<QString, 2> knockoutSections(Round r);
 // The text the cell of `key` loads with from file.
 QString chartText(const IniDocument &file, const ChartKey &key);

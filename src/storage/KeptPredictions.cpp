@@ -7,6 +7,7 @@
 
 #include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
+#include "storage/ChartForm.h"
 #include "storage/IniDocument.h"
 #include "storage/ProgramFolder.h"
 #include "storage/TextFileReading.h"
@@ -17,9 +18,17 @@ const QString extension = QStringLiteral(".ini");
 // Long enough for any pseudo, short enough for every file system.
 constexpr qsizetype longestName = 80;
 
+// The cells of the chart's own format; a format the program does not know
+// is compared as a 2010 chart.
+const std::vector<ChartKey> &keysOf(const IniDocument &chart)
+{
+    const ChartForm form = chartFormOf(chart);
+    return form.rules ? chartKeys(*form.rules) : chartKeys();
+}
+
 bool ownEntries(const IniDocument &current, const IniDocument &published)
 {
-    const std::vector<ChartKey> &keys = chartKeys();
+    const std::vector<ChartKey> &keys = keysOf(current);
     return std::any_of(keys.cbegin(), keys.cend(), [&](const ChartKey &key) {
         const QString typed = chartText(current, key);
         return key.goals && typed != u"-" && typed != chartText(published, key);
@@ -28,7 +37,7 @@ bool ownEntries(const IniDocument &current, const IniDocument &published)
 
 bool sameCells(const IniDocument &a, const IniDocument &b)
 {
-    const std::vector<ChartKey> &keys = chartKeys();
+    const std::vector<ChartKey> &keys = keysOf(a);
     return std::all_of(keys.cbegin(), keys.cend(),
                        [&](const ChartKey &key) { return chartText(a, key) == chartText(b, key); });
 }

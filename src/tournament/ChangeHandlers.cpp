@@ -1,5 +1,6 @@
 #include "tournament/ChangeHandlers.h"
 
+#include "tournament/FormatStage.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
 #include "tournament/Tournament.h"
@@ -11,6 +12,10 @@ namespace {
 // goal total must follow it too.
 void rerunFrom(Tournament &t, Round r)
 {
+    if (!t.rules().isWc32()) {
+        WalkBracket(t);
+        return;
+    }
     switch (r) {
     case Round::RoundOf16:
         AdvanceRoundOf16(t);
@@ -25,6 +30,8 @@ void rerunFrom(Tournament &t, Round r)
     case Round::ThirdPlace:
         DecideFinal(t);
         RefreshGoalTotal(t);
+        break;
+    case Round::RoundOf32:
         break;
     }
 }
@@ -44,18 +51,28 @@ bool cleanScore(Tournament &t, CellFamily &f, int index)
 
 void installChangeHandlers(Tournament &t)
 {
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         CellFamily &score = *t.group(g).score;
         t.setChangeHandler(score, [&t, &score, g](int i) {
             if (!cleanScore(t, score, i) && t.isReady())
                 ComputeGroupStandings(t, g);
         });
         t.setChangeHandler(*t.group(g).team, [&t](int) {
-            if (t.isReady())
-                RefreshMatchLabels(t);
+            if (!t.isReady())
+                return;
+            RefreshMatchLabels(t);
+            // The 2010 chart takes a renamed team into its bracket only
+            // when the knock-out page opens; the other formats at once.
+            if (!t.rules().isWc32())
+                refreshFormatKnockout(t);
         });
+        if (CellFamily *conduct = t.group(g).conduct)
+            t.setChangeHandler(*conduct, [&t, g](int) {
+                if (t.isReady())
+                    ComputeGroupStandings(t, g);
+            });
     }
-    for (Round r : allRounds) {
+    for (Round r : t.rounds()) {
         for (CellFamily *cells : {t.round(r).goals, t.round(r).penalties}) {
             t.setChangeHandler(*cells, [&t, cells, r](int i) {
                 if (!cleanScore(t, *cells, i) && t.isReady())

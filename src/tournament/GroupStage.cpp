@@ -1,5 +1,6 @@
 #include "tournament/GroupStage.h"
 
+#include "tournament/FormatStage.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/Knockout.h"
 #include "tournament/NumericValue.h"
@@ -82,13 +83,15 @@ GroupTable groupTable(const Tournament &t, GroupId g)
 
 void RefreshMatchLabels(Tournament &t)
 {
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         const GroupCells &cells = t.group(g);
         for (int i = 0; i <= 11; ++i)
             t.setText(*cells.label, i, cells.team->text(slotOfLabel(i)));
         for (int i = 0; i <= 11; ++i)
             t.setBackground(*cells.label, i, (*cells.team)[slotOfLabel(i)].background);
     }
+    if (!t.rules().isWc32())
+        return;
     CellFamily &huit = *t.round(Round::RoundOf16).team;
     for (int i = 0; i <= 15; ++i)
         t.setText(huit, i, QString());
@@ -96,6 +99,11 @@ void RefreshMatchLabels(Tournament &t)
 
 void ComputeGroupStandings(Tournament &t, GroupId g)
 {
+    if (!t.rules().isWc32()) {
+        computeFormatGroup(t, g);
+        refreshFormatKnockout(t);
+        return;
+    }
     const GroupCells &cells = t.group(g);
     const GroupTable table = groupTable(t, g);
 
@@ -127,7 +135,7 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
 
 void RefreshTieNotices(Tournament &t)
 {
-    for (GroupId g : allGroups) {
+    for (GroupId g : t.groupIds()) {
         CellFamily &notice = *t.group(g).tieNotice;
         if (!notice.text(0).isEmpty())
             t.setText(notice, 0, t.messages().at(Message::drawLots));
@@ -151,11 +159,11 @@ void DrawLots(Tournament &t, GroupId g, int slot)
 
 void ResetTeamRows(Tournament &t)
 {
-    for (GroupId g : allGroups)
+    for (GroupId g : t.groupIds())
         for (int i = 0; i <= 11; ++i)
             if (isPlayed(t.group(g).score->text(i)))
                 return;
-    for (GroupId g : allGroups)
+    for (GroupId g : t.groupIds())
         for (int slot = 1; slot <= 4; ++slot)
             t.setRow(*t.group(g).team, slot, placeRow(slot));
 }

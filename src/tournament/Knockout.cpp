@@ -1,7 +1,10 @@
 #include "tournament/Knockout.h"
 
+#include "tournament/FormatStage.h"
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
+
+#include <QHash>
 
 namespace {
 
@@ -177,6 +180,10 @@ void AdvanceQuarterFinals(Tournament &t)
 
 void RerunBracket(Tournament &t)
 {
+    if (!t.rules().isWc32()) {
+        refreshFormatKnockout(t);
+        return;
+    }
     SeedRoundOf16(t);
     AdvanceRoundOf16(t);
     AdvanceQuarterFinals(t);
@@ -217,9 +224,9 @@ double goalTotal(const Tournament &t)
             if (isPlayed(goals.text(i)))
                 total += numericValue(goals.text(i));
     };
-    for (GroupId g : allGroups)
+    for (GroupId g : t.groupIds())
         add(*t.group(g).score, 11);
-    for (Round r : allRounds)
+    for (Round r : t.rounds())
         add(*t.round(r).goals, t.round(r).sides - 1);
     return total;
 }
@@ -229,7 +236,7 @@ void RefreshGoalTotal(Tournament &t)
     if (t.isGoalTotalHeld())
         return;
     for (int i = 0; i <= 11; ++i) {
-        for (GroupId g : allGroups) {
+        for (GroupId g : t.groupIds()) {
             CellFamily &score = *t.group(g).score;
             t.setBackground(score, i, isPlayed(score.text(i)) ? colours::white : colours::buttonFace);
         }
@@ -237,4 +244,39 @@ void RefreshGoalTotal(Tournament &t)
     const QString caption = formatNumber(goalTotal(t)) + u' ' + t.messages().at(Message::goals);
     t.setText(t.family(QStringLiteral("Label15")), 0, caption);
     t.setText(t.family(QStringLiteral("Label21")), 0, caption);
+}
+
+void WalkBracket(Tournament &t)
+{
+    RefreshGoalTotal(t);
+    struct Result
+    {
+        QString winner, loser;
+    };
+    QHash<int, Result> results;
+    for (Round r : t.rounds()) {
+        const RoundCells &round = t.round(r);
+        const std::vector<const BracketMatch *> matches = t.rules().matchesOf(r);
+        if (r != t.rounds().front()) {
+            for (std::size_t k = 0; k < matches.size(); ++k) {
+                for (int s = 0; s < 2; ++s) {
+                    const BracketSlot &slot = matches[k]->sides[std::size_t(s)];
+                    const Result from = results.value(slot.match, {notKnown, notKnown});
+                    t.setText(*round.team, int(2 * k) + s,
+                              slot.kind == BracketSlot::Kind::MatchWinner ? from.winner : from.loser);
+                }
+            }
+        }
+        const std::vector<float> totals = sideTotals(round);
+        for (std::size_t k = 0; k < matches.size(); ++k) {
+            const Outcome outcome = decideMatch(t, round, int(k), totals);
+            results.insert(matches[k]->number, {teamOf(round, outcome.winner), teamOf(round, outcome.loser)});
+        }
+    }
+    decidePodiumMatch(t, Round::Final, 1);
+    if (t.hasRound(Round::ThirdPlace))
+        decidePodiumMatch(t, Round::ThirdPlace, 3);
+    else
+        for (int place = 3; place <= 4; ++place)
+            t.setText(t.podium(), place, QString());
 }

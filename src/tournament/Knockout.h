@@ -7,6 +7,9 @@
 class Tournament;
 enum class Round;
 
+// The 32-team World Cup's knock-out, as the 2010 chart runs it; the other
+// formats run refreshFormatKnockout and WalkBracket instead.
+//
 // Fills Huit 0..15 from the group places and qualified marks, and the
 // summary Huit 16..31 on the group page. Only writes team names; callers
 // that need the bracket current run AdvanceRoundOf16 afterwards.
@@ -20,6 +23,11 @@ void AdvanceQuarterFinals(Tournament &t);
 void AdvanceSemiFinals(Tournament &t);
 void DecideFinal(Tournament &t);
 void DecideThirdPlace(Tournament &t);
+
+// The bracket of a format read from its rules, from the first round's team
+// cells to the podium: every match decided, every later side filled from
+// the match it names, as one pass.
+void WalkBracket(Tournament &t);
 
 // Opening the knock-out page: the round of 16 seeded afresh from the groups
 // and the whole bracket run again from it, as the chart always did.

@@ -1,5 +1,6 @@
 #include "tournament/RefreshAll.h"
 
+#include "tournament/FormatStage.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Knockout.h"
 #include "tournament/Tournament.h"
@@ -8,11 +9,17 @@ void RefreshAll(Tournament &t)
 {
     t.holdGoalTotal(true);
     RefreshMatchLabels(t);
-    for (GroupId g : allGroups)
-        ComputeGroupStandings(t, g);
-    SeedRoundOf16(t);
-    AdvanceRoundOf16(t);
-    AdvanceQuarterFinals(t);
+    if (t.rules().isWc32()) {
+        for (GroupId g : t.groupIds())
+            ComputeGroupStandings(t, g);
+        SeedRoundOf16(t);
+        AdvanceRoundOf16(t);
+        AdvanceQuarterFinals(t);
+    } else {
+        for (GroupId g : t.groupIds())
+            computeFormatGroup(t, g);
+        refreshFormatKnockout(t);
+    }
     ResetTeamRows(t);
     t.holdGoalTotal(false);
     RefreshGoalTotal(t);

@@ -3,16 +3,17 @@
 #include "tournament/ChangeHandlers.h"
 #include "tournament/GroupFixtures.h"
 
+#include <algorithm>
+
 namespace {
 
 struct GroupNames
 {
-    const char16_t *team, *score, *label, *played, *goalsFor, *goalsAgainst, *difference, *points,
-        *tieNotice;
+    const char16_t *team, *score, *label, *played, *goalsFor, *goalsAgainst, *difference, *points, *tieNotice;
 };
 
 // The irregular spellings are the real control names; files address them.
-constexpr std::array<GroupNames, 8> groupNames{{
+constexpr std::array<GroupNames, maxGroups> groupNames{{
     {u"A", u"ButA", u"lm", u"MJ", u"BP", u"BC", u"Delta", u"PTs", u"LabTir"},
     {u"B", u"ButB", u"lmB", u"MJb", u"BPB", u"BCB", u"DeltaB", u"PTsB", u"LabTIRB"},
     {u"C", u"ButC", u"lmC", u"MJC", u"BPC", u"BCC", u"DeltaC", u"PTsC", u"LabTirC"},
@@ -21,6 +22,11 @@ constexpr std::array<GroupNames, 8> groupNames{{
     {u"F", u"ButF", u"lmF", u"MJF", u"BPF", u"BCF", u"DeltaF", u"PTsF", u"LabTirF"},
     {u"G", u"ButG", u"lmG", u"MJG", u"BPG", u"BCG", u"DELTAG", u"ptSG", u"LabTirG"},
     {u"H", u"ButH", u"lmH", u"MJH", u"BPH", u"BCH", u"DeltaH", u"PTsH", u"LabTirH"},
+    // Groups the 2010 chart lacks, spelled as its most regular ones.
+    {u"I", u"ButI", u"lmI", u"MJI", u"BPI", u"BCI", u"DeltaI", u"PTsI", u"LabTirI"},
+    {u"J", u"ButJ", u"lmJ", u"MJJ", u"BPJ", u"BCJ", u"DeltaJ", u"PTsJ", u"LabTirJ"},
+    {u"K", u"ButK", u"lmK", u"MJK", u"BPK", u"BCK", u"DeltaK", u"PTsK", u"LabTirK"},
+    {u"L", u"ButL", u"lmL", u"MJL", u"BPL", u"BCL", u"DeltaL", u"PTsL", u"LabTirL"},
 }};
 
 QString str(const char16_t *s)
@@ -28,13 +34,22 @@ QString str(const char16_t *s)
     return QString::fromUtf16(s);
 }
 
+bool hasThirdPlace(const FormatRules &rules)
+{
+    return std::find(rules.rounds.begin(), rules.rounds.end(), Round::ThirdPlace) != rules.rounds.end();
+}
+
 } // namespace
 
-Tournament::Tournament()
+Tournament::Tournament(const FormatRules &rules)
+    : m_rules(&rules)
 {
-    for (GroupId g : allGroups) {
-        const GroupNames &n = groupNames[std::size_t(groupIndex(g))];
-        GroupCells &cells = m_groups[std::size_t(groupIndex(g))];
+    m_groups.resize(std::size_t(rules.groups));
+    for (int gi = 0; gi < rules.groups; ++gi) {
+        const GroupId g = GroupId(gi);
+        m_groupIds.push_back(g);
+        const GroupNames &n = groupNames[std::size_t(gi)];
+        GroupCells &cells = m_groups[std::size_t(gi)];
         cells.team = &add(str(n.team), 1, 4);
         cells.score = &add(str(n.score), 0, 11);
         cells.label = &add(str(n.label), 0, 11);
@@ -44,11 +59,13 @@ Tournament::Tournament()
         cells.difference = &add(str(n.difference), 1, 4);
         cells.points = &add(str(n.points), 1, 4);
         cells.tieNotice = &add(str(n.tieNotice), 0, 0);
+        cells.conduct = rules.isWc32() ? nullptr : &add(QStringLiteral("Cond") + groupLetter(g), 1, 4);
         for (int slot = 1; slot <= 4; ++slot) {
             Cell &team = cells.team->cell(slot);
             team.text = QString(groupLetter(g)) + QString::number(slot);
             team.background = slotBackground(slot);
-            for (CellFamily *stat : {cells.team, cells.goalsFor, cells.goalsAgainst, cells.difference, cells.points})
+            for (CellFamily *stat :
+                 {cells.team, cells.goalsFor, cells.goalsAgainst, cells.difference, cells.points})
                 stat->cell(slot).row = placeRow(slot);
             cells.played->cell(slot).row = placeRow(slot) + 15;
         }
@@ -67,11 +84,17 @@ Tournament::Tournament()
                    &add(QStringLiteral("ButPen4"), 0, 7), 8};
     m_rounds[2] = {&add(QStringLiteral("DEM"), 0, 3), &add(QStringLiteral("ButDem"), 0, 3),
                    &add(QStringLiteral("ButPen2"), 0, 3), 4};
-    m_rounds[3] = {&add(QStringLiteral("pf"), 0, 1), &add(QStringLiteral("Butpetfin"), 0, 1),
-                   &add(QStringLiteral("ButPenpetfin"), 0, 1), 2};
+    if (hasThirdPlace(rules))
+        m_rounds[3] = {&add(QStringLiteral("pf"), 0, 1), &add(QStringLiteral("Butpetfin"), 0, 1),
+                       &add(QStringLiteral("ButPenpetfin"), 0, 1), 2};
     m_rounds[4] = {&add(QStringLiteral("FIN"), 0, 1), &add(QStringLiteral("ButFIN"), 0, 1),
                    &add(QStringLiteral("ButPenFIN"), 0, 1), 2};
+    if (std::find(rules.rounds.begin(), rules.rounds.end(), Round::RoundOf32) != rules.rounds.end())
+        m_rounds[5] = {&add(QStringLiteral("Seize"), 0, 31), &add(QStringLiteral("ButSeize"), 0, 31),
+                       &add(QStringLiteral("ButPenSeize"), 0, 31), 32};
     for (const RoundCells &r : m_rounds) {
+        if (!r.team)
+            continue;
         for (int i = r.goals->first(); i <= r.goals->last(); ++i) {
             r.goals->cell(i).text = QStringLiteral("-");
             r.penalties->cell(i).text = QStringLiteral("-");

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "tournament/MessageTable.h"
 #include "tournament/CellFamily.h"
 #include "tournament/GroupId.h"
+#include "tournament/MessageTable.h"
+#include "tournament/TournamentFormat.h"
 
 #include <array>
 #include <deque>
@@ -24,6 +25,7 @@ struct GroupCells
     CellFamily *difference;   // 1..4
     CellFamily *points;       // 1..4
     CellFamily *tieNotice;    // single
+    CellFamily *conduct;      // 1..4, points lost to cards; none in the 32-team World Cup
 };
 
 // One knock-out round: sides 2k and 2k+1 meet in match k.
@@ -35,10 +37,20 @@ struct RoundCells
     int sides;
 };
 
-enum class Round { RoundOf16, QuarterFinals, SemiFinals, ThirdPlace, Final };
+// The round of 32 comes last so that the 32-team World Cup's rounds keep
+// their numbers, which its files and schedules use.
+enum class Round { RoundOf16, QuarterFinals, SemiFinals, ThirdPlace, Final, RoundOf32 };
 
+// The rounds of the 32-team World Cup, the window's chart.
 constexpr std::array<Round, 5> allRounds{Round::RoundOf16, Round::QuarterFinals, Round::SemiFinals,
                                          Round::ThirdPlace, Round::Final};
+
+// The team cells of the round's matches, two a match.
+constexpr int roundSides(Round r)
+{
+    constexpr std::array<int, 6> sides{16, 8, 4, 2, 2, 32};
+    return sides[std::size_t(r)];
+}
 
 // The whole chart as plain data. Setting a different text is a change event:
 // observers hear of it, then the family's change handler runs (and may set
@@ -49,13 +61,25 @@ class Tournament final
 public:
     using Observer = std::function<void(const CellFamily &, int index, CellProperty)>;
 
-    Tournament();
+    // A chart of the format of `rules`: its groups and rounds, named as the
+    // 2010 chart names them and in the same way for the groups and round
+    // it lacks.
+    explicit Tournament(const FormatRules &rules = formatRules(FormatId::Wc32));
     Tournament(const Tournament &) = delete;
     Tournament &operator=(const Tournament &) = delete;
 
     CellFamily &family(const QString &name);
     const CellFamily *findFamily(const QString &name) const;
     const std::deque<CellFamily> &families() const { return m_families; }
+
+    const FormatRules &rules() const { return *m_rules; }
+    // The edition the chart holds, 0 when its file does not say.
+    int year() const { return m_year; }
+    void setYear(int year) { m_year = year; }
+    // The chart's groups and knock-out rounds, first round first.
+    const std::vector<GroupId> &groupIds() const { return m_groupIds; }
+    const std::vector<Round> &rounds() const { return m_rules->rounds; }
+    bool hasRound(Round r) const { return m_rounds[std::size_t(r)].team != nullptr; }
 
     const GroupCells &group(GroupId g) const { return m_groups[std::size_t(groupIndex(g))]; }
     const RoundCells &round(Round r) const { return m_rounds[std::size_t(r)]; }
@@ -108,8 +132,11 @@ private:
 
     std::deque<CellFamily> m_families; // stable addresses
     QHash<QString, CellFamily *> m_byName;
-    std::array<GroupCells, 8> m_groups{};
-    std::array<RoundCells, 5> m_rounds{};
+    const FormatRules *m_rules;
+    int m_year = 0;
+    std::vector<GroupId> m_groupIds;
+    std::vector<GroupCells> m_groups;
+    std::array<RoundCells, 6> m_rounds{};
     CellFamily *m_podium = nullptr;
     CellFamily *m_chartName = nullptr;
     std::vector<std::pair<int, Observer>> m_observers;

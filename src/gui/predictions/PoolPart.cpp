@@ -14,6 +14,14 @@
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
+namespace {
+
+// The leaders, and the player among the ones around them.
+constexpr int topRows = 10;
+constexpr int ownPageRows = 20;
+
+} // namespace
+
 PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeeper &keeper, Prompts &prompts)
     : QGroupBox(parent)
     , m_messages(messages)
@@ -42,8 +50,10 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     grid->addLayout(buttons, 0, 0, 1, 2);
 
     const QStringList headers =
-        text(Message::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner").split(u'|');
+        text(Message::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner")
+            .split(u'|');
     m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
+    m_ranking->verticalHeader()->show();
     // Seven columns: the figures take what they need, the pseudo the rest.
     for (int column = 1; column < int(headers.size()); ++column)
         m_ranking->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -74,7 +84,15 @@ QString PoolPart::text(Message entry, const char *design) const
 void PoolPart::refresh()
 {
     showAccount();
-    m_client.ranking();
+    askRanking();
+}
+
+void PoolPart::askRanking()
+{
+    m_shown.clear();
+    m_client.ranking(1, QString(), topRows);
+    if (const PoolClient::Account account = PoolClient::account(); account.isSet())
+        m_client.ranking(0, account.pseudo, ownPageRows);
 }
 
 void PoolPart::showAccount()
@@ -134,11 +152,11 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
     case PoolClient::Request::Join:
         m_status->setText(text(Message::poolJoined, "Inscrit au concours sous le pseudo %1.")
                               .arg(answer.json.value(QStringLiteral("pseudo")).toString()));
-        m_client.ranking();
+        askRanking();
         break;
     case PoolClient::Request::Send:
         showSent(answer.json);
-        m_client.ranking();
+        askRanking();
         break;
     case PoolClient::Request::Ranking:
         showRanking(answer.json);
@@ -201,7 +219,8 @@ QString PoolPart::refusal(const PoolClient::Answer &answer) const
 
 void PoolPart::showSent(const QJsonObject &sent)
 {
-    const QStringList bracket = text(Message::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
+    const QStringList bracket =
+        text(Message::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
     const bool bracketTaken = sent.value(QStringLiteral("bracket")).toString() == u"taken";
     QString line = text(Message::poolSent, "Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 match(s) ; %3.")
                        .arg(sent.value(QStringLiteral("predicted")).toArray().size())
@@ -222,16 +241,23 @@ void PoolPart::showSent(const QJsonObject &sent)
 void PoolPart::showRanking(const QJsonObject &ranking)
 {
     const QStringList yesNo = text(Message::poolYesNo, "oui|non").split(u'|');
-    const QJsonArray players = ranking.value(QStringLiteral("players")).toArray();
-    m_ranking->setRowCount(int(players.size()));
-    for (int row = 0; row < int(players.size()); ++row) {
-        const QJsonObject p = players.at(row).toObject();
-        QStringList cells{p.value(QStringLiteral("pseudo")).toString()};
+    for (const QJsonValue &player : ranking.value(QStringLiteral("players")).toArray())
+        m_shown.insert(player.toObject().value(QStringLiteral("rank")).toInt(), player.toObject());
+    m_ranking->setRowCount(int(m_shown.size()));
+    QStringList ranks;
+    const QString own = PoolClient::account().pseudo;
+    int row = 0;
+    for (auto p = m_shown.cbegin(); p != m_shown.cend(); ++p, ++row) {
+        QStringList cells{p->value(QStringLiteral("pseudo")).toString()};
         for (const char *key : {"points", "exact", "outcomes", "knockout", "maximum"})
-            cells << QString::number(p.value(QLatin1String(key)).toInt());
-        cells << yesNo.value(p.value(QStringLiteral("canStillWin")).toBool() ? 0 : 1);
+            cells << QString::number(p->value(QLatin1String(key)).toInt());
+        cells << yesNo.value(p->value(QStringLiteral("canStillWin")).toBool() ? 0 : 1);
         setScoreRow(m_ranking, row, cells);
+        ranks << QString::number(p.key());
+        if (cells.front() == own)
+            m_ranking->selectRow(row);
     }
+    m_ranking->setVerticalHeaderLabels(ranks);
     const QStringList days =
         text(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale").split(u'|');
     const QJsonArray matchDays = ranking.value(QStringLiteral("matchDays")).toArray();

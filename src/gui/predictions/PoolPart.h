@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QJsonObject>
+#include <QMap>
 
 #include "online/PoolClient.h"
 #include "tournament/Message.h"
@@ -21,10 +22,11 @@ class QTableWidget;
 // taken; joining again where an account is kept first asks, since the old
 // entry is then left behind. "Envoyer mon pronostic" sends the 2010 chart
 // as shown; the ranking and the match days are the server's, read again
-// after each join, each send and each time the window shows; one line
-// (placed by the window, where it is always in sight) says how many
-// predicted matches the server took, what it had locked, and which of the
-// user's changes came after their kick-off.
+// after each join, each send and each time the window shows: the top of
+// the ranking and the page that holds the player, each row headed by its
+// rank; one line (placed by the window, where it is always in sight) says
+// how many predicted matches the server took, what it had locked, and
+// which of the user's changes came after their kick-off.
 class PoolPart final : public QGroupBox
 {
     Q_OBJECT
@@ -42,6 +44,7 @@ private:
     void joinRefused(const PoolClient::Answer &answer);
     QString refusal(const PoolClient::Answer &answer) const;
     void showAccount();
+    void askRanking();
     void showRanking(const QJsonObject &ranking);
     void showSent(const QJsonObject &sent);
 
@@ -59,4 +62,5 @@ private:
     QTableWidget *m_ranking;
     QTableWidget *m_matchDays;
     QLabel *m_status;
+    QMap<int, QJsonObject> m_shown; // by rank
 };

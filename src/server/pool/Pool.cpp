@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QUrlQuery>
 
+#include "history/NameKey.h"
 #include "predictions/PredictionFile.h"
 #include "server/ClientKey.h"
 #include "server/PublishedChart.h"
@@ -18,6 +20,7 @@
 #include "server/pool/PoolPages.h"
 #include "server/pool/PoolPseudo.h"
 #include "server/pool/PoolStandings.h"
+#include "server/pool/PoolStore.h"
 #include "server/pool/PoolToken.h"
 #include "storage/ChartFile.h"
 #include "tournament/GroupFixtures.h"
@@ -61,6 +64,26 @@ QString timeText(const QDateTime &moment)
 
 const QString notSent = QStringLiteral("Pronostic non enregistré");
 const QString unavailable = QStringLiteral("La base du concours ne répond pas ; réessayez plus tard.");
+const QString busyText = QStringLiteral("Le concours est très demandé ; réessayez dans un instant.");
+const QString rankingTitle = QStringLiteral("Classement du concours");
+
+int numberOr(const QHttpServerRequest &request, const QString &key, int fallback)
+{
+    bool ok = false;
+    const int n = queryValue(request, key).toInt(&ok);
+    return ok && n > 0 ? n : fallback;
+}
+
+// Standings behind the joins are computed again at once while that is
+// cheap; for a big pool at most a tenth of the worker's time goes to it,
+// and readers meanwhile see the standings of a moment ago.
+bool behind(const PoolStore::State &state, const QString &source)
+{
+    if (state.source != source)
+        return true;
+    return state.changes != state.computed &&
+           (state.tookMs < 100 || QDateTime::currentMSecsSinceEpoch() - state.computedAt >= 9LL * state.tookMs);
+}
 
 } // namespace
 
@@ -68,34 +91,50 @@ Pool::Pool(const QString &folder, Settings settings, Clock clock)
     : m_folder(folder)
     , m_settings(std::move(settings))
     , m_clock(std::move(clock))
-    , m_store(m_settings.database, QDir(folder).filePath(QStringLiteral("pool.sqlite")))
+    , m_worker(
+          [this] {
+              return std::make_unique<PoolStore>(m_settings.database,
+                                                 QDir(m_folder).filePath(QStringLiteral("pool.sqlite")));
+          },
+          m_settings.queue)
 {}
+
+Pool::~Pool() = default;
 
 void Pool::addPages(UpdateServer &server)
 {
     m_server = &server;
     server.keepPrivate(QStringLiteral("pool.sqlite"));
-    server.addPage(
-        "/pool/join",
-        [](const QHttpServerRequest &r) {
-            return poolPages::refusal(r, Status::MethodNotAllowed, QStringLiteral("Inscription"),
-                                      QStringLiteral("On rejoint le concours par POST /pool/join?pseudo=NOM."));
+    const auto within = m_settings.answerWithin;
+    server.addLaterPage(
+        "/pool/join", within,
+        [](const QHttpServerRequest &r, const UpdateServer::Answer &a) {
+            const ServerReply refused = poolPages::refusal(
+                poolPages::wantsJson(r), Status::MethodNotAllowed, QStringLiteral("Inscription"),
+                QStringLiteral("On rejoint le concours par POST /pool/join?pseudo=NOM."));
+            a(refused);
+            return refused;
         },
-        [this](const QHttpServerRequest &r) { return join(r); });
-    server.addPage(
-        "/pool/prediction", [this](const QHttpServerRequest &r) { return ownPrediction(r); },
-        [this](const QHttpServerRequest &r) { return send(r); });
-    server.addPage("/pool/ranking", [this](const QHttpServerRequest &r) { return ranking(r); });
-    server.addPage("/pool", [this](const QHttpServerRequest &r) { return ranking(r); });
+        [this](const QHttpServerRequest &r, const UpdateServer::Answer &a) { return join(r, a); });
+    server.addLaterPage(
+        "/pool/prediction", within,
+        [this](const QHttpServerRequest &r, const UpdateServer::Answer &a) { return ownPrediction(r, a); },
+        [this](const QHttpServerRequest &r, const UpdateServer::Answer &a) { return send(r, a); });
+    for (const char *path : {"/pool/ranking", "/pool"})
+        server.addLaterPage(path, within, [this](const QHttpServerRequest &r, const UpdateServer::Answer &a) {
+            return ranking(r, a);
+        });
     for (int m = 0; m < groupMatches; ++m)
-        server.addPage(QByteArray("/pool/match/" + matchCode(m).toLatin1()).constData(),
-                       [this, m](const QHttpServerRequest &r) { return match(r, m); });
-    // A stranger's chart is turned away before it is read: only a player
-    // with a right token may send one, and no larger than a published one.
+        server.addLaterPage(
+            QByteArray("/pool/match/" + matchCode(m).toLatin1()).constData(), within,
+            [this, m](const QHttpServerRequest &r, const UpdateServer::Answer &a) { return match(r, a, m); });
+    // A stranger's chart is turned away before it is read when this
+    // instance knows the pseudo's token; a pseudo it has not seen yet (one
+    // that joined through another instance) sends within the share of
+    // bodies whose senders are not proven, and is checked with the body.
     server.addBodyRoute("/pool/prediction",
                         {PublishedChart::maxBytes, [this](const RequestHead &head, const QHostAddress &client) {
-                             const Access granted = access(client, QUrlQuery(QString::fromUtf8(head.query())));
-                             return granted == Access::Granted ? HeadVerdict{} : headRefusal(granted, client);
+                             return headCheck(QUrlQuery(QString::fromUtf8(head.query())), client);
                          }});
 }
 
@@ -115,46 +154,86 @@ const Pool::Published &Pool::published()
     Tournament results;
     loadPrediction(results, chart.bytes);
     m_published.present = true;
+    // Two instances serving one folder, or two folders with the same
+    // chart, name the same results alike.
+    m_published.digest = QCryptographicHash::hash(chart.bytes, QCryptographicHash::Sha256);
     m_published.results = predictionFigures(results);
     m_published.locks = PoolLocks(chart.bytes, m_settings.closes);
     m_published.teamNames = teamNamesOf(results);
     return m_published;
 }
 
-Pool::Access Pool::access(const QHttpServerRequest &request)
+Pool::Asked Pool::asked(const QHttpServerRequest &request) const
 {
-    return access(m_server ? m_server->clientOf(request) : request.remoteAddress(), request.query());
+    return {poolPages::wantsJson(request), clientKey(m_server->clientOf(request)), pseudoOf(request),
+            queryValue(request, QStringLiteral("token")).toLatin1(), m_clock()};
 }
 
-Pool::Access Pool::access(const QHostAddress &client, const QUrlQuery &query)
+ServerReply Pool::later(const Asked &asked, const QString &title, const std::function<void(ServerReply)> &answer,
+                        Job job)
 {
-    const QByteArray key = clientKey(client);
+    const ServerReply busy = poolPages::busy(asked.json, title, busyText);
+    const bool queued = m_worker.post([job = std::move(job), answer](PoolStore &store) { answer(job(store)); },
+                                      PoolWorker::Clock::now() + m_settings.answerWithin);
+    if (!queued)
+        answer(busy);
+    return busy;
+}
+
+HeadVerdict Pool::headCheck(const QUrlQuery &query, const QHostAddress &address)
+{
+    const QByteArray client = clientKey(address);
     const auto now = PasswordThrottle::Clock::now();
-    if (m_tokens.secondsToWait(key, now) > 0)
-        return Access::Throttled;
-    const std::optional<QByteArray> kept =
-        m_store.tokenHash(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed());
+    const std::lock_guard lock(m_shared);
+    if (const int wait = m_throttle.secondsToWait(client, now); wait > 0)
+        return headRefusal(Access::Throttled, wait);
+    const auto kept = m_tokens.constFind(
+        foldedName(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed()));
+    if (kept == m_tokens.cend()) {
+        HeadVerdict unproven;
+        unproven.provenSender = false;
+        return unproven;
+    }
+    if (!poolToken::matches(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toLatin1(), *kept)) {
+        m_throttle.failed(client, now);
+        return headRefusal(Access::Refused, 0);
+    }
+    return {};
+}
+
+Pool::Access Pool::access(PoolStore &store, const Asked &asked)
+{
+    const QString key = foldedName(asked.pseudo);
+    std::optional<QByteArray> kept;
+    {
+        const std::lock_guard lock(m_shared);
+        if (m_throttle.secondsToWait(asked.client, PasswordThrottle::Clock::now()) > 0)
+            return Access::Throttled;
+        if (const auto known = m_tokens.constFind(key); known != m_tokens.cend())
+            kept = *known;
+    }
+    if (!kept)
+        kept = store.tokenHash(asked.pseudo);
     if (!kept)
         return Access::Failed;
-    if (kept->isEmpty() ||
-        !poolToken::matches(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toLatin1(), *kept)) {
-        m_tokens.failed(key, now);
+    const std::lock_guard lock(m_shared);
+    if (kept->isEmpty() || !poolToken::matches(asked.token, *kept)) {
+        m_throttle.failed(asked.client, PasswordThrottle::Clock::now());
         return Access::Refused;
     }
+    m_tokens.insert(key, *kept);
     return Access::Granted;
 }
 
-HeadVerdict Pool::headRefusal(Access access, const QHostAddress &client) const
+HeadVerdict Pool::headRefusal(Access access, int wait)
 {
     switch (access) {
-    case Access::Throttled: {
-        const int wait = std::max(1, m_tokens.secondsToWait(clientKey(client), PasswordThrottle::Clock::now()));
+    case Access::Throttled:
         return {int(Status::TooManyRequests), notSent,
                 QStringLiteral("Trop de jetons faux : réessayez dans %1 s.").arg(wait),
                 "Retry-After: " + QByteArray::number(wait) + "\r\n"};
-    }
     case Access::Failed:
-        return {int(Status::ServiceUnavailable), notSent, unavailable, {}};
+        return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n"};
     case Access::Refused:
     case Access::Granted:
         break;
@@ -162,87 +241,114 @@ HeadVerdict Pool::headRefusal(Access access, const QHostAddress &client) const
     return {int(Status::Forbidden), notSent, QStringLiteral("Pseudo inconnu ou jeton faux."), {}};
 }
 
-ServerReply Pool::accessRefusal(const QHttpServerRequest &request, Access access, const QString &title) const
+ServerReply Pool::accessRefusal(const Asked &asked, Access access, const QString &title)
 {
-    const HeadVerdict refused =
-        headRefusal(access, m_server ? m_server->clientOf(request) : request.remoteAddress());
-    ServerReply reply = poolPages::refusal(request, Status(refused.status), title, refused.text,
-                                           access == Access::Throttled ? QStringLiteral("wait")
-                                           : access == Access::Refused ? QStringLiteral("token")
-                                                                       : QString());
-    if (const qsizetype colon = refused.extraHeaders.indexOf(':'); colon > 0)
-        reply.headers.emplaceBack(refused.extraHeaders.left(colon), refused.extraHeaders.mid(colon + 1).trimmed());
+    if (access == Access::Failed)
+        return poolPages::busy(asked.json, title, unavailable);
+    if (access == Access::Refused)
+        return poolPages::refusal(asked.json, Status::Forbidden, title, headRefusal(access, 0).text,
+                                  QStringLiteral("token"));
+    int wait = 0;
+    {
+        const std::lock_guard lock(m_shared);
+        wait = std::max(1, m_throttle.secondsToWait(asked.client, PasswordThrottle::Clock::now()));
+    }
+    ServerReply reply = poolPages::refusal(asked.json, Status::TooManyRequests, title,
+                                           headRefusal(access, wait).text, QStringLiteral("wait"));
+    reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
     return reply;
 }
 
-ServerReply Pool::join(const QHttpServerRequest &request)
+ServerReply Pool::join(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
 {
     const QString refused = QStringLiteral("Inscription refusée");
-    const QByteArray client = clientKey(m_server ? m_server->clientOf(request) : request.remoteAddress());
-    const auto now = PasswordThrottle::Clock::now();
-    if (const int wait = m_joins.secondsToWait(client, now); wait > 0) {
-        ServerReply reply = poolPages::refusal(
-            request, Status::TooManyRequests, refused,
-            QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
-        reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
+    const Asked a = asked(request);
+    const auto refuse = [&](ServerReply reply) {
+        answer(reply);
         return reply;
+    };
+    {
+        const std::lock_guard lock(m_shared);
+        const auto now = PasswordThrottle::Clock::now();
+        if (const int wait = m_joins.secondsToWait(a.client, now); wait > 0) {
+            ServerReply reply = poolPages::refusal(
+                a.json, Status::TooManyRequests, refused,
+                QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
+            reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
+            return refuse(reply);
+        }
+        // Every join counts, on a brake of its own: nobody fills the pool
+        // with names from one address, and the players who joined from it
+        // still send.
+        m_joins.failed(a.client, now);
     }
-    // Every join counts, on a brake of its own: nobody fills the pool with
-    // names from one address, and the players who joined from it still
-    // send.
-    m_joins.failed(client, now);
-    const QString pseudo = pseudoOf(request);
-    if (!poolPseudo::isFit(pseudo))
-        return poolPages::refusal(
-            request, Status::BadRequest, refused,
-            QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre "
-                           "ou un chiffre.")
+    if (!poolPseudo::isFit(a.pseudo))
+        return refuse(poolPages::refusal(
+            a.json, Status::BadRequest, refused,
+            QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre ou un chiffre.")
                 .arg(poolPseudo::maxLength),
-            QStringLiteral("pseudo"));
+            QStringLiteral("pseudo")));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
-        return poolPages::refusal(request, Status::Forbidden, refused,
-                                  QStringLiteral("Le code du concours est faux."), QStringLiteral("code"));
-    const QByteArray token = poolToken::make();
-    switch (m_store.join(pseudo, poolToken::hash(token), m_clock())) {
-    case PoolStore::Outcome::Done:
-        break;
-    case PoolStore::Outcome::Taken:
-        return poolPages::refusal(request, Status::Conflict, refused,
-                                  QStringLiteral("Le pseudo %1 est déjà pris.").arg(pseudo),
-                                  QStringLiteral("taken"));
-    case PoolStore::Outcome::Failed:
-        return poolPages::refusal(request, Status::ServiceUnavailable, refused, unavailable);
-    }
-    return poolPages::reply(
-        request, Status::Ok, QStringLiteral("Bienvenue dans le concours"),
-        QStringLiteral(
-            "<p>Gardez ce jeton secret : il vous faut pour envoyer votre pronostic.</p>\n<p><code>%1</code></p>\n")
-            .arg(QString::fromLatin1(token)),
-        {{QStringLiteral("pseudo"), pseudo}, {QStringLiteral("token"), QString::fromLatin1(token)}});
+        return refuse(poolPages::refusal(a.json, Status::Forbidden, refused,
+                                         QStringLiteral("Le code du concours est faux."), QStringLiteral("code")));
+    return later(a, refused, answer, [this, a, refused](PoolStore &store) {
+        const QByteArray token = poolToken::make();
+        const QByteArray hash = poolToken::hash(token);
+        switch (store.join(a.pseudo, hash, a.now)) {
+        case PoolStore::Outcome::Done:
+            break;
+        case PoolStore::Outcome::Taken:
+            return poolPages::refusal(a.json, Status::Conflict, refused,
+                                      QStringLiteral("Le pseudo %1 est déjà pris.").arg(a.pseudo),
+                                      QStringLiteral("taken"));
+        case PoolStore::Outcome::Failed:
+            return poolPages::busy(a.json, refused, unavailable);
+        }
+        m_state.reset();
+        {
+            const std::lock_guard lock(m_shared);
+            m_tokens.insert(foldedName(a.pseudo), hash);
+        }
+        return poolPages::reply(
+            a.json, Status::Ok, QStringLiteral("Bienvenue dans le concours"),
+            QStringLiteral("<p>Gardez ce jeton secret : il vous faut pour envoyer votre "
+                           "pronostic.</p>\n<p><code>%1</code></p>\n")
+                .arg(QString::fromLatin1(token)),
+            {{QStringLiteral("pseudo"), a.pseudo}, {QStringLiteral("token"), QString::fromLatin1(token)}});
+    });
 }
 
-ServerReply Pool::send(const QHttpServerRequest &request)
+ServerReply Pool::send(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
 {
-    if (const Access granted = access(request); granted != Access::Granted)
-        return accessRefusal(request, granted, notSent);
-    if (request.body().size() > PublishedChart::maxBytes)
-        return poolPages::refusal(request, Status::PayloadTooLarge, notSent,
-                                  QStringLiteral("Le fichier dépasse 1 Mo."));
+    const Asked a = asked(request);
+    if (request.body().size() > PublishedChart::maxBytes) {
+        ServerReply reply = poolPages::refusal(a.json, Status::PayloadTooLarge, notSent,
+                                               QStringLiteral("Le fichier dépasse 1 Mo."));
+        answer(reply);
+        return reply;
+    }
+    return later(a, notSent, answer,
+                 [this, a, bytes = request.body()](PoolStore &store) { return sentChart(store, a, bytes); });
+}
+
+ServerReply Pool::sentChart(PoolStore &store, const Asked &a, const QByteArray &bytes)
+{
+    if (const Access granted = access(store, a); granted != Access::Granted)
+        return accessRefusal(a, granted, notSent);
     const Published &chart = published();
     if (!chart.present)
-        return poolPages::refusal(request, Status::ServiceUnavailable, notSent,
+        return poolPages::refusal(a.json, Status::ServiceUnavailable, notSent,
                                   QStringLiteral("Aucun tableau n'est publié : le concours n'a pas commencé."));
-    const QByteArray bytes = request.body();
     const bool whole = isWhole2010Chart(bytes);
     Tournament sent;
     if (whole)
         loadPrediction(sent, bytes);
     if (!whole || teamNamesOf(sent) != chart.teamNames)
-        return poolPages::refusal(request, Status::BadRequest, notSent,
+        return poolPages::refusal(a.json, Status::BadRequest, notSent,
                                   QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora 2010 entier."));
     const PredictionFigures figures = predictionFigures(sent);
 
-    const QDateTime now = m_clock();
+    const QDateTime &now = a.now;
     QJsonArray taken;
     QJsonArray locked;
     std::vector<int> predicted;
@@ -274,8 +380,8 @@ ServerReply Pool::send(const QHttpServerRequest &request)
         bracketLate = !bracketTaken && (kept.rounds != figures.rounds || kept.champion != figures.champion);
         return kept;
     };
-    if (m_store.send(pseudoOf(request), now, merge) != PoolStore::Outcome::Done)
-        return poolPages::refusal(request, Status::ServiceUnavailable, notSent, unavailable);
+    if (store.send(a.pseudo, now, merge) != PoolStore::Outcome::Done)
+        return poolPages::busy(a.json, notSent, unavailable);
     QString summary = QStringLiteral("Pris : %1 match(s) pronostiqué(s)%2 ; verrouillé : %3 match(s)%4.")
                           .arg(predicted.size())
                           .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
@@ -290,7 +396,7 @@ ServerReply Pool::send(const QHttpServerRequest &request)
         summary += QStringLiteral(" Trop tard, déjà commencé : %1.").arg(changed.join(QStringLiteral(", ")));
     }
     return poolPages::reply(
-        request, Status::Ok, QStringLiteral("Pronostic enregistré"),
+        a.json, Status::Ok, QStringLiteral("Pronostic enregistré"),
         QStringLiteral("<p>%1</p>\n").arg(summary.toHtmlEscaped()),
         {{QStringLiteral("taken"), taken},
          {QStringLiteral("locked"), locked},
@@ -300,72 +406,113 @@ ServerReply Pool::send(const QHttpServerRequest &request)
          {QStringLiteral("bracket"), bracketTaken ? QStringLiteral("taken") : QStringLiteral("locked")}});
 }
 
-ServerReply Pool::ownPrediction(const QHttpServerRequest &request)
+ServerReply Pool::ownPrediction(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
 {
     const QString title = QStringLiteral("Mon pronostic");
-    if (const Access granted = access(request); granted != Access::Granted)
-        return accessRefusal(request, granted, title);
-    const std::optional<PoolStore::Player> player = m_store.player(pseudoOf(request));
-    if (!player)
-        return poolPages::refusal(request, Status::ServiceUnavailable, title, unavailable);
-    const Published &chart = published();
-    QJsonObject matches;
-    QString rows;
-    for (int m = 0; m < groupMatches; ++m) {
-        const MatchFigures &f = player->figures.matches[std::size_t(m)];
-        matches.insert(matchCode(m), poolPages::scoreText(f));
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(matchCode(m), poolPages::scoreText(f));
-    }
-    const QString champion = chart.teamNames.value(player->figures.champion);
-    return poolPages::reply(
-        request, Status::Ok, title,
-        QStringLiteral("<table>%1</table>\n<p>Champion : %2</p>\n").arg(rows, champion.toHtmlEscaped()),
-        {{QStringLiteral("pseudo"), player->pseudo},
-         {QStringLiteral("sent"), player->sent},
-         {QStringLiteral("matches"), matches},
-         {QStringLiteral("champion"), champion}});
+    const Asked a = asked(request);
+    return later(a, title, answer, [this, a, title](PoolStore &store) {
+        if (const Access granted = access(store, a); granted != Access::Granted)
+            return accessRefusal(a, granted, title);
+        const std::optional<PoolStore::Player> player = store.player(a.pseudo);
+        if (!player)
+            return poolPages::busy(a.json, title, unavailable);
+        const Published &chart = published();
+        QJsonObject matches;
+        QString rows;
+        for (int m = 0; m < groupMatches; ++m) {
+            const MatchFigures &f = player->figures.matches[std::size_t(m)];
+            matches.insert(matchCode(m), poolPages::scoreText(f));
+            rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(matchCode(m), poolPages::scoreText(f));
+        }
+        const QString champion = chart.teamNames.value(player->figures.champion);
+        return poolPages::reply(
+            a.json, Status::Ok, title,
+            QStringLiteral("<table>%1</table>\n<p>Champion : %2</p>\n").arg(rows, champion.toHtmlEscaped()),
+            {{QStringLiteral("pseudo"), player->pseudo},
+             {QStringLiteral("sent"), player->sent},
+             {QStringLiteral("matches"), matches},
+             {QStringLiteral("champion"), champion}});
+    });
 }
 
-ServerReply Pool::match(const QHttpServerRequest &request, int match)
+ServerReply Pool::match(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer,
+                        int match)
 {
-    const Published &chart = published();
-    const QDateTime now = m_clock();
+    const Asked a = asked(request);
     const QString code = matchCode(match);
-    if (!chart.present || !chart.locks.matchLocked(match, now)) {
-        const QDateTime lock = chart.locks.matchLock(match);
-        return poolPages::refusal(
-            request, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
-            lock.isValid() && chart.present
-                ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.").arg(timeText(lock))
-                : QStringLiteral("Les pronostics de ce match restent scellés."));
-    }
-    const std::optional<std::vector<PoolStore::Player>> players = m_store.players();
-    if (!players)
-        return poolPages::refusal(request, Status::ServiceUnavailable, QStringLiteral("Match %1").arg(code),
-                                  unavailable);
-    const MatchFigures &result = chart.results.matches[std::size_t(match)];
-    std::vector<poolPages::MatchLine> lines;
-    for (const PoolStore::Player &player : *players) {
-        PredictionFigures one;
-        one.matches[std::size_t(match)] = player.figures.matches[std::size_t(match)];
-        if (one.matches[std::size_t(match)].played)
-            lines.push_back({player.pseudo, one.matches[std::size_t(match)],
-                             scoreFigures(one, chart.results).matchPoints[std::size_t(match)]});
-    }
-    const int group = match / 6;
-    const Fixture &fixture = GroupFixtures[std::size_t(match % 6)];
-    return poolPages::match(
-        request, code,
-        {chart.teamNames.value(group * 4 + fixture.home - 1), chart.teamNames.value(group * 4 + fixture.away - 1)},
-        result, lines);
+    return later(a, QStringLiteral("Match %1").arg(code), answer, [this, a, match, code](PoolStore &store) {
+        const Published &chart = published();
+        if (!chart.present || !chart.locks.matchLocked(match, a.now)) {
+            const QDateTime lock = chart.locks.matchLock(match);
+            return poolPages::refusal(
+                a.json, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
+                lock.isValid() && chart.present
+                    ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.").arg(timeText(lock))
+                    : QStringLiteral("Les pronostics de ce match restent scellés."));
+        }
+        const MatchFigures &result = chart.results.matches[std::size_t(match)];
+        std::vector<poolPages::MatchLine> lines;
+        const bool read =
+            store.forEachPlayer([&](const PoolStore::Player &player, const QString &, const QString &) {
+                PredictionFigures one;
+                one.matches[std::size_t(match)] = player.figures.matches[std::size_t(match)];
+                if (one.matches[std::size_t(match)].played)
+                    lines.push_back({player.pseudo, one.matches[std::size_t(match)],
+                                     scoreFigures(one, chart.results).matchPoints[std::size_t(match)]});
+            });
+        if (!read)
+            return poolPages::busy(a.json, QStringLiteral("Match %1").arg(code), unavailable);
+        const int group = match / 6;
+        const Fixture &fixture = GroupFixtures[std::size_t(match % 6)];
+        return poolPages::match(a.json, code,
+                                {chart.teamNames.value(group * 4 + fixture.home - 1),
+                                 chart.teamNames.value(group * 4 + fixture.away - 1)},
+                                result, lines);
+    });
 }
 
-ServerReply Pool::ranking(const QHttpServerRequest &request)
+ServerReply Pool::ranking(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
 {
-    const std::optional<std::vector<PoolStore::Player>> players = m_store.players();
-    if (!players)
-        return poolPages::refusal(request, Status::ServiceUnavailable, QStringLiteral("Classement du concours"),
-                                  unavailable);
+    const Asked a = asked(request);
+    const int per =
+        qMin(numberOr(request, QStringLiteral("per"), poolPages::defaultPerPage), poolPages::maxPerPage);
+    const int page = numberOr(request, QStringLiteral("page"), 1);
+    return later(a, rankingTitle, answer,
+                 [this, a, page, per](PoolStore &store) { return rankingPage(store, a, page, per); });
+}
+
+ServerReply Pool::rankingPage(PoolStore &store, const Asked &a, int page, int per)
+{
     const Published &chart = published();
-    return poolPages::ranking(request, poolStandings(*players, chart.results, chart.locks, m_clock()));
+    const QString source = standingsSource(chart.digest, chart.locks, a.now);
+    if (!m_state || m_stateAge.hasExpired(250) || behind(*m_state, source)) {
+        m_state = store.state();
+        m_stateAge.start();
+    }
+    if (m_state && behind(*m_state, source)) {
+        const auto stale = [&](const PoolStore::State &s) { return behind(s, source); };
+        const auto compute = [&](PoolStore &s) {
+            return computeStandings(s, chart.results, chart.locks, a.now, source);
+        };
+        m_state = store.refresh(stale, compute) == PoolStore::Outcome::Done ? store.state() : std::nullopt;
+    }
+    const std::optional<PoolStore::State> state = m_state;
+    if (!state)
+        return poolPages::busy(a.json, rankingTitle, unavailable);
+    if (!a.pseudo.isEmpty()) {
+        const std::optional<int> rank = store.rankOf(a.pseudo);
+        if (!rank)
+            return poolPages::busy(a.json, rankingTitle, unavailable);
+        if (*rank == 0)
+            return poolPages::refusal(a.json, Status::NotFound, rankingTitle,
+                                      QStringLiteral("Aucun joueur ne s'appelle %1.").arg(a.pseudo));
+        page = (*rank - 1) / per + 1;
+    }
+    const qint64 first = qint64(page - 1) * per + 1;
+    std::optional<std::vector<PoolStore::Standing>> players =
+        first > state->total ? std::vector<PoolStore::Standing>()
+                             : store.standings(int(first), int(first + per - 1));
+    if (!players)
+        return poolPages::busy(a.json, rankingTitle, unavailable);
+    return poolPages::ranking(a.json, {state->total, page, per, std::move(*players), state->days});
 }

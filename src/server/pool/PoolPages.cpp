@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QUrlQuery>
 
+#include "predictions/PredictionRanking.h"
 #include "server/ServerPages.h"
 
 namespace {
@@ -58,8 +59,8 @@ ServerReply htmlReply(const QString &title, const QString &body)
     return withoutCache("text/html; charset=utf-8", serverPages::framed(title, body));
 }
 
-// The ranking is written by hand rather than through QJsonObject: for a
-// thousand players that is most of the time the page takes.
+// The ranking is written by hand rather than through QJsonObject: that was
+// most of the time a page took.
 void appendJsonString(QByteArray &out, const QString &text)
 {
     out += '"';
@@ -74,59 +75,77 @@ void appendJsonString(QByteArray &out, const QString &text)
     out += '"';
 }
 
-QByteArray rankingJson(const PoolStandings &standings)
+QByteArray rankingJson(const poolPages::RankingPage &page)
 {
-    QByteArray out = "{\"maximum\":" + QByteArray::number(maximumPoints) + ",\"players\":[";
-    for (std::size_t i = 0; i < standings.ranked.size(); ++i) {
-        const PredictionScore &score = standings.ranked[i].score;
-        out += i == 0 ? "{\"pseudo\":" : ",{\"pseudo\":";
-        appendJsonString(out, standings.ranked[i].name);
-        out += ",\"points\":" + QByteArray::number(score.points) +
-               ",\"exact\":" + QByteArray::number(score.exact) +
-               ",\"outcomes\":" + QByteArray::number(score.outcomes) +
-               ",\"knockout\":" + QByteArray::number(score.knockout) +
-               ",\"maximum\":" + QByteArray::number(standings.reachable[i]) +
-               ",\"canStillWin\":" + (standings.canStillWin(i) ? "true}" : "false}");
+    QByteArray out = "{\"total\":" + QByteArray::number(page.total) +
+                     ",\"page\":" + QByteArray::number(page.page) + ",\"per\":" + QByteArray::number(page.per) +
+                     ",\"maximum\":" + QByteArray::number(maximumPoints) + ",\"players\":[";
+    for (std::size_t i = 0; i < page.players.size(); ++i) {
+        const PoolStore::Standing &p = page.players[i];
+        out += i == 0 ? "{\"rank\":" : ",{\"rank\":";
+        out += QByteArray::number(p.rank) + ",\"pseudo\":";
+        appendJsonString(out, p.pseudo);
+        out += ",\"points\":" + QByteArray::number(p.points) + ",\"exact\":" + QByteArray::number(p.exact) +
+               ",\"outcomes\":" + QByteArray::number(p.outcomes) +
+               ",\"knockout\":" + QByteArray::number(p.knockout) +
+               ",\"maximum\":" + QByteArray::number(p.maximum) +
+               ",\"canStillWin\":" + (p.canWin ? "true}" : "false}");
     }
     out += "],\"matchDays\":[";
+    const QJsonArray days = QJsonDocument::fromJson(page.days).array();
     for (int day = 0; day < matchDays; ++day) {
         out += day == 0 ? "{\"day\":" : ",{\"day\":";
         appendJsonString(out, dayNames.at(day));
-        if (const int winner = standings.dayWinners[std::size_t(day)]; winner >= 0) {
+        const QJsonObject winner = days.at(day).toObject();
+        if (winner.contains(QStringLiteral("winner"))) {
             out += ",\"winner\":";
-            appendJsonString(out, standings.ranked[std::size_t(winner)].name);
-            out += ",\"points\":" +
-                   QByteArray::number(matchDayPoints(standings.ranked[std::size_t(winner)].score, day));
+            appendJsonString(out, winner.value(QStringLiteral("winner")).toString());
+            out += ",\"points\":" + QByteArray::number(winner.value(QStringLiteral("points")).toInt());
         }
         out += '}';
     }
     return out + "]}";
 }
 
-QString rankingHtml(const PoolStandings &standings)
+QString pageLink(int page, int per, const QString &text)
+{
+    return QStringLiteral("<a href=\"/pool/ranking?page=%1&amp;per=%2\">%3</a>").arg(page).arg(per).arg(text);
+}
+
+QString rankingHtml(const poolPages::RankingPage &page)
 {
     QString rows;
-    for (std::size_t i = 0; i < standings.ranked.size(); ++i) {
-        const ScoredPrediction &p = standings.ranked[i];
-        rows += row({QString::number(i + 1), p.name, QString::number(p.score.points),
-                     QString::number(p.score.exact), QString::number(p.score.outcomes),
-                     QString::number(p.score.knockout), QString::number(standings.reachable[i]),
-                     standings.canStillWin(i) ? QStringLiteral("oui") : QStringLiteral("non")});
-    }
+    for (const PoolStore::Standing &p : page.players)
+        rows += row({QString::number(p.rank), p.pseudo, QString::number(p.points), QString::number(p.exact),
+                     QString::number(p.outcomes), QString::number(p.knockout), QString::number(p.maximum),
+                     p.canWin ? QStringLiteral("oui") : QStringLiteral("non")});
+    const int pages = qMax(1, (page.total + page.per - 1) / page.per);
+    QString links = QStringLiteral("<p>Page %1 sur %2 (%3 joueurs)").arg(page.page).arg(pages).arg(page.total);
+    if (page.page > 1)
+        links +=
+            QStringLiteral(" · ") + pageLink(qMin(page.page - 1, pages), page.per, QStringLiteral("précédente"));
+    if (page.page < pages)
+        links += QStringLiteral(" · ") + pageLink(page.page + 1, page.per, QStringLiteral("suivante"));
+    links += QStringLiteral("</p>\n");
+    const QString find =
+        QStringLiteral("<form action=\"/pool/ranking\" method=\"get\"><label>Me trouver : <input name=\"pseudo\" "
+                       "maxlength=\"32\"></label> <button>Chercher</button></form>\n");
+    const QJsonArray days = QJsonDocument::fromJson(page.days).array();
     QString dayRows;
     for (int day = 0; day < matchDays; ++day) {
-        const int winner = standings.dayWinners[std::size_t(day)];
-        const ScoredPrediction *p = winner < 0 ? nullptr : &standings.ranked[std::size_t(winner)];
-        dayRows +=
-            row({dayNames.at(day), p ? QStringLiteral("%1 (%2)").arg(p->name).arg(matchDayPoints(p->score, day))
-                                     : QStringLiteral("-")});
+        const QJsonObject winner = days.at(day).toObject();
+        dayRows += row({dayNames.at(day), winner.contains(QStringLiteral("winner"))
+                                              ? QStringLiteral("%1 (%2)")
+                                                    .arg(winner.value(QStringLiteral("winner")).toString())
+                                                    .arg(winner.value(QStringLiteral("points")).toInt())
+                                              : QStringLiteral("-")});
     }
-    return tableStyle + QStringLiteral("<div class=\"named\">") +
+    return tableStyle + find + links + QStringLiteral("<div class=\"named\">") +
            table({QStringLiteral("Rang"), QStringLiteral("Pseudo"), QStringLiteral("Points"),
                   QStringLiteral("Exacts"), QStringLiteral("Résultats"), QStringLiteral("Phase finale"),
                   QStringLiteral("Maximum"), QStringLiteral("Peut gagner")},
                  rows) +
-           QStringLiteral("</div>\n<h1>Vainqueur de chaque journée</h1>\n") +
+           QStringLiteral("</div>\n") + links + QStringLiteral("<h1>Vainqueur de chaque journée</h1>\n") +
            table({QStringLiteral("Journée"), QStringLiteral("Vainqueur")}, dayRows) +
            QStringLiteral(
                "<p>Score exact : 3 points ; bon résultat : 1 point ; chaque équipe bien placée en phase "
@@ -143,28 +162,34 @@ bool wantsJson(const QHttpServerRequest &request)
     return request.query().queryItemValue(QStringLiteral("format")) == u"json";
 }
 
-ServerReply reply(const QHttpServerRequest &request, Status status, const QString &title, const QString &htmlBody,
-                  const QJsonObject &json)
+ServerReply reply(bool json, Status status, const QString &title, const QString &htmlBody,
+                  const QJsonObject &jsonBody)
 {
-    ServerReply answer = wantsJson(request) ? jsonReply(QJsonDocument(json).toJson(QJsonDocument::Compact))
-                                            : htmlReply(title, htmlBody);
+    ServerReply answer =
+        json ? jsonReply(QJsonDocument(jsonBody).toJson(QJsonDocument::Compact)) : htmlReply(title, htmlBody);
     answer.status = status;
     return answer;
 }
 
-ServerReply refusal(const QHttpServerRequest &request, Status status, const QString &title, const QString &why,
-                    const QString &reason)
+ServerReply refusal(bool json, Status status, const QString &title, const QString &why, const QString &reason)
 {
-    QJsonObject json{{QStringLiteral("error"), why}};
+    QJsonObject body{{QStringLiteral("error"), why}};
     if (!reason.isEmpty())
-        json.insert(QStringLiteral("reason"), reason);
-    return reply(request, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()), json);
+        body.insert(QStringLiteral("reason"), reason);
+    return reply(json, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()), body);
 }
 
-ServerReply ranking(const QHttpServerRequest &request, const PoolStandings &standings)
+ServerReply busy(bool json, const QString &title, const QString &why)
 {
-    return wantsJson(request) ? jsonReply(rankingJson(standings))
-                              : htmlReply(QStringLiteral("Classement du concours"), rankingHtml(standings));
+    ServerReply answer = refusal(json, Status::ServiceUnavailable, title, why);
+    answer.headers.emplaceBack("Retry-After", "2");
+    return answer;
+}
+
+ServerReply ranking(bool json, const RankingPage &page)
+{
+    return json ? jsonReply(rankingJson(page))
+                : htmlReply(QStringLiteral("Classement du concours"), rankingHtml(page));
 }
 
 QString scoreText(const MatchFigures &m)
@@ -172,8 +197,8 @@ QString scoreText(const MatchFigures &m)
     return m.played ? QStringLiteral("%1 - %2").arg(m.home).arg(m.away) : QStringLiteral("-");
 }
 
-ServerReply match(const QHttpServerRequest &request, const QString &code, const QStringList &teams,
-                  const MatchFigures &result, const std::vector<MatchLine> &lines)
+ServerReply match(bool json, const QString &code, const QStringList &teams, const MatchFigures &result,
+                  const std::vector<MatchLine> &lines)
 {
     QJsonArray predictions;
     QString rows = row({QStringLiteral("Résultat"), scoreText(result), QString()});
@@ -184,18 +209,18 @@ ServerReply match(const QHttpServerRequest &request, const QString &code, const 
                                        {QStringLiteral("points"), line.points}});
         rows += row({line.pseudo, scoreText(line.predicted), QString::number(line.points)});
     }
-    QJsonObject json{{QStringLiteral("match"), code},
-                     {QStringLiteral("home"), teams.value(0)},
-                     {QStringLiteral("away"), teams.value(1)},
-                     {QStringLiteral("predictions"), predictions}};
+    QJsonObject answer{{QStringLiteral("match"), code},
+                       {QStringLiteral("home"), teams.value(0)},
+                       {QStringLiteral("away"), teams.value(1)},
+                       {QStringLiteral("predictions"), predictions}};
     if (result.played)
-        json.insert(QStringLiteral("result"),
-                    QJsonObject{{QStringLiteral("home"), result.home}, {QStringLiteral("away"), result.away}});
+        answer.insert(QStringLiteral("result"),
+                      QJsonObject{{QStringLiteral("home"), result.home}, {QStringLiteral("away"), result.away}});
     const QString title = QStringLiteral("Match %1 : %2 - %3").arg(code, teams.value(0), teams.value(1));
-    return reply(request, Status::Ok, title,
+    return reply(json, Status::Ok, title,
                  tableStyle +
                      table({QStringLiteral("Pseudo"), QStringLiteral("Score"), QStringLiteral("Points")}, rows),
-                 json);
+                 answer);
 }
 
 } // namespace poolPages

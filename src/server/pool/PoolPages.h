@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "predictions/PredictionFigures.h"
 #include "server/ServerReply.h"
-#include "server/pool/PoolStandings.h"
+#include "server/pool/PoolStore.h"
 
 class QHttpServerRequest;
 
@@ -16,14 +17,27 @@ class QHttpServerRequest;
 namespace poolPages {
 
 bool wantsJson(const QHttpServerRequest &request);
-ServerReply reply(const QHttpServerRequest &request, QHttpServerResponder::StatusCode status, const QString &title,
-                  const QString &htmlBody, const QJsonObject &json);
+ServerReply reply(bool json, QHttpServerResponder::StatusCode status, const QString &title,
+                  const QString &htmlBody, const QJsonObject &jsonBody);
 // `reason`, when given, names the refusal for the program, which words it
 // in its user's language: "code", "taken", "pseudo", "token", "wait".
-ServerReply refusal(const QHttpServerRequest &request, QHttpServerResponder::StatusCode status,
-                    const QString &title, const QString &why, const QString &reason = QString());
+ServerReply refusal(bool json, QHttpServerResponder::StatusCode status, const QString &title, const QString &why,
+                    const QString &reason = QString());
+// A refusal that asks the client to come back in a moment.
+ServerReply busy(bool json, const QString &title, const QString &why);
 
-ServerReply ranking(const QHttpServerRequest &request, const PoolStandings &standings);
+// One page of the ranking: `per` players from rank (page - 1) * per + 1.
+struct RankingPage
+{
+    int total = 0;
+    int page = 1;
+    int per = 100;
+    std::vector<PoolStore::Standing> players;
+    QByteArray days; // as the standings keep them
+};
+inline constexpr int defaultPerPage = 100;
+inline constexpr int maxPerPage = 500;
+ServerReply ranking(bool json, const RankingPage &page);
 
 struct MatchLine
 {
@@ -31,8 +45,8 @@ struct MatchLine
     MatchFigures predicted;
     int points = 0;
 };
-ServerReply match(const QHttpServerRequest &request, const QString &code, const QStringList &teams,
-                  const MatchFigures &result, const std::vector<MatchLine> &lines);
+ServerReply match(bool json, const QString &code, const QStringList &teams, const MatchFigures &result,
+                  const std::vector<MatchLine> &lines);
 
 QString scoreText(const MatchFigures &m);
 

@@ -51,15 +51,4 @@ bool isFit(const QString &pseudo)
     return seen;
 }
 
-// Qt folds case one character to one: upper case then lower case again
-// maps "ß" to "ss" and "İ" to "i" with its dot, and a second round takes
-// what the first made ("ẞ" to "ß" to "ss").
-QString folded(const QString &pseudo)
-{
-    QString key = pseudo.normalized(QString::NormalizationForm_KC);
-    for (int round = 0; round < 2; ++round)
-        key = key.toUpper().toLower().normalized(QString::NormalizationForm_KC);
-    return key.toCaseFolded();
-}
-
 } // namespace poolPseudo

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// What a pseudo may be, and when two pseudos are one player.
+// What a pseudo may be; two pseudos are one player when their folded
+// names (history/NameKey) agree.
 namespace poolPseudo {
 
 inline constexpr int maxLength = 32;
@@ -13,10 +14,5 @@ inline constexpr int maxLength = 32;
 // selector, a blank pattern), so that no pseudo is blank, breaks a page or
 // a log line, or passes for another with a hidden character added.
 bool isFit(const QString &pseudo);
-
-// The key two pseudos share when they are the same player: the same once
-// compatibility forms are unified (NFKC: a ligature is its letters) and
-// the case folded fully ("Straße" is "STRASSE", "İ" an i with its dot).
-QString folded(const QString &pseudo);
 
 } // namespace poolPseudo

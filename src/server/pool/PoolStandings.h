@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
-#include <vector>
+#include <optional>
 
+#include <QByteArray>
 #include <QDateTime>
 
 #include "predictions/PredictionFigures.h"
-#include "predictions/PredictionRanking.h"
 #include "server/pool/PoolLocks.h"
 #include "server/pool/PoolStore.h"
 
@@ -15,20 +14,18 @@
 // before the kick-off.
 PredictionFigures sealedFigures(const PredictionFigures &sent, const PoolLocks &locks, const QDateTime &now);
 
+// What the standings depend on besides the players: the published results
+// (by their digest) and which parts are locked. A send never changes them
+// by itself: it takes only parts not yet locked, and only locked parts are
+// shown; what it sent counts from the moment its lock passes, which
+// changes this.
+QString standingsSource(const QByteArray &resultsDigest, const PoolLocks &locks, const QDateTime &now);
+
 // The pool's ranking against the published results: the program's own
-// scoring and order, the winner of each match day, and for each player
-// the most points still reachable.
-struct PoolStandings
-{
-    std::vector<ScoredPrediction> ranked;
-    std::vector<int> reachable;              // beside `ranked`
-    std::array<int, matchDays> dayWinners{}; // index into `ranked`, -1 for none
-
-    bool canStillWin(std::size_t i) const
-    {
-        return !ranked.empty() && reachable[i] >= ranked.front().score.points;
-    }
-};
-
-PoolStandings poolStandings(const std::vector<PoolStore::Player> &players, const PredictionFigures &results,
-                            const PoolLocks &locks, const QDateTime &now);
+// scoring and order, each player's most points still reachable, and the
+// winner of each match day as JSON (`[{"winner": pseudo, "points": n}, {}, ...]`).
+// Players are read one at a time, so that a hundred thousand of them take
+// their scores' room and not their predictions'.
+std::optional<PoolStore::Computed> computeStandings(PoolStore &store, const PredictionFigures &results,
+                                                    const PoolLocks &locks, const QDateTime &now,
+                                                    const QString &source);

@@ -2,6 +2,9 @@
 
 #include <atomic>
 
+#include <QDateTime>
+#include <QElapsedTimer>
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -10,7 +13,7 @@
 #include <QUrl>
 #include <QVariant>
 
-#include "server/pool/PoolPseudo.h"
+#include "history/NameKey.h"
 
 namespace {
 
@@ -21,12 +24,23 @@ const std::vector<std::vector<const char *>> migrations{
      "joined TEXT NOT NULL)",
      "CREATE TABLE predictions (folded TEXT PRIMARY KEY REFERENCES players(folded), matches TEXT NOT NULL, "
      "bracket TEXT NOT NULL, sent TEXT NOT NULL)"},
+    // The standings, kept rather than computed for each reader; a name's
+    // key for the ranking's order is folded once, at the join (older
+    // players get theirs when the standings are next computed).
+    {"ALTER TABLE players ADD COLUMN name_key TEXT",
+     "CREATE TABLE standings (rank INTEGER PRIMARY KEY, folded TEXT NOT NULL UNIQUE, pseudo TEXT NOT NULL, "
+     "points INTEGER NOT NULL, exact INTEGER NOT NULL, outcomes INTEGER NOT NULL, knockout INTEGER NOT NULL, "
+     "maximum INTEGER NOT NULL, can_win INTEGER NOT NULL)",
+     "CREATE TABLE pool_state (id INTEGER PRIMARY KEY, changes BIGINT NOT NULL, computed BIGINT NOT NULL, "
+     "source TEXT NOT NULL, days TEXT NOT NULL, total INTEGER NOT NULL, computed_at BIGINT NOT NULL, "
+     "took_ms INTEGER NOT NULL)",
+     "INSERT INTO pool_state VALUES (1, 1, 0, '', '[]', 0, 0, 0)"},
 };
 
-QString folded(const QString &pseudo)
-{
-    return poolPseudo::folded(pseudo);
-}
+// Rows per INSERT when the standings are written: a round trip per
+// hundred thousand players would be most of a PostgreSQL's refresh.
+constexpr int rowsPerInsert = 500;
+constexpr int standingColumns = 9;
 
 QString matchesText(const PredictionFigures &f)
 {
@@ -110,8 +124,10 @@ PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
         db.setDatabaseName(url.path().mid(1));
         if (url.port() > 0)
             db.setPort(url.port());
-        // A send waits for another's lock a few seconds, never for ever.
-        db.setConnectOptions(QStringLiteral("connect_timeout=10;options='-c lock_timeout=5000'"));
+        // A send waits for another's lock a few seconds, never for ever,
+        // and no statement runs longer than a reader would wait for it.
+        db.setConnectOptions(
+            QStringLiteral("connect_timeout=10;options='-c lock_timeout=5000 -c statement_timeout=8000'"));
     } else {
         // Token hashes are nobody else's business: the file and the logs
         // SQLite keeps beside it stay the owner's, also when a hand or a
@@ -232,20 +248,23 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
 {
     if (!begin())
         return Outcome::Failed;
-    const QSqlQuery q =
-        run(QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, ?, ?) "
-                           "ON CONFLICT (folded) DO NOTHING"),
-            {folded(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now)});
+    const QSqlQuery q = run(
+        QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined, name_key) VALUES (?, ?, ?, ?, ?) "
+                       "ON CONFLICT (folded) DO NOTHING"),
+        {foldedName(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now), alphabeticalKey(pseudo)});
     if (!q.isActive())
         return finish(false);
     const bool added = q.numRowsAffected() == 1;
+    // A new player is a change of the standings.
+    if (added && !run(QStringLiteral("UPDATE pool_state SET changes = changes + 1"), {}).isActive())
+        return finish(false);
     const Outcome outcome = finish(true);
     return outcome == Outcome::Done && !added ? Outcome::Taken : outcome;
 }
 
 std::optional<QByteArray> PoolStore::tokenHash(const QString &pseudo)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"), {folded(pseudo)});
+    QSqlQuery q = run(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"), {foldedName(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     return q.next() ? QByteArray::fromHex(q.value(0).toString().toLatin1()) : QByteArray();
@@ -256,7 +275,7 @@ std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const Q
     QSqlQuery q =
         run(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
                        : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"),
-            {folded(pseudo)});
+            {foldedName(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     if (!q.next())
@@ -270,7 +289,7 @@ bool PoolStore::storeFigures(const QString &pseudo, const PredictionFigures &fig
         run(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
                            "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
                            "bracket = excluded.bracket, sent = excluded.sent"),
-            {folded(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
+            {foldedName(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
     return q.isActive() && q.numRowsAffected() == 1;
 }
 
@@ -278,23 +297,118 @@ std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 {
     QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
                                      "LEFT JOIN predictions r ON r.folded = p.folded WHERE p.folded = ?"),
-                      {folded(pseudo)});
+                      {foldedName(pseudo)});
     if (!q.next())
         return std::nullopt;
     return Player{q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
                   !q.value(1).isNull()};
 }
 
-std::optional<std::vector<PoolStore::Player>> PoolStore::players()
+bool PoolStore::forEachPlayer(const Visit &visit)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
+    QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket, p.folded, p.name_key FROM players p "
                                      "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded"),
                       {});
     if (!q.isActive())
+        return false;
+    while (q.next()) {
+        const QString pseudo = q.value(0).toString();
+        const QString key = q.value(4).isNull() ? alphabeticalKey(pseudo) : q.value(4).toString();
+        visit({pseudo, figuresOf(q.value(1).toString(), q.value(2).toString()), !q.value(1).isNull()},
+              q.value(3).toString(), key);
+    }
+    return true;
+}
+
+std::optional<PoolStore::State> PoolStore::state()
+{
+    QSqlQuery q = run(QStringLiteral("SELECT changes, computed, source, days, total, computed_at, took_ms "
+                                     "FROM pool_state WHERE id = 1"),
+                      {});
+    if (!q.isActive() || !q.next())
         return std::nullopt;
-    std::vector<Player> all;
+    return State{
+        q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toString(), q.value(3).toString().toUtf8(),
+        q.value(4).toInt(),      q.value(5).toLongLong(), q.value(6).toInt()};
+}
+
+PoolStore::Outcome PoolStore::refresh(const std::function<bool(const State &)> &stale,
+                                      const std::function<std::optional<Computed>(PoolStore &)> &compute)
+{
+    if (!begin())
+        return Outcome::Failed;
+    // The lock first: of two instances refreshing at once, the second
+    // finds the first's standings when it gets the row.
+    if (!run(m_postgres ? QStringLiteral("SELECT id FROM pool_state WHERE id = 1 FOR UPDATE")
+                        : QStringLiteral("UPDATE pool_state SET took_ms = took_ms WHERE id = 1"),
+             {})
+             .isActive())
+        return finish(false);
+    const std::optional<State> current = state();
+    if (!current)
+        return finish(false);
+    if (!stale(*current))
+        return finish(true);
+    QElapsedTimer took;
+    took.start();
+    const std::optional<Computed> computed = compute(*this);
+    return finish(computed && writeStandings(*computed, current->changes, int(took.elapsed())));
+}
+
+bool PoolStore::writeStandings(const Computed &computed, qint64 changes, int tookMs)
+{
+    if (!run(QStringLiteral("DELETE FROM standings"), {}).isActive())
+        return false;
+    const QString row = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    const QString insert = QStringLiteral("INSERT INTO standings (rank, folded, pseudo, points, exact, outcomes, "
+                                          "knockout, maximum, can_win) VALUES ");
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery full(db);
+    full.prepare(insert + QStringList(rowsPerInsert, row).join(u','));
+    const std::vector<Standing> &rows = computed.rows;
+    for (std::size_t start = 0; start < rows.size(); start += rowsPerInsert) {
+        const std::size_t count = std::min<std::size_t>(rowsPerInsert, rows.size() - start);
+        QSqlQuery last(db);
+        QSqlQuery &q = count == rowsPerInsert ? full : last;
+        if (&q == &last)
+            last.prepare(insert + QStringList(qsizetype(count), row).join(u','));
+        int at = 0;
+        for (std::size_t i = start; i < start + count; ++i) {
+            const Standing &s = rows[i];
+            for (const QVariant &value :
+                 {QVariant(s.rank), QVariant(s.folded), QVariant(s.pseudo), QVariant(s.points), QVariant(s.exact),
+                  QVariant(s.outcomes), QVariant(s.knockout), QVariant(s.maximum), QVariant(int(s.canWin))})
+                q.bindValue(at++, value);
+        }
+        if (!q.exec())
+            return false;
+    }
+    return run(QStringLiteral("UPDATE pool_state SET computed = ?, source = ?, days = ?, total = ?, "
+                              "computed_at = ?, took_ms = ? WHERE id = 1"),
+               {changes, computed.source, QString::fromUtf8(computed.days), qint64(rows.size()),
+                QDateTime::currentMSecsSinceEpoch(), tookMs})
+        .isActive();
+}
+
+std::optional<std::vector<PoolStore::Standing>> PoolStore::standings(int first, int last)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT rank, folded, pseudo, points, exact, outcomes, knockout, maximum, "
+                                     "can_win FROM standings WHERE rank BETWEEN ? AND ? ORDER BY rank"),
+                      {first, last});
+    if (!q.isActive())
+        return std::nullopt;
+    std::vector<Standing> rows;
     while (q.next())
-        all.push_back({q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
-                       !q.value(1).isNull()});
-    return all;
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(),
+                        q.value(4).toInt(), q.value(5).toInt(), q.value(6).toInt(), q.value(7).toInt(),
+                        q.value(8).toInt() != 0});
+    return rows;
+}
+
+std::optional<int> PoolStore::rankOf(const QString &pseudo)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT rank FROM standings WHERE folded = ?"), {foldedName(pseudo)});
+    if (!q.isActive())
+        return std::nullopt;
+    return q.next() ? q.value(0).toInt() : 0;
 }

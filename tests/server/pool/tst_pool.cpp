@@ -1,13 +1,16 @@
 // The pool on a real server and a real database: SQLite in a temporary
 // folder, or the PostgreSQL of VYLORA_POOL_DATABASE (tests/server/pool/
 // with_postgresql.sh). The server's clock is the test's.
+#include <csignal>
 #include <memory>
 
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -73,19 +76,35 @@ class TestPool final : public QObject
         return file.toBytes();
     }
 
-    void startPool(Pool::Settings settings = {})
+    // A pool that has not yet published anything when `published` is empty.
+    void startPool(Pool::Settings settings = {}, const QByteArray &published = "starting")
     {
         m_pool.reset();
         m_http = std::make_unique<LocalUpdateServer>();
         if (!database.isEmpty()) {
             QSqlQuery(otherConnection(m_http->folder()))
-                .exec(QStringLiteral("DROP TABLE IF EXISTS predictions, players, pool_schema"));
+                .exec(QStringLiteral(
+                    "DROP TABLE IF EXISTS standings, pool_state, predictions, players, pool_schema"));
             settings.database = database;
         }
         m_pool = std::make_unique<Pool>(m_http->folder(), settings, [this] { return m_now; });
         QVERIFY2(m_pool->error().isEmpty(), qPrintable(m_pool->error()));
         m_pool->addPages(m_http->server());
-        m_http->write(QStringLiteral("VYL2010.ini"), chart(false));
+        m_http->write(QStringLiteral("VYL2010.ini"), published == "starting" ? chart(false) : published);
+    }
+
+    QJsonObject ranking(LocalUpdateServer &http, const QString &query = QString())
+    {
+        return QJsonDocument::fromJson(http.get(QStringLiteral("/pool/ranking?format=json") + query).body)
+            .object();
+    }
+
+    static int pointsOf(const QJsonObject &ranking, const QString &pseudo)
+    {
+        for (const QJsonValue &p : ranking.value(QStringLiteral("players")).toArray())
+            if (p.toObject().value(QStringLiteral("pseudo")).toString() == pseudo)
+                return p.toObject().value(QStringLiteral("points")).toInt();
+        return -1;
     }
 
     // A pool that closes at `closes` (each kick-off when empty) where alice
@@ -260,7 +279,7 @@ private slots:
         QTextStream scoreOut(&scored), rankingOut(&ranked);
         QCOMPARE(runScoreCommand(m_http->folder() + QStringLiteral("/VYL2010.ini"), files, true, scoreOut, quiet),
                  0);
-        QCOMPARE(runPoolRanking(true, rankingOut, quiet), 0);
+        QCOMPARE(runPoolRanking({true, 0, QString()}, rankingOut, quiet), 0);
         const QJsonArray expected =
             QJsonDocument::fromJson(scored.toUtf8()).object().value(QStringLiteral("predictions")).toArray();
         const QJsonArray players =
@@ -275,6 +294,150 @@ private slots:
             QCOMPARE(p.value(QStringLiteral("canStillWin")).toBool(), i == 0);
         }
         ServerSettings::clearOverride();
+    }
+
+    void standingsFollowChanges_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("before"); // alice's points
+        QTest::addColumn<int>("after");
+        QTest::addColumn<int>("total");
+
+        // alice sent 7 - 0 for A1 and 5 - 0 for A2 (kick-offs 14:00 and
+        // 18:30 UTC); it is 16:00 on the opening day.
+        QTest::newRow("a publish") << "publish" << 0 << 3 << 1;
+        QTest::newRow("a lock passing") << "lock" << 3 << 6 << 1;
+        QTest::newRow("a send shows nothing before its lock") << "send" << 3 << 3 << 1;
+        QTest::newRow("a join") << "join" << 3 << 3 << 2;
+        QTest::newRow("a publish through a second instance") << "second" << 0 << 3 << 1;
+    }
+
+    void standingsFollowChanges()
+    {
+        QFETCH(QString, change);
+        const QByteArray results = chart(false, QStringLiteral("ButA:0=7;ButA:1=0;ButA:2=5;ButA:3=0"));
+        const QString token = startWithAlice(QString(), results);
+        QVERIFY(!token.isEmpty());
+        const bool published = change != u"publish" && change != u"second";
+        m_http->write(QStringLiteral("VYL2010.ini"), published ? results : chart(false));
+        m_now = utc(QStringLiteral("2010-06-11T16:00:00Z"));
+        // Another instance on the same folder and database, behind a server of its own.
+        LocalUpdateServer other;
+        Pool second(m_http->folder(), {database, {}, {}}, [this] { return m_now; });
+        second.addPages(other.server());
+        LocalUpdateServer &reader = change == u"second" ? other : *m_http;
+        QTEST(pointsOf(ranking(reader), QStringLiteral("alice")), "before");
+
+        if (!published)
+            m_http->write(QStringLiteral("VYL2010.ini"), results);
+        if (change == u"second")
+            QCOMPARE(pointsOf(ranking(*m_http), QStringLiteral("alice")), 3);
+        if (change == u"lock")
+            m_now = utc(QStringLiteral("2010-06-11T18:31:00Z"));
+        if (change == u"send")
+            QCOMPARE(send(QStringLiteral("alice"), token, chart(false)).status, 200);
+        if (change == u"join")
+            QCOMPARE(join(QStringLiteral("bob")).size(), 32);
+        const QJsonObject after = ranking(reader);
+        QTEST(pointsOf(after, QStringLiteral("alice")), "after");
+        QTEST(after.value(QStringLiteral("total")).toInt(), "total");
+    }
+
+    void paging_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("firstRank");
+        QTest::addColumn<int>("count");
+
+        // 550 players, all on 0 points: ranked by name, player0000 first.
+        QTest::newRow("first") << "" << 200 << 1 << 1 << 100;
+        QTest::newRow("middle") << "&page=3" << 200 << 3 << 201 << 100;
+        QTest::newRow("last") << "&page=6" << 200 << 6 << 501 << 50;
+        QTest::newRow("beyond the end") << "&page=7" << 200 << 7 << 0 << 0;
+        QTest::newRow("per over the limit") << "&per=1000" << 200 << 1 << 1 << 500;
+        QTest::newRow("a pseudo's page, whatever its case") << "&pseudo=PLAYER0450" << 200 << 5 << 401 << 100;
+        QTest::newRow("an unknown pseudo") << "&pseudo=nobody" << 404 << 0 << 0 << 0;
+    }
+
+    void paging()
+    {
+        QFETCH(QString, query);
+        startPool();
+        QSqlDatabase db = otherConnection(m_http->folder());
+        QVERIFY(db.transaction());
+        QSqlQuery insert(db);
+        insert.prepare(
+            QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined) VALUES (?, ?, '', ?)"));
+        for (int i = 0; i < 550; ++i) {
+            const QString pseudo = QStringLiteral("player%1").arg(i, 4, 10, QLatin1Char('0'));
+            insert.addBindValue(pseudo);
+            insert.addBindValue(pseudo);
+            insert.addBindValue(QStringLiteral("2010-01-01T00:00:%1Z").arg(i % 60, 2, 10, QLatin1Char('0')));
+            QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
+        }
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE pool_state SET changes = changes + 1")) && db.commit());
+
+        const HttpAnswer answer = m_http->get(QStringLiteral("/pool/ranking?format=json") + query);
+        QTEST(answer.status, "status");
+        const QJsonObject page = QJsonDocument::fromJson(answer.body).object();
+        if (answer.status != 200)
+            return;
+        QCOMPARE(page.value(QStringLiteral("total")).toInt(), 550);
+        QTEST(page.value(QStringLiteral("page")).toInt(), "page");
+        const QJsonArray players = page.value(QStringLiteral("players")).toArray();
+        QTEST(int(players.size()), "count");
+        QTEST(players.isEmpty() ? 0 : players.first().toObject().value(QStringLiteral("rank")).toInt(),
+              "firstRank");
+        QFETCH(int, firstRank);
+        for (const QJsonValue &p : players)
+            QCOMPARE(p.toObject().value(QStringLiteral("pseudo")).toString(),
+                     QStringLiteral("player%1").arg(firstRank++ - 1, 4, 10, QLatin1Char('0')));
+    }
+
+    // The pool's database stops answering (a PostgreSQL stopped, a SQLite
+    // file another program holds): the pool's requests get 503 with
+    // Retry-After in time, and downloads go on meanwhile.
+    void aStalledDatabaseStallsNoDownload()
+    {
+        Pool::Settings settings;
+        settings.answerWithin = std::chrono::milliseconds(1'000);
+        startPool(settings);
+        QSqlDatabase other = otherConnection(m_http->folder());
+        qint64 stopped = 0;
+        if (database.isEmpty()) {
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        } else {
+            QSqlQuery pid(other);
+            QVERIFY(pid.exec(QStringLiteral("SELECT pid FROM pg_stat_activity WHERE datname = current_database() "
+                                            "AND pid <> pg_backend_pid() AND backend_type = 'client backend' "
+                                            "ORDER BY backend_start DESC LIMIT 1")) &&
+                    pid.next());
+            stopped = pid.value(0).toLongLong();
+            QCOMPARE(::kill(pid_t(stopped), SIGSTOP), 0);
+        }
+        QNetworkAccessManager network;
+        std::unique_ptr<QNetworkReply> stalled(network.post(
+            QNetworkRequest(m_http->url(QStringLiteral("/pool/join?format=json&pseudo=bob"))), QByteArray()));
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY(clock.elapsed() > 100);
+        const HttpAnswer download = m_http->get(QStringLiteral("/VYL2010.ini"));
+        const qint64 downloadMs = clock.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(stalled->isFinished(), 5'000);
+        const qint64 stalledMs = clock.elapsed();
+        if (stopped)
+            ::kill(pid_t(stopped), SIGCONT);
+        else
+            QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        QCOMPARE(download.status, 200);
+        QVERIFY2(downloadMs < 600, qPrintable(QString::number(downloadMs)));
+        QCOMPARE(stalled->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 503);
+        QVERIFY(stalled->hasRawHeader("Retry-After"));
+        QVERIFY2(stalledMs < 3'000, qPrintable(QString::number(stalledMs)));
+        // Once it answers again, so does the pool.
+        QTRY_COMPARE_WITH_TIMEOUT(m_http->get(QStringLiteral("/pool/ranking?format=json")).status, 200, 10'000);
     }
 
     // A connection cut under the pool: a join (a transaction first) and a send (a read first) go on.
@@ -318,7 +481,8 @@ private slots:
         const QString send = QStringLiteral("/pool/prediction?pseudo=%1&token=%2");
         QTest::newRow("an unknown pseudo") << send.arg(u"bob", u"{token}") << QByteArray("chart") << 403;
         QTest::newRow("a wrong token, refused on the head")
-            << send.arg(u"alice", QString(32, u'0')) + QStringLiteral("&format=json") << QByteArray("chart") << 403;
+            << send.arg(u"alice", QString(32, u'0')) + QStringLiteral("&format=json") << QByteArray("chart")
+            << 403;
         QTest::newRow("no whole 2010 chart")
             << send.arg(u"alice", u"{token}") << QByteArray("[ButA]\r\n0=1\r\n") << 400;
         QTest::newRow("a 1998 chart") << send.arg(u"alice", u"{token}") << QByteArray("1998") << 400;
@@ -356,11 +520,16 @@ private slots:
                 database.isEmpty() ? QStringLiteral("DELETE FROM predictions")
                                    : QStringLiteral("LOCK TABLE predictions IN ACCESS EXCLUSIVE MODE")));
         }
-        const auto answer = m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body);
+        const auto answer =
+            m_http->post(QString(path).replace(QStringLiteral("{token}"), token), "text/plain", body);
         QTEST(answer.status, "status");
         // The program shows the server's reason, whichever layer refused.
         if (path.contains(QStringLiteral("format=json")))
-            QVERIFY(!QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("error")).toString().isEmpty());
+            QVERIFY(!QJsonDocument::fromJson(answer.body)
+                         .object()
+                         .value(QStringLiteral("error"))
+                         .toString()
+                         .isEmpty());
         if (other.isOpen())
             other.rollback();
         // Nothing refused was stored, and every pseudo is shown escaped.
