@@ -9,6 +9,7 @@
 #include "tournament/MessageTable.h"
 #include "tournament/ProgramVersion.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -55,6 +56,17 @@ ButtonBar::ButtonBar(QWidget &window)
     m_history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
     m_calendar = makeControl<QPushButton>(w, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
                                           QStringLiteral("Calendrier"));
+
+    // A desktop program's keys, as actions of the window: a button's own
+    // shortcut would go with the caption each language file sets.
+    for (const auto &[button, key] :
+         {std::pair{m_save, QKeySequence::Save}, std::pair{m_print, QKeySequence::Print},
+          std::pair{m_help, QKeySequence::HelpContents}}) {
+        auto *action = new QAction(w);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, button, &QAbstractButton::click);
+        w->addAction(action);
+    }
 
     m_quit = makeControl<QPushButton>(w, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
                                       QStringLiteral("Quitter"));

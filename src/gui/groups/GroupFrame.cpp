@@ -78,9 +78,11 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
         new ToolTipSource(team, [&t, g, slot] { return placeToolTip(t, g, slot); });
         addNeedsMarker(t, team);
 
+        // A typed score of "1000" or "2.25" makes wide figures: they are
+        // fitted as names are, never drawn over the next cell.
         for (int c = 0; c < 5; ++c) {
             CellFamily &stat = *stats[std::size_t(c)];
-            auto *label = makeControl<QLabel>(
+            auto *label = makeControl<FittedLabel>(
                 this, stat.name(), slot,
                 QRect(statLeft + c * statWidth, placeRow(slot), statWidth, cellHeight - (c == 0 ? 30 : 0)));
             label->setAlignment(Qt::AlignCenter);
