@@ -275,7 +275,7 @@ void MainWindow::followFormat()
     bracket.raise();
     m_knockout->yearChoice()->raise();
     CellWiring::wireFormatPages(m_tournament, *m_edits, *m_formats);
-    for (QWidget *page : {static_cast<QWidget *>(&groups), static_cast<QWidget *>(&bracket)}) {
+    for (QWidget *page : std::initializer_list<QWidget *>{&groups, &bracket}) {
         page->show();
         adopt(*page);
     }

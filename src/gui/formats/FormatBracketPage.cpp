@@ -161,12 +161,7 @@ QFrame *FormatBracketPage::addMatch(const BracketMatch &m, int left, int top)
     const int teamWidth = width - 45 - goalWidth - penaltyWidth - 60;
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left, top, width, boxHeight));
-    box->setFrameShape(QFrame::Box);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, chartLook::line);
-    box->setPalette(palette);
+    chartLook::makeMatchBox(box);
     for (int row = 0; row < 2; ++row) {
         const int side = 2 * k + row;
         auto *team = new FittedLabel(box);

@@ -63,9 +63,9 @@ ThirdsPanel::ThirdsPanel(Tournament &t, int width, QWidget *parent)
         // The rows under the line stand a little lower, so that it shows.
         const int top = rowsTop + i * rowHeight + (i >= t.rules().thirdsThrough ? lineGap : 0);
         Row row;
-        row.rank = new QLabel(QString::number(i + 1), this);
-        row.rank->setGeometry(twipsRect(left, top, rankWidth, rowHeight - 15));
-        row.rank->setAlignment(Qt::AlignCenter);
+        auto *rank = new QLabel(QString::number(i + 1), this);
+        rank->setGeometry(twipsRect(left, top, rankWidth, rowHeight - 15));
+        rank->setAlignment(Qt::AlignCenter);
         row.group = new QLabel(this);
         row.group->setGeometry(twipsRect(columnLeft(0), top, groupWidth, rowHeight - 15));
         row.group->setAlignment(Qt::AlignCenter);
@@ -84,10 +84,10 @@ ThirdsPanel::ThirdsPanel(Tournament &t, int width, QWidget *parent)
         }
         m_rows.append(row);
     }
-    m_line = new QFrame(this);
-    static_cast<QFrame *>(m_line)->setFrameShape(QFrame::HLine);
-    m_line->setGeometry(twipsRect(left, rowsTop + t.rules().thirdsThrough * rowHeight + 7, width - 2 * left, 30));
-    chartLook::setTextColour(m_line, chartLook::banner);
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setGeometry(twipsRect(left, rowsTop + t.rules().thirdsThrough * rowHeight + 7, width - 2 * left, 30));
+    chartLook::setTextColour(line, chartLook::banner);
     m_notice = new QLabel(this);
     m_notice->setGeometry(
         twipsRect(left, rowsTop + groups * rowHeight + lineGap + 30, width - 2 * left, noticeHeight));

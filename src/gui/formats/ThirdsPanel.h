@@ -38,7 +38,6 @@ private:
 
     struct Row
     {
-        QLabel *rank;
         QLabel *group;
         ClickableLabel *team;
         QVector<QLabel *> figures; // points, difference, goals
@@ -46,7 +45,6 @@ private:
     Tournament &m_tournament;
     QVector<Row> m_rows;
     QVector<QLabel *> m_headings;
-    QWidget *m_line;
     QLabel *m_notice;
     ThirdsStanding m_standing;
     std::vector<std::pair<GroupId, int>> m_shown; // by row: the group and slot shown

@@ -1,6 +1,7 @@
 #include "gui/kit/ChartLook.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QPalette>
 
@@ -49,6 +50,16 @@ void setFontSize(QWidget *w, double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     w->setFont(font);
+}
+
+void makeMatchBox(QFrame *box)
+{
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, line);
+    box->setPalette(palette);
 }
 
 } // namespace chartLook

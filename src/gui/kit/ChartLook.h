@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QFrame;
 class QLabel;
 class QWidget;
 
@@ -22,6 +23,8 @@ void applyApplicationLook();
 // White heading on a green band: round captions.
 void makeBanner(QLabel *label);
 void makeHeading(QLabel *label);
+// A knock-out match: a white box with a thin green frame.
+void makeMatchBox(QFrame *box);
 void setTextColour(QWidget *w, const QColor &colour);
 void setFontSize(QWidget *w, double points, bool bold);
 

@@ -145,12 +145,7 @@ QFrame *KnockoutPanel::addMatch(Tournament &t, CellBinding &binding, Round r, in
     const RoundCells &round = t.round(r);
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left, top, boxWidth, boxHeight));
-    box->setFrameShape(QFrame::Box);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, chartLook::line);
-    box->setPalette(palette);
+    chartLook::makeMatchBox(box);
     for (int row = 0; row < 2; ++row) {
         const int side = 2 * match + row;
         auto *team = makeControl<FittedLabel>(box, round.team->name(), side, QRect(45, 30 + row * 300, 2160, 285));
@@ -231,7 +226,8 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
         const int top = podiumTop + 360 + (place - 1) * 345;
         auto *rank = new PlaceMedal(place, medals[std::size_t(place - 1)], this);
         rank->setGeometry(twipsRect(left + 60, top, 315, 315));
-        auto *label = makeControl<FittedLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
+        auto *label =
+            makeControl<FittedLabel>(this, pod.name(), place, QRect(left + 450, top, boxWidth - 450, 315));
         binding.bind(pod, place, label);
         chartLook::setFontSize(label, label->font().pointSizeF() + 1, true);
     }
