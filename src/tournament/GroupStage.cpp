@@ -104,6 +104,12 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
         refreshFormatKnockout(t);
         return;
     }
+    writeGroupStandings(t, g);
+    SeedRoundOf16(t);
+}
+
+void writeGroupStandings(Tournament &t, GroupId g)
+{
     const GroupCells &cells = t.group(g);
     const GroupTable table = groupTable(t, g);
 
@@ -130,7 +136,6 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
     }
 
     t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(Message::drawLots) : QString());
-    SeedRoundOf16(t);
 }
 
 void RefreshTieNotices(Tournament &t)

@@ -169,7 +169,6 @@ void AdvanceRoundOf16(Tournament &t)
 {
     advanceRound(t, Round::RoundOf16, roundOf16Destinations(t.chartName()));
     AdvanceQuarterFinals(t);
-    AdvanceSemiFinals(t);
 }
 
 void AdvanceQuarterFinals(Tournament &t)
@@ -186,8 +185,6 @@ void RerunBracket(Tournament &t)
     }
     SeedRoundOf16(t);
     AdvanceRoundOf16(t);
-    AdvanceQuarterFinals(t);
-    AdvanceSemiFinals(t);
 }
 
 void AdvanceSemiFinals(Tournament &t)
