@@ -65,16 +65,20 @@ void plainNeeds(const Tournament &t, GroupId g)
 void report(const char *what, const Tournament &t)
 {
     std::size_t teams = 0; // read back, so that the work cannot be optimised away
-    const double median = medianMicroseconds(runs, [](int) {}, [&](int) {
-        for (GroupId g : allGroups)
-            teams += needs(t, g)->size();
-    });
+    const double median = medianMicroseconds(
+        runs, [](int) {},
+        [&](int) {
+            for (GroupId g : allGroups)
+                teams += needs(t, g)->size();
+        });
     if (teams != 32 * runs)
         std::fprintf(stderr, "a group had no needs\n");
-    const double floor = medianMicroseconds(runs, [](int) {}, [&](int) {
-        for (GroupId g : allGroups)
-            plainNeeds(t, g);
-    });
+    const double floor = medianMicroseconds(
+        runs, [](int) {},
+        [&](int) {
+            for (GroupId g : allGroups)
+                plainNeeds(t, g);
+        });
     std::printf("%-50s %10.1f us   floor %6.2f us (x%.0f)\n", what, median, floor, median / floor);
 }
 

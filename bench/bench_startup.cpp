@@ -100,7 +100,8 @@ int main(int argc, char *argv[])
     }
     std::printf("--render of a %dx%d window, platform %s, %d runs: bare window %.1f ms, program %.1f ms, "
                 "ratio %.2f\n",
-                size.width(), size.height(), qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))),
-                runs, median(bare), median(vylora), median(vylora) / median(bare));
+                size.width(), size.height(),
+                qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))), runs,
+                median(bare), median(vylora), median(vylora) / median(bare));
     return 0;
 }
