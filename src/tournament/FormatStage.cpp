@@ -109,7 +109,7 @@ ThirdsStanding thirdsStanding(const Tournament &t, const std::vector<FormatGroup
 void computeFormatGroup(Tournament &t, GroupId g)
 {
     const GroupCells &cells = t.group(g);
-    const FormatGroup group = formatGroup(t, g);
+    const FormatGroup &group = t.rankedGroups().group(t, g);
     for (int slot = 1; slot <= 4; ++slot) {
         const TeamFigures &f = group.figures[std::size_t(slot - 1)];
         t.setText(*cells.goalsFor, slot, formatNumber(f.goalsFor));
@@ -221,7 +221,7 @@ void DrawThirdsLots(Tournament &t, GroupId g)
 
 void refreshFormatKnockout(Tournament &t)
 {
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    const std::vector<FormatGroup> &groups = t.rankedGroups().all(t);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     colourThirds(t, groups, thirds);
     const Round first = t.rounds().front();

@@ -16,7 +16,7 @@ class Tournament;
 class RankedGroups final
 {
 public:
-    explicit RankedGroups(int groups);
+    explicit RankedGroups(int groups = 0);
 
     const FormatGroup &group(const Tournament &t, GroupId g);
     // Every group of the chart, in group order.
