@@ -4,8 +4,6 @@
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
-#include <QHash>
-
 namespace {
 
 const QString notKnown = QStringLiteral("-");
@@ -248,9 +246,18 @@ void WalkBracket(Tournament &t)
     RefreshGoalTotal(t);
     struct Result
     {
-        QString winner, loser;
+        QString winner = notKnown;
+        QString loser = notKnown;
     };
-    QHash<int, Result> results;
+    // By official number, which the bracket counts up from its first match;
+    // a match not decided yet in this pass has no team to give.
+    const std::vector<BracketMatch> &bracket = t.rules().bracket;
+    const int first = bracket.empty() ? 0 : bracket.front().number;
+    std::vector<Result> results(bracket.size());
+    const auto resultOf = [&](int number) -> Result * {
+        const std::size_t i = std::size_t(number - first);
+        return number >= first && i < results.size() ? &results[i] : nullptr;
+    };
     for (Round r : t.rounds()) {
         const RoundCells &round = t.round(r);
         const std::vector<const BracketMatch *> matches = t.rules().matchesOf(r);
@@ -258,16 +265,19 @@ void WalkBracket(Tournament &t)
             for (std::size_t k = 0; k < matches.size(); ++k) {
                 for (int s = 0; s < 2; ++s) {
                     const BracketSlot &slot = matches[k]->sides[std::size_t(s)];
-                    const Result from = results.value(slot.match, {notKnown, notKnown});
+                    const Result *from = resultOf(slot.match);
                     t.setText(*round.team, int(2 * k) + s,
-                              slot.kind == BracketSlot::Kind::MatchWinner ? from.winner : from.loser);
+                              !from                                         ? notKnown
+                              : slot.kind == BracketSlot::Kind::MatchWinner ? from->winner
+                                                                            : from->loser);
                 }
             }
         }
         const std::vector<float> totals = sideTotals(round);
         for (std::size_t k = 0; k < matches.size(); ++k) {
             const Outcome outcome = decideMatch(t, round, int(k), totals);
-            results.insert(matches[k]->number, {teamOf(round, outcome.winner), teamOf(round, outcome.loser)});
+            if (Result *to = resultOf(matches[k]->number))
+                *to = {teamOf(round, outcome.winner), teamOf(round, outcome.loser)};
         }
     }
     decidePodiumMatch(t, Round::Final, 1);
