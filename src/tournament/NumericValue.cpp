@@ -71,6 +71,9 @@ double numericValue(QStringView text)
 {
     if (const std::optional<double> digits = plainDigitsValue(text))
         return *digits;
+    // The other text a chart is full of: the mark of a match not played.
+    if (!isPlayed(text))
+        return 0;
     Characters s;
     for (QChar c : text)
         if (!isBlank(c))
