@@ -9,10 +9,10 @@
 double numericValue(QStringView text);
 
 // Only the exact text "-" marks a score as not played; the empty text is a
-// played 0.
+// played 0. Asked of every score at every keystroke, it compares inline.
 inline bool isPlayed(QStringView text)
 {
-    return text != u"-";
+    return text.size() != 1 || text.front() != u'-';
 }
 
 // The ordinary decimal form of a number: no group separators, no trailing
