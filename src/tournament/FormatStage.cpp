@@ -227,9 +227,9 @@ void refreshFormatKnockout(Tournament &t)
     const Round first = t.rounds().front();
     CellFamily &teams = *t.round(first).team;
     int side = 0;
-    for (const BracketMatch *m : t.rules().matchesOf(first)) {
-        t.setText(teams, side++, seededTeam(t, groups, thirds, m->sides[0], m->sides[1]));
-        t.setText(teams, side++, seededTeam(t, groups, thirds, m->sides[1], m->sides[0]));
+    for (const BracketMatch &m : t.rules().matchesOf(first)) {
+        t.setText(teams, side++, seededTeam(t, groups, thirds, m.sides[0], m.sides[1]));
+        t.setText(teams, side++, seededTeam(t, groups, thirds, m.sides[1], m.sides[0]));
     }
     WalkBracket(t);
 }

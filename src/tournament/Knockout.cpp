@@ -4,6 +4,8 @@
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
+#include <QVarLengthArray>
+
 namespace {
 
 const QString notKnown = QStringLiteral("-");
@@ -47,6 +49,9 @@ void setWinner(Tournament &t, CellFamily &team, int side, bool winner)
     t.setTextColour(team, side, winner ? colours::white : colours::black);
 }
 
+// A round's sides, the round of 32's at most: on the stack.
+using SideTotals = QVarLengthArray<float, 32>;
+
 struct Outcome
 {
     int winner = -1; // side index, -1 while undecided
@@ -58,7 +63,7 @@ struct Outcome
 // against a side that is no longer known decides nothing: otherwise "-"
 // could win and stand on the podium, or a team could go on past a match
 // whose opponent the user has since undone.
-Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::vector<float> &totals)
+Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const SideTotals &totals)
 {
     const int a = 2 * k;
     const int b = a + 1;
@@ -75,9 +80,9 @@ Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::ve
     return outcome;
 }
 
-std::vector<float> sideTotals(const RoundCells &round)
+SideTotals sideTotals(const RoundCells &round)
 {
-    std::vector<float> totals(std::size_t(round.sides));
+    SideTotals totals(round.sides);
     for (int side = 0; side < round.sides; ++side)
         totals[std::size_t(side)] = sideTotal(round.goals->text(side), round.penalties->text(side));
     return totals;
@@ -92,7 +97,7 @@ template <std::size_t N> void advanceRound(Tournament &t, Round from, const std:
 {
     const RoundCells &round = t.round(from);
     CellFamily &next = *t.round(Round(int(from) + 1)).team;
-    const std::vector<float> totals = sideTotals(round);
+    const SideTotals totals = sideTotals(round);
     if (from == Round::RoundOf16)
         for (int side = 0; side < round.sides; ++side)
             t.setToolTip(*round.goals, side, formatSingle(totals[std::size_t(side)]));
@@ -191,7 +196,7 @@ void AdvanceSemiFinals(Tournament &t)
     const RoundCells &semis = t.round(Round::SemiFinals);
     CellFamily &final = *t.round(Round::Final).team;
     CellFamily &thirdPlace = *t.round(Round::ThirdPlace).team;
-    const std::vector<float> totals = sideTotals(semis);
+    const SideTotals totals = sideTotals(semis);
     for (int k = 0; k < 2; ++k) {
         const Outcome outcome = decideMatch(t, semis, k, totals);
         t.setText(final, k, teamOf(semis, outcome.winner));
@@ -260,11 +265,11 @@ void WalkBracket(Tournament &t)
     };
     for (Round r : t.rounds()) {
         const RoundCells &round = t.round(r);
-        const std::vector<const BracketMatch *> matches = t.rules().matchesOf(r);
+        const std::span<const BracketMatch> matches = t.rules().matchesOf(r);
         if (r != t.rounds().front()) {
             for (std::size_t k = 0; k < matches.size(); ++k) {
                 for (int s = 0; s < 2; ++s) {
-                    const BracketSlot &slot = matches[k]->sides[std::size_t(s)];
+                    const BracketSlot &slot = matches[k].sides[std::size_t(s)];
                     const Result *from = resultOf(slot.match);
                     t.setText(*round.team, int(2 * k) + s,
                               !from                                         ? notKnown
@@ -273,10 +278,10 @@ void WalkBracket(Tournament &t)
                 }
             }
         }
-        const std::vector<float> totals = sideTotals(round);
+        const SideTotals totals = sideTotals(round);
         for (std::size_t k = 0; k < matches.size(); ++k) {
             const Outcome outcome = decideMatch(t, round, int(k), totals);
-            if (Result *to = resultOf(matches[k]->number))
+            if (Result *to = resultOf(matches[k].number))
                 *to = {teamOf(round, outcome.winner), teamOf(round, outcome.loser)};
         }
     }
