@@ -115,8 +115,8 @@ void computeFormatGroup(Tournament &t, GroupId g)
         t.setText(*cells.goalsFor, slot, formatNumber(f.goalsFor));
         t.setText(*cells.goalsAgainst, slot, formatNumber(f.goalsAgainst));
         t.setText(*cells.difference, slot, formatNumber(f.difference()));
-        t.setText(*cells.played, slot, f.played > 0 ? QString::number(f.played) : QString());
-        t.setText(*cells.points, slot, QString::number(f.points));
+        t.setText(*cells.played, slot, f.played > 0 ? formatWholeNumber(f.played) : QString());
+        t.setText(*cells.points, slot, formatWholeNumber(f.points));
     }
     bool level = false;
     for (int place = 1; place <= 4; ++place) {

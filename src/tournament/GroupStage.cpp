@@ -118,8 +118,8 @@ void writeGroupStandings(Tournament &t, GroupId g)
         t.setText(*cells.goalsFor, slot, formatNumber(r.goalsFor));
         t.setText(*cells.goalsAgainst, slot, formatNumber(r.goalsAgainst));
         t.setText(*cells.difference, slot, formatNumber(r.difference));
-        t.setText(*cells.played, slot, r.played ? QString::number(*r.played) : QString());
-        t.setText(*cells.points, slot, QString::number(r.points));
+        t.setText(*cells.played, slot, r.played ? formatWholeNumber(*r.played) : QString());
+        t.setText(*cells.points, slot, formatWholeNumber(r.points));
     }
 
     for (int place = 1; place <= 4; ++place) {

@@ -18,5 +18,7 @@ inline bool isPlayed(QStringView text)
 // The ordinary decimal form of a number: no group separators, no trailing
 // zeros, the user's decimal separator.
 QString formatNumber(double value);
+// The same for a whole number.
+QString formatWholeNumber(qint64 value);
 // The same for single-precision values, rounded to their seven digits.
 QString formatSingle(float value);
