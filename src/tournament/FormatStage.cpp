@@ -18,6 +18,7 @@ std::vector<PlayedMatch> playedMatches(const Tournament &t, GroupId g)
 {
     const CellFamily &score = *t.group(g).score;
     std::vector<PlayedMatch> played;
+    played.reserve(GroupFixtures.size());
     for (std::size_t m = 0; m < GroupFixtures.size(); ++m) {
         const QString &first = score.text(int(2 * m));
         const QString &second = score.text(int(2 * m + 1));
@@ -95,6 +96,9 @@ ThirdsStanding thirdsStanding(const Tournament &t, const std::vector<FormatGroup
     ThirdsStanding thirds;
     thirds.through = t.rules().thirdsThrough;
     thirds.known = true;
+    thirds.groups.reserve(groups.size());
+    thirds.slotInGroup.reserve(groups.size());
+    thirds.figures.reserve(groups.size());
     for (GroupId g : t.groupIds()) {
         const FormatGroup &group = groups[std::size_t(groupIndex(g))];
         thirds.known = thirds.known && group.placeKnown(3);
