@@ -200,7 +200,7 @@ std::optional<GroupId> thirdFilling(const Tournament &t, const ThirdsStanding &t
 
 void DrawThirdsLots(Tournament &t, GroupId g)
 {
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    const std::vector<FormatGroup> &groups = t.rankedGroups().all(t);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     if (!thirds.known || thirds.decided())
         return;

@@ -134,7 +134,8 @@ void ThirdsPanel::refresh()
 {
     m_pending = false;
     const Tournament &t = m_tournament;
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    // The groups as the keystroke left them ranked: none is ranked again.
+    const std::vector<FormatGroup> &groups = m_tournament.rankedGroups().all(m_tournament);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     m_standing = thirds;
     m_shown.clear();
