@@ -1,9 +1,10 @@
 // Start-up to a saved picture of the window, measured as whole processes:
 // the program itself (its --render run, which builds the window as every
 // start does, loads and refreshes the user's chart, grabs the window and
-// writes a PNG) against a bare Qt Widgets window of the same size grabbed
-// and written at the same PNG quality, started in turn on whatever
-// platform the environment names (offscreen where there is no display).
+// writes a PNG), also drawing the 48-team 2026 chart with --chart, against
+// a bare Qt Widgets window of the same size grabbed and written at the
+// same PNG quality, started in turn on whatever platform the environment
+// names (offscreen where there is no display).
 // Usage: bench_startup [RUNS]   (default 15; prints the medians and their ratio)
 #include <algorithm>
 #include <cstdio>
@@ -76,32 +77,40 @@ int main(int argc, char *argv[])
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     const QString program = QStringLiteral(VYLORA_EXECUTABLE);
+    const QString data = home.filePath(QStringLiteral("data"));
     const QString png = home.filePath(QStringLiteral("window.png"));
-    const QStringList programArguments{QStringLiteral("--data-dir"), home.filePath(QStringLiteral("data")),
-                                       QStringLiteral("--render"), png};
+    const QStringList of2010{QStringLiteral("--data-dir"), data, QStringLiteral("--render"), png};
     // The first start seeds the folder and keeps the pictures of the
     // window's start; starts after it are the usual ones. Its picture
     // gives the bare window its size.
-    millisecondsOf(program, programArguments, env);
+    millisecondsOf(program, of2010, env);
     const QSize size = QImageReader(png).size();
     if (!size.isValid()) {
         std::fprintf(stderr, "the program wrote no picture\n");
         return 1;
     }
+    // The 48-team chart, from the seeded folder, drawn in its own layout.
+    const QStringList of2026 =
+        of2010 + QStringList{QStringLiteral("--chart"), data + QStringLiteral("/VYL2026.ini")};
+    millisecondsOf(program, of2026, env);
     const QString self = QCoreApplication::applicationFilePath();
     const QStringList bareArguments{bareChild, png, QString::number(size.width()), QString::number(size.height())};
     millisecondsOf(self, bareArguments, env);
 
     std::vector<double> bare;
-    std::vector<double> vylora;
+    std::vector<double> chart2010;
+    std::vector<double> chart2026;
     for (int run = 0; run < runs; ++run) {
         bare.push_back(millisecondsOf(self, bareArguments, env));
-        vylora.push_back(millisecondsOf(program, programArguments, env));
+        chart2010.push_back(millisecondsOf(program, of2010, env));
+        chart2026.push_back(millisecondsOf(program, of2026, env));
     }
-    std::printf("--render of a %dx%d window, platform %s, %d runs: bare window %.1f ms, program %.1f ms, "
-                "ratio %.2f\n",
-                size.width(), size.height(),
-                qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))), runs,
-                median(bare), median(vylora), median(vylora) / median(bare));
+    std::printf("--render of a %dx%d window, platform %s, median of %d runs\n", size.width(), size.height(),
+                qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))), runs);
+    std::printf("  bare window                        %7.1f ms\n", median(bare));
+    std::printf("  program, the user's 2010 chart     %7.1f ms   ratio to the bare window %.2f\n",
+                median(chart2010), median(chart2010) / median(bare));
+    std::printf("  program, --chart VYL2026.ini       %7.1f ms   ratio to the bare window %.2f, to 2010 %.2f\n",
+                median(chart2026), median(chart2026) / median(bare), median(chart2026) / median(chart2010));
     return 0;
 }
