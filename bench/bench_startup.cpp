@@ -1,10 +1,11 @@
-// Start-up to a painted window, measured as whole processes: the program's
-// window against a bare Qt Widgets window of the same size, started in turn
-// on whatever platform the environment names (offscreen, or a display such
-// as Xvfb). Each child quits right after its window's first paint. Then the
-// same for --render: the program's window grabbed and saved as PNG against
-// a bare window grabbed and saved.
-// Usage: bench_startup [RUNS]   (default 15; prints medians and the ratios)
+// Start-up to a saved picture of the window, measured as whole processes:
+// the program itself (its --render run, which builds the window as every
+// start does, loads and refreshes the user's chart, grabs the window and
+// writes a PNG), also drawing the 48-team 2026 chart with --chart, against
+// a bare Qt Widgets window of the same size grabbed and written at the
+// same PNG quality, started in turn on whatever platform the environment
+// names (offscreen where there is no display).
+// Usage: bench_startup [RUNS]   (default 15; prints the medians and their ratio)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -12,92 +13,26 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include "app/Clock.h"
-#include "app/SingleProgram.h"
-#include "app/VyloraApp.h"
-#include "app/WindowRun.h"
-#include "gui/kit/Prompts.h"
-#include "storage/ProgramFolder.h"
-#include "storage/UserSettings.h"
-
-// Outside any namespace: the macro declares the resources' own function.
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
+#include <QWidget>
 
 namespace {
 
-const QString bareChild = QStringLiteral("--bare");
-const QString programChild = QStringLiteral("--program");
-const QString bareRenderChild = QStringLiteral("--bare-render");
-const QString programRenderChild = QStringLiteral("--program-render");
+const QString bareChild = QStringLiteral("--bare-render");
 
-// Ends the event loop once the window has been painted.
-class FirstPaint final : public QObject
-{
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
+// The program's own: PNG loses nothing at any level, and the light one
+// saves time.
+constexpr int pngQuality = 85;
 
-private:
-    bool m_seen = false;
-};
-
-int grabAndSave(QWidget &window, const QString &png)
-{
-    return window.grab().save(png) ? 0 : 1;
-}
-
-int runBare(int argc, char *argv[], const QString &png)
+// What --render does after start-up, for a window with nothing in it.
+int runBare(int argc, char *argv[], const QString &png, int width, int height)
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(1176, 760);
-    if (!png.isEmpty())
-        return grabAndSave(window, png);
-    FirstPaint firstPaint;
-    window.installEventFilter(&firstPaint);
-    window.show();
-    return QApplication::exec();
-}
-
-// What the program's main() does for its window, or for --render.
-int runProgram(int argc, char *argv[], const QString &dataDir, const QString &png)
-{
-    QApplication app(argc, argv);
-    initResources();
-    dressApplication(false);
-    ProgramFolder::choose(dataDir);
-    ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
-    Prompts prompts;
-    Clock clock;
-    UserSettings settings;
-    SingleProgram single(ProgramFolder::path());
-    if (png.isEmpty() && !single.claim())
-        return 1;
-    VyloraApp vylora(prompts, clock, settings);
-    vylora.setHeadless(!png.isEmpty());
-    vylora.start();
-    if (png.isEmpty()) {
-        FirstPaint firstPaint;
-        vylora.window().installEventFilter(&firstPaint);
-        showWindow(vylora.window());
-        return endWindowRun(QApplication::exec(), single);
-    }
-    // As main() does: the picture at its light compression, then out at once.
-    const int code = vylora.window().grab().save(png, nullptr, 85) ? 0 : 1;
+    window.setFixedSize(width, height);
+    const int code = window.grab().save(png, nullptr, pngQuality) ? 0 : 1;
     std::fflush(nullptr);
     std::_Exit(code);
 }
@@ -106,12 +41,12 @@ double millisecondsOf(const QString &program, const QStringList &arguments, cons
 {
     QProcess child;
     child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
     QElapsedTimer timer;
     timer.start();
     child.start(program, arguments);
-    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed\n", qPrintable(arguments.join(u' ')));
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "%s %s failed\n", qPrintable(program), qPrintable(arguments.join(u' ')));
         std::exit(1);
     }
     return double(timer.nsecsElapsed()) / 1e6;
@@ -123,50 +58,59 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Starts the bare and the program's child in turn and prints the medians.
-void compare(const char *what, int runs, const QStringList &bareArguments, const QStringList &programArguments,
-             const QProcessEnvironment &env)
-{
-    const QString self = QCoreApplication::applicationFilePath();
-    // The first start seeds the folder and keeps the pictures of the
-    // window's start; starts after it are the usual ones.
-    millisecondsOf(self, programArguments, env);
-    millisecondsOf(self, bareArguments, env);
-    std::vector<double> bare;
-    std::vector<double> vylora;
-    for (int run = 0; run < runs; ++run) {
-        bare.push_back(millisecondsOf(self, bareArguments, env));
-        vylora.push_back(millisecondsOf(self, programArguments, env));
-    }
-    const QString platform = env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"));
-    std::printf("%s, platform %s, %d runs: bare window %.1f ms, program %.1f ms, ratio %.2f\n", what,
-                qPrintable(platform), runs, median(bare), median(vylora), median(vylora) / median(bare));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const QString child = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (child == bareChild)
-        return runBare(argc, argv, {});
-    if (child == bareRenderChild && argc >= 3)
-        return runBare(argc, argv, QString::fromLocal8Bit(argv[2]));
-    if (child == programChild && argc >= 3)
-        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]), {});
-    if (child == programRenderChild && argc >= 4)
-        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc >= 5 && QString::fromLocal8Bit(argv[1]) == bareChild)
+        return runBare(argc, argv, QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
 
     QCoreApplication app(argc, argv);
-    const int runs = argc >= 2 ? std::max(1, child.toInt()) : 15;
+    const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
     // The children's settings, chart and pictures live in a folder of their own.
     const QTemporaryDir home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")) && !env.contains(QStringLiteral("DISPLAY")) &&
+        !env.contains(QStringLiteral("WAYLAND_DISPLAY")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    const QString program = QStringLiteral(VYLORA_EXECUTABLE);
     const QString data = home.filePath(QStringLiteral("data"));
     const QString png = home.filePath(QStringLiteral("window.png"));
-    compare("painted window", runs, {bareChild}, {programChild, data}, env);
-    compare("--render", runs, {bareRenderChild, png}, {programRenderChild, data, png}, env);
+    const QStringList of2010{QStringLiteral("--data-dir"), data, QStringLiteral("--render"), png};
+    // The first start seeds the folder and keeps the pictures of the
+    // window's start; starts after it are the usual ones. Its picture
+    // gives the bare window its size.
+    millisecondsOf(program, of2010, env);
+    const QSize size = QImageReader(png).size();
+    if (!size.isValid()) {
+        std::fprintf(stderr, "the program wrote no picture\n");
+        return 1;
+    }
+    // The 48-team chart, from the seeded folder, drawn in its own layout.
+    const QStringList of2026 =
+        of2010 + QStringList{QStringLiteral("--chart"), data + QStringLiteral("/VYL2026.ini")};
+    millisecondsOf(program, of2026, env);
+    const QString self = QCoreApplication::applicationFilePath();
+    const QStringList bareArguments{bareChild, png, QString::number(size.width()), QString::number(size.height())};
+    millisecondsOf(self, bareArguments, env);
+
+    std::vector<double> bare;
+    std::vector<double> chart2010;
+    std::vector<double> chart2026;
+    for (int run = 0; run < runs; ++run) {
+        bare.push_back(millisecondsOf(self, bareArguments, env));
+        chart2010.push_back(millisecondsOf(program, of2010, env));
+        chart2026.push_back(millisecondsOf(program, of2026, env));
+    }
+    std::printf("--render of a %dx%d window, platform %s, median of %d runs\n", size.width(), size.height(),
+                qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))), runs);
+    std::printf("  bare window                        %7.1f ms\n", median(bare));
+    std::printf("  program, the user's 2010 chart     %7.1f ms   ratio to the bare window %.2f\n",
+                median(chart2010), median(chart2010) / median(bare));
+    std::printf("  program, --chart VYL2026.ini       %7.1f ms   ratio to the bare window %.2f, to 2010 %.2f\n",
+                median(chart2026), median(chart2026) / median(bare), median(chart2026) / median(chart2010));
     return 0;
 }

@@ -24,6 +24,9 @@ public:
 
     const Cell &operator[](int index) const { return m_cells[std::size_t(index - m_first)]; }
     const QString &text(int index) const { return (*this)[index].text; }
+    // Moves with every change of a text or a tag of the family's cells:
+    // what is worked out from them is current while it has not moved.
+    quint64 revision() const { return m_revision; }
 
 private:
     friend class Tournament;
@@ -32,5 +35,6 @@ private:
     QString m_name;
     int m_first;
     std::vector<Cell> m_cells;
+    quint64 m_revision = 0;
     ChangeHandler m_onChange;
 };

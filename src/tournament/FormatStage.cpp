@@ -18,6 +18,7 @@ std::vector<PlayedMatch> playedMatches(const Tournament &t, GroupId g)
 {
     const CellFamily &score = *t.group(g).score;
     std::vector<PlayedMatch> played;
+    played.reserve(GroupFixtures.size());
     for (std::size_t m = 0; m < GroupFixtures.size(); ++m) {
         const QString &first = score.text(int(2 * m));
         const QString &second = score.text(int(2 * m + 1));
@@ -95,6 +96,9 @@ ThirdsStanding thirdsStanding(const Tournament &t, const std::vector<FormatGroup
     ThirdsStanding thirds;
     thirds.through = t.rules().thirdsThrough;
     thirds.known = true;
+    thirds.groups.reserve(groups.size());
+    thirds.slotInGroup.reserve(groups.size());
+    thirds.figures.reserve(groups.size());
     for (GroupId g : t.groupIds()) {
         const FormatGroup &group = groups[std::size_t(groupIndex(g))];
         thirds.known = thirds.known && group.placeKnown(3);
@@ -109,14 +113,14 @@ ThirdsStanding thirdsStanding(const Tournament &t, const std::vector<FormatGroup
 void computeFormatGroup(Tournament &t, GroupId g)
 {
     const GroupCells &cells = t.group(g);
-    const FormatGroup group = formatGroup(t, g);
+    const FormatGroup &group = t.rankedGroups().group(t, g);
     for (int slot = 1; slot <= 4; ++slot) {
         const TeamFigures &f = group.figures[std::size_t(slot - 1)];
         t.setText(*cells.goalsFor, slot, formatNumber(f.goalsFor));
         t.setText(*cells.goalsAgainst, slot, formatNumber(f.goalsAgainst));
         t.setText(*cells.difference, slot, formatNumber(f.difference()));
-        t.setText(*cells.played, slot, f.played > 0 ? QString::number(f.played) : QString());
-        t.setText(*cells.points, slot, QString::number(f.points));
+        t.setText(*cells.played, slot, f.played > 0 ? formatWholeNumber(f.played) : QString());
+        t.setText(*cells.points, slot, formatWholeNumber(f.points));
     }
     bool level = false;
     for (int place = 1; place <= 4; ++place) {
@@ -196,7 +200,7 @@ std::optional<GroupId> thirdFilling(const Tournament &t, const ThirdsStanding &t
 
 void DrawThirdsLots(Tournament &t, GroupId g)
 {
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    const std::vector<FormatGroup> &groups = t.rankedGroups().all(t);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     if (!thirds.known || thirds.decided())
         return;
@@ -221,15 +225,15 @@ void DrawThirdsLots(Tournament &t, GroupId g)
 
 void refreshFormatKnockout(Tournament &t)
 {
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    const std::vector<FormatGroup> &groups = t.rankedGroups().all(t);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     colourThirds(t, groups, thirds);
     const Round first = t.rounds().front();
     CellFamily &teams = *t.round(first).team;
     int side = 0;
-    for (const BracketMatch *m : t.rules().matchesOf(first)) {
-        t.setText(teams, side++, seededTeam(t, groups, thirds, m->sides[0], m->sides[1]));
-        t.setText(teams, side++, seededTeam(t, groups, thirds, m->sides[1], m->sides[0]));
+    for (const BracketMatch &m : t.rules().matchesOf(first)) {
+        t.setText(teams, side++, seededTeam(t, groups, thirds, m.sides[0], m.sides[1]));
+        t.setText(teams, side++, seededTeam(t, groups, thirds, m.sides[1], m.sides[0]));
     }
     WalkBracket(t);
 }

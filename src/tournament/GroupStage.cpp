@@ -104,6 +104,12 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
         refreshFormatKnockout(t);
         return;
     }
+    writeGroupStandings(t, g);
+    SeedRoundOf16(t);
+}
+
+void writeGroupStandings(Tournament &t, GroupId g)
+{
     const GroupCells &cells = t.group(g);
     const GroupTable table = groupTable(t, g);
 
@@ -112,8 +118,8 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
         t.setText(*cells.goalsFor, slot, formatNumber(r.goalsFor));
         t.setText(*cells.goalsAgainst, slot, formatNumber(r.goalsAgainst));
         t.setText(*cells.difference, slot, formatNumber(r.difference));
-        t.setText(*cells.played, slot, r.played ? QString::number(*r.played) : QString());
-        t.setText(*cells.points, slot, QString::number(r.points));
+        t.setText(*cells.played, slot, r.played ? formatWholeNumber(*r.played) : QString());
+        t.setText(*cells.points, slot, formatWholeNumber(r.points));
     }
 
     for (int place = 1; place <= 4; ++place) {
@@ -130,7 +136,6 @@ void ComputeGroupStandings(Tournament &t, GroupId g)
     }
 
     t.setText(*cells.tieNotice, 0, table.tie ? t.messages().at(Message::drawLots) : QString());
-    SeedRoundOf16(t);
 }
 
 void RefreshTieNotices(Tournament &t)

@@ -34,6 +34,10 @@ GroupTable groupTable(const Tournament &t, GroupId g);
 
 void RefreshMatchLabels(Tournament &t);
 void ComputeGroupStandings(Tournament &t, GroupId g);
+// The 2010 chart's group table cells, places and tie notice, without the
+// seeding of the round of 16 that ComputeGroupStandings runs after them: a
+// full refresh seeds once, after every group.
+void writeGroupStandings(Tournament &t, GroupId g);
 // A new language: the tie notices shown take its wording at once rather
 // than at the next recomputation.
 void RefreshTieNotices(Tournament &t);

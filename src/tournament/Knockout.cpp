@@ -4,7 +4,7 @@
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
-#include <QHash>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -49,6 +49,9 @@ void setWinner(Tournament &t, CellFamily &team, int side, bool winner)
     t.setTextColour(team, side, winner ? colours::white : colours::black);
 }
 
+// A round's sides, the round of 32's at most: on the stack.
+using SideTotals = QVarLengthArray<float, 32>;
+
 struct Outcome
 {
     int winner = -1; // side index, -1 while undecided
@@ -60,7 +63,7 @@ struct Outcome
 // against a side that is no longer known decides nothing: otherwise "-"
 // could win and stand on the podium, or a team could go on past a match
 // whose opponent the user has since undone.
-Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::vector<float> &totals)
+Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const SideTotals &totals)
 {
     const int a = 2 * k;
     const int b = a + 1;
@@ -77,9 +80,9 @@ Outcome decideMatch(Tournament &t, const RoundCells &round, int k, const std::ve
     return outcome;
 }
 
-std::vector<float> sideTotals(const RoundCells &round)
+SideTotals sideTotals(const RoundCells &round)
 {
-    std::vector<float> totals(std::size_t(round.sides));
+    SideTotals totals(round.sides);
     for (int side = 0; side < round.sides; ++side)
         totals[std::size_t(side)] = sideTotal(round.goals->text(side), round.penalties->text(side));
     return totals;
@@ -94,7 +97,7 @@ template <std::size_t N> void advanceRound(Tournament &t, Round from, const std:
 {
     const RoundCells &round = t.round(from);
     CellFamily &next = *t.round(Round(int(from) + 1)).team;
-    const std::vector<float> totals = sideTotals(round);
+    const SideTotals totals = sideTotals(round);
     if (from == Round::RoundOf16)
         for (int side = 0; side < round.sides; ++side)
             t.setToolTip(*round.goals, side, formatSingle(totals[std::size_t(side)]));
@@ -169,7 +172,6 @@ void AdvanceRoundOf16(Tournament &t)
 {
     advanceRound(t, Round::RoundOf16, roundOf16Destinations(t.chartName()));
     AdvanceQuarterFinals(t);
-    AdvanceSemiFinals(t);
 }
 
 void AdvanceQuarterFinals(Tournament &t)
@@ -186,8 +188,6 @@ void RerunBracket(Tournament &t)
     }
     SeedRoundOf16(t);
     AdvanceRoundOf16(t);
-    AdvanceQuarterFinals(t);
-    AdvanceSemiFinals(t);
 }
 
 void AdvanceSemiFinals(Tournament &t)
@@ -196,7 +196,7 @@ void AdvanceSemiFinals(Tournament &t)
     const RoundCells &semis = t.round(Round::SemiFinals);
     CellFamily &final = *t.round(Round::Final).team;
     CellFamily &thirdPlace = *t.round(Round::ThirdPlace).team;
-    const std::vector<float> totals = sideTotals(semis);
+    const SideTotals totals = sideTotals(semis);
     for (int k = 0; k < 2; ++k) {
         const Outcome outcome = decideMatch(t, semis, k, totals);
         t.setText(final, k, teamOf(semis, outcome.winner));
@@ -251,26 +251,38 @@ void WalkBracket(Tournament &t)
     RefreshGoalTotal(t);
     struct Result
     {
-        QString winner, loser;
+        QString winner = notKnown;
+        QString loser = notKnown;
     };
-    QHash<int, Result> results;
+    // By official number, which the bracket counts up from its first match;
+    // a match not decided yet in this pass has no team to give.
+    const std::vector<BracketMatch> &bracket = t.rules().bracket;
+    const int first = bracket.empty() ? 0 : bracket.front().number;
+    std::vector<Result> results(bracket.size());
+    const auto resultOf = [&](int number) -> Result * {
+        const std::size_t i = std::size_t(number - first);
+        return number >= first && i < results.size() ? &results[i] : nullptr;
+    };
     for (Round r : t.rounds()) {
         const RoundCells &round = t.round(r);
-        const std::vector<const BracketMatch *> matches = t.rules().matchesOf(r);
+        const std::span<const BracketMatch> matches = t.rules().matchesOf(r);
         if (r != t.rounds().front()) {
             for (std::size_t k = 0; k < matches.size(); ++k) {
                 for (int s = 0; s < 2; ++s) {
-                    const BracketSlot &slot = matches[k]->sides[std::size_t(s)];
-                    const Result from = results.value(slot.match, {notKnown, notKnown});
+                    const BracketSlot &slot = matches[k].sides[std::size_t(s)];
+                    const Result *from = resultOf(slot.match);
                     t.setText(*round.team, int(2 * k) + s,
-                              slot.kind == BracketSlot::Kind::MatchWinner ? from.winner : from.loser);
+                              !from                                         ? notKnown
+                              : slot.kind == BracketSlot::Kind::MatchWinner ? from->winner
+                                                                            : from->loser);
                 }
             }
         }
-        const std::vector<float> totals = sideTotals(round);
+        const SideTotals totals = sideTotals(round);
         for (std::size_t k = 0; k < matches.size(); ++k) {
             const Outcome outcome = decideMatch(t, round, int(k), totals);
-            results.insert(matches[k]->number, {teamOf(round, outcome.winner), teamOf(round, outcome.loser)});
+            if (Result *to = resultOf(matches[k].number))
+                *to = {teamOf(round, outcome.winner), teamOf(round, outcome.loser)};
         }
     }
     decidePodiumMatch(t, Round::Final, 1);

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include <QLocale>
 #include <QVarLengthArray>
@@ -34,18 +36,45 @@ double radixValue(const Characters &s, qsizetype pos, int radix)
 }
 
 // Only the decimal separator is the user's: a locale's own minus sign
-// (U+2212) or digits would make texts that numericValue reads as 0.
+// (U+2212) or digits would make texts that numericValue reads as 0. Asking
+// the locale is dear (a lock and a query of the system's), so it is asked
+// only for a point there is to replace: whole numbers, nearly every figure
+// of a chart, have none. Asked each time, it follows any change of the
+// default locale at once.
 QString trimmedNumber(double value, int precision)
 {
-    QString text = value == std::trunc(value) && std::abs(value) < 1e15 ? QString::number(qint64(value))
-                                                                        : QString::number(value, 'g', precision);
-    return text.replace(u'.', QLocale().decimalPoint());
+    if (value == std::trunc(value) && std::abs(value) < 1e15)
+        return formatWholeNumber(qint64(value));
+    QString text = QString::number(value, 'g', precision);
+    if (text.contains(u'.'))
+        text.replace(u'.', QLocale().decimalPoint());
+    return text;
+}
+
+// A score is a few digits: read at once, they make the value that the
+// general reading below makes of them, and nothing is copied.
+std::optional<double> plainDigitsValue(QStringView text)
+{
+    if (text.size() > 9) // beyond an int's reach
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
 }
 
 } // namespace
 
 double numericValue(QStringView text)
 {
+    if (const std::optional<double> digits = plainDigitsValue(text))
+        return *digits;
+    // The other text a chart is full of: the mark of a match not played.
+    if (!isPlayed(text))
+        return 0;
     Characters s;
     for (QChar c : text)
         if (!isBlank(c))
@@ -98,6 +127,24 @@ double numericValue(QStringView text)
         ++begin;
     std::from_chars(begin, end, value);
     return value;
+}
+
+QString formatWholeNumber(qint64 value)
+{
+    // Goals, differences, points and matches played: a full refresh writes
+    // hundreds of them, nearly all small. Their texts are written once and
+    // shared, where writing each anew cost a third of the refresh.
+    constexpr qint64 lowest = -99;
+    constexpr qint64 highest = 999;
+    static const std::vector<QString> small = [] {
+        std::vector<QString> texts;
+        for (qint64 n = lowest; n <= highest; ++n)
+            texts.push_back(QString::number(n));
+        return texts;
+    }();
+    if (value < lowest || value > highest)
+        return QString::number(value);
+    return small[std::size_t(value - lowest)];
 }
 
 QString formatNumber(double value)

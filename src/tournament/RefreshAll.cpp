@@ -11,10 +11,9 @@ void RefreshAll(Tournament &t)
     RefreshMatchLabels(t);
     if (t.rules().isWc32()) {
         for (GroupId g : t.groupIds())
-            ComputeGroupStandings(t, g);
+            writeGroupStandings(t, g);
         SeedRoundOf16(t);
         AdvanceRoundOf16(t);
-        AdvanceQuarterFinals(t);
     } else {
         for (GroupId g : t.groupIds())
             computeFormatGroup(t, g);

@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <tuple>
 
+#include <QVarLengthArray>
+
 namespace {
 
 using Key = std::tuple<double, double, double>;
+// Teams by their index. A ranking runs at every keystroke, over at most the
+// thirds of twelve groups: its lists live on the stack.
+using Block = QVarLengthArray<int, 16>;
+using Keys = QVarLengthArray<Key, 16>;
 
 class Ranking final
 {
@@ -19,105 +25,103 @@ public:
 
     RankedTeams run()
     {
-        std::vector<int> all(m_teams.size());
-        for (std::size_t i = 0; i < all.size(); ++i)
-            all[i] = int(i);
+        Block all;
+        for (std::size_t i = 0; i < m_teams.size(); ++i)
+            all.push_back(int(i));
+        m_result.order.reserve(m_teams.size());
+        m_result.separatedBy.reserve(m_teams.size());
         rank(all, 0);
         return std::move(m_result);
     }
 
 private:
-    void rank(const std::vector<int> &block, std::size_t criterion)
+    // A block is always in index order: the parts of a split keep it.
+    void rank(const Block &block, std::size_t criterion)
     {
         if (block.size() == 1 || criterion == m_criteria.size()) {
             appendLevel(block);
             return;
         }
         const Criterion c = m_criteria[criterion];
-        const std::vector<std::vector<int>> parts = split(block, c);
-        if (parts.size() == 1) {
+        Keys keys(qsizetype(m_teams.size())); // by team; those of the block set
+        if (!keysOf(block, c, keys)) {
             rank(block, criterion + 1);
             return;
         }
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            if (i > 0)
+        if (std::all_of(block.begin(), block.end(), [&](int team) { return keys[team] == keys[block[0]]; })) {
+            rank(block, criterion + 1);
+            return;
+        }
+        // Best key first, equal keys in index order.
+        Block sorted = block;
+        const auto before = [&keys](int a, int b) { return keys[a] > keys[b] || (keys[a] == keys[b] && a < b); };
+        std::sort(sorted.begin(), sorted.end(), before);
+        // The block in parts of equal key.
+        qsizetype begin = 0;
+        for (qsizetype end = 1; end <= sorted.size(); ++end) {
+            if (end < sorted.size() && keys[sorted[end]] == keys[sorted[begin]])
+                continue;
+            const Block part(sorted.begin() + begin, sorted.begin() + end);
+            if (begin > 0)
                 m_result.separatedBy.push_back(c);
             // A smaller set left level by the mini-table gets a mini-table
             // of its own matches before anything else.
-            rank(parts[i], c == Criterion::HeadToHead ? criterion : criterion + 1);
+            rank(part, c == Criterion::HeadToHead ? criterion : criterion + 1);
+            begin = end;
         }
     }
 
-    void appendLevel(const std::vector<int> &block)
+    void appendLevel(const Block &block)
     {
-        for (std::size_t i = 0; i < block.size(); ++i) {
+        for (qsizetype i = 0; i < block.size(); ++i) {
             if (i > 0)
                 m_result.separatedBy.push_back(std::nullopt);
             m_result.order.push_back(block[i]);
         }
     }
 
-    // The block in parts of equal key, best key first, each part in index
-    // order; one part when the criterion cannot tell any of them apart.
-    std::vector<std::vector<int>> split(const std::vector<int> &block, Criterion c) const
+    // Each team's key into keys[team]; false when the criterion cannot tell
+    // any of the block apart.
+    bool keysOf(const Block &block, Criterion c, Keys &keys) const
     {
-        std::vector<std::pair<Key, int>> keyed;
-        const std::optional<std::vector<Key>> keys = keysOf(block, c);
-        if (!keys)
-            return {block};
-        for (std::size_t i = 0; i < block.size(); ++i)
-            keyed.emplace_back((*keys)[i], block[i]);
-        std::stable_sort(keyed.begin(), keyed.end(),
-                         [](const auto &a, const auto &b) { return a.first > b.first; });
-        std::vector<std::vector<int>> parts;
-        for (std::size_t i = 0; i < keyed.size(); ++i) {
-            if (i == 0 || keyed[i].first != keyed[i - 1].first)
-                parts.emplace_back();
-            parts.back().push_back(keyed[i].second);
-        }
-        return parts;
-    }
-
-    std::optional<std::vector<Key>> keysOf(const std::vector<int> &block, Criterion c) const
-    {
-        std::vector<Key> keys;
         for (int team : block) {
             const TeamFigures &f = m_teams[std::size_t(team)];
+            Key &key = keys[team];
             switch (c) {
             case Criterion::Points:
-                keys.emplace_back(f.points, 0, 0);
+                key = {f.points, 0, 0};
                 break;
             case Criterion::GoalDifference:
-                keys.emplace_back(f.difference(), 0, 0);
+                key = {f.difference(), 0, 0};
                 break;
             case Criterion::GoalsFor:
-                keys.emplace_back(f.goalsFor, 0, 0);
+                key = {f.goalsFor, 0, 0};
                 break;
             case Criterion::Wins:
-                keys.emplace_back(f.wins, 0, 0);
+                key = {f.wins, 0, 0};
                 break;
             case Criterion::Conduct:
                 if (!f.conduct)
-                    return std::nullopt;
-                keys.emplace_back(-*f.conduct, 0, 0);
+                    return false;
+                key = {-*f.conduct, 0, 0};
                 break;
             case Criterion::ShootOut:
                 if (!shootOutDecides(block))
-                    return std::nullopt;
-                keys.emplace_back(f.marked ? 1 : 0, 0, 0);
+                    return false;
+                key = {f.marked ? 1 : 0, 0, 0};
                 break;
             case Criterion::Mark:
-                keys.emplace_back(f.marked ? 1 : 0, 0, 0);
+                key = {f.marked ? 1 : 0, 0, 0};
                 break;
             case Criterion::HeadToHead:
-                keys.push_back(headToHead(team, block));
+                key = headToHead(team, block);
                 break;
             }
         }
-        return keys;
+        return true;
     }
 
-    Key headToHead(int team, const std::vector<int> &block) const
+    Key headToHead(int team, const Block &block) const
     {
         auto inBlock = [&block](int t) { return std::find(block.begin(), block.end(), t) != block.end(); };
         double points = 0, scored = 0, conceded = 0;
@@ -136,7 +140,7 @@ private:
     // Two teams level on everything so far, the only ones on their points,
     // that met in the last round: their shoot-out decided, and the mark
     // tells who won it.
-    bool shootOutDecides(const std::vector<int> &block) const
+    bool shootOutDecides(const Block &block) const
     {
         if (block.size() != 2)
             return false;

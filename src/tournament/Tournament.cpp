@@ -115,6 +115,8 @@ Tournament::Tournament(const FormatRules &rules)
 void Tournament::setFormat(const FormatRules &rules)
 {
     m_rules = &rules;
+    // Another format ranks by other criteria, whatever its cells hold.
+    m_rankedGroups = RankedGroups(rules.groups);
     m_groupIds.clear();
     m_groups.clear();
     for (int gi = 0; gi < rules.groups; ++gi) {
@@ -162,6 +164,7 @@ void Tournament::setText(CellFamily &f, int index, const QString &text)
     if (c.text == text)
         return;
     c.text = text;
+    ++f.m_revision;
     notify(f, index, CellProperty::Text);
     if (f.m_onChange)
         f.m_onChange(index);
@@ -174,6 +177,8 @@ void Tournament::assign(CellFamily &f, int index, T Cell::*member, const T &valu
     if (c.*member == value)
         return;
     c.*member = value;
+    if (property == CellProperty::Text || property == CellProperty::Tag)
+        ++f.m_revision;
     notify(f, index, property);
 }
 

@@ -3,6 +3,7 @@
 #include "tournament/CellFamily.h"
 #include "tournament/GroupId.h"
 #include "tournament/MessageTable.h"
+#include "tournament/RankedGroups.h"
 #include "tournament/TournamentFormat.h"
 
 #include <array>
@@ -132,6 +133,10 @@ public:
     MessageTable &messages() { return m_messages; }
     const MessageTable &messages() const { return m_messages; }
 
+    // The groups as the rules of the formats other than the 32-team World
+    // Cup rank them, each ranked again only once its cells have changed.
+    RankedGroups &rankedGroups() { return m_rankedGroups; }
+
 private:
     CellFamily &add(const QString &name, int first, int last);
     void notify(const CellFamily &f, int index, CellProperty property);
@@ -153,6 +158,7 @@ private:
     std::vector<std::pair<int, Observer>> m_observers;
     int m_nextObserverKey = 0;
     MessageTable m_messages;
+    RankedGroups m_rankedGroups;
     bool m_ready = false;
     bool m_goalTotalHeld = false;
 };

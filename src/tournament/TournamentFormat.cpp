@@ -1,5 +1,6 @@
 #include "tournament/TournamentFormat.h"
 
+#include <algorithm>
 #include <bit>
 
 #include <QFile>
@@ -269,7 +270,7 @@ std::optional<int> ThirdsTable::thirdFacing(quint16 qualifying, int column) cons
     return (*row)[std::size_t(column)];
 }
 
-std::vector<const BracketMatch *> FormatRules::matchesOf(Round r) const
+std::span<const BracketMatch> FormatRules::matchesOf(Round r) const
 {
     std::size_t first = 0;
     for (Round earlier : rounds) {
@@ -277,10 +278,10 @@ std::vector<const BracketMatch *> FormatRules::matchesOf(Round r) const
             break;
         first += std::size_t(matchesIn(earlier));
     }
-    std::vector<const BracketMatch *> matches;
-    for (std::size_t i = first; i < first + std::size_t(matchesIn(r)) && i < bracket.size(); ++i)
-        matches.push_back(&bracket[i]);
-    return matches;
+    const std::span<const BracketMatch> all(bracket);
+    if (first >= all.size())
+        return {};
+    return all.subspan(first, std::min(std::size_t(matchesIn(r)), all.size() - first));
 }
 
 const BracketMatch *FormatRules::match(int number) const

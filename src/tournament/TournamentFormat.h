@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include <QHash>
@@ -69,8 +70,9 @@ struct FormatRules
 
     bool isWc32() const { return id == FormatId::Wc32; }
     int teams() const { return 4 * groups; }
-    // The bracket's matches of round r, in official order.
-    std::vector<const BracketMatch *> matchesOf(Round r) const;
+    // The bracket's matches of round r, in official order: a part of the
+    // bracket, which lists the rounds one after the other.
+    std::span<const BracketMatch> matchesOf(Round r) const;
     const BracketMatch *match(int number) const;
 };
 

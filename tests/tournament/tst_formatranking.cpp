@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "tournament/FormatStage.h"
+#include "tournament/GroupStage.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
 
@@ -15,6 +16,8 @@ private slots:
     void ranksByTheEditionsCriteria();
     void thirdsRankByTheirOwnCriteria_data();
     void thirdsRankByTheirOwnCriteria();
+    void anEditShowsWhatAFullRefreshShows_data();
+    void anEditShowsWhatAFullRefreshShows();
 };
 
 namespace {
@@ -49,7 +52,28 @@ QString placesOf(const FormatGroup &group)
     return text;
 }
 
+// Every property of every cell, one line a cell.
+QStringList shown(const Tournament &t)
+{
+    QStringList lines;
+    for (const CellFamily &f : t.families())
+        for (int i = f.first(); i <= f.last(); ++i)
+            lines << QStringLiteral("%1 %2: %3 %4 %5 %6 %7 %8")
+                         .arg(f.name())
+                         .arg(i)
+                         .arg(f[i].text, f[i].tag)
+                         .arg(f[i].textColour)
+                         .arg(f[i].background)
+                         .arg(f[i].bold)
+                         .arg(f[i].row);
+    return lines;
+}
+
+enum class Edit { Score, Conduct, DrawMark, UndoneThenElsewhere };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Edit)
 
 void TestFormatRanking::ranksByTheEditionsCriteria_data()
 {
@@ -134,6 +158,64 @@ void TestFormatRanking::thirdsRankByTheirOwnCriteria()
         if (thirds.qualifying() & (1u << g))
             letters += QChar(u'A' + g);
     QCOMPARE(letters, bestThirds);
+}
+
+void TestFormatRanking::anEditShowsWhatAFullRefreshShows_data()
+{
+    QTest::addColumn<QString>("groupA");
+    QTest::addColumn<Edit>("edit");
+
+    // Group A's third goes from last of the thirds to the best of them.
+    QTest::newRow("a score") << "1-0 1-0 1-0 0-1 0-1 1-0" << Edit::Score;
+    // 3 and 4 level on everything, their own match drawn.
+    QTest::newRow("conduct points") << "1-0 0-0 1-0 0-1 0-1 1-0" << Edit::Conduct;
+    QTest::newRow("a draw mark") << "1-0 0-0 1-0 0-1 0-1 1-0" << Edit::DrawMark;
+    QTest::newRow("a score undone, then one in another group")
+        << "1-0 1-0 1-0 0-1 0-1 1-0" << Edit::UndoneThenElsewhere;
+}
+
+// A keystroke ranks its own group again and reads the others as they were
+// last ranked; what it shows must be what ranking every group afresh shows.
+void TestFormatRanking::anEditShowsWhatAFullRefreshShows()
+{
+    QFETCH(QString, groupA);
+    QFETCH(Edit, edit);
+
+    Tournament t(formatRules(FormatId::Wc48));
+    t.setReady(true);
+    RefreshAll(t);
+    // Slot 3 ends third in every group, each third's difference its own.
+    for (GroupId g : t.groupIds())
+        type(t, g, qPrintable(QStringLiteral("1-0 %1-0 1-0 0-1 0-1 1-0").arg(groupIndex(g) + 1)));
+    type(t, GroupId::A, qPrintable(groupA));
+    const GroupCells &a = t.group(GroupId::A);
+    const Tournament::CellsPicture before = t.cells();
+    const QStringList unedited = shown(t);
+    switch (edit) {
+    case Edit::Score:
+        t.setText(*a.score, 2, QStringLiteral("9"));
+        break;
+    case Edit::Conduct:
+        t.setText(*a.conduct, 3, QStringLiteral("5"));
+        t.setText(*a.conduct, 4, QStringLiteral("1"));
+        break;
+    case Edit::DrawMark: // as drawing lots marks it, the notice shown
+        t.setTag(*a.team, 4, QStringLiteral("1"));
+        ComputeGroupStandings(t, GroupId::A);
+        break;
+    case Edit::UndoneThenElsewhere:
+        t.setText(*a.score, 2, QStringLiteral("9"));
+        t.restoreCells(before);
+        t.setText(*t.group(GroupId::B).score, 0, QStringLiteral("2"));
+        break;
+    }
+    QVERIFY(shown(t) != unedited);
+
+    Tournament afresh(formatRules(FormatId::Wc48));
+    afresh.restoreCells(t.cells());
+    afresh.setReady(true);
+    RefreshAll(afresh);
+    QCOMPARE(shown(t), shown(afresh));
 }
 
 QTEST_GUILESS_MAIN(TestFormatRanking)

@@ -76,7 +76,7 @@ FormatBracketPage::FormatBracketPage(Tournament &t, CellBinding &binding, QWidge
     m_levels = int(tree.size());
     m_columnPitch = pageWidth / (2 * m_levels + 1);
 
-    const BracketMatch &final = *rules.matchesOf(Round::Final).front();
+    const BracketMatch &final = rules.matchesOf(Round::Final).front();
     // The foot of the page is left to the way out, which stands over it.
     const double leafPitch =
         double(pageHeight - treeTop - quitHeight) / double(rules.matchesOf(tree.front()).size() / 2);
@@ -107,7 +107,7 @@ FormatBracketPage::FormatBracketPage(Tournament &t, CellBinding &binding, QWidge
     int below = finalTop + boxHeight + 300;
     if (t.hasRound(Round::ThirdPlace)) {
         addCaption(middle, below, width)->setProperty("part", QString::number(roundNameIndex(Round::ThirdPlace)));
-        addMatch(*rules.matchesOf(Round::ThirdPlace).front(), middle, below + captionHeight + 45);
+        addMatch(rules.matchesOf(Round::ThirdPlace).front(), middle, below + captionHeight + 45);
         below += captionHeight + 45 + boxHeight + 300;
     }
     addCaption(middle, below, width)->setProperty("part", QStringLiteral("6"));
@@ -149,8 +149,9 @@ QFrame *FormatBracketPage::addMatch(const BracketMatch &m, int left, int top)
     Round round = Round::Final;
     int k = 0;
     for (Round r : m_tournament.rounds()) {
-        const std::vector<const BracketMatch *> matches = m_tournament.rules().matchesOf(r);
-        const auto at = std::find(matches.begin(), matches.end(), &m);
+        const std::span<const BracketMatch> matches = m_tournament.rules().matchesOf(r);
+        const auto at =
+            std::find_if(matches.begin(), matches.end(), [&m](const BracketMatch &x) { return &x == &m; });
         if (at != matches.end()) {
             round = r;
             k = int(at - matches.begin());

@@ -134,7 +134,8 @@ void ThirdsPanel::refresh()
 {
     m_pending = false;
     const Tournament &t = m_tournament;
-    const std::vector<FormatGroup> groups = formatGroups(t);
+    // The groups as the keystroke left them ranked: none is ranked again.
+    const std::vector<FormatGroup> &groups = m_tournament.rankedGroups().all(m_tournament);
     const ThirdsStanding thirds = thirdsStanding(t, groups);
     m_standing = thirds;
     m_shown.clear();
@@ -155,14 +156,21 @@ void ThirdsPanel::refresh()
         row.figures[2]->setText(formatNumber(f.goalsFor));
         const bool through = thirds.decided() && place < thirds.through;
         const bool out = thirds.decided() && place >= thirds.through;
-        chartLook::setTextColour(row.team, toColour(through ? colours::qualified
-                                                    : out   ? colours::eliminated
-                                                            : colours::black));
         const bool level = tie && (thirds.ranked.levelWithNext(std::size_t(place)) ||
                                    (place > 0 && thirds.ranked.levelWithNext(std::size_t(place - 1))));
-        row.team->setCursor(level ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        const Look look{through ? colours::qualified
+                        : out   ? colours::eliminated
+                                : colours::black,
+                        through || level, level};
+        // Setting a palette or a font costs far more than comparing it (it
+        // is resolved and spread again), and most rows keep theirs.
+        if (row.look == look)
+            continue;
+        row.look = look;
+        chartLook::setTextColour(row.team, toColour(look.colour));
+        row.team->setCursor(look.drawsLots ? Qt::PointingHandCursor : Qt::ArrowCursor);
         QFont font = row.team->font();
-        font.setBold(through || level);
+        font.setBold(look.bold);
         row.team->setFont(font);
     }
     m_notice->setText(tie ? t.messages().at(Message::thirdsTie) : QString());

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "gui/kit/CardFrame.h"
+#include "tournament/Cell.h"
 #include "tournament/FormatStage.h"
 #include "tournament/GroupId.h"
+
+#include <optional>
 
 #include <QVector>
 
@@ -36,11 +39,21 @@ private:
     void refresh();
     QString whyAt(int place) const;
 
+    // How a row's team is shown: its colour, bold, and whether a click on
+    // it draws lots.
+    struct Look
+    {
+        Rgb colour;
+        bool bold;
+        bool drawsLots;
+        bool operator==(const Look &) const = default;
+    };
     struct Row
     {
         QLabel *group;
         ClickableLabel *team;
         QVector<QLabel *> figures; // points, difference, goals
+        std::optional<Look> look;  // none until first shown
     };
     Tournament &m_tournament;
     QVector<Row> m_rows;
