@@ -10,7 +10,7 @@ CONTROLS = {
     ("Command5", None): ("Esci", "Chiudi il programma (ricordati prima di salvare i pronostici)"),
     ("Command8", None): ("Aggiorna", "Scarica i risultati ufficiali"),
     ("Command6", None): ("Aiuto", "Istruzioni, visualizzazione e link"),
-    ("Command21", None): ("Statistiche", "Classifica finale e gol del torneo mostrato"),
+    ("Command21", None): ("Statist.", "Classifica finale e gol del torneo mostrato"),
     ("Command11", None): ("Archivio", "Rivedi i Mondiali dal 1998 al 2022"),
     ("Command15", None): ("Calendario", "Le partite del giorno"),
     ("LabTitre", None): ("Coppa del Mondo di calcio 2010", ""),

@@ -103,7 +103,7 @@ CONTROLS = {
     ("Command7", None): ("Openen", "Het gekozen WK tonen"),
     ("Command4", None): ("2010...", "Terug naar je voorspellingen voor 2010"),
     ("Command13", None): ("", "Het schema afdrukken"),
-    ("Command22", None): ("Voorspellingen", "De bewaarde voorspellingen, gescoord op de uitslagen"),
+    ("Command22", None): ("Voorspelling", "De bewaarde voorspellingen, gescoord op de uitslagen"),
     ("Command23", None): ("Voorspelling bewaren",
                           "Dit schema bewaren als voorspelling met een naam: geen update overschrijft het"),
 }

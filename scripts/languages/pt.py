@@ -11,7 +11,7 @@ CONTROLS = {
     ("Command5", None): ("Sair", "Fechar o programa (lembre-se de salvar seus palpites antes)"),
     ("Command8", None): ("Atualizar", "Baixar os resultados oficiais"),
     ("Command6", None): ("Ajuda", "Instruções, exibição e links"),
-    ("Command21", None): ("Estatísticas", "Classificação final e gols do torneio exibido"),
+    ("Command21", None): ("Estatíst.", "Classificação final e gols do torneio exibido"),
     ("Command11", None): ("Histórico", "Rever as Copas do Mundo de 1998 a 2022"),
     ("Command15", None): ("Calendário", "Os jogos do dia"),
     ("LabTitre", None): ("Copa do Mundo de Futebol 2010", ""),
