@@ -46,7 +46,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
         },
         [this] { return typedChart(); });
     m_window.setCloseGuard([this] { return mayClose(); });
-    connect(&m_window, &MainWindow::languageClicked, this,
+    connect(&m_window, &MainWindow::languageChosen, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::endAsked, this, &VyloraApp::endProgram);
@@ -214,6 +214,7 @@ void VyloraApp::applyLanguage(LanguageIndex index)
         applyLanguageFile(index);
     m_qtTexts.apply(index);
     m_sage = index;
+    m_window.showLanguage(index);
     showNewsMessage();
     // Written only when it changes: every start applies the stored one.
     if (m_settings.language() != QString::number(index))

@@ -34,7 +34,7 @@ public:
     MainWindow &window() { return m_window; }
     LanguageIndex language() const { return m_sage; }
 
-    // A click on flag `index`, and start-up with the stored language.
+    // A language picked in the chooser, and start-up with the stored one.
     void applyLanguage(LanguageIndex index);
     // Every whole-chart load (start-up, the results update, a past
     // tournament, the return to 2010 when nothing waits aside): the file's

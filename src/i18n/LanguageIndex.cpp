@@ -6,6 +6,26 @@
 #include "i18n/WholeNumber.h"
 #include "tournament/NumericValue.h"
 
+namespace {
+
+// Portuguese is Brazil's: its words, and Qt's dialog texts with them.
+constexpr std::array<Language, 7> all{{
+    {u"langFr.txt", u"Français", u"fr"},
+    {u"langEn.txt", u"English", u""},
+    {u"langSp.txt", u"Español", u"es"},
+    {u"langDe.txt", u"Deutsch", u"de"},
+    {u"langIt.txt", u"Italiano", u"it"},
+    {u"langPt.txt", u"Português", u"pt_BR"},
+    {u"langNl.txt", u"Nederlands", u"nl"},
+}};
+
+} // namespace
+
+std::span<const Language> languages()
+{
+    return all;
+}
+
 LanguageIndex languageIndexFromStored(const QString &stored)
 {
     const double index = roundedWhole(numericValue(stored));
@@ -16,12 +36,5 @@ LanguageIndex languageIndexFromStored(const QString &stored)
 
 QString languageFileName(LanguageIndex index)
 {
-    static const std::array<QString, 3> names{QStringLiteral("langFr.txt"), QStringLiteral("langEn.txt"),
-                                              QStringLiteral("langSp.txt")};
-    return index < names.size() ? names[index] : QString();
-}
-
-QStringList flagToolTips()
-{
-    return {QStringLiteral("Langue Française"), QStringLiteral("Switch to English"), QStringLiteral("Espana")};
+    return index < all.size() ? all[index].fileName.toString() : QString();
 }
