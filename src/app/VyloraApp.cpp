@@ -61,7 +61,10 @@ bool VyloraApp::start()
     const QString zoneName = chosenZoneName(m_zoneOption, m_settings.timeZone());
     m_zone = zoneNamed(zoneName);
     m_window.showZone(zoneName);
-    applyLanguage(languageIndexFromStored(m_settings.language()));
+    if (m_languageOption)
+        speak(*m_languageOption);
+    else
+        applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
     if (m_clock.now() > knockoutStageStarts)
@@ -210,15 +213,20 @@ void VyloraApp::returnToCurrent()
 
 void VyloraApp::applyLanguage(LanguageIndex index)
 {
+    speak(index);
+    // Written only when it changes: every start applies the stored one.
+    if (m_settings.language() != QString::number(index))
+        m_settings.setLanguage(index);
+}
+
+void VyloraApp::speak(LanguageIndex index)
+{
     if (!languageFileName(index).isEmpty())
         applyLanguageFile(index);
     m_qtTexts.apply(index);
     m_sage = index;
     m_window.showLanguage(index);
     showNewsMessage();
-    // Written only when it changes: every start applies the stored one.
-    if (m_settings.language() != QString::number(index))
-        m_settings.setLanguage(index);
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)

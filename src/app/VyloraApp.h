@@ -61,6 +61,9 @@ public:
     const QTimeZone &timeZone() const { return m_zone; }
     // A zone picked on the help page: kept, and every time shown moves.
     void chooseTimeZone(const QString &zone);
+    // The language named by --language: it outranks the stored choice for
+    // this run, which goes on unchanged. Given before start().
+    void setLanguageOption(std::optional<LanguageIndex> index) { m_languageOption = index; }
 
     // A run that draws the window from the command line: no question, no
     // download, no early end.
@@ -79,6 +82,8 @@ private:
     bool mayClose();
     void setUserChartAside();
     QByteArray typedChart() const;
+    // The window, Qt's texts and the news in a language, stored or not.
+    void speak(LanguageIndex index);
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
@@ -94,6 +99,7 @@ private:
     QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
     QString m_zoneOption;
+    std::optional<LanguageIndex> m_languageOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     // The user's 2010 chart while a past tournament is shown.
     std::optional<Tournament::CellsPicture> m_kept;

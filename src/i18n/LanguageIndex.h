@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // sage: the applied language, an index into languages(): 0 French, 1
@@ -13,6 +15,7 @@ using LanguageIndex = quint8;
 
 struct Language
 {
+    QStringView code;     // what --language takes
     QStringView fileName; // its language file in the program folder
     QStringView ownName;  // as the chooser names it: in the language itself
     // The language as Qt's own translations name theirs; empty for
@@ -27,6 +30,12 @@ std::span<const Language> languages();
 // The "langue" setting as a language index. A value outside 0..255 is
 // French.
 LanguageIndex languageIndexFromStored(const QString &stored);
+
+// The language of a --language code; none for a code it does not know.
+std::optional<LanguageIndex> languageIndexFromCode(QStringView code);
+
+// The codes --language takes, in index order.
+QStringList languageCodes();
 
 // The language file's name (langFr.txt, langEn.txt...) in the program
 // folder, or an empty text for an index that has no language file.
