@@ -621,7 +621,7 @@ MESSAGES.update({
     115: ("poolSend", 'Envoyer mon pronostic', 'Send my prediction', 'Enviar mi pronóstico'),
     116: ("poolHeaders", 'Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner', 'Pseudo|Points|Exact|Right results|Knock-out|Maximum|Can still win', 'Seudónimo|Puntos|Exactos|Resultados|Fase final|Máximo|Puede ganar'),
     117: ("poolJoined", 'Inscrit au concours sous le pseudo %1.', 'Joined the pool as %1.', 'Inscrito en la porra como %1.'),
-    118: ("poolSent", 'Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.', 'Taken: %1 match(es); locked: %2 match(es); %3.', 'Aceptados: %1 partido(s); cerrados: %2 partido(s); %3.'),
+    118: ("poolSent", 'Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 match(s) ; %3.', 'Taken: %1 predicted match(es); locked: %2 match(es); %3.', 'Aceptados: %1 partido(s) pronosticado(s); cerrados: %2 partido(s); %3.'),
     119: ("poolBracket", 'phase finale prise|phase finale verrouillée', 'knock-out stage taken|knock-out stage locked', 'fase final aceptada|fase final cerrada'),
     120: ("poolRefused", 'Le serveur refuse : %1', 'The server refuses: %1', 'El servidor rechaza: %1'),
     121: ("poolPseudoPrompt", 'Pseudo pour le concours :', 'Pseudo for the pool:', 'Seudónimo para la porra:'),
@@ -639,6 +639,49 @@ MESSAGES.update({
 # The help page's zone list: the entry that follows the computer's clock.
 MESSAGES.update({
     126: ("computerClock", "Heure de l'ordinateur (%1)", "Computer's clock (%1)", 'Hora del ordenador (%1)'),
+})
+# The pages of the 48-team World Cup and the 24-team European Championship:
+# the group cards, the thirds' ranking and its line, the bracket's rounds
+# and where each side comes from, and the competition in the title.
+MESSAGES.update({
+    140: ("groupCaption", 'Groupe %1', 'Group %1', 'Grupo %1'),
+    141: ("thirdsTitle", 'Meilleurs troisièmes', 'Best third-placed teams', 'Mejores terceros'),
+    142: ("thirdsHeadings", 'Gr.|Équipe|Pts|+/-|BP', 'Gr.|Team|Pts|+/-|GF', 'Gr.|Equipo|Pts|+/-|GF'),
+    143: ("thirdsTie", "Égalité sur la ligne : cliquez sur l'équipe qui passe.",
+          'Level on the line: click the team that goes through.',
+          'Empate en la línea: haga clic en el equipo que pasa.'),
+    144: ("aheadOf", 'Devant %1 : %2', 'Ahead of %1: %2', 'Por delante de %1: %2'),
+    145: ("criterionNames",
+          'points|confrontations directes|différence de buts|buts marqués|victoires|tirs au but|fair-play|tirage au sort',
+          'points|head-to-head|goal difference|goals scored|wins|shoot-out|fair play|drawing of lots',
+          'puntos|enfrentamientos directos|diferencia de goles|goles marcados|victorias|penaltis|juego limpio|sorteo'),
+    146: ("levelWith", 'À égalité avec %1 : seul un tirage au sort les départage.',
+          'Level with %1: only a drawing of lots separates them.',
+          'Empatado con %1: solo un sorteo los separa.'),
+    147: ("roundNames", 'Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Podium',
+          'Round of 32|Round of 16|Quarter-finals|Semi-finals|Final|Third place|Podium',
+          'Dieciseisavos|Octavos|Cuartos|Semifinales|Final|Tercer puesto|Podio'),
+    148: ("slotOrigins",
+          '1er du groupe %1|2e du groupe %1|3e du groupe %1 (table des troisièmes)|3e de l\'un des groupes %1|Vainqueur du match %1|Perdant du match %1',
+          'Winner of group %1|Runner-up of group %1|Third of group %1 (table of the thirds)|Third of one of groups %1|Winner of match %1|Loser of match %1',
+          '1.º del grupo %1|2.º del grupo %1|3.º del grupo %1 (tabla de los terceros)|3.º de uno de los grupos %1|Ganador del partido %1|Perdedor del partido %1'),
+    149: ("euroTitle", "Championnat d'Europe de Football %1", 'UEFA European Championship %1',
+          'Eurocopa de Fútbol %1'),
+})
+# The pool's flow: one account per server, the server's reasons worded, the
+# changes that came after their kick-off, and its ranking page.
+MESSAGES.update({
+    127: ("poolAccount", 'Inscrit sous %1', 'Joined as %1', 'Inscrito como %1'),
+    128: ("poolJoinAgain",
+          "Vous êtes déjà inscrit sous %1 sur ce serveur. Une nouvelle inscription laisse l'ancienne telle qu'elle est : ce programme ne pourra plus y envoyer de pronostic. S'inscrire sous un autre pseudo ?",
+          'You have already joined as %1 on this server. A new entry leaves the old one as it stands: this program will no longer send predictions to it. Join under another pseudo?',
+          'Ya está inscrito como %1 en este servidor. Una nueva inscripción deja la anterior tal como está: este programa ya no podrá enviarle pronósticos. ¿Inscribirse con otro seudónimo?'),
+    129: ("poolWrongCode", 'Le code du concours est faux.', "The pool's code is wrong.", 'El código de la porra es incorrecto.'),
+    130: ("poolTaken", 'Le pseudo %1 est déjà pris.|Tapez-en un autre :', 'The pseudo %1 is already taken.|Type another one:', 'El seudónimo %1 ya está cogido.|Escriba otro:'),
+    131: ("poolLate", 'Trop tard, match déjà commencé : %1|la phase finale', 'Too late, already kicked off: %1|the knock-out stage', 'Demasiado tarde, partido ya empezado: %1|la fase final'),
+    132: ("poolRankingLink", 'Classement en ligne', 'Ranking online', 'Clasificación en línea'),
+    133: ("poolBadPseudo", 'Le pseudo doit compter 1 à 32 caractères visibles, dont une lettre ou un chiffre.', 'A pseudo has 1 to 32 visible characters, a letter or a digit among them.', 'El seudónimo debe tener de 1 a 32 caracteres visibles, con al menos una letra o una cifra.'),
+    134: ("poolWait", "Trop d'essais : réessayez dans %1 s.", 'Too many tries: try again in %1 s.', 'Demasiados intentos: vuelva a intentarlo en %1 s.'),
 })
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]

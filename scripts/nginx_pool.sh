@@ -20,7 +20,8 @@ printf '%s\n' "$password" > "$work/password" && chmod 600 "$work/password"
 closes=$(date -u -d '+6 seconds' +%Y-%m-%dT%H:%M:%SZ)
 for port in "$first" "$second"; do
     build/src/vylora-server --folder "$work/site" --port "$port" --password-file "$work/password" \
-        --pool --database "$VYLORA_POOL_DATABASE" --pool-closes "$closes" > "$work/server-$port.log" 2>&1 &
+        --proxy 127.0.0.1 --pool --database "$VYLORA_POOL_DATABASE" --pool-closes "$closes" \
+        > "$work/server-$port.log" 2>&1 &
     pids+=($!)
 done
 

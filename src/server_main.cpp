@@ -47,7 +47,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption keyOption(QStringLiteral("tls-key"),
                                        QStringLiteral("PEM private key of --tls-cert, without a passphrase."),
                                        QStringLiteral("file"));
-    parser.addOptions({folderOption, bindOption, portOption, passwordOption, certificateOption, keyOption});
+    const QCommandLineOption proxyOption(
+        QStringLiteral("proxy"),
+        QStringLiteral("Address of the proxy in front (nginx): the waits after wrong passwords and pool tokens "
+                       "count per client it names in X-Real-IP."),
+        QStringLiteral("addr"));
+    parser.addOptions(
+        {folderOption, bindOption, portOption, passwordOption, certificateOption, keyOption, proxyOption});
     const PoolOptions poolOptions(parser);
     parser.process(app);
 
@@ -105,6 +111,13 @@ int main(int argc, char *argv[])
         limits.maxConnections =
             int(std::clamp<rlim_t>(files.rlim_cur, 72, rlim_t(limits.maxConnections) + 64) - 64);
 
+    if (parser.isSet(proxyOption)) {
+        limits.proxy = QHostAddress(parser.value(proxyOption));
+        if (limits.proxy.isNull()) {
+            err << "vylora-server: --proxy " << parser.value(proxyOption) << ": not an address." << Qt::endl;
+            return 1;
+        }
+    }
     UpdateServer server(folder.absolutePath(), std::move(password), out, limits);
     QString poolError;
     const std::unique_ptr<Pool> pool = poolOptions.start(parser, folder.absolutePath(), server, poolError);

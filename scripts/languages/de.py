@@ -231,7 +231,7 @@ MESSAGES = {
     115: "Meinen Tipp senden",
     116: "Spitzname|Punkte|Exakt|Tendenz|K.-o.-Runde|Maximum|Kann noch gewinnen",
     117: "Als %1 beim Tippspiel angemeldet.",
-    118: "Angenommene Spiele: %1; gesperrte Spiele: %2; %3.",
+    118: "Getippte Spiele angenommen: %1; gesperrte Spiele: %2; %3.",
     119: "K.-o.-Runde angenommen|K.-o.-Runde gesperrt",
     120: "Der Server lehnt ab: %1",
     121: "Spitzname für das Tippspiel:",
@@ -240,6 +240,31 @@ MESSAGES = {
     124: "Gruppen|Achtelfinale|Viertelfinale|Halbfinale|Finale|Platz 3",
     125: "Fußball-|Weltmeisterschaft %1",
     126: "Uhrzeit des Computers (%1)",
+
+    # The pool's flow.
+    127: "Angemeldet als %1",
+    128: "Sie sind auf diesem Server bereits als %1 angemeldet. Eine neue Anmeldung lässt die alte, wie "
+         "sie ist: Dieses Programm kann ihr dann keine Tipps mehr senden. Unter einem anderen Spitznamen "
+         "anmelden?",
+    129: "Der Code des Tippspiels ist falsch.",
+    130: "Der Spitzname %1 ist schon vergeben.|Geben Sie einen anderen ein:",
+    131: "Zu spät, schon angepfiffen: %1|die K.-o.-Runde",
+    132: "Rangliste online",
+    133: "Ein Spitzname hat 1 bis 32 sichtbare Zeichen, darunter einen Buchstaben oder eine Ziffer.",
+    134: "Zu viele Versuche: Versuchen Sie es in %1 s noch einmal.",
+
+    # The pages of the 48-team World Cup and the European Championship.
+    140: "Gruppe %1",
+    141: "Die besten Gruppendritten",
+    142: "Gr.|Mannschaft|Pkt|Diff|T",
+    143: "Gleichstand an der Grenze: Klicken Sie auf die Mannschaft, die weiterkommt.",
+    144: "Vor %1: %2",
+    145: "Punkte|direkter Vergleich|Tordifferenz|erzielte Tore|Siege|Elfmeterschießen|Fairplay|Losentscheid",
+    146: "Gleichauf mit %1: Nur ein Losentscheid trennt sie.",
+    147: "Sechzehntelfinale|Achtelfinale|Viertelfinale|Halbfinale|Finale|Spiel um Platz 3|Podium",
+    148: "Sieger Gruppe %1|Zweiter Gruppe %1|Dritter Gruppe %1 (Tabelle der Dritten)|Dritter einer der "
+         "Gruppen %1|Sieger Spiel %1|Verlierer Spiel %1",
+    149: "Fußball-Europameisterschaft %1",
 }
 
 # Shown name by the name the charts store.

@@ -229,7 +229,7 @@ MESSAGES = {
     115: "Invia il mio pronostico",
     116: "Nickname|Punti|Esatti|Esiti giusti|Fase finale|Massimo|Può ancora vincere",
     117: "Iscritto al concorso come %1.",
-    118: "Partite accettate: %1; bloccate: %2; %3.",
+    118: "Partite pronosticate accettate: %1; bloccate: %2; %3.",
     119: "fase finale accettata|fase finale bloccata",
     120: "Il server rifiuta: %1",
     121: "Nickname per il concorso:",
@@ -238,6 +238,30 @@ MESSAGES = {
     124: "Gironi|Ottavi|Quarti|Semifinali|Finale|Terzo posto",
     125: "Coppa del Mondo|di calcio %1",
     126: "Ora del computer (%1)",
+
+    # The pool's flow.
+    127: "Iscritto come %1",
+    128: "Sei già iscritto come %1 su questo server. Una nuova iscrizione lascia com'è quella vecchia: "
+         "questo programma non potrà più inviarle pronostici. Iscriverti con un altro nickname?",
+    129: "Il codice del concorso è sbagliato.",
+    130: "Il nickname %1 è già preso.|Scrivine un altro:",
+    131: "Troppo tardi, partita già iniziata: %1|la fase finale",
+    132: "Classifica online",
+    133: "Il nickname deve avere da 1 a 32 caratteri visibili, tra cui una lettera o una cifra.",
+    134: "Troppi tentativi: riprova tra %1 s.",
+
+    # The pages of the 48-team World Cup and the European Championship.
+    140: "Girone %1",
+    141: "Migliori terze",
+    142: "Gir.|Squadra|Pt|DR|GF",
+    143: "Parità sulla linea: clicca sulla squadra che passa.",
+    144: "Davanti a %1: %2",
+    145: "punti|scontri diretti|differenza reti|gol segnati|vittorie|rigori|fair play|sorteggio",
+    146: "A pari merito con %1: solo un sorteggio le separa.",
+    147: "Sedicesimi|Ottavi|Quarti|Semifinali|Finale|Finale 3º posto|Podio",
+    148: "1ª del girone %1|2ª del girone %1|3ª del girone %1 (tabella delle terze)|3ª di uno dei gironi %1|"
+         "Vincente partita %1|Perdente partita %1",
+    149: "Campionato europeo di calcio %1",
 }
 
 # Shown name by the name the charts store.

@@ -230,7 +230,7 @@ MESSAGES = {
     115: "Mijn voorspelling versturen",
     116: "Bijnaam|Punten|Exact|Juiste uitkomsten|Knock-outfase|Maximum|Kan nog winnen",
     117: "Ingeschreven in de poule als %1.",
-    118: "Geaccepteerde wedstrijden: %1; vergrendeld: %2; %3.",
+    118: "Voorspelde wedstrijden geaccepteerd: %1; vergrendeld: %2; %3.",
     119: "knock-outfase geaccepteerd|knock-outfase vergrendeld",
     120: "De server weigert: %1",
     121: "Bijnaam voor de poule:",
@@ -239,6 +239,32 @@ MESSAGES = {
     124: "Groepen|Achtste finales|Kwartfinales|Halve finales|Finale|Troostfinale",
     125: "Wereldkampioenschap|voetbal %1",
     126: "Klok van de computer (%1)",
+
+    # The pool's flow.
+    127: "Ingeschreven als %1",
+    128: "Je bent op deze server al ingeschreven als %1. Een nieuwe inschrijving laat de oude zoals hij "
+         "is: dit programma kan er dan geen voorspellingen meer naartoe sturen. Inschrijven onder een "
+         "andere bijnaam?",
+    129: "De code van de poule klopt niet.",
+    130: "De bijnaam %1 is al bezet.|Typ een andere:",
+    131: "Te laat, wedstrijd al begonnen: %1|de knock-outfase",
+    132: "Stand online",
+    133: "Een bijnaam heeft 1 tot 32 zichtbare tekens, waaronder een letter of een cijfer.",
+    134: "Te veel pogingen: probeer het over %1 s opnieuw.",
+
+    # The pages of the 48-team World Cup and the European Championship.
+    140: "Groep %1",
+    141: "Beste nummers drie",
+    142: "Gr.|Team|Ptn|DS|DV",
+    143: "Gelijk op de grens: klik op het team dat doorgaat.",
+    144: "Boven %1: %2",
+    145: "punten|onderling resultaat|doelsaldo|gemaakte doelpunten|overwinningen|strafschoppen|fairplay|"
+         "loting",
+    146: "Gelijk met %1: alleen een loting kan ze scheiden.",
+    147: "Zestiende finales|Achtste finales|Kwartfinales|Halve finales|Finale|Troostfinale|Podium",
+    148: "Winnaar groep %1|Nummer twee groep %1|Nummer drie groep %1 (tabel van de nummers drie)|Nummer "
+         "drie van een van de groepen %1|Winnaar wedstrijd %1|Verliezer wedstrijd %1",
+    149: "Europees kampioenschap voetbal %1",
 }
 
 # Shown name by the name the charts store.

@@ -228,7 +228,7 @@ MESSAGES = {
     115: "Enviar meu palpite",
     116: "Apelido|Pontos|Exatos|Resultados certos|Mata-mata|Máximo|Ainda pode ganhar",
     117: "Inscrito no bolão como %1.",
-    118: "Jogos aceitos: %1; bloqueados: %2; %3.",
+    118: "Jogos com palpite aceitos: %1; bloqueados: %2; %3.",
     119: "mata-mata aceito|mata-mata bloqueado",
     120: "O servidor recusa: %1",
     121: "Apelido para o bolão:",
@@ -237,6 +237,30 @@ MESSAGES = {
     124: "Grupos|Oitavas|Quartas|Semifinais|Final|3º lugar",
     125: "Copa do Mundo|de Futebol %1",
     126: "Relógio do computador (%1)",
+
+    # The pool's flow.
+    127: "Inscrito como %1",
+    128: "Você já está inscrito como %1 neste servidor. Uma nova inscrição deixa a antiga como está: este "
+         "programa não poderá mais enviar palpites para ela. Inscrever-se com outro apelido?",
+    129: "O código do bolão está errado.",
+    130: "O apelido %1 já está em uso.|Digite outro:",
+    131: "Tarde demais, jogo já começou: %1|o mata-mata",
+    132: "Classificação online",
+    133: "O apelido deve ter de 1 a 32 caracteres visíveis, com pelo menos uma letra ou um número.",
+    134: "Tentativas demais: tente de novo em %1 s.",
+
+    # The pages of the 48-team World Cup and the European Championship.
+    140: "Grupo %1",
+    141: "Melhores terceiros",
+    142: "Gr.|Seleção|Pts|SG|GP",
+    143: "Empate na linha de corte: clique na seleção que se classifica.",
+    144: "À frente de %1: %2",
+    145: "pontos|confronto direto|saldo de gols|gols marcados|vitórias|pênaltis|fair play|sorteio",
+    146: "Empatada com %1: só um sorteio as separa.",
+    147: "16-avos de final|Oitavas|Quartas|Semifinais|Final|3º lugar|Pódio",
+    148: "1º do grupo %1|2º do grupo %1|3º do grupo %1 (tabela dos terceiros)|3º de um dos grupos %1|"
+         "Vencedor do jogo %1|Perdedor do jogo %1",
+    149: "Eurocopa %1",
 }
 
 # Shown name by the name the charts store.

@@ -108,7 +108,7 @@ struct Definitions
                              QStringLiteral("out")};
     QCommandLineOption chart{
         QStringLiteral("chart"),
-        QStringLiteral("The chart file of --sheet (default: the program folder's 2010 chart)."),
+        QStringLiteral("The chart file of --sheet or --render (default: the program folder's 2010 chart, or the user's chart)."),
         QStringLiteral("file")};
     QCommandLineOption score{QStringLiteral("score"),
                              QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};

@@ -8,6 +8,7 @@
 #include "schedule/BuildSchedule.h"
 #include "schedule/UserZone.h"
 #include "storage/ChartFile.h"
+#include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
 #include "storage/ProgramFolder.h"
@@ -17,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -151,7 +153,7 @@ void VyloraApp::endProgram()
 void VyloraApp::setUserChartAside()
 {
     if (m_tournament.chartName() == currentChart) {
-        m_kept = m_tournament.cells();
+        m_kept = KeptChart{m_tournament.cells(), &m_tournament.rules(), m_tournament.year()};
         m_window.edits().setAside();
     }
 }
@@ -161,9 +163,10 @@ void VyloraApp::setUserChartAside()
 QByteArray VyloraApp::typedChart() const
 {
     if (m_kept) {
-        Tournament aside;
+        Tournament aside(*m_kept->rules);
+        aside.setYear(m_kept->year);
         aside.setChartName(currentChart);
-        aside.restoreCells(*m_kept);
+        aside.restoreCells(m_kept->cells);
         return shownChart(aside);
     }
     return m_tournament.chartName() == currentChart ? shownChart(m_tournament) : QByteArray();
@@ -196,10 +199,20 @@ void VyloraApp::openPrediction(const QString &name)
     m_window.setWindowTitle(QStringLiteral("Vylora 2010 - ") + name);
 }
 
+void VyloraApp::showChartFile(const QString &path)
+{
+    const IniReading reading = readIniFileAt(path);
+    setUserChartAside();
+    loadChart(QFileInfo(path).completeBaseName(), Saving::Off, &reading.document);
+}
+
 void VyloraApp::returnToCurrent()
 {
     if (m_kept) {
-        m_tournament.restoreCells(*m_kept);
+        // Its format first: the pages that show it follow its name.
+        m_tournament.setFormat(*m_kept->rules);
+        m_tournament.setYear(m_kept->year);
+        m_tournament.restoreCells(m_kept->cells);
         m_kept.reset();
         m_window.edits().bringBack();
         m_window.setSaveEnabled(true);

@@ -55,6 +55,10 @@ public:
     // with saving off, as a past tournament, and "2010..." at hand.
     void openPrediction(const QString &name);
 
+    // A chart file from anywhere, shown as a past tournament is: saving
+    // off, the user's chart aside.
+    void showChartFile(const QString &path);
+
     // The zone named by --time-zone: it outranks the help page's choice
     // for this run. Given before start().
     void setTimeZoneOption(const QString &zone) { m_zoneOption = zone; }
@@ -102,6 +106,12 @@ private:
     std::optional<LanguageIndex> m_languageOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     // The user's 2010 chart while a past tournament is shown.
-    std::optional<Tournament::CellsPicture> m_kept;
+    struct KeptChart
+    {
+        Tournament::CellsPicture cells;
+        const FormatRules *rules;
+        int year;
+    };
+    std::optional<KeptChart> m_kept;
     bool m_ended = false;
 };

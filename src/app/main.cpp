@@ -5,6 +5,7 @@
 #include "app/SingleProgram.h"
 #include "app/VyloraApp.h"
 #include "app/WindowRun.h"
+#include "cli/ChartFileLoad.h"
 #include "cli/ChartReport.h"
 #include "cli/ChartUpdate.h"
 #include "cli/PoolCommand.h"
@@ -189,7 +190,18 @@ int runWindow(int argc, char *argv[], const Options &options)
     vylora.setLanguageOption(options.language);
     if (!vylora.start())
         return 0;
+    if (render && !options.chart.isEmpty()) {
+        const ChartFileCheck check = checkChartFile(options.chart);
+        if (!check.problem.isEmpty()) {
+            err << "vylora: " << check.problem << Qt::endl;
+            return 1;
+        }
+        vylora.showChartFile(options.chart);
+    }
     if (render) {
+        // What the window puts off to its next turn (the thirds' ranking)
+        // is drawn too.
+        QCoreApplication::processEvents();
         // The picture is written and closed, and a drawing run stores
         // nothing else: tearing the window down would only cost time.
         const bool written = vylora.window().grab().save(options.render, nullptr, renderQuality);

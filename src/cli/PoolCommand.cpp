@@ -10,9 +10,27 @@
 
 namespace {
 
+// What the server sent, as text a terminal shows and never obeys: a control
+// or format character (an escape sequence's start, a line break, a
+// direction override) is written as \u{XXXX}.
+QString shown(const QString &fromServer)
+{
+    QString text;
+    for (const char32_t c : fromServer.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_Control || category == QChar::Other_Format ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
+            category == QChar::Other_NotAssigned || category == QChar::Other_Surrogate)
+            text += QStringLiteral("\\u{%1}").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        else
+            text += QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
 int refused(const PoolClient::Answer &answer, QTextStream &err)
 {
-    err << "vylora: the pool: " << answer.error << Qt::endl;
+    err << "vylora: the pool: " << shown(answer.error) << Qt::endl;
     return 1;
 }
 
@@ -20,7 +38,7 @@ QString codes(const QJsonValue &list)
 {
     QStringList all;
     for (const QJsonValue &code : list.toArray())
-        all << code.toString();
+        all << shown(code.toString());
     return all.isEmpty() ? QStringLiteral("none") : all.join(u' ');
 }
 
@@ -31,7 +49,7 @@ int runPoolJoin(const QString &pseudo, const QString &code, QTextStream &out, QT
     const PoolClient::Answer answer = PoolClient::waitFor([&](PoolClient &c) { c.join(pseudo, code); });
     if (!answer.ok())
         return refused(answer, err);
-    out << "joined the pool as " << answer.json.value(QStringLiteral("pseudo")).toString()
+    out << "joined the pool as " << shown(answer.json.value(QStringLiteral("pseudo")).toString())
         << "; the token is kept in the settings" << Qt::endl;
     return 0;
 }
@@ -52,7 +70,7 @@ int runPoolSend(QTextStream &out, QTextStream &err)
         return refused(answer, err);
     out << "taken: " << codes(answer.json.value(QStringLiteral("taken"))) << Qt::endl
         << "locked: " << codes(answer.json.value(QStringLiteral("locked"))) << Qt::endl
-        << "bracket: " << answer.json.value(QStringLiteral("bracket")).toString() << Qt::endl;
+        << "bracket: " << shown(answer.json.value(QStringLiteral("bracket")).toString()) << Qt::endl;
     return 0;
 }
 
@@ -68,8 +86,9 @@ int runPoolRanking(const PoolRankingAsked &asked, QTextStream &out, QTextStream 
     }
     for (const QJsonValue &value : answer.json.value(QStringLiteral("players")).toArray()) {
         const QJsonObject p = value.toObject();
-        out << p.value(QStringLiteral("rank")).toInt() << ". " << p.value(QStringLiteral("pseudo")).toString()
-            << ": " << p.value(QStringLiteral("points")).toInt() << " points (at most "
+        out << p.value(QStringLiteral("rank")).toInt() << ". "
+            << shown(p.value(QStringLiteral("pseudo")).toString()) << ": "
+            << p.value(QStringLiteral("points")).toInt() << " points (at most "
             << p.value(QStringLiteral("maximum")).toInt() << ")" << Qt::endl;
     }
     return 0;

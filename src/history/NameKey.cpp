@@ -1,12 +1,23 @@
 #include "history/NameKey.h"
 
+// Qt folds case one character to one: upper case then lower case again
+// maps "ß" to "ss" and "İ" to "i" with its dot, and a second round takes
+// what the first made ("ẞ" to "ß" to "ss").
+QString foldedName(const QString &name)
+{
+    QString key = name.normalized(QString::NormalizationForm_KC);
+    for (int round = 0; round < 2; ++round)
+        key = key.toUpper().toLower().normalized(QString::NormalizationForm_KC);
+    return key.toCaseFolded();
+}
+
 QString alphabeticalKey(const QString &name)
 {
-    QString folded;
-    const QString decomposed = name.normalized(QString::NormalizationForm_D);
-    folded.reserve(decomposed.size());
+    QString key;
+    const QString decomposed = foldedName(name).normalized(QString::NormalizationForm_D);
+    key.reserve(decomposed.size());
     for (QChar c : decomposed)
         if (c.category() != QChar::Mark_NonSpacing)
-            folded += c;
-    return folded.toCaseFolded();
+            key += c;
+    return key;
 }

@@ -2,9 +2,12 @@
 
 #include <array>
 
+#include <QRegularExpression>
+
 namespace {
 
-constexpr std::array<const char16_t *, 7> years{u"1998", u"2002", u"2006", u"2010", u"2014", u"2018", u"2022"};
+constexpr std::array<const char16_t *, 11> years{u"1998", u"2002", u"2006", u"2010", u"2014", u"2018",
+                                                 u"2022", u"2026", u"2016", u"2020", u"2024"};
 
 static_assert(years.size() == std::size_t(Tournaments::last - Tournaments::first + 1));
 
@@ -19,10 +22,18 @@ QString year(int entry)
     return QString::fromUtf16(years[std::size_t(entry - first)]);
 }
 
+QString listed(int entry)
+{
+    const QString y = year(entry);
+    return entry >= firstEuropean ? QStringLiteral("Euro ") + y : y;
+}
+
 QString chartName(int entry)
 {
     const QString y = year(entry);
-    return y.isEmpty() ? QString() : QStringLiteral("VYL") + y;
+    if (y.isEmpty())
+        return QString();
+    return (entry >= firstEuropean ? QStringLiteral("EURO") : QStringLiteral("VYL")) + y;
 }
 
 int entryOfChart(const QString &name)
@@ -36,7 +47,11 @@ int entryOfChart(const QString &name)
 QString yearOfChart(const QString &name)
 {
     const int entry = entryOfChart(name);
-    return year(entry != 0 ? entry : current);
+    if (entry != 0)
+        return year(entry);
+    static const QRegularExpression coming(QStringLiteral("^(?:VYL|EURO)(20\\d\\d)$"));
+    const QRegularExpressionMatch match = coming.match(name);
+    return match.hasMatch() ? match.captured(1) : year(current);
 }
 
 } // namespace Tournaments

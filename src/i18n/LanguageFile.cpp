@@ -57,9 +57,12 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 
 QStringList yearListEntries(const MessageTable &messages)
 {
-    return {messages.at(Message::chooseYear), QStringLiteral("1998"), QStringLiteral("2002"),
-            QStringLiteral("2006"),           QStringLiteral("2010"), QStringLiteral("2014"),
-            QStringLiteral("2018"),           QStringLiteral("2022")};
+    // In the order of the history's entries: the World Cups, then the
+    // European Championships.
+    return {messages.at(Message::chooseYear), QStringLiteral("1998"),      QStringLiteral("2002"),
+            QStringLiteral("2006"),           QStringLiteral("2010"),      QStringLiteral("2014"),
+            QStringLiteral("2018"),           QStringLiteral("2022"),      QStringLiteral("2026"),
+            QStringLiteral("Euro 2016"),      QStringLiteral("Euro 2020"), QStringLiteral("Euro 2024")};
 }
 
 LanguageFileStatus LoadLanguageMessages(const QString &path, MessageTable &messages)

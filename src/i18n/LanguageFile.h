@@ -26,5 +26,5 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
 LanguageFileStatus LoadLanguageMessages(const QString &path, MessageTable &messages);
 
 // The entries of both year lists after a language file: the language's own
-// first entry, then the seven tournaments.
+// first entry, then the tournaments of the history.
 QStringList yearListEntries(const MessageTable &messages);

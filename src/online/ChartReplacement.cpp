@@ -2,13 +2,12 @@
 
 #include <array>
 
-#include <QFile>
-
 #include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ProgramFolder.h"
+#include "storage/TextFileReading.h"
 #include "storage/UserSettings.h"
 
 namespace {
@@ -55,15 +54,16 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QB
     }
 
     const QString path = ProgramFolder::filePath(stem + QStringLiteral(".ini"));
-    QFile current(path);
+    // Whatever chart is there goes to the backup, however large; a pipe or
+    // a device in its place is no chart, and reading it would wait for ever.
+    const FileReading current = readRegularFile(path, 64 * 1024 * 1024);
     QByteArray previous;
-    if (current.exists()) {
-        if (!current.open(QIODevice::ReadOnly)) {
+    if (current.status != FileReadStatus::Missing) {
+        if (current.status != FileReadStatus::Read) {
             outcome.failure = UpdateOutcome::Failure::Unwritable;
             return outcome;
         }
-        previous = current.readAll();
-        current.close();
+        previous = current.bytes;
         // The same bytes again leave nothing to keep: the backup goes on
         // holding the generation before.
         if (previous != body) {

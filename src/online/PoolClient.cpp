@@ -1,5 +1,7 @@
 #include "online/PoolClient.h"
 
+#include <memory>
+
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QNetworkReply>
@@ -11,7 +13,6 @@
 
 namespace {
 
-constexpr qint64 maxAnswerBytes = 4 * 1024 * 1024;
 constexpr int timeoutMs = 30'000;
 
 QNetworkRequest requestFor(const QString &path, QUrlQuery query)
@@ -31,6 +32,16 @@ QString serverKey()
     return ServerSettings::baseUrl().toString(QUrl::StripTrailingSlash);
 }
 
+// "pool/<server>/pseudo": the server's address, encoded so that it stays
+// one key of the section.
+QString accountKey(const QString &field)
+{
+    return QStringLiteral("pool/") +
+           QString::fromLatin1(
+               serverKey().toUtf8().toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals)) +
+           u'-' + field;
+}
+
 } // namespace
 
 PoolClient::PoolClient(QObject *parent)
@@ -40,9 +51,17 @@ PoolClient::PoolClient(QObject *parent)
 PoolClient::Account PoolClient::account()
 {
     const UserSettings settings;
-    if (settings.value(QStringLiteral("pool/server")) != serverKey())
-        return {};
-    return {settings.value(QStringLiteral("pool/pseudo")), settings.value(QStringLiteral("pool/token"))};
+    const Account kept{settings.value(accountKey(QStringLiteral("pseudo"))),
+                       settings.value(accountKey(QStringLiteral("token")))};
+    // The one account the settings held before each server had its own.
+    if (!kept.isSet() && settings.value(QStringLiteral("pool/server")) == serverKey())
+        return {settings.value(QStringLiteral("pool/pseudo")), settings.value(QStringLiteral("pool/token"))};
+    return kept;
+}
+
+QUrl PoolClient::rankingPage()
+{
+    return ServerSettings::address(QStringLiteral("/pool/ranking"));
 }
 
 void PoolClient::join(const QString &pseudo, const QString &code)
@@ -79,30 +98,47 @@ void PoolClient::ranking(int page, const QString &pseudo, int per)
     start(Request::Ranking, m_network.get(requestFor(QStringLiteral("/pool/ranking"), query)));
 }
 
+// The answer is taken from the reply as it comes, and the reply's own
+// buffer kept small: its progress counts the bytes on the wire, which a
+// compressed answer keeps small while it unpacks to gigabytes.
 void PoolClient::start(Request request, QNetworkReply *reply)
 {
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received) {
-        if (received > maxAnswerBytes)
+    reply->setReadBufferSize(64 * 1024);
+    auto body = std::make_shared<QByteArray>();
+    auto tooLarge = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, body, tooLarge] {
+        if (*tooLarge)
+            return;
+        *body += reply->read(maxAnswerBytes + 1 - body->size());
+        if (body->size() > maxAnswerBytes) {
+            *tooLarge = true;
+            body->clear();
             reply->abort();
+        }
     });
-    connect(reply, &QNetworkReply::finished, this, [this, request, reply] {
+    connect(reply, &QNetworkReply::finished, this, [this, request, reply, body, tooLarge] {
         reply->deleteLater();
-        const Answer answer = answerOf(reply);
+        if (!*tooLarge)
+            *body += reply->read(maxAnswerBytes + 1 - body->size());
+        const Answer answer = answerOf(reply, *body, *tooLarge || body->size() > maxAnswerBytes);
         if (request == Request::Join && answer.ok()) {
             UserSettings().setValues(
-                {{QStringLiteral("pool/server"), serverKey()},
-                 {QStringLiteral("pool/pseudo"), answer.json.value(QStringLiteral("pseudo")).toString()},
-                 {QStringLiteral("pool/token"), answer.json.value(QStringLiteral("token")).toString()}});
+                {{accountKey(QStringLiteral("pseudo")), answer.json.value(QStringLiteral("pseudo")).toString()},
+                 {accountKey(QStringLiteral("token")), answer.json.value(QStringLiteral("token")).toString()}});
         }
         emit answered(request, answer);
     });
 }
 
-PoolClient::Answer PoolClient::answerOf(QNetworkReply *reply)
+PoolClient::Answer PoolClient::answerOf(QNetworkReply *reply, const QByteArray &body, bool tooLarge)
 {
     Answer answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->readAll();
+    answer.retryAfter = reply->rawHeader("Retry-After").toInt();
+    if (tooLarge) {
+        answer.error = QStringLiteral("the server's answer is larger than a pool's can be");
+        return answer;
+    }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     answer.json = document.object();
     if (answer.status == 0)

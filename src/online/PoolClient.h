@@ -7,14 +7,16 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 class QNetworkReply;
 
 // The program's side of the pool on the update server: joining, sending
-// the 2010 chart, reading the ranking, each one request that answers JSON.
-// The pseudo and token the server gave are kept in the user's settings,
-// section "pool", with the server they belong to, so that a token is never
-// sent to another server.
+// the 2010 chart, reading the ranking, each one request that answers JSON,
+// read as it arrives and given up past `maxAnswerBytes`. The pseudo and
+// token the server gave are kept in the user's settings, section "pool",
+// under the server they belong to: a token is never sent to another
+// server, and joining one server leaves the others' accounts as they are.
 class PoolClient final : public QObject
 {
     Q_OBJECT
@@ -25,7 +27,11 @@ public:
         int status = 0;   // HTTP status, 0 when no answer came
         QJsonObject json; // the server's answer
         QString error;    // why it failed, empty when it went through
+        int retryAfter = 0; // seconds the server asks to wait, 0 when it did not
         bool ok() const { return error.isEmpty(); }
+        // The server's name for a refusal ("code", "taken", ...), for the
+        // program to word; empty when it gave none.
+        QString reason() const { return json.value(QStringLiteral("reason")).toString(); }
     };
     struct Account
     {
@@ -34,10 +40,16 @@ public:
         bool isSet() const { return !pseudo.isEmpty() && !token.isEmpty(); }
     };
 
+    // A ranking of a few thousand players; anything longer is no answer of
+    // the pool's.
+    static constexpr qint64 maxAnswerBytes = 4 * 1024 * 1024;
+
     explicit PoolClient(QObject *parent = nullptr);
 
     // The account kept for the update server in use; empty otherwise.
     static Account account();
+    // The pool's ranking page on the update server in use, for a browser.
+    static QUrl rankingPage();
 
     // A join that succeeds keeps the pseudo and token given.
     void join(const QString &pseudo, const QString &code = QString());
@@ -55,7 +67,7 @@ signals:
 
 private:
     void start(Request request, QNetworkReply *reply);
-    static Answer answerOf(QNetworkReply *reply);
+    static Answer answerOf(QNetworkReply *reply, const QByteArray &body, bool tooLarge);
 
     QNetworkAccessManager m_network;
 };

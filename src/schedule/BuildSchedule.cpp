@@ -19,6 +19,9 @@ ScheduleIndex BuildScheduleFromFile(Tournament &t, const QString &path, const QT
 ScheduleIndex BuildScheduleFromDocument(Tournament &t, const IniDocument &file, const QTimeZone &zone)
 {
     ScheduleIndex index;
+    // The schedule knows the 32-team World Cup's matches alone.
+    if (!t.rules().isWc32())
+        return index;
     index.reserve(64);
     const QString section = QStringLiteral("Match");
     auto add = [&](RoundCode code, int firstLabel, std::initializer_list<int> labelOffsets) {

@@ -26,16 +26,26 @@ QByteArray escaped(QByteArrayView text)
     return out.isEmpty() ? QByteArray("-") : out;
 }
 
+// A parameter as any reader of the query might take it: decoded as often
+// as it was encoded ("token%3DT" is "token=T" once decoded), cut again
+// where the decoding made a separator, each name in any case.
 bool isSecret(QByteArrayView parameter)
 {
-    const qsizetype equals = parameter.indexOf('=');
-    const QByteArray name = QByteArray::fromPercentEncoding(parameter.first(equals < 0 ? parameter.size() : equals).toByteArray());
-    return std::find(AccessLog::secretParameters.begin(), AccessLog::secretParameters.end(), name) !=
-           AccessLog::secretParameters.end();
+    QByteArray decoded = parameter.toByteArray();
+    for (int round = 0; round < 4 && decoded.contains('%'); ++round)
+        decoded = QByteArray::fromPercentEncoding(decoded);
+    decoded.replace(';', '&');
+    return std::ranges::any_of(decoded.split('&'), [](const QByteArray &piece) {
+        const qsizetype equals = piece.indexOf('=');
+        const QByteArray name = piece.first(equals < 0 ? piece.size() : equals).trimmed().toLower();
+        return std::ranges::find(AccessLog::secretParameters, name) != AccessLog::secretParameters.end();
+    });
 }
 
 } // namespace
 
+// Parameters are cut at '&' and at ';', which some readers of a query take
+// for a separator too.
 QByteArray AccessLog::withoutSecrets(QByteArrayView target)
 {
     const qsizetype question = target.indexOf('?');
@@ -43,7 +53,9 @@ QByteArray AccessLog::withoutSecrets(QByteArrayView target)
         return target.toByteArray();
     QByteArray kept = target.first(question).toByteArray();
     char separator = '?';
-    for (const QByteArray &parameter : target.sliced(question + 1).toByteArray().split('&')) {
+    QByteArray query = target.sliced(question + 1).toByteArray();
+    query.replace(';', '&');
+    for (const QByteArray &parameter : query.split('&')) {
         if (parameter.isEmpty() || isSecret(parameter))
             continue;
         kept += separator + parameter;

@@ -13,3 +13,11 @@ QByteArray clientKey(const QHostAddress &address)
     const Q_IPV6ADDR v6 = address.toIPv6Address();
     return QByteArray(reinterpret_cast<const char *>(v6.c), 8);
 }
+
+QHostAddress clientAddress(const QHostAddress &peer, const QHostAddress &proxy, QByteArrayView realIp)
+{
+    if (proxy.isNull() || !peer.isEqual(proxy, QHostAddress::TolerantConversion))
+        return peer;
+    const QHostAddress named(QString::fromLatin1(realIp.trimmed()));
+    return named.isNull() ? peer : named;
+}

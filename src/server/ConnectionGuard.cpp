@@ -10,6 +10,7 @@
 #include <QTimerEvent>
 #include <QUrlQuery>
 
+#include "server/ClientKey.h"
 #include "server/ServerPages.h"
 
 namespace {
@@ -144,7 +145,9 @@ void ConnectionGuard::headComplete()
         refuse(413);
         return;
     }
-    const HeadVerdict verdict = route->check ? route->check(m_head, m_peer) : HeadVerdict{};
+    const HeadVerdict verdict =
+        route->check ? route->check(m_head, clientAddress(m_peer, m_context.limits.proxy, m_head.realIp()))
+                     : HeadVerdict{};
     if (verdict.status != 0) {
         refuseWith(verdict.status, verdict.title, verdict.text, verdict.extraHeaders);
         return;

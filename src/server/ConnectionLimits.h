@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include <QHostAddress>
 #include <QtGlobal>
 
 // What one client may hold of the server. Each connection takes a file, so
@@ -27,4 +28,8 @@ struct ConnectionLimits
     // What a client may send ahead while its previous answer is on its way
     // (its next requests), before the connection is cut.
     qsizetype maxAhead = 1024 * 1024;
+    // The proxy in front (`--proxy`), null when there is none: the waits
+    // after wrong passwords and tokens then count per client it names, not
+    // for everyone behind it at once. Connections still count per proxy.
+    QHostAddress proxy;
 };

@@ -18,9 +18,9 @@ void PasswordThrottle::failed(const QByteArray &client, Clock::time_point now)
     if (now - record.last > memory)
         record.failures = 0;
     record.last = now;
-    if (++record.failures < freeAttempts)
+    if (++record.failures < m_freeAttempts)
         return;
-    const int doublings = std::min(record.failures - freeAttempts, 10);
+    const int doublings = std::min(record.failures - m_freeAttempts, 10);
     record.until = now + std::min<std::chrono::seconds>(std::chrono::seconds(2 << doublings), longestWait);
 }
 

@@ -8,13 +8,17 @@
 // Wrong publishing passwords, counted per client. A few are free; after
 // that a client waits before its next try, twice as long after each
 // further wrong one, while every other client goes on as before. A right
-// password, or an hour without a wrong one, forgets the count.
+// password, or an hour without a wrong one, forgets the count. The pool
+// counts its joins and its wrong tokens on two of these.
 class PasswordThrottle final
 {
 public:
     using Clock = std::chrono::steady_clock;
 
-    static constexpr int freeAttempts = 5;
+    explicit PasswordThrottle(int freeAttempts = 5)
+        : m_freeAttempts(freeAttempts)
+    {}
+
     static constexpr std::chrono::seconds longestWait{15 * 60};
     static constexpr std::chrono::seconds memory{60 * 60};
     // Past this many clients the oldest is forgotten first.
@@ -34,5 +38,6 @@ private:
     };
     void forgetOldest(Clock::time_point now);
 
+    int m_freeAttempts;
     QHash<QByteArray, Record> m_clients;
 };

@@ -134,6 +134,8 @@ void RequestHead::handleField(const QByteArray &name, const QByteArray &value)
         m_state = State::Malformed;
     } else if (name == "content-type") {
         m_contentType = value;
+    } else if (name == "x-real-ip") {
+        m_realIp = value;
     } else if (name == "transfer-encoding") {
         m_state = State::LengthRequired;
     } else if (name == "content-length") {

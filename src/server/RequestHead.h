@@ -40,6 +40,8 @@ public:
     QByteArrayView path() const;
     QByteArrayView query() const;
     const QByteArray &contentType() const { return m_contentType; }
+    // The client a proxy in front names, as sent.
+    const QByteArray &realIp() const { return m_realIp; }
 
 private:
     void endLine();
@@ -61,4 +63,5 @@ private:
     bool m_upgradeAsked = false;
     QByteArray m_target;
     QByteArray m_contentType;
+    QByteArray m_realIp;
 };

@@ -351,7 +351,7 @@ HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress
 
 ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 {
-    const QByteArray client = clientKey(request.remoteAddress());
+    const QByteArray client = clientKey(clientOf(request));
     const auto now = PasswordThrottle::Clock::now();
     if (const int wait = m_throttle.secondsToWait(client, now); wait > 0) {
         ServerReply reply = refusal(Status::TooManyRequests, notPublished, tooManyWrongPasswords(wait));
@@ -424,9 +424,22 @@ QStringList UpdateServer::offeredFiles() const
     QStringList offered;
     const QFileInfoList entries = QDir(m_folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
-        if (entry.isSymLink() || !(entry.permissions() & QFile::ReadOther))
+        if (entry.isSymLink() || !(entry.permissions() & QFile::ReadOther) || isPrivate(entry.fileName()))
             continue;
         offered.append(entry.fileName());
     }
     return offered;
+}
+
+// The logs beside a SQLite file ("-wal", "-shm", "-journal") and any copy
+// named after it hold the same rows as the file; a mode is no guard, since
+// a restart, a backup or a hand may change it.
+bool UpdateServer::isPrivate(const QString &name) const
+{
+    return std::ranges::any_of(m_private, [&name](const QString &kept) { return name.startsWith(kept); });
+}
+
+QHostAddress UpdateServer::clientOf(const QHttpServerRequest &request) const
+{
+    return clientAddress(request.remoteAddress(), m_limits.proxy, header(request, "x-real-ip"));
 }

@@ -61,6 +61,11 @@ public:
     // Lets bodies come to `path` (or under it, when it ends with '/'), as
     // `route` decides on the head; without it a body there gets 413.
     void addBodyRoute(const QByteArray &path, HeadRoute route) { m_headRules.add(path, std::move(route)); }
+    // Never served nor listed, whatever its mode: every file whose name
+    // starts with `name`, as a database and the files it keeps beside it.
+    void keepPrivate(const QString &name) { m_private.append(name); }
+    // Who sent the request, behind the proxy too.
+    QHostAddress clientOf(const QHttpServerRequest &request) const;
 
 private:
     struct Pending;
@@ -82,6 +87,7 @@ private:
     // the folder, not hidden, that others may read. The password file is
     // never one of them: the server does not start when others can read it.
     QStringList offeredFiles() const;
+    bool isPrivate(const QString &name) const;
 
     QString m_folder;
     PublishedChart m_chart;
@@ -92,6 +98,7 @@ private:
     QByteArray m_defaultBanner;
     HeadRules m_headRules;
     BodyBudget m_bodyBudget;
+    QStringList m_private;
     // Last, so that its connections go before what they use.
     QHttpServer m_http;
 };

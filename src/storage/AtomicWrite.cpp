@@ -45,13 +45,13 @@ bool writeAll(int fd, const QByteArray &bytes)
 }
 
 // A new temporary beside target, open for writing, with the mode the
-// target will have: the existing file's, or the default (0666 less the
-// umask) for a new one.
-int createTemporary(const QString &target, QString &temporary)
+// target will have: the existing file's when `keepMode`, or the default
+// (0666 less the umask).
+int createTemporary(const QString &target, QString &temporary, bool keepMode = true)
 {
     const QFileInfo info(target);
     struct stat existing {};
-    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    const bool exists = keepMode && ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = info.absolutePath() + QStringLiteral("/.") + info.fileName() + temporaryMark + randomLetters();
         const int fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -93,6 +93,22 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
         return false;
     }
     return syncFolder(QFileInfo(target).absolutePath());
+}
+
+bool writeCacheFile(const QString &path, const QByteArray &bytes)
+{
+    QString temporary;
+    const int fd = createTemporary(QFileInfo(path).absoluteFilePath(), temporary, false);
+    if (fd < 0)
+        return false;
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    const bool written = writeAll(fd, bytes);
+    if (::close(fd) != 0 || !written ||
+        std::rename(temporaryName.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temporaryName.constData());
+        return false;
+    }
+    return true;
 }
 
 bool syncFolder(const QString &folder)

@@ -14,6 +14,11 @@
 // could not be replaced; nothing else is left behind then.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// A file of a cache, written the same way, but in place of whatever the
+// name is (a link is replaced, never followed, so is a pipe or a device)
+// and with no sync: a cache a power cut loses is made again.
+bool writeCacheFile(const QString &path, const QByteArray &bytes);
+
 // Makes the folder's entries (a rename, a new file) durable.
 bool syncFolder(const QString &folder);
 

@@ -252,6 +252,11 @@ bool loadChartAt(Tournament &t, const QString &name, const QString &path, int la
 bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &file, int languageIndex,
                        const ChartHooks &hooks)
 {
+    // The file's format, when it is not the one the chart has: its cells
+    // are where the file's keys go.
+    const ChartForm form = chartFormOf(file);
+    if (form.rules && form.rules != &t.rules())
+        t.setFormat(*form.rules);
     t.setChartName(name);
     auto read = [&file](const QString &section, int key, const QString &defaultValue) {
         return file.value(section, QString::number(key)).value_or(defaultValue);
@@ -260,7 +265,7 @@ bool LoadChartDocument(Tournament &t, const QString &name, const IniDocument &fi
     if (hooks.versionCheck && !hooks.versionCheck(read(QStringLiteral("CV"), 0, notPlayed)))
         return false;
 
-    t.setYear(chartFormOf(file).year);
+    t.setYear(form.year);
     for (int slot = 1; slot <= 4; ++slot)
         for (GroupId g : t.groupIds())
             t.setTag(*t.group(g).team, slot, read(groupSection(u"TS", g), slot, QString()));

@@ -30,12 +30,12 @@ private:
 };
 
 // The files built into the program cannot change while they are read.
-FileReading readResource(const QString &path)
+FileReading readResource(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {FileReadStatus::Missing, {}};
-    if (file.size() > maxTextFileSize)
+    if (file.size() > maxBytes)
         return {FileReadStatus::TooLarge, {}};
     return {FileReadStatus::Read, file.readAll()};
 }
@@ -44,16 +44,23 @@ FileReading readResource(const QString &path)
 
 FileReading readTextFile(const QString &path)
 {
+    return readRegularFile(path, maxTextFileSize);
+}
+
+FileReading readRegularFile(const QString &path, qint64 maxBytes)
+{
     if (path.startsWith(u':'))
-        return readResource(path);
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+        return readResource(path, maxBytes);
+    // Opening a pipe waits for its writer, unless the open does not block;
+    // on a regular file the flag changes nothing.
+    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         return {errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Unreadable, {}};
 
     struct stat info = {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {FileReadStatus::Unreadable, {}};
-    if (info.st_size > maxTextFileSize)
+    if (info.st_size > maxBytes)
         return {FileReadStatus::TooLarge, {}};
 
     // Room for one byte more than fstat said: a file that grew meanwhile is
@@ -62,9 +69,9 @@ FileReading readTextFile(const QString &path)
     qsizetype length = 0;
     for (;;) {
         if (length == bytes.size()) {
-            if (length > maxTextFileSize)
+            if (length > maxBytes)
                 break;
-            bytes.resize(maxTextFileSize + 1);
+            bytes.resize(qsizetype(maxBytes) + 1);
         }
         const ssize_t n = ::read(file.get(), bytes.data() + length, std::size_t(bytes.size() - length));
         if (n < 0 && errno == EINTR)
@@ -75,7 +82,7 @@ FileReading readTextFile(const QString &path)
             break;
         length += n;
     }
-    if (length > maxTextFileSize)
+    if (length > maxBytes)
         return {FileReadStatus::TooLarge, {}};
     bytes.truncate(length);
     return {FileReadStatus::Read, std::move(bytes)};

@@ -18,6 +18,10 @@ struct FileReading
 
 // Opens first and asks questions afterwards: only an open that fails with
 // "no such file" means the file is absent. Asking whether it exists before
-// opening can get "no" while another process replaces it. A path that
-// starts with ":" names a file built into the program.
+// opening can get "no" while another process replaces it. Only a regular
+// file is read: a pipe or a device is Unreadable, found without waiting
+// for a writer. A path that starts with ":" names a file built into the
+// program.
 FileReading readTextFile(const QString &path);
+// The same for any file of ours up to `maxBytes`.
+FileReading readRegularFile(const QString &path, qint64 maxBytes);

@@ -169,15 +169,11 @@ QString seededTeam(const Tournament &t, const std::vector<FormatGroup> &groups, 
         return group.placeKnown(place) ? teamAt(t, g, group.slotAt(place)) : notKnown;
     }
     case BracketSlot::Kind::Third: {
-        const ThirdsTable &table = t.rules().thirds;
-        const auto column = std::find(table.winners.begin(), table.winners.end(), opponent.group);
-        if (!thirds.decided() || column == table.winners.end())
-            return notKnown;
-        const std::optional<int> g = table.thirdFacing(thirds.qualifying(), int(column - table.winners.begin()));
+        const std::optional<GroupId> g = thirdFilling(t, thirds, opponent);
         if (!g)
             return notKnown;
-        const auto at = std::find(thirds.groups.begin(), thirds.groups.end(), GroupId(*g));
-        return teamAt(t, GroupId(*g), thirds.slotInGroup[std::size_t(at - thirds.groups.begin())]);
+        const auto at = std::find(thirds.groups.begin(), thirds.groups.end(), *g);
+        return teamAt(t, *g, thirds.slotInGroup[std::size_t(at - thirds.groups.begin())]);
     }
     case BracketSlot::Kind::MatchWinner:
     case BracketSlot::Kind::MatchLoser:
@@ -187,6 +183,41 @@ QString seededTeam(const Tournament &t, const std::vector<FormatGroup> &groups, 
 }
 
 } // namespace
+
+std::optional<GroupId> thirdFilling(const Tournament &t, const ThirdsStanding &thirds, const BracketSlot &opponent)
+{
+    const ThirdsTable &table = t.rules().thirds;
+    const auto column = std::find(table.winners.begin(), table.winners.end(), opponent.group);
+    if (!thirds.decided() || column == table.winners.end())
+        return std::nullopt;
+    const std::optional<int> g = table.thirdFacing(thirds.qualifying(), int(column - table.winners.begin()));
+    return g ? std::optional(GroupId(*g)) : std::nullopt;
+}
+
+void DrawThirdsLots(Tournament &t, GroupId g)
+{
+    const std::vector<FormatGroup> groups = formatGroups(t);
+    const ThirdsStanding thirds = thirdsStanding(t, groups);
+    if (!thirds.known || thirds.decided())
+        return;
+    // Only the thirds level with those on either side of the line may be
+    // put ahead: a click elsewhere changes nothing.
+    const std::size_t line = std::size_t(thirds.through - 1);
+    std::size_t first = line;
+    while (first > 0 && thirds.ranked.levelWithNext(first - 1))
+        --first;
+    std::size_t last = line + 1;
+    while (thirds.ranked.levelWithNext(last))
+        ++last;
+    for (std::size_t place = first; place <= last; ++place) {
+        const std::size_t i = std::size_t(thirds.ranked.order[place]);
+        if (thirds.groups[i] == g) {
+            t.setTag(*t.group(g).team, thirds.slotInGroup[i], QStringLiteral("1"));
+            computeFormatGroup(t, g);
+            refreshFormatKnockout(t);
+        }
+    }
+}
 
 void refreshFormatKnockout(Tournament &t)
 {

@@ -4,6 +4,7 @@
 #include "tournament/TeamRanking.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class Tournament;
@@ -44,6 +45,14 @@ struct ThirdsStanding
 // Every group of the chart, in group order.
 std::vector<FormatGroup> formatGroups(const Tournament &t);
 ThirdsStanding thirdsStanding(const Tournament &t, const std::vector<FormatGroup> &groups);
+
+// The group whose third meets the winner named by `opponent` in the first
+// round, by the official table; none until the thirds through are decided.
+std::optional<GroupId> thirdFilling(const Tournament &t, const ThirdsStanding &thirds, const BracketSlot &opponent);
+// A click on the third of group g while thirds stand level across the
+// qualifying line: it goes ahead of those level with it, as a drawing of
+// lots would put it.
+void DrawThirdsLots(Tournament &t, GroupId g);
 
 // The group's table cells, places and tie notice.
 void computeFormatGroup(Tournament &t, GroupId g);

@@ -118,7 +118,7 @@ enum class Message {
     poolSend = 115,                // Envoyer mon pronostic
     poolHeaders = 116,             // Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|...
     poolJoined = 117,              // Inscrit au concours sous le pseudo %1.
-    poolSent = 118,                // Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.
+    poolSent = 118,                // Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 matc...
     poolBracket = 119,             // phase finale prise|phase finale verrouillée
     poolRefused = 120,             // Le serveur refuse : %1
     poolPseudoPrompt = 121,        // Pseudo pour le concours :
@@ -127,10 +127,28 @@ enum class Message {
     sheetHeadings = 124,           // Groupes|1/8|1/4|1/2|Finale|Petite Finale
     sheetTitle = 125,              // Coupe du Monde|de Football %1
     computerClock = 126,           // Heure de l'ordinateur (%1)
+    poolAccount = 127,             // Inscrit sous %1
+    poolJoinAgain = 128,           // Vous êtes déjà inscrit sous %1 sur ce serveur. Une nouvel...
+    poolWrongCode = 129,           // Le code du concours est faux.
+    poolTaken = 130,               // Le pseudo %1 est déjà pris.|Tapez-en un autre :
+    poolLate = 131,                // Trop tard, match déjà commencé : %1|la phase finale
+    poolRankingLink = 132,         // Classement en ligne
+    poolBadPseudo = 133,           // Le pseudo doit compter 1 à 32 caractères visibles, dont u...
+    poolWait = 134,                // Trop d'essais : réessayez dans %1 s.
+    groupCaption = 140,            // Groupe %1
+    thirdsTitle = 141,             // Meilleurs troisièmes
+    thirdsHeadings = 142,          // Gr.|Équipe|Pts|+/-|BP
+    thirdsTie = 143,               // Égalité sur la ligne : cliquez sur l'équipe qui passe.
+    aheadOf = 144,                 // Devant %1 : %2
+    criterionNames = 145,          // points|confrontations directes|différence de buts|buts ma...
+    levelWith = 146,               // À égalité avec %1 : seul un tirage au sort les départage.
+    roundNames = 147,              // Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Po...
+    slotOrigins = 148,             // 1er du groupe %1|2e du groupe %1|3e du groupe %1 (table d...
+    euroTitle = 149,               // Championnat d'Europe de Football %1
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 120> everyMessage{
+inline constexpr std::array<Message, 138> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -251,4 +269,22 @@ inline constexpr std::array<Message, 120> everyMessage{
     Message::sheetHeadings,
     Message::sheetTitle,
     Message::computerClock,
+    Message::poolAccount,
+    Message::poolJoinAgain,
+    Message::poolWrongCode,
+    Message::poolTaken,
+    Message::poolLate,
+    Message::poolRankingLink,
+    Message::poolBadPseudo,
+    Message::poolWait,
+    Message::groupCaption,
+    Message::thirdsTitle,
+    Message::thirdsHeadings,
+    Message::thirdsTie,
+    Message::aheadOf,
+    Message::criterionNames,
+    Message::levelWith,
+    Message::roundNames,
+    Message::slotOrigins,
+    Message::euroTitle,
 };

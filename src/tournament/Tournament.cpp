@@ -34,22 +34,18 @@ QString str(const char16_t *s)
     return QString::fromUtf16(s);
 }
 
-bool hasThirdPlace(const FormatRules &rules)
-{
-    return std::find(rules.rounds.begin(), rules.rounds.end(), Round::ThirdPlace) != rules.rounds.end();
-}
-
 } // namespace
 
+// Every Tournament holds the families of every format, in one order, so
+// that a chart can change format in place (the window's cells stay bound)
+// and a picture of one chart's cells fits any other.
 Tournament::Tournament(const FormatRules &rules)
-    : m_rules(&rules)
 {
-    m_groups.resize(std::size_t(rules.groups));
-    for (int gi = 0; gi < rules.groups; ++gi) {
+    m_allGroups.resize(std::size_t(maxGroups));
+    for (int gi = 0; gi < maxGroups; ++gi) {
         const GroupId g = GroupId(gi);
-        m_groupIds.push_back(g);
         const GroupNames &n = groupNames[std::size_t(gi)];
-        GroupCells &cells = m_groups[std::size_t(gi)];
+        GroupCells &cells = m_allGroups[std::size_t(gi)];
         cells.team = &add(str(n.team), 1, 4);
         cells.score = &add(str(n.score), 0, 11);
         cells.label = &add(str(n.label), 0, 11);
@@ -59,7 +55,7 @@ Tournament::Tournament(const FormatRules &rules)
         cells.difference = &add(str(n.difference), 1, 4);
         cells.points = &add(str(n.points), 1, 4);
         cells.tieNotice = &add(str(n.tieNotice), 0, 0);
-        cells.conduct = rules.isWc32() ? nullptr : &add(QStringLiteral("Cond") + groupLetter(g), 1, 4);
+        cells.conduct = &add(QStringLiteral("Cond") + groupLetter(g), 1, 4);
         for (int slot = 1; slot <= 4; ++slot) {
             Cell &team = cells.team->cell(slot);
             team.text = QString(groupLetter(g)) + QString::number(slot);
@@ -78,23 +74,19 @@ Tournament::Tournament(const FormatRules &rules)
     // Huit 16..31 is the summary on the group page. Buthui/ButPen 16 and 17
     // are the worked example of the help page: they behave like the others
     // on edit, but the bracket reads only 0..15.
-    m_rounds[0] = {&add(QStringLiteral("Huit"), 0, 31), &add(QStringLiteral("Buthui"), 0, 17),
-                   &add(QStringLiteral("ButPen"), 0, 17), 16};
-    m_rounds[1] = {&add(QStringLiteral("Qua"), 0, 7), &add(QStringLiteral("ButQua"), 0, 7),
-                   &add(QStringLiteral("ButPen4"), 0, 7), 8};
-    m_rounds[2] = {&add(QStringLiteral("DEM"), 0, 3), &add(QStringLiteral("ButDem"), 0, 3),
-                   &add(QStringLiteral("ButPen2"), 0, 3), 4};
-    if (hasThirdPlace(rules))
-        m_rounds[3] = {&add(QStringLiteral("pf"), 0, 1), &add(QStringLiteral("Butpetfin"), 0, 1),
-                       &add(QStringLiteral("ButPenpetfin"), 0, 1), 2};
-    m_rounds[4] = {&add(QStringLiteral("FIN"), 0, 1), &add(QStringLiteral("ButFIN"), 0, 1),
-                   &add(QStringLiteral("ButPenFIN"), 0, 1), 2};
-    if (std::find(rules.rounds.begin(), rules.rounds.end(), Round::RoundOf32) != rules.rounds.end())
-        m_rounds[5] = {&add(QStringLiteral("Seize"), 0, 31), &add(QStringLiteral("ButSeize"), 0, 31),
-                       &add(QStringLiteral("ButPenSeize"), 0, 31), 32};
-    for (const RoundCells &r : m_rounds) {
-        if (!r.team)
-            continue;
+    m_allRounds[0] = {&add(QStringLiteral("Huit"), 0, 31), &add(QStringLiteral("Buthui"), 0, 17),
+                      &add(QStringLiteral("ButPen"), 0, 17), 16};
+    m_allRounds[1] = {&add(QStringLiteral("Qua"), 0, 7), &add(QStringLiteral("ButQua"), 0, 7),
+                      &add(QStringLiteral("ButPen4"), 0, 7), 8};
+    m_allRounds[2] = {&add(QStringLiteral("DEM"), 0, 3), &add(QStringLiteral("ButDem"), 0, 3),
+                      &add(QStringLiteral("ButPen2"), 0, 3), 4};
+    m_allRounds[3] = {&add(QStringLiteral("pf"), 0, 1), &add(QStringLiteral("Butpetfin"), 0, 1),
+                      &add(QStringLiteral("ButPenpetfin"), 0, 1), 2};
+    m_allRounds[4] = {&add(QStringLiteral("FIN"), 0, 1), &add(QStringLiteral("ButFIN"), 0, 1),
+                      &add(QStringLiteral("ButPenFIN"), 0, 1), 2};
+    m_allRounds[5] = {&add(QStringLiteral("Seize"), 0, 31), &add(QStringLiteral("ButSeize"), 0, 31),
+                      &add(QStringLiteral("ButPenSeize"), 0, 31), 32};
+    for (const RoundCells &r : m_allRounds) {
         for (int i = r.goals->first(); i <= r.goals->last(); ++i) {
             r.goals->cell(i).text = QStringLiteral("-");
             r.penalties->cell(i).text = QStringLiteral("-");
@@ -110,14 +102,33 @@ Tournament::Tournament(const FormatRules &rules)
     add(QStringLiteral("Lablien"), 0, 0);
     add(QStringLiteral("Label10"), 0, 0);
 
-    installChangeHandlers(*this);
+    setFormat(rules);
     // The help page's example, a draw decided by the shoot-out, is there
     // before the page is built: building it changes no cell.
-    const RoundCells &example = m_rounds[0];
+    const RoundCells &example = m_allRounds[0];
     for (int row = 0; row < 2; ++row) {
         setText(*example.goals, example.sides + row, QStringLiteral("1"));
         setText(*example.penalties, example.sides + row, row == 0 ? QStringLiteral("4") : QStringLiteral("3"));
     }
+}
+
+void Tournament::setFormat(const FormatRules &rules)
+{
+    m_rules = &rules;
+    m_groupIds.clear();
+    m_groups.clear();
+    for (int gi = 0; gi < rules.groups; ++gi) {
+        m_groupIds.push_back(GroupId(gi));
+        GroupCells cells = m_allGroups[std::size_t(gi)];
+        if (rules.isWc32())
+            cells.conduct = nullptr;
+        m_groups.push_back(cells);
+    }
+    for (std::size_t r = 0; r < m_rounds.size(); ++r) {
+        const bool played = std::find(rules.rounds.begin(), rules.rounds.end(), Round(r)) != rules.rounds.end();
+        m_rounds[r] = played ? m_allRounds[r] : RoundCells{};
+    }
+    installChangeHandlers(*this);
 }
 
 CellFamily &Tournament::add(const QString &name, int first, int last)

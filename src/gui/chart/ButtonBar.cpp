@@ -9,6 +9,7 @@
 #include "tournament/MessageTable.h"
 #include "tournament/ProgramVersion.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -56,6 +57,17 @@ ButtonBar::ButtonBar(QWidget &window)
     m_history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
     m_calendar = makeControl<QPushButton>(w, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
                                           QStringLiteral("Calendrier"));
+
+    // A desktop program's keys, as actions of the window: a button's own
+    // shortcut would go with the caption each language file sets.
+    for (const auto &[button, key] :
+         {std::pair{m_save, QKeySequence::Save}, std::pair{m_print, QKeySequence::Print},
+          std::pair{m_help, QKeySequence::HelpContents}}) {
+        auto *action = new QAction(w);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, button, &QAbstractButton::click);
+        w->addAction(action);
+    }
 
     m_quit = makeControl<QPushButton>(w, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
                                       QStringLiteral("Quitter"));
@@ -108,11 +120,16 @@ void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)
 }
 
 // Whatever words a language file gives the title, its year is the one shown.
-void ButtonBar::showTitleYear(const QString &year)
+void ButtonBar::showTitle(const QString &year, const QString &other)
 {
     static const QRegularExpression years(QStringLiteral("\\b(19|20)\\d\\d\\b"));
-    if (!year.isEmpty())
-        m_title->setText(m_title->text().replace(years, year));
+    // A text this bar did not show came from a language file.
+    if (m_title->text() != m_shownTitle)
+        m_worldCupTitle = m_title->text();
+    m_shownTitle = !other.isEmpty() ? other
+                   : year.isEmpty() ? m_worldCupTitle
+                                    : QString(m_worldCupTitle).replace(years, year);
+    m_title->setText(m_shownTitle);
 }
 
 void ButtonBar::showStatus(const QString &text)

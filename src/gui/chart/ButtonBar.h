@@ -41,7 +41,9 @@ public:
     void showKnockoutButton(const MessageTable &messages, bool open);
     // Whatever words a language file gives the title, its year is the one
     // shown.
-    void showTitleYear(const QString &year);
+    // The language's World Cup title with the year shown, or `other` for
+    // another competition.
+    void showTitle(const QString &year, const QString &other = QString());
     // A confirmation in the status line, gone after a while.
     void showStatus(const QString &text);
     // Keeps the way out and the confirmations above whatever page is shown.
@@ -61,6 +63,8 @@ private:
     QLabel *m_status;
     QTimer *m_statusTimer;
     QLabel *m_title;
+    QString m_worldCupTitle; // as the language file wrote it
+    QString m_shownTitle;
     QWidget *m_home;
     ClickableLabel *m_unlock;
     QComboBox *m_language;

@@ -4,6 +4,10 @@
 #include "gui/chart/ChartEdits.h"
 #include "gui/chart/GroupPage.h"
 #include "gui/controls/CellBinding.h"
+#include "gui/formats/FormatBracketPage.h"
+#include "gui/formats/FormatGroupPage.h"
+#include "gui/formats/FormatPages.h"
+#include "gui/formats/ThirdsPanel.h"
 #include "gui/groups/GroupFrame.h"
 #include "gui/groups/ScoreEdit.h"
 #include "gui/groups/TeamNameEdit.h"
@@ -20,21 +24,56 @@ CellWiring::CellWiring(Tournament &t, CellBinding &binding, ChartEdits &edits, M
     , m_matchInfo(matchInfo)
 {}
 
-template <typename Cells> void CellWiring::handToTheEdits(const Cells &cells)
+namespace {
+
+// What the user types into cells goes through the edits.
+template <typename Cells>
+void handToTheEdits(Tournament &t, ChartEdits &edits, const CellBinding &binding, const Cells &cells)
 {
     for (QLineEdit *cell : cells) {
-        const CellBinding::Address address = m_binding.cellOf(cell);
+        const CellBinding::Address address = binding.cellOf(cell);
         if (!address.family)
             continue;
-        QObject::connect(cell, &QLineEdit::textEdited, &m_edits, [this, address](const QString &text) {
+        QObject::connect(cell, &QLineEdit::textEdited, &edits, [&t, &edits, address](const QString &text) {
             // What the user types is shown as typed, also where the
             // table knows the name.
-            m_tournament.messages().teamNames().keepAsTyped(text);
-            m_edits.type(*address.family, address.index, text);
+            t.messages().teamNames().keepAsTyped(text);
+            edits.type(*address.family, address.index, text);
         });
-        m_edits.leaveUndoToTheChart(cell);
+        edits.leaveUndoToTheChart(cell);
     }
 }
+
+// Once the names are unlocked, a click on one is mostly for typing: it
+// draws lots only while the group asks for it, so that the name being
+// edited is not moved away under the caret.
+void drawLotsOnClick(Tournament &t, ChartEdits &edits, const GroupFrame &frame)
+{
+    const GroupId g = frame.group();
+    for (int slot = 1; slot <= 4; ++slot) {
+        TeamNameEdit *team = frame.teamCells()[slot - 1];
+        QObject::connect(team, &TeamNameEdit::clicked, &edits, [&t, &edits, g, slot, team] {
+            if (team->isReadOnly() || !t.group(g).tieNotice->text(0).isEmpty())
+                edits.drawLots(g, slot);
+        });
+    }
+}
+
+class TabChain
+{
+public:
+    void add(QWidget *w)
+    {
+        if (m_previous)
+            QWidget::setTabOrder(m_previous, w);
+        m_previous = w;
+    }
+
+private:
+    QWidget *m_previous = nullptr;
+};
+
+} // namespace
 
 void CellWiring::wireGroupPage(const GroupPage &page)
 {
@@ -51,21 +90,26 @@ void CellWiring::wireGroupPage(const GroupPage &page)
         m_matchInfo.watchBlank(frame);
     m_matchInfo.watchBlank(page.summary());
     for (GroupFrame *frame : page.frames()) {
-        handToTheEdits(frame->teamCells());
-        handToTheEdits(frame->scoreCells());
+        handToTheEdits(m_tournament, m_edits, m_binding, frame->teamCells());
+        handToTheEdits(m_tournament, m_edits, m_binding, frame->scoreCells());
+        drawLotsOnClick(m_tournament, m_edits, *frame);
     }
-    // Once the names are unlocked, a click on one is mostly for typing: it
-    // draws lots only while the group asks for it, so that the name being
-    // edited is not moved away under the caret.
-    for (GroupId g : allGroups) {
-        for (int slot = 1; slot <= 4; ++slot) {
-            TeamNameEdit *team = page.frames()[groupIndex(g)]->teamCells()[slot - 1];
-            QObject::connect(team, &TeamNameEdit::clicked, &m_edits, [this, g, slot, team] {
-                if (team->isReadOnly() || !m_tournament.group(g).tieNotice->text(0).isEmpty())
-                    m_edits.drawLots(g, slot);
-            });
-        }
+}
+
+void CellWiring::wireFormatPages(Tournament &t, ChartEdits &edits, const FormatPages &pages)
+{
+    TabChain chain;
+    for (GroupFrame *frame : pages.groups().frames()) {
+        handToTheEdits(t, edits, pages.binding(), frame->teamCells());
+        handToTheEdits(t, edits, pages.binding(), frame->scoreCells());
+        drawLotsOnClick(t, edits, *frame);
+        for (ScoreEdit *cell : frame->scoreCells())
+            chain.add(cell);
     }
+    QObject::connect(pages.groups().thirds(), &ThirdsPanel::thirdClicked, &edits, &ChartEdits::drawThirdsLots);
+    handToTheEdits(t, edits, pages.binding(), pages.bracket().scoreCells());
+    for (ScoreEdit *cell : pages.bracket().scoreCells())
+        chain.add(cell);
 }
 
 void CellWiring::wireKnockoutPage(KnockoutPanel &page, QWidget &window)
@@ -76,21 +120,16 @@ void CellWiring::wireKnockoutPage(KnockoutPanel &page, QWidget &window)
     for (QWidget *box : page.matchBoxes())
         m_matchInfo.watchKnockoutPage(box);
     m_matchInfo.watchBackground(&window);
-    handToTheEdits(page.scoreCells());
+    handToTheEdits(m_tournament, m_edits, m_binding, page.scoreCells());
 }
 
 void CellWiring::chainTabOrder(const GroupPage *groups, const KnockoutPanel &knockout)
 {
-    QWidget *previous = nullptr;
-    auto chain = [&previous](QWidget *w) {
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    };
+    TabChain chain;
     if (groups)
         for (GroupFrame *frame : groups->frames())
             for (ScoreEdit *cell : frame->scoreCells())
-                chain(cell);
+                chain.add(cell);
     for (ScoreEdit *cell : knockout.scoreCells())
-        chain(cell);
+        chain.add(cell);
 }

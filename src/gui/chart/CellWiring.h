@@ -1,6 +1,7 @@
 #pragma once
 
 class ChartEdits;
+class FormatPages;
 class CellBinding;
 class GroupPage;
 class KnockoutPanel;
@@ -22,12 +23,12 @@ public:
     void wireGroupPage(const GroupPage &page);
     // The page and, behind it, the window's background.
     void wireKnockoutPage(KnockoutPanel &page, QWidget &window);
+    // The pages of another format, with their own binding.
+    static void wireFormatPages(Tournament &t, ChartEdits &edits, const FormatPages &pages);
     // The group page comes first; it may not be built yet.
     static void chainTabOrder(const GroupPage *groups, const KnockoutPanel &knockout);
 
 private:
-    template <typename Cells> void handToTheEdits(const Cells &cells);
-
     Tournament &m_tournament;
     CellBinding &m_binding;
     ChartEdits &m_edits;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "tournament/FormatStage.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Tournament.h"
 
@@ -112,6 +113,18 @@ void ChartEdits::drawLots(GroupId g, int slot)
 {
     const QString before = (*m_tournament.group(g).team)[slot].tag;
     DrawLots(m_tournament, g, slot);
+    pushMark(g, slot, before);
+}
+
+void ChartEdits::drawThirdsLots(GroupId g, int slot)
+{
+    const QString before = (*m_tournament.group(g).team)[slot].tag;
+    DrawThirdsLots(m_tournament, g);
+    pushMark(g, slot, before);
+}
+
+void ChartEdits::pushMark(GroupId g, int slot, const QString &before)
+{
     startNewRun();
     // Already done: pushing redoes it, which sets the same mark again.
     if ((*m_tournament.group(g).team)[slot].tag != before)

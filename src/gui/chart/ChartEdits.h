@@ -29,6 +29,8 @@ public:
     void type(CellFamily &family, int index, const QString &text);
     // A click on a team name: a step only when it sets a draw mark.
     void drawLots(GroupId g, int slot);
+    // A click on the third of group g (in its slot) in the thirds' ranking.
+    void drawThirdsLots(GroupId g, int slot);
 
     void undo();
     void redo();
@@ -58,6 +60,8 @@ private:
     // Keystrokes merge into one step while they stay in one cell and
     // nothing is undone or redone in between.
     void startNewRun() { ++m_run; }
+    // A draw mark just set, or not: a step only when it changed.
+    void pushMark(GroupId g, int slot, const QString &before);
 
     Tournament &m_tournament;
     std::unique_ptr<QUndoStack> m_stack = std::make_unique<QUndoStack>();

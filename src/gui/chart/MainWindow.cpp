@@ -14,6 +14,9 @@
 #include "gui/controls/Controls.h"
 #include "gui/editor/EditorDoor.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/formats/FormatBracketPage.h"
+#include "gui/formats/FormatGroupPage.h"
+#include "gui/formats/FormatPages.h"
 #include "gui/groups/GroupFrame.h"
 #include "gui/groups/ScoreEdit.h"
 #include "gui/groups/TeamNameEdit.h"
@@ -48,7 +51,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
-
 
 MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, QWidget *parent)
     : QWidget(parent)
@@ -97,6 +99,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
 
 MainWindow::~MainWindow()
 {
+    m_formats.reset();
     delete m_companions;
     delete m_registry;
     delete m_binding;
@@ -127,9 +130,10 @@ void MainWindow::buildOnline()
 {
     m_banner = new Banner(this, ChartScaling::bannerPlace(false), m_knockout, ChartScaling::bannerPlace(true));
     m_links = new Links(m_tournament, this);
-    m_update = new UpdateCommand(*this, m_tournament.messages(), m_prompts, *m_banner,
-                                 [this](const IniDocument &chart) { return m_loadChart && m_loadChart(chart); },
-                                 [this] { return m_typedChart ? m_typedChart() : QByteArray(); });
+    m_update = new UpdateCommand(
+        *this, m_tournament.messages(), m_prompts, *m_banner,
+        [this](const IniDocument &chart) { return m_loadChart && m_loadChart(chart); },
+        [this] { return m_typedChart ? m_typedChart() : QByteArray(); });
     connect(m_update, &UpdateCommand::finished, this, [this](bool updated) {
         if (updated && !m_ended)
             showStatus(onlineMessages::text(m_tournament.messages(), Message::resultsLoaded));
@@ -191,6 +195,8 @@ LanguageFileStatus MainWindow::applyLanguageFile(const QString &path)
 void MainWindow::refreshTexts()
 {
     m_binding->showTexts();
+    if (m_formats)
+        m_formats->binding().showTexts();
     m_calendar->RefreshCalendar();
 }
 
@@ -237,6 +243,7 @@ std::optional<MainWindow::Publisher> MainWindow::publisherTyped() const
 void MainWindow::followChartShown()
 {
     m_binding->onTextChange(m_tournament.family(QStringLiteral("Text1")), 0, [this] {
+        followFormat();
         setWindowTitle(QStringLiteral("Vylora ") + Tournaments::yearOfChart(m_tournament.chartName()));
         showPageTitle();
     });
@@ -244,7 +251,37 @@ void MainWindow::followChartShown()
 
 void MainWindow::showPageTitle()
 {
-    m_bar->showTitleYear(Tournaments::yearOfChart(m_tournament.chartName()));
+    const QString year = Tournaments::yearOfChart(m_tournament.chartName());
+    m_bar->showTitle(year, m_tournament.rules().id == FormatId::Euro24
+                               ? m_tournament.messages().at(Message::euroTitle).arg(year)
+                               : QString());
+}
+
+// A chart of another format than the 2010 one has pages of its own over
+// the 2010 ones, made for its format when it comes and gone with it.
+void MainWindow::followFormat()
+{
+    const FormatRules &rules = m_tournament.rules();
+    if (m_formats && &m_formats->rules() == &rules)
+        return;
+    m_formats.reset();
+    if (rules.isWc32())
+        return;
+    m_formats = std::make_unique<FormatPages>(m_tournament, *this, *m_knockout);
+    // Its schedule is not the calendar's, whose column the pages use.
+    m_calendar->hide();
+    FormatGroupPage &groups = m_formats->groups();
+    groups.setGeometry(twipsRect(15, 1020, 17610, ChartScaling::windowHeight - 1020));
+    groups.stackUnder(m_knockout);
+    FormatBracketPage &bracket = m_formats->bracket();
+    bracket.setGeometry(twipsRect(0, 0, 17610, ChartScaling::windowHeight - 1020));
+    bracket.raise();
+    m_knockout->yearChoice()->raise();
+    CellWiring::wireFormatPages(m_tournament, *m_edits, *m_formats);
+    for (QWidget *page : {static_cast<QWidget *>(&groups), static_cast<QWidget *>(&bracket)}) {
+        page->show();
+        adopt(*page);
+    }
 }
 
 // The page's partner picture gives way to the champion's once there is one,
@@ -363,10 +400,12 @@ void MainWindow::showMessageTexts()
     showModeCaption();
     if (m_help)
         m_help->showMessageTexts(m_tournament.messages());
+    if (m_formats)
+        m_formats->showMessageTexts();
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));
-    for (Round r : allRounds) {
+    for (Round r : m_tournament.rounds()) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);

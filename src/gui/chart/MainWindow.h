@@ -21,6 +21,7 @@ class CompanionWindows;
 class ControlRegistry;
 class EditorDoor;
 class EditorPanel;
+class FormatPages;
 class GroupPage;
 class HelpPanel;
 class HistoryPanel;
@@ -162,6 +163,7 @@ private:
     void buildOnline();
     void buildEditorDoor(UserSettings &settings);
     void followChartShown();
+    void followFormat();
     void showChampion();
     GroupPage &groupPage();
     void adopt(QWidget &panel);
@@ -184,6 +186,7 @@ private:
     ButtonBar *m_bar = nullptr;
     std::unique_ptr<GroupPage> m_groups;
     std::unique_ptr<CellWiring> m_cells;
+    std::unique_ptr<FormatPages> m_formats;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
     MatchInfoPanel *m_matchInfo = nullptr;

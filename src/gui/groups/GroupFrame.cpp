@@ -15,28 +15,42 @@
 
 #include <QLabel>
 
-namespace {
-
-// Columns of the table, in twips inside the frame.
-constexpr int nameLeft = 90;
-constexpr int nameWidth = 1470;
-constexpr int statLeft = 1590;
-constexpr int statWidth = 285;
-constexpr int cellHeight = 255;
-
-// Columns and rows of the fixture list.
-constexpr int homeLabelLeft = 3090;
-constexpr int labelWidth = 1380;
-constexpr int goalWidth = 285;
-constexpr int fixtureTop = 345;
-constexpr int fixtureStep = 345;
-
-} // namespace
-
-GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent)
-    : CardFrame(QStringLiteral("Groupe ") + groupLetter(g), parent)
+GroupFrameLayout GroupFrameLayout::wallChart()
 {
-    nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
+    return {};
+}
+
+// Narrow enough for four groups abreast: the fixtures go under the table,
+// and the names take whatever width is left.
+GroupFrameLayout GroupFrameLayout::card(int width)
+{
+    GroupFrameLayout layout;
+    layout.nameWidth = width - 2 * layout.nameLeft - 5 * layout.statWidth - 30;
+    layout.statLeft = layout.nameLeft + layout.nameWidth + 30;
+    layout.fixtureTop = 1950;
+    layout.fixtureStep = 240;
+    layout.fixtureHeight = 240;
+    layout.homeLabelLeft = layout.nameLeft;
+    layout.labelWidth = (width - 2 * layout.nameLeft - 2 * layout.goalWidth - 195) / 2;
+    return layout;
+}
+
+int GroupFrameLayout::height() const
+{
+    return fixtureTop + 6 * fixtureStep + 60;
+}
+
+GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent,
+                       const GroupFrameLayout &layout)
+    : CardFrame(QStringLiteral("Groupe ") + groupLetter(g), parent)
+    , m_group(g)
+{
+    const auto [nameLeft, nameWidth, statLeft, statWidth, cellHeight, homeLabelLeft, labelWidth, goalWidth,
+                fixtureTop, fixtureStep, fixtureHeight] = layout;
+    // The wall chart's eight frames are named as language files name them;
+    // a card's caption is set from the messages by its page.
+    if (groupIndex(g) < 8 && layout == GroupFrameLayout::wallChart())
+        nameControl(this, QStringLiteral("Frame") + QString::number(groupIndex(g) + 1));
     const GroupCells &cells = t.group(g);
 
     auto *notice = makeControl<QLabel>(this, cells.tieNotice->name(), -1, QRect(nameLeft, 420, nameWidth, 240));
@@ -64,9 +78,11 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
         new ToolTipSource(team, [&t, g, slot] { return placeToolTip(t, g, slot); });
         addNeedsMarker(t, team);
 
+        // A typed score of "1000" or "2.25" makes wide figures: they are
+        // fitted as names are, never drawn over the next cell.
         for (int c = 0; c < 5; ++c) {
             CellFamily &stat = *stats[std::size_t(c)];
-            auto *label = makeControl<QLabel>(
+            auto *label = makeControl<FittedLabel>(
                 this, stat.name(), slot,
                 QRect(statLeft + c * statWidth, placeRow(slot), statWidth, cellHeight - (c == 0 ? 30 : 0)));
             label->setAlignment(Qt::AlignCenter);
@@ -89,15 +105,16 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
                                            homeLabelLeft + labelWidth + goalWidth + 60};
         for (int side = 0; side < 2; ++side) {
             const int i = sides[std::size_t(side)];
-            auto *label = makeControl<FittedLabel>(this, cells.label->name(), i,
-                                              QRect(labelLefts[std::size_t(side)], top, labelWidth, 285));
+            auto *label =
+                makeControl<FittedLabel>(this, cells.label->name(), i,
+                                         QRect(labelLefts[std::size_t(side)], top, labelWidth, fixtureHeight));
             label->setAlignment((side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             label->setIndent(3);
             binding.bind(*cells.label, i, label);
             m_labels.append(label);
 
-            auto *score = makeControl<ScoreEdit>(this, cells.score->name(), i,
-                                                 QRect(goalLefts[std::size_t(side)], top, goalWidth, 285));
+            auto *score = makeControl<ScoreEdit>(
+                this, cells.score->name(), i, QRect(goalLefts[std::size_t(side)], top, goalWidth, fixtureHeight));
             binding.bind(*cells.score, i, score);
             m_scores.append(score);
             binding.onTextChange(*cells.score, i, [this, &t, g] { showNeeds(t, g); });

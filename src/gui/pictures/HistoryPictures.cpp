@@ -21,7 +21,8 @@ struct Host
     QColor ink;                  // of the year
 };
 
-const std::array<Host, 7> hosts{{
+// In the order of the history's entries.
+const std::array<Host, 11> hosts{{
     {u"1998", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(10, 40, 90)},
     {u"2002", {QColor(250, 250, 250), QColor(205, 46, 58), QColor(0, 71, 160)}, QColor(140, 20, 30)},
     {u"2006", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(20, 20, 20)},
@@ -29,6 +30,10 @@ const std::array<Host, 7> hosts{{
     {u"2014", {QColor(0, 156, 59), QColor(255, 223, 0), QColor(0, 39, 118)}, QColor(0, 80, 35)},
     {u"2018", {QColor(250, 250, 250), QColor(0, 57, 166), QColor(213, 43, 30)}, QColor(0, 40, 110)},
     {u"2022", {QColor(250, 250, 250), QColor(138, 21, 56), QColor(102, 14, 42)}, QColor(110, 15, 45)},
+    {u"2026", {QColor(0, 40, 104), QColor(250, 250, 250), QColor(0, 104, 71)}, QColor(0, 40, 104)},
+    {u"2016", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(0, 51, 153)},
+    {u"2020", {QColor(0, 51, 153), QColor(255, 204, 0), QColor(0, 51, 153)}, QColor(0, 51, 153)},
+    {u"2024", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(0, 51, 153)},
 }};
 
 void drawBall(QPainter &p, const QPointF &centre, qreal radius)

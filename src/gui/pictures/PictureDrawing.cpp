@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include <QCoreApplication>
@@ -11,7 +12,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSaveFile>
+
+#include "storage/AtomicWrite.h"
+#include "storage/TextFileReading.h"
 
 namespace Pictures {
 
@@ -50,16 +53,15 @@ bool makeReady(const QString &folder)
 {
     if (!QDir().mkpath(folder))
         return false;
-    QFile stampFile(folder + QStringLiteral("/stamp"));
+    const QString stampFile = folder + QStringLiteral("/stamp");
     const QByteArray stamp = buildStamp();
-    if (stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+    const FileReading kept = readTextFile(stampFile);
+    if (kept.status == FileReadStatus::Read && kept.bytes == stamp)
         return true;
-    stampFile.close();
     QDir dir(folder);
-    for (const QString &kept : dir.entryList({QStringLiteral("*.argb")}, QDir::Files))
-        dir.remove(kept);
-    QSaveFile written(stampFile.fileName());
-    return written.open(QIODevice::WriteOnly) && written.write(stamp) == stamp.size() && written.commit();
+    for (const QString &picture : dir.entryList({QStringLiteral("*.argb")}, QDir::Files | QDir::System))
+        dir.remove(picture);
+    return writeCacheFile(stampFile, stamp);
 }
 
 // Kept as the window holds them, behind a line naming their size: read
@@ -78,30 +80,28 @@ QString keptFile(const QString &sized)
                             : folder + u'/' + QString(sized).replace(u' ', u'-') + QStringLiteral(".argb");
 }
 
+// Only a regular file is read: a pipe in its place would wait for a writer.
 QPixmap readKept(const QString &file, const QSize &size)
 {
-    QFile kept(file);
-    if (!kept.open(QIODevice::ReadOnly))
-        return QPixmap();
     const QByteArray head = keptHead(size);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (kept.size() != head.size() + image.sizeInBytes() || kept.read(head.size()) != head ||
-        kept.read(reinterpret_cast<char *>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
+    const FileReading kept = readRegularFile(file, head.size() + image.sizeInBytes());
+    if (kept.status != FileReadStatus::Read || kept.bytes.size() != head.size() + image.sizeInBytes() ||
+        !kept.bytes.startsWith(head))
         return QPixmap();
+    std::memcpy(image.bits(), kept.bytes.constData() + head.size(), std::size_t(image.sizeInBytes()));
     return QPixmap::fromImage(std::move(image));
 }
 
-// Written whole or not at all: a half picture would be read back as a
-// broken one.
+// Written whole or not at all, and beside the name rather than through
+// it: a half picture would be read back as a broken one, and a link in
+// the cache would have a picture written over the file it names.
 void keep(const QPixmap &pixmap, const QString &file)
 {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QSaveFile kept(file);
-    if (!kept.open(QIODevice::WriteOnly))
-        return;
-    kept.write(keptHead(image.size()));
-    kept.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-    kept.commit();
+    QByteArray bytes = keptHead(image.size());
+    bytes.append(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    writeCacheFile(file, bytes);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "gui/predictions/PoolPart.h"
 
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -30,14 +31,22 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     setObjectName(QStringLiteral("Pool"));
     setTitle(text(Message::poolTitle, "Concours"));
     auto *grid = new QGridLayout(this);
+    m_account = new QLabel(this);
+    m_account->setObjectName(QStringLiteral("PoolAccount"));
     m_join = new QPushButton(text(Message::poolJoin, "Rejoindre le concours"), this);
     m_join->setObjectName(QStringLiteral("PoolJoin"));
     m_send = new QPushButton(text(Message::poolSend, "Envoyer mon pronostic"), this);
     m_send->setObjectName(QStringLiteral("PoolSend"));
+    m_rankingLink = new QLabel(QStringLiteral("<a href=\"ranking\">%1</a>")
+                                   .arg(text(Message::poolRankingLink, "Classement en ligne").toHtmlEscaped()),
+                               this);
+    m_rankingLink->setObjectName(QStringLiteral("PoolRankingLink"));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_account);
     buttons->addWidget(m_join);
     buttons->addWidget(m_send);
     buttons->addStretch();
+    buttons->addWidget(m_rankingLink);
     grid->addLayout(buttons, 0, 0, 1, 2);
 
     const QStringList headers =
@@ -58,12 +67,13 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("PoolStatus"));
     m_status->setWordWrap(true);
-    grid->addWidget(m_status, 2, 0, 1, 2);
 
-    connect(m_join, &QPushButton::clicked, this, [this] { join(); });
+    connect(m_join, &QPushButton::clicked, this, &PoolPart::join);
     connect(m_send, &QPushButton::clicked, this, &PoolPart::sendShown);
+    connect(m_rankingLink, &QLabel::linkActivated, this,
+            [] { QDesktopServices::openUrl(PoolClient::rankingPage()); });
     connect(&m_client, &PoolClient::answered, this, &PoolPart::answered);
-    m_send->setEnabled(PoolClient::account().isSet());
+    showAccount();
 }
 
 QString PoolPart::text(Message entry, const char *design) const
@@ -73,7 +83,7 @@ QString PoolPart::text(Message entry, const char *design) const
 
 void PoolPart::refresh()
 {
-    m_send->setEnabled(PoolClient::account().isSet());
+    showAccount();
     askRanking();
 }
 
@@ -85,17 +95,37 @@ void PoolPart::askRanking()
         m_client.ranking(0, account.pseudo, ownPageRows);
 }
 
-void PoolPart::join(const QString &code)
+void PoolPart::showAccount()
 {
-    QString pseudo = UserSettings().pseudo();
-    if (pseudo.isEmpty())
-        pseudo =
+    const PoolClient::Account account = PoolClient::account();
+    m_account->setText(account.isSet() ? text(Message::poolAccount, "Inscrit sous %1").arg(account.pseudo)
+                                       : QString());
+    m_account->setVisible(account.isSet());
+    m_send->setEnabled(account.isSet());
+}
+
+void PoolPart::join()
+{
+    const PoolClient::Account account = PoolClient::account();
+    if (account.isSet() &&
+        !m_prompts.question(this, title(),
+                            text(Message::poolJoinAgain,
+                                 "Vous êtes déjà inscrit sous %1 sur ce serveur. Une nouvelle inscription laisse "
+                                 "l'ancienne telle qu'elle est : ce programme ne pourra plus y envoyer de "
+                                 "pronostic. S'inscrire sous un autre pseudo ?")
+                                .arg(account.pseudo),
+                            false))
+        return;
+    m_pseudo = account.isSet() ? QString() : UserSettings().pseudo();
+    m_code.clear();
+    if (m_pseudo.isEmpty())
+        m_pseudo =
             m_prompts.input(this, title(), text(Message::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
                 .trimmed();
-    if (pseudo.isEmpty())
+    if (m_pseudo.isEmpty())
         return;
     m_join->setEnabled(false);
-    m_client.join(pseudo, code);
+    m_client.join(m_pseudo, m_code);
 }
 
 void PoolPart::sendShown()
@@ -110,25 +140,19 @@ void PoolPart::sendShown()
 void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &answer)
 {
     m_join->setEnabled(true);
-    m_send->setEnabled(PoolClient::account().isSet());
+    showAccount();
     if (!answer.ok()) {
-        // The pool wants its code: the user is asked for it until they
-        // give up or the server's wait for too many tries answers instead.
-        if (request == PoolClient::Request::Join && answer.status == 403 && !answer.json.isEmpty()) {
-            const QString code =
-                m_prompts.input(this, title(), text(Message::poolCodePrompt, "Code du concours :"), {});
-            if (!code.isEmpty()) {
-                join(code);
-                return;
-            }
-        }
-        m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(answer.error));
+        if (request == PoolClient::Request::Join)
+            joinRefused(answer);
+        else
+            m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(refusal(answer)));
         return;
     }
     switch (request) {
     case PoolClient::Request::Join:
         m_status->setText(text(Message::poolJoined, "Inscrit au concours sous le pseudo %1.")
                               .arg(answer.json.value(QStringLiteral("pseudo")).toString()));
+        askRanking();
         break;
     case PoolClient::Request::Send:
         showSent(answer.json);
@@ -140,15 +164,78 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
     }
 }
 
+// What the user can mend is asked for again, with the server's reason, and
+// the join goes on with everything else typed so far.
+void PoolPart::joinRefused(const PoolClient::Answer &answer)
+{
+    const QString reason = answer.reason();
+    if (reason == u"code" || (reason.isEmpty() && answer.status == 403)) {
+        const QString code = m_prompts
+                                 .input(this, title(),
+                                        (m_code.isEmpty() ? QString() : refusal(answer) + u'\n') +
+                                            text(Message::poolCodePrompt, "Code du concours :"),
+                                        QString())
+                                 .trimmed();
+        if (!code.isEmpty()) {
+            m_code = code;
+            m_join->setEnabled(false);
+            m_client.join(m_pseudo, m_code);
+            return;
+        }
+    } else if (reason == u"taken") {
+        const QStringList taken =
+            text(Message::poolTaken, "Le pseudo %1 est déjà pris.|Tapez-en un autre :").split(u'|');
+        const QString other =
+            m_prompts.input(this, title(), taken.value(0).arg(m_pseudo) + u' ' + taken.value(1), m_pseudo)
+                .trimmed();
+        if (!other.isEmpty() && other != m_pseudo) {
+            m_pseudo = other;
+            m_join->setEnabled(false);
+            m_client.join(m_pseudo, m_code);
+            return;
+        }
+    }
+    m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(refusal(answer)));
+}
+
+// The server's reason in the user's language when it named one the
+// program knows, else its own words.
+QString PoolPart::refusal(const PoolClient::Answer &answer) const
+{
+    const QString reason = answer.reason();
+    if (reason == u"code")
+        return text(Message::poolWrongCode, "Le code du concours est faux.");
+    if (reason == u"taken")
+        return text(Message::poolTaken, "Le pseudo %1 est déjà pris.|Tapez-en un autre :")
+            .section(u'|', 0, 0)
+            .arg(m_pseudo);
+    if (reason == u"pseudo")
+        return text(Message::poolBadPseudo,
+                    "Le pseudo doit compter 1 à 32 caractères visibles, dont une lettre ou un chiffre.");
+    if (reason == u"wait" && answer.retryAfter > 0)
+        return text(Message::poolWait, "Trop d'essais : réessayez dans %1 s.").arg(answer.retryAfter);
+    return answer.error;
+}
+
 void PoolPart::showSent(const QJsonObject &sent)
 {
     const QStringList bracket =
         text(Message::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
     const bool bracketTaken = sent.value(QStringLiteral("bracket")).toString() == u"taken";
-    m_status->setText(text(Message::poolSent, "Pris : %1 match(s) ; verrouillés : %2 match(s) ; %3.")
-                          .arg(sent.value(QStringLiteral("taken")).toArray().size())
-                          .arg(sent.value(QStringLiteral("locked")).toArray().size())
-                          .arg(bracket.value(bracketTaken ? 0 : 1)));
+    QString line = text(Message::poolSent, "Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 match(s) ; %3.")
+                       .arg(sent.value(QStringLiteral("predicted")).toArray().size())
+                       .arg(sent.value(QStringLiteral("locked")).toArray().size())
+                       .arg(bracket.value(bracketTaken ? 0 : 1));
+    QStringList late;
+    for (const QJsonValue code : sent.value(QStringLiteral("late")).toArray())
+        late << code.toString();
+    const QStringList lateText =
+        text(Message::poolLate, "Trop tard, match déjà commencé : %1|la phase finale").split(u'|');
+    if (sent.value(QStringLiteral("bracketLate")).toBool())
+        late << lateText.value(1);
+    if (!late.isEmpty())
+        line += u' ' + lateText.value(0).arg(late.join(QStringLiteral(", "))) + u'.';
+    m_status->setText(line);
 }
 
 void PoolPart::showRanking(const QJsonObject &ranking)

@@ -5,6 +5,7 @@
 #include "gui/predictions/PoolPart.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/ScoreTable.h"
+#include "predictions/MatchDayOver.h"
 #include "predictions/PredictionCircle.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
@@ -16,6 +17,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QTableWidget>
 
 namespace {
@@ -38,10 +42,20 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(text(Message::predictionsTitle, "Pronostics"));
     setWindowIcon(owner->windowIcon());
-    resize(900, 900);
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
-    auto *grid = new QGridLayout(this);
+    // The tables scroll; the pool's line and the buttons below them stay in
+    // sight however small the screen.
+    auto *outer = new QVBoxLayout(this);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("PredictionsScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget(scroll);
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    auto *grid = new QGridLayout(content);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_rules = new QLabel(texts(Message::scoringRules,
                                "Score exact d'un match de groupe : 3 points|"
                                "Bon résultat (victoire, nul, défaite) : 1 point|"
@@ -49,23 +63,23 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
                                "en finale : 4|Le champion : 5 points|"
                                "Rien pour un match pas encore joué. Maximum : 201 points")
                              .join(u'\n'),
-                         this);
+                         content);
     m_rules->setObjectName(QStringLiteral("Rules"));
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
     m_ranking = makeScoreTable(
-        this, QStringLiteral("Ranking"),
+        content, QStringLiteral("Ranking"),
         texts(Message::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
-    auto *days = new QLabel(text(Message::matchDayHeading, "Vainqueur de chaque journée"), this);
+    auto *days = new QLabel(text(Message::matchDayHeading, "Vainqueur de chaque journée"), content);
     chartLook::makeHeading(days);
     grid->addWidget(days, 1, 1);
-    m_matchDays = makeScoreTable(this, QStringLiteral("MatchDays"), {QString(), QString()});
+    m_matchDays = makeScoreTable(content, QStringLiteral("MatchDays"), {QString(), QString()});
     m_matchDays->horizontalHeader()->hide();
     grid->addWidget(m_matchDays, 2, 1);
 
-    auto *matchBox = new QWidget(this);
+    auto *matchBox = new QWidget(content);
     auto *matchLayout = new QGridLayout(matchBox);
     matchLayout->setContentsMargins(0, 0, 0, 0);
     auto *matchHeading = new QLabel(text(Message::matchHeading, "Les pronostics d'un match"), matchBox);
@@ -80,7 +94,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
 
-    m_refused = new QLabel(this);
+    m_refused = new QLabel(content);
     m_refused->setObjectName(QStringLiteral("Refused"));
     m_refused->setWordWrap(true);
     grid->addWidget(m_refused, 4, 0, 1, 2);
@@ -96,11 +110,12 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     buttons->addWidget(m_open);
     buttons->addStretch();
     buttons->addWidget(m_close);
-    m_pool = new PoolPart(this, m_messages, m_keeper, m_prompts);
+    m_pool = new PoolPart(content, m_messages, m_keeper, m_prompts);
     grid->addWidget(m_pool, 5, 0, 1, 2);
-    grid->addLayout(buttons, 6, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
+    outer->addWidget(m_pool->statusLine());
+    outer->addLayout(buttons);
 
     connect(m_add, &QPushButton::clicked, this, &PredictionsWindow::addPrediction);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
@@ -110,6 +125,19 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
             emit openRequested(m_ranked[std::size_t(row)].name);
     });
     connect(&m_keeper, &PredictionKeeper::kept, this, &PredictionsWindow::showCircle);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    fitToScreen(owner->screen());
+}
+
+// As the main window: within the screen's free area less the frame the
+// window manager adds, at every scale.
+void PredictionsWindow::fitToScreen(const QScreen *screen)
+{
+    QSize size(900, 900);
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
 }
 
 QString PredictionsWindow::text(Message entry, const char *design) const
@@ -129,6 +157,7 @@ void PredictionsWindow::showCircle()
     PredictionCircle circle = scoreCircle(results, keptPredictionSources());
     m_ranked = std::move(circle.ranked);
     m_realScores = groupScoreTexts(results);
+    m_results = predictionFigures(results);
     QStringList refused;
     for (const auto &[name, problem] : circle.refused)
         refused << PredictionKeeper::refusal(m_messages, problem, name);
@@ -176,7 +205,7 @@ void PredictionsWindow::showMatchDays()
         texts(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale");
     m_matchDays->setRowCount(matchDays);
     for (int day = 0; day < matchDays; ++day) {
-        const int winner = matchDayWinner(m_ranked, day);
+        const int winner = matchDayOver(m_results, day) ? matchDayWinner(m_ranked, day) : -1;
         const QString shown = winner < 0 ? QStringLiteral("-")
                                          : QStringLiteral("%1 (%2)")
                                                .arg(m_ranked[std::size_t(winner)].name)

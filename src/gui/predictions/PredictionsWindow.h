@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "predictions/PredictionFigures.h"
 #include "predictions/PredictionRanking.h"
 #include "tournament/Message.h"
 
@@ -15,13 +16,15 @@ class Prompts;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QScreen;
 class QTableWidget;
 
 // "Pronostics": every kept prediction scored against the 2010 chart of the
 // program folder, read afresh each time it is shown: the ranking, the
 // winner of each match day, and for the match chosen every prediction's
-// score beside the real one; below, the pool on the update server. It does not block the main window, goes with
-// it, and is deleted when closed.
+// score beside the real one; below, the pool on the update server. It does
+// not block the main window, goes with it, opens within the screen, closes
+// on Escape, and is deleted when closed.
 class PredictionsWindow final : public QWidget
 {
     Q_OBJECT
@@ -42,12 +45,14 @@ private:
     void showMatchDays();
     void showMatch(int match);
     void addPrediction();
+    void fitToScreen(const QScreen *screen);
 
     const MessageTable &m_messages;
     PredictionKeeper &m_keeper;
     Prompts &m_prompts;
     std::vector<ScoredPrediction> m_ranked;
     QStringList m_realScores;
+    PredictionFigures m_results;
     QLabel *m_rules;
     QTableWidget *m_ranking;
     QTableWidget *m_matchDays;

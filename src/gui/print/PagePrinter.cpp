@@ -49,6 +49,8 @@ void offerCopy(QWidget *parent, Prompts &prompts, const MessageTable &messages, 
     if (!save(path).isEmpty())
         prompts.warning(parent, title,
                         printText(messages, Message::fileNotWritten).arg(QDir::toNativeSeparators(path)));
+    else
+        prompts.notice(parent, title, printText(messages, Message::chartSaved).arg(QFileInfo(path).fileName()));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "server/pool/Pool.h"
 
+#include <algorithm>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -9,12 +11,14 @@
 #include <QJsonObject>
 #include <QUrlQuery>
 
+#include "history/NameKey.h"
 #include "predictions/PredictionFile.h"
 #include "server/ClientKey.h"
 #include "server/PublishedChart.h"
 #include "server/RequestHead.h"
 #include "server/UpdateServer.h"
 #include "server/pool/PoolPages.h"
+#include "server/pool/PoolPseudo.h"
 #include "server/pool/PoolStandings.h"
 #include "server/pool/PoolStore.h"
 #include "server/pool/PoolToken.h"
@@ -36,17 +40,12 @@ QString pseudoOf(const QHttpServerRequest &request)
     return queryValue(request, QStringLiteral("pseudo")).trimmed();
 }
 
-// Printable characters only, so that no pseudo can break a page, a log
-// line or a table it is shown in.
-bool isFitPseudo(const QString &pseudo)
+QJsonArray codesOf(const std::vector<int> &matches)
 {
-    if (pseudo.isEmpty() || pseudo.size() > Pool::maxPseudoLength)
-        return false;
-    for (const char32_t c : pseudo.toUcs4())
-        if (!QChar::isPrint(c) || QChar::category(c) == QChar::Separator_Line ||
-            QChar::category(c) == QChar::Separator_Paragraph)
-            return false;
-    return true;
+    QJsonArray codes;
+    for (int m : matches)
+        codes.append(matchCode(m));
+    return codes;
 }
 
 QStringList teamNamesOf(const Tournament &t)
@@ -104,6 +103,8 @@ Pool::~Pool() = default;
 
 void Pool::addPages(UpdateServer &server)
 {
+    m_server = &server;
+    server.keepPrivate(QStringLiteral("pool.sqlite"));
     const auto within = m_settings.answerWithin;
     server.addLaterPage(
         "/pool/join", within,
@@ -164,7 +165,7 @@ const Pool::Published &Pool::published()
 
 Pool::Asked Pool::asked(const QHttpServerRequest &request) const
 {
-    return {poolPages::wantsJson(request), clientKey(request.remoteAddress()), pseudoOf(request),
+    return {poolPages::wantsJson(request), clientKey(m_server->clientOf(request)), pseudoOf(request),
             queryValue(request, QStringLiteral("token")).toLatin1(), m_clock()};
 }
 
@@ -184,10 +185,10 @@ HeadVerdict Pool::headCheck(const QUrlQuery &query, const QHostAddress &address)
     const QByteArray client = clientKey(address);
     const auto now = PasswordThrottle::Clock::now();
     const std::lock_guard lock(m_shared);
-    if (m_throttle.secondsToWait(client, now) > 0)
-        return headRefusal(Access::Throttled);
+    if (const int wait = m_throttle.secondsToWait(client, now); wait > 0)
+        return headRefusal(Access::Throttled, wait);
     const auto kept = m_tokens.constFind(
-        PoolStore::folded(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed()));
+        foldedName(query.queryItemValue(QStringLiteral("pseudo"), QUrl::FullyDecoded).trimmed()));
     if (kept == m_tokens.cend()) {
         HeadVerdict unproven;
         unproven.provenSender = false;
@@ -195,14 +196,14 @@ HeadVerdict Pool::headCheck(const QUrlQuery &query, const QHostAddress &address)
     }
     if (!poolToken::matches(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toLatin1(), *kept)) {
         m_throttle.failed(client, now);
-        return headRefusal(Access::Refused);
+        return headRefusal(Access::Refused, 0);
     }
     return {};
 }
 
 Pool::Access Pool::access(PoolStore &store, const Asked &asked)
 {
-    const QString key = PoolStore::folded(asked.pseudo);
+    const QString key = foldedName(asked.pseudo);
     std::optional<QByteArray> kept;
     {
         const std::lock_guard lock(m_shared);
@@ -224,14 +225,13 @@ Pool::Access Pool::access(PoolStore &store, const Asked &asked)
     return Access::Granted;
 }
 
-HeadVerdict Pool::headRefusal(Access access)
+HeadVerdict Pool::headRefusal(Access access, int wait)
 {
     switch (access) {
     case Access::Throttled:
-        return {int(Status::TooManyRequests),
-                notSent,
-                QStringLiteral("Trop de jetons faux : réessayez plus tard."),
-                {}};
+        return {int(Status::TooManyRequests), notSent,
+                QStringLiteral("Trop de jetons faux : réessayez dans %1 s.").arg(wait),
+                "Retry-After: " + QByteArray::number(wait) + "\r\n"};
     case Access::Failed:
         return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n"};
     case Access::Refused:
@@ -241,12 +241,22 @@ HeadVerdict Pool::headRefusal(Access access)
     return {int(Status::Forbidden), notSent, QStringLiteral("Pseudo inconnu ou jeton faux."), {}};
 }
 
-ServerReply Pool::accessRefusal(const Asked &asked, Access access, const QString &title) const
+ServerReply Pool::accessRefusal(const Asked &asked, Access access, const QString &title)
 {
-    const HeadVerdict refused = headRefusal(access);
     if (access == Access::Failed)
-        return poolPages::busy(asked.json, title, refused.text);
-    return poolPages::refusal(asked.json, Status(refused.status), title, refused.text);
+        return poolPages::busy(asked.json, title, unavailable);
+    if (access == Access::Refused)
+        return poolPages::refusal(asked.json, Status::Forbidden, title, headRefusal(access, 0).text,
+                                  QStringLiteral("token"));
+    int wait = 0;
+    {
+        const std::lock_guard lock(m_shared);
+        wait = std::max(1, m_throttle.secondsToWait(asked.client, PasswordThrottle::Clock::now()));
+    }
+    ServerReply reply = poolPages::refusal(asked.json, Status::TooManyRequests, title,
+                                           headRefusal(access, wait).text, QStringLiteral("wait"));
+    reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
+    return reply;
 }
 
 ServerReply Pool::join(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
@@ -260,24 +270,27 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
     {
         const std::lock_guard lock(m_shared);
         const auto now = PasswordThrottle::Clock::now();
-        if (const int wait = m_throttle.secondsToWait(a.client, now); wait > 0) {
-            ServerReply reply =
-                poolPages::refusal(a.json, Status::TooManyRequests, refused,
-                                   QStringLiteral("Trop d'essais : réessayez dans %1 s.").arg(wait));
+        if (const int wait = m_joins.secondsToWait(a.client, now); wait > 0) {
+            ServerReply reply = poolPages::refusal(
+                a.json, Status::TooManyRequests, refused,
+                QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
             reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
             return refuse(reply);
         }
-        // Every join counts, as a wrong password does: nobody fills the pool
-        // with names from one address.
-        m_throttle.failed(a.client, now);
+        // Every join counts, on a brake of its own: nobody fills the pool
+        // with names from one address, and the players who joined from it
+        // still send.
+        m_joins.failed(a.client, now);
     }
-    if (!isFitPseudo(a.pseudo))
+    if (!poolPseudo::isFit(a.pseudo))
         return refuse(poolPages::refusal(
             a.json, Status::BadRequest, refused,
-            QStringLiteral("Le pseudo doit compter 1 à %1 caractères imprimables.").arg(maxPseudoLength)));
+            QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre ou un chiffre.")
+                .arg(poolPseudo::maxLength),
+            QStringLiteral("pseudo")));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
         return refuse(poolPages::refusal(a.json, Status::Forbidden, refused,
-                                         QStringLiteral("Le code du concours est faux.")));
+                                         QStringLiteral("Le code du concours est faux."), QStringLiteral("code")));
     return later(a, refused, answer, [this, a, refused](PoolStore &store) {
         const QByteArray token = poolToken::make();
         const QByteArray hash = poolToken::hash(token);
@@ -286,14 +299,15 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
             break;
         case PoolStore::Outcome::Taken:
             return poolPages::refusal(a.json, Status::Conflict, refused,
-                                      QStringLiteral("Le pseudo %1 est déjà pris.").arg(a.pseudo));
+                                      QStringLiteral("Le pseudo %1 est déjà pris.").arg(a.pseudo),
+                                      QStringLiteral("taken"));
         case PoolStore::Outcome::Failed:
             return poolPages::busy(a.json, refused, unavailable);
         }
         m_state.reset();
         {
             const std::lock_guard lock(m_shared);
-            m_tokens.insert(PoolStore::folded(a.pseudo), hash);
+            m_tokens.insert(foldedName(a.pseudo), hash);
         }
         return poolPages::reply(
             a.json, Status::Ok, QStringLiteral("Bienvenue dans le concours"),
@@ -337,32 +351,58 @@ ServerReply Pool::sentChart(PoolStore &store, const Asked &a, const QByteArray &
     const QDateTime &now = a.now;
     QJsonArray taken;
     QJsonArray locked;
-    for (int m = 0; m < groupMatches; ++m)
+    std::vector<int> predicted;
+    for (int m = 0; m < groupMatches; ++m) {
         (chart.locks.matchLocked(m, now) ? locked : taken).append(matchCode(m));
+        if (!chart.locks.matchLocked(m, now) && figures.matches[std::size_t(m)].played)
+            predicted.push_back(m);
+    }
     const bool bracketTaken = !chart.locks.bracketLocked(now);
+    // What the player changed after its kick-off: the chart sent holds
+    // every score, so only a difference from the stored one is a change.
+    std::vector<int> late;
+    bool bracketLate = false;
     const auto merge = [&](const std::optional<PredictionFigures> &stored) {
         PredictionFigures kept = stored.value_or(PredictionFigures());
-        for (int m = 0; m < groupMatches; ++m)
+        late.clear();
+        for (int m = 0; m < groupMatches; ++m) {
+            const MatchFigures &was = kept.matches[std::size_t(m)], &sentScore = figures.matches[std::size_t(m)];
             if (!chart.locks.matchLocked(m, now))
-                kept.matches[std::size_t(m)] = figures.matches[std::size_t(m)];
+                kept.matches[std::size_t(m)] = sentScore;
+            else if (was.played != sentScore.played ||
+                     (was.played && (was.home != sentScore.home || was.away != sentScore.away)))
+                late.push_back(m);
+        }
         if (bracketTaken) {
             kept.rounds = figures.rounds;
             kept.champion = figures.champion;
         }
+        bracketLate = !bracketTaken && (kept.rounds != figures.rounds || kept.champion != figures.champion);
         return kept;
     };
     if (store.send(a.pseudo, now, merge) != PoolStore::Outcome::Done)
         return poolPages::busy(a.json, notSent, unavailable);
-    const QString summary = QStringLiteral("Pris : %1 match(s)%2 ; verrouillé : %3 match(s)%4.")
-                                .arg(taken.size())
-                                .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
-                                .arg(locked.size())
-                                .arg(bracketTaken ? QString() : QStringLiteral(" et la phase finale"));
+    QString summary = QStringLiteral("Pris : %1 match(s) pronostiqué(s)%2 ; verrouillé : %3 match(s)%4.")
+                          .arg(predicted.size())
+                          .arg(bracketTaken ? QStringLiteral(" et la phase finale") : QString())
+                          .arg(locked.size())
+                          .arg(bracketTaken ? QString() : QStringLiteral(" et la phase finale"));
+    if (!late.empty() || bracketLate) {
+        QStringList changed;
+        for (const QJsonValue code : codesOf(late))
+            changed << code.toString();
+        if (bracketLate)
+            changed << QStringLiteral("la phase finale");
+        summary += QStringLiteral(" Trop tard, déjà commencé : %1.").arg(changed.join(QStringLiteral(", ")));
+    }
     return poolPages::reply(
         a.json, Status::Ok, QStringLiteral("Pronostic enregistré"),
         QStringLiteral("<p>%1</p>\n").arg(summary.toHtmlEscaped()),
         {{QStringLiteral("taken"), taken},
          {QStringLiteral("locked"), locked},
+         {QStringLiteral("predicted"), codesOf(predicted)},
+         {QStringLiteral("late"), codesOf(late)},
+         {QStringLiteral("bracketLate"), bracketLate},
          {QStringLiteral("bracket"), bracketTaken ? QStringLiteral("taken") : QStringLiteral("locked")}});
 }
 

@@ -26,19 +26,20 @@ class UpdateServer;
 
 // The pool on the publisher's server: friends join under a pseudo, send
 // their whole 2010 chart, and are ranked against the published results.
-// A request flows: what the address and the head decide (the wait after
-// wrong tokens, a token this instance has seen, the pseudo's form) is
-// decided on the event loop; the rest goes as one job to the pool's
-// worker, which owns the database, and the answer comes back when the job
-// ends or, failing that, a 503 when the caller has waited long enough. A
-// sent chart is checked as a published one is, turned into figures,
-// merged with the stored prediction by the locks (what is locked stays as
-// stored) and stored in one transaction. The ranking is read a page at a
-// time from standings kept in the database; a reader that finds them
-// behind the published results, the locks or the joins computes them
-// again first. The published chart, read again whenever its file changes,
-// gives both the results and the kick-offs; the clock is the caller's, so
-// a test plays any day.
+// A request flows: what the address and the head decide (the waits after
+// wrong tokens and after many joins, each on a brake of its own and per
+// client behind the proxy too, a token this instance has seen, the
+// pseudo's form) is decided on the event loop; the rest goes as one job
+// to the pool's worker, which owns the database, and the answer comes
+// back when the job ends or, failing that, a 503 when the caller has
+// waited long enough. A sent chart is checked as a published one is,
+// turned into figures, merged with the stored prediction by the locks
+// (what is locked stays as stored) and stored in one transaction. The
+// ranking is read a page at a time from standings kept in the database; a
+// reader that finds them behind the published results, the locks or the
+// joins computes them again first. The published chart, read again
+// whenever its file changes, gives both the results and the kick-offs; the
+// clock is the caller's, so a test plays any day.
 class Pool final
 {
 public:
@@ -51,8 +52,6 @@ public:
         int queue = 256;                 // jobs waiting for the database, past which 503
         std::chrono::milliseconds answerWithin{8'000};
     };
-    static constexpr int maxPseudoLength = 32;
-
     Pool(const QString &folder, Settings settings, Clock clock);
     ~Pool();
 
@@ -84,6 +83,10 @@ private:
     };
     using Job = std::function<ServerReply(PoolStore &)>;
 
+    // Joins one client may make before it waits: a family or an office
+    // behind one address joins together.
+    static constexpr int freeJoins = 20;
+
     Asked asked(const QHttpServerRequest &request) const;
     ServerReply later(const Asked &asked, const QString &title, const std::function<void(ServerReply)> &answer,
                       Job job);
@@ -98,17 +101,20 @@ private:
     HeadVerdict headCheck(const QUrlQuery &query, const QHostAddress &address);
     // On the worker: the token against the one kept for the pseudo.
     Access access(PoolStore &store, const Asked &asked);
-    static HeadVerdict headRefusal(Access access);
-    ServerReply accessRefusal(const Asked &asked, Access access, const QString &title) const;
+    // `wait`: the seconds a throttled client still waits.
+    static HeadVerdict headRefusal(Access access, int wait);
+    ServerReply accessRefusal(const Asked &asked, Access access, const QString &title);
     const Published &published();
 
     QString m_folder;
     Settings m_settings;
     Clock m_clock;
-    // The throttle and the token hashes seen are shared by the event loop
+    const UpdateServer *m_server = nullptr;
+    // The throttles and the token hashes seen are shared by the event loop
     // (on a head) and the worker.
     std::mutex m_shared;
-    PasswordThrottle m_throttle;
+    PasswordThrottle m_throttle; // wrong tokens
+    PasswordThrottle m_joins{freeJoins};
     QHash<QString, QByteArray> m_tokens; // by folded pseudo
     // The worker's: the published chart, and the standings' state as last
     // read (read again after a join here, or when it is a moment old, so

@@ -171,10 +171,12 @@ ServerReply reply(bool json, Status status, const QString &title, const QString 
     return answer;
 }
 
-ServerReply refusal(bool json, Status status, const QString &title, const QString &why)
+ServerReply refusal(bool json, Status status, const QString &title, const QString &why, const QString &reason)
 {
-    return reply(json, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()),
-                 {{QStringLiteral("error"), why}});
+    QJsonObject body{{QStringLiteral("error"), why}};
+    if (!reason.isEmpty())
+        body.insert(QStringLiteral("reason"), reason);
+    return reply(json, status, title, QStringLiteral("<p>%1</p>\n").arg(why.toHtmlEscaped()), body);
 }
 
 ServerReply busy(bool json, const QString &title, const QString &why)

@@ -19,7 +19,10 @@ namespace poolPages {
 bool wantsJson(const QHttpServerRequest &request);
 ServerReply reply(bool json, QHttpServerResponder::StatusCode status, const QString &title,
                   const QString &htmlBody, const QJsonObject &jsonBody);
-ServerReply refusal(bool json, QHttpServerResponder::StatusCode status, const QString &title, const QString &why);
+// `reason`, when given, names the refusal for the program, which words it
+// in its user's language: "code", "taken", "pseudo", "token", "wait".
+ServerReply refusal(bool json, QHttpServerResponder::StatusCode status, const QString &title, const QString &why,
+                    const QString &reason = QString());
 // A refusal that asks the client to come back in a moment.
 ServerReply busy(bool json, const QString &title, const QString &why);
 

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "predictions/MatchDayOver.h"
 #include "predictions/PredictionRanking.h"
 
 PredictionFigures sealedFigures(const PredictionFigures &sent, const PoolLocks &locks, const QDateTime &now)
@@ -92,7 +93,7 @@ std::optional<PoolStore::Computed> computeStandings(PoolStore &store, const Pred
     QJsonArray days;
     for (int day = 0; day < matchDays; ++day) {
         QJsonObject winner;
-        if (const int i = matchDayWinner(ranked, day); i >= 0)
+        if (const int i = matchDayOver(results, day) ? matchDayWinner(ranked, day) : -1; i >= 0)
             winner = {{QStringLiteral("winner"), ranked[std::size_t(i)].name},
                       {QStringLiteral("points"), matchDayPoints(ranked[std::size_t(i)].score, day)}};
         days.append(winner);

@@ -104,11 +104,6 @@ QString stamp(const QDateTime &now)
 
 } // namespace
 
-QString PoolStore::folded(const QString &pseudo)
-{
-    return pseudo.normalized(QString::NormalizationForm_C).toCaseFolded();
-}
-
 PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
 {
     static std::atomic<int> opened{0};
@@ -134,12 +129,15 @@ PoolStore::PoolStore(const QString &database, const QString &sqliteFile)
         db.setConnectOptions(
             QStringLiteral("connect_timeout=10;options='-c lock_timeout=5000 -c statement_timeout=8000'"));
     } else {
-        // Token hashes are nobody else's business: the file (and the log
-        // files SQLite makes beside it with the same rights) stays the
-        // owner's, and so is never offered for download.
+        // Token hashes are nobody else's business: the file and the logs
+        // SQLite keeps beside it stay the owner's, also when a hand or a
+        // restore opened them to others meanwhile.
         QFile file(sqliteFile);
         if (file.open(QIODevice::ReadWrite))
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        for (const char *log : {"-wal", "-shm", "-journal"})
+            if (QFile::exists(sqliteFile + QLatin1String(log)))
+                QFile::setPermissions(sqliteFile + QLatin1String(log), QFile::ReadOwner | QFile::WriteOwner);
         db.setDatabaseName(sqliteFile);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     }
@@ -253,7 +251,7 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
     const QSqlQuery q = run(
         QStringLiteral("INSERT INTO players (folded, pseudo, token_hash, joined, name_key) VALUES (?, ?, ?, ?, ?) "
                        "ON CONFLICT (folded) DO NOTHING"),
-        {folded(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now), alphabeticalKey(pseudo)});
+        {foldedName(pseudo), pseudo, QString::fromLatin1(tokenHash.toHex()), stamp(now), alphabeticalKey(pseudo)});
     if (!q.isActive())
         return finish(false);
     const bool added = q.numRowsAffected() == 1;
@@ -266,7 +264,7 @@ PoolStore::Outcome PoolStore::join(const QString &pseudo, const QByteArray &toke
 
 std::optional<QByteArray> PoolStore::tokenHash(const QString &pseudo)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"), {folded(pseudo)});
+    QSqlQuery q = run(QStringLiteral("SELECT token_hash FROM players WHERE folded = ?"), {foldedName(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     return q.next() ? QByteArray::fromHex(q.value(0).toString().toLatin1()) : QByteArray();
@@ -277,7 +275,7 @@ std::optional<std::optional<PredictionFigures>> PoolStore::storedFigures(const Q
     QSqlQuery q =
         run(m_postgres ? QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ? FOR UPDATE")
                        : QStringLiteral("SELECT matches, bracket FROM predictions WHERE folded = ?"),
-            {folded(pseudo)});
+            {foldedName(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     if (!q.next())
@@ -291,7 +289,7 @@ bool PoolStore::storeFigures(const QString &pseudo, const PredictionFigures &fig
         run(QStringLiteral("INSERT INTO predictions (folded, matches, bracket, sent) VALUES (?, ?, ?, ?) "
                            "ON CONFLICT (folded) DO UPDATE SET matches = excluded.matches, "
                            "bracket = excluded.bracket, sent = excluded.sent"),
-            {folded(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
+            {foldedName(pseudo), matchesText(figures), bracketText(figures), stamp(now)});
     return q.isActive() && q.numRowsAffected() == 1;
 }
 
@@ -299,7 +297,7 @@ std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 {
     QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket FROM players p "
                                      "LEFT JOIN predictions r ON r.folded = p.folded WHERE p.folded = ?"),
-                      {folded(pseudo)});
+                      {foldedName(pseudo)});
     if (!q.next())
         return std::nullopt;
     return Player{q.value(0).toString(), figuresOf(q.value(1).toString(), q.value(2).toString()),
@@ -409,7 +407,7 @@ std::optional<std::vector<PoolStore::Standing>> PoolStore::standings(int first, 
 
 std::optional<int> PoolStore::rankOf(const QString &pseudo)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT rank FROM standings WHERE folded = ?"), {folded(pseudo)});
+    QSqlQuery q = run(QStringLiteral("SELECT rank FROM standings WHERE folded = ?"), {foldedName(pseudo)});
     if (!q.isActive())
         return std::nullopt;
     return q.next() ? q.value(0).toInt() : 0;

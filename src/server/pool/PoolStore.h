@@ -16,8 +16,9 @@
 // several server instances share one pool. Opening creates or migrates the
 // schema (table `pool_schema` holds its version); every write is one
 // transaction, so a kill or a failed write leaves what was acknowledged
-// and nothing half. A player is a pseudo and the hash of its token; its
-// prediction is one row: the 48 group scores and the bracket as figures.
+// and nothing half. A player is a pseudo, found by its folded name
+// (history/NameKey), and the hash of its token; its prediction is one
+// row: the 48 group scores and the bracket as figures.
 // The standings are rows too, one per player by rank, written whole by one
 // transaction per change; `pool_state` says which change they reflect, so
 // that every instance on one PostgreSQL reads the same ranking a page at a
@@ -70,10 +71,6 @@ public:
     ~PoolStore();
     PoolStore(const PoolStore &) = delete;
     PoolStore &operator=(const PoolStore &) = delete;
-
-    // Pseudos that differ only by case or by how their accents are written
-    // are the same player.
-    static QString folded(const QString &pseudo);
 
     // Empty when the store is open and its schema current.
     const QString &error() const { return m_error; }

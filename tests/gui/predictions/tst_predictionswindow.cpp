@@ -171,6 +171,46 @@ private slots:
         ServerSettings::clearOverride();
     }
 
+    // Joined, a second join asks first and, refused, leaves the account.
+    void aSecondJoinAsksFirst()
+    {
+        LocalUpdateServer http;
+        Pool pool(http.folder(), {}, [] { return QDateTime(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC); });
+        pool.addPages(http.server());
+        m_settings.setPseudo(QStringLiteral("Moi"));
+        QVERIFY(ServerSettings::overrideBaseUrl(http.base()));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        click(predictionsWindow(), QStringLiteral("PoolJoin"));
+        auto *account = findControl<QLabel>(*predictionsWindow(), QStringLiteral("PoolAccount"));
+        QTRY_COMPARE(account->text(), QStringLiteral("Inscrit sous Moi"));
+        m_prompts.queueAnswer(false);
+        click(predictionsWindow(), QStringLiteral("PoolJoin"));
+        QCOMPARE(m_prompts.asked().last().kind, AnsweringPrompts::Kind::Question);
+        QCOMPARE(http.log().count(QStringLiteral("/pool/join")), 1);
+        ServerSettings::clearOverride();
+    }
+
+    // A wrong code asks again with the server's reason; the pseudo typed
+    // once goes on (a fourth question would be answered with nothing).
+    void aWrongCodeAsksAgainKeepingThePseudo()
+    {
+        LocalUpdateServer http;
+        Pool::Settings settings;
+        settings.code = "sesame";
+        Pool pool(http.folder(), settings, [] { return QDateTime(QDate(2010, 6, 1), QTime(12, 0), Qt::UTC); });
+        pool.addPages(http.server());
+        QVERIFY(ServerSettings::overrideBaseUrl(http.base()));
+        for (const char *typed : {"Moi", "faux", "sesame"})
+            m_prompts.queueInput(QString::fromUtf8(typed));
+        QVERIFY(openedTable(QStringLiteral("PoolRanking")));
+        const QWidget &window = *predictionsWindow();
+        click(&window, QStringLiteral("PoolJoin"));
+        auto *account = findControl<QLabel>(window, QStringLiteral("PoolAccount"));
+        QTRY_COMPARE(account->text(), QStringLiteral("Inscrit sous Moi"));
+        QVERIFY(m_prompts.asked().last().text.startsWith(u"Le code du concours est faux."));
+        ServerSettings::clearOverride();
+    }
+
     void keepingMyPrediction()
     {
         m_settings.setPseudo(QStringLiteral("Moi"));

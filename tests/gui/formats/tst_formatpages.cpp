@@ -1,0 +1,136 @@
+// The pages of the 48-team World Cup and the European Championship, driven
+// through the window with real clicks and keys: the thirds' ranking follows
+// a keystroke, a click on a third level on the line decides, and the
+// history opens a European Championship.
+#include "app/VyloraApp.h"
+#include "gui/formats/FormatGroupPage.h"
+#include "gui/formats/ThirdsPanel.h"
+#include "gui/groups/GroupFrame.h"
+#include "gui/groups/ScoreEdit.h"
+#include "storage/IniDocument.h"
+#include "storage/UserSettings.h"
+#include "support/AnsweringPrompts.h"
+#include "support/FillGroups.h"
+#include "support/FindControl.h"
+#include "support/FixedClock.h"
+#include "support/ShippedCharts.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The blank 2030 chart with every group played in slot order, so that
+// every third stands level with every other on the qualifying line.
+QByteArray levelThirds2030()
+{
+    IniDocument chart(shippedChart(QStringLiteral("VYL2030.ini")));
+    const QStringList scores = groupScores(slotOrderResults);
+    for (char g : QByteArray("ABCDEFGHIJKL"))
+        for (int i = 0; i < 12; ++i)
+            chart.setValue(QStringLiteral("But") + QLatin1Char(g), QString::number(i), scores[i]);
+    return chart.toBytes();
+}
+
+} // namespace
+
+class TestFormatPages final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TemporaryProgramFolder> m_folder;
+    AnsweringPrompts m_prompts;
+    FixedClock m_clock{QDateTime(QDate(2010, 6, 11), QTime(12, 0))};
+    UserSettings m_settings;
+    std::unique_ptr<VyloraApp> m_app;
+
+    bool start()
+    {
+        m_app = std::make_unique<VyloraApp>(m_prompts, m_clock, m_settings);
+        m_app->start();
+        m_app->window().show();
+        return QTest::qWaitForWindowExposed(&m_app->window());
+    }
+
+    ThirdsPanel *thirds() const { return m_app->window().findChild<ThirdsPanel *>(); }
+
+    // The team name on row `row` of the thirds' ranking, once the panel
+    // has caught up with the chart.
+    QString thirdOnRow(int row) const
+    {
+        QCoreApplication::processEvents();
+        return thirds()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).at(5 + 6 * row + 2)->text();
+    }
+
+    GroupFrame *card(GroupId g) const
+    {
+        for (GroupFrame *frame : m_app->window().findChild<FormatGroupPage *>()->frames())
+            if (frame->group() == g)
+                return frame;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void init()
+    {
+        QSettings(m_settings.fileName(), QSettings::IniFormat).clear();
+        m_app.reset();
+        m_folder.reset();
+        m_folder = std::make_unique<TemporaryProgramFolder>();
+        m_folder->write(QStringLiteral("VYL2010.ini"), shippedChart(QStringLiteral("VYL2010.ini")));
+        m_folder->write(QStringLiteral("EURO2024.ini"), shippedChart(QStringLiteral("EURO2024.ini")));
+        m_folder->write(QStringLiteral("VYL2030.ini"), levelThirds2030());
+        m_folder->write(QStringLiteral("langFr.txt"), shippedChart(QStringLiteral("langFr.txt")));
+        m_prompts.clear();
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    void theHistoryOpensAEuropeanChampionship()
+    {
+        QVERIFY(start());
+        QTest::mouseClick(findControl<QWidget>(m_app->window(), QStringLiteral("Command11")), Qt::LeftButton);
+        auto *years = findControl<QComboBox>(m_app->window(), QStringLiteral("Combo1"));
+        while (years->currentText() != u"Euro 2024")
+            QTest::keyClick(years, Qt::Key_Down);
+        QTest::mouseClick(findControl<QWidget>(m_app->window(), QStringLiteral("Command12")), Qt::LeftButton);
+
+        QCOMPARE(findControl<QLabel>(m_app->window(), QStringLiteral("LabTitre"))->text(),
+                 QStringLiteral("Championnat d'Europe de Football 2024"));
+        QVERIFY(card(GroupId::F));
+        QVERIFY(!card(GroupId::G));
+        QCOMPARE(thirdOnRow(0), QStringLiteral("Pays-Bas"));
+    }
+
+    void theThirdsFollowAKeystrokeAndAClickDecidesTheLine()
+    {
+        QVERIFY(start());
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2030.ini")));
+        QCoreApplication::processEvents();
+        QVERIFY(!thirds()->findChildren<QLabel *>().last()->text().isEmpty());
+
+        // Group L's third wins its match 2-0: it leads the thirds.
+        ScoreEdit *score = card(GroupId::L)->scoreCells()[2];
+        score->setFocus();
+        score->selectAll();
+        QTest::keyClicks(score, QStringLiteral("2"));
+        QCOMPARE(thirdOnRow(0), QStringLiteral("L3"));
+
+        // The others stay level across the line; a click puts C's through.
+        const int cRow = 3; // L, then the level ones in group order
+        QCOMPARE(thirdOnRow(cRow), QStringLiteral("C3"));
+        auto *team = thirds()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).at(5 + 6 * cRow + 2);
+        QTest::mouseClick(team, Qt::LeftButton);
+        QCOMPARE(thirdOnRow(1), QStringLiteral("C3"));
+    }
+};
+
+QTEST_MAIN(TestFormatPages)
+#include "tst_formatpages.moc"
