@@ -213,13 +213,15 @@ bool PoolStore::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS pool_schema (version INTEGER NOT NULL)")))
-        return false;
     if (!begin())
         return false;
-    // Two instances starting together: the second waits for the first's
-    // migration and then finds the schema current.
-    if (m_postgres && !q.exec(QStringLiteral("LOCK TABLE pool_schema IN EXCLUSIVE MODE")))
+    // Two instances starting together on one PostgreSQL: the second waits
+    // here for the first's migration and then finds the schema current. The
+    // table is made under the lock too, since two sessions creating it "if
+    // not exists" at once can both try, and one fails.
+    if (m_postgres && !q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(1448692812)")))
+        return finish(false) == Outcome::Done;
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS pool_schema (version INTEGER NOT NULL)")))
         return finish(false) == Outcome::Done;
     int version = 0;
     if (!q.exec(QStringLiteral("SELECT version FROM pool_schema")))
