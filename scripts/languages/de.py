@@ -330,7 +330,7 @@ TEAM_NAMES = {
     "République tchèque": "Tschechien",
     "Togo": "Togo",
     "Ukraine": "Ukraine",
-    "Bosnie-Herzégovine": "Bosnien und Herzegowina",
+    "Bosnie-Herzégovine": "Bosnien-Herzegowina",
     "Égypte": "Ägypten",
     "Pérou": "Peru",
     "Islande": "Island",

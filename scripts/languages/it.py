@@ -327,7 +327,7 @@ TEAM_NAMES = {
     "République tchèque": "Repubblica Ceca",
     "Togo": "Togo",
     "Ukraine": "Ucraina",
-    "Bosnie-Herzégovine": "Bosnia ed Erzegovina",
+    "Bosnie-Herzégovine": "Bosnia-Erzegovina",
     "Égypte": "Egitto",
     "Pérou": "Perù",
     "Islande": "Islanda",

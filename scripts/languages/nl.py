@@ -330,7 +330,7 @@ TEAM_NAMES = {
     "République tchèque": "Tsjechië",
     "Togo": "Togo",
     "Ukraine": "Oekraïne",
-    "Bosnie-Herzégovine": "Bosnië en Herzegovina",
+    "Bosnie-Herzégovine": "Bosnië-Herzegovina",
     "Égypte": "Egypte",
     "Pérou": "Peru",
     "Islande": "IJsland",
