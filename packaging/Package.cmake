@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The server's pool loads Qt SQL's drivers as plugins, which the library
 # needs cannot see: SQLite by default, PostgreSQL when asked for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libqt6sql6-sqlite")
-# Qt's own dialog texts in French and Spanish, and the OpenSSL that Qt
+# Qt's own dialog texts in the window's languages, and the OpenSSL that Qt
 # loads at run time for https update servers and the server's HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n, libssl3")
 # A public update server runs behind nginx (the site it ships); the pool

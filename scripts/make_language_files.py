@@ -1,11 +1,17 @@
 #!/usr/bin/env python3
-"""Writes the shipped language files data/langFr.txt, langEn.txt and langSp.txt,
-and src/tournament/Message.h, which names their message entries for the code.
+"""Writes the shipped language files data/langFr.txt, langEn.txt, langSp.txt,
+langDe.txt, langIt.txt, langPt.txt and langNl.txt, and
+src/tournament/Message.h, which names their message entries for the code.
 
-The three files have to name the same controls and the same messages: a
-switch only rewrites what the new file names, so anything one file sets and
-another does not stays in the previous language. Keeping the three
-translations side by side in one table keeps them in step.
+The files have to name the same controls and the same messages: a switch
+only rewrites what the new file names, so anything one file sets and another
+does not stays in the previous language. French, English and Spanish sit
+side by side in the table below; each later language keeps its words in a
+module of its own, scripts/languages/<code>.py, so that the table stays
+readable. The run refuses to write anything while a language lacks an
+entry of the table, names one the table does not have, or words a
+placeholder differently, and while the table lacks a team that a shipped
+chart names.
 
 A control line is "name\\caption\\text\\tooltip\\index" and every field is
 applied, empty ones included. No line here gives a text: the only controls
@@ -18,13 +24,17 @@ Run it after editing a translation; tests/app/tst_languagefiles.cpp checks
 the result against the window.
 """
 
+import importlib
+import re
 from collections import namedtuple
 from pathlib import Path
 
 DATA = Path(__file__).resolve().parent.parent / "data"
 CATALOGUE = DATA.parent / "src" / "tournament" / "Message.h"
 
-LANGUAGES = (("fr", "langFr.txt"), ("en", "langEn.txt"), ("es", "langSp.txt"))
+TABLE_LANGUAGES = ("fr", "en", "es")
+LANGUAGES = (("fr", "langFr.txt"), ("en", "langEn.txt"), ("es", "langSp.txt"), ("de", "langDe.txt"),
+             ("it", "langIt.txt"), ("pt", "langPt.txt"), ("nl", "langNl.txt"))
 
 # (caption, tooltip) per language.
 Control = namedtuple("Control", "name index fr en es")
@@ -772,6 +782,88 @@ TEAM_NAMES = [
 ]
 
 
+# A language's words: messages by entry, (caption, tooltip) by (control,
+# index), the shown team names by the names the charts store.
+Words = namedtuple("Words", "messages controls teams")
+
+
+def table_words(language):
+    column = TABLE_LANGUAGES.index(language)
+    return Words({entry: texts[column] for entry, (_, *texts) in MESSAGES.items()},
+                 {(c.name, c.index): getattr(c, language) for c in CONTROLS},
+                 {stored: ([stored] + shown)[column] for stored, *shown in TEAM_NAMES})
+
+
+def module_words(language):
+    module = importlib.import_module("languages." + language)
+    return Words(module.MESSAGES, module.CONTROLS, module.TEAM_NAMES)
+
+
+def words_of(language):
+    return table_words(language) if language in TABLE_LANGUAGES else module_words(language)
+
+
+# What a text must keep of the French one: its placeholders and the parts
+# that the program splits at "|".
+def shape(text):
+    return sorted(re.findall(r"%\d", text)), text.count("|")
+
+
+def key_name(kind, key):
+    if kind == "control":
+        name, index = key
+        return name if index is None else "%s %d" % (name, index)
+    return str(key)
+
+
+def problems(language, words, french):
+    """Everything that keeps the words of `language` from making a whole file."""
+    found = []
+    for kind, own, reference in (("message", words.messages, french.messages),
+                                 ("control", words.controls, french.controls),
+                                 ("team", words.teams, french.teams)):
+        for key in reference.keys() - own.keys():
+            found.append("%s: no %s %s" % (language, kind, key_name(kind, key)))
+        for key in own.keys() - reference.keys():
+            found.append("%s: %s %s is not in the French table" % (language, kind, key_name(kind, key)))
+        for key in own.keys() & reference.keys():
+            # A control has two fields, a message or a team one.
+            texts, references = own[key], reference[key]
+            if kind != "control":
+                texts, references = (texts,), (references,)
+            for text, ref in zip(texts, references):
+                # An empty field empties the control, a filled one where
+                # French has none fills a picture or a cell with words.
+                if bool(text) != bool(ref) or shape(text) != shape(ref):
+                    found.append("%s: %s %s reads %r where French reads %r"
+                                 % (language, kind, key_name(kind, key), text, ref))
+    return sorted(found)
+
+
+# A blank chart holds the draw's places (A1 .. L4) until the teams are drawn;
+# every language shows them as they are.
+DRAW_PLACE = re.compile(r"[A-L][1-4]")
+
+
+def chart_team_names(chart):
+    """The names of the teams of a chart file's groups (sections EquipA, EquipB, ...)."""
+    names, in_group = set(), False
+    for entry in chart.read_bytes().decode("cp1252").split("\r\n"):
+        if entry.startswith("["):
+            in_group = re.fullmatch(r"\[Equip[A-L]\]", entry) is not None
+        elif in_group and "=" in entry:
+            name = entry.split("=", 1)[1]
+            if name and not DRAW_PLACE.fullmatch(name):
+                names.add(name)
+    return names
+
+
+def teams_missing(charts):
+    stored = {name for name, *_ in TEAM_NAMES}
+    return sorted("team %s of %s has no entry in TEAM_NAMES" % (name, chart.name)
+                  for chart in charts for name in chart_team_names(chart) - stored)
+
+
 def line(*fields):
     for field in fields:
         if "\\" in field or "\r" in field or "\n" in field:
@@ -779,17 +871,29 @@ def line(*fields):
     return "\\".join(fields)
 
 
-def lines(language):
-    column = [code for code, _ in LANGUAGES].index(language)
-    for entry, (_, *texts) in sorted(MESSAGES.items()):
-        yield line("MSG", texts[column], str(entry))
+def lines(language, words):
+    """In the order of the French table, whatever order a module keeps."""
+    for entry in sorted(MESSAGES):
+        yield line("MSG", words.messages[entry], str(entry))
     for control in CONTROLS:
-        caption, tooltip = getattr(control, language)
+        caption, tooltip = words.controls[(control.name, control.index)]
         index = "" if control.index is None else str(control.index)
         yield line(control.name, caption, "", tooltip, index)
+    # French shows the names as the charts store them.
     if language != "fr":
-        for stored, *shown in TEAM_NAMES:
-            yield line("EQU", stored, shown[column - 1])
+        for stored, *_ in TEAM_NAMES:
+            yield line("EQU", stored, words.teams[stored])
+
+
+def file_bytes(language, words):
+    """Strict: a character outside Windows-1252 stops the run."""
+    encoded = []
+    for entry in lines(language, words):
+        try:
+            encoded.append(entry.encode("cp1252") + b"\r\n")
+        except UnicodeEncodeError as error:
+            raise ValueError("%s: %r cannot be written in Windows-1252" % (language, entry)) from error
+    return b"".join(encoded)
 
 
 def catalogue():
@@ -819,10 +923,15 @@ def catalogue():
 
 
 def main():
-    for language, file_name in LANGUAGES:
-        text = "".join(entry + "\r\n" for entry in lines(language))
-        # Strict: a character outside Windows-1252 stops the run.
-        (DATA / file_name).write_bytes(text.encode("cp1252"))
+    words = {language: words_of(language) for language, _ in LANGUAGES}
+    found = teams_missing(sorted(DATA.glob("*.ini")))
+    for language, _ in LANGUAGES:
+        found += problems(language, words[language], words["fr"])
+    if found:
+        raise SystemExit("Nothing written:\n  " + "\n  ".join(found))
+    contents = {file_name: file_bytes(language, words[language]) for language, file_name in LANGUAGES}
+    for file_name, content in contents.items():
+        (DATA / file_name).write_bytes(content)
     CATALOGUE.write_text(catalogue())
 
 

@@ -3,15 +3,14 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageIndex.h"
 #include "storage/ProgramFolder.h"
-#include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
 #include <QWidget>
 
-QString openElsewhereText(const UserSettings &settings)
+QString openElsewhereText(LanguageIndex language)
 {
     MessageTable messages;
-    const QString file = languageFileName(languageIndexFromStored(settings.language()));
+    const QString file = languageFileName(language);
     if (!file.isEmpty())
         LoadLanguageMessages(ProgramFolder::filePath(file), messages);
     return messages.textOr(Message::openElsewhere,

@@ -137,12 +137,17 @@ struct Definitions
     QCommandLineOption timeZone{QStringLiteral("time-zone"),
                                 QStringLiteral("Show kick-off times in this zone (e.g. America/New_York)."),
                                 QStringLiteral("zone")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        QStringLiteral("The language of this run, one of %1 (default: the one last chosen in the window).")
+            .arg(languageCodes().join(QStringLiteral(", "))),
+        QStringLiteral("code")};
 
     explicit Definitions(QCommandLineParser &parser)
     {
-        parser.addOptions({version,  help,     dataDir,     report, json,    render,  update,
-                           server,   sheet,    chart,       score,  results, keep,    poolJoin,
-                           poolCode, poolSend, poolRanking, page,   pseudo,  timeZone});
+        parser.addOptions({version,  help,     dataDir,     report, json,    render,   update,
+                           server,   sheet,    chart,       score,  results, keep,     poolJoin,
+                           poolCode, poolSend, poolRanking, page,   pseudo,  timeZone, language});
     }
 };
 
@@ -159,6 +164,15 @@ Options Options::parse(const QStringList &arguments)
     if (!parser.parse(ours)) {
         options.error = parser.errorText();
         return options;
+    }
+    if (parser.isSet(defined.language)) {
+        const QString code = parser.value(defined.language);
+        options.language = languageIndexFromCode(code);
+        if (!options.language) {
+            options.error = QStringLiteral("Unknown language '%1': --language takes one of %2.")
+                                .arg(code, languageCodes().join(QStringLiteral(", ")));
+            return options;
+        }
     }
     options.dataDir = parser.value(defined.dataDir);
     options.server = parser.value(defined.server);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "i18n/LanguageIndex.h"
+
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +45,8 @@ struct Options
     QString timeZone;      // empty: the zone picked on the help page, else TZ, else the system's
     bool ownStyle = false; // Qt's -style picks the widget style, which then stays
     QString error;         // what was wrong with the command line; nothing else is set then
+    // The language of --language; none: the one last chosen in the window.
+    std::optional<LanguageIndex> language;
 
     // arguments as main received them, the program's path first; Qt's
     // own arguments (-platform, -style, -reverse...) are let through for

@@ -3,23 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-namespace {
-
-// Qt's catalogue of the interface languages that are not its own.
-QString catalogueFor(LanguageIndex index)
-{
-    switch (index) {
-    case 0:
-        return QStringLiteral("qtbase_fr");
-    case 2:
-        return QStringLiteral("qtbase_es");
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
 QtTexts::~QtTexts()
 {
     if (m_installed)
@@ -30,9 +13,10 @@ void QtTexts::apply(LanguageIndex index)
 {
     if (m_installed)
         QCoreApplication::removeTranslator(&m_translator);
-    const QString catalogue = catalogueFor(index);
+    const QStringView locale = index < languages().size() ? languages()[index].qtLocale : QStringView();
     // A system without Qt's translations keeps Qt's English.
-    m_installed = !catalogue.isEmpty() &&
-                  m_translator.load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+    m_installed = !locale.isEmpty() &&
+                  m_translator.load(QStringLiteral("qtbase_") + locale.toString(),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
                   QCoreApplication::installTranslator(&m_translator);
 }

@@ -5,8 +5,8 @@
 #include <QTranslator>
 
 // Qt's own texts (the buttons of its boxes, the file dialogs) in the
-// language of the flags. Qt speaks English unless told otherwise, so English
-// and an index without a language file install nothing.
+// language chosen. Qt speaks English unless told otherwise, so English and
+// an index without a language file install nothing.
 class QtTexts final
 {
 public:

@@ -48,7 +48,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
         },
         [this] { return typedChart(); });
     m_window.setCloseGuard([this] { return mayClose(); });
-    connect(&m_window, &MainWindow::languageClicked, this,
+    connect(&m_window, &MainWindow::languageChosen, this,
             [this](int index) { applyLanguage(LanguageIndex(index)); });
     connect(&m_window, &MainWindow::closing, this, &VyloraApp::shutDown);
     connect(&m_window, &MainWindow::endAsked, this, &VyloraApp::endProgram);
@@ -63,7 +63,10 @@ bool VyloraApp::start()
     const QString zoneName = chosenZoneName(m_zoneOption, m_settings.timeZone());
     m_zone = zoneNamed(zoneName);
     m_window.showZone(zoneName);
-    applyLanguage(languageIndexFromStored(m_settings.language()));
+    if (m_languageOption)
+        speak(*m_languageOption);
+    else
+        applyLanguage(languageIndexFromStored(m_settings.language()));
     if (!loadChart(currentChart))
         return false;
     if (m_clock.now() > knockoutStageStarts)
@@ -223,14 +226,20 @@ void VyloraApp::returnToCurrent()
 
 void VyloraApp::applyLanguage(LanguageIndex index)
 {
+    speak(index);
+    // Written only when it changes: every start applies the stored one.
+    if (m_settings.language() != QString::number(index))
+        m_settings.setLanguage(index);
+}
+
+void VyloraApp::speak(LanguageIndex index)
+{
     if (!languageFileName(index).isEmpty())
         applyLanguageFile(index);
     m_qtTexts.apply(index);
     m_sage = index;
+    m_window.showLanguage(index);
     showNewsMessage();
-    // Written only when it changes: every start applies the stored one.
-    if (m_settings.language() != QString::number(index))
-        m_settings.setLanguage(index);
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)

@@ -34,7 +34,7 @@ public:
     MainWindow &window() { return m_window; }
     LanguageIndex language() const { return m_sage; }
 
-    // A click on flag `index`, and start-up with the stored language.
+    // A language picked in the chooser, and start-up with the stored one.
     void applyLanguage(LanguageIndex index);
     // Every whole-chart load (start-up, the results update, a past
     // tournament, the return to 2010 when nothing waits aside): the file's
@@ -65,6 +65,9 @@ public:
     const QTimeZone &timeZone() const { return m_zone; }
     // A zone picked on the help page: kept, and every time shown moves.
     void chooseTimeZone(const QString &zone);
+    // The language named by --language: it outranks the stored choice for
+    // this run, which goes on unchanged. Given before start().
+    void setLanguageOption(std::optional<LanguageIndex> index) { m_languageOption = index; }
 
     // A run that draws the window from the command line: no question, no
     // download, no early end.
@@ -83,6 +86,8 @@ private:
     bool mayClose();
     void setUserChartAside();
     QByteArray typedChart() const;
+    // The window, Qt's texts and the news in a language, stored or not.
+    void speak(LanguageIndex index);
     void applyLanguageFile(LanguageIndex index);
     void refreshLanguageTexts();
     void showNewsMessage();
@@ -98,6 +103,7 @@ private:
     QtTexts m_qtTexts;
     std::function<void()> m_programEnd;
     QString m_zoneOption;
+    std::optional<LanguageIndex> m_languageOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     // The user's 2010 chart while a past tournament is shown.
     struct KeptChart

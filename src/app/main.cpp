@@ -80,14 +80,21 @@ int runText(int argc, char *argv[], const Options &options)
     return 0;
 }
 
-// The language file of the user's language, in their program folder, or
-// the shipped one before the first start has copied it there.
-QString storedLanguageFile(const QString &dataDir, const UserSettings &settings)
+// The language of a run: the one the command line names, else the one
+// last chosen in the window.
+LanguageIndex runLanguage(const Options &options, const UserSettings &settings)
 {
-    const QString name = languageFileName(languageIndexFromStored(settings.language()));
+    return options.language.value_or(languageIndexFromStored(settings.language()));
+}
+
+// The file of the run's language, in the user's program folder, or the
+// shipped one before the first start has copied it there.
+QString runLanguageFile(const Options &options, const UserSettings &settings)
+{
+    const QString name = languageFileName(runLanguage(options, settings));
     if (name.isEmpty())
         return QString();
-    ProgramFolder::choose(dataDir);
+    ProgramFolder::choose(options.dataDir);
     const QString own = ProgramFolder::filePath(name);
     return QFileInfo::exists(own) ? own : ProgramFolder::shippedFolder() + u'/' + name;
 }
@@ -102,7 +109,7 @@ int runHeadless(int argc, char *argv[], const Options &options)
     if (options.mode == Options::Mode::Report) {
         const UserSettings settings;
         return runChartReport(options.report, options.json, userZone(options.timeZone, settings.timeZone()),
-                              storedLanguageFile(options.dataDir, settings), out, err);
+                              runLanguageFile(options, settings), out, err);
     }
     if (!applyServer(options, err) || !chooseFolder(options, err))
         return 1;
@@ -147,7 +154,7 @@ int runSheet(int argc, char *argv[], const Options &options)
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
     return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
-                           storedLanguageFile(options.dataDir, UserSettings()), err);
+                           runLanguageFile(options, UserSettings()), err);
 }
 
 int runWindow(int argc, char *argv[], const Options &options)
@@ -172,7 +179,7 @@ int runWindow(int argc, char *argv[], const Options &options)
     // Drawing the window saves nothing, so it needs no claim on the folder.
     SingleProgram single(ProgramFolder::path());
     if (!render && !single.claim()) {
-        prompts.notice(nullptr, QStringLiteral("Vylora 2010"), openElsewhereText(settings));
+        prompts.notice(nullptr, QStringLiteral("Vylora 2010"), openElsewhereText(runLanguage(options, settings)));
         return 0;
     }
     VyloraApp vylora(prompts, clock, settings);
@@ -180,6 +187,7 @@ int runWindow(int argc, char *argv[], const Options &options)
                      [&vylora] { bringForward(vylora.window()); });
     vylora.setHeadless(render);
     vylora.setTimeZoneOption(options.timeZone);
+    vylora.setLanguageOption(options.language);
     if (!vylora.start())
         return 0;
     if (render && !options.chart.isEmpty()) {

@@ -54,6 +54,33 @@ private slots:
         QCOMPARE(run.exitCode(), 1);
         QVERIFY2(err.contains(told), qPrintable(err));
     }
+
+    // The output is on out when the run goes ahead, on err when refused.
+    void languageOfARun_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("German") << "de" << 0 << "Südafrika";
+        QTest::newRow("unknown code") << "xx" << 1 << "'xx'";
+    }
+
+    void languageOfARun()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QTemporaryDir scratch;
+        QProcess run;
+        run.start(QStringLiteral(VYLORA_PROGRAM),
+                  {QStringLiteral("--report"), QStringLiteral(VYLORA_DATA_DIR "/VYL2010.ini"),
+                   QStringLiteral("--data-dir"), scratch.path(), QStringLiteral("--language"), code});
+        QVERIFY(run.waitForFinished(20000));
+        QCOMPARE(run.exitCode(), exitCode);
+        const QString output =
+            QString::fromUtf8(exitCode == 0 ? run.readAllStandardOutput() : run.readAllStandardError());
+        QVERIFY2(output.contains(said), qPrintable(output));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBatchModes)

@@ -7,11 +7,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 #include <QTest>
@@ -20,6 +22,7 @@
 #include "gui/controls/Controls.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
+#include "storage/IniDocument.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
 #include "tournament/MessageTable.h"
@@ -29,7 +32,9 @@
 namespace {
 
 const QStringList languageFiles{QStringLiteral("langFr.txt"), QStringLiteral("langEn.txt"),
-                                QStringLiteral("langSp.txt")};
+                                QStringLiteral("langSp.txt"), QStringLiteral("langDe.txt"),
+                                QStringLiteral("langIt.txt"), QStringLiteral("langPt.txt"),
+                                QStringLiteral("langNl.txt")};
 
 QString shipped(const QString &fileName)
 {
@@ -63,6 +68,25 @@ QString keyOf(const LanguageLine &line)
     if (const auto *name = std::get_if<TeamNameLine>(&line))
         return QStringLiteral("EQU ") + name->stored;
     return QString();
+}
+
+// The teams of every shipped chart, as the charts store them. A blank
+// chart holds the draw's places (A1 .. L4) until the draw, which every
+// language shows as they are.
+QSet<QString> shippedTeams()
+{
+    static const QRegularExpression drawPlace(QStringLiteral("^[A-L][1-4]$"));
+    QSet<QString> teams;
+    for (const QString &chart : QDir(shipped(QString())).entryList({QStringLiteral("*.ini")})) {
+        const IniDocument document(shippedBytes(chart));
+        for (char16_t group = u'A'; group <= u'L'; ++group)
+            for (int place = 1; place <= 4; ++place)
+                if (const std::optional<QString> team =
+                        document.value(QStringLiteral("Equip") + QChar(group), QString::number(place));
+                    team && !team->isEmpty() && !drawPlace.match(*team).hasMatch())
+                    teams.insert(*team);
+    }
+    return teams;
 }
 
 QSet<QString> keysOf(const QString &fileName)
@@ -189,13 +213,16 @@ struct SameInEveryLanguage
 const QList<SameInEveryLanguage> sameInEveryLanguage{
     // The program's name and version.
     {QStringLiteral("Label7"), {}},
-    // Each flag names its language in that language.
+    // The chooser names each language in that language.
     {QStringLiteral("lang"), {}},
     // Time zones go by their names in the zone database.
     {QStringLiteral("ComboFuseau"), {}},
-    // The usual abbreviation of the points column in all three languages.
+    // The usual abbreviations of the points column, and of the matches
+    // played ("jogos" as "joués").
     {QStringLiteral("LabEntete 4"), QStringLiteral("Pts")},
-    // The English word is the French one.
+    {QStringLiteral("LabEntete 0"), QStringLiteral("J")},
+    // Words of other languages that are the French ones.
+    {QStringLiteral("LabTour 3"), QStringLiteral("Finale")},
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
     {QStringLiteral("Label8"), QStringLiteral("Forum")},
     // The help page's title and the author's address.
@@ -229,6 +256,10 @@ void addTranslations()
     QTest::addColumn<QString>("fileName");
     QTest::newRow("English") << QStringLiteral("langEn.txt");
     QTest::newRow("Spanish") << QStringLiteral("langSp.txt");
+    QTest::newRow("German") << QStringLiteral("langDe.txt");
+    QTest::newRow("Italian") << QStringLiteral("langIt.txt");
+    QTest::newRow("Portuguese") << QStringLiteral("langPt.txt");
+    QTest::newRow("Dutch") << QStringLiteral("langNl.txt");
 }
 
 } // namespace
@@ -313,6 +344,24 @@ private slots:
         QVERIFY2(onlyOther.isEmpty(), qPrintable(QStringLiteral("not in French: ") + onlyOther.join(u", ")));
     }
 
+    // French shows the names as stored; a translation names every team
+    // of every chart the program ships.
+    void everyShippedTeamIsNamed_data() { addTranslations(); }
+    void everyShippedTeamIsNamed()
+    {
+        QFETCH(QString, fileName);
+        QSet<QString> named;
+        for (const QString &line : shippedLines(fileName))
+            if (const LanguageLine parsed = parseLanguageLine(line);
+                const auto *team = std::get_if<TeamNameLine>(&parsed))
+                named.insert(team->stored);
+        const QSet<QString> teams = shippedTeams();
+        QVERIFY(teams.contains(QStringLiteral("Ouzbékistan")));
+        QStringList unnamed = QSet<QString>(teams).subtract(named).values();
+        unnamed.sort();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
     void translationLeavesNoFrenchDesignText_data() { addTranslations(); }
     void translationLeavesNoFrenchDesignText()
     {
@@ -354,8 +403,8 @@ private slots:
         QStringList changed = differences(withAddedTips, french);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u"; ")));
 
-        QVERIFY(w.apply(QStringLiteral("langEn.txt")));
-        QVERIFY(w.apply(QStringLiteral("langSp.txt")));
+        for (const QString &fileName : languageFiles)
+            QVERIFY(w.apply(fileName));
         QVERIFY(w.apply(QStringLiteral("langFr.txt")));
         changed = differences(french, w.controlTexts());
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u"; ")));

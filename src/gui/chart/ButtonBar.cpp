@@ -10,6 +10,7 @@
 #include "tournament/ProgramVersion.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -99,14 +100,12 @@ ButtonBar::ButtonBar(QWidget &window)
     m_unlock = makeControl<ClickableLabel>(w, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
     m_unlock->setToolTip(QStringLiteral("Déblocage"));
 
-    for (int i = 0; i < 3; ++i) {
-        auto *flag =
-            makeControl<ClickableLabel>(w, QStringLiteral("lang"), i, QRect(11010 + i * 480, 300, 420, 285));
-        markAsPicture(flag);
-        flag->setPixmap(Pictures::flag(i, flag->size()));
-        flag->setToolTip(flagToolTips().at(i));
-        m_flags[std::size_t(i)] = flag;
-    }
+    // Seven flags would not fit where three did; each language is named in
+    // itself, so that whoever reads it finds theirs whatever is shown.
+    m_language = makeControl<QComboBox>(w, QStringLiteral("lang"), -1, QRect(10920, 285, 1485, 330));
+    for (const Language &language : languages())
+        m_language->addItem(language.ownName.toString());
+    markAsFixed(m_language);
 }
 
 void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include <QObject>
 
 class ClickableLabel;
 class MessageTable;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -13,7 +12,7 @@ class QToolButton;
 class QWidget;
 
 // The controls around the chart: the bar of buttons above it, the title,
-// the version and the language flags, and at its foot the way out and the
+// the version and the language chooser, and at its foot the way out and the
 // status line. The window wires the buttons to what they do.
 class ButtonBar final : public QObject
 {
@@ -35,7 +34,7 @@ public:
     QWidget *home() const { return m_home; }
     // A discreet hotspot: the teams are unlocked only by those who know.
     ClickableLabel *unlock() const { return m_unlock; }
-    const std::array<ClickableLabel *, 3> &flags() const { return m_flags; }
+    QComboBox *language() const { return m_language; }
 
     // Command1's caption and picture say the page it switches to: the
     // bracket while the group page is shown, the groups while it is open.
@@ -68,5 +67,5 @@ private:
     QString m_shownTitle;
     QWidget *m_home;
     ClickableLabel *m_unlock;
-    std::array<ClickableLabel *, 3> m_flags{};
+    QComboBox *m_language;
 };

@@ -118,9 +118,7 @@ void MainWindow::wireButtons()
     // Closing the window ends the program: the companion windows go with it.
     connect(m_bar->quit(), &QPushButton::clicked, this, &QWidget::close);
     connect(m_bar->unlock(), &ClickableLabel::clicked, this, &MainWindow::UnlockTeams);
-    for (int i = 0; i < 3; ++i)
-        connect(m_bar->flags()[std::size_t(i)], &ClickableLabel::clicked, this,
-                [this, i] { emit languageClicked(i); });
+    connect(m_bar->language(), &QComboBox::activated, this, &MainWindow::languageChosen);
     connect(m_bar->update(), &QPushButton::clicked, m_update, &UpdateCommand::run);
     connect(m_companions, &CompanionWindows::predictionChosen, this, &MainWindow::predictionChosen);
     connect(m_knockout, &KnockoutPanel::openClicked, this, &MainWindow::tournamentChosen);
@@ -217,6 +215,11 @@ void MainWindow::showZone(const QString &zone)
     m_zone = zone;
     if (m_help)
         m_help->showZone(zone);
+}
+
+void MainWindow::showLanguage(int index)
+{
+    m_bar->language()->setCurrentIndex(index < m_bar->language()->count() ? index : -1);
 }
 
 void MainWindow::showPublisherBanner()

@@ -79,6 +79,8 @@ public:
     void setToday(const QDate &today);
     // The zone the help page's list shows; empty: the computer's clock.
     void showZone(const QString &zone);
+    // The language the chooser shows; none for an index without a language.
+    void showLanguage(int index);
     // A publisher's banner strip, fetched unless headless.
     void showPublisherBanner();
     // The publisher's name and password as typed in the editor; nothing
@@ -134,7 +136,8 @@ public:
     Q_INVOKABLE void buildEveryPanel();
 
 signals:
-    void languageClicked(int index);
+    // A language picked in the chooser, by its index.
+    void languageChosen(int index);
     void closing();
     // "Ouvrir" in either year list, with the entry it shows.
     void tournamentChosen(int entry);

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-// A label or picture that acts on a click: hotspots, flags, close pictures.
+// A label or picture that acts on a click: hotspots, links, close pictures.
 class ClickableLabel final : public QLabel
 {
     Q_OBJECT

@@ -28,9 +28,6 @@ QPixmap champion(const QSize &size);
 // The cup with the year of another tournament.
 QPixmap championOf(const QString &year, const QSize &size);
 
-// By language index: 0 French, 1 English, 2 Spanish.
-QPixmap flag(int language, const QSize &size);
-
 // The knock-out button: 0 leads back to the group tables, 1 to the bracket.
 QPixmap knockoutButton(int ico, const QSize &size);
 

@@ -54,11 +54,11 @@ private slots:
 
     void aLineWithoutIndexReachesEveryElement()
     {
-        apply(QStringLiteral("lang\\\\\\Flag\\"));
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(control(QStringLiteral("lang"), i)->toolTip(), QStringLiteral("Flag"));
-            // A flag is a picture: no caption to empty.
-            QVERIFY(!control<QLabel>(QStringLiteral("lang"), i)->pixmap().isNull());
+        apply(QStringLiteral("RepIm\\Logo\\\\Channel\\"));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(control(QStringLiteral("RepIm"), i)->toolTip(), QStringLiteral("Channel"));
+            // A logo is a picture: it takes no caption.
+            QCOMPARE(control<QLabel>(QStringLiteral("RepIm"), i)->text(), QString());
         }
     }
 

@@ -35,7 +35,6 @@ private slots:
     void drawnAtTheSizeAsked();
     void eachStadiumIsItsOwn();
     void eachBroadcasterIsItsOwn();
-    void eachFlagIsItsOwn();
     void closePictureLeavesItsTopClear();
     void keptPictureComesBack_data();
     void keptPictureComesBack();
@@ -60,9 +59,6 @@ void TestPictures::drawnAtTheSizeAsked_data()
     QTest::newRow("partner, square") << Painter(Pictures::partner) << QSize(127, 120);
     QTest::newRow("partner, tall") << Painter(Pictures::partner) << QSize(127, 243);
     QTest::newRow("champion") << Painter(Pictures::champion) << QSize(127, 243);
-    for (int language = 0; language < 3; ++language)
-        QTest::addRow("flag %d", language)
-            << Painter([language](const QSize &s) { return Pictures::flag(language, s); }) << QSize(30, 20);
     for (int ico = 0; ico < 2; ++ico)
         QTest::addRow("knock-out button %d", ico)
             << Painter([ico](const QSize &s) { return Pictures::knockoutButton(ico, s); }) << QSize(32, 32);
@@ -97,21 +93,6 @@ void TestPictures::eachBroadcasterIsItsOwn()
         QVERIFY2(!seen.contains(image), qPrintable(QString::number(channel)));
         seen << image;
     }
-}
-
-void TestPictures::eachFlagIsItsOwn()
-{
-    QList<QImage> seen;
-    for (int language = 0; language < 3; ++language) {
-        const QImage image = Pictures::flag(language, QSize(30, 20)).toImage();
-        QVERIFY2(!seen.contains(image), qPrintable(QString::number(language)));
-        seen << image;
-    }
-    // The French flag is blue, white and red from the hoist.
-    const QImage france = Pictures::flag(0, QSize(30, 20)).toImage();
-    QVERIFY(qBlue(france.pixel(4, 10)) > 120 && qRed(france.pixel(4, 10)) < 60);
-    QCOMPARE(france.pixel(15, 10), qRgb(255, 255, 255));
-    QVERIFY(qRed(france.pixel(26, 10)) > 200 && qBlue(france.pixel(26, 10)) < 100);
 }
 
 void TestPictures::closePictureLeavesItsTopClear()
