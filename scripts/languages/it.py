@@ -102,6 +102,7 @@ CONTROLS = {
     ("Command12", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command7", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command4", None): ("2010...", "Torna ai tuoi pronostici del 2010"),
+    ("Command24", None): ("Nuovo torneo", "Seguire un torneo futuro su un tabellone tutto suo"),
     ("Command13", None): ("", "Stampa il tabellone"),
     ("Command22", None): ("Pronostici", "I pronostici conservati, con i punti secondo i risultati"),
     ("Command23", None): ("Conserva il pronostico",
@@ -262,6 +263,13 @@ MESSAGES = {
     148: "1ª del girone %1|2ª del girone %1|3ª del girone %1 (tabella delle terze)|3ª di uno dei gironi %1|"
          "Vincente partita %1|Perdente partita %1",
     149: "Campionato europeo di calcio %1",
+
+    # A tournament to come on a chart of the user's own.
+    150: 'Nuovo torneo',
+    151: 'Mondiali 2010|Europei 2028|Mondiali 2030',
+    152: "I suoi pronostici sono cambiati dall'ultimo salvataggio. Vuole salvarli prima di cambiare torneo?",
+    153: 'Non è stato possibile creare il tabellone %1 nella cartella dei dati.',
+    154: 'Il concorso si gioca sui Mondiali 2010: viene inviato il suo pronostico del 2010.',
 }
 
 # Shown name by the name the charts store.

@@ -108,16 +108,16 @@ struct Definitions
                              QStringLiteral("out")};
     QCommandLineOption chart{
         QStringLiteral("chart"),
-        QStringLiteral("The chart file of --sheet or --render (default: the program folder's 2010 chart, or the user's chart)."),
+        QStringLiteral("The chart file of --sheet or --render (default: the user's chart)."),
         QStringLiteral("file")};
     QCommandLineOption score{QStringLiteral("score"),
                              QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};
     QCommandLineOption results{
         QStringLiteral("results"),
-        QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
+        QStringLiteral("The results chart of --score (default: the user's chart)."),
         QStringLiteral("file")};
     QCommandLineOption keep{QStringLiteral("keep"),
-                            QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
+                            QStringLiteral("Keep the user's chart as a named prediction and quit."),
                             QStringLiteral("name")};
     QCommandLineOption poolJoin{QStringLiteral("pool-join"),
                                 QStringLiteral("Join the pool of the update server (see --server) and quit."),

@@ -11,6 +11,7 @@
 #include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/GroupStage.h"
@@ -25,8 +26,6 @@ namespace {
 // After this moment the knock-out phase is what people come to see.
 const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
-const QString currentChart = QStringLiteral("VYL2010");
-
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
@@ -35,14 +34,15 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_settings(settings)
     , m_window(m_tournament, prompts, settings)
     , m_programEnd([] { QCoreApplication::exit(0); })
+    , m_own(OwnChart::current())
 {
     m_window.setChartLoader(
         [this](const IniDocument &chart) {
-            if (!loadChart(currentChart, Saving::On, &chart))
+            if (!loadChart(m_own, Saving::On, &chart))
                 return false;
-            // The update brings the user's 2010 chart back, also over a
-            // past year: the history panel follows the chart shown.
-            m_window.showTournamentPicture(Tournaments::current);
+            // The update brings the user's chart back, also over a past
+            // year: the history panel follows the chart shown.
+            m_window.showTournamentPicture(m_own);
             m_window.showChosenYear(0);
             return true;
         },
@@ -54,6 +54,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::endAsked, this, &VyloraApp::endProgram);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(&m_window, &MainWindow::ownChartChosen, this, &VyloraApp::chooseOwnChart);
     connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
     connect(&m_window, &MainWindow::zoneChosen, this, &VyloraApp::chooseTimeZone);
 }
@@ -67,7 +68,8 @@ bool VyloraApp::start()
         speak(*m_languageOption);
     else
         applyLanguage(languageIndexFromStored(m_settings.language()));
-    if (!loadChart(currentChart))
+    m_window.showOwnChart(m_own);
+    if (!loadChart(m_own))
         return false;
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
@@ -87,7 +89,7 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
 {
     // The user's chart from its file: one kept aside would bring back what
     // the file no longer holds.
-    if (name == currentChart) {
+    if (name == m_own) {
         m_kept.reset();
         m_window.edits().dropAside();
     }
@@ -152,24 +154,24 @@ void VyloraApp::endProgram()
 // included, so that looking at the past or a friend's chart costs nothing.
 void VyloraApp::setUserChartAside()
 {
-    if (m_tournament.chartName() == currentChart) {
+    if (m_tournament.chartName() == m_own) {
         m_kept = KeptChart{m_tournament.cells(), &m_tournament.rules(), m_tournament.year()};
         m_window.edits().setAside();
     }
 }
 
-// The user's 2010 chart with what was typed, saved or not: shown, or kept
+// The user's chart with what was typed, saved or not: shown, or kept
 // aside behind another chart; none while the file holds it all.
 QByteArray VyloraApp::typedChart() const
 {
     if (m_kept) {
         Tournament aside(*m_kept->rules);
         aside.setYear(m_kept->year);
-        aside.setChartName(currentChart);
+        aside.setChartName(m_own);
         aside.restoreCells(m_kept->cells);
         return shownChart(aside);
     }
-    return m_tournament.chartName() == currentChart ? shownChart(m_tournament) : QByteArray();
+    return m_tournament.chartName() == m_own ? shownChart(m_tournament) : QByteArray();
 }
 
 void VyloraApp::openTournament(int entry)
@@ -179,7 +181,7 @@ void VyloraApp::openTournament(int entry)
         return;
     setUserChartAside();
     m_window.hideHelpPanel();
-    m_window.showTournamentPicture(entry);
+    m_window.showTournamentPicture(Tournaments::chartName(entry));
     if (!loadChart(Tournaments::chartName(entry), Saving::Off))
         return;
     m_window.showChosenYear(entry);
@@ -216,11 +218,11 @@ void VyloraApp::returnToCurrent()
         m_kept.reset();
         m_window.edits().bringBack();
         m_window.setSaveEnabled(true);
-    } else if (!loadChart(currentChart)) {
+    } else if (!loadChart(m_own)) {
         return;
     }
     m_window.hideHistoryPanel();
-    m_window.showTournamentPicture(Tournaments::current);
+    m_window.showTournamentPicture(m_own);
     m_window.showChosenYear(0);
 }
 
@@ -286,14 +288,21 @@ void VyloraApp::showNewsMessage()
 
 bool VyloraApp::mayClose()
 {
+    const MessageTable &messages = m_tournament.messages();
+    return maySetOwnChartDown(messages.textOr(
+        Message::unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
+                                                 "Voulez-vous l'enregistrer avant de quitter ?")));
+}
+
+// Unsaved predictions are never dropped without the user's word: save,
+// discard or stay.
+bool VyloraApp::maySetOwnChartDown(const QString &question)
+{
     if (!hasUnsavedChanges())
         return true;
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
-        &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(Message::unsavedQuestion,
-                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                       "Voulez-vous l'enregistrer avant de quitter ?")),
+        &m_window, QStringLiteral("Vylora 2010"), question,
         {messages.textOr(Message::saveAnswer, QStringLiteral("Enregistrer")),
          messages.textOr(Message::discardAnswer, QStringLiteral("Quitter sans enregistrer")),
          messages.textOr(Message::stayAnswer, QStringLiteral("Annuler"))});
@@ -310,12 +319,34 @@ bool VyloraApp::mayClose()
     }
 }
 
+void VyloraApp::chooseOwnChart(const QString &name)
+{
+    if (name == m_own) {
+        returnToCurrent();
+        return;
+    }
+    if (!maySetOwnChartDown(m_tournament.messages().at(Message::changeTournamentQuestion)))
+        return;
+    if (!OwnChart::choose(name)) {
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                          m_tournament.messages().at(Message::chartNotStarted).arg(name + QStringLiteral(".ini")));
+        return;
+    }
+    m_own = name;
+    m_window.showOwnChart(m_own);
+    if (!loadChart(m_own))
+        return;
+    m_window.hideHistoryPanel();
+    m_window.showTournamentPicture(m_own);
+    m_window.showChosenYear(0);
+}
+
 bool VyloraApp::hasUnsavedChanges() const
 {
     if (m_kept)
         return !m_window.edits().isAsideClean();
     // Saving is off for past tournaments: nothing there to lose.
-    return m_tournament.chartName() == currentChart && !m_window.edits().isClean();
+    return m_tournament.chartName() == m_own && !m_window.edits().isClean();
 }
 
 void VyloraApp::shutDown()

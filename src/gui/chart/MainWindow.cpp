@@ -186,6 +186,8 @@ LanguageFileStatus MainWindow::applyLanguageFile(const QString &path)
         status = LoadLanguageFile(path, m_tournament.messages(), *m_registry);
     }
     if (status == LanguageFileStatus::Applied) {
+        if (m_historyContent)
+            m_historyContent->languageApplied();
         showYearLists();
         showMessageTexts();
     }
@@ -198,6 +200,13 @@ void MainWindow::refreshTexts()
     if (m_formats)
         m_formats->binding().showTexts();
     m_calendar->RefreshCalendar();
+}
+
+void MainWindow::showOwnChart(const QString &chartName)
+{
+    m_ownChart = chartName;
+    if (m_historyContent)
+        m_historyContent->showOwnChart(chartName);
 }
 
 void MainWindow::showSchedule(const ScheduleIndex &schedule)
@@ -366,7 +375,10 @@ QWidget *MainWindow::historyPanel()
         m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
         connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
         connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+        connect(m_historyContent, &HistoryPanel::ownChartClicked, this, &MainWindow::ownChartChosen);
         adopt(*m_history);
+        m_historyContent->showOwnChart(m_ownChart);
+        m_historyContent->showPicture(m_ownChart);
     }
     return m_history;
 }

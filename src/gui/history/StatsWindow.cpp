@@ -142,7 +142,7 @@ void StatsWindow::showTitle(const Tournament &t)
     } else {
         m_title->setText(t.messages().textOr(Message::statsTitle, QStringLiteral("Vylora")) + u' ' +
                          Tournaments::year(entry));
-        m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
+        m_picture->setPixmap(Pictures::tournament(t.chartName(), m_picture->size()));
     }
     setWindowTitle(m_title->text());
 }

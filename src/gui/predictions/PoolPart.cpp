@@ -11,6 +11,7 @@
 #include "gui/kit/Prompts.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/ScoreTable.h"
+#include "storage/OwnChart.h"
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
@@ -19,6 +20,8 @@ namespace {
 // The leaders, and the player among the ones around them.
 constexpr int topRows = 10;
 constexpr int ownPageRows = 20;
+// The pool plays the 2010 World Cup, whatever chart the user follows.
+const QString poolChart = QStringLiteral("VYL2010");
 
 } // namespace
 
@@ -83,6 +86,8 @@ QString PoolPart::text(Message entry, const char *design) const
 
 void PoolPart::refresh()
 {
+    // Said before anything is sent, since the user follows another chart.
+    m_status->setText(OwnChart::current() == poolChart ? QString() : text(Message::poolOn2010, "Le concours se joue sur la Coupe du monde 2010 : votre pronostic 2010 est envoyé."));
     showAccount();
     askRanking();
 }
@@ -130,7 +135,7 @@ void PoolPart::join()
 
 void PoolPart::sendShown()
 {
-    const QByteArray chart = m_keeper.shownChart(this);
+    const QByteArray chart = m_keeper.shownChart(this, poolChart);
     if (chart.isEmpty())
         return;
     m_send->setEnabled(false);
