@@ -407,6 +407,20 @@ std::optional<std::vector<PoolStore::Standing>> PoolStore::standings(int first, 
     return rows;
 }
 
+std::optional<std::vector<PoolStore::Predicted>> PoolStore::matchPredictions(int match, int first, int last)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT s.rank, s.pseudo, r.matches FROM standings s LEFT JOIN predictions r "
+                                     "ON r.folded = s.folded WHERE s.rank BETWEEN ? AND ? ORDER BY s.rank"),
+                      {first, last});
+    if (!q.isActive())
+        return std::nullopt;
+    std::vector<Predicted> rows;
+    while (q.next())
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(),
+                        figuresOf(q.value(2).toString(), {}).matches[std::size_t(match)]});
+    return rows;
+}
+
 std::optional<int> PoolStore::rankOf(const QString &pseudo)
 {
     QSqlQuery q = run(QStringLiteral("SELECT rank FROM standings WHERE folded = ?"), {foldedName(pseudo)});

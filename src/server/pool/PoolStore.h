@@ -95,6 +95,14 @@ public:
                     const std::function<std::optional<Computed>(PoolStore &)> &compute);
     // The ranks `first` .. `last`; the rank of a pseudo, 0 when unranked.
     std::optional<std::vector<Standing>> standings(int first, int last);
+    struct Predicted
+    {
+        int rank = 0;
+        QString pseudo;
+        MatchFigures score; // not played when the player gave none
+    };
+    // What the players ranked `first` .. `last` predicted for one group match.
+    std::optional<std::vector<Predicted>> matchPredictions(int match, int first, int last);
     std::optional<int> rankOf(const QString &pseudo);
 
 private:
