@@ -89,11 +89,20 @@ PredictionFigures figuresOf(QStringView matches, QStringView bracket)
             f.matches[i] = {true, numberOf(m.left(colon)), numberOf(m.mid(colon + 1))};
         start = end + 1;
     }
-    const QList<QStringView> parts = bracket.split(u',');
-    for (std::size_t r = 0; r < f.rounds.size() && r < std::size_t(parts.size()); ++r)
-        f.rounds[r] = TeamSet(parts[qsizetype(r)].toUInt());
-    if (parts.size() > roundsWithTeams)
-        f.champion = parts[roundsWithTeams].toInt();
+    // The rounds, then the champion, without a list of pieces for each of
+    // a hundred thousand players.
+    qsizetype start = 0;
+    for (std::size_t part = 0; part <= f.rounds.size() && start <= bracket.size(); ++part) {
+        qsizetype end = bracket.indexOf(u',', start);
+        if (end < 0)
+            end = bracket.size();
+        const QStringView piece = bracket.mid(start, end - start);
+        if (part < f.rounds.size())
+            f.rounds[part] = TeamSet(piece.toUInt());
+        else
+            f.champion = piece.toInt();
+        start = end + 1;
+    }
     return f;
 }
 
@@ -309,7 +318,7 @@ std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 bool PoolStore::forEachPlayer(const Visit &visit)
 {
     QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket, p.folded, p.name_key FROM players p "
-                                     "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded"),
+                                     "LEFT JOIN predictions r ON r.folded = p.folded"),
                       {});
     if (!q.isActive())
         return false;

@@ -83,8 +83,8 @@ public:
     // from it, and stores that, all in one transaction.
     template <typename Merge> Outcome send(const QString &pseudo, const QDateTime &now, Merge merge);
     std::optional<Player> player(const QString &pseudo);
-    // Every player in the order they joined, one at a time; false when it
-    // fails.
+    // Every player, one at a time, in no particular order (the standings
+    // sort them); false when it fails.
     bool forEachPlayer(const Visit &visit);
 
     std::optional<State> state();
