@@ -158,6 +158,10 @@ struct UpdateServer::Pending
     QHostAddress peer;
     bool withBody = true;
     bool answered = false;
+    // Stopped by the answer: a crowd's requests would otherwise leave
+    // thousands of timers running out their wait, and the event loop's
+    // every timer operation walks them all.
+    QPointer<QTimer> deadline;
 };
 
 UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPassword> password, QTextStream &log,
@@ -245,7 +249,7 @@ void UpdateServer::addLaterPage(const char *path, std::chrono::milliseconds with
                      }
                      auto pending = std::make_shared<Pending>(
                          Pending{std::move(responder), nullptr, methodName(request), targetOf(request),
-                                 request.remoteAddress(), method != Method::Head});
+                                 request.remoteAddress(), method != Method::Head, false, nullptr});
                      pending->socket = pending->responder.socket();
                      // Answers come from the pool's thread: each is handed to
                      // this one, which alone writes to connections.
@@ -255,12 +259,20 @@ void UpdateServer::addLaterPage(const char *path, std::chrono::milliseconds with
                              Qt::QueuedConnection);
                      };
                      const ServerReply late = (read ? get : post)(request, answer);
-                     QTimer::singleShot(within, this, [this, pending, late] { deliver(*pending, late); });
+                     pending->deadline = new QTimer(this);
+                     pending->deadline->setSingleShot(true);
+                     connect(pending->deadline, &QTimer::timeout, this,
+                             [this, pending, late] { deliver(*pending, late); });
+                     pending->deadline->start(within);
                  });
 }
 
 void UpdateServer::deliver(Pending &pending, const ServerReply &reply) const
 {
+    if (pending.deadline) {
+        pending.deadline->stop();
+        pending.deadline->deleteLater();
+    }
     if (std::exchange(pending.answered, true) || !pending.socket ||
         pending.socket->state() != QAbstractSocket::ConnectedState)
         return;
