@@ -110,9 +110,8 @@ void CellWiring::wireFormatPages(const FormatPages &pages)
     }
     m_matchInfo.watchBackground(&pages.groups());
     for (const FormatBracketPage::Side &side : pages.bracket().sides())
-        m_matchInfo.watchMatch(side.label, [family = side.family, index = side.index] {
-            return (*family)[index].toolTip;
-        });
+        m_matchInfo.watchMatch(side.label,
+                               [family = side.family, index = side.index] { return (*family)[index].toolTip; });
     m_matchInfo.watchKnockoutPage(&pages.bracket());
 
     TabChain chain;

@@ -95,9 +95,7 @@ private slots:
 
     void cleanup() { m_app.reset(); }
 
-    // Started on a match day in New York: the 2026 chart's notes, written
-    // in UTC, fill the calendar with that day's matches on New York's
-    // clock; a European Championship without notes has no calendar.
+    // A match day in New York: the notes, in UTC, on New York's clock.
     void theCalendarOfA2026ChartListsTheDaysMatches()
     {
         m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
