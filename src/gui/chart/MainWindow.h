@@ -194,6 +194,7 @@ private:
     std::unique_ptr<FormatPages> m_formats;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
+    bool m_scheduleWasWc32 = true;
     MatchInfoPanel *m_matchInfo = nullptr;
     EditorDoor *m_editorDoor = nullptr;
     HelpPanel *m_help = nullptr;
