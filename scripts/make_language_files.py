@@ -668,6 +668,10 @@ MESSAGES.update({
     149: ("euroTitle", "Championnat d'Europe de Football %1", 'UEFA European Championship %1',
           'Eurocopa de Fútbol %1'),
 })
+# The print window's choice of paper for the sheet, A4 or A3.
+MESSAGES.update({
+    190: ("paperChoice", 'Format du papier', 'Paper size', 'Tamaño del papel'),
+})
 # The pool's flow: one account per server, the server's reasons worded, the
 # changes that came after their kick-off, and its ranking page.
 MESSAGES.update({

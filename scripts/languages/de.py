@@ -265,6 +265,7 @@ MESSAGES = {
     148: "Sieger Gruppe %1|Zweiter Gruppe %1|Dritter Gruppe %1 (Tabelle der Dritten)|Dritter einer der "
          "Gruppen %1|Sieger Spiel %1|Verlierer Spiel %1",
     149: "Fußball-Europameisterschaft %1",
+    190: "Papierformat",
 }
 
 # Shown name by the name the charts store.

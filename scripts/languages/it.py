@@ -262,6 +262,7 @@ MESSAGES = {
     148: "1ª del girone %1|2ª del girone %1|3ª del girone %1 (tabella delle terze)|3ª di uno dei gironi %1|"
          "Vincente partita %1|Perdente partita %1",
     149: "Campionato europeo di calcio %1",
+    190: "Formato della carta",
 }
 
 # Shown name by the name the charts store.

@@ -265,6 +265,7 @@ MESSAGES = {
     148: "Winnaar groep %1|Nummer twee groep %1|Nummer drie groep %1 (tabel van de nummers drie)|Nummer "
          "drie van een van de groepen %1|Winnaar wedstrijd %1|Verliezer wedstrijd %1",
     149: "Europees kampioenschap voetbal %1",
+    190: "Papierformaat",
 }
 
 # Shown name by the name the charts store.

@@ -261,6 +261,7 @@ MESSAGES = {
     148: "1º do grupo %1|2º do grupo %1|3º do grupo %1 (tabela dos terceiros)|3º de um dos grupos %1|"
          "Vencedor do jogo %1|Perdedor do jogo %1",
     149: "Eurocopa %1",
+    190: "Tamanho do papel",
 }
 
 # Shown name by the name the charts store.

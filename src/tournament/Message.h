@@ -145,10 +145,11 @@ enum class Message {
     roundNames = 147,              // Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Po...
     slotOrigins = 148,             // 1er du groupe %1|2e du groupe %1|3e du groupe %1 (table d...
     euroTitle = 149,               // Championnat d'Europe de Football %1
+    paperChoice = 190,             // Format du papier
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 138> everyMessage{
+inline constexpr std::array<Message, 139> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -287,4 +288,5 @@ inline constexpr std::array<Message, 138> everyMessage{
     Message::roundNames,
     Message::slotOrigins,
     Message::euroTitle,
+    Message::paperChoice,
 };
