@@ -97,11 +97,14 @@ void readBracket(const Tournament &t, FormatSheet &sheet)
                 const QString &team = cells.team->text(side);
                 printed.team = isTeam(team) ? t.messages().teamNames().shown(team) : QString();
                 printed.origin = matches[k].sides[std::size_t(s)].code();
-                printed.goals = cells.goals->text(side);
-                printed.penalties = cells.penalties->text(side);
-                totals[std::size_t(s)] = sideTotal(printed.goals, printed.penalties);
+                totals[std::size_t(s)] = sideTotal(cells.goals->text(side), cells.penalties->text(side));
+                // A score not yet played is left blank for the pencil.
+                if (isPlayed(cells.goals->text(side)))
+                    printed.goals = cells.goals->text(side);
+                if (isPlayed(cells.penalties->text(side)))
+                    printed.penalties = cells.penalties->text(side);
             }
-            const bool played = isPlayed(match.sides[0].goals) && isPlayed(match.sides[1].goals);
+            const bool played = !match.sides[0].goals.isEmpty() && !match.sides[1].goals.isEmpty();
             match.sides[0].won = played && totals[0] > totals[1];
             match.sides[1].won = played && totals[1] > totals[0];
             sheet.matches.insert(matches[k].number, match);

@@ -34,12 +34,18 @@ constexpr double captionHeight = 12;
 
 const QRectF linkArea(formatSheetSize.width() - margin - 240, 4, 240, titleHeight - 6);
 
-// Writes `text` in `r`, in a narrower face or shortened only when it does
-// not fit, as every name of the sheet.
+// Writes `text` in `r`, in a narrower face when it does not fit, else a
+// size smaller, and shortened only when even that is too wide: the longest
+// names of these boxes ("Bosnia and Herzegovina") are read whole.
 void drawFitted(QPainter &p, const QRectF &r, const QString &text, const QFont &font,
                 Qt::Alignment align = Qt::AlignLeft)
 {
-    const FittedText fitted = fitText(text, font, r.width());
+    FittedText fitted = fitText(text, font, r.width());
+    if (fitted.text != text) {
+        QFont smaller = font;
+        smaller.setPixelSize(font.pixelSize() - 1);
+        fitted = fitText(text, smaller, r.width());
+    }
     p.setFont(fitted.font);
     p.drawText(r, align | Qt::AlignVCenter, fitted.text);
 }

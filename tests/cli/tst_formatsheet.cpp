@@ -71,7 +71,9 @@ void TestFormatSheet::sheetOnPaper_data()
     QTest::newRow("Euro 2024 on A4") << "EURO2024.ini" << QString() << "a4" << QSize(842, 595) << QString();
     QTest::newRow("Euro 2024 on A3") << "EURO2024.ini" << QString() << "a3" << QSize(1191, 842) << QString();
     QTest::newRow("unknown paper") << "VYL2026.ini" << QString() << "a5" << QSize() << "\"a5\"";
-    QTest::newRow("chart without a group") << "VYL2026.ini" << "EquipL" << "a4" << QSize() << "not a whole wc48";
+    QTest::newRow("chart without a group") << "VYL2026.ini"
+                                           << "EquipL"
+                                           << "a4" << QSize() << "not a whole wc48";
 }
 
 void TestFormatSheet::sheetOnPaper()
