@@ -691,6 +691,10 @@ MESSAGES.update({
           'The pool plays the 2010 World Cup: your 2010 predictions are sent.',
           'La porra se juega sobre el Mundial 2010: se envía su pronóstico de 2010.'),
 })
+# The print window's choice of paper for the sheet, A4 or A3.
+MESSAGES.update({
+    190: ("paperChoice", 'Format du papier', 'Paper size', 'Tamaño del papel'),
+})
 # The pool's flow: one account per server, the server's reasons worded, the
 # changes that came after their kick-off, and its ranking page.
 MESSAGES.update({

@@ -273,6 +273,7 @@ MESSAGES = {
     152: 'Ihre Tipps haben sich seit dem letzten Speichern geändert. Möchten Sie sie speichern, bevor Sie das Turnier wechseln?',
     153: 'Der Spielplan %1 konnte im Datenordner nicht angelegt werden.',
     154: 'Das Tippspiel läuft über die WM 2010: Ihre Tipps für 2010 werden gesendet.',
+    190: "Papierformat",
 }
 
 # Shown name by the name the charts store.

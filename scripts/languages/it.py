@@ -270,6 +270,7 @@ MESSAGES = {
     152: "I suoi pronostici sono cambiati dall'ultimo salvataggio. Vuole salvarli prima di cambiare torneo?",
     153: 'Non è stato possibile creare il tabellone %1 nella cartella dei dati.',
     154: 'Il concorso si gioca sui Mondiali 2010: viene inviato il suo pronostico del 2010.',
+    190: "Formato della carta",
 }
 
 # Shown name by the name the charts store.

@@ -273,6 +273,7 @@ MESSAGES = {
     152: 'Je voorspellingen zijn veranderd sinds je ze voor het laatst hebt opgeslagen. Wil je ze opslaan voordat je van toernooi wisselt?',
     153: 'Het schema %1 kon niet in de gegevensmap worden aangemaakt.',
     154: 'De poule gaat over het WK 2010: je voorspellingen voor 2010 worden verstuurd.',
+    190: "Papierformaat",
 }
 
 # Shown name by the name the charts store.

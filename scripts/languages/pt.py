@@ -269,6 +269,7 @@ MESSAGES = {
     152: 'Seus palpites mudaram desde a última vez que foram salvos. Deseja salvá-los antes de mudar de torneio?',
     153: 'Não foi possível criar a tabela %1 na pasta de dados.',
     154: 'O bolão é sobre a Copa do Mundo de 2010: seus palpites de 2010 são enviados.',
+    190: "Tamanho do papel",
 }
 
 # Shown name by the name the charts store.

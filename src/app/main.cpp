@@ -155,7 +155,7 @@ int runSheet(int argc, char *argv[], const Options &options)
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
     return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
-                           runLanguageFile(options, UserSettings()), err);
+                           runLanguageFile(options, UserSettings()), err, options.paper);
 }
 
 int runWindow(int argc, char *argv[], const Options &options)

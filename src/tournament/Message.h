@@ -150,10 +150,11 @@ enum class Message {
     changeTournamentQuestion = 152, // Votre pronostic a changé depuis le dernier enregistrement...
     chartNotStarted = 153,          // Le tableau %1 n'a pas pu être créé dans le dossier des do...
     poolOn2010 = 154,               // Le concours se joue sur la Coupe du monde 2010 : votre pr...
+    paperChoice = 190,              // Format du papier
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 143> everyMessage{
+inline constexpr std::array<Message, 144> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -297,4 +298,5 @@ inline constexpr std::array<Message, 143> everyMessage{
     Message::changeTournamentQuestion,
     Message::chartNotStarted,
     Message::poolOn2010,
+    Message::paperChoice,
 };

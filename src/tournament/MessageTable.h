@@ -14,7 +14,7 @@
 class MessageTable final
 {
 public:
-    static constexpr int size = 160;
+    static constexpr int size = 200;
 
     // The code asks by name; a language file sets by the number it gives.
     const QString &at(Message entry) const { return m_entries[std::size_t(entry)]; }
