@@ -23,8 +23,12 @@
 
 namespace {
 
-// After this moment the knock-out phase is what people come to see.
-const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
+// After this moment of the tournament's year the knock-out phase is what
+// people come to see.
+QDateTime knockoutStageStarts(const QString &chartName)
+{
+    return QDateTime(QDate(Tournaments::yearOfChart(chartName).toInt(), 6, 26), QTime(0, 0));
+}
 
 } // namespace
 
@@ -71,7 +75,7 @@ bool VyloraApp::start()
     m_window.showOwnChart(m_own);
     if (!loadChart(m_own))
         return false;
-    if (m_clock.now() > knockoutStageStarts)
+    if (m_clock.now() > knockoutStageStarts(m_own))
         m_window.toggleKnockoutPanel();
     else
         m_window.showGroupPage();
@@ -336,9 +340,11 @@ void VyloraApp::chooseOwnChart(const QString &name)
     m_window.showOwnChart(m_own);
     if (!loadChart(m_own))
         return;
-    m_window.hideHistoryPanel();
     m_window.showTournamentPicture(m_own);
     m_window.showChosenYear(0);
+    // A tournament still to come begins with its groups.
+    if (m_clock.now() <= knockoutStageStarts(m_own))
+        m_window.showGroupPage();
 }
 
 bool VyloraApp::hasUnsavedChanges() const

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "online/ChartReplacement.h"
+#include "storage/IniDocument.h"
 #include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
 
@@ -43,6 +44,39 @@ private slots:
         QCOMPARE(outcome.ok(), replaced);
         QCOMPARE(folder.read(QStringLiteral("VYL2010.ini")), replaced ? body : userChart);
         QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("VYL2010.bak"))), replaced);
+    }
+
+    // A coming tournament's chart takes a whole chart of its own format
+    // and edition, and nothing else.
+    void aComingTournamentTakesItsOwnChart_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("replaced");
+        IniDocument euro(shippedChart(QStringLiteral("EURO2028.ini")));
+        euro.setValue(QStringLiteral("ButF"), QStringLiteral("11"), QStringLiteral("2"));
+        QTest::newRow("its own chart") << "EURO2028" << euro.toBytes() << true;
+        QTest::newRow("another edition") << "EURO2028" << shippedChart(QStringLiteral("EURO2024.ini")) << false;
+        QTest::newRow("another format") << "VYL2030" << euro.toBytes() << false;
+        QTest::newRow("the 2010 chart") << "VYL2030" << published << false;
+        QTest::newRow("a chart cut short") << "EURO2028" << euro.toBytes().chopped(200) << false;
+    }
+
+    void aComingTournamentTakesItsOwnChart()
+    {
+        QFETCH(QString, chart);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, replaced);
+        TemporaryProgramFolder folder;
+        const QString file = chart + QStringLiteral(".ini");
+        folder.write(file, shippedChart(file));
+
+        const UpdateOutcome outcome = replaceChart(chart, body);
+
+        QCOMPARE(outcome.ok(), replaced);
+        QCOMPARE(folder.read(file) == body, replaced);
+        if (replaced)
+            QCOMPARE(outcome.playedAfter, 1);
     }
 
     void theBackupHoldsTheFileBeforeTheLastChange()

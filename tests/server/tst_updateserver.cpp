@@ -244,6 +244,18 @@ private slots:
         QCOMPARE(previous.readAll(), published);
     }
 
+    // The chart of a coming tournament is published beside the 2010 one.
+    void aComingTournamentsChartIsPublishedBeside2010s()
+    {
+        const QByteArray euro = shippedChart(QStringLiteral("EURO2028.ini"));
+        QCOMPARE(m_server->get(QStringLiteral("/EURO2028.ini")).status, 404);
+        const HttpAnswer answer =
+            m_server->post(QStringLiteral("/expvyl2010.php") + QString::fromUtf8(query(password)), "text/plain", euro);
+        QCOMPARE(answer.status, 200);
+        QCOMPARE(m_server->get(QStringLiteral("/EURO2028.ini")).body, euro);
+        QCOMPARE(m_server->get(QStringLiteral("/VYL2010.ini")).body, published);
+    }
+
     void aDroppedUploadLeavesThePublishedChart()
     {
         {

@@ -1,8 +1,10 @@
 // The pages of the 48-team World Cup and the European Championship, driven
 // through the window with real clicks and keys: the thirds' ranking follows
-// a keystroke, a click on a third level on the line decides, and the
-// history opens a European Championship.
+// a keystroke, a click on a third level on the line decides, the history
+// opens a European Championship, and "Nouveau tournoi" starts the user's
+// own chart of one to come.
 #include "app/VyloraApp.h"
+#include "gui/formats/FormatBracketPage.h"
 #include "gui/formats/FormatGroupPage.h"
 #include "gui/formats/ThirdsPanel.h"
 #include "gui/groups/GroupFrame.h"
@@ -19,9 +21,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -137,6 +141,44 @@ private slots:
         QVERIFY(card(GroupId::F));
         QVERIFY(!card(GroupId::G));
         QCOMPARE(thirdOnRow(0), QStringLiteral("Pays-Bas"));
+    }
+
+    // Begun from the blank chart, typed on, saved, and the user's chart
+    // again at the next start.
+    void aNewTournamentBecomesTheUsersChart()
+    {
+        // As the start seeds it from the shipped files.
+        m_folder->write(QStringLiteral("EURO2028.ini"), shippedChart(QStringLiteral("EURO2028.ini")));
+        // From the 2010 bracket: the coming tournament opens on its groups.
+        m_clock.set(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+        QVERIFY(start());
+        QWidget *window = &m_app->window();
+        QTest::mouseClick(findControl<QWidget>(*window, QStringLiteral("Command11")), Qt::LeftButton);
+        auto *button = findControl<QPushButton>(*window, QStringLiteral("Command24"));
+        QTimer::singleShot(0, button, [button] {
+            // The European Championship 2028, below the World Cup 2010.
+            QTest::keyClick(button->menu(), Qt::Key_Down);
+            QTest::keyClick(button->menu(), Qt::Key_Down);
+            QTest::keyClick(button->menu(), Qt::Key_Return);
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        QCOMPARE(findControl<QLabel>(*window, QStringLiteral("LabTitre"))->text(),
+                 QStringLiteral("Championnat d'Europe de Football 2028"));
+        QCOMPARE(findControl<QPushButton>(*window, QStringLiteral("Command4"))->text(), QStringLiteral("Euro 2028..."));
+        QVERIFY(card(GroupId::A)->isVisible());
+        QVERIFY(!window->findChild<FormatBracketPage *>()->isVisible());
+        ScoreEdit *score = card(GroupId::A)->scoreCells()[0];
+        score->setFocus();
+        score->selectAll();
+        QTest::keyClicks(score, QStringLiteral("3"));
+        QTest::mouseClick(findControl<QWidget>(*window, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(IniDocument(m_folder->read(QStringLiteral("EURO2028.ini"))).value(QStringLiteral("ButA"), QStringLiteral("0")),
+                 QStringLiteral("3"));
+
+        m_app.reset();
+        QVERIFY(start());
+        QCOMPARE(card(GroupId::A)->scoreCells()[0]->text(), QStringLiteral("3"));
     }
 
     void theThirdsFollowAKeystrokeAndAClickDecidesTheLine()
