@@ -302,6 +302,8 @@ void MainWindow::followFormat()
         page->show();
         adopt(*page);
     }
+    // The way out stays within reach over the new pages.
+    m_bar->raiseAlwaysVisible();
 }
 
 // The page's partner picture gives way to the champion's once there is one,
@@ -344,6 +346,9 @@ GroupPage &MainWindow::groupPage()
             w->stackUnder(m_knockout);
             built.append(w);
         }
+        // A chart of another format keeps its own page over them.
+        if (m_formats)
+            m_formats->groups().stackUnder(m_knockout);
         m_links->wire(m_matchInfo->linkPoints());
         for (QWidget *w : std::as_const(built)) {
             compactMode::adopt(*w);

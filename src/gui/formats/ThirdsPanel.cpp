@@ -4,12 +4,13 @@
 #include "gui/controls/Controls.h"
 #include "gui/groups/ToolTipSource.h"
 #include "gui/kit/ChartLook.h"
-#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/FittedLabel.h"
 #include "tournament/FormatStage.h"
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMetaObject>
 
 namespace {
@@ -69,13 +70,10 @@ ThirdsPanel::ThirdsPanel(Tournament &t, int width, QWidget *parent)
         row.group = new QLabel(this);
         row.group->setGeometry(twipsRect(columnLeft(0), top, groupWidth, rowHeight - 15));
         row.group->setAlignment(Qt::AlignCenter);
-        row.team = new ClickableLabel(this);
+        row.team = new FittedLabel(this);
         row.team->setGeometry(twipsRect(columnLeft(1), top, teamWidth, rowHeight - 15));
         row.team->setIndent(3);
-        connect(row.team, &ClickableLabel::clicked, this, [this, i] {
-            if (std::size_t(i) < m_shown.size())
-                emit thirdClicked(m_shown[std::size_t(i)].first, m_shown[std::size_t(i)].second);
-        });
+        row.team->installEventFilter(this);
         for (int column = 2; column < 5; ++column) {
             auto *figure = new QLabel(this);
             figure->setGeometry(twipsRect(columnLeft(column), top, figureWidth, rowHeight - 15));
@@ -174,6 +172,16 @@ void ThirdsPanel::refresh()
         row.team->setFont(font);
     }
     m_notice->setText(tie ? t.messages().at(Message::thirdsTie) : QString());
+}
+
+bool ThirdsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        for (std::size_t i = 0; i < m_shown.size(); ++i)
+            if (m_rows[qsizetype(i)].team == watched)
+                emit thirdClicked(m_shown[i].first, m_shown[i].second);
+    return CardFrame::eventFilter(watched, event);
 }
 
 // What put the team at `place` ahead of the next one, or that nothing does.

@@ -9,7 +9,7 @@
 
 #include <QVector>
 
-class ClickableLabel;
+class FittedLabel;
 class QLabel;
 class Tournament;
 
@@ -34,6 +34,11 @@ signals:
     // line was undecided.
     void thirdClicked(GroupId g, int slot);
 
+protected:
+    // A click on a team's name: a long one is a fitted label, which has no
+    // click of its own.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void refreshSoon();
     void refresh();
@@ -51,7 +56,7 @@ private:
     struct Row
     {
         QLabel *group;
-        ClickableLabel *team;
+        FittedLabel *team;
         QVector<QLabel *> figures; // points, difference, goals
         std::optional<Look> look;  // none until first shown
     };
