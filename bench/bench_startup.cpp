@@ -1,7 +1,8 @@
 // Start-up to a saved picture of the window, measured as whole processes:
 // the program itself (its --render run, which builds the window as every
 // start does, loads and refreshes the user's chart, grabs the window and
-// writes a PNG), also drawing the 48-team 2026 chart with --chart, against
+// writes a PNG), also drawing the 48-team 2026 chart with --chart and with
+// the 48-team 2030 chart as the user's own ("Nouveau tournoi"), against
 // a bare Qt Widgets window of the same size grabbed and written at the
 // same PNG quality, started in turn on whatever platform the environment
 // names (offscreen where there is no display).
@@ -12,7 +13,9 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -93,6 +96,16 @@ int main(int argc, char *argv[])
     const QStringList of2026 =
         of2010 + QStringList{QStringLiteral("--chart"), data + QStringLiteral("/VYL2026.ini")};
     millisecondsOf(program, of2026, env);
+    // The user who chose the World Cup 2030 in "Nouveau tournoi": settings
+    // of their own.
+    QProcessEnvironment env2030 = env;
+    env2030.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config2030")));
+    QDir().mkpath(home.filePath(QStringLiteral("config2030/vylora")));
+    QFile settings(home.filePath(QStringLiteral("config2030/vylora/vylora.ini")));
+    if (!settings.open(QIODevice::WriteOnly) || settings.write("[data]\ntournoi=VYL2030\n") < 0)
+        return 1;
+    settings.close();
+    millisecondsOf(program, of2010, env2030);
     const QString self = QCoreApplication::applicationFilePath();
     const QStringList bareArguments{bareChild, png, QString::number(size.width()), QString::number(size.height())};
     millisecondsOf(self, bareArguments, env);
@@ -100,7 +113,9 @@ int main(int argc, char *argv[])
     std::vector<double> bare;
     std::vector<double> chart2010;
     std::vector<double> chart2026;
+    std::vector<double> own2030;
     for (int run = 0; run < runs; ++run) {
+        own2030.push_back(millisecondsOf(program, of2010, env2030));
         bare.push_back(millisecondsOf(self, bareArguments, env));
         chart2010.push_back(millisecondsOf(program, of2010, env));
         chart2026.push_back(millisecondsOf(program, of2026, env));
@@ -112,5 +127,7 @@ int main(int argc, char *argv[])
                 median(chart2010), median(chart2010) / median(bare));
     std::printf("  program, --chart VYL2026.ini       %7.1f ms   ratio to the bare window %.2f, to 2010 %.2f\n",
                 median(chart2026), median(chart2026) / median(bare), median(chart2026) / median(chart2010));
+    std::printf("  program, the user's 2030 chart     %7.1f ms   ratio to the bare window %.2f, to 2010 %.2f\n",
+                median(own2030), median(own2030) / median(bare), median(own2030) / median(chart2010));
     return 0;
 }

@@ -38,10 +38,7 @@ GroupPage::GroupPage(QWidget &window, Tournament &t, CellBinding &binding)
 
 QList<TeamNameEdit *> GroupPage::teamCells() const
 {
-    QList<TeamNameEdit *> cells;
-    for (GroupFrame *frame : m_frames)
-        cells += frame->teamCells().toList();
-    return cells;
+    return teamCellsOf(m_frames);
 }
 
 QList<QWidget *> GroupPage::widgets() const

@@ -285,8 +285,11 @@ void MainWindow::followFormat()
     if (m_formats && &m_formats->rules() == &rules)
         return;
     m_formats.reset();
-    if (rules.isWc32())
+    if (rules.isWc32()) {
+        if (m_knockout->isHidden() && isVisible())
+            groupPage();
         return;
+    }
     m_formats = std::make_unique<FormatPages>(m_tournament, *this, *m_knockout);
     // The calendar would cover the thirds' ranking: it comes when asked for.
     m_calendar->hide();
@@ -502,7 +505,8 @@ void MainWindow::showStatus(const QString &text)
 
 void MainWindow::UnlockTeams()
 {
-    for (TeamNameEdit *team : groupPage().teamCells())
+    const QList<TeamNameEdit *> teams = m_formats ? teamCellsOf(m_formats->groups().frames()) : groupPage().teamCells();
+    for (TeamNameEdit *team : teams)
         team->setReadOnly(false);
     m_bar->save()->setEnabled(true);
     m_prompts.notice(this, QStringLiteral("OK"), QStringLiteral("Equipes débloquées"));
@@ -528,7 +532,7 @@ void MainWindow::fitToScreen()
 void MainWindow::showEvent(QShowEvent *event)
 {
     if (m_knockout->isHidden())
-        groupPage();
+        showGroups();
     QWidget::showEvent(event);
 }
 

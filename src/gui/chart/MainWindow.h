@@ -179,6 +179,7 @@ private:
     void showPageTitle();
     void setCalendarHeight(int twips);
     void placeHistoryPanel();
+    void showGroups();
 
     Tournament &m_tournament;
     Prompts &m_prompts;

@@ -27,7 +27,15 @@ void MainWindow::showGroupPage()
 {
     if (!m_knockout->isHidden())
         toggleKnockoutPanel();
-    groupPage();
+    showGroups();
+}
+
+// The 2010 group page is built when first shown: a chart of another format
+// shows its own, and the 2010 one waits until a 2010-shaped chart comes.
+void MainWindow::showGroups()
+{
+    if (!m_formats)
+        groupPage();
 }
 
 void MainWindow::toggleKnockoutPanel()
@@ -47,7 +55,7 @@ void MainWindow::toggleKnockoutPanel()
         showKnockoutButton();
         RerunBracket(m_tournament);
     } else {
-        groupPage();
+        showGroups();
         m_knockout->hide();
         placeHistoryPanel();
         showKnockoutButton();

@@ -140,3 +140,11 @@ void GroupFrame::showNeeds(const Tournament &t, GroupId g)
     for (int slot = 1; slot <= 4; ++slot)
         m_needsMarkers[slot - 1]->setNeeds(teams ? std::optional((*teams)[std::size_t(slot - 1)]) : std::nullopt);
 }
+
+QList<TeamNameEdit *> teamCellsOf(const QVector<GroupFrame *> &frames)
+{
+    QList<TeamNameEdit *> cells;
+    for (GroupFrame *frame : frames)
+        cells += frame->teamCells().toList();
+    return cells;
+}

@@ -3,6 +3,7 @@
 #include "tournament/GroupId.h"
 
 #include "gui/kit/CardFrame.h"
+#include <QList>
 #include <QVector>
 
 class CellBinding;
@@ -61,3 +62,7 @@ private:
     QVector<TeamNameEdit *> m_teams;
     QVector<NeedsMarker *> m_needsMarkers; // by slot - 1
 };
+
+// The team cells of every card, card by card.
+QList<TeamNameEdit *> teamCellsOf(const QVector<GroupFrame *> &frames);
+
