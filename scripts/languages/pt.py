@@ -261,6 +261,17 @@ MESSAGES = {
     148: "1º do grupo %1|2º do grupo %1|3º do grupo %1 (tabela dos terceiros)|3º de um dos grupos %1|"
          "Vencedor do jogo %1|Perdedor do jogo %1",
     149: "Eurocopa %1",
+
+    # The pool's and the publisher's refusals.
+    170: "Este servidor não tem bolão.",
+    171: "O servidor recusa a conexão.",
+    172: "Este servidor não reconhece mais a sua inscrição: entre no bolão de novo.",
+    173: "Os palpites deste jogo continuam lacrados até o pontapé inicial.",
+    174: "O arquivo enviado passa de 1 MB.",
+    175: "Nenhuma tabela foi publicada: o bolão ainda não começou.",
+    176: "O arquivo enviado não é uma tabela de 2010 completa.",
+    177: "O servidor está ocupado: tente de novo daqui a pouco.",
+    178: "Nenhum jogador se chama %1.",
 }
 
 # Shown name by the name the charts store.

@@ -1,6 +1,7 @@
 #include "app/VyloraApp.h"
 
 #include "app/Clock.h"
+#include "gui/kit/LanguageSwitch.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
@@ -103,14 +104,10 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
         const QString text =
             problem == ChartFileProblem::TooLarge
                 ? messages
-                      .textOr(Message::chartTooLarge,
-                              QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
-                                             "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
+                      .text(Message::chartTooLarge)
                       .arg(file)
                 : messages
-                      .textOr(Message::notAChart,
-                              QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                             "sous le nom %2 et une grille vide est affichée."))
+                      .text(Message::notAChart)
                       .arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
@@ -240,6 +237,7 @@ void VyloraApp::speak(LanguageIndex index)
     m_sage = index;
     m_window.showLanguage(index);
     showNewsMessage();
+    languageSwitch::announce();
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
@@ -256,8 +254,7 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.warning(
             &m_window, QStringLiteral("Vylora 2010"),
             messages
-                .textOr(Message::languageFileTooLarge,
-                        QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
+                .text(Message::languageFileTooLarge)
                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -291,12 +288,10 @@ bool VyloraApp::mayClose()
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
         &m_window, QStringLiteral("Vylora 2010"),
-        messages.textOr(Message::unsavedQuestion,
-                        QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                       "Voulez-vous l'enregistrer avant de quitter ?")),
-        {messages.textOr(Message::saveAnswer, QStringLiteral("Enregistrer")),
-         messages.textOr(Message::discardAnswer, QStringLiteral("Quitter sans enregistrer")),
-         messages.textOr(Message::stayAnswer, QStringLiteral("Annuler"))});
+        messages.text(Message::unsavedQuestion),
+        {messages.text(Message::saveAnswer),
+         messages.text(Message::discardAnswer),
+         messages.text(Message::stayAnswer)});
     switch (answer) {
     case 0:
         // Kept aside behind a past tournament: saved as the chart it is.

@@ -94,10 +94,8 @@ void EditorPanel::build()
         picture->setAlignment(Qt::AlignCenter);
         m_buttonPictures.append(picture);
     }
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300),
-                        QStringLiteral("Vous avez bien importé le dernier fichier"));
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300),
-                        QStringLiteral(", puis vous l'avez enregistré"));
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300));
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300));
 
     auto field = [&](const QString &name, int index, int row, int width) {
         auto *edit =
@@ -149,9 +147,9 @@ void EditorPanel::build()
     setGeometry(twipsRect(45, 1020, panelWidth, buttonsTop + 2610));
 }
 
-QString EditorPanel::message(Message entry, const QString &french) const
+QString EditorPanel::message(Message entry) const
 {
-    return m_tournament.messages().textOr(entry, french);
+    return m_tournament.messages().text(entry);
 }
 
 QString EditorPanel::pseudo() const
@@ -168,9 +166,7 @@ void EditorPanel::open(const QString &password)
 {
     const bool updated = m_services.resultsUpdated && m_services.resultsUpdated();
     if (!updated && !m_prompts.question(window(), QStringLiteral("Hello"),
-                                        message(Message::editorWithoutUpdate,
-                                                QStringLiteral("Vous n'aviez pas fait de mise à jour depuis "
-                                                               "l'ouverture du programme, Etes vous sur ?")),
+                                        message(Message::editorWithoutUpdate),
                                         false))
         return;
     reloadBanner();
@@ -215,9 +211,7 @@ bool EditorPanel::writePublishingSections(const QString &stem)
     if (chart && saveIniDocument(stem, *chart))
         return true;
     m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                     message(Message::editorSaveFailed,
-                             QStringLiteral("Les modifications n'ont pas pu être enregistrées dans le "
-                                            "fichier %1."))
+                     message(Message::editorSaveFailed)
                          .arg(chartPath(stem)));
     return false;
 }
@@ -226,7 +220,7 @@ void EditorPanel::save()
 {
     if (!writePublishingSections(publishedChart))
         return;
-    emit confirmed(message(Message::changesSaved, QStringLiteral("Modifications enregistrées : %1"))
+    emit confirmed(message(Message::changesSaved)
                        .arg(QFileInfo(iniFilePath(publishedChart)).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
@@ -244,7 +238,7 @@ void EditorPanel::exportScores()
     QLineEdit *pseudo = m_versionFields[1];
     if (pseudo->text().isEmpty()) {
         m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                         message(Message::pseudoMissing, QStringLiteral("Pseudo ???")));
+                         message(Message::pseudoMissing));
         setWarning(pseudo, true);
         return;
     }

@@ -117,10 +117,10 @@ void HelpPanel::addGroupHelp()
 
 void HelpPanel::showMessageTexts(const MessageTable &messages)
 {
-    m_stageSamples[0]->setText(messages.textOr(Message::groupsButton, QStringLiteral("Phase de Groupes")));
-    m_stageSamples[1]->setText(messages.textOr(Message::knockoutButton, QStringLiteral("Phase Finale")));
+    m_stageSamples[0]->setText(messages.text(Message::groupsButton));
+    m_stageSamples[1]->setText(messages.text(Message::knockoutButton));
     m_zoneList->setItemText(0,
-                            messages.textOr(Message::computerClock, QStringLiteral("Heure de l'ordinateur (%1)"))
+                            messages.text(Message::computerClock)
                                 .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
@@ -198,8 +198,7 @@ void HelpPanel::addSavingHelp()
                  QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
                                 "referme. « Historique » rouvre les Coupes du monde de 1998 à 2022."));
     // A prediction kept by name survives every update; "Pronostics" scores it.
-    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480),
-                                            QStringLiteral("Garder mon pronostic"));
+    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480));
 }
 
 void HelpPanel::addDisplayAndAbout()
@@ -237,12 +236,10 @@ void HelpPanel::addDisplayAndAbout()
     auto *site = makeControl<ClickableLabel>(this, QStringLiteral("Image5"), -1, QRect(left, 5940, 1500, 1500));
     site->setPixmap(Pictures::website(site->size()));
     markAsPicture(site);
-    site->setToolTip(QStringLiteral("Le site de l'auteur"));
     auto *partner =
         makeControl<ClickableLabel>(this, QStringLiteral("Image3"), -1, QRect(left + 1800, 5940, 1500, 1500));
     partner->setPixmap(Pictures::partner(partner->size()));
     markAsPicture(partner);
-    partner->setToolTip(QStringLiteral("Téléchargez des logiciels"));
     auto *forum =
         addLink(this, QStringLiteral("Label8"), -1, QRect(left + 3600, 6540, 1500, 285), QStringLiteral("Forum"));
     forum->setAlignment(Qt::AlignCenter);
@@ -250,8 +247,7 @@ void HelpPanel::addDisplayAndAbout()
                {contact, WebPage::Contact}, {partner, WebPage::Partner},     {invitation, WebPage::Forum},
                {forum, WebPage::Forum}};
 
-    m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
-                                            QStringLiteral("Retour"));
+    m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540));
 }
 
 void HelpPanel::addTimeZoneChoice()

@@ -16,14 +16,12 @@
 HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     : QObject(frame)
 {
-    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390),
-                                        QStringLiteral("Revoir une Coupe du monde :"));
+    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390));
     chartLook::makeHeading(caption);
 
     m_years = makeControl<QComboBox>(frame, QStringLiteral("Combo1"), -1, QRect(150, 780, 2370, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405),
-                                          QStringLiteral("Ouvrir"));
+    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
 
     m_picture = makeControl<QLabel>(frame, QStringLiteral("Image9"), -1, QRect(150, 1320, 2160, 1620));
@@ -38,8 +36,7 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
     chartLook::setTextColour(total, chartLook::ink);
 
-    auto *back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405),
-                                          QStringLiteral("2010..."));
+    auto *back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405));
     connect(back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 
     showPicture(Tournaments::current);

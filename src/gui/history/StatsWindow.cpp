@@ -112,13 +112,13 @@ void StatsWindow::showStatistics(const Tournament &t)
 
     // Left as the language file writes it: the same word ends the chart's
     // own goal totals.
-    m_total->setText(t.messages().textOr(Message::goals, QStringLiteral("Buts marqués au total")) +
+    m_total->setText(t.messages().text(Message::goals) +
                      QStringLiteral(" : ") + formatNumber(goals.total));
-    m_goalsHeading->setText(t.messages().textOr(Message::goalsHeading, QStringLiteral("Meilleurs buteurs: ")));
-    m_rankingHeading->setText(t.messages().textOr(Message::rankingHeading, QStringLiteral("Classement : ")));
-    m_close->setToolTip(t.messages().textOr(Message::close, QStringLiteral("Fermer")));
+    m_goalsHeading->setText(t.messages().text(Message::goalsHeading));
+    m_rankingHeading->setText(t.messages().text(Message::rankingHeading));
+    m_close->setToolTip(t.messages().text(Message::close));
     m_print->setToolTip(
-        t.messages().textOr(Message::printStatistics, QStringLiteral("Imprimer les statistiques")));
+        t.messages().text(Message::printStatistics));
     showTitle(t);
     showPodium(t);
 
@@ -140,7 +140,7 @@ void StatsWindow::showTitle(const Tournament &t)
         m_title->setText(QStringLiteral("Vylora "));
         m_picture->clear();
     } else {
-        m_title->setText(t.messages().textOr(Message::statsTitle, QStringLiteral("Vylora")) + u' ' +
+        m_title->setText(t.messages().text(Message::statsTitle) + u' ' +
                          Tournaments::year(entry));
         m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
     }

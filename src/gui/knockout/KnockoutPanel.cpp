@@ -87,8 +87,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     m_tree[3].append(addMatch(t, binding, Round::Final, 0, firstColumn + 3 * columnPitch, treeRowTop(3.5)));
 
     auto *third = makeControl<QLabel>(this, QStringLiteral("LabTour"), 4,
-                                      QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300),
-                                      QStringLiteral("Petite Finale"));
+                                      QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300));
     third->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(third);
     m_thirdPlace = addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
@@ -186,7 +185,7 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
         const bool shown = shootOutOutOfPlace(t, r, match);
         if (shown) {
             hint->setText(
-                t.messages().textOr(Message::shootOutHint, QStringLiteral("Tirs au but seulement à égalité")));
+                t.messages().text(Message::shootOutHint));
             const QRect under = compactMode::designGeometry(*box);
             compactMode::place(*hint,
                                QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
@@ -215,8 +214,7 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
 
     // Room under the match for third place for its shoot-out hint.
     const int podiumTop = treeRowTop(6) + boxHeight + 300;
-    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300),
-                                        QStringLiteral("Podium"));
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300));
     caption->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(caption);
     static const std::array<QColor, 4> medals{QColor(0xd4, 0xaf, 0x37), QColor(0xb8, 0xb8, 0xc0),
@@ -241,8 +239,7 @@ void KnockoutPanel::addYearChoice(const Tournament &t)
     m_yearChoice->setFrameShape(QFrame::StyledPanel);
     m_years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405),
-                                          QStringLiteral("Ouvrir"));
+    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
     m_yearChoice->hide();
 }

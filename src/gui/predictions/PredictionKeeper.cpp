@@ -44,7 +44,7 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(m_prompts.input(
         parent, title,
-        m_tournament.messages().textOr(Message::predictionName, QStringLiteral("Nom du pronostic :")),
+        m_tournament.messages().text(Message::predictionName),
         pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
     return !name.isEmpty() && store(parent, name, chart);
 }
@@ -75,8 +75,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     const MessageTable &messages = m_tournament.messages();
     KeptPredictions::KeepResult result = KeptPredictions::keep(name, chart, false);
     if (result == KeptPredictions::KeepResult::Exists) {
-        const QString question = messages.textOr(
-            Message::replacePrediction, QStringLiteral("Un pronostic nommé %1 est déjà gardé. Le remplacer ?"));
+        const QString question = messages.text(Message::replacePrediction);
         if (!m_prompts.question(parent, title, question.arg(name), false))
             return false;
         result = KeptPredictions::keep(name, chart, true);
@@ -84,7 +83,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     if (result != KeptPredictions::KeepResult::Kept) {
         m_prompts.warning(
             parent, title,
-            messages.textOr(Message::keepFailed, QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
+            messages.text(Message::keepFailed)
                 .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
@@ -103,18 +102,17 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
     switch (problem) {
     case PredictionProblem::TooLarge:
         return messages
-            .textOr(Message::predictionTooLarge,
-                    QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."))
+            .text(Message::predictionTooLarge)
             .arg(file);
     case PredictionProblem::Unreadable:
         return messages
-            .textOr(Message::predictionUnreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
+            .text(Message::predictionUnreadable)
             .arg(file);
     case PredictionProblem::NotA2010Chart:
     case PredictionProblem::None:
         break;
     }
     return messages
-        .textOr(Message::notA2010Chart, QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
+        .text(Message::notA2010Chart)
         .arg(file);
 }
