@@ -386,6 +386,10 @@ CONTROLS = [
             fr=("2010...", "Revenir à votre pronostic 2010"),
             en=("2010...", "Back to your 2010 predictions"),
             es=("2010...", "Volver a sus pronósticos de 2010")),
+    Control("Command24", None,
+            fr=("Nouveau tournoi", "Suivre un tournoi à venir sur votre propre tableau"),
+            en=("New tournament", "Follow a coming tournament on a chart of your own"),
+            es=("Nuevo torneo", "Seguir un torneo próximo en un cuadro propio")),
 
     # Print window.
     Control("Command13", None,
@@ -673,6 +677,29 @@ MESSAGES.update({
           '1.º del grupo %1|2.º del grupo %1|3.º del grupo %1 (tabla de los terceros)|3.º de uno de los grupos %1|Ganador del partido %1|Perdedor del partido %1'),
     149: ("euroTitle", "Championnat d'Europe de Football %1", 'UEFA European Championship %1',
           'Eurocopa de Fútbol %1'),
+})
+# "Nouveau tournoi": the user's own chart of a tournament to come, the
+# question before leaving unsaved predictions for it, and the pool, which
+# plays the 2010 World Cup whatever chart the window follows.
+MESSAGES.update({
+    150: ("newTournament", 'Nouveau tournoi', 'New tournament', 'Nuevo torneo'),
+    151: ("ownCharts", 'Coupe du monde 2010|Championnat d\'Europe 2028|Coupe du monde 2030',
+          'World Cup 2010|European Championship 2028|World Cup 2030',
+          'Mundial 2010|Eurocopa 2028|Mundial 2030'),
+    152: ("changeTournamentQuestion",
+          "Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant de changer de tournoi ?",
+          'Your predictions have changed since they were last saved. Do you want to save them before changing tournament?',
+          'Su pronóstico ha cambiado desde la última vez que lo guardó. ¿Desea guardarlo antes de cambiar de torneo?'),
+    153: ("chartNotStarted", "Le tableau %1 n'a pas pu être créé dans le dossier des données.",
+          'The chart %1 could not be made in the data folder.',
+          'No se ha podido crear el cuadro %1 en la carpeta de datos.'),
+    154: ("poolOn2010", 'Le concours se joue sur la Coupe du monde 2010 : votre pronostic 2010 est envoyé.',
+          'The pool plays the 2010 World Cup: your 2010 predictions are sent.',
+          'La porra se juega sobre el Mundial 2010: se envía su pronóstico de 2010.'),
+})
+# The print window's choice of paper for the sheet, A4 or A3.
+MESSAGES.update({
+    190: ("paperChoice", 'Format du papier', 'Paper size', 'Tamaño del papel'),
 })
 # The pool's flow: one account per server, the server's reasons worded, the
 # changes that came after their kick-off, and its ranking page.

@@ -103,6 +103,7 @@ CONTROLS = {
     ("Command12", None): ("Öffnen", "Die gewählte WM anzeigen"),
     ("Command7", None): ("Öffnen", "Die gewählte WM anzeigen"),
     ("Command4", None): ("2010...", "Zurück zu Ihren Tipps für 2010"),
+    ("Command24", None): ("Neues Turnier", "Ein kommendes Turnier auf einem eigenen Spielplan verfolgen"),
     ("Command13", None): ("", "Den Spielplan drucken"),
     ("Command22", None): ("Tipps", "Die gesicherten Tipps, gewertet nach den Ergebnissen"),
     ("Command23", None): ("Meinen Tipp sichern",
@@ -266,6 +267,13 @@ MESSAGES = {
          "Gruppen %1|Sieger Spiel %1|Verlierer Spiel %1",
     149: "Fußball-Europameisterschaft %1",
 
+    # A tournament to come on a chart of the user's own.
+    150: 'Neues Turnier',
+    151: 'WM 2010|EM 2028|WM 2030',
+    152: 'Ihre Tipps haben sich seit dem letzten Speichern geändert. Möchten Sie sie speichern, bevor Sie das Turnier wechseln?',
+    153: 'Der Spielplan %1 konnte im Datenordner nicht angelegt werden.',
+    154: 'Das Tippspiel läuft über die WM 2010: Ihre Tipps für 2010 werden gesendet.',
+    190: "Papierformat",
     # The pool's and the publisher's refusals.
     170: "Dieser Server hat kein Tippspiel.",
     171: "Der Server verweigert die Verbindung.",

@@ -102,6 +102,7 @@ CONTROLS = {
     ("Command12", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command7", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command4", None): ("2010...", "Torna ai tuoi pronostici del 2010"),
+    ("Command24", None): ("Nuovo torneo", "Seguire un torneo futuro su un tabellone tutto suo"),
     ("Command13", None): ("", "Stampa il tabellone"),
     ("Command22", None): ("Pronostici", "I pronostici conservati, con i punti secondo i risultati"),
     ("Command23", None): ("Conserva il pronostico",
@@ -263,6 +264,13 @@ MESSAGES = {
          "Vincente partita %1|Perdente partita %1",
     149: "Campionato europeo di calcio %1",
 
+    # A tournament to come on a chart of the user's own.
+    150: 'Nuovo torneo',
+    151: 'Mondiali 2010|Europei 2028|Mondiali 2030',
+    152: "I suoi pronostici sono cambiati dall'ultimo salvataggio. Vuole salvarli prima di cambiare torneo?",
+    153: 'Non è stato possibile creare il tabellone %1 nella cartella dei dati.',
+    154: 'Il concorso si gioca sui Mondiali 2010: viene inviato il suo pronostico del 2010.',
+    190: "Formato della carta",
     # The pool's and the publisher's refusals.
     170: "Questo server non ha un concorso.",
     171: "Il server rifiuta la connessione.",

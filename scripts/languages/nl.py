@@ -102,6 +102,7 @@ CONTROLS = {
     ("Command12", None): ("Openen", "Het gekozen WK tonen"),
     ("Command7", None): ("Openen", "Het gekozen WK tonen"),
     ("Command4", None): ("2010...", "Terug naar je voorspellingen voor 2010"),
+    ("Command24", None): ("Nieuw toernooi", "Een komend toernooi volgen op een eigen schema"),
     ("Command13", None): ("", "Het schema afdrukken"),
     ("Command22", None): ("Voorspelling", "De bewaarde voorspellingen, gescoord op de uitslagen"),
     ("Command23", None): ("Voorspelling bewaren",
@@ -266,6 +267,13 @@ MESSAGES = {
          "drie van een van de groepen %1|Winnaar wedstrijd %1|Verliezer wedstrijd %1",
     149: "Europees kampioenschap voetbal %1",
 
+    # A tournament to come on a chart of the user's own.
+    150: 'Nieuw toernooi',
+    151: 'WK 2010|EK 2028|WK 2030',
+    152: 'Je voorspellingen zijn veranderd sinds je ze voor het laatst hebt opgeslagen. Wil je ze opslaan voordat je van toernooi wisselt?',
+    153: 'Het schema %1 kon niet in de gegevensmap worden aangemaakt.',
+    154: 'De poule gaat over het WK 2010: je voorspellingen voor 2010 worden verstuurd.',
+    190: "Papierformaat",
     # The pool's and the publisher's refusals.
     170: "Deze server heeft geen poule.",
     171: "De server weigert de verbinding.",

@@ -104,6 +104,7 @@ CONTROLS = {
     ("Command12", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
     ("Command7", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
     ("Command4", None): ("2010...", "Voltar aos seus palpites de 2010"),
+    ("Command24", None): ("Novo torneio", "Acompanhar um torneio futuro numa tabela só sua"),
     ("Command13", None): ("", "Imprimir a tabela"),
     ("Command22", None): ("Palpites", "Os palpites guardados, pontuados pelos resultados"),
     ("Command23", None): ("Guardar meu palpite",
@@ -262,6 +263,13 @@ MESSAGES = {
          "Vencedor do jogo %1|Perdedor do jogo %1",
     149: "Eurocopa %1",
 
+    # A tournament to come on a chart of the user's own.
+    150: 'Novo torneio',
+    151: 'Copa do Mundo 2010|Eurocopa 2028|Copa do Mundo 2030',
+    152: 'Seus palpites mudaram desde a última vez que foram salvos. Deseja salvá-los antes de mudar de torneio?',
+    153: 'Não foi possível criar a tabela %1 na pasta de dados.',
+    154: 'O bolão é sobre a Copa do Mundo de 2010: seus palpites de 2010 são enviados.',
+    190: "Tamanho do papel",
     # The pool's and the publisher's refusals.
     170: "Este servidor não tem bolão.",
     171: "O servidor recusa a conexão.",

@@ -108,16 +108,19 @@ struct Definitions
                              QStringLiteral("out")};
     QCommandLineOption chart{
         QStringLiteral("chart"),
-        QStringLiteral("The chart file of --sheet or --render (default: the program folder's 2010 chart, or the user's chart)."),
+        QStringLiteral("The chart file of --sheet or --render (default: the user's chart)."),
         QStringLiteral("file")};
+    QCommandLineOption paper{QStringLiteral("paper"),
+                             QStringLiteral("The paper of --sheet, a4 or a3 (default a4), landscape."),
+                             QStringLiteral("size"), QStringLiteral("a4")};
     QCommandLineOption score{QStringLiteral("score"),
                              QStringLiteral("Rank the predictions given (every kept one by default) and quit.")};
     QCommandLineOption results{
         QStringLiteral("results"),
-        QStringLiteral("The results chart of --score (default: the program folder's 2010 chart)."),
+        QStringLiteral("The results chart of --score (default: the user's chart)."),
         QStringLiteral("file")};
     QCommandLineOption keep{QStringLiteral("keep"),
-                            QStringLiteral("Keep the 2010 chart as a named prediction and quit."),
+                            QStringLiteral("Keep the user's chart as a named prediction and quit."),
                             QStringLiteral("name")};
     QCommandLineOption poolJoin{QStringLiteral("pool-join"),
                                 QStringLiteral("Join the pool of the update server (see --server) and quit."),
@@ -148,6 +151,7 @@ struct Definitions
         parser.addOptions({version,  help,     dataDir,     report, json,    render,   update,
                            server,   sheet,    chart,       score,  results, keep,     poolJoin,
                            poolCode, poolSend, poolRanking, page,   pseudo,  timeZone, language});
+        parser.addOption(paper);
     }
 };
 
@@ -181,6 +185,7 @@ Options Options::parse(const QStringList &arguments)
     options.render = parser.value(defined.render);
     options.sheet = parser.value(defined.sheet);
     options.chart = parser.value(defined.chart);
+    options.paper = parser.value(defined.paper);
     options.results = parser.value(defined.results);
     options.predictions = parser.positionalArguments();
     options.keep = parser.value(defined.keep);

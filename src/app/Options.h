@@ -35,6 +35,8 @@ struct Options
     QString render;
     QString sheet;
     QString chart;           // of --sheet; empty: the program folder's 2010 chart
+    // Of --sheet, as given: the sheet command refuses a name it does not know.
+    QString paper = QStringLiteral("a4");
     QString results;         // of --score; empty: the program folder's 2010 chart
     QStringList predictions; // of --score; none: every kept one
     QString keep;

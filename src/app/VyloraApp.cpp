@@ -12,6 +12,7 @@
 #include "storage/IniDocument.h"
 #include "storage/KeptPredictions.h"
 #include "storage/ModuleSetting.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/GroupStage.h"
@@ -26,8 +27,6 @@ namespace {
 // After this moment the knock-out phase is what people come to see.
 const QDateTime knockoutStageStarts(QDate(2010, 6, 26), QTime(0, 0));
 
-const QString currentChart = QStringLiteral("VYL2010");
-
 } // namespace
 
 VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &settings)
@@ -36,14 +35,15 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     , m_settings(settings)
     , m_window(m_tournament, prompts, settings)
     , m_programEnd([] { QCoreApplication::exit(0); })
+    , m_own(OwnChart::current())
 {
     m_window.setChartLoader(
         [this](const IniDocument &chart) {
-            if (!loadChart(currentChart, Saving::On, &chart))
+            if (!loadChart(m_own, Saving::On, &chart))
                 return false;
-            // The update brings the user's 2010 chart back, also over a
-            // past year: the history panel follows the chart shown.
-            m_window.showTournamentPicture(Tournaments::current);
+            // The update brings the user's chart back, also over a past
+            // year: the history panel follows the chart shown.
+            m_window.showTournamentPicture(m_own);
             m_window.showChosenYear(0);
             return true;
         },
@@ -55,6 +55,7 @@ VyloraApp::VyloraApp(Prompts &prompts, const Clock &clock, UserSettings &setting
     connect(&m_window, &MainWindow::endAsked, this, &VyloraApp::endProgram);
     connect(&m_window, &MainWindow::tournamentChosen, this, &VyloraApp::openTournament);
     connect(&m_window, &MainWindow::returnChosen, this, &VyloraApp::returnToCurrent);
+    connect(&m_window, &MainWindow::ownChartChosen, this, &VyloraApp::chooseOwnChart);
     connect(&m_window, &MainWindow::predictionChosen, this, &VyloraApp::openPrediction);
     connect(&m_window, &MainWindow::zoneChosen, this, &VyloraApp::chooseTimeZone);
 }
@@ -68,7 +69,8 @@ bool VyloraApp::start()
         speak(*m_languageOption);
     else
         applyLanguage(languageIndexFromStored(m_settings.language()));
-    if (!loadChart(currentChart))
+    m_window.showOwnChart(m_own);
+    if (!loadChart(m_own))
         return false;
     if (m_clock.now() > knockoutStageStarts)
         m_window.toggleKnockoutPanel();
@@ -88,7 +90,7 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
 {
     // The user's chart from its file: one kept aside would bring back what
     // the file no longer holds.
-    if (name == currentChart) {
+    if (name == m_own) {
         m_kept.reset();
         m_window.edits().dropAside();
     }
@@ -149,24 +151,24 @@ void VyloraApp::endProgram()
 // included, so that looking at the past or a friend's chart costs nothing.
 void VyloraApp::setUserChartAside()
 {
-    if (m_tournament.chartName() == currentChart) {
+    if (m_tournament.chartName() == m_own) {
         m_kept = KeptChart{m_tournament.cells(), &m_tournament.rules(), m_tournament.year()};
         m_window.edits().setAside();
     }
 }
 
-// The user's 2010 chart with what was typed, saved or not: shown, or kept
+// The user's chart with what was typed, saved or not: shown, or kept
 // aside behind another chart; none while the file holds it all.
 QByteArray VyloraApp::typedChart() const
 {
     if (m_kept) {
         Tournament aside(*m_kept->rules);
         aside.setYear(m_kept->year);
-        aside.setChartName(currentChart);
+        aside.setChartName(m_own);
         aside.restoreCells(m_kept->cells);
         return shownChart(aside);
     }
-    return m_tournament.chartName() == currentChart ? shownChart(m_tournament) : QByteArray();
+    return m_tournament.chartName() == m_own ? shownChart(m_tournament) : QByteArray();
 }
 
 void VyloraApp::openTournament(int entry)
@@ -176,7 +178,7 @@ void VyloraApp::openTournament(int entry)
         return;
     setUserChartAside();
     m_window.hideHelpPanel();
-    m_window.showTournamentPicture(entry);
+    m_window.showTournamentPicture(Tournaments::chartName(entry));
     if (!loadChart(Tournaments::chartName(entry), Saving::Off))
         return;
     m_window.showChosenYear(entry);
@@ -213,11 +215,11 @@ void VyloraApp::returnToCurrent()
         m_kept.reset();
         m_window.edits().bringBack();
         m_window.setSaveEnabled(true);
-    } else if (!loadChart(currentChart)) {
+    } else if (!loadChart(m_own)) {
         return;
     }
     m_window.hideHistoryPanel();
-    m_window.showTournamentPicture(Tournaments::current);
+    m_window.showTournamentPicture(m_own);
     m_window.showChosenYear(0);
 }
 
@@ -283,14 +285,20 @@ void VyloraApp::showNewsMessage()
 
 bool VyloraApp::mayClose()
 {
+    const MessageTable &messages = m_tournament.messages();
+    return maySetOwnChartDown(messages.text(Message::unsavedQuestion));
+}
+
+// Unsaved predictions are never dropped without the user's word: save,
+// discard or stay.
+bool VyloraApp::maySetOwnChartDown(const QString &question)
+{
     if (!hasUnsavedChanges())
         return true;
     const MessageTable &messages = m_tournament.messages();
     const int answer = m_prompts.choice(
-        &m_window, QStringLiteral("Vylora 2010"),
-        messages.text(Message::unsavedQuestion),
-        {messages.text(Message::saveAnswer),
-         messages.text(Message::discardAnswer),
+        &m_window, QStringLiteral("Vylora 2010"), question,
+        {messages.text(Message::saveAnswer), messages.text(Message::discardAnswer),
          messages.text(Message::stayAnswer)});
     switch (answer) {
     case 0:
@@ -305,12 +313,34 @@ bool VyloraApp::mayClose()
     }
 }
 
+void VyloraApp::chooseOwnChart(const QString &name)
+{
+    if (name == m_own) {
+        returnToCurrent();
+        return;
+    }
+    if (!maySetOwnChartDown(m_tournament.messages().at(Message::changeTournamentQuestion)))
+        return;
+    if (!OwnChart::choose(name)) {
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                          m_tournament.messages().at(Message::chartNotStarted).arg(name + QStringLiteral(".ini")));
+        return;
+    }
+    m_own = name;
+    m_window.showOwnChart(m_own);
+    if (!loadChart(m_own))
+        return;
+    m_window.hideHistoryPanel();
+    m_window.showTournamentPicture(m_own);
+    m_window.showChosenYear(0);
+}
+
 bool VyloraApp::hasUnsavedChanges() const
 {
     if (m_kept)
         return !m_window.edits().isAsideClean();
     // Saving is off for past tournaments: nothing there to lose.
-    return m_tournament.chartName() == currentChart && !m_window.edits().isClean();
+    return m_tournament.chartName() == m_own && !m_window.edits().isClean();
 }
 
 void VyloraApp::shutDown()

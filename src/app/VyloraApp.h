@@ -51,6 +51,10 @@ public:
     void openTournament(int entry);
     // "2010...": the user's own chart again, as it was left, saving on.
     void returnToCurrent();
+    // "Nouveau tournoi": the user's chart becomes the one named (one of
+    // OwnChart::names()), begun from the blank chart the first time, once
+    // the predictions typed on the other are saved or given up.
+    void chooseOwnChart(const QString &name);
     // "Ouvrir" in the predictions window: the kept prediction on the chart
     // with saving off, as a past tournament, and "2010..." at hand.
     void openPrediction(const QString &name);
@@ -84,6 +88,7 @@ public:
 private:
     // Quitting with unsaved predictions asks first: save, discard or stay.
     bool mayClose();
+    bool maySetOwnChartDown(const QString &question);
     void setUserChartAside();
     QByteArray typedChart() const;
     // The window, Qt's texts and the news in a language, stored or not.
@@ -105,7 +110,9 @@ private:
     QString m_zoneOption;
     std::optional<LanguageIndex> m_languageOption;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
-    // The user's 2010 chart while a past tournament is shown.
+    // The chart the user predicts on, as OwnChart names it.
+    QString m_own;
+    // The user's chart while a past tournament is shown.
     struct KeptChart
     {
         Tournament::CellsPicture cells;

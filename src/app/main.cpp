@@ -15,6 +15,7 @@
 #include "i18n/LanguageIndex.h"
 #include "online/ServerSettings.h"
 #include "schedule/UserZone.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
@@ -150,11 +151,11 @@ int runSheet(int argc, char *argv[], const Options &options)
         if (!chooseFolder(options, err))
             return 1;
         ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
-        chart = ProgramFolder::filePath(QStringLiteral("VYL2010.ini"));
+        chart = ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"));
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
     return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),
-                           runLanguageFile(options, UserSettings()), err);
+                           runLanguageFile(options, UserSettings()), err, options.paper);
 }
 
 int runWindow(int argc, char *argv[], const Options &options)

@@ -228,6 +228,8 @@ QString stageName(Stage stage)
         return QStringLiteral("quarterFinal");
     case Stage::RoundOf16:
         return QStringLiteral("roundOf16");
+    case Stage::RoundOf32:
+        return QStringLiteral("roundOf32");
     case Stage::Group:
         break;
     }
@@ -249,10 +251,8 @@ QJsonArray rankingReport(const Tournament &t)
 // The statistics window's goals list, in its order.
 QJsonArray goalsReport(const Tournament &t)
 {
-    TeamList teams;
-    ChargeInfo(t, teams);
     QJsonArray goals;
-    for (const TeamGoals &g : goalsByTeam(t, teams).teams)
+    for (const TeamGoals &g : goalsByTeam(t).teams)
         goals.append(QJsonObject{{QStringLiteral("team"), shown(t, g.team)}, {QStringLiteral("goals"), g.goals}});
     return goals;
 }
@@ -327,11 +327,8 @@ QJsonObject report(const Tournament &t, const ScheduleIndex &index, const QTimeZ
     }
     r.insert(QStringLiteral("podium"), teamTexts(t, t.podium(), 1, t.hasRound(Round::ThirdPlace) ? 4 : 2));
     r.insert(QStringLiteral("goalTotal"), goalTotal(t));
-    // The statistics ranking knows the stages of the 32-team World Cup only.
-    if (t.rules().isWc32()) {
-        r.insert(QStringLiteral("ranking"), rankingReport(t));
-        r.insert(QStringLiteral("goals"), goalsReport(t));
-    }
+    r.insert(QStringLiteral("ranking"), rankingReport(t));
+    r.insert(QStringLiteral("goals"), goalsReport(t));
     r.insert(QStringLiteral("timeZone"), QString::fromUtf8(zone.id()));
     r.insert(QStringLiteral("schedule"), scheduleReport(t, index, zone));
     return r;
@@ -503,9 +500,9 @@ int runChartReport(const QString &file, bool json, const QTimeZone &zone, const 
         LoadLanguageMessages(languageFile, t.messages());
     ScheduleIndex schedule;
     ChartHooks hooks;
-    // The notes as written: each kick-off is moved on its own below.
-    if (t.rules().isWc32())
-        hooks.buildSchedule = [&](const IniDocument &chart) { schedule = BuildScheduleFromDocument(t, chart); };
+    // The notes on the 2010 publisher's clock, which kickOffOf reads: each
+    // kick-off is moved on its own below.
+    hooks.buildSchedule = [&](const IniDocument &chart) { schedule = BuildScheduleFromDocument(t, chart); };
     const QString reason = loadChartFile(file, t, hooks);
     if (!reason.isEmpty()) {
         err << file << ": " << reason << '\n';

@@ -8,6 +8,7 @@
 #include "predictions/PredictionCircle.h"
 #include "predictions/PredictionFigures.h"
 #include "storage/KeptPredictions.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/Tournament.h"
 
@@ -20,11 +21,19 @@ QString problemLine(PredictionProblem problem)
         return QStringLiteral("cannot be read");
     case PredictionProblem::TooLarge:
         return QStringLiteral("larger than 1 MiB, not a chart");
+    case PredictionProblem::OtherTournament:
+        return QStringLiteral("a chart of another tournament");
     case PredictionProblem::NotA2010Chart:
     case PredictionProblem::None:
         break;
     }
-    return QStringLiteral("not a 2010 chart");
+    return QStringLiteral("not a chart");
+}
+
+// The chart the window predicts on, which "Nouveau tournoi" may have changed.
+QString ownChartPath()
+{
+    return ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"));
 }
 
 QJsonObject scoreObject(const ScoredPrediction &p, const Tournament &results)
@@ -53,8 +62,7 @@ QJsonObject scoreObject(const ScoredPrediction &p, const Tournament &results)
 int runScoreCommand(const QString &resultsFile, const QStringList &predictions, bool json, QTextStream &out,
                     QTextStream &err)
 {
-    const QString resultsPath =
-        resultsFile.isEmpty() ? ProgramFolder::filePath(QStringLiteral("VYL2010.ini")) : resultsFile;
+    const QString resultsPath = resultsFile.isEmpty() ? ownChartPath() : resultsFile;
     const PredictionFile resultsChart = readPredictionFile(resultsPath);
     if (resultsChart.problem != PredictionProblem::None) {
         err << "vylora: results " << resultsPath << ": " << problemLine(resultsChart.problem) << Qt::endl;
@@ -72,7 +80,10 @@ int runScoreCommand(const QString &resultsFile, const QStringList &predictions, 
         sources.push_back({predictionName(path), path});
     if (predictions.isEmpty())
         sources = keptPredictionSources();
-    const PredictionCircle circle = scoreCircle(*results, sources);
+    PredictionCircle circle = scoreCircle(*results, sources);
+    // The kept predictions of other tournaments rank in their own circles.
+    if (predictions.isEmpty())
+        dropOtherTournaments(circle);
     for (const auto &[name, problem] : circle.refused)
         err << "vylora: prediction " << name << ": " << problemLine(problem) << Qt::endl;
 
@@ -96,9 +107,9 @@ int runScoreCommand(const QString &resultsFile, const QStringList &predictions, 
 
 int runKeepCommand(const QString &name, QTextStream &out, QTextStream &err)
 {
-    const PredictionFile chart = readPredictionFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini")));
+    const PredictionFile chart = readPredictionFile(ownChartPath());
     if (chart.problem != PredictionProblem::None) {
-        err << "vylora: the 2010 chart: " << problemLine(chart.problem) << Qt::endl;
+        err << "vylora: " << ownChartPath() << ": " << problemLine(chart.problem) << Qt::endl;
         return 1;
     }
     switch (KeptPredictions::keep(name, chart.bytes, false)) {

@@ -24,6 +24,8 @@ struct GoalsByTeam
 // the knock-out goal cells beside its name (names compared exactly),
 // penalties never. An unplayed cell counts 0.
 GoalsByTeam goalsByTeam(const Tournament &t, const TeamList &teams);
+// The same for every team of the chart's groups, whatever its format.
+GoalsByTeam goalsByTeam(const Tournament &t);
 
 // " Name (goals)", as the statistics window lists a team.
 QString goalsLine(const TeamGoals &team);

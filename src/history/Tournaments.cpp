@@ -24,8 +24,7 @@ QString year(int entry)
 
 QString listed(int entry)
 {
-    const QString y = year(entry);
-    return entry >= firstEuropean ? QStringLiteral("Euro ") + y : y;
+    return year(entry).isEmpty() ? QString() : listedChart(chartName(entry));
 }
 
 QString chartName(int entry)
@@ -42,6 +41,12 @@ int entryOfChart(const QString &name)
         if (name == chartName(entry))
             return entry;
     return 0;
+}
+
+QString listedChart(const QString &name)
+{
+    const QString year = yearOfChart(name);
+    return name.startsWith(QStringLiteral("EURO")) ? QStringLiteral("Euro ") + year : year;
 }
 
 QString yearOfChart(const QString &name)

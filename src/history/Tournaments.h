@@ -24,6 +24,8 @@ QString listed(int entry);
 QString chartName(int entry);
 // The entry whose chart is `chartName`, or 0 for a chart of no listed year.
 int entryOfChart(const QString &chartName);
+// As listed(), for any chart named as chartName() names them ("EURO2028").
+QString listedChart(const QString &chartName);
 // The year of the tournament a chart holds: a listed one's, the year a
 // chart of a coming tournament is named after ("EURO2028"), else the
 // current one's.

@@ -15,7 +15,7 @@ struct ControlWords
     const char16_t *toolTip;
 };
 
-inline constexpr std::array<ControlWords, 90> frenchControls{{
+inline constexpr std::array<ControlWords, 91> frenchControls{{
     {u"Command3", -1, u"Sauve", u"Enregistrer votre pronostic"},
     {u"Command1", -1, u"Phase Finale", u"Afficher les groupes ou le tableau final"},
     {u"Command5", -1, u"Quitter", u"Fermer le programme (pensez à sauver votre pronostic)"},
@@ -101,6 +101,7 @@ inline constexpr std::array<ControlWords, 90> frenchControls{{
     {u"Command12", -1, u"Ouvrir", u"Afficher la Coupe du monde choisie"},
     {u"Command7", -1, u"Ouvrir", u"Afficher la Coupe du monde choisie"},
     {u"Command4", -1, u"2010...", u"Revenir à votre pronostic 2010"},
+    {u"Command24", -1, u"Nouveau tournoi", u"Suivre un tournoi à venir sur votre propre tableau"},
     {u"Command13", -1, u"", u"Imprimer le tableau"},
     {u"Command22", -1, u"Pronostics", u"Les pronostics gardés, comptés d'après les résultats"},
     {u"Command23", -1, u"Garder mon pronostic", u"Garder ce tableau comme pronostic nommé : aucune mise à jour ne l'écrasera"},

@@ -1,7 +1,5 @@
 #include "online/ChartReplacement.h"
 
-#include <array>
-
 #include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
@@ -10,44 +8,10 @@
 #include "storage/TextFileReading.h"
 #include "storage/UserSettings.h"
 
-namespace {
-
-int playedScores(const IniDocument &chart)
-{
-    struct Section
-    {
-        QString name;
-        int keys;
-    };
-    static const std::array<Section, 13> scoreSections{{
-        {QStringLiteral("ButA"), 12},
-        {QStringLiteral("ButB"), 12},
-        {QStringLiteral("ButC"), 12},
-        {QStringLiteral("ButD"), 12},
-        {QStringLiteral("ButE"), 12},
-        {QStringLiteral("ButF"), 12},
-        {QStringLiteral("ButG"), 12},
-        {QStringLiteral("ButH"), 12},
-        {QStringLiteral("But8"), 16},
-        {QStringLiteral("But4"), 8},
-        {QStringLiteral("ButDEM"), 4},
-        {QStringLiteral("BUTPetFIN"), 2},
-        {QStringLiteral("BUTFIN"), 2},
-    }};
-    int played = 0;
-    for (const Section &section : scoreSections)
-        for (int key = 0; key < section.keys; ++key)
-            if (chart.value(section.name, QString::number(key)).value_or(QStringLiteral("-")) != u"-")
-                ++played;
-    return played;
-}
-
-} // namespace
-
 UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QByteArray &typed)
 {
     UpdateOutcome outcome;
-    std::optional<IniDocument> fresh = wholeChart2010(body);
+    std::optional<IniDocument> fresh = wholeChartNamed(stem, body);
     if (!fresh) {
         outcome.failure = UpdateOutcome::Failure::NotAChart;
         return outcome;
@@ -82,8 +46,8 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QB
     }
 
     outcome.keptAs = *kept;
-    outcome.playedBefore = playedScores(IniDocument(previous));
-    outcome.playedAfter = playedScores(*fresh);
+    outcome.playedBefore = playedScores(IniDocument(previous)).cells;
+    outcome.playedAfter = playedScores(*fresh).cells;
     outcome.publishedVersion =
         fresh->value(QStringLiteral("CV"), QStringLiteral("0")).value_or(QStringLiteral("-"));
     outcome.chart = std::move(fresh);

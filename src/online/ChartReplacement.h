@@ -6,8 +6,8 @@
 #include "online/UpdateOutcome.h"
 
 // Puts a downloaded chart in place of the chart file `stem` of the program
-// folder. Nothing on disk changes unless body is a whole 2010 chart, parsed
-// once: the outcome hands that parse on for the window to load. The file
+// folder. Nothing on disk changes unless body is a whole chart of `stem`'s
+// tournament (wholeChartNamed), parsed once: the outcome hands that parse on for the window to load. The file
 // there before is kept as "<stem>.bak" (one generation), and the user's
 // own entries as a kept prediction: those of `typed`, the chart as the
 // window shows it, or of the file when no window is. Only then does the new

@@ -32,7 +32,8 @@ public:
     bool isFinished() const { return m_finished; }
     const UpdateOutcome &outcome() const { return m_outcome; }
 
-    static const QString chartName;
+    // The user's chart it updates, as OwnChart names it.
+    const QString &chartName() const { return m_chartName; }
 
 signals:
     void progress(qint64 received, qint64 total);
@@ -41,6 +42,7 @@ signals:
 private:
     void onDownloaded();
 
+    QString m_chartName;
     QUrl m_address;
     QByteArray m_typed;
     DownloadPage m_download;

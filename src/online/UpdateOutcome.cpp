@@ -23,7 +23,7 @@ QString UpdateOutcome::describe() const
     if (newerVersionPublished(publishedVersion))
         line += QStringLiteral(", newer than this program");
     if (backupKept)
-        line += QStringLiteral("; previous file kept as VYL2010.bak");
+        line += QStringLiteral("; previous file kept as %1.bak").arg(chartName);
     if (!keptAs.isEmpty())
         line += QStringLiteral("; your own entries kept as the prediction \"%1\"").arg(keptAs);
     return line;

@@ -18,6 +18,8 @@ struct UpdateOutcome
     };
 
     Failure failure = Failure::None;
+    // The user's chart the update was for ("VYL2010").
+    QString chartName = QStringLiteral("VYL2010");
     DownloadResult download; // its body is not kept
     // The server said the chart the last update brought is still the
     // published one; the chart file was not written.

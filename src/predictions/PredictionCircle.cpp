@@ -40,8 +40,12 @@ PredictionCircle scoreCircle(const Tournament &results, const std::vector<Predic
             continue;
         }
         const std::unique_ptr<Tournament> prediction = loadedPrediction(file.bytes);
-        if (!prediction || !sameTeams(*prediction, results)) {
+        if (!prediction) {
             circle.refused.emplace_back(source.name, PredictionProblem::NotA2010Chart);
+            continue;
+        }
+        if (!sameTeams(*prediction, results)) {
+            circle.refused.emplace_back(source.name, PredictionProblem::OtherTournament);
             continue;
         }
         circle.ranked.push_back(
@@ -49,4 +53,11 @@ PredictionCircle scoreCircle(const Tournament &results, const std::vector<Predic
     }
     rankPredictions(circle.ranked);
     return circle;
+}
+
+void dropOtherTournaments(PredictionCircle &circle)
+{
+    std::erase_if(circle.refused, [](const auto &refusal) {
+        return refusal.second == PredictionProblem::OtherTournament;
+    });
 }

@@ -35,3 +35,6 @@ std::vector<PredictionSource> keptPredictionSources();
 QString predictionName(const QString &path);
 QStringList groupScoreTexts(const Tournament &t);
 PredictionCircle scoreCircle(const Tournament &results, const std::vector<PredictionSource> &sources);
+// Forgets the refusals of whole charts of other tournaments: among the kept
+// predictions they are no fault, only another circle.
+void dropOtherTournaments(PredictionCircle &circle);

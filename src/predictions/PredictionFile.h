@@ -7,7 +7,8 @@
 
 class Tournament;
 
-enum class PredictionProblem { None, Unreadable, TooLarge, NotA2010Chart };
+// OtherTournament: a whole chart, of another tournament than the results'.
+enum class PredictionProblem { None, Unreadable, TooLarge, NotA2010Chart, OtherTournament };
 
 struct PredictionFile
 {

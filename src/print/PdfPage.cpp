@@ -1,12 +1,11 @@
 #include "print/PdfPage.h"
 
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
-QString writePdfPage(const QString &path, const DrawPage &draw)
+QString writePdfPage(const QString &path, const DrawPage &draw, Paper paper)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -16,7 +15,7 @@ QString writePdfPage(const QString &path, const DrawPage &draw)
         pdf.setCreator(QStringLiteral("Vylora 2010"));
         pdf.setTitle(QStringLiteral("Vylora 2010"));
         pdf.setResolution(600);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+        pdf.setPageLayout(QPageLayout(pageSize(paper), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                                       QPageLayout::Millimeter));
         QPainter p;
         if (!p.begin(&pdf)) {

@@ -66,6 +66,10 @@ Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link)
 {
     Sheet sheet;
     sheet.link = link;
+    if (!t.rules().isWc32()) {
+        sheet.format = std::make_shared<const FormatSheet>(readFormatSheet(t, link));
+        return sheet;
+    }
     // A past tournament's chart is named after its year, "VYL1998".
     const QString chart = t.chartName();
     const bool pastYear = chart.size() == 7 && chart.startsWith(u"VYL") && chart.mid(3).toInt() > 1900;

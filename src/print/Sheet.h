@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QPoint>
 #include <QSize>
 #include <QString>
 
+#include "print/FormatSheet.h"
 #include "tournament/TeamList.h"
 
 class Tournament;
@@ -43,17 +45,21 @@ struct SheetCaptions
 
 // What a redraw puts on the template: the names, the captions with the
 // year of the tournament in the title, and the web link printed at the foot.
+// A chart of another format than the 32-team World Cup has a sheet of its
+// own, drawn from `format` instead.
 struct Sheet
 {
     std::vector<SheetText> texts;
     QString year;
     SheetCaptions captions;
     QString link;
+    std::shared_ptr<const FormatSheet> format;
 };
 
 // DrawChart's placement: the groups in place order from the team list, the
 // round-of-16 copies of the first two of each group straight from that
 // order, then the knock-out cells as they stand, placeholders included, and
 // the podium in bold. Names and captions are in the language of the
-// chart's message table.
+// chart's message table. For the other formats, the sheet of their own
+// read from the chart (the team list is the 2010 chart's and goes unused).
 Sheet DrawChart(const Tournament &t, const TeamList &teams, const QString &link);

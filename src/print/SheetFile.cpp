@@ -16,9 +16,9 @@ constexpr int pictureScale = 2;
 
 } // namespace
 
-QImage sheetImage(const Sheet &sheet, int scale)
+QImage sheetImage(const Sheet &sheet, double scale)
 {
-    QImage image(sheetSize * scale, QImage::Format_RGB32);
+    QImage image((QSizeF(paintedSize(sheet)) * scale).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.scale(scale, scale);
@@ -26,11 +26,12 @@ QImage sheetImage(const Sheet &sheet, int scale)
     return image;
 }
 
-QString writeSheetFile(const Sheet &sheet, const QString &path)
+QString writeSheetFile(const Sheet &sheet, const QString &path, Paper paper)
 {
     if (QFileInfo(path).suffix().toLower() == u"pdf")
-        return writePdfPage(path, [&sheet](QPainter &p, const QRectF &rect) { paintSheet(p, sheet, rect); });
-    return writeImageFile(sheetImage(sheet, pictureScale), path);
+        return writePdfPage(
+            path, [&sheet](QPainter &p, const QRectF &rect) { paintSheet(p, sheet, rect); }, paper);
+    return writeImageFile(sheetImage(sheet, pictureScale * paperScale(paper)), path);
 }
 
 QString writeImageFile(const QImage &image, const QString &path)

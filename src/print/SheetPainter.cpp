@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "print/FittedText.h"
+#include "print/FormatSheetPainter.h"
 #include "print/Sheet.h"
 #include "print/SheetFont.h"
 #include "print/SheetTemplate.h"
@@ -29,8 +30,17 @@ void drawNames(QPainter &p, const Sheet &sheet)
 
 } // namespace
 
+QSize paintedSize(const Sheet &sheet)
+{
+    return sheet.format ? formatSheetSize : sheetSize;
+}
+
 void paintSheet(QPainter &p, const Sheet &sheet)
 {
+    if (sheet.format) {
+        paintFormatSheet(p, *sheet.format);
+        return;
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -41,11 +51,12 @@ void paintSheet(QPainter &p, const Sheet &sheet)
 
 void paintSheet(QPainter &p, const Sheet &sheet, const QRectF &target)
 {
-    const double scale = std::min(target.width() / sheetSize.width(), target.height() / sheetSize.height());
+    const QSize size = paintedSize(sheet);
+    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     p.save();
     p.translate(target.center());
     p.scale(scale, scale);
-    p.translate(-sheetSize.width() / 2.0, -sheetSize.height() / 2.0);
+    p.translate(-size.width() / 2.0, -size.height() / 2.0);
     paintSheet(p, sheet);
     p.restore();
 }

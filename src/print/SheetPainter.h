@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QSize>
+
 class QPainter;
 class QRectF;
 struct Sheet;
+
+// The size of the sheet's own pixels: the 2010 one's, or the larger one of
+// the other formats.
+QSize paintedSize(const Sheet &sheet);
 
 // Draws the sheet, template first and names over it, in the sheet's own
 // pixels (923 x 683): a picture, a PDF page and a printed page are the same

@@ -7,21 +7,14 @@
 
 #include "print/FittedText.h"
 #include "print/Sheet.h"
+#include "print/SheetColours.h"
 #include "print/SheetFont.h"
 #include "print/SheetGeometry.h"
 
 namespace {
 
 using namespace sheetGeometry;
-
-// Printer-friendly: black lines on white, one green for headings, light
-// fills that a black-and-white printer turns into pale greys.
-const QColor ink(0x1f, 0x4d, 0x2b);
-const QColor green(0x1f, 0x6b, 0x3a);
-const QColor border(0x55, 0x5f, 0x57);
-const QColor shade(0xdc, 0xdc, 0xdc);
-const QColor qualifiedFill(0xee, 0xf6, 0xec);
-const QColor linkBlue(0x1a, 0x4f, 0xa0);
+using namespace sheetColours;
 
 // The box of the name placed at `yTwips`.
 QRectF box(const Column &c, int yTwips, int rows = 1)

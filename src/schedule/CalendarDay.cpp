@@ -19,6 +19,18 @@ bool lineBefore(const QString &a, const QString &b)
     return folded != 0 ? folded < 0 : a < b;
 }
 
+// The 2010 publisher names a broadcaster in every note, "C+" showing all
+// the matches; the notes of the other formats name none, and a logo there
+// would be a broadcaster made up. Their lines end in "-".
+QChar channelMark(const Tournament &t, const MatchNote &note)
+{
+    static const QStringList broadcasters{QStringLiteral("C+"), QStringLiteral("TF1"), QStringLiteral("F2"),
+                                          QStringLiteral("F3")};
+    const bool named = std::any_of(broadcasters.begin(), broadcasters.end(),
+                                   [&note](const QString &name) { return note.contains(name); });
+    return t.rules().isWc32() || named ? QChar(u'0' + ChannelIndexOf(note)) : QChar(u'-');
+}
+
 } // namespace
 
 CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const QString &dateKey)
@@ -32,7 +44,7 @@ CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const Q
         const TeamNames &names = t.messages().teamNames();
         day.lines << note.right(kickOffLength) + u' ' + names.shown(labels.text(entry.firstLabel)) +
                          QStringLiteral(" Vs ") + names.shown(labels.text(entry.firstLabel + 1)) +
-                         QString::number(ChannelIndexOf(note));
+                         channelMark(t, note);
     }
     std::sort(day.lines.begin(), day.lines.end(), lineBefore);
 
@@ -52,7 +64,8 @@ CalendarDay calendarDay(const Tournament &t, const ScheduleIndex &index, const Q
         const QString &line = day.lines.at(j);
         CalendarDay::Row &row = day.rows[std::size_t(firstRow + j)];
         row.text = line.chopped(1);
-        row.logo = line.back().digitValue();
+        if (const int logo = line.back().digitValue(); logo >= 0)
+            row.logo = logo;
     }
     return day;
 }

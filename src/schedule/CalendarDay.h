@@ -19,7 +19,8 @@ struct CalendarDay
         bool centred = false;
     };
 
-    // "hh:mm team1 Vs team2" followed by the logo digit, in text order.
+    // "hh:mm team1 Vs team2" followed by the logo digit, or by "-" for no
+    // logo, in text order.
     QStringList lines;
     std::array<Row, 4> rows;
 };

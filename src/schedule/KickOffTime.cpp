@@ -30,7 +30,7 @@ QTimeZone tournamentZone()
     return zone;
 }
 
-std::optional<QDateTime> kickOffOf(const MatchNote &note)
+std::optional<QDateTime> kickOffOf(const MatchNote &note, const QTimeZone &writtenOn)
 {
     if (note.size() < blockLength)
         return std::nullopt;
@@ -49,12 +49,12 @@ std::optional<QDateTime> kickOffOf(const MatchNote &note)
     const QTime time = clock[2] == u':' && hour >= 0 && minute >= 0 ? QTime(hour, minute) : QTime();
     if (!dayOk || !monthOk || !date.isValid() || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time, tournamentZone());
+    return QDateTime(date, time, writtenOn);
 }
 
-MatchNote noteInZone(const MatchNote &note, const QTimeZone &zone)
+MatchNote noteInZone(const MatchNote &note, const QTimeZone &zone, const QTimeZone &clock)
 {
-    const std::optional<QDateTime> kickOff = kickOffOf(note);
+    const std::optional<QDateTime> kickOff = kickOffOf(note, clock);
     if (!kickOff || !zone.isValid())
         return note;
     const QDateTime local = kickOff->toTimeZone(zone);

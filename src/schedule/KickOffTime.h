@@ -11,11 +11,12 @@
 // in the note's date-time block "dd/mm/yy hh:mm".
 QTimeZone tournamentZone();
 
-// The kick-off of a note as a moment, or none when its block holds no valid
-// date and time. A block without the year is in 2010.
-std::optional<QDateTime> kickOffOf(const MatchNote &note);
+// The kick-off of a note written on `clock` as a moment, or none when its
+// block holds no valid date and time. A block without the year is in 2010.
+std::optional<QDateTime> kickOffOf(const MatchNote &note, const QTimeZone &clock = tournamentZone());
 
-// The note with its date-time block on the clock of `zone`, in the same
-// layout, so that the calendar's day and the information panel read the
-// user's day and hour; a note without a valid block stays as it is.
-MatchNote noteInZone(const MatchNote &note, const QTimeZone &zone);
+// The note written on `clock` with its date-time block on the clock of
+// `zone`, in the same layout, so that the calendar's day and the
+// information panel read the user's day and hour; a note without a valid
+// block stays as it is.
+MatchNote noteInZone(const MatchNote &note, const QTimeZone &zone, const QTimeZone &clock = tournamentZone());

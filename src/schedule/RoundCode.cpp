@@ -2,9 +2,30 @@
 
 #include "tournament/Tournament.h"
 
+RoundCode knockoutRound(Round r)
+{
+    switch (r) {
+    case Round::RoundOf32:
+        return RoundCode::U;
+    case Round::RoundOf16:
+        return RoundCode::V;
+    case Round::QuarterFinals:
+        return RoundCode::W;
+    case Round::SemiFinals:
+        return RoundCode::X;
+    case Round::ThirdPlace:
+        return RoundCode::Y;
+    case Round::Final:
+        break;
+    }
+    return RoundCode::Z;
+}
+
 CellFamily &labelFamily(const Tournament &t, RoundCode code)
 {
     switch (code) {
+    case RoundCode::U:
+        return *t.round(Round::RoundOf32).team;
     case RoundCode::V:
         return *t.round(Round::RoundOf16).team;
     case RoundCode::W:

@@ -8,7 +8,8 @@ class CellFamily;
 class Tournament;
 
 // The round a scheduled match belongs to, by the letter the schedule uses:
-// the eight groups, then the round of 16 (V) up to the final (Z).
+// the groups A to L, then the round of 32 (U), the round of 16 (V) up to
+// the final (Z).
 enum class RoundCode : char16_t {
     A = u'A',
     B = u'B',
@@ -18,6 +19,11 @@ enum class RoundCode : char16_t {
     F = u'F',
     G = u'G',
     H = u'H',
+    I = u'I',
+    J = u'J',
+    K = u'K',
+    L = u'L',
+    U = u'U',
     V = u'V',
     W = u'W',
     X = u'X',
@@ -34,6 +40,11 @@ inline RoundCode groupRound(GroupId g)
 {
     return RoundCode(u'A' + groupIndex(g));
 }
+
+enum class Round;
+
+// The letter of a knock-out round.
+RoundCode knockoutRound(Round r);
 
 // The team labels of the round's matches: match labels of a group, team
 // cells of a knock-out round.

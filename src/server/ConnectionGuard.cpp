@@ -165,7 +165,8 @@ void ConnectionGuard::headComplete()
 
 void ConnectionGuard::requestComplete()
 {
-    // The module takes the body and answers in this same turn.
+    // The module takes the request in this same turn; its answer may come
+    // later, and until it has left the next request is held back.
     releaseBody();
     m_awaitingAnswer = true;
     enter(Phase::Head);
@@ -327,7 +328,9 @@ void ConnectionGuard::timerEvent(QTimerEvent *event)
     }
     if (event->timerId() != m_deadline.timerId())
         return;
-    // Idle between requests, or an answer the client stopped reading.
+    // Idle between requests, an answer the client stopped reading, or one
+    // the server has not written within the head's time-out (a page that
+    // answers later answers sooner: the pool gives up after 8 s).
     if (m_phase == Phase::Refused || (m_phase == Phase::Head && !m_head.hasStarted()))
         close();
     else

@@ -23,10 +23,13 @@ struct GuardContext
     BodyBudget &budget;
 };
 
-// Watches one connection from in front of the HTTP module: it sees every
-// piece of a request before the module does and decides where each
-// request ends, so that the module is handed one whole request at a time
-// and the next one only once the answer has left. It answers itself, then
+// Watches one connection from in front of the HTTP module, on the event
+// loop: it sees every piece of a request before the module does and
+// decides where each request ends, so that the module is handed one whole
+// request at a time and the next one only once the answer has left. The
+// answer may come in the same turn (the site's pages) or turns later (the
+// pool's, computed on its worker thread and written from the event loop);
+// either way the next request waits for it. It answers itself, then
 // closes, when a head is too long, a request too slow, its framing one the
 // module could read otherwise, or its route refuses it from its head; the
 // module never sees the bytes of a refused request. A refused client may
@@ -42,7 +45,8 @@ public:
     static ConnectionGuard *of(QTcpSocket *socket);
 
     // Whether closing it now loses nothing: it is between requests with
-    // nothing left to send, in the middle of a head, or already refused.
+    // nothing left to send, in the middle of a head, or already refused. A
+    // request whose answer is still being worked out does not give way.
     bool canGiveWay() const { return m_phase != Phase::Body && (!m_awaitingAnswer || m_phase == Phase::Refused); }
     // Since when it has been in its present phase.
     const QElapsedTimer &since() const { return m_since; }
@@ -92,7 +96,8 @@ private:
     qint64 m_bodyLeft = 0;
     qint64 m_bodyTaken = 0;
     bool m_bodyProven = true;
-    // A whole request went to the module and its answer has not left yet.
+    // A whole request went to the module and its answer has not left yet
+    // (nor, for a page answered later, been written).
     bool m_awaitingAnswer = false;
     bool m_closeWhenAnswered = false;
     bool m_passing = false;

@@ -11,7 +11,9 @@
 struct ConnectionLimits
 {
     // For a head to arrive, for a connection to be used again, and for an
-    // answer to move on: a download that keeps moving is never cut.
+    // answer to move on: a download that keeps moving is never cut. It
+    // counts from the end of a request, so a page answered later must
+    // answer within it.
     std::chrono::milliseconds headTimeout{10'000};
     std::chrono::milliseconds bodyTimeout{30'000};
     // How long a refused client may still send what it had started before

@@ -26,7 +26,9 @@ struct HeadVerdict
 };
 
 // A route that takes bodies: how long one may be, and what its head must
-// show first.
+// show first. `check` runs on the event loop, for every connection: it
+// decides from what its route keeps in memory and never waits on a
+// database.
 struct HeadRoute
 {
     qint64 maxBody = 0;

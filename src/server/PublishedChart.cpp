@@ -9,24 +9,11 @@
 #include "storage/AtomicWrite.h"
 #include "storage/ChartFile.h"
 #include "storage/IniDocument.h"
-#include "tournament/Tournament.h"
+#include "storage/TextFileReading.h"
 
-namespace {
-
-const QString notPlayed = QStringLiteral("-");
-
-int playedMatches(const CellFamily &goals, int sides)
-{
-    int played = 0;
-    for (int side = 0; side + 1 < sides; side += 2)
-        played += goals.text(side) != notPlayed && goals.text(side + 1) != notPlayed;
-    return played;
-}
-
-} // namespace
-
-PublishedChart::PublishedChart(QString folder)
+PublishedChart::PublishedChart(QString folder, QString chartName)
     : m_folder(std::move(folder))
+    , m_chartName(std::move(chartName))
 {}
 
 QString PublishedChart::filePath() const
@@ -83,17 +70,7 @@ void PublishedChart::pruneArchives() const
 
 PublishedChart::Summary PublishedChart::summary() const
 {
-    Summary summary;
-    Tournament t;
-    ChartHooks hooks;
-    hooks.versionCheck = [&summary](const QString &version) {
-        summary.version = version;
-        return true;
-    };
-    LoadChartFromFile(t, filePath(), 0, hooks);
-    for (GroupId g : allGroups)
-        summary.scores += playedMatches(*t.group(g).score, 12);
-    for (Round r : allRounds)
-        summary.scores += playedMatches(*t.round(r).goals, t.round(r).sides);
-    return summary;
+    const IniDocument chart(readTextFile(filePath()).bytes);
+    return {playedScores(chart).matches,
+            chart.value(QStringLiteral("CV"), QStringLiteral("0")).value_or(QStringLiteral("-"))};
 }

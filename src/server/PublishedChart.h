@@ -4,7 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
-// The chart a server publishes: "VYL2010.ini" in its folder. A new one
+// A chart a server publishes: "VYL2010.ini" in its folder, or the chart of
+// a coming tournament that users follow on their own ("EURO2028.ini"). A new one
 // replaces it in one atomic step after the previous one has been copied
 // into "archives" under the time of the replacement, so that neither a
 // failed publish nor a wrong one loses what users were downloading. The
@@ -21,10 +22,10 @@ public:
         QString version; // the "CV" text, "-" when there is none
     };
 
-    explicit PublishedChart(QString folder);
+    explicit PublishedChart(QString folder, QString chartName = QStringLiteral("VYL2010"));
 
-    static QString chartName() { return QStringLiteral("VYL2010"); }
-    static QString fileName() { return chartName() + QStringLiteral(".ini"); }
+    const QString &chartName() const { return m_chartName; }
+    QString fileName() const { return m_chartName + QStringLiteral(".ini"); }
     static QString archiveFolderName() { return QStringLiteral("archives"); }
     QString filePath() const;
 
@@ -42,4 +43,5 @@ private:
     void pruneArchives() const;
 
     QString m_folder;
+    QString m_chartName;
 };

@@ -24,6 +24,7 @@
 #include "server/MultipartForm.h"
 #include "server/ServerPages.h"
 #include "storage/ChartFile.h"
+#include "storage/OwnChart.h"
 
 namespace {
 
@@ -172,13 +173,16 @@ struct UpdateServer::Pending
     QHostAddress peer;
     bool withBody = true;
     bool answered = false;
+    // Stopped by the answer: a crowd's requests would otherwise leave
+    // thousands of timers running out their wait, and the event loop's
+    // every timer operation walks them all.
+    QPointer<QTimer> deadline;
 };
 
 UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPassword> password, QTextStream &log,
                            const ConnectionLimits &limits, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
-    , m_chart(folder)
     , m_password(std::move(password))
     , m_log(log)
     , m_limits(limits)
@@ -186,7 +190,13 @@ UpdateServer::UpdateServer(const QString &folder, std::optional<PublisherPasswor
     , m_bodyBudget(limits.bodyBudget, limits.unprovenBodyBudget)
 {
     addPage("/", [](const QHttpServerRequest &) { return html(serverPages::home()); });
-    addPage("/VYL2010.ini", [this](const QHttpServerRequest &request) { return chart(request); });
+    // Each page holds on to its chart: none may move.
+    m_charts.reserve(std::size_t(OwnChart::names().size()));
+    for (const QString &name : OwnChart::names()) {
+        const PublishedChart &published = m_charts.emplace_back(folder, name);
+        addPage((u'/' + published.fileName()).toLatin1().constData(),
+                [this, &published](const QHttpServerRequest &request) { return chart(request, published); });
+    }
     addPage("/imvyl.php", [this](const QHttpServerRequest &) { return banner(); });
     addPage("/vyl.php",
             [this](const QHttpServerRequest &) { return html(serverPages::download(offeredFiles())); });
@@ -254,7 +264,7 @@ void UpdateServer::addLaterPage(const char *path, std::chrono::milliseconds with
                      }
                      auto pending = std::make_shared<Pending>(
                          Pending{std::move(responder), nullptr, methodName(request), targetOf(request),
-                                 request.remoteAddress(), method != Method::Head});
+                                 request.remoteAddress(), method != Method::Head, false, nullptr});
                      pending->socket = pending->responder.socket();
                      // Answers come from the pool's thread: each is handed to
                      // this one, which alone writes to connections.
@@ -264,12 +274,20 @@ void UpdateServer::addLaterPage(const char *path, std::chrono::milliseconds with
                              Qt::QueuedConnection);
                      };
                      const ServerReply late = (read ? get : post)(request, answer);
-                     QTimer::singleShot(within, this, [this, pending, late] { deliver(*pending, late); });
+                     pending->deadline = new QTimer(this);
+                     pending->deadline->setSingleShot(true);
+                     connect(pending->deadline, &QTimer::timeout, this,
+                             [this, pending, late] { deliver(*pending, late); });
+                     pending->deadline->start(within);
                  });
 }
 
 void UpdateServer::deliver(Pending &pending, const ServerReply &reply) const
 {
+    if (pending.deadline) {
+        pending.deadline->stop();
+        pending.deadline->deleteLater();
+    }
     if (std::exchange(pending.answered, true) || !pending.socket ||
         pending.socket->state() != QAbstractSocket::ConnectedState)
         return;
@@ -308,9 +326,9 @@ void UpdateServer::send(QHttpServerResponder &responder, const QByteArray &metho
         m_log.write(peer, method, target, int(reply.status), bytes);
 }
 
-ServerReply UpdateServer::chart(const QHttpServerRequest &request) const
+ServerReply UpdateServer::chart(const QHttpServerRequest &request, const PublishedChart &published) const
 {
-    QFile file(m_chart.filePath());
+    QFile file(published.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return refusal(Status::NotFound, QStringLiteral("Pas de résultats"),
                        QStringLiteral("Aucun tableau n'est publié pour le moment."));
@@ -404,17 +422,21 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
     if (chart.size() > PublishedChart::maxBytes)
         return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."),
                        QStringLiteral("tooLarge"), json);
-    if (!isWhole2010Chart(chart))
+    // The chart names its tournament: the 2010 one, or a coming one.
+    const auto target = std::ranges::find_if(m_charts, [&chart](const PublishedChart &candidate) {
+        return wholeChartNamed(candidate.chartName(), chart).has_value();
+    });
+    if (target == m_charts.end())
         return refusal(Status::BadRequest, notPublished,
                        QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora (VYL2010.ini)."),
                        QStringLiteral("notAChart"), json);
 
     QString error;
-    if (!m_chart.publish(chart, QDateTime::currentDateTime(), error))
+    if (!target->publish(chart, QDateTime::currentDateTime(), error))
         return refusal(Status::InternalServerError, notPublished,
                        QStringLiteral("Le serveur n'a pas pu enregistrer le fichier : %1.").arg(error),
                        QStringLiteral("notSaved"), json);
-    const PublishedChart::Summary published = m_chart.summary();
+    const PublishedChart::Summary published = target->summary();
     return html(
         serverPages::answer(QStringLiteral("Résultats publiés"),
                             QStringLiteral("Le tableau publié contient %1 score(s) ; version disponible : %2.")

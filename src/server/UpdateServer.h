@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QHostAddress>
 #include <QHttpServer>
@@ -76,7 +77,7 @@ private:
     void send(const QHttpServerRequest &request, QHttpServerResponder &responder, const ServerReply &reply) const;
     void send(QHttpServerResponder &responder, const QByteArray &method, const QByteArray &target,
               const QHostAddress &peer, bool withBody, const ServerReply &reply) const;
-    ServerReply chart(const QHttpServerRequest &request) const;
+    ServerReply chart(const QHttpServerRequest &request, const PublishedChart &published) const;
     ServerReply banner() const;
     ServerReply exportPage(const QHttpServerRequest &request) const;
     HeadVerdict uploadHead(const RequestHead &head, const QHostAddress &address);
@@ -90,7 +91,8 @@ private:
     bool isPrivate(const QString &name) const;
 
     QString m_folder;
-    PublishedChart m_chart;
+    // The 2010 chart, then those of the coming tournaments.
+    std::vector<PublishedChart> m_charts;
     std::optional<PublisherPassword> m_password;
     PasswordThrottle m_throttle;
     AccessLog m_log;

@@ -228,6 +228,42 @@ std::optional<IniDocument> wholeChart2010(const QByteArray &bytes)
     return file;
 }
 
+std::optional<IniDocument> wholeChartNamed(const QString &chartName, const QByteArray &bytes)
+{
+    if (chartName == u"VYL2010")
+        return wholeChart2010(bytes);
+    if (bytes.size() > maxTextFileSize || bytes.contains('\0'))
+        return std::nullopt;
+    IniDocument file(bytes);
+    const ChartForm form = chartFormOf(file);
+    if (!form.rules || !form.problem.isEmpty() || !chartFormProblem(file, *form.rules).isEmpty())
+        return std::nullopt;
+    const QString named =
+        (form.rules->id == FormatId::Euro24 ? QStringLiteral("EURO") : QStringLiteral("VYL")) + QString::number(form.year);
+    if (named != chartName)
+        return std::nullopt;
+    return file;
+}
+
+PlayedScores playedScores(const IniDocument &chart)
+{
+    const ChartForm form = chartFormOf(chart);
+    PlayedScores played;
+    bool firstSidePlayed = false;
+    // Each section holds its matches side by side: keys 2k and 2k + 1.
+    for (const ChartKey &key : form.rules ? chartKeys(*form.rules) : chartKeys()) {
+        if (!key.section.startsWith(u"But", Qt::CaseInsensitive))
+            continue;
+        const bool sidePlayed = chartText(chart, key) != u"-";
+        played.cells += sidePlayed;
+        if (key.key.toInt() % 2 == 0)
+            firstSidePlayed = sidePlayed;
+        else
+            played.matches += firstSidePlayed && sidePlayed;
+    }
+    return played;
+}
+
 namespace {
 
 bool loadChartAt(Tournament &t, const QString &name, const QString &path, int languageIndex,

@@ -30,6 +30,18 @@ bool isWhole2010Chart(const QByteArray &bytes);
 // The same check, handing back the chart it parsed when whole, so that the
 // bytes checked are the bytes loaded, parsed once.
 std::optional<IniDocument> wholeChart2010(const QByteArray &bytes);
+// The published chart of the user's chart `chartName`: the 2010 one as
+// above, or for a coming tournament a whole chart of the format and edition
+// its name says ("EURO2028": the European Championship of 2028).
+std::optional<IniDocument> wholeChartNamed(const QString &chartName, const QByteArray &bytes);
+// The goal cells played in a chart of any format, and the matches whose two
+// cells are; penalties are no scores of their own.
+struct PlayedScores
+{
+    int cells = 0;
+    int matches = 0;
+};
+PlayedScores playedScores(const IniDocument &chart);
 
 // The chart file: one INI section per cell family, one key per cell index,
 // the cell's text as value (a draw mark is the tag of its team cell).

@@ -17,6 +17,17 @@ QString &current()
     return folder;
 }
 
+bool copyIn(const QString &source)
+{
+    const QString target = ProgramFolder::filePath(QFileInfo(source).fileName());
+    if (!QFile::copy(source, target))
+        return false;
+    // Shipped files come from read-only resources and keep that mode when
+    // copied; the user's copy has to take saves.
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::WriteUser);
+    return true;
+}
+
 } // namespace
 
 QString ProgramFolder::choose(const QString &requested)
@@ -55,16 +66,15 @@ QStringList ProgramFolder::seedFrom(const QString &sourceDir)
     QDir().mkpath(current());
     QStringList copied;
     const QFileInfoList files = QDir(sourceDir).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo &source : files) {
-        const QString target = filePath(source.fileName());
-        if (QFileInfo::exists(target) || !QFile::copy(source.filePath(), target))
-            continue;
-        // Shipped files come from read-only resources and keep that mode
-        // when copied; the user's copy has to take saves.
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::WriteUser);
-        copied << source.fileName();
-    }
+    for (const QFileInfo &source : files)
+        if (!QFileInfo::exists(filePath(source.fileName())) && copyIn(source.filePath()))
+            copied << source.fileName();
     return copied;
+}
+
+bool ProgramFolder::seedFile(const QString &fileName)
+{
+    return QFileInfo::exists(filePath(fileName)) || copyIn(shippedFolder() + u'/' + fileName);
 }
 
 QString ProgramFolder::shippedFolder()

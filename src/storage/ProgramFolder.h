@@ -25,6 +25,9 @@ public:
     // not hold yet; the user's own files are never overwritten. Returns the
     // names copied.
     static QStringList seedFrom(const QString &sourceDir);
+    // The shipped file `fileName` copied in when the folder lacks it. False
+    // when the folder still lacks it.
+    static bool seedFile(const QString &fileName);
 
     // Where the shipped files lie: share/vylora beside an installed
     // program's bin, otherwise the copy built into the program.

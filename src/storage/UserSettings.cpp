@@ -135,3 +135,13 @@ void UserSettings::setTimeZone(const QString &zone)
 {
     write(QStringLiteral("fuseau"), zone);
 }
+
+QString UserSettings::tournament() const
+{
+    return read(QStringLiteral("tournoi"));
+}
+
+void UserSettings::setTournament(const QString &chartName)
+{
+    write(QStringLiteral("tournoi"), chartName);
+}

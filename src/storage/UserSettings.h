@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-// The four values kept per user between runs, section "data" of the user's
+// The values kept per user between runs, section "data" of the user's
 // settings file for this program's name. The file is readable by its owner
 // only, since it may hold the publisher's password in clear.
 class UserSettings final
@@ -30,6 +30,11 @@ public:
     // empty while the user has not picked one.
     QString timeZone() const;
     void setTimeZone(const QString &zone);
+
+    // "tournoi": the chart the user predicts on, as its name ("EURO2028");
+    // empty while the user has kept to the 2010 one.
+    QString tournament() const;
+    void setTournament(const QString &chartName);
 
     QString fileName() const;
 

@@ -9,6 +9,8 @@
 #include "cli/ChartReport.h"
 #include "schedule/KickOffTime.h"
 
+using namespace Qt::StringLiterals;
+
 // The shipped charts of every format reproduce their real tournaments, and
 // a file that is not a whole chart of the format it names is refused.
 class TestFormatReports final : public QObject
@@ -20,15 +22,26 @@ private slots:
     void reproducesTheRealTournament();
     void refusesWhatIsNotAWholeChart_data();
     void refusesWhatIsNotAWholeChart();
+    void scheduleOnTheUsersClock_data();
+    void scheduleOnTheUsersClock();
+    void statisticsOfTheRealTournament_data();
+    void statisticsOfTheRealTournament();
 };
 
 namespace {
 
-int report(const QString &file, QByteArray &out, QByteArray &err)
+int report(const QString &file, QByteArray &out, QByteArray &err, const QTimeZone &zone = tournamentZone())
 {
     QTextStream o(&out);
     QTextStream e(&err);
-    return runChartReport(file, true, tournamentZone(), QString(), o, e);
+    return runChartReport(file, true, zone, QString(), o, e);
+}
+
+QJsonObject shippedReport(const QString &chart, const QTimeZone &zone)
+{
+    QByteArray out, err;
+    report(QStringLiteral(VYLORA_DATA_DIR "/") + chart + QStringLiteral(".ini"), out, err, zone);
+    return QJsonDocument::fromJson(out).object();
 }
 
 QString sides(const QJsonArray &teams, int match)
@@ -131,6 +144,79 @@ void TestFormatReports::refusesWhatIsNotAWholeChart()
     QCOMPARE(report(chart.fileName(), out, err), 1);
     QVERIFY2(err.contains(said.toUtf8()), err.constData());
     QVERIFY(out.isEmpty());
+}
+
+// A match found by its round and kick-off on the user's clock, the notes
+// being on the chart's own ("fuseau").
+void TestFormatReports::scheduleOnTheUsersClock_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("round");
+    QTest::addColumn<QString>("kickOff");
+    QTest::addColumn<QString>("match");
+
+    QTest::newRow("group L across midnight, UTC to Tokyo") << QByteArray("Asia/Tokyo") << "L"
+                                                           << "2026-06-18T05:00:00+09:00"
+                                                           << "Angleterre v Croatie";
+    QTest::newRow("round of 32, match 73, UTC to Paris") << QByteArray("Europe/Paris") << "U"
+                                                         << "2026-06-28T21:00:00+02:00"
+                                                         << "Afrique du Sud v Canada";
+}
+
+void TestFormatReports::scheduleOnTheUsersClock()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, round);
+    QFETCH(QString, kickOff);
+    QFETCH(QString, match);
+
+    const QJsonArray schedule = shippedReport(QStringLiteral("VYL2026"), QTimeZone(zone))[u"schedule"_s].toArray();
+    QCOMPARE(schedule.size(), 104);
+    QStringList found;
+    for (const QJsonValue &e : schedule)
+        if (e[u"round"_s].toString() == round && e[u"kickOff"_s].toString() == kickOff)
+            found << e[u"home"_s].toString() + u" v "_s + e[u"away"_s].toString();
+    QCOMPARE(found, QStringList{match});
+}
+
+// The statistics' ranking by the round reached (two thirds without a match
+// for third place), and the best team of the goals list.
+void TestFormatReports::statisticsOfTheRealTournament_data()
+{
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QStringList>("top");
+    QTest::addColumn<int>("through");
+    QTest::addColumn<QString>("lastThrough");
+    QTest::addColumn<QString>("topScorer");
+
+    QTest::newRow("Euro 2024") << "EURO2024"
+                               << QStringList{u"Espagne 1"_s, u"Angleterre 2"_s, u"France 3"_s, u"Pays-Bas 3"_s,
+                                              u"5 Allemagne 1/4"_s}
+                               << 16 << "16 Danemark 1/8"
+                               << "Espagne 15";
+    QTest::newRow("World Cup 2026") << "VYL2026"
+                                    << QStringList{u"Espagne 1"_s, u"Argentine 2"_s, u"Angleterre 3"_s,
+                                                   u"France 4"_s}
+                                    << 32 << "32 Cap-Vert 1/16"
+                                    << "France 20";
+}
+
+void TestFormatReports::statisticsOfTheRealTournament()
+{
+    QFETCH(QString, chart);
+    QFETCH(QStringList, top);
+    QFETCH(int, through);
+    QFETCH(QString, lastThrough);
+    QFETCH(QString, topScorer);
+
+    const QJsonObject r = shippedReport(chart, tournamentZone());
+    QStringList lines;
+    for (const QJsonValue &entry : r[u"ranking"_s].toArray())
+        lines << entry[u"line"_s].toString();
+    QCOMPARE(lines.mid(0, top.size()), top);
+    QCOMPARE(lines.value(through - 1), lastThrough);
+    const QJsonValue best = r[u"goals"_s].toArray().first();
+    QCOMPARE(best[u"team"_s].toString() + u' ' + QString::number(best[u"goals"_s].toInt()), topScorer);
 }
 
 QTEST_GUILESS_MAIN(TestFormatReports)

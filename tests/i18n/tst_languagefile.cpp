@@ -186,7 +186,7 @@ void LanguageFileTest::malformedLineIsSkipped_data()
     QTest::newRow("blank line") << QStringLiteral("   ");
     QTest::newRow("message without number") << QStringLiteral("MSG\\Phase finale");
     QTest::newRow("MSG alone") << QStringLiteral("MSG");
-    QTest::newRow("message number beyond the table") << QStringLiteral("MSG\\trop\\160");
+    QTest::newRow("message number beyond the table") << QStringLiteral("MSG\\trop\\200");
     QTest::newRow("negative message number") << QStringLiteral("MSG\\trop\\-3");
     QTest::newRow("control line with four fields") << QStringLiteral("Label4\\a\\b\\c");
     QTest::newRow("control name only") << QStringLiteral("Command1");

@@ -178,7 +178,7 @@ private slots:
         LocalUpdateServer server(std::move(loaded), limits);
         QVERIFY(server.isListening());
         const QByteArray chart = shippedChart();
-        server.write(PublishedChart::fileName(), chart);
+        server.write(QStringLiteral("VYL2010.ini"), chart);
         QDir folder(server.folder());
         folder.mkdir(PublishedChart::archiveFolderName());
         folder.cd(PublishedChart::archiveFolderName());
@@ -198,7 +198,7 @@ private slots:
         if (otherAddressStatus != 0)
             QCOMPARE(exchange(server.port(), request, QHostAddress(QStringLiteral("127.0.0.2"))).mid(9, 3).toInt(),
                      otherAddressStatus);
-        QCOMPARE(server.read(PublishedChart::fileName()) == chart, !publishes);
+        QCOMPARE(server.read(QStringLiteral("VYL2010.ini")) == chart, !publishes);
         const QStringList kept = folder.entryList(QDir::Files);
         QCOMPARE(kept.size(), archivesAfter);
         if (archives > 0)

@@ -263,9 +263,15 @@ void MatchInfoPanel::watchBackground(QWidget *background)
     watch(background, Hover::Background);
 }
 
+void MatchInfoPanel::watchMatch(QWidget *side, std::function<QString()> note)
+{
+    watch(side, Hover::Label);
+    m_watched[side].note = std::move(note);
+}
+
 void MatchInfoPanel::watch(QWidget *w, Hover hover, const QWidget *toolTipSource)
 {
-    m_watched.insert(w, {hover, toolTipSource});
+    m_watched.insert(w, {hover, toolTipSource, {}});
     w->setMouseTracking(true);
     w->installEventFilter(this);
     connect(w, &QObject::destroyed, this, [this](QObject *gone) { m_watched.remove(gone); });
@@ -284,7 +290,8 @@ bool MatchInfoPanel::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (found->hover) {
     case Hover::Label:
-        setHoverKey((found->toolTipSource ? found->toolTipSource.data() : w)->toolTip());
+        setHoverKey(found->note ? found->note()
+                                : (found->toolTipSource ? found->toolTipSource.data() : w)->toolTip());
         break;
     case Hover::Blank:
         setHoverKey(QString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QHash>
 #include <QObject>
@@ -52,6 +53,9 @@ public:
     // toolTipSource, or of label itself (a score cell stands for the label
     // of the same index).
     void watchLabel(QWidget *label, const QWidget *toolTipSource = nullptr);
+    // The same for a control whose tooltip says something else: `note`
+    // gives its match's note.
+    void watchMatch(QWidget *side, std::function<QString()> note);
     // A move over the frame itself, not over one of its controls, empties
     // the hover key.
     void watchBlank(QWidget *frame);
@@ -73,6 +77,7 @@ private:
     {
         Hover hover;
         QPointer<const QWidget> toolTipSource;
+        std::function<QString()> note;
     };
 
     void buildSmall(QWidget *knockoutPage);

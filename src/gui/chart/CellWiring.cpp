@@ -96,8 +96,24 @@ void CellWiring::wireGroupPage(const GroupPage &page)
     }
 }
 
-void CellWiring::wireFormatPages(Tournament &t, ChartEdits &edits, const FormatPages &pages)
+void CellWiring::wireFormatPages(const FormatPages &pages)
 {
+    Tournament &t = m_tournament;
+    ChartEdits &edits = m_edits;
+    for (GroupFrame *frame : pages.groups().frames()) {
+        for (int i = 0; i <= 11; ++i) {
+            QLabel *label = frame->matchLabels()[i];
+            m_matchInfo.watchLabel(label);
+            m_matchInfo.watchLabel(frame->scoreCells()[i], label);
+        }
+        m_matchInfo.watchBlank(frame);
+    }
+    m_matchInfo.watchBackground(&pages.groups());
+    for (const FormatBracketPage::Side &side : pages.bracket().sides())
+        m_matchInfo.watchMatch(side.label,
+                               [family = side.family, index = side.index] { return (*family)[index].toolTip; });
+    m_matchInfo.watchKnockoutPage(&pages.bracket());
+
     TabChain chain;
     for (GroupFrame *frame : pages.groups().frames()) {
         handToTheEdits(t, edits, pages.binding(), frame->teamCells());

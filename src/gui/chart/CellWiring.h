@@ -24,7 +24,7 @@ public:
     // The page and, behind it, the window's background.
     void wireKnockoutPage(KnockoutPanel &page, QWidget &window);
     // The pages of another format, with their own binding.
-    static void wireFormatPages(Tournament &t, ChartEdits &edits, const FormatPages &pages);
+    void wireFormatPages(const FormatPages &pages);
     // The group page comes first; it may not be built yet.
     static void chainTabOrder(const GroupPage *groups, const KnockoutPanel &knockout);
 

@@ -87,9 +87,9 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     m_links->wire(m_matchInfo->linkPoints());
 
     wireButtons();
+    m_cells = std::make_unique<CellWiring>(t, *m_binding, *m_edits, *m_matchInfo);
     followChartShown();
     showChampion();
-    m_cells = std::make_unique<CellWiring>(t, *m_binding, *m_edits, *m_matchInfo);
     m_cells->wireKnockoutPage(*m_knockout, *this);
     m_registry->adopt(*this);
     showKnockoutButton();
@@ -187,6 +187,8 @@ LanguageFileStatus MainWindow::applyLanguageFile(const QString &path)
         status = LoadLanguageFile(path, m_tournament.messages(), *m_registry);
     }
     if (status == LanguageFileStatus::Applied) {
+        if (m_historyContent)
+            m_historyContent->languageApplied();
         showYearLists();
         showMessageTexts();
     }
@@ -201,9 +203,27 @@ void MainWindow::refreshTexts()
     m_calendar->RefreshCalendar();
 }
 
+void MainWindow::showOwnChart(const QString &chartName)
+{
+    m_ownChart = chartName;
+    if (m_historyContent)
+        m_historyContent->showOwnChart(chartName);
+}
+
 void MainWindow::showSchedule(const ScheduleIndex &schedule)
 {
     m_calendar->setSchedule(schedule);
+    // The rows of the 2010 chart wait for the pickers; a chart of another
+    // format brings matches on other days, which the rows show at once, as
+    // they do when the 2010 chart comes back after one.
+    const bool wc32 = m_tournament.rules().isWc32();
+    if (!wc32 || !m_scheduleWasWc32)
+        m_calendar->RefreshCalendar();
+    m_scheduleWasWc32 = wc32;
+    // A chart without notes has no calendar to show.
+    m_bar->calendar()->setEnabled(!schedule.isEmpty());
+    if (schedule.isEmpty())
+        m_calendar->hide();
 }
 
 void MainWindow::setToday(const QDate &today)
@@ -269,7 +289,7 @@ void MainWindow::followFormat()
     if (rules.isWc32())
         return;
     m_formats = std::make_unique<FormatPages>(m_tournament, *this, *m_knockout);
-    // Its schedule is not the calendar's, whose column the pages use.
+    // The calendar would cover the thirds' ranking: it comes when asked for.
     m_calendar->hide();
     FormatGroupPage &groups = m_formats->groups();
     groups.setGeometry(twipsRect(15, 1020, 17610, ChartScaling::windowHeight - 1020));
@@ -278,7 +298,7 @@ void MainWindow::followFormat()
     bracket.setGeometry(twipsRect(0, 0, 17610, ChartScaling::windowHeight - 1020));
     bracket.raise();
     m_knockout->yearChoice()->raise();
-    CellWiring::wireFormatPages(m_tournament, *m_edits, *m_formats);
+    m_cells->wireFormatPages(*m_formats);
     for (QWidget *page : std::initializer_list<QWidget *>{&groups, &bracket}) {
         page->show();
         adopt(*page);
@@ -367,7 +387,10 @@ QWidget *MainWindow::historyPanel()
         m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);
         connect(m_historyContent, &HistoryPanel::openClicked, this, &MainWindow::tournamentChosen);
         connect(m_historyContent, &HistoryPanel::returnClicked, this, &MainWindow::returnChosen);
+        connect(m_historyContent, &HistoryPanel::ownChartClicked, this, &MainWindow::ownChartChosen);
         adopt(*m_history);
+        m_historyContent->showOwnChart(m_ownChart);
+        m_historyContent->showPicture(m_ownChart);
     }
     return m_history;
 }

@@ -114,8 +114,11 @@ public:
     void toggleHistoryPanel();
     void showHistoryPanel();
     void hideHistoryPanel();
-    // The history panel's picture of year-list entry 1 (1998) .. 4 (2010).
-    void showTournamentPicture(int entry);
+    // The chart the user predicts on ("VYL2010", "EURO2028"), which the
+    // history panel's way back names.
+    void showOwnChart(const QString &chartName);
+    // The history panel's picture of a chart's tournament.
+    void showTournamentPicture(const QString &chartName);
     // Both year lists show the same entry.
     void showChosenYear(int entry);
     void UnlockTeams();
@@ -143,6 +146,8 @@ signals:
     void tournamentChosen(int entry);
     // "2010..."
     void returnChosen();
+    // An entry of "Nouveau tournoi", by its chart's name.
+    void ownChartChosen(const QString &chartName);
     // "Ouvrir" in the predictions window, with the prediction's name.
     void predictionChosen(const QString &name);
     // A zone picked on the help page; empty: the computer's clock.
@@ -189,11 +194,13 @@ private:
     std::unique_ptr<FormatPages> m_formats;
     KnockoutPanel *m_knockout = nullptr;
     CalendarPanel *m_calendar = nullptr;
+    bool m_scheduleWasWc32 = true;
     MatchInfoPanel *m_matchInfo = nullptr;
     EditorDoor *m_editorDoor = nullptr;
     HelpPanel *m_help = nullptr;
     QWidget *m_history = nullptr;
     HistoryPanel *m_historyContent = nullptr;
+    QString m_ownChart;
     Banner *m_banner = nullptr;
     Links *m_links = nullptr;
     UpdateCommand *m_update = nullptr;

@@ -128,10 +128,10 @@ void MainWindow::hideHistoryPanel()
         m_history->hide();
 }
 
-void MainWindow::showTournamentPicture(int entry)
+void MainWindow::showTournamentPicture(const QString &chartName)
 {
     historyPanel();
-    m_historyContent->showPicture(entry);
+    m_historyContent->showPicture(chartName);
 }
 
 void MainWindow::showChosenYear(int entry)

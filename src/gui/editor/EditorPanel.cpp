@@ -9,6 +9,7 @@
 #include "gui/kit/Prompts.h"
 #include "storage/IniDocument.h"
 #include "storage/ModuleSetting.h"
+#include "storage/OwnChart.h"
 #include "storage/UserSettings.h"
 #include "tournament/ProgramVersion.h"
 #include "tournament/Tournament.h"
@@ -26,7 +27,6 @@
 
 namespace {
 
-const QString publishedChart = QStringLiteral("VYL2010");
 const QString notSet = QStringLiteral("-");
 const QColor warningRed(255, 0, 0);
 constexpr const char *warningKey = "warning";
@@ -175,7 +175,7 @@ void EditorPanel::open(const QString &password)
         m_buttonPictures[i]->setPixmap(m_illustratedButtons[i]->grab());
 
     // One reading of the file for every field.
-    const IniDocument chart = loadIniDocument(publishedChart).value_or(IniDocument());
+    const IniDocument chart = loadIniDocument(OwnChart::current()).value_or(IniDocument());
     const auto read = [&chart](const QString &section, int key) {
         return chart.value(section, QString::number(key)).value_or(notSet);
     };
@@ -218,10 +218,10 @@ bool EditorPanel::writePublishingSections(const QString &stem)
 
 void EditorPanel::save()
 {
-    if (!writePublishingSections(publishedChart))
+    if (!writePublishingSections(OwnChart::current()))
         return;
     emit confirmed(message(Message::changesSaved)
-                       .arg(QFileInfo(iniFilePath(publishedChart)).fileName()));
+                       .arg(QFileInfo(iniFilePath(OwnChart::current())).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
     setWarning(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
@@ -243,7 +243,7 @@ void EditorPanel::exportScores()
         return;
     }
     setWarning(pseudo, false);
-    QGuiApplication::clipboard()->setText(chartPath(publishedChart));
+    QGuiApplication::clipboard()->setText(chartPath(OwnChart::current()));
     const QUrl base = m_services.serverBase ? m_services.serverBase() : QUrl();
     QDesktopServices::openUrl(exportAddress(base, m_versionFields[0]->text(), pseudo->text()));
 }

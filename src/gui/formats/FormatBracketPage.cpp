@@ -169,7 +169,12 @@ QFrame *FormatBracketPage::addMatch(const BracketMatch &m, int left, int top)
         team->setGeometry(twipsRect(45, 30 + row * 285, teamWidth, rowHeight));
         team->setIndent(3);
         m_binding.bind(*cells.team, side, team);
-        new ToolTipSource(team, [this, &m, row] { return originOf(m, row); });
+        const CellFamily *family = cells.team;
+        new ToolTipSource(team, [this, &m, row, family, side] {
+            const QString &note = (*family)[side].toolTip;
+            return note.isEmpty() ? originOf(m, row) : originOf(m, row) + u'\n' + note;
+        });
+        m_sides.append({team, family, side});
     }
     // Both sides' goals, then the shoot-out, as on the 2010 page.
     for (CellFamily *family : {cells.goals, cells.penalties}) {

@@ -4,6 +4,7 @@
 #include <QVector>
 
 class CellBinding;
+class CellFamily;
 class QLabel;
 class ScoreEdit;
 class Tournament;
@@ -14,7 +15,7 @@ enum class Round;
 // bracket from its official numbers, in two halves that meet at the final
 // in the middle, with the match for third place where the format has one,
 // the podium and the goal total under it. Each side tells where it comes
-// from when the mouse is over it.
+// from when the mouse is over it, and where and when its match is played.
 class FormatBracketPage final : public QFrame
 {
     Q_OBJECT
@@ -23,6 +24,14 @@ public:
 
     // Goal and penalty cells in the order of play, for the tab chain.
     const QVector<ScoreEdit *> &scoreCells() const { return m_scores; }
+    // Each match's two team labels, with the team cell each stands for.
+    struct Side
+    {
+        QLabel *label;
+        const CellFamily *family;
+        int index;
+    };
+    const QVector<Side> &sides() const { return m_sides; }
     void showMessageTexts();
 
 protected:
@@ -45,6 +54,7 @@ private:
     int m_columnPitch; // twips
     QVector<ScoreEdit *> m_scores;
     QVector<Box> m_boxes;
+    QVector<Side> m_sides;
     QVector<QLabel *> m_captions; // one a round, then third place and podium
     QVector<QLabel *> m_podium;
 };

@@ -7,14 +7,24 @@
 #include "gui/pictures/HistoryPictures.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
+#include "storage/OwnChart.h"
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+
+namespace {
+
+const QString languageFileYear = QStringLiteral("2010");
+
+} // namespace
 
 HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     : QObject(frame)
+    , m_tournament(t)
+    , m_backLabel(languageFileYear)
 {
     auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390));
     chartLook::makeHeading(caption);
@@ -28,7 +38,7 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     markAsPicture(m_picture);
 
     const CellFamily &totalCell = t.family(QStringLiteral("Label15"));
-    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2400, 1320, 1440, 900));
+    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2400, 1320, 1440, 660));
     total->setWordWrap(true);
     total->setAlignment(Qt::AlignCenter);
     binding.bind(totalCell, 0, total);
@@ -36,13 +46,54 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
     chartLook::setTextColour(total, chartLook::ink);
 
-    auto *back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405));
-    connect(back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
+    m_newTournament = makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1,
+                                               QRect(2400, 2040, 1440, 405));
+    auto *menu = new QMenu(m_newTournament);
+    // Worded when it opens: the language may have changed since.
+    connect(menu, &QMenu::aboutToShow, this, &HistoryPanel::fillNewTournamentMenu);
+    m_newTournament->setMenu(menu);
 
-    showPicture(Tournaments::current);
+    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405));
+    connect(m_back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 }
 
-void HistoryPanel::showPicture(int entry)
+void HistoryPanel::fillNewTournamentMenu()
 {
-    m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
+    QMenu *menu = m_newTournament->menu();
+    menu->clear();
+    const QStringList labels = m_tournament.messages().at(Message::ownCharts).split(u'|');
+    const QStringList &charts = OwnChart::names();
+    for (qsizetype i = 0; i < charts.size(); ++i) {
+        QAction *entry = menu->addAction(labels.value(i, Tournaments::listedChart(charts[i])));
+        entry->setCheckable(true);
+        entry->setChecked(charts[i] == m_own);
+        connect(entry, &QAction::triggered, this, [this, chart = charts[i]] { emit ownChartClicked(chart); });
+    }
+}
+
+void HistoryPanel::showOwnChart(const QString &chartName)
+{
+    m_own = chartName;
+    nameOwnChart();
+}
+
+void HistoryPanel::languageApplied()
+{
+    m_backLabel = languageFileYear;
+    nameOwnChart();
+}
+
+// Every language words the way back with the year, "2010..." and "Back to
+// your 2010 predictions": the own chart's name takes the year's place.
+void HistoryPanel::nameOwnChart()
+{
+    const QString label = Tournaments::listedChart(m_own);
+    m_back->setText(m_back->text().replace(m_backLabel, label));
+    m_back->setToolTip(m_back->toolTip().replace(m_backLabel, label));
+    m_backLabel = label;
+}
+
+void HistoryPanel::showPicture(const QString &chartName)
+{
+    m_picture->setPixmap(Pictures::tournament(chartName, m_picture->size()));
 }

@@ -9,7 +9,6 @@
 #include "history/Ranking.h"
 #include "history/Tournaments.h"
 #include "tournament/NumericValue.h"
-#include "tournament/TeamList.h"
 #include "tournament/Tournament.h"
 
 #include <QLabel>
@@ -99,11 +98,9 @@ StatsWindow::StatsWindow(QWidget *owner)
 void StatsWindow::showStatistics(const Tournament &t)
 {
     m_ranking->clear();
-    m_ranking->addItems(rankingLines(ComputeRanking(t)));
+    m_ranking->addItems(rankingLines(ComputeRanking(t), t.round(t.rounds().front()).sides));
 
-    TeamList teams;
-    ChargeInfo(t, teams);
-    const GoalsByTeam goals = goalsByTeam(t, teams);
+    const GoalsByTeam goals = goalsByTeam(t);
     m_goals->clear();
     for (TeamGoals team : goals.teams) {
         team.team = t.messages().teamNames().shown(team.team);
@@ -142,7 +139,7 @@ void StatsWindow::showTitle(const Tournament &t)
     } else {
         m_title->setText(t.messages().text(Message::statsTitle) + u' ' +
                          Tournaments::year(entry));
-        m_picture->setPixmap(Pictures::tournament(entry, m_picture->size()));
+        m_picture->setPixmap(Pictures::tournament(t.chartName(), m_picture->size()));
     }
     setWindowTitle(m_title->text());
 }
@@ -150,11 +147,12 @@ void StatsWindow::showTitle(const Tournament &t)
 void StatsWindow::showPodium(const Tournament &t)
 {
     bool known = false;
-    for (int place = 1; place <= 4; ++place) {
-        const QString &team = t.podium().text(place);
-        m_places[std::size_t(place - 1)]->setText(QString::number(place) + QStringLiteral(": ") +
-                                                  t.messages().teamNames().shown(team));
-        known = known || !team.isEmpty();
+    const std::vector<PodiumPlace> places = podiumPlaces(t);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const PodiumPlace &place = places[i];
+        m_places[i]->setText(QString::number(place.place) + QStringLiteral(": ") +
+                             t.messages().teamNames().shown(place.team));
+        known = known || !place.team.isEmpty();
     }
     m_champion->setPixmap(Pictures::championOf(Tournaments::yearOfChart(t.chartName()), m_champion->size()));
     m_podium->setVisible(known);

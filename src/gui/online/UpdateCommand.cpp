@@ -95,7 +95,7 @@ void UpdateCommand::onFinished()
         // failed, so that the user can tell a dead server from a wrong one.
         QStringList lines{onlineMessages::text(messages, Message::connectionFailed),
                           onlineMessages::text(messages, Message::server)
-                              .arg(ServerSettings::address(QStringLiteral("/VYL2010.ini")).toString())};
+                              .arg(ServerSettings::address(u'/' + outcome.chartName + QStringLiteral(".ini")).toString())};
         lines << updateFailureLine(messages, outcome);
         lines.removeAll(QString());
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), lines.join(u'\n'));

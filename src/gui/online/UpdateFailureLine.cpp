@@ -45,7 +45,7 @@ QString updateFailureLine(const MessageTable &messages, const UpdateOutcome &out
     case UpdateOutcome::Failure::NotAChart:
         return onlineMessages::text(messages, Message::notAWholeChart);
     case UpdateOutcome::Failure::Unwritable:
-        return onlineMessages::text(messages, Message::unwritable).arg(QStringLiteral("VYL2010.ini"));
+        return onlineMessages::text(messages, Message::unwritable).arg(outcome.chartName + QStringLiteral(".ini"));
     case UpdateOutcome::Failure::Download:
         break;
     }

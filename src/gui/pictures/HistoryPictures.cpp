@@ -2,6 +2,7 @@
 
 #include "gui/pictures/PictureDrawing.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -16,24 +17,26 @@ constexpr QSizeF tournamentDesign(120, 90);
 
 struct Host
 {
-    const char16_t *year;
+    const char16_t *chart; // its year at the end
     std::array<QColor, 3> bands; // left to right
     QColor ink;                  // of the year
 };
 
-// In the order of the history's entries.
-const std::array<Host, 11> hosts{{
-    {u"1998", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(10, 40, 90)},
-    {u"2002", {QColor(250, 250, 250), QColor(205, 46, 58), QColor(0, 71, 160)}, QColor(140, 20, 30)},
-    {u"2006", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(20, 20, 20)},
-    {u"2010", {QColor(0, 122, 77), QColor(255, 182, 18), QColor(222, 56, 49)}, QColor(0, 70, 45)},
-    {u"2014", {QColor(0, 156, 59), QColor(255, 223, 0), QColor(0, 39, 118)}, QColor(0, 80, 35)},
-    {u"2018", {QColor(250, 250, 250), QColor(0, 57, 166), QColor(213, 43, 30)}, QColor(0, 40, 110)},
-    {u"2022", {QColor(250, 250, 250), QColor(138, 21, 56), QColor(102, 14, 42)}, QColor(110, 15, 45)},
-    {u"2026", {QColor(0, 40, 104), QColor(250, 250, 250), QColor(0, 104, 71)}, QColor(0, 40, 104)},
-    {u"2016", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(0, 51, 153)},
-    {u"2020", {QColor(0, 51, 153), QColor(255, 204, 0), QColor(0, 51, 153)}, QColor(0, 51, 153)},
-    {u"2024", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(0, 51, 153)},
+// The World Cups, then the European Championships.
+const std::array<Host, 13> hosts{{
+    {u"VYL1998", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(10, 40, 90)},
+    {u"VYL2002", {QColor(250, 250, 250), QColor(205, 46, 58), QColor(0, 71, 160)}, QColor(140, 20, 30)},
+    {u"VYL2006", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(20, 20, 20)},
+    {u"VYL2010", {QColor(0, 122, 77), QColor(255, 182, 18), QColor(222, 56, 49)}, QColor(0, 70, 45)},
+    {u"VYL2014", {QColor(0, 156, 59), QColor(255, 223, 0), QColor(0, 39, 118)}, QColor(0, 80, 35)},
+    {u"VYL2018", {QColor(250, 250, 250), QColor(0, 57, 166), QColor(213, 43, 30)}, QColor(0, 40, 110)},
+    {u"VYL2022", {QColor(250, 250, 250), QColor(138, 21, 56), QColor(102, 14, 42)}, QColor(110, 15, 45)},
+    {u"VYL2026", {QColor(0, 40, 104), QColor(250, 250, 250), QColor(0, 104, 71)}, QColor(0, 40, 104)},
+    {u"VYL2030", {QColor(198, 11, 30), QColor(255, 196, 0), QColor(0, 102, 0)}, QColor(140, 10, 25)},
+    {u"EURO2016", {QColor(0, 85, 164), QColor(250, 250, 250), QColor(239, 65, 53)}, QColor(0, 51, 153)},
+    {u"EURO2020", {QColor(0, 51, 153), QColor(255, 204, 0), QColor(0, 51, 153)}, QColor(0, 51, 153)},
+    {u"EURO2024", {QColor(30, 30, 30), QColor(221, 0, 0), QColor(255, 206, 0)}, QColor(0, 51, 153)},
+    {u"EURO2028", {QColor(1, 33, 105), QColor(250, 250, 250), QColor(22, 155, 98)}, QColor(0, 51, 153)},
 }};
 
 void drawBall(QPainter &p, const QPointF &centre, qreal radius)
@@ -77,7 +80,7 @@ void drawTournament(QPainter &p, const Host &host)
     p.drawRoundedRect(card, 10, 10);
 
     drawBall(p, QPointF(60, 27), 17);
-    drawFittedText(p, QRectF(18, 52, 84, 28), QString::fromUtf16(host.year), host.ink, QFont::Black);
+    drawFittedText(p, QRectF(18, 52, 84, 28), QString::fromUtf16(host.chart).right(4), host.ink, QFont::Black);
 }
 
 void drawEmptyPodium(QPainter &p)
@@ -111,12 +114,12 @@ void drawCloseButton(QPainter &p)
 
 } // namespace
 
-QPixmap tournament(int entry, const QSize &size)
+QPixmap tournament(QStringView chartName, const QSize &size)
 {
-    if (entry < 1 || entry > int(hosts.size()))
+    const auto host = std::ranges::find_if(hosts, [chartName](const Host &h) { return chartName == h.chart; });
+    if (host == hosts.end())
         return QPixmap();
-    const Host &host = hosts[std::size_t(entry - 1)];
-    return drawn(size, tournamentDesign, [&host](QPainter &p) { drawTournament(p, host); });
+    return drawn(size, tournamentDesign, [&host](QPainter &p) { drawTournament(p, *host); });
 }
 
 QPixmap emptyPodium(const QSize &size)

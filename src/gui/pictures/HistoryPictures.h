@@ -2,13 +2,15 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QStringView>
 
 // The pictures of the past tournaments and of the statistics window.
 namespace Pictures {
 
-// The tournament of year-list entry 1 (1998) .. 7 (2022): its year on the
-// colours of the country that held it. Empty for any other entry.
-QPixmap tournament(int entry, const QSize &size);
+// The tournament of a chart ("VYL1998" .. "VYL2030", "EURO2016" ..
+// "EURO2028"): its year on the colours of the country that holds it. Empty
+// for any other chart.
+QPixmap tournament(QStringView chartName, const QSize &size);
 
 // Stands in for the podium while no podium place is known.
 QPixmap emptyPodium(const QSize &size);

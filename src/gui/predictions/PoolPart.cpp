@@ -13,6 +13,7 @@
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/ScoreTable.h"
 #include "online/PoolRefusal.h"
+#include "storage/OwnChart.h"
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
 
@@ -21,6 +22,8 @@ namespace {
 // The leaders, and the player among the ones around them.
 constexpr int topRows = 10;
 constexpr int ownPageRows = 20;
+// The pool plays the 2010 World Cup, whatever chart the user follows.
+const QString poolChart = QStringLiteral("VYL2010");
 
 } // namespace
 
@@ -100,6 +103,8 @@ QString PoolPart::text(Message entry) const
 
 void PoolPart::refresh()
 {
+    // Said before anything is sent, since the user follows another chart.
+    m_status->setText(OwnChart::current() == poolChart ? QString() : text(Message::poolOn2010));
     showAccount();
     askRanking();
 }
@@ -144,7 +149,7 @@ void PoolPart::join()
 
 void PoolPart::sendShown()
 {
-    const QByteArray chart = m_keeper.shownChart(this);
+    const QByteArray chart = m_keeper.shownChart(this, poolChart);
     if (chart.isEmpty())
         return;
     m_send->setEnabled(false);

@@ -5,6 +5,7 @@
 #include "predictions/PredictionCircle.h"
 #include "storage/ChartFile.h"
 #include "storage/KeptPredictions.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
 #include "tournament/Tournament.h"
@@ -14,7 +15,6 @@
 namespace {
 
 const QString title = QStringLiteral("Vylora 2010");
-const QString currentChart = QStringLiteral("VYL2010");
 
 } // namespace
 
@@ -24,13 +24,14 @@ PredictionKeeper::PredictionKeeper(const Tournament &t, Prompts &prompts, QObjec
     , m_prompts(prompts)
 {}
 
-QByteArray PredictionKeeper::shownChart(QWidget *parent)
+QByteArray PredictionKeeper::shownChart(QWidget *parent, const QString &chartName)
 {
-    if (m_tournament.chartName() == currentChart)
+    if (m_tournament.chartName() == chartName)
         return ::shownChart(m_tournament);
-    const PredictionFile file = readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini")));
+    const QString fileName = chartName + QStringLiteral(".ini");
+    const PredictionFile file = readPredictionFile(ProgramFolder::filePath(fileName));
     if (file.problem != PredictionProblem::None) {
-        refuse(parent, file.problem, currentChart + QStringLiteral(".ini"));
+        refuse(parent, file.problem, fileName);
         return {};
     }
     return file.bytes;
@@ -58,12 +59,11 @@ bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
         return false;
     }
     // A chart of 1998 holds the same sections: its teams tell it apart.
-    Tournament friends;
-    loadPrediction(friends, file.bytes);
-    Tournament ours;
-    loadPrediction(ours, readPredictionFile(ProgramFolder::filePath(currentChart + QStringLiteral(".ini"))).bytes);
+    const std::unique_ptr<Tournament> friends = loadedPrediction(file.bytes);
+    const std::unique_ptr<Tournament> ours =
+        loadedPrediction(readPredictionFile(ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"))).bytes);
     const QString name = KeptPredictions::fileNameFor(predictionName(path));
-    if (!sameTeams(friends, ours) || name.isEmpty()) {
+    if (!friends || !ours || !sameTeams(*friends, *ours) || name.isEmpty()) {
         refuse(parent, PredictionProblem::NotA2010Chart, shown);
         return false;
     }
@@ -109,6 +109,7 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
             .text(Message::predictionUnreadable)
             .arg(file);
     case PredictionProblem::NotA2010Chart:
+    case PredictionProblem::OtherTournament:
     case PredictionProblem::None:
         break;
     }

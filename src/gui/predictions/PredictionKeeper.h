@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "predictions/PredictionFile.h"
+#include "storage/OwnChart.h"
 
 class MessageTable;
 class Prompts;
@@ -22,12 +23,13 @@ class PredictionKeeper final : public QObject
 public:
     PredictionKeeper(const Tournament &t, Prompts &prompts, QObject *parent = nullptr);
 
-    // The 2010 chart as it stands: the one shown, or its file while another
-    // chart is shown.
+    // The user's chart as it stands: the one shown, or its file while
+    // another chart is shown.
     bool keepOwn(QWidget *parent);
-    // The 2010 chart as it stands, as keepOwn keeps it; empty, the
-    // refusal said, when its file cannot be read while another is shown.
-    QByteArray shownChart(QWidget *parent);
+    // The user's chart `chartName` (the one predicted on by default) as it
+    // stands, as keepOwn keeps it; empty, the refusal said, when its file
+    // cannot be read while another is shown.
+    QByteArray shownChart(QWidget *parent, const QString &chartName = OwnChart::current());
     bool addFile(QWidget *parent, const QString &path);
 
     // The one line that says why `file` is refused and nothing kept.

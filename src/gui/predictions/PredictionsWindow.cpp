@@ -7,6 +7,7 @@
 #include "gui/predictions/ScoreTable.h"
 #include "predictions/MatchDayOver.h"
 #include "predictions/PredictionCircle.h"
+#include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/MessageTable.h"
@@ -170,9 +171,14 @@ QStringList PredictionsWindow::texts(Message entry) const
 
 void PredictionsWindow::showCircle()
 {
-    Tournament results;
-    loadPrediction(results, readPredictionFile(ProgramFolder::filePath(QStringLiteral("VYL2010.ini"))).bytes);
+    // The circle of the tournament the user predicts on: its kept
+    // predictions against the user's chart, whatever its format.
+    const std::unique_ptr<Tournament> loaded = loadedPrediction(
+        readPredictionFile(ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"))).bytes);
+    const Tournament unreadable;
+    const Tournament &results = loaded ? *loaded : unreadable;
     PredictionCircle circle = scoreCircle(results, keptPredictionSources());
+    dropOtherTournaments(circle);
     m_ranked = std::move(circle.ranked);
     m_realScores = groupScoreTexts(results);
     m_results = predictionFigures(results);
@@ -191,7 +197,7 @@ void PredictionsWindow::showCircle()
     const auto shown = [&](GroupId g, int slot) {
         return m_messages.teamNames().shown(results.group(g).team->text(slot));
     };
-    for (GroupId g : allGroups)
+    for (GroupId g : results.groupIds())
         for (const Fixture &f : GroupFixtures)
             m_match->addItem(
                 QStringLiteral("%1 : %2 - %3").arg(groupLetter(g), shown(g, f.home), shown(g, f.away)));

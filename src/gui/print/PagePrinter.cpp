@@ -25,9 +25,10 @@ QPrinterInfo defaultPrinter()
     return printers.isEmpty() ? QPrinterInfo() : printers.first();
 }
 
-bool sendToPrinter(const QPrinterInfo &info, const DrawPage &draw)
+bool sendToPrinter(const QPrinterInfo &info, const DrawPage &draw, Paper paper)
 {
     QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(pageSize(paper));
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter p;
     if (!p.begin(&printer))
@@ -56,14 +57,14 @@ void offerCopy(QWidget *parent, Prompts &prompts, const MessageTable &messages, 
 } // namespace
 
 bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
-               const SavePage &save, const QString &copyName)
+               const SavePage &save, const QString &copyName, Paper paper)
 {
     const QPrinterInfo printer = defaultPrinter();
     if (printer.isNull()) {
         offerCopy(parent, prompts, messages, save, copyName, Message::noPrinter);
         return false;
     }
-    if (!sendToPrinter(printer, draw)) {
+    if (!sendToPrinter(printer, draw, paper)) {
         offerCopy(parent, prompts, messages, save, copyName, Message::printFailed);
         return false;
     }

@@ -20,7 +20,7 @@ using SavePage = std::function<QString(const QString &path)>;
 // same page as a PDF or a PNG instead (`copyName` suggested in the program
 // folder) through `save`. Returns true when the page went to the printer.
 bool printPage(QWidget *parent, Prompts &prompts, const MessageTable &messages, const DrawPage &draw,
-               const SavePage &save, const QString &copyName);
+               const SavePage &save, const QString &copyName, Paper paper = Paper::A4);
 
 // Prints the image of `window` as the user sees it, but with `buttons`
 // hidden so that they do not print, the same way.

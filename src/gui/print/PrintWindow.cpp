@@ -1,5 +1,6 @@
 #include "gui/print/PrintWindow.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include "gui/print/PrintTexts.h"
 #include "gui/print/SheetView.h"
 #include "online/ServerSettings.h"
+#include "print/FormatSheetPainter.h"
 #include "print/Sheet.h"
 #include "print/SheetFile.h"
 #include "print/SheetPainter.h"
@@ -37,12 +39,12 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
     setWindowTitle(printText(t.messages(), Message::printCaption));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
-    setFixedSize(px(14100), px(10140));
 
     m_view = makeControl<SheetView>(this, QStringLiteral("Pic"), -1, QRect(15, -135, 14190, 10380));
 
-    // Over the web link printed at the foot of the sheet.
+    // Over the web link printed on the sheet.
     auto *link = makeControl<ClickableLabel>(this, QStringLiteral("Label1"), -1, QRect(9675, 8970, 4125, 990));
+    m_link = link;
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(m_site.toString());
     link->setVisible(!m_site.isEmpty());
@@ -54,9 +56,10 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
 
 void PrintWindow::buildButtons()
 {
-    // The save-as button stands right under save-and-open; the frame grows
-    // upwards by its height so that it keeps clear of the podium.
-    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(12525, 2790, 1545, 4140));
+    // The save-as button stands right under save-and-open, the paper above
+    // them all; the frame grows upwards by their height so that it keeps
+    // clear of the podium.
+    m_buttons = makeControl<QFrame>(this, QStringLiteral("Frame1"), -1, QRect(12525, 2370, 1545, 4560));
     m_buttons->setAutoFillBackground(true);
     QPalette white = m_buttons->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -78,9 +81,13 @@ void PrintWindow::buildButtons()
         {u"Command5", 2535, PrintIcons::print, Message::printChart, &PrintWindow::print},
         {u"Command1", 3345, PrintIcons::back, Message::backToProgram, &PrintWindow::back},
     };
+    m_paper = makeControl<QComboBox>(m_buttons, QStringLiteral("Combo1"), -1, QRect(150, 90, 1245, 330));
+    m_paper->addItem(QStringLiteral("A4"), int(Paper::A4));
+    m_paper->addItem(QStringLiteral("A3"), int(Paper::A3));
+    m_paper->setToolTip(m_tournament.messages().text(Message::paperChoice));
     for (const Button &b : buttons) {
-        auto *button =
-            makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1, QRect(262, b.top, 1020, 720));
+        auto *button = makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1,
+                                                QRect(262, b.top + 420, 1020, 720));
         button->setAutoRaise(true);
         button->setIconSize(button->size() - QSize(8, 8));
         button->setIcon(b.picture(button->iconSize()));
@@ -94,12 +101,34 @@ const Sheet &PrintWindow::sheet() const
     return m_view->sheet();
 }
 
+Paper PrintWindow::paper() const
+{
+    return Paper(m_paper->currentData().toInt());
+}
+
+void PrintWindow::fitToSheet()
+{
+    if (!sheet().format) {
+        setFixedSize(px(14100), px(10140));
+        m_view->setGeometry(twipsRect(15, -135, 14190, 10380));
+        m_link->setGeometry(twipsRect(9675, 8970, 4125, 990));
+        m_buttons->move(px(12525), px(2370));
+        return;
+    }
+    constexpr int border = 6;
+    m_view->setGeometry(QRect(QPoint(border, border), formatSheetSize));
+    m_link->setGeometry(formatSheetLinkArea().translated(border, border).toAlignedRect());
+    m_buttons->move(m_view->geometry().right() + border, border + 120);
+    setFixedSize(m_buttons->geometry().right() + border, m_view->geometry().bottom() + border);
+}
+
 void PrintWindow::redraw()
 {
     // The team list lives as long as the window: a team cell standing at no
     // place row leaves its slot as the last redraw found it.
     ChargeInfo(m_tournament, m_teams);
     m_view->setSheet(DrawChart(m_tournament, m_teams, m_site.toString()));
+    fitToSheet();
 }
 
 void PrintWindow::notWritten(const QString &path)
@@ -119,7 +148,7 @@ void PrintWindow::written(const QString &path)
 void PrintWindow::saveAndOpen()
 {
     const QString path = ProgramFolder::filePath(bitmapName);
-    if (!writeSheetFile(sheet(), path).isEmpty()) {
+    if (!writeSheetFile(sheet(), path, paper()).isEmpty()) {
         notWritten(path);
         return;
     }
@@ -134,7 +163,7 @@ void PrintWindow::saveAs()
                                                 {QStringLiteral("PDF (*.pdf)"), QStringLiteral("PNG (*.png)")});
     if (path.isEmpty())
         return;
-    if (writeSheetFile(sheet(), path).isEmpty())
+    if (writeSheetFile(sheet(), path, paper()).isEmpty())
         written(path);
     else
         notWritten(path);
@@ -145,10 +174,12 @@ void PrintWindow::print()
     // Hidden for the time of the print, as a printed window would show them.
     m_buttons->hide();
     const Sheet &printed = sheet();
+    const Paper chosen = paper();
     printPage(
         this, m_prompts, m_tournament.messages(),
         [&printed](QPainter &p, const QRectF &rect) { paintSheet(p, printed, rect); },
-        [&printed](const QString &path) { return writeSheetFile(printed, path); }, QStringLiteral("vyl.pdf"));
+        [&printed, chosen](const QString &path) { return writeSheetFile(printed, path, chosen); },
+        QStringLiteral("vyl.pdf"), chosen);
     m_buttons->show();
 }
 

@@ -4,9 +4,11 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "print/Paper.h"
 #include "tournament/TeamList.h"
 
 class Prompts;
+class QComboBox;
 class QFrame;
 class SheetView;
 class Tournament;
@@ -32,17 +34,23 @@ public:
     // in the user's picture viewer. A file that could not be written is
     // said and never opened: an older one would mislead.
     void saveAndOpen();
-    // Command4: the sheet as a PDF or PNG wherever the user chooses.
+    // Command4: the sheet as a PDF or PNG wherever the user chooses, for
+    // the paper chosen.
     void saveAs();
-    // Command5: the sheet on the default printer, the buttons hidden meanwhile.
+    // Command5: the sheet on the default printer, on the paper chosen, the
+    // buttons hidden meanwhile.
     void print();
     // Command1: closes this window and brings the main window back.
     void back();
 
     const Sheet &sheet() const;
+    Paper paper() const;
 
 private:
     void buildButtons();
+    // The 2010 sheet fills the window as it always did; another format's
+    // larger sheet takes the window's width and the buttons stand beside it.
+    void fitToSheet();
     void notWritten(const QString &path);
     void written(const QString &path);
 
@@ -52,5 +60,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     TeamList m_teams;
     SheetView *m_view;
+    QWidget *m_link;
     QFrame *m_buttons = nullptr;
+    QComboBox *m_paper = nullptr;
 };

@@ -445,52 +445,74 @@ ServerReply Pool::match(const QHttpServerRequest &request, const std::function<v
 {
     const Asked a = asked(request);
     const QString code = matchCode(match);
-    return later(a, QStringLiteral("Match %1").arg(code), answer, [this, a, match, code](PoolStore &store) {
-        const Published &chart = published();
-        if (!chart.present || !chart.locks.matchLocked(match, a.now)) {
-            const QDateTime lock = chart.locks.matchLock(match);
-            return poolPages::refusal(
-                a.json, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
-                lock.isValid() && chart.present
-                    ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.").arg(timeText(lock))
-                    : QStringLiteral("Les pronostics de ce match restent scellés."),
-                QStringLiteral("locked"));
-        }
-        const MatchFigures &result = chart.results.matches[std::size_t(match)];
-        std::vector<poolPages::MatchLine> lines;
-        const bool read =
-            store.forEachPlayer([&](const PoolStore::Player &player, const QString &, const QString &) {
+    return later(
+        a, QStringLiteral("Match %1").arg(code), answer,
+        [this, a, match, code, paging = paging(request)](PoolStore &store) mutable {
+            const QString title = QStringLiteral("Match %1").arg(code);
+            const Published &chart = published();
+            if (!chart.present || !chart.locks.matchLocked(match, a.now)) {
+                const QDateTime lock = chart.locks.matchLock(match);
+                return poolPages::refusal(
+                    a.json, Status::Forbidden, QStringLiteral("Match %1 : pronostics scellés").arg(code),
+                    lock.isValid() && chart.present
+                        ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.")
+                              .arg(timeText(lock))
+                        : QStringLiteral("Les pronostics de ce match restent scellés."),
+                    QStringLiteral("locked"));
+            }
+            // The players in the ranking's order, so that a player is on the
+            // same page here as there.
+            const std::optional<PoolStore::State> state = standingsNow(store, chart, a.now);
+            if (!state)
+                return poolPages::busy(a.json, title, unavailable);
+            if (std::optional<ServerReply> refused = turnTo(store, a, title, paging))
+                return std::move(*refused);
+            const QString key =
+                QStringLiteral("%1 %2 %3 %4").arg(code).arg(a.json).arg(paging.page).arg(paging.per);
+            if (const ServerReply *kept = m_pages.find(key))
+                return *kept;
+            const auto [first, last] = paging.ranks();
+            const std::optional<std::vector<PoolStore::Predicted>> read =
+                first > state->total ? std::vector<PoolStore::Predicted>()
+                                     : store.matchPredictions(match, first, last);
+            if (!read)
+                return poolPages::busy(a.json, title, unavailable);
+            const MatchFigures &result = chart.results.matches[std::size_t(match)];
+            poolPages::MatchPage page{code, {}, result, state->total, paging.page, paging.per, {}};
+            const int group = match / 6;
+            const Fixture &fixture = GroupFixtures[std::size_t(match % 6)];
+            page.teams = QStringList{chart.teamNames.value(group * 4 + fixture.home - 1),
+                                     chart.teamNames.value(group * 4 + fixture.away - 1)};
+            page.lines.reserve(read->size());
+            for (const PoolStore::Predicted &p : *read) {
                 PredictionFigures one;
-                one.matches[std::size_t(match)] = player.figures.matches[std::size_t(match)];
-                if (one.matches[std::size_t(match)].played)
-                    lines.push_back({player.pseudo, one.matches[std::size_t(match)],
-                                     scoreFigures(one, chart.results).matchPoints[std::size_t(match)]});
-            });
-        if (!read)
-            return poolPages::busy(a.json, QStringLiteral("Match %1").arg(code), unavailable);
-        const int group = match / 6;
-        const Fixture &fixture = GroupFixtures[std::size_t(match % 6)];
-        return poolPages::match(a.json, code,
-                                {chart.teamNames.value(group * 4 + fixture.home - 1),
-                                 chart.teamNames.value(group * 4 + fixture.away - 1)},
-                                result, lines);
-    });
+                one.matches[std::size_t(match)] = p.score;
+                page.lines.push_back(
+                    {p.rank, p.pseudo, p.score,
+                     p.score.played ? scoreFigures(one, chart.results).matchPoints[std::size_t(match)] : 0});
+            }
+            const ServerReply answer = poolPages::match(a.json, page);
+            m_pages.keep(key, answer);
+            return answer;
+        });
+}
+
+Pool::Paging Pool::paging(const QHttpServerRequest &request)
+{
+    return {numberOr(request, QStringLiteral("page"), 1),
+            qMin(numberOr(request, QStringLiteral("per"), poolPages::defaultPerPage), poolPages::maxPerPage)};
 }
 
 ServerReply Pool::ranking(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer)
 {
     const Asked a = asked(request);
-    const int per =
-        qMin(numberOr(request, QStringLiteral("per"), poolPages::defaultPerPage), poolPages::maxPerPage);
-    const int page = numberOr(request, QStringLiteral("page"), 1);
     return later(a, rankingTitle, answer,
-                 [this, a, page, per](PoolStore &store) { return rankingPage(store, a, page, per); });
+                 [this, a, paging = paging(request)](PoolStore &store) { return rankingPage(store, a, paging); });
 }
 
-ServerReply Pool::rankingPage(PoolStore &store, const Asked &a, int page, int per)
+std::optional<PoolStore::State> Pool::standingsNow(PoolStore &store, const Published &chart, const QDateTime &now)
 {
-    const Published &chart = published();
-    const QString source = standingsSource(chart.digest, chart.locks, a.now);
+    const QString source = standingsSource(chart.digest, chart.locks, now);
     if (!m_state || m_stateAge.hasExpired(250) || behind(*m_state, source)) {
         m_state = store.state();
         m_stateAge.start();
@@ -498,28 +520,47 @@ ServerReply Pool::rankingPage(PoolStore &store, const Asked &a, int page, int pe
     if (m_state && behind(*m_state, source)) {
         const auto stale = [&](const PoolStore::State &s) { return behind(s, source); };
         const auto compute = [&](PoolStore &s) {
-            return computeStandings(s, chart.results, chart.locks, a.now, source);
+            return computeStandings(s, chart.results, chart.locks, now, source);
         };
         m_state = store.refresh(stale, compute) == PoolStore::Outcome::Done ? store.state() : std::nullopt;
     }
-    const std::optional<PoolStore::State> state = m_state;
+    if (m_state)
+        m_pages.follow(*m_state);
+    return m_state;
+}
+
+std::optional<ServerReply> Pool::turnTo(PoolStore &store, const Asked &a, const QString &title, Paging &paging)
+{
+    if (a.pseudo.isEmpty())
+        return std::nullopt;
+    const std::optional<int> rank = store.rankOf(a.pseudo);
+    if (!rank)
+        return poolPages::busy(a.json, title, unavailable);
+    if (*rank == 0)
+        return poolPages::refusal(a.json, Status::NotFound, title,
+                                  QStringLiteral("Aucun joueur ne s'appelle %1.").arg(a.pseudo),
+                                  QStringLiteral("unknownPlayer"));
+    paging.page = (*rank - 1) / paging.per + 1;
+    return std::nullopt;
+}
+
+ServerReply Pool::rankingPage(PoolStore &store, const Asked &a, Paging paging)
+{
+    const std::optional<PoolStore::State> state = standingsNow(store, published(), a.now);
     if (!state)
         return poolPages::busy(a.json, rankingTitle, unavailable);
-    if (!a.pseudo.isEmpty()) {
-        const std::optional<int> rank = store.rankOf(a.pseudo);
-        if (!rank)
-            return poolPages::busy(a.json, rankingTitle, unavailable);
-        if (*rank == 0)
-            return poolPages::refusal(a.json, Status::NotFound, rankingTitle,
-                                      QStringLiteral("Aucun joueur ne s'appelle %1.").arg(a.pseudo),
-                                      QStringLiteral("unknownPlayer"));
-        page = (*rank - 1) / per + 1;
-    }
-    const qint64 first = qint64(page - 1) * per + 1;
+    if (std::optional<ServerReply> refused = turnTo(store, a, rankingTitle, paging))
+        return std::move(*refused);
+    const QString key = QStringLiteral("ranking %1 %2 %3").arg(a.json).arg(paging.page).arg(paging.per);
+    if (const ServerReply *kept = m_pages.find(key))
+        return *kept;
+    const auto [first, last] = paging.ranks();
     std::optional<std::vector<PoolStore::Standing>> players =
-        first > state->total ? std::vector<PoolStore::Standing>()
-                             : store.standings(int(first), int(first + per - 1));
+        first > state->total ? std::vector<PoolStore::Standing>() : store.standings(first, last);
     if (!players)
         return poolPages::busy(a.json, rankingTitle, unavailable);
-    return poolPages::ranking(a.json, {state->total, page, per, std::move(*players), state->days});
+    const ServerReply page =
+        poolPages::ranking(a.json, {state->total, paging.page, paging.per, std::move(*players), state->days});
+    m_pages.keep(key, page);
+    return page;
 }

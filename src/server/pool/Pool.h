@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <mutex>
 #include <optional>
 
@@ -16,6 +17,7 @@
 #include "server/PasswordThrottle.h"
 #include "server/ServerReply.h"
 #include "server/pool/PoolLocks.h"
+#include "server/pool/PoolPageCache.h"
 #include "server/pool/PoolStore.h"
 #include "server/pool/PoolWorker.h"
 
@@ -35,11 +37,13 @@ class UpdateServer;
 // waited long enough. A sent chart is checked as a published one is,
 // turned into figures, merged with the stored prediction by the locks
 // (what is locked stays as stored) and stored in one transaction. The
-// ranking is read a page at a time from standings kept in the database; a
-// reader that finds them behind the published results, the locks or the
-// joins computes them again first. The published chart, read again
-// whenever its file changes, gives both the results and the kick-offs; the
-// clock is the caller's, so a test plays any day.
+// ranking, and each match's predictions in the ranking's order, are read a
+// page at a time from standings kept in the database, and a page written
+// is kept until the standings change; a reader that finds them behind the
+// published results, the locks or the joins computes them again first.
+// The published chart, read again whenever its file changes, gives both
+// the results and the kick-offs; the clock is the caller's, so a test
+// plays any day.
 class Pool final
 {
 public:
@@ -82,6 +86,18 @@ private:
         QDateTime now;
     };
     using Job = std::function<ServerReply(PoolStore &)>;
+    // The page asked for; `per` at most poolPages::maxPerPage.
+    struct Paging
+    {
+        int page = 1;
+        int per = 100;
+        std::pair<int, int> ranks() const
+        {
+            const qint64 first = qint64(page - 1) * per + 1;
+            return {int(qMin<qint64>(first, std::numeric_limits<int>::max() - per)),
+                    int(qMin<qint64>(first + per - 1, std::numeric_limits<int>::max()))};
+        }
+    };
 
     // Joins one client may make before it waits: a family or an office
     // behind one address joins together.
@@ -97,7 +113,14 @@ private:
                       int match);
     ServerReply ranking(const QHttpServerRequest &request, const std::function<void(ServerReply)> &answer);
     ServerReply sentChart(PoolStore &store, const Asked &asked, const QByteArray &bytes);
-    ServerReply rankingPage(PoolStore &store, const Asked &asked, int page, int per);
+    static Paging paging(const QHttpServerRequest &request);
+    ServerReply rankingPage(PoolStore &store, const Asked &asked, Paging paging);
+    // On the worker: the standings as of `now`, computed again first when
+    // they are behind.
+    std::optional<PoolStore::State> standingsNow(PoolStore &store, const Published &chart, const QDateTime &now);
+    // Turns `paging` to the page that holds the pseudo asked for, if any; a
+    // refusal when nobody has it or the database fails.
+    std::optional<ServerReply> turnTo(PoolStore &store, const Asked &asked, const QString &title, Paging &paging);
     HeadVerdict headCheck(const QUrlQuery &query, const QHostAddress &address);
     // On the worker: the token against the one kept for the pseudo.
     Access access(PoolStore &store, const Asked &asked);
@@ -116,12 +139,14 @@ private:
     PasswordThrottle m_throttle; // wrong tokens
     PasswordThrottle m_joins{freeJoins};
     QHash<QString, QByteArray> m_tokens; // by folded pseudo
-    // The worker's: the published chart, and the standings' state as last
-    // read (read again after a join here, or when it is a moment old, so
-    // that a crowd of readers costs one query each and not two).
+    // The worker's: the published chart, the standings' state as last read
+    // (read again after a join here, or when it is a moment old, so that a
+    // crowd of readers costs one query each and not two), and the pages
+    // written from those standings.
     Published m_published;
     std::optional<PoolStore::State> m_state;
     QElapsedTimer m_stateAge;
+    PoolPageCache m_pages;
     // Last, so that its thread ends before what its jobs use.
     PoolWorker m_worker;
 };

@@ -1,5 +1,7 @@
 #include "server/pool/PoolPages.h"
 
+#include <algorithm>
+
 #include <QHttpServerRequest>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -63,8 +65,16 @@ ServerReply htmlReply(const QString &title, const QString &body)
 // most of the time a page took.
 void appendJsonString(QByteArray &out, const QString &text)
 {
+    const QByteArray utf8 = text.toUtf8();
     out += '"';
-    for (const char c : text.toUtf8()) {
+    // Pseudos are plain nearly always: those go in whole.
+    if (std::none_of(utf8.cbegin(), utf8.cend(),
+                     [](char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; })) {
+        out += utf8;
+        out += '"';
+        return;
+    }
+    for (const char c : utf8) {
         if (c == '"' || c == '\\')
             out += '\\';
         if (static_cast<unsigned char>(c) < 0x20)
@@ -77,9 +87,11 @@ void appendJsonString(QByteArray &out, const QString &text)
 
 QByteArray rankingJson(const poolPages::RankingPage &page)
 {
-    QByteArray out = "{\"total\":" + QByteArray::number(page.total) +
-                     ",\"page\":" + QByteArray::number(page.page) + ",\"per\":" + QByteArray::number(page.per) +
-                     ",\"maximum\":" + QByteArray::number(maximumPoints) + ",\"players\":[";
+    QByteArray out;
+    out.reserve(512 + qsizetype(page.players.size()) * 192);
+    out += "{\"total\":" + QByteArray::number(page.total) + ",\"page\":" + QByteArray::number(page.page) +
+           ",\"per\":" + QByteArray::number(page.per) + ",\"maximum\":" + QByteArray::number(maximumPoints) +
+           ",\"players\":[";
     for (std::size_t i = 0; i < page.players.size(); ++i) {
         const PoolStore::Standing &p = page.players[i];
         out += i == 0 ? "{\"rank\":" : ",{\"rank\":";
@@ -107,9 +119,26 @@ QByteArray rankingJson(const poolPages::RankingPage &page)
     return out + "]}";
 }
 
-QString pageLink(int page, int per, const QString &text)
+// The pages' links and the "find me" field, for the ranking and for a match.
+QString pageLinks(const QString &path, int page, int per, int total)
 {
-    return QStringLiteral("<a href=\"/pool/ranking?page=%1&amp;per=%2\">%3</a>").arg(page).arg(per).arg(text);
+    const auto link = [&](int to, const QString &text) {
+        return QStringLiteral(" · <a href=\"%1?page=%2&amp;per=%3\">%4</a>").arg(path).arg(to).arg(per).arg(text);
+    };
+    const int pages = qMax(1, (total + per - 1) / per);
+    QString links = QStringLiteral("<p>Page %1 sur %2 (%3 joueurs)").arg(page).arg(pages).arg(total);
+    if (page > 1)
+        links += link(qMin(page - 1, pages), QStringLiteral("précédente"));
+    if (page < pages)
+        links += link(page + 1, QStringLiteral("suivante"));
+    return links + QStringLiteral("</p>\n");
+}
+
+QString findForm(const QString &path)
+{
+    return QStringLiteral("<form action=\"%1\" method=\"get\"><label>Me trouver : <input name=\"pseudo\" "
+                          "maxlength=\"32\"></label> <button>Chercher</button></form>\n")
+        .arg(path);
 }
 
 QString rankingHtml(const poolPages::RankingPage &page)
@@ -119,17 +148,9 @@ QString rankingHtml(const poolPages::RankingPage &page)
         rows += row({QString::number(p.rank), p.pseudo, QString::number(p.points), QString::number(p.exact),
                      QString::number(p.outcomes), QString::number(p.knockout), QString::number(p.maximum),
                      p.canWin ? QStringLiteral("oui") : QStringLiteral("non")});
-    const int pages = qMax(1, (page.total + page.per - 1) / page.per);
-    QString links = QStringLiteral("<p>Page %1 sur %2 (%3 joueurs)").arg(page.page).arg(pages).arg(page.total);
-    if (page.page > 1)
-        links +=
-            QStringLiteral(" · ") + pageLink(qMin(page.page - 1, pages), page.per, QStringLiteral("précédente"));
-    if (page.page < pages)
-        links += QStringLiteral(" · ") + pageLink(page.page + 1, page.per, QStringLiteral("suivante"));
-    links += QStringLiteral("</p>\n");
-    const QString find =
-        QStringLiteral("<form action=\"/pool/ranking\" method=\"get\"><label>Me trouver : <input name=\"pseudo\" "
-                       "maxlength=\"32\"></label> <button>Chercher</button></form>\n");
+    const QString path = QStringLiteral("/pool/ranking");
+    const QString links = pageLinks(path, page.page, page.per, page.total);
+    const QString find = findForm(path);
     const QJsonArray days = QJsonDocument::fromJson(page.days).array();
     QString dayRows;
     for (int day = 0; day < matchDays; ++day) {
@@ -197,29 +218,41 @@ QString scoreText(const MatchFigures &m)
     return m.played ? QStringLiteral("%1 - %2").arg(m.home).arg(m.away) : QStringLiteral("-");
 }
 
-ServerReply match(bool json, const QString &code, const QStringList &teams, const MatchFigures &result,
-                  const std::vector<MatchLine> &lines)
+ServerReply match(bool json, const MatchPage &page)
 {
-    QJsonArray predictions;
-    QString rows = row({QStringLiteral("Résultat"), scoreText(result), QString()});
-    for (const MatchLine &line : lines) {
-        predictions.append(QJsonObject{{QStringLiteral("pseudo"), line.pseudo},
-                                       {QStringLiteral("home"), line.predicted.home},
-                                       {QStringLiteral("away"), line.predicted.away},
-                                       {QStringLiteral("points"), line.points}});
-        rows += row({line.pseudo, scoreText(line.predicted), QString::number(line.points)});
+    QJsonArray players;
+    QString rows;
+    for (const MatchLine &line : page.lines) {
+        QJsonObject player{{QStringLiteral("rank"), line.rank},
+                           {QStringLiteral("pseudo"), line.pseudo},
+                           {QStringLiteral("points"), line.points}};
+        if (line.predicted.played) {
+            player.insert(QStringLiteral("home"), line.predicted.home);
+            player.insert(QStringLiteral("away"), line.predicted.away);
+        }
+        players.append(player);
+        rows += row(
+            {QString::number(line.rank), line.pseudo, scoreText(line.predicted), QString::number(line.points)});
     }
-    QJsonObject answer{{QStringLiteral("match"), code},
-                       {QStringLiteral("home"), teams.value(0)},
-                       {QStringLiteral("away"), teams.value(1)},
-                       {QStringLiteral("predictions"), predictions}};
-    if (result.played)
-        answer.insert(QStringLiteral("result"),
-                      QJsonObject{{QStringLiteral("home"), result.home}, {QStringLiteral("away"), result.away}});
-    const QString title = QStringLiteral("Match %1 : %2 - %3").arg(code, teams.value(0), teams.value(1));
+    QJsonObject answer{
+        {QStringLiteral("match"), page.code},          {QStringLiteral("home"), page.teams.value(0)},
+        {QStringLiteral("away"), page.teams.value(1)}, {QStringLiteral("total"), page.total},
+        {QStringLiteral("page"), page.page},           {QStringLiteral("per"), page.per},
+        {QStringLiteral("players"), players}};
+    if (page.result.played)
+        answer.insert(QStringLiteral("result"), QJsonObject{{QStringLiteral("home"), page.result.home},
+                                                            {QStringLiteral("away"), page.result.away}});
+    const QString title =
+        QStringLiteral("Match %1 : %2 - %3").arg(page.code, page.teams.value(0), page.teams.value(1));
+    const QString path = QStringLiteral("/pool/match/") + page.code;
+    const QString links = pageLinks(path, page.page, page.per, page.total);
     return reply(json, Status::Ok, title,
-                 tableStyle +
-                     table({QStringLiteral("Pseudo"), QStringLiteral("Score"), QStringLiteral("Points")}, rows),
+                 tableStyle + QStringLiteral("<p>Résultat : %1</p>\n").arg(scoreText(page.result)) +
+                     findForm(path) + links + QStringLiteral("<div class=\"named\">") +
+                     table({QStringLiteral("Rang"), QStringLiteral("Pseudo"), QStringLiteral("Score"),
+                            QStringLiteral("Points")},
+                           rows) +
+                     QStringLiteral("</div>\n") + links,
                  answer);
 }
 

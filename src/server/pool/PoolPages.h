@@ -41,12 +41,23 @@ ServerReply ranking(bool json, const RankingPage &page);
 
 struct MatchLine
 {
+    int rank = 0;
     QString pseudo;
-    MatchFigures predicted;
+    MatchFigures predicted; // not played when the player gave no score
     int points = 0;
 };
-ServerReply match(bool json, const QString &code, const QStringList &teams, const MatchFigures &result,
-                  const std::vector<MatchLine> &lines);
+// One page of a match's predictions, the players in the ranking's order.
+struct MatchPage
+{
+    QString code;
+    QStringList teams;
+    MatchFigures result;
+    int total = 0;
+    int page = 1;
+    int per = 100;
+    std::vector<MatchLine> lines;
+};
+ServerReply match(bool json, const MatchPage &page);
 
 QString scoreText(const MatchFigures &m);
 

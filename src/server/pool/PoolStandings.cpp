@@ -1,6 +1,7 @@
 #include "server/pool/PoolStandings.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <tuple>
 
@@ -11,17 +12,43 @@
 #include "predictions/MatchDayOver.h"
 #include "predictions/PredictionRanking.h"
 
+namespace {
+
+// Which parts are shown now, asked of the locks once rather than for each
+// of a hundred thousand players.
+struct Shown
+{
+    std::array<bool, groupMatches> matches{};
+    bool bracket = false;
+};
+
+Shown shownAt(const PoolLocks &locks, const QDateTime &now)
+{
+    Shown shown;
+    for (int m = 0; m < groupMatches; ++m)
+        shown.matches[std::size_t(m)] = locks.matchLocked(m, now);
+    shown.bracket = locks.bracketLocked(now);
+    return shown;
+}
+
+PredictionFigures sealed(const PredictionFigures &sent, const Shown &shown)
+{
+    PredictionFigures figures;
+    for (std::size_t m = 0; m < shown.matches.size(); ++m)
+        if (shown.matches[m])
+            figures.matches[m] = sent.matches[m];
+    if (shown.bracket) {
+        figures.rounds = sent.rounds;
+        figures.champion = sent.champion;
+    }
+    return figures;
+}
+
+} // namespace
+
 PredictionFigures sealedFigures(const PredictionFigures &sent, const PoolLocks &locks, const QDateTime &now)
 {
-    PredictionFigures shown;
-    for (int m = 0; m < groupMatches; ++m)
-        if (locks.matchLocked(m, now))
-            shown.matches[std::size_t(m)] = sent.matches[std::size_t(m)];
-    if (locks.bracketLocked(now)) {
-        shown.rounds = sent.rounds;
-        shown.champion = sent.champion;
-    }
-    return shown;
+    return sealed(sent, shownAt(locks, now));
 }
 
 QString standingsSource(const QByteArray &resultsDigest, const PoolLocks &locks, const QDateTime &now)
@@ -46,13 +73,14 @@ std::optional<PoolStore::Computed> computeStandings(PoolStore &store, const Pred
         PredictionScore score;
     };
     // A part not yet locked may still be changed into the best there is.
-    int open = locks.bracketLocked(now) ? 0 : maximumPoints - groupMatches * exactPoints;
-    for (int m = 0; m < groupMatches; ++m)
-        open += locks.matchLocked(m, now) ? 0 : exactPoints;
+    const Shown shownNow = shownAt(locks, now);
+    int open = shownNow.bracket ? 0 : maximumPoints - groupMatches * exactPoints;
+    for (const bool locked : shownNow.matches)
+        open += locked ? 0 : exactPoints;
     std::vector<Entry> entries;
     const bool read =
         store.forEachPlayer([&](const PoolStore::Player &player, const QString &folded, const QString &key) {
-            const PredictionFigures shown = sealedFigures(player.figures, locks, now);
+            const PredictionFigures shown = sealed(player.figures, shownNow);
             const PredictionScore score = scoreFigures(shown, results);
             entries.push_back({{0, folded, player.pseudo, score.points, score.exact, score.outcomes,
                                 score.knockout, reachablePoints(shown, results, score) + open, false},

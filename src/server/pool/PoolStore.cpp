@@ -89,11 +89,20 @@ PredictionFigures figuresOf(QStringView matches, QStringView bracket)
             f.matches[i] = {true, numberOf(m.left(colon)), numberOf(m.mid(colon + 1))};
         start = end + 1;
     }
-    const QList<QStringView> parts = bracket.split(u',');
-    for (std::size_t r = 0; r < f.rounds.size() && r < std::size_t(parts.size()); ++r)
-        f.rounds[r] = TeamSet(parts[qsizetype(r)].toUInt());
-    if (parts.size() > roundsWithTeams)
-        f.champion = parts[roundsWithTeams].toInt();
+    // The rounds, then the champion, without a list of pieces for each of
+    // a hundred thousand players.
+    qsizetype start = 0;
+    for (std::size_t part = 0; part <= f.rounds.size() && start <= bracket.size(); ++part) {
+        qsizetype end = bracket.indexOf(u',', start);
+        if (end < 0)
+            end = bracket.size();
+        const QStringView piece = bracket.mid(start, end - start);
+        if (part < f.rounds.size())
+            f.rounds[part] = TeamSet(piece.toUInt());
+        else
+            f.champion = piece.toInt();
+        start = end + 1;
+    }
     return f;
 }
 
@@ -309,7 +318,7 @@ std::optional<PoolStore::Player> PoolStore::player(const QString &pseudo)
 bool PoolStore::forEachPlayer(const Visit &visit)
 {
     QSqlQuery q = run(QStringLiteral("SELECT p.pseudo, r.matches, r.bracket, p.folded, p.name_key FROM players p "
-                                     "LEFT JOIN predictions r ON r.folded = p.folded ORDER BY p.joined, p.folded"),
+                                     "LEFT JOIN predictions r ON r.folded = p.folded"),
                       {});
     if (!q.isActive())
         return false;
@@ -404,6 +413,20 @@ std::optional<std::vector<PoolStore::Standing>> PoolStore::standings(int first, 
         rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(),
                         q.value(4).toInt(), q.value(5).toInt(), q.value(6).toInt(), q.value(7).toInt(),
                         q.value(8).toInt() != 0});
+    return rows;
+}
+
+std::optional<std::vector<PoolStore::Predicted>> PoolStore::matchPredictions(int match, int first, int last)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT s.rank, s.pseudo, r.matches FROM standings s LEFT JOIN predictions r "
+                                     "ON r.folded = s.folded WHERE s.rank BETWEEN ? AND ? ORDER BY s.rank"),
+                      {first, last});
+    if (!q.isActive())
+        return std::nullopt;
+    std::vector<Predicted> rows;
+    while (q.next())
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(),
+                        figuresOf(q.value(2).toString(), {}).matches[std::size_t(match)]});
     return rows;
 }
 

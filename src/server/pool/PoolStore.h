@@ -83,8 +83,8 @@ public:
     // from it, and stores that, all in one transaction.
     template <typename Merge> Outcome send(const QString &pseudo, const QDateTime &now, Merge merge);
     std::optional<Player> player(const QString &pseudo);
-    // Every player in the order they joined, one at a time; false when it
-    // fails.
+    // Every player, one at a time, in no particular order (the standings
+    // sort them); false when it fails.
     bool forEachPlayer(const Visit &visit);
 
     std::optional<State> state();
@@ -95,6 +95,14 @@ public:
                     const std::function<std::optional<Computed>(PoolStore &)> &compute);
     // The ranks `first` .. `last`; the rank of a pseudo, 0 when unranked.
     std::optional<std::vector<Standing>> standings(int first, int last);
+    struct Predicted
+    {
+        int rank = 0;
+        QString pseudo;
+        MatchFigures score; // not played when the player gave none
+    };
+    // What the players ranked `first` .. `last` predicted for one group match.
+    std::optional<std::vector<Predicted>> matchPredictions(int match, int first, int last);
     std::optional<int> rankOf(const QString &pseudo);
 
 private:

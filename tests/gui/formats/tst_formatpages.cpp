@@ -18,6 +18,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -92,6 +94,34 @@ private slots:
     }
 
     void cleanup() { m_app.reset(); }
+
+    // A match day in New York: the notes, in UTC, on New York's clock.
+    void theCalendarOfA2026ChartListsTheDaysMatches()
+    {
+        m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
+        m_settings.setTimeZone(QStringLiteral("America/New_York"));
+        m_folder->write(QStringLiteral("VYL2026.ini"), shippedChart(QStringLiteral("VYL2026.ini")));
+        QVERIFY(start());
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2026.ini")));
+        QWidget &window = m_app->window();
+        auto *button = findControl<QPushButton>(window, QStringLiteral("Command15"));
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget *calendar = findControl<QWidget>(window, QStringLiteral("Frame18"));
+        QVERIFY(calendar->isVisible());
+        QStringList lines;
+        auto *day = findControl<QListWidget>(*calendar, QStringLiteral("List2"));
+        for (int i = 0; i < day->count(); ++i)
+            lines << day->item(i)->text();
+        QCOMPARE(lines, QStringList({QStringLiteral("00:00 Turquie Vs Paraguay"),
+                                     QStringLiteral("13:00 Pays-Bas Vs Suède"),
+                                     QStringLiteral("16:00 Allemagne Vs Côte d'Ivoire"),
+                                     QStringLiteral("20:00 Équateur Vs Curaçao")}));
+
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("EURO2024.ini")));
+        QVERIFY(!button->isEnabled());
+        QVERIFY(!calendar->isVisible());
+    }
 
     void theHistoryOpensAEuropeanChampionship()
     {

@@ -345,26 +345,40 @@ private slots:
 
     void paging_data()
     {
+        QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("firstRank");
         QTest::addColumn<int>("count");
 
-        // 550 players, all on 0 points: ranked by name, player0000 first.
-        QTest::newRow("first") << "" << 200 << 1 << 1 << 100;
-        QTest::newRow("middle") << "&page=3" << 200 << 3 << 201 << 100;
-        QTest::newRow("last") << "&page=6" << 200 << 6 << 501 << 50;
-        QTest::newRow("beyond the end") << "&page=7" << 200 << 7 << 0 << 0;
-        QTest::newRow("per over the limit") << "&per=1000" << 200 << 1 << 1 << 500;
-        QTest::newRow("a pseudo's page, whatever its case") << "&pseudo=PLAYER0450" << 200 << 5 << 401 << 100;
-        QTest::newRow("an unknown pseudo") << "&pseudo=nobody" << 404 << 0 << 0 << 0;
+        // 550 players, all on 0 points: ranked by name, player0000 first;
+        // a match's page lists them in the same order.
+        const QString ranking = QStringLiteral("/pool/ranking"), match = QStringLiteral("/pool/match/A1");
+        QTest::newRow("first") << ranking << "" << 200 << 1 << 1 << 100;
+        QTest::newRow("middle") << ranking << "&page=3" << 200 << 3 << 201 << 100;
+        QTest::newRow("last") << ranking << "&page=6" << 200 << 6 << 501 << 50;
+        QTest::newRow("beyond the end") << ranking << "&page=7" << 200 << 7 << 0 << 0;
+        QTest::newRow("per over the limit") << ranking << "&per=1000" << 200 << 1 << 1 << 500;
+        QTest::newRow("a pseudo's page, whatever its case")
+            << ranking << "&pseudo=PLAYER0450" << 200 << 5 << 401 << 100;
+        QTest::newRow("an unknown pseudo") << ranking << "&pseudo=nobody" << 404 << 0 << 0 << 0;
+        QTest::newRow("a match, first") << match << "" << 200 << 1 << 1 << 100;
+        QTest::newRow("a match, middle") << match << "&page=2&per=250" << 200 << 2 << 251 << 250;
+        QTest::newRow("a match, last") << match << "&page=11&per=50" << 200 << 11 << 501 << 50;
+        QTest::newRow("a match, beyond the end") << match << "&page=12&per=50" << 200 << 12 << 0 << 0;
+        QTest::newRow("a match, per over the limit") << match << "&per=501" << 200 << 1 << 1 << 500;
+        QTest::newRow("a match, a pseudo's page") << match << "&pseudo=Player0099&per=10" << 200 << 10 << 91 << 10;
+        QTest::newRow("a match, an unknown pseudo") << match << "&pseudo=nobody" << 404 << 0 << 0 << 0;
     }
 
     void paging()
     {
+        QFETCH(QString, path);
         QFETCH(QString, query);
         startPool();
+        // Every match has kicked off, so that its page is open.
+        m_now = utc(QStringLiteral("2010-07-12T00:00:00Z"));
         QSqlDatabase db = otherConnection(m_http->folder());
         QVERIFY(db.transaction());
         QSqlQuery insert(db);
@@ -379,7 +393,7 @@ private slots:
         }
         QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE pool_state SET changes = changes + 1")) && db.commit());
 
-        const HttpAnswer answer = m_http->get(QStringLiteral("/pool/ranking?format=json") + query);
+        const HttpAnswer answer = m_http->get(path + QStringLiteral("?format=json") + query);
         QTEST(answer.status, "status");
         const QJsonObject page = QJsonDocument::fromJson(answer.body).object();
         if (answer.status != 200)
