@@ -103,14 +103,9 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
     hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
         const MessageTable &messages = m_tournament.messages();
         const QString file = QDir::toNativeSeparators(iniFilePath(name));
-        const QString text =
-            problem == ChartFileProblem::TooLarge
-                ? messages
-                      .text(Message::chartTooLarge)
-                      .arg(file)
-                : messages
-                      .text(Message::notAChart)
-                      .arg(file, QDir::toNativeSeparators(path));
+        const QString text = problem == ChartFileProblem::TooLarge
+                                 ? messages.text(Message::chartTooLarge).arg(file)
+                                 : messages.text(Message::notAChart).arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
     if (!(checked ? LoadWholeChartDocument(m_tournament, name, *checked, m_sage, hooks)
@@ -253,11 +248,8 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.warning(
-            &m_window, QStringLiteral("Vylora 2010"),
-            messages
-                .text(Message::languageFileTooLarge)
-                .arg(QDir::toNativeSeparators(path)));
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                          messages.text(Message::languageFileTooLarge).arg(QDir::toNativeSeparators(path)));
         return;
     }
     refreshLanguageTexts();
@@ -296,10 +288,9 @@ bool VyloraApp::maySetOwnChartDown(const QString &question)
     if (!hasUnsavedChanges())
         return true;
     const MessageTable &messages = m_tournament.messages();
-    const int answer = m_prompts.choice(
-        &m_window, QStringLiteral("Vylora 2010"), question,
-        {messages.text(Message::saveAnswer), messages.text(Message::discardAnswer),
-         messages.text(Message::stayAnswer)});
+    const int answer = m_prompts.choice(&m_window, QStringLiteral("Vylora 2010"), question,
+                                        {messages.text(Message::saveAnswer), messages.text(Message::discardAnswer),
+                                         messages.text(Message::stayAnswer)});
     switch (answer) {
     case 0:
         // Kept aside behind a past tournament: saved as the chart it is.

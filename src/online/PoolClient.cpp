@@ -144,8 +144,7 @@ PoolClient::Answer PoolClient::answerOf(QNetworkReply *reply, const QByteArray &
     if (answer.status == 0) {
         answer.error = reply->errorString();
         answer.network = reply->error();
-    }
-    else if (answer.status != 200)
+    } else if (answer.status != 200)
         answer.error =
             answer.json.value(QStringLiteral("error")).toString(QStringLiteral("HTTP %1").arg(answer.status));
     else if (!document.isObject())

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QUrl>
 
-
 // The program's side of the pool on the update server: joining, sending
 // the 2010 chart, reading the ranking, each one request that answers JSON,
 // read as it arrives and given up past `maxAnswerBytes`. The pseudo and

@@ -64,7 +64,8 @@ ServerReply refusal(Status status, const QString &title, const QString &why, con
 {
     if (!json)
         return html(serverPages::answer(title, why), status);
-    return {status, "application/json",
+    return {status,
+            "application/json",
             QJsonDocument(QJsonObject{{QStringLiteral("error"), why}, {QStringLiteral("reason"), reason}})
                 .toJson(QJsonDocument::Compact),
             {}};
@@ -367,7 +368,8 @@ HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress
         return {int(Status::TooManyRequests), notPublished, tooManyWrongPasswords(wait),
                 "Retry-After: " + QByteArray::number(wait) + "\r\n", QStringLiteral("tooManyTries")};
     if (!m_password)
-        return {int(Status::Forbidden), publishingOffTitle, publishingOffText, {}, QStringLiteral("publishingOff")};
+        return {
+            int(Status::Forbidden), publishingOffTitle, publishingOffText, {}, QStringLiteral("publishingOff")};
     const QUrlQuery query(QString::fromUtf8(head.query()));
     if (m_password->matches(query.queryItemValue(QStringLiteral("mdp"), QUrl::FullyDecoded).toUtf8()))
         return {};
@@ -394,7 +396,8 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
         return reply;
     }
     if (!m_password)
-        return refusal(Status::Forbidden, publishingOffTitle, publishingOffText, QStringLiteral("publishingOff"), json);
+        return refusal(Status::Forbidden, publishingOffTitle, publishingOffText, QStringLiteral("publishingOff"),
+                       json);
 
     const QByteArray body = request.body();
     if (body.size() > PublishedChart::maxBytes + formAllowance)

@@ -462,9 +462,8 @@ void MainWindow::showModeCaption()
     if (!m_help)
         return;
     const MessageTable &messages = m_tournament.messages();
-    m_help->modeButton()->setText(
-        isCompact() ? messages.text(Message::toNormal)
-                    : messages.text(Message::toCompact));
+    m_help->modeButton()->setText(isCompact() ? messages.text(Message::toNormal)
+                                              : messages.text(Message::toCompact));
 }
 
 bool MainWindow::saveChart()

@@ -88,13 +88,11 @@ void EditorDoor::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modi
     case EditorEntry::AskPassword: {
         const MessageTable &messages = m_tournament.messages();
         const QString title = messages.text(Message::passwordTitle);
-        const QString answer = m_prompts.secret(
-            &m_window, title, messages.text(Message::passwordPrompt), stored);
+        const QString answer = m_prompts.secret(&m_window, title, messages.text(Message::passwordPrompt), stored);
         if (answer == editorPassword)
             panel().open(answer);
         else if (!answer.isEmpty()) // an empty answer is a cancel
-            m_prompts.notice(&m_window, title,
-                             messages.text(Message::wrongPassword));
+            m_prompts.notice(&m_window, title, messages.text(Message::wrongPassword));
         return;
     }
     case EditorEntry::Nothing:

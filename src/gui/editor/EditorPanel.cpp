@@ -165,9 +165,8 @@ QString EditorPanel::password() const
 void EditorPanel::open(const QString &password)
 {
     const bool updated = m_services.resultsUpdated && m_services.resultsUpdated();
-    if (!updated && !m_prompts.question(window(), QStringLiteral("Hello"),
-                                        message(Message::editorWithoutUpdate),
-                                        false))
+    if (!updated &&
+        !m_prompts.question(window(), QStringLiteral("Hello"), message(Message::editorWithoutUpdate), false))
         return;
     reloadBanner();
 
@@ -211,8 +210,7 @@ bool EditorPanel::writePublishingSections(const QString &stem)
     if (chart && saveIniDocument(stem, *chart))
         return true;
     m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                     message(Message::editorSaveFailed)
-                         .arg(chartPath(stem)));
+                     message(Message::editorSaveFailed).arg(chartPath(stem)));
     return false;
 }
 
@@ -220,8 +218,7 @@ void EditorPanel::save()
 {
     if (!writePublishingSections(OwnChart::current()))
         return;
-    emit confirmed(message(Message::changesSaved)
-                       .arg(QFileInfo(iniFilePath(OwnChart::current())).fileName()));
+    emit confirmed(message(Message::changesSaved).arg(QFileInfo(iniFilePath(OwnChart::current())).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
     setWarning(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
@@ -237,8 +234,7 @@ void EditorPanel::exportScores()
 {
     QLineEdit *pseudo = m_versionFields[1];
     if (pseudo->text().isEmpty()) {
-        m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                         message(Message::pseudoMissing));
+        m_prompts.notice(window(), QStringLiteral("Vylora 2010"), message(Message::pseudoMissing));
         setWarning(pseudo, true);
         return;
     }

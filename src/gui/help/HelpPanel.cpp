@@ -119,9 +119,8 @@ void HelpPanel::showMessageTexts(const MessageTable &messages)
 {
     m_stageSamples[0]->setText(messages.text(Message::groupsButton));
     m_stageSamples[1]->setText(messages.text(Message::knockoutButton));
-    m_zoneList->setItemText(0,
-                            messages.text(Message::computerClock)
-                                .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    m_zoneList->setItemText(
+        0, messages.text(Message::computerClock).arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
 void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)

@@ -46,8 +46,8 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
     chartLook::setTextColour(total, chartLook::ink);
 
-    m_newTournament = makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1,
-                                               QRect(2400, 2040, 1440, 405));
+    m_newTournament =
+        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(2400, 2040, 1440, 405));
     auto *menu = new QMenu(m_newTournament);
     // Worded when it opens: the language may have changed since.
     connect(menu, &QMenu::aboutToShow, this, &HistoryPanel::fillNewTournamentMenu);

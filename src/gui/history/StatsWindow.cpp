@@ -109,13 +109,11 @@ void StatsWindow::showStatistics(const Tournament &t)
 
     // Left as the language file writes it: the same word ends the chart's
     // own goal totals.
-    m_total->setText(t.messages().text(Message::goals) +
-                     QStringLiteral(" : ") + formatNumber(goals.total));
+    m_total->setText(t.messages().text(Message::goals) + QStringLiteral(" : ") + formatNumber(goals.total));
     m_goalsHeading->setText(t.messages().text(Message::goalsHeading));
     m_rankingHeading->setText(t.messages().text(Message::rankingHeading));
     m_close->setToolTip(t.messages().text(Message::close));
-    m_print->setToolTip(
-        t.messages().text(Message::printStatistics));
+    m_print->setToolTip(t.messages().text(Message::printStatistics));
     showTitle(t);
     showPodium(t);
 
@@ -137,8 +135,7 @@ void StatsWindow::showTitle(const Tournament &t)
         m_title->setText(QStringLiteral("Vylora "));
         m_picture->clear();
     } else {
-        m_title->setText(t.messages().text(Message::statsTitle) + u' ' +
-                         Tournaments::year(entry));
+        m_title->setText(t.messages().text(Message::statsTitle) + u' ' + Tournaments::year(entry));
         m_picture->setPixmap(Pictures::tournament(t.chartName(), m_picture->size()));
     }
     setWindowTitle(m_title->text());

@@ -184,8 +184,7 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
     const auto refresh = [&t, r, match, box, hint] {
         const bool shown = shootOutOutOfPlace(t, r, match);
         if (shown) {
-            hint->setText(
-                t.messages().text(Message::shootOutHint));
+            hint->setText(t.messages().text(Message::shootOutHint));
             const QRect under = compactMode::designGeometry(*box);
             compactMode::place(*hint,
                                QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
@@ -239,7 +238,8 @@ void KnockoutPanel::addYearChoice(const Tournament &t)
     m_yearChoice->setFrameShape(QFrame::StyledPanel);
     m_years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405));
+    auto *open =
+        makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
     m_yearChoice->hide();
 }

@@ -51,9 +51,7 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     buttons->addWidget(m_rankingLink);
     grid->addLayout(buttons, 0, 0, 1, 2);
 
-    const QStringList headers =
-        text(Message::poolHeaders)
-            .split(u'|');
+    const QStringList headers = text(Message::poolHeaders).split(u'|');
     m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
     m_ranking->verticalHeader()->show();
     // Seven columns: the figures take what they need, the pseudo the rest.
@@ -120,8 +118,7 @@ void PoolPart::askRanking()
 void PoolPart::showAccount()
 {
     const PoolClient::Account account = PoolClient::account();
-    m_account->setText(account.isSet() ? text(Message::poolAccount).arg(account.pseudo)
-                                       : QString());
+    m_account->setText(account.isSet() ? text(Message::poolAccount).arg(account.pseudo) : QString());
     m_account->setVisible(account.isSet());
     m_send->setEnabled(account.isSet());
 }
@@ -130,17 +127,12 @@ void PoolPart::join()
 {
     const PoolClient::Account account = PoolClient::account();
     if (account.isSet() &&
-        !m_prompts.question(this, title(),
-                            text(Message::poolJoinAgain)
-                                .arg(account.pseudo),
-                            false))
+        !m_prompts.question(this, title(), text(Message::poolJoinAgain).arg(account.pseudo), false))
         return;
     m_pseudo = account.isSet() ? QString() : UserSettings().pseudo();
     m_code.clear();
     if (m_pseudo.isEmpty())
-        m_pseudo =
-            m_prompts.input(this, title(), text(Message::poolPseudoPrompt), QString())
-                .trimmed();
+        m_pseudo = m_prompts.input(this, title(), text(Message::poolPseudoPrompt), QString()).trimmed();
     if (m_pseudo.isEmpty())
         return;
     m_join->setEnabled(false);
@@ -169,8 +161,7 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
     }
     switch (request) {
     case PoolClient::Request::Join:
-        m_status->setText(text(Message::poolJoined)
-                              .arg(answer.json.value(QStringLiteral("pseudo")).toString()));
+        m_status->setText(text(Message::poolJoined).arg(answer.json.value(QStringLiteral("pseudo")).toString()));
         askRanking();
         break;
     case PoolClient::Request::Send:
@@ -189,12 +180,12 @@ void PoolPart::joinRefused(const PoolClient::Answer &answer)
 {
     const QString reason = answer.reason();
     if (reason == u"wrongCode" || (reason.isEmpty() && answer.status == 403)) {
-        const QString code = m_prompts
-                                 .input(this, title(),
-                                        (m_code.isEmpty() ? QString() : refusal(answer) + u'\n') +
-                                            text(Message::poolCodePrompt),
-                                        QString())
-                                 .trimmed();
+        const QString code =
+            m_prompts
+                .input(this, title(),
+                       (m_code.isEmpty() ? QString() : refusal(answer) + u'\n') + text(Message::poolCodePrompt),
+                       QString())
+                .trimmed();
         if (!code.isEmpty()) {
             m_code = code;
             m_join->setEnabled(false);
@@ -202,8 +193,7 @@ void PoolPart::joinRefused(const PoolClient::Answer &answer)
             return;
         }
     } else if (reason == u"pseudoTaken") {
-        const QStringList taken =
-            text(Message::poolTaken).split(u'|');
+        const QStringList taken = text(Message::poolTaken).split(u'|');
         const QString other =
             m_prompts.input(this, title(), taken.value(0).arg(m_pseudo) + u' ' + taken.value(1), m_pseudo)
                 .trimmed();
@@ -226,8 +216,7 @@ QString PoolPart::refusal(const PoolClient::Answer &answer) const
 
 void PoolPart::showSent(const QJsonObject &sent)
 {
-    const QStringList bracket =
-        text(Message::poolBracket).split(u'|');
+    const QStringList bracket = text(Message::poolBracket).split(u'|');
     const bool bracketTaken = sent.value(QStringLiteral("bracket")).toString() == u"taken";
     QString line = text(Message::poolSent)
                        .arg(sent.value(QStringLiteral("predicted")).toArray().size())
@@ -236,8 +225,7 @@ void PoolPart::showSent(const QJsonObject &sent)
     QStringList late;
     for (const QJsonValue code : sent.value(QStringLiteral("late")).toArray())
         late << code.toString();
-    const QStringList lateText =
-        text(Message::poolLate).split(u'|');
+    const QStringList lateText = text(Message::poolLate).split(u'|');
     if (sent.value(QStringLiteral("bracketLate")).toBool())
         late << lateText.value(1);
     if (!late.isEmpty())
@@ -265,8 +253,7 @@ void PoolPart::showRanking(const QJsonObject &ranking)
             m_ranking->selectRow(row);
     }
     m_ranking->setVerticalHeaderLabels(ranks);
-    const QStringList days =
-        text(Message::matchDayNames).split(u'|');
+    const QStringList days = text(Message::matchDayNames).split(u'|');
     const QJsonArray matchDays = ranking.value(QStringLiteral("matchDays")).toArray();
     m_matchDays->setRowCount(int(matchDays.size()));
     for (int day = 0; day < int(matchDays.size()); ++day) {

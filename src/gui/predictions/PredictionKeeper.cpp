@@ -43,10 +43,9 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
     if (chart.isEmpty())
         return false;
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
-    const QString name = KeptPredictions::fileNameFor(m_prompts.input(
-        parent, title,
-        m_tournament.messages().text(Message::predictionName),
-        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
+    const QString name = KeptPredictions::fileNameFor(
+        m_prompts.input(parent, title, m_tournament.messages().text(Message::predictionName),
+                        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
     return !name.isEmpty() && store(parent, name, chart);
 }
 
@@ -83,8 +82,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     if (result != KeptPredictions::KeepResult::Kept) {
         m_prompts.warning(
             parent, title,
-            messages.text(Message::keepFailed)
-                .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
+            messages.text(Message::keepFailed).arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
     m_prompts.notice(parent, title, keptNotice(messages, name));
@@ -101,19 +99,13 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
 {
     switch (problem) {
     case PredictionProblem::TooLarge:
-        return messages
-            .text(Message::predictionTooLarge)
-            .arg(file);
+        return messages.text(Message::predictionTooLarge).arg(file);
     case PredictionProblem::Unreadable:
-        return messages
-            .text(Message::predictionUnreadable)
-            .arg(file);
+        return messages.text(Message::predictionUnreadable).arg(file);
     case PredictionProblem::NotA2010Chart:
     case PredictionProblem::OtherTournament:
     case PredictionProblem::None:
         break;
     }
-    return messages
-        .text(Message::notA2010Chart)
-        .arg(file);
+    return messages.text(Message::notA2010Chart).arg(file);
 }

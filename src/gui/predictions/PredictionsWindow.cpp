@@ -62,9 +62,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_rules->setObjectName(QStringLiteral("Rules"));
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
-    m_ranking = makeScoreTable(
-        content, QStringLiteral("Ranking"),
-        texts(Message::rankingHeaders));
+    m_ranking = makeScoreTable(content, QStringLiteral("Ranking"), texts(Message::rankingHeaders));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
     m_daysHeading = new QLabel(content);
@@ -83,8 +81,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     m_match = new QComboBox(matchBox);
     m_match->setObjectName(QStringLiteral("MatchChoice"));
     matchLayout->addWidget(m_match, 1, 0);
-    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"),
-                                   texts(Message::matchHeaders));
+    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"), texts(Message::matchHeaders));
     matchLayout->addWidget(m_matchScores, 2, 0);
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
@@ -225,8 +222,7 @@ void PredictionsWindow::showRanking()
 
 void PredictionsWindow::showMatchDays()
 {
-    const QStringList days =
-        texts(Message::matchDayNames);
+    const QStringList days = texts(Message::matchDayNames);
     m_matchDays->setRowCount(matchDays);
     for (int day = 0; day < matchDays; ++day) {
         const int winner = matchDayOver(m_results, day) ? matchDayWinner(m_ranked, day) : -1;

@@ -234,12 +234,16 @@ HeadVerdict Pool::headRefusal(Access access, int wait)
                 QStringLiteral("Trop de jetons faux : réessayez dans %1 s.").arg(wait),
                 "Retry-After: " + QByteArray::number(wait) + "\r\n", QStringLiteral("tooManyTries")};
     case Access::Failed:
-        return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n", QStringLiteral("busy")};
+        return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n",
+                QStringLiteral("busy")};
     case Access::Refused:
     case Access::Granted:
         break;
     }
-    return {int(Status::Forbidden), notSent, QStringLiteral("Pseudo inconnu ou jeton faux."), {},
+    return {int(Status::Forbidden),
+            notSent,
+            QStringLiteral("Pseudo inconnu ou jeton faux."),
+            {},
             QStringLiteral("wrongToken")};
 }
 
@@ -273,10 +277,10 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
         const std::lock_guard lock(m_shared);
         const auto now = PasswordThrottle::Clock::now();
         if (const int wait = m_joins.secondsToWait(a.client, now); wait > 0) {
-            ServerReply reply = poolPages::refusal(
-                a.json, Status::TooManyRequests, refused,
-                QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait),
-                QStringLiteral("tooManyTries"));
+            ServerReply reply =
+                poolPages::refusal(a.json, Status::TooManyRequests, refused,
+                                   QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait),
+                                   QStringLiteral("tooManyTries"));
             reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
             return refuse(reply);
         }
@@ -293,7 +297,8 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
             QStringLiteral("badPseudo")));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
         return refuse(poolPages::refusal(a.json, Status::Forbidden, refused,
-                                         QStringLiteral("Le code du concours est faux."), QStringLiteral("wrongCode")));
+                                         QStringLiteral("Le code du concours est faux."),
+                                         QStringLiteral("wrongCode")));
     return later(a, refused, answer, [this, a, refused](PoolStore &store) {
         const QByteArray token = poolToken::make();
         const QByteArray hash = poolToken::hash(token);
@@ -325,8 +330,9 @@ ServerReply Pool::send(const QHttpServerRequest &request, const std::function<vo
 {
     const Asked a = asked(request);
     if (request.body().size() > PublishedChart::maxBytes) {
-        ServerReply reply = poolPages::refusal(a.json, Status::PayloadTooLarge, notSent,
-                                               QStringLiteral("Le fichier dépasse 1 Mo."), QStringLiteral("tooLarge"));
+        ServerReply reply =
+            poolPages::refusal(a.json, Status::PayloadTooLarge, notSent,
+                               QStringLiteral("Le fichier dépasse 1 Mo."), QStringLiteral("tooLarge"));
         answer(reply);
         return reply;
     }

@@ -143,7 +143,8 @@ private slots:
         QTest::keyClicks(findControl(m_app->window(), QStringLiteral("lang")), QStringLiteral("Po"));
         QCOMPARE(predictionsWindow(), window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Palpites"));
-        QCOMPARE(findControl<QPushButton>(*window, QStringLiteral("OpenPrediction"))->text(), QStringLiteral("Abrir"));
+        QCOMPARE(findControl<QPushButton>(*window, QStringLiteral("OpenPrediction"))->text(),
+                 QStringLiteral("Abrir"));
         QCOMPARE(findControl<QGroupBox>(*window, QStringLiteral("Pool"))->title(), QStringLiteral("Bolão"));
         QCOMPARE(findControl<QComboBox>(*window, QStringLiteral("MatchChoice"))->itemText(0),
                  QStringLiteral("A : África do Sul - México"));
