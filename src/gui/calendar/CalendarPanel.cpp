@@ -182,6 +182,13 @@ void CalendarPanel::stopAutoHide()
     m_timer->stop();
 }
 
+void CalendarPanel::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RefreshCalendar();
+}
+
 bool CalendarPanel::eventFilter(QObject *watched, QEvent *event)
 {
     // Reaching for a picker keeps the calendar on screen for good. The

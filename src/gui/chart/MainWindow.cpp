@@ -379,7 +379,7 @@ HelpPanel *MainWindow::helpPanel()
 QWidget *MainWindow::historyPanel()
 {
     if (!m_history) {
-        m_history = new CardFrame(QStringLiteral("Historique"), this);
+        m_history = new CardFrame(QString(), this);
         nameControl(m_history, QStringLiteral("FraHisto"));
         m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
         m_history->hide();

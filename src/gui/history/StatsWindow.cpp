@@ -11,6 +11,7 @@
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -97,6 +98,27 @@ StatsWindow::StatsWindow(QWidget *owner)
 
 void StatsWindow::showStatistics(const Tournament &t)
 {
+    fill(t);
+
+    // Above its owner, and not what keeps the program running.
+    winId();
+    windowHandle()->setTransientParent(m_owner->window()->windowHandle());
+    show();
+    raise();
+    activateWindow();
+    m_close->setFocus();
+}
+
+void StatsWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_shown)
+        fill(*m_shown);
+}
+
+void StatsWindow::fill(const Tournament &t)
+{
+    m_shown = &t;
     m_ranking->clear();
     m_ranking->addItems(rankingLines(ComputeRanking(t), t.round(t.rounds().front()).sides));
 
@@ -116,14 +138,6 @@ void StatsWindow::showStatistics(const Tournament &t)
     m_print->setToolTip(t.messages().text(Message::printStatistics));
     showTitle(t);
     showPodium(t);
-
-    // Above its owner, and not what keeps the program running.
-    winId();
-    windowHandle()->setTransientParent(m_owner->window()->windowHandle());
-    show();
-    raise();
-    activateWindow();
-    m_close->setFocus();
 }
 
 // Title and picture of a tournament the program knows; the design's for

@@ -71,10 +71,9 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     nameControl(this, QStringLiteral("Frame9"));
     setAutoFillBackground(true); // covers the group page
 
-    addRoundCaption(0, QStringLiteral("Huitième de Finale"), firstColumn);
-    addRoundCaption(1, QStringLiteral("Quart de Finale"), firstColumn + columnPitch);
-    addRoundCaption(2, QStringLiteral("Demi Finale"), firstColumn + 2 * columnPitch);
-    addRoundCaption(3, QStringLiteral("Finale"), firstColumn + 3 * columnPitch);
+    // Worded, as every caption of the page, by the catalogue's lines.
+    for (int round = 0; round < 4; ++round)
+        addRoundCaption(round, firstColumn + round * columnPitch);
 
     for (int k = 0; k < 8; ++k)
         m_byMatch[0].append(addMatch(t, binding, Round::RoundOf16, k, firstColumn, treeRowTop(k)));
@@ -131,10 +130,9 @@ void KnockoutPanel::arrangeTree(const QString &chart)
     update();
 }
 
-void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
+void KnockoutPanel::addRoundCaption(int index, int left)
 {
-    auto *label =
-        makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
+    auto *label = makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330));
     label->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(label);
 }
