@@ -52,7 +52,7 @@ QString chartPath(const QString &stem)
 
 EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings,
                          QList<QWidget *> illustratedButtons, QWidget *parent)
-    : CardFrame(QStringLiteral("Mise à jour fichier."), parent)
+    : CardFrame(QString(), parent)
     , m_tournament(t)
     , m_prompts(prompts)
     , m_settings(settings)
@@ -66,14 +66,6 @@ EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings
 
 void EditorPanel::build()
 {
-    const QStringList fieldLabels{QStringLiteral("mot de passe"),
-                                  QStringLiteral("Pseudo"),
-                                  QStringLiteral("Version du programme"),
-                                  QStringLiteral("Version disponible"),
-                                  QStringLiteral("Lien"),
-                                  QStringLiteral("Texte Français"),
-                                  QStringLiteral("Texte Anglais"),
-                                  QStringLiteral("Texte Espagnol")};
     constexpr int labelLeft = 180;
     constexpr int fieldLeft = 2280;
     constexpr int rowHeight = 405;
@@ -102,9 +94,10 @@ void EditorPanel::build()
             makeControl<QLineEdit>(this, name, index, QRect(fieldLeft, firstRow + row * rowHeight, width, 345));
         return edit;
     };
+    // The field labels, as the panel's title, are the catalogue's.
     for (int row = 0; row < 8; ++row)
         makeControl<QLabel>(this, QStringLiteral("LabEditeur"), row,
-                            QRect(labelLeft, firstRow + row * rowHeight + 30, 2040, 300), fieldLabels.at(row));
+                            QRect(labelLeft, firstRow + row * rowHeight + 30, 2040, 300));
     for (int i = 0; i < 4; ++i)
         m_versionFields.append(field(QStringLiteral("Text2"), i, i, 2400));
     m_versionFields[0]->setEchoMode(QLineEdit::Password);
