@@ -95,12 +95,7 @@ ButtonBar::ButtonBar(QWidget &window)
 void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)
 {
     m_knockout->setIcon(Pictures::knockoutButton(open ? 0 : 1, m_knockout->iconSize()));
-    // The captions come from the message table; until a language file has
-    // set them, the French design texts stand in.
-    const QString &caption = messages.at(open ? Message::groupsButton : Message::knockoutButton);
-    m_knockout->setText(!caption.isEmpty() ? caption
-                        : open             ? QStringLiteral("Phase de Groupes")
-                                           : QStringLiteral("Phase Finale"));
+    m_knockout->setText(messages.text(open ? Message::groupsButton : Message::knockoutButton));
 }
 
 // Whatever words a language file gives the title, its year is the one shown.

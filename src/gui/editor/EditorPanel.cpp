@@ -113,22 +113,19 @@ void EditorPanel::build()
         m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, wideField));
 
     constexpr int buttonsTop = firstRow + 8 * rowHeight + 180;
-    auto button = [this](const QString &name, const QRect &twips, const QString &caption,
-                         void (EditorPanel::*act)()) {
-        auto *b = makeControl<QPushButton>(this, name, -1, twips, caption);
+    // Worded by the catalogue's lines, as the labels.
+    auto button = [this](const QString &name, const QRect &twips, void (EditorPanel::*act)()) {
+        auto *b = makeControl<QPushButton>(this, name, -1, twips);
         connect(b, &QPushButton::clicked, this, act);
     };
-    button(QStringLiteral("Command18"), QRect(labelLeft, buttonsTop, 3000, 405),
-           QStringLiteral("Enregistrer ces modifs"), &EditorPanel::save);
-    button(QStringLiteral("Command19"), QRect(labelLeft + 3120, buttonsTop, 1500, 405), QStringLiteral("Abandon"),
-           &EditorPanel::abandon);
+    button(QStringLiteral("Command18"), QRect(labelLeft, buttonsTop, 3000, 405), &EditorPanel::save);
+    button(QStringLiteral("Command19"), QRect(labelLeft + 3120, buttonsTop, 1500, 405), &EditorPanel::abandon);
     button(QStringLiteral("Command20"), QRect(labelLeft + 4740, buttonsTop, 2400, 405),
-           QStringLiteral("Recharger l'image"), &EditorPanel::reloadBanner);
+           &EditorPanel::reloadBanner);
     button(QStringLiteral("Command16"), QRect(labelLeft, buttonsTop + 480, contentRight - labelLeft, 405),
-           QStringLiteral("Envoyer le dernier score  (Le chemin du fichier est dans le presse papier)"),
            &EditorPanel::exportScores);
     button(QStringLiteral("Command17"), QRect(labelLeft, buttonsTop + 960, contentRight - labelLeft, 405),
-           QStringLiteral("Modifier le fichier manuellement. (Experts only)"), &EditorPanel::editManually);
+           &EditorPanel::editManually);
 
     m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
                                            QRect(labelLeft, buttonsTop + 1500, contentRight - labelLeft, 930));

@@ -42,7 +42,6 @@ StatsWindow::StatsWindow(QWidget *owner)
     nameControl(this, QStringLiteral("Stats"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(windowWidth), px(windowHeight));
-    setWindowTitle(QStringLiteral("Statistiques"));
     setWindowIcon(owner->windowIcon());
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
@@ -52,16 +51,14 @@ StatsWindow::StatsWindow(QWidget *owner)
                                   QStringLiteral("Vylora "));
     chartLook::setFontSize(m_title, 16, true);
     chartLook::setTextColour(m_title, chartLook::ink);
-    m_total = makeControl<QLabel>(this, QStringLiteral("Label1"), -1, QRect(2130, 930, 9120, 390),
-                                  QStringLiteral("Buts marqués au total : "));
+    // The headings are worded, from the messages, when the window is filled.
+    m_total = makeControl<QLabel>(this, QStringLiteral("Label1"), -1, QRect(2130, 930, 9120, 390));
     chartLook::setFontSize(m_total, m_total->font().pointSizeF() + 1, true);
 
-    m_rankingHeading = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(150, 1650, 4650, 330),
-                                           QStringLiteral("Classement : "));
+    m_rankingHeading = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(150, 1650, 4650, 330));
     chartLook::makeHeading(m_rankingHeading);
     m_ranking = makeList(this, QStringLiteral("List2"), QRect(150, listsTop, 4650, listsHeight));
-    m_goalsHeading = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(4950, 1650, 3150, 330),
-                                         QStringLiteral("Meilleurs buteurs: "));
+    m_goalsHeading = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(4950, 1650, 3150, 330));
     chartLook::makeHeading(m_goalsHeading);
     m_goals = makeList(this, QStringLiteral("List1"), QRect(4950, listsTop, 3150, listsHeight));
 
