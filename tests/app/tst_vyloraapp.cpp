@@ -159,19 +159,22 @@ private slots:
     {
         QTest::addColumn<QString>("opener"); // the main window's button that opens it
         QTest::addColumn<QString>("window"); // empty for a panel of the main window
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("german"); // its text, else its tooltip
-        QTest::newRow("statistics heading") << "Command21" << "Stats" << "Label3" << -1 << "Endplatzierung:";
-        QTest::newRow("print button") << "Command13" << "PrintWindow" << "Command1" << -1 << "";
-        QTest::newRow("calendar row") << "Command15" << "" << "LabCAL" << 1 << "";
+        QTest::newRow("statistics heading") << QStringLiteral("Command21") << QStringLiteral("Stats")
+                                            << QStringLiteral("Label3") << -1 << QStringLiteral("Endplatzierung:");
+        QTest::newRow("print button") << QStringLiteral("Command13") << QStringLiteral("PrintWindow")
+                                      << QStringLiteral("Command1") << -1 << QStringLiteral("Zurück zum Programm");
+        QTest::newRow("calendar row") << QStringLiteral("Command15") << QString() << QStringLiteral("LabCAL") << 2
+                                      << QStringLiteral("20:30 Südafrika Vs Mexiko");
     }
 
     void everyOpenWindowFollowsTheSwitch()
     {
         QFETCH(QString, opener);
         QFETCH(QString, window);
-        QFETCH(QString, control);
+        QFETCH(QString, name);
         QFETCH(int, index);
         QFETCH(QString, german);
         m_folder->write(QStringLiteral("VYL2010.ini"),
@@ -189,7 +192,7 @@ private slots:
         QCOMPARE(open == &app->window(), window.isEmpty());
 
         QTest::keyClicks(control(*app, QStringLiteral("lang")), QStringLiteral("De"));
-        QWidget *shown = findControl(*open, control, index);
+        QWidget *shown = findControl(*open, name, index);
         QVERIFY(shown);
         const QString text = shownText(shown);
         QCOMPARE(text.isEmpty() ? shown->toolTip() : text, german);
@@ -202,8 +205,10 @@ private slots:
         QTest::addColumn<QString>("typed"); // the start of the name the chooser gives it
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("German") << "De" << "langDe.txt" << "";
-        QTest::newRow("Portuguese") << "Po" << "langPt.txt" << "";
+        QTest::newRow("German") << QStringLiteral("De") << QStringLiteral("langDe.txt")
+                                << QStringLiteral("Vor Mexiko\nNichts trennt sie (Reihenfolge der Gruppe)");
+        QTest::newRow("Portuguese") << QStringLiteral("Po") << QStringLiteral("langPt.txt")
+                                    << QStringLiteral("À frente de México\nNada as separa (ordem do grupo)");
     }
 
     void aGroupToolTipFollowsTheSwitch()
@@ -211,7 +216,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, file);
         QFETCH(QString, toolTip);
-        m_folder->write(file, fileBytes(QFINDTESTDATA("../../data/" + file)));
+        m_folder->write(file, fileBytes(QFINDTESTDATA(QStringLiteral("../../data/") + file)));
         auto app = startApp();
         app->window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
