@@ -21,24 +21,28 @@ private slots:
         const int none = QNetworkReply::NoError;
         const QString refuses = QStringLiteral("Le serveur refuse : ");
         QTest::newRow("wrong code") << 403 << "wrongCode" << none << 0
-                                    << refuses + "Le code du concours est faux.";
+                                    << refuses + QStringLiteral("Le code du concours est faux.");
         QTest::newRow("pseudo taken") << 409 << "pseudoTaken" << none << 0
-                                      << refuses + "Le pseudo Zoé est déjà pris.";
-        QTest::newRow("tries, with the wait")
-            << 429 << "tooManyTries" << none << 12 << refuses + "Trop d'essais : réessayez dans 12 s.";
-        QTest::newRow("tries, no wait given") << 429 << "tooManyTries" << none << 0 << refuses + "server's own";
+                                      << refuses + QStringLiteral("Le pseudo Zoé est déjà pris.");
+        QTest::newRow("tries, with the wait") << 429 << "tooManyTries" << none << 12
+                                              << refuses + QStringLiteral("Trop d'essais : réessayez dans 12 s.");
+        QTest::newRow("tries, no wait given")
+            << 429 << "tooManyTries" << none << 0 << refuses + QStringLiteral("server's own");
         QTest::newRow("wrong token")
             << 403 << "wrongToken" << none << 0
-            << refuses + "Ce serveur ne connaît plus votre inscription : rejoignez le concours à "
-                         "nouveau.";
+            << refuses + QStringLiteral(
+                             "Ce serveur ne connaît plus votre inscription : rejoignez le concours à nouveau.");
         QTest::newRow("locked") << 403 << "locked" << none << 0
-                                << refuses + "Les pronostics de ce match restent scellés jusqu'au coup d'envoi.";
+                                << refuses +
+                                       QStringLiteral(
+                                           "Les pronostics de ce match restent scellés jusqu'au coup d'envoi.");
         QTest::newRow("too large") << 413 << "tooLarge" << none << 0
-                                   << refuses + "Le fichier envoyé dépasse 1 Mo.";
+                                   << refuses + QStringLiteral("Le fichier envoyé dépasse 1 Mo.");
         QTest::newRow("unknown player")
-            << 404 << "unknownPlayer" << none << 0 << refuses + "Aucun joueur ne s'appelle Zoé.";
-        QTest::newRow("a code not known") << 400 << "newerRule" << none << 0 << refuses + "server's own";
-        QTest::newRow("no code, not 404") << 500 << "" << none << 0 << refuses + "server's own";
+            << 404 << "unknownPlayer" << none << 0 << refuses + QStringLiteral("Aucun joueur ne s'appelle Zoé.");
+        QTest::newRow("a code not known")
+            << 400 << "newerRule" << none << 0 << refuses + QStringLiteral("server's own");
+        QTest::newRow("no code, not 404") << 500 << "" << none << 0 << refuses + QStringLiteral("server's own");
         QTest::newRow("no pool") << 404 << "" << none << 0
                                  << "Erreur de connexion ! Ce serveur n'a pas de concours.";
         QTest::newRow("connection refused") << 0 << "" << int(QNetworkReply::ConnectionRefusedError) << 0
