@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Writes the shipped language files data/langFr.txt, langEn.txt, langSp.txt,
-langDe.txt, langIt.txt, langPt.txt and langNl.txt, and
-src/tournament/Message.h, which names their message entries for the code.
+langDe.txt, langIt.txt, langPt.txt and langNl.txt, with the two headers
+that give the code its French: src/tournament/Message.h, which names the
+message entries and words each in French, and src/i18n/ControlCatalogue.h,
+the captions and tooltips the controls take when they are built. The
+French of the program is typed here and nowhere else.
 
 The files have to name the same controls and the same messages: a switch
 only rewrites what the new file names, so anything one file sets and another
@@ -21,16 +24,19 @@ no line names a cell whose caption the chart computes (tie notices, tables,
 match labels, bracket, podium, goal total, news).
 
 Run it after editing a translation; tests/app/tst_languagefiles.cpp checks
-the result against the window.
+the result against the window. With --check it writes nothing and fails
+when a committed file differs from what it would write.
 """
 
 import importlib
 import re
+import sys
 from collections import namedtuple
 from pathlib import Path
 
 DATA = Path(__file__).resolve().parent.parent / "data"
 CATALOGUE = DATA.parent / "src" / "tournament" / "Message.h"
+CONTROL_CATALOGUE = DATA.parent / "src" / "i18n" / "ControlCatalogue.h"
 
 TABLE_LANGUAGES = ("fr", "en", "es")
 LANGUAGES = (("fr", "langFr.txt"), ("en", "langEn.txt"), ("es", "langSp.txt"), ("de", "langDe.txt"),
@@ -710,6 +716,33 @@ MESSAGES.update({
     133: ("poolBadPseudo", 'Le pseudo doit compter 1 à 32 caractères visibles, dont une lettre ou un chiffre.', 'A pseudo has 1 to 32 visible characters, a letter or a digit among them.', 'El seudónimo debe tener de 1 a 32 caracteres visibles, con al menos una letra o una cifra.'),
     134: ("poolWait", "Trop d'essais : réessayez dans %1 s.", 'Too many tries: try again in %1 s.', 'Demasiados intentos: vuelva a intentarlo en %1 s.'),
 })
+# The pool's and the publisher's refusals by their code, and the causes of
+# "Erreur de connexion !" that belong to the pool: no pool on the server,
+# and a server that refuses the connection.
+MESSAGES.update({
+    170: ("poolNoPool", "Ce serveur n'a pas de concours.", 'This server has no pool.',
+          'Este servidor no tiene porra.'),
+    171: ("connectionRefused", 'Le serveur refuse la connexion.', 'The server refuses the connection.',
+          'El servidor rechaza la conexión.'),
+    172: ("poolWrongToken", "Ce serveur ne connaît plus votre inscription : rejoignez le concours à nouveau.",
+          'This server no longer knows your entry: join the pool again.',
+          'Este servidor ya no reconoce su inscripción: vuelva a unirse a la porra.'),
+    173: ("poolLocked", "Les pronostics de ce match restent scellés jusqu'au coup d'envoi.",
+          'The predictions of this match stay sealed until kick-off.',
+          'Los pronósticos de este partido siguen sellados hasta el inicio.'),
+    174: ("poolTooLarge", 'Le fichier envoyé dépasse 1 Mo.', 'The file sent is over 1 MB.',
+          'El archivo enviado supera 1 MB.'),
+    175: ("poolNotStarted", "Aucun tableau n'est publié : le concours n'a pas commencé.",
+          'No chart is published: the pool has not started.',
+          'No hay ningún cuadro publicado: la porra no ha empezado.'),
+    176: ("poolNotAChart", "Le fichier envoyé n'est pas un tableau 2010 entier.",
+          'The file sent is not a whole 2010 chart.', 'El archivo enviado no es un cuadro 2010 completo.'),
+    177: ("serverBusy", 'Le serveur est occupé : réessayez dans un instant.',
+          'The server is busy: try again in a moment.', 'El servidor está ocupado: vuelva a intentarlo en un momento.'),
+    178: ("poolUnknownPlayer", "Aucun joueur ne s'appelle %1.", 'No player is called %1.',
+          'Ningún jugador se llama %1.'),
+})
+
 # The draw of lots puts the clicked team ahead of every team level with it.
 CONTROLS = [c if (c.name, c.index) != ("LabAide", 1) else c._replace(fr=("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité parfaite : cliquez sur le nom de celle qui doit passer devant toutes les équipes à égalité avec elle.", ''), en=('If “Draw lots!” appears in a group, two teams are exactly level: click the name of the one that should go ahead of every team level with it.', ''), es=('Si aparece «¡Sorteo!» en un grupo, dos equipos están empatados en todo: haga clic en el nombre del que debe pasar por delante de todos los equipos empatados con él.', '')) for c in CONTROLS]
 
@@ -945,21 +978,72 @@ def catalogue():
         "// Every entry: each language file sets them all.\n",
         "inline constexpr std::array<Message, %d> everyMessage{\n" % len(entries),
         *["    Message::%s,\n" % name for _, name, _ in entries],
-        "};\n",
+        "};\n\n",
+        "// The French of an entry: what the program says while no language file\n",
+        "// has set it, and the text every other language is checked against.\n",
+        "constexpr const char16_t *frenchText(Message entry)\n{\n    switch (entry) {\n",
+        *["    case Message::%s:\n        return %s;\n" % (name, cpp_string(fr)) for _, name, fr in entries],
+        "    }\n    return u\"\";\n}\n",
     ])
 
 
-def main():
+def cpp_string(text):
+    return 'u"%s"' % text.replace("\\", "\\\\").replace('"', '\\"')
+
+
+def control_catalogue():
+    """The French control lines, for the controls to take when they are built."""
+    french = table_words("fr").controls
+    rows = []
+    for control in CONTROLS:
+        caption, tooltip = french[(control.name, control.index)]
+        rows.append("    {%s, %d, %s, %s},\n" % (cpp_string(control.name), -1 if control.index is None else control.index,
+                                               cpp_string(caption), cpp_string(tooltip)))
+    return "".join([
+        "// Written by scripts/make_language_files.py with the language files: edit\n",
+        "// its table and run it rather than editing this file.\n",
+        "#pragma once\n\n#include <array>\n\n",
+        "// A control line of the French file: the caption and tooltip that the\n",
+        "// control named `name` (element `index`, -1 for every element) takes when it\n",
+        "// is built, before any language file is applied.\n",
+        "struct ControlWords\n{\n    const char16_t *name;\n    int index;\n",
+        "    const char16_t *caption;\n    const char16_t *toolTip;\n};\n\n",
+        "inline constexpr std::array<ControlWords, %d> frenchControls{{\n" % len(rows),
+        *rows,
+        "}};\n",
+    ])
+
+
+def generated():
+    """Every file the run writes, by path, with its bytes."""
     words = {language: words_of(language) for language, _ in LANGUAGES}
     found = teams_missing(sorted(DATA.glob("*.ini")))
     for language, _ in LANGUAGES:
         found += problems(language, words[language], words["fr"])
     if found:
         raise SystemExit("Nothing written:\n  " + "\n  ".join(found))
-    contents = {file_name: file_bytes(language, words[language]) for language, file_name in LANGUAGES}
-    for file_name, content in contents.items():
-        (DATA / file_name).write_bytes(content)
-    CATALOGUE.write_text(catalogue())
+    contents = {DATA / file_name: file_bytes(language, words[language]) for language, file_name in LANGUAGES}
+    contents[CATALOGUE] = catalogue().encode("utf-8")
+    contents[CONTROL_CATALOGUE] = control_catalogue().encode("utf-8")
+    return contents
+
+
+def stale(contents):
+    """The files on disk that differ from what the run would write."""
+    return sorted(str(path.relative_to(DATA.parent)) for path, content in contents.items()
+                  if not path.exists() or path.read_bytes() != content)
+
+
+def main():
+    contents = generated()
+    if "--check" in sys.argv[1:]:
+        differing = stale(contents)
+        if differing:
+            raise SystemExit("Not what scripts/make_language_files.py writes (run it and commit):\n  "
+                             + "\n  ".join(differing))
+        return
+    for path, content in contents.items():
+        path.write_bytes(content)
 
 
 if __name__ == "__main__":

@@ -274,6 +274,16 @@ MESSAGES = {
     153: 'Der Spielplan %1 konnte im Datenordner nicht angelegt werden.',
     154: 'Das Tippspiel läuft über die WM 2010: Ihre Tipps für 2010 werden gesendet.',
     190: "Papierformat",
+    # The pool's and the publisher's refusals.
+    170: "Dieser Server hat kein Tippspiel.",
+    171: "Der Server verweigert die Verbindung.",
+    172: "Dieser Server kennt Ihre Anmeldung nicht mehr: Melden Sie sich erneut beim Tippspiel an.",
+    173: "Die Tipps zu diesem Spiel bleiben bis zum Anpfiff versiegelt.",
+    174: "Die gesendete Datei ist größer als 1 MB.",
+    175: "Es ist kein Spielplan veröffentlicht: Das Tippspiel hat noch nicht begonnen.",
+    176: "Die gesendete Datei ist kein vollständiger Spielplan 2010.",
+    177: "Der Server ist ausgelastet: Versuchen Sie es gleich noch einmal.",
+    178: "Kein Spieler heißt %1.",
 }
 
 # Shown name by the name the charts store.

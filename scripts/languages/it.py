@@ -271,6 +271,16 @@ MESSAGES = {
     153: 'Non è stato possibile creare il tabellone %1 nella cartella dei dati.',
     154: 'Il concorso si gioca sui Mondiali 2010: viene inviato il suo pronostico del 2010.',
     190: "Formato della carta",
+    # The pool's and the publisher's refusals.
+    170: "Questo server non ha un concorso.",
+    171: "Il server rifiuta la connessione.",
+    172: "Questo server non riconosce più la tua iscrizione: iscriviti di nuovo al concorso.",
+    173: "I pronostici di questa partita restano sigillati fino al calcio d'inizio.",
+    174: "Il file inviato supera 1 MB.",
+    175: "Nessun tabellone è pubblicato: il concorso non è ancora iniziato.",
+    176: "Il file inviato non è un tabellone 2010 completo.",
+    177: "Il server è occupato: riprova tra un momento.",
+    178: "Nessun giocatore si chiama %1.",
 }
 
 # Shown name by the name the charts store.

@@ -274,6 +274,16 @@ MESSAGES = {
     153: 'Het schema %1 kon niet in de gegevensmap worden aangemaakt.',
     154: 'De poule gaat over het WK 2010: je voorspellingen voor 2010 worden verstuurd.',
     190: "Papierformaat",
+    # The pool's and the publisher's refusals.
+    170: "Deze server heeft geen poule.",
+    171: "De server weigert de verbinding.",
+    172: "Deze server kent je inschrijving niet meer: schrijf je opnieuw in voor de poule.",
+    173: "De voorspellingen voor deze wedstrijd blijven verzegeld tot de aftrap.",
+    174: "Het verzonden bestand is groter dan 1 MB.",
+    175: "Er is geen schema gepubliceerd: de poule is nog niet begonnen.",
+    176: "Het verzonden bestand is geen volledig schema van 2010.",
+    177: "De server is bezet: probeer het zo meteen opnieuw.",
+    178: "Geen enkele speler heet %1.",
 }
 
 # Shown name by the name the charts store.

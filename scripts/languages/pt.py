@@ -270,6 +270,16 @@ MESSAGES = {
     153: 'Não foi possível criar a tabela %1 na pasta de dados.',
     154: 'O bolão é sobre a Copa do Mundo de 2010: seus palpites de 2010 são enviados.',
     190: "Tamanho do papel",
+    # The pool's and the publisher's refusals.
+    170: "Este servidor não tem bolão.",
+    171: "O servidor recusa a conexão.",
+    172: "Este servidor não reconhece mais a sua inscrição: entre no bolão de novo.",
+    173: "Os palpites deste jogo continuam lacrados até o pontapé inicial.",
+    174: "O arquivo enviado passa de 1 MB.",
+    175: "Nenhuma tabela foi publicada: o bolão ainda não começou.",
+    176: "O arquivo enviado não é uma tabela de 2010 completa.",
+    177: "O servidor está ocupado: tente de novo daqui a pouco.",
+    178: "Nenhum jogador se chama %1.",
 }
 
 # Shown name by the name the charts store.

@@ -13,9 +13,7 @@ QString openElsewhereText(LanguageIndex language)
     const QString file = languageFileName(language);
     if (!file.isEmpty())
         LoadLanguageMessages(ProgramFolder::filePath(file), messages);
-    return messages.textOr(Message::openElsewhere,
-                           QStringLiteral("Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : "
-                                          "elle passe au premier plan."));
+    return messages.text(Message::openElsewhere);
 }
 
 void bringForward(QWidget &window)

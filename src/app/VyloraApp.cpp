@@ -1,6 +1,7 @@
 #include "app/VyloraApp.h"
 
 #include "app/Clock.h"
+#include "gui/kit/LanguageSwitch.h"
 #include "gui/kit/Prompts.h"
 #include "history/Tournaments.h"
 #include "i18n/LanguageFile.h"
@@ -106,18 +107,9 @@ bool VyloraApp::loadChart(const QString &name, Saving saving, const IniDocument 
     hooks.fileProblem = [this, name](ChartFileProblem problem, const QString &path) {
         const MessageTable &messages = m_tournament.messages();
         const QString file = QDir::toNativeSeparators(iniFilePath(name));
-        const QString text =
-            problem == ChartFileProblem::TooLarge
-                ? messages
-                      .textOr(Message::chartTooLarge,
-                              QStringLiteral("Le fichier %1 est trop volumineux pour être un pronostic. "
-                                             "Il n'a pas été chargé et aucun enregistrement ne l'écrasera."))
-                      .arg(file)
-                : messages
-                      .textOr(Message::notAChart,
-                              QStringLiteral("Le fichier %1 ne contient pas de pronostic. Il est conservé "
-                                             "sous le nom %2 et une grille vide est affichée."))
-                      .arg(file, QDir::toNativeSeparators(path));
+        const QString text = problem == ChartFileProblem::TooLarge
+                                 ? messages.text(Message::chartTooLarge).arg(file)
+                                 : messages.text(Message::notAChart).arg(file, QDir::toNativeSeparators(path));
         m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"), text);
     };
     if (!(checked ? LoadWholeChartDocument(m_tournament, name, *checked, m_sage, hooks)
@@ -246,6 +238,7 @@ void VyloraApp::speak(LanguageIndex index)
     m_sage = index;
     m_window.showLanguage(index);
     showNewsMessage();
+    languageSwitch::announce();
 }
 
 void VyloraApp::applyLanguageFile(LanguageIndex index)
@@ -259,12 +252,8 @@ void VyloraApp::applyLanguageFile(LanguageIndex index)
         m_prompts.notice(&m_window, QStringLiteral("Vylora 2010"), missingLanguageFileNotice.toString());
         return;
     case LanguageFileStatus::TooLarge:
-        m_prompts.warning(
-            &m_window, QStringLiteral("Vylora 2010"),
-            messages
-                .textOr(Message::languageFileTooLarge,
-                        QStringLiteral("Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué."))
-                .arg(QDir::toNativeSeparators(path)));
+        m_prompts.warning(&m_window, QStringLiteral("Vylora 2010"),
+                          messages.text(Message::languageFileTooLarge).arg(QDir::toNativeSeparators(path)));
         return;
     }
     refreshLanguageTexts();
@@ -293,9 +282,7 @@ void VyloraApp::showNewsMessage()
 bool VyloraApp::mayClose()
 {
     const MessageTable &messages = m_tournament.messages();
-    return maySetOwnChartDown(messages.textOr(
-        Message::unsavedQuestion, QStringLiteral("Votre pronostic a changé depuis le dernier enregistrement. "
-                                                 "Voulez-vous l'enregistrer avant de quitter ?")));
+    return maySetOwnChartDown(messages.text(Message::unsavedQuestion));
 }
 
 // Unsaved predictions are never dropped without the user's word: save,
@@ -305,11 +292,9 @@ bool VyloraApp::maySetOwnChartDown(const QString &question)
     if (!hasUnsavedChanges())
         return true;
     const MessageTable &messages = m_tournament.messages();
-    const int answer = m_prompts.choice(
-        &m_window, QStringLiteral("Vylora 2010"), question,
-        {messages.textOr(Message::saveAnswer, QStringLiteral("Enregistrer")),
-         messages.textOr(Message::discardAnswer, QStringLiteral("Quitter sans enregistrer")),
-         messages.textOr(Message::stayAnswer, QStringLiteral("Annuler"))});
+    const int answer = m_prompts.choice(&m_window, QStringLiteral("Vylora 2010"), question,
+                                        {messages.text(Message::saveAnswer), messages.text(Message::discardAnswer),
+                                         messages.text(Message::stayAnswer)});
     switch (answer) {
     case 0:
         // Kept aside behind a past tournament: saved as the chart it is.

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Shown for a team out after the groups while no language file names it.
-const QString groupStageDesignText = QStringLiteral("1er tour");
-
 struct Entry
 {
     RankedTeam ranked;
@@ -166,7 +163,7 @@ std::vector<RankedTeam> formatRanking(const Tournament &t)
             return formatRecord(a.figures) > formatRecord(b.figures);
         return alphabeticallyBefore(b.ranked.team, a.ranked.team);
     });
-    const QString groupStageText = t.messages().textOr(Message::groupStageExit, groupStageDesignText);
+    const QString groupStageText = t.messages().text(Message::groupStageExit);
     std::vector<RankedTeam> ranking;
     for (FormatEntry &e : entries) {
         e.ranked.position = int(ranking.size()) + 1;
@@ -205,7 +202,7 @@ std::vector<RankedTeam> ComputeRanking(const Tournament &t)
         return alphabeticallyBefore(b.ranked.team, a.ranked.team);
     });
 
-    const QString groupStageText = t.messages().textOr(Message::groupStageExit, groupStageDesignText);
+    const QString groupStageText = t.messages().text(Message::groupStageExit);
     std::vector<RankedTeam> ranking;
     for (Entry &e : entries) {
         e.ranked.position = int(ranking.size()) + 1;

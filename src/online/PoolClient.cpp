@@ -141,9 +141,10 @@ PoolClient::Answer PoolClient::answerOf(QNetworkReply *reply, const QByteArray &
     }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     answer.json = document.object();
-    if (answer.status == 0)
+    if (answer.status == 0) {
         answer.error = reply->errorString();
-    else if (answer.status != 200)
+        answer.network = reply->error();
+    } else if (answer.status != 200)
         answer.error =
             answer.json.value(QStringLiteral("error")).toString(QStringLiteral("HTTP %1").arg(answer.status));
     else if (!document.isObject())

@@ -5,11 +5,10 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QObject>
 #include <QString>
 #include <QUrl>
-
-class QNetworkReply;
 
 // The program's side of the pool on the update server: joining, sending
 // the 2010 chart, reading the ranking, each one request that answers JSON,
@@ -28,9 +27,10 @@ public:
         QJsonObject json; // the server's answer
         QString error;    // why it failed, empty when it went through
         int retryAfter = 0; // seconds the server asks to wait, 0 when it did not
+        QNetworkReply::NetworkError network = QNetworkReply::NoError; // why no answer came
         bool ok() const { return error.isEmpty(); }
-        // The server's name for a refusal ("code", "taken", ...), for the
-        // program to word; empty when it gave none.
+        // The server's code for a refusal ("wrongCode", "pseudoTaken", ...),
+        // for the program to word; empty when it gave none.
         QString reason() const { return json.value(QStringLiteral("reason")).toString(); }
     };
     struct Account

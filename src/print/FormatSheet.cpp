@@ -10,12 +10,12 @@
 
 namespace {
 
-// The message's part `i`, or the design's own French while no language
+// The message's part `i`, or the catalogue's French while no language
 // file has given one.
-QString part(const MessageTable &messages, Message entry, const QString &design, int i)
+QString part(const MessageTable &messages, Message entry, int i)
 {
     const QString given = messages.at(entry).split(u'|').value(i);
-    return given.isEmpty() ? design.split(u'|').value(i) : given;
+    return given.isEmpty() ? QString::fromUtf16(frenchText(entry)).split(u'|').value(i) : given;
 }
 
 QString signedNumber(double value)
@@ -38,11 +38,9 @@ QStringList titleOf(const Tournament &t)
     const MessageTable &messages = t.messages();
     const QString year = yearOf(t);
     if (t.rules().id == FormatId::Euro24)
-        return {
-            messages.textOr(Message::euroTitle, QStringLiteral("Championnat d'Europe de Football %1")).arg(year)};
-    const QString design = QStringLiteral("Coupe du Monde|de Football %1");
-    return {part(messages, Message::sheetTitle, design, 0),
-            part(messages, Message::sheetTitle, design, 1).replace(QStringLiteral("%1"), year)};
+        return {messages.text(Message::euroTitle).arg(year)};
+    return {part(messages, Message::sheetTitle, 0),
+            part(messages, Message::sheetTitle, 1).replace(QStringLiteral("%1"), year)};
 }
 
 FormatSheetRow rowOf(const Tournament &t, GroupId g, int slot, const TeamFigures &f)
@@ -59,7 +57,7 @@ FormatSheetGroup groupOf(const Tournament &t, GroupId g, const FormatGroup &grou
 {
     const MessageTable &messages = t.messages();
     FormatSheetGroup sheet;
-    sheet.caption = messages.textOr(Message::groupCaption, QStringLiteral("Groupe %1")).arg(groupLetter(g));
+    sheet.caption = messages.text(Message::groupCaption).arg(groupLetter(g));
     for (int place = 1; place <= 4; ++place) {
         const int slot = group.slotAt(place);
         FormatSheetRow &row = sheet.table[std::size_t(place - 1)];
@@ -121,11 +119,9 @@ FormatSheet readFormatSheet(const Tournament &t, const QString &link)
     sheet.rules = &t.rules();
     sheet.link = link;
     sheet.title = titleOf(t);
-    const QString headings = QStringLiteral("Gr.|Équipe|Pts|+/-|BP");
     for (int i = 0; i < 5; ++i)
-        sheet.headings << part(messages, Message::thirdsHeadings, headings, i);
-    sheet.thirdsTitle = messages.textOr(Message::thirdsTitle, QStringLiteral("Meilleurs troisièmes"));
-    const QString rounds = QStringLiteral("Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Podium");
+        sheet.headings << part(messages, Message::thirdsHeadings, i);
+    sheet.thirdsTitle = messages.text(Message::thirdsTitle);
     const std::array<std::pair<Round, int>, 6> nameOf{{{Round::RoundOf32, 0},
                                                        {Round::RoundOf16, 1},
                                                        {Round::QuarterFinals, 2},
@@ -133,8 +129,8 @@ FormatSheet readFormatSheet(const Tournament &t, const QString &link)
                                                        {Round::Final, 4},
                                                        {Round::ThirdPlace, 5}}};
     for (const auto &[round, index] : nameOf)
-        sheet.roundNames[std::size_t(round)] = part(messages, Message::roundNames, rounds, index);
-    sheet.podiumName = part(messages, Message::roundNames, rounds, 6);
+        sheet.roundNames[std::size_t(round)] = part(messages, Message::roundNames, index);
+    sheet.podiumName = part(messages, Message::roundNames, 6);
 
     const std::vector<FormatGroup> groups = formatGroups(t);
     const ThirdsStanding thirds = thirdsStanding(t, groups);

@@ -26,26 +26,22 @@ SheetText place(const QString &text, int x, int y, const Column &column, bool bo
 constexpr std::array<int, 8> leftCopies{1, 6, 9, 14, 17, 22, 25, 30};
 constexpr std::array<int, 8> rightCopies{2, 5, 10, 13, 18, 21, 26, 29};
 
-// The part of a "|" list that a language file gave, else the design's own.
-void take(const QStringList &parts, qsizetype i, QString &caption)
+// The part of a "|" list that a language file gave, else the catalogue's.
+QString part(const MessageTable &messages, Message entry, qsizetype i)
 {
-    if (!parts.value(i).isEmpty())
-        caption = parts.value(i);
+    const QString given = messages.at(entry).split(u'|').value(i);
+    return given.isEmpty() ? QString::fromUtf16(frenchText(entry)).split(u'|').value(i) : given;
 }
 
 SheetCaptions captionsOf(const MessageTable &messages, const QString &year)
 {
     SheetCaptions c;
-    const QStringList headings = messages.at(Message::sheetHeadings).split(u'|');
     const std::array<QString *, 6> columns{&c.groups,     &c.roundOf16, &c.quarterFinals,
                                            &c.semiFinals, &c.final,     &c.thirdPlace};
     for (std::size_t i = 0; i < columns.size(); ++i)
-        take(headings, qsizetype(i), *columns[i]);
-    const QStringList title = messages.at(Message::sheetTitle).split(u'|');
-    take(title, 0, c.titleTop);
-    QString bottom = QStringLiteral("de Football %1");
-    take(title, 1, bottom);
-    c.titleBottom = bottom.replace(QStringLiteral("%1"), year);
+        *columns[i] = part(messages, Message::sheetHeadings, qsizetype(i));
+    c.titleTop = part(messages, Message::sheetTitle, 0);
+    c.titleBottom = part(messages, Message::sheetTitle, 1).replace(QStringLiteral("%1"), year);
     return c;
 }
 

@@ -30,17 +30,18 @@ struct SheetText
 };
 
 // The template's own words, in the language of the names: the column
-// headings and the title's two lines, the year in the second.
+// headings and the title's two lines, the year in the second. Each part a
+// language file leaves out is the catalogue's French.
 struct SheetCaptions
 {
-    QString groups = QStringLiteral("Groupes");
-    QString roundOf16 = QStringLiteral("1/8");
-    QString quarterFinals = QStringLiteral("1/4");
-    QString semiFinals = QStringLiteral("1/2");
-    QString final = QStringLiteral("Finale");
-    QString thirdPlace = QStringLiteral("Petite Finale");
-    QString titleTop = QStringLiteral("Coupe du Monde");
-    QString titleBottom = QStringLiteral("de Football 2010");
+    QString groups;
+    QString roundOf16;
+    QString quarterFinals;
+    QString semiFinals;
+    QString final;
+    QString thirdPlace;
+    QString titleTop;
+    QString titleBottom;
 };
 
 // What a redraw puts on the template: the names, the captions with the

@@ -21,20 +21,23 @@ struct Refusal
     const char *reason;
     const char *title;
     const char *text;
+    const char *code; // the refusal's code in a JSON answer
 };
 
 // The answers the guard gives itself; the module never sees these requests.
 constexpr Refusal refusals[] = {
-    {400, "Bad Request", "Requête illisible", "Le serveur n'a pas compris la requête."},
-    {403, "Forbidden", "Refusé", "Cette requête n'est pas permise."},
-    {408, "Request Timeout", "Trop lent", "La requête n'est pas arrivée à temps."},
-    {411, "Length Required", "Longueur inconnue", "La requête doit annoncer la longueur de son contenu."},
-    {413, "Payload Too Large", "Trop gros", "Le contenu dépasse ce que le serveur accepte."},
-    {414, "URI Too Long", "Adresse trop longue", "L'adresse demandée est trop longue."},
-    {429, "Too Many Requests", "Trop d'essais", "Réessayez plus tard."},
-    {431, "Request Header Fields Too Large", "En-têtes trop longs", "Les en-têtes de la requête sont trop longs."},
-    {501, "Not Implemented", "Méthode inconnue", "Le serveur ne connaît pas cette méthode."},
-    {503, "Service Unavailable", "Serveur occupé", "Le serveur est occupé ; réessayez dans un instant."},
+    {400, "Bad Request", "Requête illisible", "Le serveur n'a pas compris la requête.", "badRequest"},
+    {403, "Forbidden", "Refusé", "Cette requête n'est pas permise.", "forbidden"},
+    {408, "Request Timeout", "Trop lent", "La requête n'est pas arrivée à temps.", "tooSlow"},
+    {411, "Length Required", "Longueur inconnue", "La requête doit annoncer la longueur de son contenu.",
+     "lengthRequired"},
+    {413, "Payload Too Large", "Trop gros", "Le contenu dépasse ce que le serveur accepte.", "tooLarge"},
+    {414, "URI Too Long", "Adresse trop longue", "L'adresse demandée est trop longue.", "addressTooLong"},
+    {429, "Too Many Requests", "Trop d'essais", "Réessayez plus tard.", "tooManyTries"},
+    {431, "Request Header Fields Too Large", "En-têtes trop longs", "Les en-têtes de la requête sont trop longs.",
+     "headersTooLarge"},
+    {501, "Not Implemented", "Méthode inconnue", "Le serveur ne connaît pas cette méthode.", "unknownMethod"},
+    {503, "Service Unavailable", "Serveur occupé", "Le serveur est occupé ; réessayez dans un instant.", "busy"},
 };
 
 const Refusal &refusalFor(int status)
@@ -149,7 +152,7 @@ void ConnectionGuard::headComplete()
         route->check ? route->check(m_head, clientAddress(m_peer, m_context.limits.proxy, m_head.realIp()))
                      : HeadVerdict{};
     if (verdict.status != 0) {
-        refuseWith(verdict.status, verdict.title, verdict.text, verdict.extraHeaders);
+        refuseWith(verdict.status, verdict.title, verdict.text, verdict.extraHeaders, verdict.reason);
         return;
     }
     if (!m_context.budget.take(length, verdict.provenSender)) {
@@ -251,11 +254,12 @@ void ConnectionGuard::enter(Phase phase)
 void ConnectionGuard::refuse(int status, const QByteArray &extraHeaders)
 {
     const Refusal &refusal = refusalFor(status);
-    refuseWith(status, QString::fromUtf8(refusal.title), QString::fromUtf8(refusal.text), extraHeaders);
+    refuseWith(status, QString::fromUtf8(refusal.title), QString::fromUtf8(refusal.text), extraHeaders,
+               QString::fromLatin1(refusal.code));
 }
 
 void ConnectionGuard::refuseWith(int status, const QString &title, const QString &text,
-                                 const QByteArray &extraHeaders)
+                                 const QByteArray &extraHeaders, const QString &reason)
 {
     if (m_phase == Phase::Refused)
         return;
@@ -263,8 +267,10 @@ void ConnectionGuard::refuseWith(int status, const QString &title, const QString
     // own form, as from the pages behind this guard.
     const bool json =
         QUrlQuery(QString::fromUtf8(m_head.query())).queryItemValue(QStringLiteral("format")) == u"json";
-    const QByteArray page = json ? QJsonDocument(QJsonObject{{QStringLiteral("error"), text}}).toJson(QJsonDocument::Compact)
-                                 : serverPages::answer(title, text);
+    const QByteArray page =
+        json ? QJsonDocument(QJsonObject{{QStringLiteral("error"), text}, {QStringLiteral("reason"), reason}})
+                   .toJson(QJsonDocument::Compact)
+             : serverPages::answer(title, text);
     m_context.log.write(m_peer, m_head.method(), m_head.target(), status, page.size());
     releaseBody();
 

@@ -81,7 +81,8 @@ private:
     void passHeld();
     void written(qint64 bytes);
     void writeLine(qint64 bodyBytesSent);
-    void refuseWith(int status, const QString &title, const QString &text, const QByteArray &extraHeaders);
+    void refuseWith(int status, const QString &title, const QString &text, const QByteArray &extraHeaders,
+                    const QString &reason);
     void releaseBody();
     void enter(Phase phase);
     void timerEvent(QTimerEvent *event) override;

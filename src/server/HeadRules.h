@@ -18,6 +18,7 @@ struct HeadVerdict
     QString title;  // the refusal's page
     QString text;
     QByteArray extraHeaders; // whole lines, such as "Retry-After: 5\r\n"
+    QString reason;          // the refusal's code for a client that words it itself
     // A body whose sender is proven by the head draws on the whole budget;
     // one that carries its own proof (a form's password field) on a small
     // share of it, so that strangers cannot crowd out the publisher.

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpServerRequest>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QMetaEnum>
 #include <QPointer>
@@ -55,9 +57,23 @@ ServerReply html(const QByteArray &page, Status status = Status::Ok)
     return {status, htmlType, page, {}};
 }
 
-ServerReply refusal(Status status, const QString &title, const QString &why)
+// A client that reads JSON (the program) gets the refusal's code to word
+// it in its user's language; a browser gets the page.
+ServerReply refusal(Status status, const QString &title, const QString &why, const QString &reason = QString(),
+                    bool json = false)
 {
-    return html(serverPages::answer(title, why), status);
+    if (!json)
+        return html(serverPages::answer(title, why), status);
+    return {status,
+            "application/json",
+            QJsonDocument(QJsonObject{{QStringLiteral("error"), why}, {QStringLiteral("reason"), reason}})
+                .toJson(QJsonDocument::Compact),
+            {}};
+}
+
+bool wantsJson(const QHttpServerRequest &request)
+{
+    return request.query().queryItemValue(QStringLiteral("format")) == u"json";
 }
 
 ServerReply notFound()
@@ -350,9 +366,10 @@ HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress
     const auto now = PasswordThrottle::Clock::now();
     if (const int wait = m_throttle.secondsToWait(client, now); wait > 0)
         return {int(Status::TooManyRequests), notPublished, tooManyWrongPasswords(wait),
-                "Retry-After: " + QByteArray::number(wait) + "\r\n"};
+                "Retry-After: " + QByteArray::number(wait) + "\r\n", QStringLiteral("tooManyTries")};
     if (!m_password)
-        return {int(Status::Forbidden), publishingOffTitle, publishingOffText, {}};
+        return {
+            int(Status::Forbidden), publishingOffTitle, publishingOffText, {}, QStringLiteral("publishingOff")};
     const QUrlQuery query(QString::fromUtf8(head.query()));
     if (m_password->matches(query.queryItemValue(QStringLiteral("mdp"), QUrl::FullyDecoded).toUtf8()))
         return {};
@@ -364,24 +381,28 @@ HeadVerdict UpdateServer::uploadHead(const RequestHead &head, const QHostAddress
         return form;
     }
     m_throttle.failed(client, now);
-    return {int(Status::Forbidden), notPublished, wrongPassword, {}};
+    return {int(Status::Forbidden), notPublished, wrongPassword, {}, QStringLiteral("wrongPassword")};
 }
 
 ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 {
     const QByteArray client = clientKey(clientOf(request));
     const auto now = PasswordThrottle::Clock::now();
+    const bool json = wantsJson(request);
     if (const int wait = m_throttle.secondsToWait(client, now); wait > 0) {
-        ServerReply reply = refusal(Status::TooManyRequests, notPublished, tooManyWrongPasswords(wait));
+        ServerReply reply = refusal(Status::TooManyRequests, notPublished, tooManyWrongPasswords(wait),
+                                    QStringLiteral("tooManyTries"), json);
         reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
         return reply;
     }
     if (!m_password)
-        return refusal(Status::Forbidden, publishingOffTitle, publishingOffText);
+        return refusal(Status::Forbidden, publishingOffTitle, publishingOffText, QStringLiteral("publishingOff"),
+                       json);
 
     const QByteArray body = request.body();
     if (body.size() > PublishedChart::maxBytes + formAllowance)
-        return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
+        return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."),
+                       QStringLiteral("tooLarge"), json);
 
     QByteArray password = queryValue(request, QStringLiteral("mdp")).toUtf8();
     QByteArray chart = body;
@@ -389,7 +410,8 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
     if (isForm(contentType)) {
         const std::optional<MultipartForm> form = MultipartForm::parse(contentType, body);
         if (!form || !form->contains(QStringLiteral("fichier")))
-            return refusal(Status::BadRequest, notPublished, QStringLiteral("Le formulaire reçu est incomplet."));
+            return refusal(Status::BadRequest, notPublished, QStringLiteral("Le formulaire reçu est incomplet."),
+                           QStringLiteral("incompleteForm"), json);
         if (!form->value(QStringLiteral("mdp")).isEmpty())
             password = form->value(QStringLiteral("mdp"));
         chart = form->value(QStringLiteral("fichier"));
@@ -397,23 +419,26 @@ ServerReply UpdateServer::publish(const QHttpServerRequest &request)
 
     if (!m_password->matches(password)) {
         m_throttle.failed(client, now);
-        return refusal(Status::Forbidden, notPublished, wrongPassword);
+        return refusal(Status::Forbidden, notPublished, wrongPassword, QStringLiteral("wrongPassword"), json);
     }
     m_throttle.succeeded(client);
     if (chart.size() > PublishedChart::maxBytes)
-        return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."));
+        return refusal(Status::PayloadTooLarge, notPublished, QStringLiteral("Le fichier dépasse 1 Mo."),
+                       QStringLiteral("tooLarge"), json);
     // The chart names its tournament: the 2010 one, or a coming one.
     const auto target = std::ranges::find_if(m_charts, [&chart](const PublishedChart &candidate) {
         return wholeChartNamed(candidate.chartName(), chart).has_value();
     });
     if (target == m_charts.end())
         return refusal(Status::BadRequest, notPublished,
-                       QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora (VYL2010.ini)."));
+                       QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora (VYL2010.ini)."),
+                       QStringLiteral("notAChart"), json);
 
     QString error;
     if (!target->publish(chart, QDateTime::currentDateTime(), error))
         return refusal(Status::InternalServerError, notPublished,
-                       QStringLiteral("Le serveur n'a pas pu enregistrer le fichier : %1.").arg(error));
+                       QStringLiteral("Le serveur n'a pas pu enregistrer le fichier : %1.").arg(error),
+                       QStringLiteral("notSaved"), json);
     const PublishedChart::Summary published = target->summary();
     return html(
         serverPages::answer(QStringLiteral("Résultats publiés"),

@@ -150,11 +150,20 @@ enum class Message {
     changeTournamentQuestion = 152, // Votre pronostic a changé depuis le dernier enregistrement...
     chartNotStarted = 153,          // Le tableau %1 n'a pas pu être créé dans le dossier des do...
     poolOn2010 = 154,               // Le concours se joue sur la Coupe du monde 2010 : votre pr...
+    poolNoPool = 170,               // Ce serveur n'a pas de concours.
+    connectionRefused = 171,        // Le serveur refuse la connexion.
+    poolWrongToken = 172,           // Ce serveur ne connaît plus votre inscription : rejoignez ...
+    poolLocked = 173,               // Les pronostics de ce match restent scellés jusqu'au coup ...
+    poolTooLarge = 174,             // Le fichier envoyé dépasse 1 Mo.
+    poolNotStarted = 175,           // Aucun tableau n'est publié : le concours n'a pas commencé.
+    poolNotAChart = 176,            // Le fichier envoyé n'est pas un tableau 2010 entier.
+    serverBusy = 177,               // Le serveur est occupé : réessayez dans un instant.
+    poolUnknownPlayer = 178,        // Aucun joueur ne s'appelle %1.
     paperChoice = 190,              // Format du papier
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 144> everyMessage{
+inline constexpr std::array<Message, 153> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -298,5 +307,329 @@ inline constexpr std::array<Message, 144> everyMessage{
     Message::changeTournamentQuestion,
     Message::chartNotStarted,
     Message::poolOn2010,
+    Message::poolNoPool,
+    Message::connectionRefused,
+    Message::poolWrongToken,
+    Message::poolLocked,
+    Message::poolTooLarge,
+    Message::poolNotStarted,
+    Message::poolNotAChart,
+    Message::serverBusy,
+    Message::poolUnknownPlayer,
     Message::paperChoice,
 };
+
+// The French of an entry: what the program says while no language file
+// has set it, and the text every other language is checked against.
+constexpr const char16_t *frenchText(Message entry)
+{
+    switch (entry) {
+    case Message::knockoutButton:
+        return u"Phase Finale";
+    case Message::groupsButton:
+        return u"Phase de Groupes";
+    case Message::drawLots:
+        return u"Tirage au sort !";
+    case Message::updateQuestion:
+        return u"Voulez-vous télécharger les résultats officiels ? Ils remplaceront votre pronostic.";
+    case Message::updateTitle:
+        return u"Mise à jour";
+    case Message::chooseYear:
+        return u"Choisir l'année...";
+    case Message::noMatches:
+        return u"Pas de match";
+    case Message::onThisDay:
+        return u"ce jour-là";
+    case Message::statsTitle:
+        return u"Statistiques de la Coupe du Monde";
+    case Message::goals:
+        return u"buts";
+    case Message::goalsHeading:
+        return u"Meilleurs buteurs :";
+    case Message::rankingHeading:
+        return u"Classement :";
+    case Message::groupStageExit:
+        return u"1er tour";
+    case Message::saveFailed:
+        return u"Le pronostic n'a pas pu être enregistré dans le fichier %1.";
+    case Message::shootOut:
+        return u"Tirs au but";
+    case Message::toCompact:
+        return u"Passer en mode réduit";
+    case Message::toNormal:
+        return u"Passer en mode normal";
+    case Message::unsavedQuestion:
+        return u"Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant de quitter ?";
+    case Message::saveAnswer:
+        return u"Enregistrer";
+    case Message::discardAnswer:
+        return u"Quitter sans enregistrer";
+    case Message::stayAnswer:
+        return u"Annuler";
+    case Message::saved:
+        return u"Pronostic enregistré.";
+    case Message::predictionsTitle:
+        return u"Pronostics";
+    case Message::rankingHeaders:
+        return u"Pronostic|Points|Scores exacts|Bons résultats|Phase finale";
+    case Message::matchDayHeading:
+        return u"Vainqueur de chaque journée";
+    case Message::matchDayNames:
+        return u"Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale";
+    case Message::matchHeading:
+        return u"Les pronostics d'un match";
+    case Message::matchHeaders:
+        return u"Pronostic|Score|Points";
+    case Message::connectionFailed:
+        return u"Erreur de connexion !";
+    case Message::newerVersion:
+        return u"Une version plus récente existe, voulez vous la télécharger ?";
+    case Message::downloading:
+        return u"Téléchargement des résultats officiels...";
+    case Message::cancel:
+        return u"Annuler";
+    case Message::realResult:
+        return u"Résultat";
+    case Message::addPrediction:
+        return u"Ajouter un pronostic...";
+    case Message::openPrediction:
+        return u"Ouvrir";
+    case Message::httpError:
+        return u"Le serveur a répondu par l'erreur HTTP %1.";
+    case Message::editorWithoutUpdate:
+        return u"Vous n'aviez pas fait de mise à jour depuis l'ouverture du programme, Etes vous sur ?";
+    case Message::passwordPrompt:
+        return u"Mot de passe ?";
+    case Message::pseudoMissing:
+        return u"Pseudo ???";
+    case Message::editorSaveFailed:
+        return u"Les modifications n'ont pas pu être enregistrées dans le fichier %1.";
+    case Message::passwordTitle:
+        return u"Mise à jour";
+    case Message::bannerToolTip:
+        return u"Clic droit = ouvre le module. Gauche = recharge";
+    case Message::scoringRules:
+        return u"Score exact d'un match de groupe : 3 points|Bon résultat (victoire, nul, défaite) : 1 point|Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, en finale : 4|Le champion : 5 points|Rien pour un match pas encore joué. Maximum : 201 points";
+    case Message::close:
+        return u"Fermer";
+    case Message::printStatistics:
+        return u"Imprimer les statistiques";
+    case Message::unsavedBeforeOpening:
+        return u"Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant d'ouvrir %1 ?";
+    case Message::openAnswer:
+        return u"Ouvrir sans enregistrer";
+    case Message::predictionName:
+        return u"Nom du pronostic :";
+    case Message::replacePrediction:
+        return u"Un pronostic nommé %1 est déjà gardé. Le remplacer ?";
+    case Message::predictionKept:
+        return u"Pronostic gardé sous le nom %1.";
+    case Message::notA2010Chart:
+        return u"%1 n'est pas un tableau de 2010 : rien n'a été gardé.";
+    case Message::predictionTooLarge:
+        return u"%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.";
+    case Message::predictionUnreadable:
+        return u"%1 ne peut pas être lu : rien n'a été gardé.";
+    case Message::printCaption:
+        return u"Impression";
+    case Message::redraw:
+        return u"Redessiner le tableau";
+    case Message::saveAndOpen:
+        return u"Enregistrer l'image vyl.bmp et l'ouvrir";
+    case Message::printChart:
+        return u"Imprimer le tableau";
+    case Message::backToProgram:
+        return u"Revenir au programme";
+    case Message::saveAsPdfOrPng:
+        return u"Enregistrer le tableau en PDF ou en PNG";
+    case Message::fileNotWritten:
+        return u"Le fichier %1 n'a pas pu être enregistré.";
+    case Message::noPrinter:
+        return u"Aucune imprimante n'est installée. Voulez-vous enregistrer un PDF à la place ?";
+    case Message::printFailed:
+        return u"L'impression a échoué. Voulez-vous enregistrer un PDF à la place ?";
+    case Message::saveAsTitle:
+        return u"Enregistrer sous";
+    case Message::ahead:
+        return u"Devant : %1";
+    case Message::behind:
+        return u"Derrière : %1";
+    case Message::pointsLine:
+        return u"Points : %1 contre %2";
+    case Message::differenceLine:
+        return u"Différence de buts : %1 contre %2";
+    case Message::goalsForLine:
+        return u"Buts marqués : %1 contre %2";
+    case Message::drawOfLotsLine:
+        return u"Départage par tirage au sort";
+    case Message::levelLine:
+        return u"Rien ne les sépare (ordre du groupe)";
+    case Message::qualifiedWhatever:
+        return u"Qualification assurée quoi qu'il arrive";
+    case Message::eliminatedWhatever:
+        return u"Plus aucune chance de qualification";
+    case Message::isEnough:
+        return u"%1 suffit";
+    case Message::isNotEnough:
+        return u"%1 ne suffit pas";
+    case Message::depends:
+        return u"%1 : %2";
+    case Message::aWin:
+        return u"Une victoire";
+    case Message::aDraw:
+        return u"Un nul";
+    case Message::aLoss:
+        return u"Une défaite";
+    case Message::dependsOnTheOtherMatch:
+        return u"dépend de l'autre match";
+    case Message::dependsOnTheOtherMatches:
+        return u"dépend des autres matchs";
+    case Message::dependsOnGoals:
+        return u"dépend des buts";
+    case Message::evenALossIsEnough:
+        return u"Même une défaite suffit";
+    case Message::aLossMeansOut:
+        return u"Une défaite élimine";
+    case Message::notAChart:
+        return u"Le fichier %1 ne contient pas de pronostic. Il est conservé sous le nom %2 et une grille vide est affichée.";
+    case Message::chartTooLarge:
+        return u"Le fichier %1 est trop volumineux pour être un pronostic. Il n'a pas été chargé et aucun enregistrement ne l'écrasera.";
+    case Message::languageFileTooLarge:
+        return u"Le fichier de langue %1 est trop volumineux : il n'a pas été appliqué.";
+    case Message::refusedCharacter:
+        return u"Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic.";
+    case Message::keepFailed:
+        return u"Le pronostic n'a pas pu être gardé dans %1.";
+    case Message::cancelled:
+        return u"Téléchargement annulé.";
+    case Message::redirectLoop:
+        return u"Le serveur renvoie d'une adresse à l'autre sans fin.";
+    case Message::redirectedAway:
+        return u"Le serveur renvoie vers un autre site : %1";
+    case Message::undecodable:
+        return u"La réponse compressée du serveur est illisible.";
+    case Message::incomplete:
+        return u"La réponse du serveur est vide ou incomplète.";
+    case Message::notAWholeChart:
+        return u"Le serveur n'a pas envoyé de tableau 2010 complet.";
+    case Message::noAnswer:
+        return u"Le serveur ne répond pas.";
+    case Message::stalled:
+        return u"Le serveur a cessé de répondre.";
+    case Message::tooLong:
+        return u"Le téléchargement a pris trop de temps.";
+    case Message::received:
+        return u"%1 Ko reçus";
+    case Message::unwritable:
+        return u"Le fichier %1 n'a pas pu être écrit.";
+    case Message::wrongPassword:
+        return u"Mot de passe incorrect.";
+    case Message::changesSaved:
+        return u"Modifications enregistrées : %1";
+    case Message::chartSaved:
+        return u"Tableau enregistré : %1";
+    case Message::resultsLoaded:
+        return u"Résultats officiels chargés.";
+    case Message::server:
+        return u"Serveur : %1";
+    case Message::shootOutHint:
+        return u"Tirs au but seulement à égalité";
+    case Message::openElsewhere:
+        return u"Ce pronostic est déjà ouvert dans une autre fenêtre de Vylora 2010 : elle passe au premier plan.";
+    case Message::poolTitle:
+        return u"Concours";
+    case Message::poolJoin:
+        return u"Rejoindre le concours";
+    case Message::poolSend:
+        return u"Envoyer mon pronostic";
+    case Message::poolHeaders:
+        return u"Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner";
+    case Message::poolJoined:
+        return u"Inscrit au concours sous le pseudo %1.";
+    case Message::poolSent:
+        return u"Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 match(s) ; %3.";
+    case Message::poolBracket:
+        return u"phase finale prise|phase finale verrouillée";
+    case Message::poolRefused:
+        return u"Le serveur refuse : %1";
+    case Message::poolPseudoPrompt:
+        return u"Pseudo pour le concours :";
+    case Message::poolCodePrompt:
+        return u"Code du concours :";
+    case Message::poolYesNo:
+        return u"oui|non";
+    case Message::sheetHeadings:
+        return u"Groupes|1/8|1/4|1/2|Finale|Petite Finale";
+    case Message::sheetTitle:
+        return u"Coupe du Monde|de Football %1";
+    case Message::computerClock:
+        return u"Heure de l'ordinateur (%1)";
+    case Message::poolAccount:
+        return u"Inscrit sous %1";
+    case Message::poolJoinAgain:
+        return u"Vous êtes déjà inscrit sous %1 sur ce serveur. Une nouvelle inscription laisse l'ancienne telle qu'elle est : ce programme ne pourra plus y envoyer de pronostic. S'inscrire sous un autre pseudo ?";
+    case Message::poolWrongCode:
+        return u"Le code du concours est faux.";
+    case Message::poolTaken:
+        return u"Le pseudo %1 est déjà pris.|Tapez-en un autre :";
+    case Message::poolLate:
+        return u"Trop tard, match déjà commencé : %1|la phase finale";
+    case Message::poolRankingLink:
+        return u"Classement en ligne";
+    case Message::poolBadPseudo:
+        return u"Le pseudo doit compter 1 à 32 caractères visibles, dont une lettre ou un chiffre.";
+    case Message::poolWait:
+        return u"Trop d'essais : réessayez dans %1 s.";
+    case Message::groupCaption:
+        return u"Groupe %1";
+    case Message::thirdsTitle:
+        return u"Meilleurs troisièmes";
+    case Message::thirdsHeadings:
+        return u"Gr.|Équipe|Pts|+/-|BP";
+    case Message::thirdsTie:
+        return u"Égalité sur la ligne : cliquez sur l'équipe qui passe.";
+    case Message::aheadOf:
+        return u"Devant %1 : %2";
+    case Message::criterionNames:
+        return u"points|confrontations directes|différence de buts|buts marqués|victoires|tirs au but|fair-play|tirage au sort";
+    case Message::levelWith:
+        return u"À égalité avec %1 : seul un tirage au sort les départage.";
+    case Message::roundNames:
+        return u"Seizièmes|Huitièmes|Quarts|Demies|Finale|Petite finale|Podium";
+    case Message::slotOrigins:
+        return u"1er du groupe %1|2e du groupe %1|3e du groupe %1 (table des troisièmes)|3e de l'un des groupes %1|Vainqueur du match %1|Perdant du match %1";
+    case Message::euroTitle:
+        return u"Championnat d'Europe de Football %1";
+    case Message::newTournament:
+        return u"Nouveau tournoi";
+    case Message::ownCharts:
+        return u"Coupe du monde 2010|Championnat d'Europe 2028|Coupe du monde 2030";
+    case Message::changeTournamentQuestion:
+        return u"Votre pronostic a changé depuis le dernier enregistrement. Voulez-vous l'enregistrer avant de changer de tournoi ?";
+    case Message::chartNotStarted:
+        return u"Le tableau %1 n'a pas pu être créé dans le dossier des données.";
+    case Message::poolOn2010:
+        return u"Le concours se joue sur la Coupe du monde 2010 : votre pronostic 2010 est envoyé.";
+    case Message::poolNoPool:
+        return u"Ce serveur n'a pas de concours.";
+    case Message::connectionRefused:
+        return u"Le serveur refuse la connexion.";
+    case Message::poolWrongToken:
+        return u"Ce serveur ne connaît plus votre inscription : rejoignez le concours à nouveau.";
+    case Message::poolLocked:
+        return u"Les pronostics de ce match restent scellés jusqu'au coup d'envoi.";
+    case Message::poolTooLarge:
+        return u"Le fichier envoyé dépasse 1 Mo.";
+    case Message::poolNotStarted:
+        return u"Aucun tableau n'est publié : le concours n'a pas commencé.";
+    case Message::poolNotAChart:
+        return u"Le fichier envoyé n'est pas un tableau 2010 entier.";
+    case Message::serverBusy:
+        return u"Le serveur est occupé : réessayez dans un instant.";
+    case Message::poolUnknownPlayer:
+        return u"Aucun joueur ne s'appelle %1.";
+    case Message::paperChoice:
+        return u"Format du papier";
+    }
+    return u"";
+}

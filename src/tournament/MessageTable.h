@@ -18,11 +18,12 @@ public:
 
     // The code asks by name; a language file sets by the number it gives.
     const QString &at(Message entry) const { return m_entries[std::size_t(entry)]; }
-    // The entry, or the design's own text while no language file has set it.
-    QString textOr(Message entry, const QString &design) const
+    // The entry, or the program's own French while no language file has
+    // set it.
+    QString text(Message entry) const
     {
         const QString &text = at(entry);
-        return text.isEmpty() ? design : text;
+        return text.isEmpty() ? QString::fromUtf16(frenchText(entry)) : text;
     }
     void set(int entry, const QString &text) { m_entries[std::size_t(entry)] = text; }
 

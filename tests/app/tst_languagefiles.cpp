@@ -224,6 +224,7 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     // Words of other languages that are the French ones.
     {QStringLiteral("LabTour 3"), QStringLiteral("Finale")},
     {QStringLiteral("LabTour 5"), QStringLiteral("Podium")},
+    {QStringLiteral("LabEntete 4"), QStringLiteral("Points")},
     {QStringLiteral("Label8"), QStringLiteral("Forum")},
     // The help page's title and the author's address.
     {QStringLiteral("Label2"), QStringLiteral("Vylora 2010")},

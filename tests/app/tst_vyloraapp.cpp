@@ -8,11 +8,14 @@
 #include "support/AnsweringPrompts.h"
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
+#include "support/ResultsChart2010.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,6 +151,80 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
         QTest::keyClicks(control(*app, QStringLiteral("lang")), typed);
         QCOMPARE(QDialogButtonBox(button).button(button)->text(), text);
+    }
+
+    // A window or panel left open through a switch words itself again at
+    // once: its headings, its buttons' tooltips, and the teams it names.
+    void everyOpenWindowFollowsTheSwitch_data()
+    {
+        QTest::addColumn<QString>("opener"); // the main window's button that opens it
+        QTest::addColumn<QString>("window"); // empty for a panel of the main window
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("german"); // its text, else its tooltip
+        QTest::newRow("statistics heading") << QStringLiteral("Command21") << QStringLiteral("Stats")
+                                            << QStringLiteral("Label3") << -1 << QStringLiteral("Endplatzierung:");
+        QTest::newRow("print button") << QStringLiteral("Command13") << QStringLiteral("PrintWindow")
+                                      << QStringLiteral("Command1") << -1 << QStringLiteral("Zurück zum Programm");
+        QTest::newRow("calendar row") << QStringLiteral("Command15") << QString() << QStringLiteral("LabCAL") << 2
+                                      << QStringLiteral("20:30 Südafrika Vs Mexiko");
+    }
+
+    void everyOpenWindowFollowsTheSwitch()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, german);
+        m_folder->write(QStringLiteral("VYL2010.ini"),
+                        chart + "[Match]\r\n0=Soccer City (Johannesburg) TF1 11/06/10 20:30\r\n");
+        m_folder->write(QStringLiteral("langDe.txt"), fileBytes(QFINDTESTDATA("../../data/langDe.txt")));
+        m_settings.setTimeZone(QStringLiteral("Africa/Johannesburg"));
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::mouseClick(control(*app, opener), Qt::LeftButton);
+        QWidget *open = &app->window();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!window.isEmpty() && w->objectName() == window && w->isVisible())
+                open = w;
+        QCOMPARE(open == &app->window(), window.isEmpty());
+
+        QTest::keyClicks(control(*app, QStringLiteral("lang")), QStringLiteral("De"));
+        QWidget *shown = findControl(*open, name, index);
+        QVERIFY(shown);
+        const QString text = shownText(shown);
+        QCOMPARE(text.isEmpty() ? shown->toolTip() : text, german);
+    }
+
+    // The group tooltips are worded when the mouse rests on a team: the
+    // other team they name is the one the chosen language calls it.
+    void aGroupToolTipFollowsTheSwitch_data()
+    {
+        QTest::addColumn<QString>("typed"); // the start of the name the chooser gives it
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("German") << QStringLiteral("De") << QStringLiteral("langDe.txt")
+                                << QStringLiteral("Vor Mexiko\nNichts trennt sie (Reihenfolge der Gruppe)");
+        QTest::newRow("Portuguese") << QStringLiteral("Po") << QStringLiteral("langPt.txt")
+                                    << QStringLiteral("À frente de México\nNada as separa (ordem do grupo)");
+    }
+
+    void aGroupToolTipFollowsTheSwitch()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QFETCH(QString, toolTip);
+        m_folder->write(file, fileBytes(QFINDTESTDATA(QStringLiteral("../../data/") + file)));
+        auto app = startApp();
+        app->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->window()));
+        QTest::keyClicks(control(*app, QStringLiteral("lang")), typed);
+        QWidget *team = control(*app, QStringLiteral("A"), 1);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), team->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(team, &hover);
+        QCOMPARE(team->toolTip(), toolTip);
     }
 
     // The help page's zone moves the calendar's day and hour; the English

@@ -81,8 +81,7 @@ CalendarPanel::CalendarPanel(const Tournament &t, QWidget *parent)
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // On the pickers' line, so that caption and date read as one.
-    auto *caption = makeControl<QLabel>(this, QStringLiteral("Label14"), -1, QRect(360, 195, 2040, 360),
-                                        QStringLiteral("Matches du :"));
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("Label14"), -1, QRect(360, 195, 2040, 360));
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     chartLook::makeHeading(caption);
     // A click on a caption, a row or a logo is not a click on the panel.
@@ -181,6 +180,13 @@ void CalendarPanel::CalendarAutoHide()
 void CalendarPanel::stopAutoHide()
 {
     m_timer->stop();
+}
+
+void CalendarPanel::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RefreshCalendar();
 }
 
 bool CalendarPanel::eventFilter(QObject *watched, QEvent *event)

@@ -18,6 +18,7 @@ class Tournament;
 // comes from setSchedule() after every chart load; team names are read
 // from the model whenever a picker changes, and only then. Shortly after
 // start-up Timer1 hides the panel unless the user has reached for a picker.
+// A language switch words the rows again, team names included.
 class CalendarPanel final : public QFrame
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
     void stopAutoHide();
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

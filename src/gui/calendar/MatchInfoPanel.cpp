@@ -152,7 +152,6 @@ QLabel *MatchInfoPanel::makePartnerPicture(QWidget *parent, const QString &name,
 {
     auto *picture = makeControl<ClickableLabel>(parent, name, -1, twips);
     picture->setPixmap(Pictures::partner(picture->size()));
-    picture->setToolTip(QStringLiteral("Téléchargez des logiciels"));
     markAsPicture(picture);
     connect(picture, &ClickableLabel::clicked, this, &MatchInfoPanel::partnerClicked);
     m_links.append({picture, WebPage::Partner});

@@ -27,11 +27,8 @@ ButtonBar::ButtonBar(QWidget &window)
     : QObject(&window)
 {
     QWidget *w = &window;
-    m_save = makeControl<QPushButton>(w, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915),
-                                      QStringLiteral("Sauve"));
-    m_update = makeControl<QPushButton>(w, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915),
-                                        QStringLiteral("Mise à jour"));
-    m_update->setToolTip(QStringLiteral("Télécharger les résultats officiels"));
+    m_save = makeControl<QPushButton>(w, QStringLiteral("Command3"), -1, QRect(45, 0, 915, 915));
+    m_update = makeControl<QPushButton>(w, QStringLiteral("Command8"), -1, QRect(1005, 0, 1035, 915));
 
     m_knockout = makeControl<QToolButton>(w, QStringLiteral("Command1"), -1, QRect(2085, 0, 1395, 915));
     m_knockout->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -40,23 +37,14 @@ ButtonBar::ButtonBar(QWidget &window)
     // keeps it whole under the picture.
     chartLook::setFontSize(m_knockout, m_knockout->font().pointSize() - 1, false);
 
-    m_help = makeControl<QPushButton>(w, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915),
-                                      QStringLiteral("Aide"));
+    m_help = makeControl<QPushButton>(w, QStringLiteral("Command6"), -1, QRect(3525, 0, 915, 915));
     m_print = makeControl<QPushButton>(w, QStringLiteral("Command13"), -1, QRect(12450, 0, 915, 915));
     m_print->setIconSize(QSize(px(915) - 16, px(915) - 16));
     m_print->setIcon(Pictures::printer(m_print->iconSize()));
-    m_print->setToolTip(QStringLiteral("Imprimer le tableau"));
-    m_stats = makeControl<QPushButton>(w, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915),
-                                       QStringLiteral("Stats"));
-    m_stats->setToolTip(QStringLiteral("Classement final et buts du tournoi affiché"));
-    m_predictions = makeControl<QPushButton>(w, QStringLiteral("Command22"), -1, QRect(14310, 0, 1110, 915),
-                                             QStringLiteral("Pronostics"));
-    m_predictions->setToolTip(QStringLiteral("Les pronostics gardés, comptés d'après les résultats"));
-    m_history = makeControl<QPushButton>(w, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915),
-                                         QStringLiteral("Historique"));
-    m_history->setToolTip(QStringLiteral("Revoir les Coupes du monde de 1998 à 2022"));
-    m_calendar = makeControl<QPushButton>(w, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915),
-                                          QStringLiteral("Calendrier"));
+    m_stats = makeControl<QPushButton>(w, QStringLiteral("Command21"), -1, QRect(13410, 0, 855, 915));
+    m_predictions = makeControl<QPushButton>(w, QStringLiteral("Command22"), -1, QRect(14310, 0, 1110, 915));
+    m_history = makeControl<QPushButton>(w, QStringLiteral("Command11"), -1, QRect(15465, 0, 930, 915));
+    m_calendar = makeControl<QPushButton>(w, QStringLiteral("Command15"), -1, QRect(16440, 0, 1155, 915));
 
     // A desktop program's keys, as actions of the window: a button's own
     // shortcut would go with the caption each language file sets.
@@ -69,8 +57,7 @@ ButtonBar::ButtonBar(QWidget &window)
         w->addAction(action);
     }
 
-    m_quit = makeControl<QPushButton>(w, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480),
-                                      QStringLiteral("Quitter"));
+    m_quit = makeControl<QPushButton>(w, QStringLiteral("Command5"), -1, QRect(16320, 10800, 1245, 480));
 
     m_status = makeControl<QLabel>(w, QStringLiteral("LabEtat"), -1, QRect(13230, 10800, 3000, 480));
     m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -81,8 +68,7 @@ ButtonBar::ButtonBar(QWidget &window)
     m_statusTimer->setInterval(statusShownMs);
     connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
 
-    m_title = makeControl<QLabel>(w, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540),
-                                  QStringLiteral("Coupe du Monde de Football 2010"));
+    m_title = makeControl<QLabel>(w, QStringLiteral("LabTitre"), -1, QRect(4620, 45, 6300, 540));
     m_title->setAlignment(Qt::AlignCenter);
     chartLook::setFontSize(m_title, 15, true);
     chartLook::setTextColour(m_title, chartLook::ink);
@@ -94,11 +80,9 @@ ButtonBar::ButtonBar(QWidget &window)
     auto *home = makeControl<ClickableLabel>(w, QStringLiteral("Image2"), -1, QRect(10500, 570, 330, 330));
     markAsPicture(home);
     home->setPixmap(Pictures::website(home->size()));
-    home->setToolTip(QStringLiteral("Le site de l'auteur"));
     m_home = home;
 
     m_unlock = makeControl<ClickableLabel>(w, QStringLiteral("Label12"), -1, QRect(4485, 0, 300, 300));
-    m_unlock->setToolTip(QStringLiteral("Déblocage"));
 
     // Seven flags would not fit where three did; each language is named in
     // itself, so that whoever reads it finds theirs whatever is shown.
@@ -111,12 +95,7 @@ ButtonBar::ButtonBar(QWidget &window)
 void ButtonBar::showKnockoutButton(const MessageTable &messages, bool open)
 {
     m_knockout->setIcon(Pictures::knockoutButton(open ? 0 : 1, m_knockout->iconSize()));
-    // The captions come from the message table; until a language file has
-    // set them, the French design texts stand in.
-    const QString &caption = messages.at(open ? Message::groupsButton : Message::knockoutButton);
-    m_knockout->setText(!caption.isEmpty() ? caption
-                        : open             ? QStringLiteral("Phase de Groupes")
-                                           : QStringLiteral("Phase Finale"));
+    m_knockout->setText(messages.text(open ? Message::groupsButton : Message::knockoutButton));
 }
 
 // Whatever words a language file gives the title, its year is the one shown.

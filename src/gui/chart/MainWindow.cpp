@@ -91,6 +91,7 @@ MainWindow::MainWindow(Tournament &t, Prompts &prompts, UserSettings &settings, 
     followChartShown();
     showChampion();
     m_cells->wireKnockoutPage(*m_knockout, *this);
+    m_registry->adopt(*this);
     showKnockoutButton();
     showMessageTexts();
     m_edits->addShortcutsTo(this);
@@ -386,7 +387,7 @@ HelpPanel *MainWindow::helpPanel()
 QWidget *MainWindow::historyPanel()
 {
     if (!m_history) {
-        m_history = new CardFrame(QStringLiteral("Historique"), this);
+        m_history = new CardFrame(QString(), this);
         nameControl(m_history, QStringLiteral("FraHisto"));
         m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
         m_history->hide();
@@ -435,15 +436,13 @@ void MainWindow::showMessageTexts()
         m_formats->showMessageTexts();
     m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
-    const QString shootOut = messages.textOr(Message::shootOut, QStringLiteral("Tirs au but"));
+    const QString shootOut = messages.text(Message::shootOut);
     for (Round r : m_tournament.rounds()) {
         CellFamily &penalties = *m_tournament.round(r).penalties;
         for (int i = penalties.first(); i <= penalties.last(); ++i)
             m_tournament.setToolTip(penalties, i, shootOut);
     }
-    const QString refused = messages.textOr(
-        Message::refusedCharacter,
-        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier du pronostic."));
+    const QString refused = messages.text(Message::refusedCharacter);
     if (m_groups)
         for (TeamNameEdit *team : m_groups->teamCells())
             team->setRefusalText(refused);
@@ -471,23 +470,21 @@ void MainWindow::showModeCaption()
     if (!m_help)
         return;
     const MessageTable &messages = m_tournament.messages();
-    m_help->modeButton()->setText(
-        isCompact() ? messages.textOr(Message::toNormal, QStringLiteral("Passer en mode normal"))
-                    : messages.textOr(Message::toCompact, QStringLiteral("Passer en mode réduit")));
+    m_help->modeButton()->setText(isCompact() ? messages.text(Message::toNormal)
+                                              : messages.text(Message::toCompact));
 }
 
 bool MainWindow::saveChart()
 {
     const MessageTable &messages = m_tournament.messages();
     if (SaveChart(m_tournament)) {
-        showStatus(messages.textOr(Message::saved, QStringLiteral("Pronostic enregistré.")));
+        showStatus(messages.text(Message::saved));
         m_edits->markSaved();
         return true;
     }
     // Saying nothing here would let the user believe the predictions are
     // safe until the next start shows them gone.
-    const QString text = messages.textOr(
-        Message::saveFailed, QStringLiteral("Le pronostic n'a pas pu être enregistré dans le fichier %1."));
+    const QString text = messages.text(Message::saveFailed);
     m_prompts.warning(this, QStringLiteral("Vylora 2010"),
                       text.arg(QDir::toNativeSeparators(iniFilePath(m_tournament.chartName()))));
     return false;

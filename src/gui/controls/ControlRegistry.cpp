@@ -2,6 +2,7 @@
 
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/Controls.h"
+#include "i18n/ControlCatalogue.h"
 #include "tournament/Tournament.h"
 
 #include <algorithm>
@@ -40,7 +41,14 @@ ControlRegistry::ControlRegistry(QWidget &root, Tournament &t, CellBinding &bind
     : m_root(root)
     , m_tournament(t)
     , m_binding(binding)
-{}
+{
+    // The French file's lines come first: a control takes its words from
+    // them when it is built, and a language file replaces them line by line.
+    for (const ControlWords &words : frenchControls)
+        m_lines.append({QString::fromUtf16(words.name),
+                        words.index < 0 ? std::nullopt : std::optional<int>(words.index),
+                        QString::fromUtf16(words.caption), QString(), QString::fromUtf16(words.toolTip)});
+}
 
 QList<QWidget *> ControlRegistry::find(const QString &name, std::optional<int> index) const
 {

@@ -24,7 +24,8 @@ public:
 
     void setCaption(QWidget *w, const QString &caption) const;
     // Applied to the controls there are now, and remembered for the
-    // panels built later: each is handed to adopt() once it exists.
+    // panels built later: each is handed to adopt() once it exists. The
+    // catalogue's French lines are remembered from the start.
     void applyControlLine(const QString &name, std::optional<int> index, const QString &caption,
                           const QString &text, const QString &toolTip) override;
     void adopt(QWidget &panel);

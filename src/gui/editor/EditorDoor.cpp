@@ -57,8 +57,7 @@ void EditorDoor::watchBanners(QLabel *chartBanner, QLabel *knockoutBanner)
 
 void EditorDoor::showMessageTexts()
 {
-    const QString tip = m_tournament.messages().textOr(
-        Message::bannerToolTip, QStringLiteral("Clic droit = ouvre le module. Gauche = recharge"));
+    const QString tip = m_tournament.messages().text(Message::bannerToolTip);
     for (QLabel *banner : std::as_const(m_banners))
         banner->setToolTip(tip);
 }
@@ -88,14 +87,12 @@ void EditorDoor::titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modi
         return;
     case EditorEntry::AskPassword: {
         const MessageTable &messages = m_tournament.messages();
-        const QString title = messages.textOr(Message::passwordTitle, QStringLiteral("Mise à jour"));
-        const QString answer = m_prompts.secret(
-            &m_window, title, messages.textOr(Message::passwordPrompt, QStringLiteral("Mot de passe ?")), stored);
+        const QString title = messages.text(Message::passwordTitle);
+        const QString answer = m_prompts.secret(&m_window, title, messages.text(Message::passwordPrompt), stored);
         if (answer == editorPassword)
             panel().open(answer);
         else if (!answer.isEmpty()) // an empty answer is a cancel
-            m_prompts.notice(&m_window, title,
-                             messages.textOr(Message::wrongPassword, QStringLiteral("Mot de passe incorrect.")));
+            m_prompts.notice(&m_window, title, messages.text(Message::wrongPassword));
         return;
     }
     case EditorEntry::Nothing:

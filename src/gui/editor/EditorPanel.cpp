@@ -52,7 +52,7 @@ QString chartPath(const QString &stem)
 
 EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings,
                          QList<QWidget *> illustratedButtons, QWidget *parent)
-    : CardFrame(QStringLiteral("Mise à jour fichier."), parent)
+    : CardFrame(QString(), parent)
     , m_tournament(t)
     , m_prompts(prompts)
     , m_settings(settings)
@@ -66,14 +66,6 @@ EditorPanel::EditorPanel(Tournament &t, Prompts &prompts, UserSettings &settings
 
 void EditorPanel::build()
 {
-    const QStringList fieldLabels{QStringLiteral("mot de passe"),
-                                  QStringLiteral("Pseudo"),
-                                  QStringLiteral("Version du programme"),
-                                  QStringLiteral("Version disponible"),
-                                  QStringLiteral("Lien"),
-                                  QStringLiteral("Texte Français"),
-                                  QStringLiteral("Texte Anglais"),
-                                  QStringLiteral("Texte Espagnol")};
     constexpr int labelLeft = 180;
     constexpr int fieldLeft = 2280;
     constexpr int rowHeight = 405;
@@ -94,19 +86,18 @@ void EditorPanel::build()
         picture->setAlignment(Qt::AlignCenter);
         m_buttonPictures.append(picture);
     }
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300),
-                        QStringLiteral("Vous avez bien importé le dernier fichier"));
-    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300),
-                        QStringLiteral(", puis vous l'avez enregistré"));
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 8, QRect(labelLeft + 1095, 690, 3780, 300));
+    makeControl<QLabel>(this, QStringLiteral("LabEditeur"), 9, QRect(pictureLefts[1] + 975, 690, 2985, 300));
 
     auto field = [&](const QString &name, int index, int row, int width) {
         auto *edit =
             makeControl<QLineEdit>(this, name, index, QRect(fieldLeft, firstRow + row * rowHeight, width, 345));
         return edit;
     };
+    // The field labels, as the panel's title, are the catalogue's.
     for (int row = 0; row < 8; ++row)
         makeControl<QLabel>(this, QStringLiteral("LabEditeur"), row,
-                            QRect(labelLeft, firstRow + row * rowHeight + 30, 2040, 300), fieldLabels.at(row));
+                            QRect(labelLeft, firstRow + row * rowHeight + 30, 2040, 300));
     for (int i = 0; i < 4; ++i)
         m_versionFields.append(field(QStringLiteral("Text2"), i, i, 2400));
     m_versionFields[0]->setEchoMode(QLineEdit::Password);
@@ -122,22 +113,19 @@ void EditorPanel::build()
         m_messageFields.append(field(QStringLiteral("Text3"), i, 5 + i, wideField));
 
     constexpr int buttonsTop = firstRow + 8 * rowHeight + 180;
-    auto button = [this](const QString &name, const QRect &twips, const QString &caption,
-                         void (EditorPanel::*act)()) {
-        auto *b = makeControl<QPushButton>(this, name, -1, twips, caption);
+    // Worded by the catalogue's lines, as the labels.
+    auto button = [this](const QString &name, const QRect &twips, void (EditorPanel::*act)()) {
+        auto *b = makeControl<QPushButton>(this, name, -1, twips);
         connect(b, &QPushButton::clicked, this, act);
     };
-    button(QStringLiteral("Command18"), QRect(labelLeft, buttonsTop, 3000, 405),
-           QStringLiteral("Enregistrer ces modifs"), &EditorPanel::save);
-    button(QStringLiteral("Command19"), QRect(labelLeft + 3120, buttonsTop, 1500, 405), QStringLiteral("Abandon"),
-           &EditorPanel::abandon);
+    button(QStringLiteral("Command18"), QRect(labelLeft, buttonsTop, 3000, 405), &EditorPanel::save);
+    button(QStringLiteral("Command19"), QRect(labelLeft + 3120, buttonsTop, 1500, 405), &EditorPanel::abandon);
     button(QStringLiteral("Command20"), QRect(labelLeft + 4740, buttonsTop, 2400, 405),
-           QStringLiteral("Recharger l'image"), &EditorPanel::reloadBanner);
+           &EditorPanel::reloadBanner);
     button(QStringLiteral("Command16"), QRect(labelLeft, buttonsTop + 480, contentRight - labelLeft, 405),
-           QStringLiteral("Envoyer le dernier score  (Le chemin du fichier est dans le presse papier)"),
            &EditorPanel::exportScores);
     button(QStringLiteral("Command17"), QRect(labelLeft, buttonsTop + 960, contentRight - labelLeft, 405),
-           QStringLiteral("Modifier le fichier manuellement. (Experts only)"), &EditorPanel::editManually);
+           &EditorPanel::editManually);
 
     m_banner = makeControl<ClickableLabel>(this, QStringLiteral("Image13"), -1,
                                            QRect(labelLeft, buttonsTop + 1500, contentRight - labelLeft, 930));
@@ -149,9 +137,9 @@ void EditorPanel::build()
     setGeometry(twipsRect(45, 1020, panelWidth, buttonsTop + 2610));
 }
 
-QString EditorPanel::message(Message entry, const QString &french) const
+QString EditorPanel::message(Message entry) const
 {
-    return m_tournament.messages().textOr(entry, french);
+    return m_tournament.messages().text(entry);
 }
 
 QString EditorPanel::pseudo() const
@@ -167,11 +155,8 @@ QString EditorPanel::password() const
 void EditorPanel::open(const QString &password)
 {
     const bool updated = m_services.resultsUpdated && m_services.resultsUpdated();
-    if (!updated && !m_prompts.question(window(), QStringLiteral("Hello"),
-                                        message(Message::editorWithoutUpdate,
-                                                QStringLiteral("Vous n'aviez pas fait de mise à jour depuis "
-                                                               "l'ouverture du programme, Etes vous sur ?")),
-                                        false))
+    if (!updated &&
+        !m_prompts.question(window(), QStringLiteral("Hello"), message(Message::editorWithoutUpdate), false))
         return;
     reloadBanner();
 
@@ -215,10 +200,7 @@ bool EditorPanel::writePublishingSections(const QString &stem)
     if (chart && saveIniDocument(stem, *chart))
         return true;
     m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                     message(Message::editorSaveFailed,
-                             QStringLiteral("Les modifications n'ont pas pu être enregistrées dans le "
-                                            "fichier %1."))
-                         .arg(chartPath(stem)));
+                     message(Message::editorSaveFailed).arg(chartPath(stem)));
     return false;
 }
 
@@ -226,8 +208,7 @@ void EditorPanel::save()
 {
     if (!writePublishingSections(OwnChart::current()))
         return;
-    emit confirmed(message(Message::changesSaved, QStringLiteral("Modifications enregistrées : %1"))
-                       .arg(QFileInfo(iniFilePath(OwnChart::current())).fileName()));
+    emit confirmed(message(Message::changesSaved).arg(QFileInfo(iniFilePath(OwnChart::current())).fileName()));
     // A published version that is not this program's is worth a second
     // look before it reaches every user.
     setWarning(m_versionFields[3], m_versionFields[2]->text() != m_versionFields[3]->text());
@@ -243,8 +224,7 @@ void EditorPanel::exportScores()
 {
     QLineEdit *pseudo = m_versionFields[1];
     if (pseudo->text().isEmpty()) {
-        m_prompts.notice(window(), QStringLiteral("Vylora 2010"),
-                         message(Message::pseudoMissing, QStringLiteral("Pseudo ???")));
+        m_prompts.notice(window(), QStringLiteral("Vylora 2010"), message(Message::pseudoMissing));
         setWarning(pseudo, true);
         return;
     }

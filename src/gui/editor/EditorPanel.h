@@ -59,7 +59,7 @@ private:
     void editManually();
     void abandon();
     void reloadBanner();
-    QString message(Message entry, const QString &french) const;
+    QString message(Message entry) const;
     void setWarning(QLineEdit *field, bool warning);
     // The publishing sections into the document of `stem`, in one atomic
     // write; false, told to the user, when the file cannot be written.

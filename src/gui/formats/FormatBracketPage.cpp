@@ -204,7 +204,7 @@ QLabel *FormatBracketPage::addCaption(int left, int top, int width)
 
 void FormatBracketPage::showMessageTexts()
 {
-    const QStringList names = m_tournament.messages().at(Message::roundNames).split(u'|');
+    const QStringList names = m_tournament.messages().text(Message::roundNames).split(u'|');
     for (QLabel *caption : std::as_const(m_captions))
         caption->setText(names.value(caption->property("part").toInt()));
 }
@@ -213,7 +213,7 @@ void FormatBracketPage::showMessageTexts()
 // du match 74": where the side comes from, in the official words.
 QString FormatBracketPage::originOf(const BracketMatch &m, int side) const
 {
-    const QStringList origins = m_tournament.messages().at(Message::slotOrigins).split(u'|');
+    const QStringList origins = m_tournament.messages().text(Message::slotOrigins).split(u'|');
     const BracketSlot &slot = m.sides[std::size_t(side)];
     switch (slot.kind) {
     case BracketSlot::Kind::Winner:

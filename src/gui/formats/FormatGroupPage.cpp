@@ -41,6 +41,6 @@ FormatGroupPage::FormatGroupPage(Tournament &t, CellBinding &binding, QWidget *p
 void FormatGroupPage::showMessageTexts()
 {
     for (GroupFrame *frame : m_frames)
-        frame->setTitle(m_tournament.messages().at(Message::groupCaption).arg(groupLetter(frame->group())));
+        frame->setTitle(m_tournament.messages().text(Message::groupCaption).arg(groupLetter(frame->group())));
     m_thirds->showMessageTexts();
 }

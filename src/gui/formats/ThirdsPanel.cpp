@@ -112,8 +112,8 @@ int ThirdsPanel::height(int groups)
 void ThirdsPanel::showMessageTexts()
 {
     const MessageTable &messages = m_tournament.messages();
-    setTitle(messages.at(Message::thirdsTitle));
-    const QString headings = messages.at(Message::thirdsHeadings);
+    setTitle(messages.text(Message::thirdsTitle));
+    const QString headings = messages.text(Message::thirdsHeadings);
     for (int column = 0; column < m_headings.size(); ++column)
         m_headings[column]->setText(part(headings, column));
     refresh();
@@ -171,7 +171,7 @@ void ThirdsPanel::refresh()
         font.setBold(look.bold);
         row.team->setFont(font);
     }
-    m_notice->setText(tie ? t.messages().at(Message::thirdsTie) : QString());
+    m_notice->setText(tie ? t.messages().text(Message::thirdsTie) : QString());
 }
 
 bool ThirdsPanel::eventFilter(QObject *watched, QEvent *event)
@@ -196,6 +196,6 @@ QString ThirdsPanel::whyAt(int place) const
         m_tournament.group(m_standing.groups[next]).team->text(m_standing.slotInGroup[next]));
     const std::optional<Criterion> by = ranked.separatedBy[std::size_t(place)];
     if (!by)
-        return messages.at(Message::levelWith).arg(nextTeam);
-    return messages.at(Message::aheadOf).arg(nextTeam, part(messages.at(Message::criterionNames), int(*by)));
+        return messages.text(Message::levelWith).arg(nextTeam);
+    return messages.text(Message::aheadOf).arg(nextTeam, part(messages.text(Message::criterionNames), int(*by)));
 }

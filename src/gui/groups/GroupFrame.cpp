@@ -42,7 +42,7 @@ int GroupFrameLayout::height() const
 
 GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *parent,
                        const GroupFrameLayout &layout)
-    : CardFrame(QStringLiteral("Groupe ") + groupLetter(g), parent)
+    : CardFrame(QString(), parent)
     , m_group(g)
 {
     const auto [nameLeft, nameWidth, statLeft, statWidth, cellHeight, homeLabelLeft, labelWidth, goalWidth,
@@ -60,12 +60,10 @@ GroupFrame::GroupFrame(Tournament &t, CellBinding &binding, GroupId g, QWidget *
     const std::array<CellFamily *, 5> stats{cells.played, cells.goalsFor, cells.goalsAgainst, cells.difference,
                                             cells.points};
     // The eight groups share their column headings: element c of LabEntete
-    // is the heading of column c in every group.
-    static const std::array<const char *, 5> headings{"J", "BP", "BC", "+/-", "Pts"};
+    // is the heading of column c in every group, worded by the catalogue.
     for (int c = 0; c < 5; ++c) {
         auto *heading = makeControl<QLabel>(this, QStringLiteral("LabEntete"), c,
-                                            QRect(statLeft + c * statWidth, 435, statWidth, 240),
-                                            QString::fromLatin1(headings[std::size_t(c)]));
+                                            QRect(statLeft + c * statWidth, 435, statWidth, 240));
         heading->setAlignment(Qt::AlignCenter);
         chartLook::makeHeading(heading);
     }

@@ -88,11 +88,12 @@ QString placeToolTip(const Tournament &t, GroupId g, int slot)
     const std::size_t place = std::size_t(std::find(order.begin(), order.end(), slot) - order.begin());
     if (place + 1 < order.size()) {
         const int below = order[place + 1];
-        return messages.at(Message::ahead).arg(team.text(below)) + u'\n' +
+        // The other team as the chosen language names it, as its cell shows it.
+        return messages.at(Message::ahead).arg(messages.teamNames().shown(team.text(below))) + u'\n' +
                criterionLine(messages, *reasons[place], row(slot), row(below));
     }
     const int above = order[place - 1];
-    return messages.at(Message::behind).arg(team.text(above)) + u'\n' +
+    return messages.at(Message::behind).arg(messages.teamNames().shown(team.text(above))) + u'\n' +
            criterionLine(messages, *reasons[place - 1], row(slot), row(above));
 }
 

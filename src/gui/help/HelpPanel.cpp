@@ -25,20 +25,21 @@ constexpr std::array<int, 3> columnLefts{300, 6000, 11850};
 constexpr int headingsTop = 900;
 constexpr int headingHeight = 330;
 
-QLabel *addHeading(QWidget *panel, int index, int column, int top, const QString &text)
+// The headings and paragraphs take their words, as every caption of the
+// panel, from the catalogue's lines when the window adopts the panel.
+QLabel *addHeading(QWidget *panel, int index, int column, int top)
 {
-    auto *heading =
-        makeControl<QLabel>(panel, QStringLiteral("LabAideTitre"), index,
-                            QRect(columnLefts[std::size_t(column)], top, columnWidth, headingHeight), text);
+    auto *heading = makeControl<QLabel>(panel, QStringLiteral("LabAideTitre"), index,
+                                        QRect(columnLefts[std::size_t(column)], top, columnWidth, headingHeight));
     chartLook::makeBanner(heading);
     heading->setIndent(6);
     return heading;
 }
 
-QLabel *addParagraph(QWidget *panel, int index, int left, int top, int width, int height, const QString &text)
+QLabel *addParagraph(QWidget *panel, int index, int left, int top, int width, int height)
 {
     auto *paragraph =
-        makeControl<QLabel>(panel, QStringLiteral("LabAide"), index, QRect(left, top, width, height), text);
+        makeControl<QLabel>(panel, QStringLiteral("LabAide"), index, QRect(left, top, width, height));
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return paragraph;
@@ -83,22 +84,11 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
 void HelpPanel::addGroupHelp()
 {
     const int left = columnLefts[0];
-    addHeading(this, 0, 0, headingsTop, QStringLiteral("La phase de groupes"));
-    addParagraph(this, 0, left, 1320, columnWidth, 1680,
-                 QStringLiteral("Tapez les buts de chaque équipe dans les deux cases de chaque match ; un « - » "
-                                "veut dire que le match n'est pas encore joué. Le classement du groupe se refait "
-                                "aussitôt : 3 points pour une victoire, 1 pour un nul, puis la différence de buts "
-                                "et les buts marqués. Quand les six matches d'un groupe sont joués, les deux "
-                                "qualifiés passent en rouge et partent en huitième de finale."));
-    addParagraph(this, 1, left, 3060, columnWidth, 900,
-                 QStringLiteral("Si « Tirage au sort ! » s'affiche dans un groupe, deux équipes sont à égalité "
-                                "parfaite : cliquez sur le nom de celle qui doit passer devant toutes les "
-                                "équipes à égalité avec elle."));
-    addParagraph(this, 2, left, 4020, columnWidth, 900,
-                 QStringLiteral("Pour changer le nom des équipes, cliquez sur le petit coin caché juste à gauche "
-                                "du titre de la fenêtre : les noms deviennent modifiables."));
-    addParagraph(this, 3, left, 4980, columnWidth, 330,
-                 QStringLiteral("Ces deux boutons font passer d'une phase à l'autre :"));
+    addHeading(this, 0, 0, headingsTop);
+    addParagraph(this, 0, left, 1320, columnWidth, 1680);
+    addParagraph(this, 1, left, 3060, columnWidth, 900);
+    addParagraph(this, 2, left, 4020, columnWidth, 900);
+    addParagraph(this, 3, left, 4980, columnWidth, 330);
 
     // They only show what the real button looks like in each state; their
     // captions are the real button's, from the message table.
@@ -117,27 +107,22 @@ void HelpPanel::addGroupHelp()
 
 void HelpPanel::showMessageTexts(const MessageTable &messages)
 {
-    m_stageSamples[0]->setText(messages.textOr(Message::groupsButton, QStringLiteral("Phase de Groupes")));
-    m_stageSamples[1]->setText(messages.textOr(Message::knockoutButton, QStringLiteral("Phase Finale")));
-    m_zoneList->setItemText(0,
-                            messages.textOr(Message::computerClock, QStringLiteral("Heure de l'ordinateur (%1)"))
-                                .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    m_stageSamples[0]->setText(messages.text(Message::groupsButton));
+    m_stageSamples[1]->setText(messages.text(Message::knockoutButton));
+    m_zoneList->setItemText(
+        0, messages.text(Message::computerClock).arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
 void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
 {
     const int left = columnLefts[1];
-    addHeading(this, 1, 1, headingsTop, QStringLiteral("La phase finale"));
-    addParagraph(this, 4, left, 1320, columnWidth, 1200,
-                 QStringLiteral("Tapez les buts dans la première case de chaque équipe et, en cas d'égalité, les "
-                                "tirs au but dans la case grise. Le vainqueur passe en vert au tour suivant, "
-                                "jusqu'au podium. Essayez ici :"));
+    addHeading(this, 1, 1, headingsTop);
+    addParagraph(this, 4, left, 1320, columnWidth, 1200);
 
     // A worked example: a draw decided by the shoot-out. The team cells
     // are pictures of real ones; the score cells are real ones of the
     // model, beyond the bracket's.
     const RoundCells &round = t.round(Round::RoundOf16);
-    const std::array<QString, 2> teams{QStringLiteral("Équipe 1"), QStringLiteral("Équipe 2")};
     auto *box = new QFrame(this);
     box->setGeometry(twipsRect(left + 600, 2580, 3060, 660));
     box->setFrameShape(QFrame::Box);
@@ -146,8 +131,7 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
     for (int row = 0; row < 2; ++row) {
         const int side = round.sides + row;
         const int y = 30 + row * 300;
-        auto *team = makeControl<QLabel>(box, QStringLiteral("ButEx"), row, QRect(45, y, 2160, 285),
-                                         teams[std::size_t(row)]);
+        auto *team = makeControl<QLabel>(box, QStringLiteral("ButEx"), row, QRect(45, y, 2160, 285));
         team->setIndent(4);
         team->setAutoFillBackground(true);
         teamCells[std::size_t(row)] = team;
@@ -179,49 +163,32 @@ void HelpPanel::addKnockoutHelp(Tournament &t, CellBinding &binding)
         for (int row = 0; row < 2; ++row)
             binding.onTextChange(*cells, first + row, showWinner);
     showWinner();
-    addParagraph(this, 5, left, 3360, columnWidth, 600,
-                 QStringLiteral("Ici 1 à 1, puis 4 tirs au but à 3 : l'équipe 1 se qualifie."));
+    addParagraph(this, 5, left, 3360, columnWidth, 600);
 }
 
 void HelpPanel::addSavingHelp()
 {
     const int left = columnLefts[1];
-    addHeading(this, 2, 1, 4140, QStringLiteral("Sauvegarde et mise à jour"));
-    addParagraph(
-        this, 6, left, 4560, columnWidth, 900,
-        QStringLiteral("« Sauve » enregistre votre pronostic : il revient tel quel au prochain "
-                       "démarrage. Si vous quittez sans l'avoir enregistré, le programme vous le propose."));
-    addParagraph(this, 7, left, 5520, columnWidth, 900,
-                 QStringLiteral("« Mise à jour » télécharge les vrais résultats publiés et les met à la place de "
-                                "votre pronostic."));
-    addParagraph(this, 8, left, 6480, columnWidth, 1200,
-                 QStringLiteral("« Calendrier » montre les matches du jour choisi ; un clic sur le calendrier le "
-                                "referme. « Historique » rouvre les Coupes du monde de 1998 à 2022."));
+    addHeading(this, 2, 1, 4140);
+    addParagraph(this, 6, left, 4560, columnWidth, 900);
+    addParagraph(this, 7, left, 5520, columnWidth, 900);
+    addParagraph(this, 8, left, 6480, columnWidth, 1200);
     // A prediction kept by name survives every update; "Pronostics" scores it.
-    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480),
-                                            QStringLiteral("Garder mon pronostic"));
+    m_keepButton = makeControl<QPushButton>(this, QStringLiteral("Command23"), -1, QRect(left, 7740, 3300, 480));
 }
 
 void HelpPanel::addDisplayAndAbout()
 {
     const int left = columnLefts[2];
-    addHeading(this, 3, 2, headingsTop, QStringLiteral("Affichage"));
-    addParagraph(this, 9, left, 1320, columnWidth, 660,
-                 QStringLiteral("Écran trop petit ? Le mode réduit rapetisse toute la fenêtre ; il est gardé pour "
-                                "la prochaine fois."));
+    addHeading(this, 3, 2, headingsTop);
+    addParagraph(this, 9, left, 1320, columnWidth, 660);
     // Its caption says which way it switches; the window writes it.
     m_modeButton = makeControl<QPushButton>(this, QStringLiteral("Command14"), -1, QRect(left, 2040, 3300, 480));
 
-    addHeading(this, 4, 2, 2820, QStringLiteral("À propos"));
-    const std::array<QString, 4> credits{
-        QStringLiteral("Vylora 2010 suit et prédit la Coupe du Monde de football."),
-        QStringLiteral("Drapeaux, logos et stades dessinés par le programme."),
-        QStringLiteral("Traductions anglaise et espagnole."),
-        QStringLiteral("Merci aux membres du forum pour leurs idées."),
-    };
+    addHeading(this, 4, 2, 2820);
     for (int i = 0; i < 4; ++i) {
-        auto *credit = makeControl<QLabel>(this, QStringLiteral("Label6"), i,
-                                           QRect(left, 3240 + i * 300, columnWidth, 285), credits[std::size_t(i)]);
+        auto *credit =
+            makeControl<QLabel>(this, QStringLiteral("Label6"), i, QRect(left, 3240 + i * 300, columnWidth, 285));
         credit->setWordWrap(true);
     }
     auto *author = addLink(this, QStringLiteral("Label6"), 4, QRect(left, 4500, columnWidth, 285),
@@ -229,37 +196,30 @@ void HelpPanel::addDisplayAndAbout()
     markAsFixed(author);
     // The links write the site's address once they know it.
     auto *address = addLink(this, QStringLiteral("Label9"), -1, QRect(left, 4860, columnWidth, 285), QString());
-    auto *contact = addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285),
-                            QStringLiteral("Me contacter..."));
-    auto *invitation = addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285),
-                               QStringLiteral("Participez sur le forum."));
+    auto *contact = addLink(this, QStringLiteral("Label3"), -1, QRect(left, 5160, columnWidth, 285), QString());
+    auto *invitation = addLink(this, QStringLiteral("Label4"), -1, QRect(left, 5460, columnWidth, 285), QString());
 
     auto *site = makeControl<ClickableLabel>(this, QStringLiteral("Image5"), -1, QRect(left, 5940, 1500, 1500));
     site->setPixmap(Pictures::website(site->size()));
     markAsPicture(site);
-    site->setToolTip(QStringLiteral("Le site de l'auteur"));
     auto *partner =
         makeControl<ClickableLabel>(this, QStringLiteral("Image3"), -1, QRect(left + 1800, 5940, 1500, 1500));
     partner->setPixmap(Pictures::partner(partner->size()));
     markAsPicture(partner);
-    partner->setToolTip(QStringLiteral("Téléchargez des logiciels"));
-    auto *forum =
-        addLink(this, QStringLiteral("Label8"), -1, QRect(left + 3600, 6540, 1500, 285), QStringLiteral("Forum"));
+    auto *forum = addLink(this, QStringLiteral("Label8"), -1, QRect(left + 3600, 6540, 1500, 285), QString());
     forum->setAlignment(Qt::AlignCenter);
     m_links = {{site, WebPage::Home},       {address, WebPage::SiteAddress}, {author, WebPage::Home},
                {contact, WebPage::Contact}, {partner, WebPage::Partner},     {invitation, WebPage::Forum},
                {forum, WebPage::Forum}};
 
-    m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540),
-                                            QStringLiteral("Retour"));
+    m_backButton = makeControl<QPushButton>(this, QStringLiteral("Command2"), -1, QRect(15600, 8250, 1650, 540));
 }
 
 void HelpPanel::addTimeZoneChoice()
 {
     const int left = columnLefts[0];
-    addHeading(this, 5, 0, 6600, QStringLiteral("Heure des matches"));
-    addParagraph(this, 10, left, 7020, columnWidth, 600,
-                 QStringLiteral("Les heures de coup d'envoi sont données à l'heure de ce fuseau :"));
+    addHeading(this, 5, 0, 6600);
+    addParagraph(this, 10, left, 7020, columnWidth, 600);
     m_zoneList = makeControl<QComboBox>(this, QStringLiteral("ComboFuseau"), -1, QRect(left, 7680, 3300, 360));
     // First the way back to the computer's clock, then every zone by name.
     m_zoneList->addItem(QString(), QString());

@@ -26,14 +26,12 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     , m_tournament(t)
     , m_backLabel(languageFileYear)
 {
-    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390),
-                                        QStringLiteral("Revoir une Coupe du monde :"));
+    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390));
     chartLook::makeHeading(caption);
 
     m_years = makeControl<QComboBox>(frame, QStringLiteral("Combo1"), -1, QRect(150, 780, 2370, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405),
-                                          QStringLiteral("Ouvrir"));
+    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
 
     m_picture = makeControl<QLabel>(frame, QStringLiteral("Image9"), -1, QRect(150, 1320, 2160, 1620));
@@ -48,15 +46,14 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setFontSize(total, total->font().pointSizeF() + 1, true);
     chartLook::setTextColour(total, chartLook::ink);
 
-    m_newTournament = makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1,
-                                               QRect(2400, 2040, 1440, 405), QStringLiteral("Nouveau tournoi"));
+    m_newTournament =
+        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(2400, 2040, 1440, 405));
     auto *menu = new QMenu(m_newTournament);
     // Worded when it opens: the language may have changed since.
     connect(menu, &QMenu::aboutToShow, this, &HistoryPanel::fillNewTournamentMenu);
     m_newTournament->setMenu(menu);
 
-    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405),
-                                      QStringLiteral("2010..."));
+    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405));
     connect(m_back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 }
 

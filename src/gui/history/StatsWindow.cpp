@@ -11,6 +11,7 @@
 #include "tournament/NumericValue.h"
 #include "tournament/Tournament.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -41,7 +42,6 @@ StatsWindow::StatsWindow(QWidget *owner)
     nameControl(this, QStringLiteral("Stats"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(windowWidth), px(windowHeight));
-    setWindowTitle(QStringLiteral("Statistiques"));
     setWindowIcon(owner->windowIcon());
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
@@ -51,16 +51,14 @@ StatsWindow::StatsWindow(QWidget *owner)
                                   QStringLiteral("Vylora "));
     chartLook::setFontSize(m_title, 16, true);
     chartLook::setTextColour(m_title, chartLook::ink);
-    m_total = makeControl<QLabel>(this, QStringLiteral("Label1"), -1, QRect(2130, 930, 9120, 390),
-                                  QStringLiteral("Buts marqués au total : "));
+    // The headings are worded, from the messages, when the window is filled.
+    m_total = makeControl<QLabel>(this, QStringLiteral("Label1"), -1, QRect(2130, 930, 9120, 390));
     chartLook::setFontSize(m_total, m_total->font().pointSizeF() + 1, true);
 
-    m_rankingHeading = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(150, 1650, 4650, 330),
-                                           QStringLiteral("Classement : "));
+    m_rankingHeading = makeControl<QLabel>(this, QStringLiteral("Label3"), -1, QRect(150, 1650, 4650, 330));
     chartLook::makeHeading(m_rankingHeading);
     m_ranking = makeList(this, QStringLiteral("List2"), QRect(150, listsTop, 4650, listsHeight));
-    m_goalsHeading = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(4950, 1650, 3150, 330),
-                                         QStringLiteral("Meilleurs buteurs: "));
+    m_goalsHeading = makeControl<QLabel>(this, QStringLiteral("Label2"), -1, QRect(4950, 1650, 3150, 330));
     chartLook::makeHeading(m_goalsHeading);
     m_goals = makeList(this, QStringLiteral("List1"), QRect(4950, listsTop, 3150, listsHeight));
 
@@ -97,6 +95,27 @@ StatsWindow::StatsWindow(QWidget *owner)
 
 void StatsWindow::showStatistics(const Tournament &t)
 {
+    fill(t);
+
+    // Above its owner, and not what keeps the program running.
+    winId();
+    windowHandle()->setTransientParent(m_owner->window()->windowHandle());
+    show();
+    raise();
+    activateWindow();
+    m_close->setFocus();
+}
+
+void StatsWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_shown)
+        fill(*m_shown);
+}
+
+void StatsWindow::fill(const Tournament &t)
+{
+    m_shown = &t;
     m_ranking->clear();
     m_ranking->addItems(rankingLines(ComputeRanking(t), t.round(t.rounds().front()).sides));
 
@@ -109,23 +128,13 @@ void StatsWindow::showStatistics(const Tournament &t)
 
     // Left as the language file writes it: the same word ends the chart's
     // own goal totals.
-    m_total->setText(t.messages().textOr(Message::goals, QStringLiteral("Buts marqués au total")) +
-                     QStringLiteral(" : ") + formatNumber(goals.total));
-    m_goalsHeading->setText(t.messages().textOr(Message::goalsHeading, QStringLiteral("Meilleurs buteurs: ")));
-    m_rankingHeading->setText(t.messages().textOr(Message::rankingHeading, QStringLiteral("Classement : ")));
-    m_close->setToolTip(t.messages().textOr(Message::close, QStringLiteral("Fermer")));
-    m_print->setToolTip(
-        t.messages().textOr(Message::printStatistics, QStringLiteral("Imprimer les statistiques")));
+    m_total->setText(t.messages().text(Message::goals) + QStringLiteral(" : ") + formatNumber(goals.total));
+    m_goalsHeading->setText(t.messages().text(Message::goalsHeading));
+    m_rankingHeading->setText(t.messages().text(Message::rankingHeading));
+    m_close->setToolTip(t.messages().text(Message::close));
+    m_print->setToolTip(t.messages().text(Message::printStatistics));
     showTitle(t);
     showPodium(t);
-
-    // Above its owner, and not what keeps the program running.
-    winId();
-    windowHandle()->setTransientParent(m_owner->window()->windowHandle());
-    show();
-    raise();
-    activateWindow();
-    m_close->setFocus();
 }
 
 // Title and picture of a tournament the program knows; the design's for
@@ -137,8 +146,7 @@ void StatsWindow::showTitle(const Tournament &t)
         m_title->setText(QStringLiteral("Vylora "));
         m_picture->clear();
     } else {
-        m_title->setText(t.messages().textOr(Message::statsTitle, QStringLiteral("Vylora")) + u' ' +
-                         Tournaments::year(entry));
+        m_title->setText(t.messages().text(Message::statsTitle) + u' ' + Tournaments::year(entry));
         m_picture->setPixmap(Pictures::tournament(t.chartName(), m_picture->size()));
     }
     setWindowTitle(m_title->text());

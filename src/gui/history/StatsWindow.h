@@ -17,7 +17,8 @@ class Tournament;
 //
 // It is no child of the main window, whose controls language files find by
 // name: its "Command1", "Label3" or "Text1" are not the main window's. It
-// stays above its owner and goes with it.
+// stays above its owner and goes with it. A language switch words it again
+// in place from the chart it shows.
 class StatsWindow final : public QWidget
 {
     Q_OBJECT
@@ -33,11 +34,16 @@ public:
 signals:
     void printClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void fill(const Tournament &t);
     void showTitle(const Tournament &t);
     void showPodium(const Tournament &t);
 
     QWidget *m_owner;
+    const Tournament *m_shown = nullptr;
     QLabel *m_title;
     QLabel *m_picture;
     QLabel *m_rankingHeading;

@@ -71,10 +71,9 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     nameControl(this, QStringLiteral("Frame9"));
     setAutoFillBackground(true); // covers the group page
 
-    addRoundCaption(0, QStringLiteral("Huitième de Finale"), firstColumn);
-    addRoundCaption(1, QStringLiteral("Quart de Finale"), firstColumn + columnPitch);
-    addRoundCaption(2, QStringLiteral("Demi Finale"), firstColumn + 2 * columnPitch);
-    addRoundCaption(3, QStringLiteral("Finale"), firstColumn + 3 * columnPitch);
+    // Worded, as every caption of the page, by the catalogue's lines.
+    for (int round = 0; round < 4; ++round)
+        addRoundCaption(round, firstColumn + round * columnPitch);
 
     for (int k = 0; k < 8; ++k)
         m_byMatch[0].append(addMatch(t, binding, Round::RoundOf16, k, firstColumn, treeRowTop(k)));
@@ -87,8 +86,7 @@ KnockoutPanel::KnockoutPanel(Tournament &t, CellBinding &binding, QWidget *paren
     m_tree[3].append(addMatch(t, binding, Round::Final, 0, firstColumn + 3 * columnPitch, treeRowTop(3.5)));
 
     auto *third = makeControl<QLabel>(this, QStringLiteral("LabTour"), 4,
-                                      QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300),
-                                      QStringLiteral("Petite Finale"));
+                                      QRect(firstColumn + 3 * columnPitch, treeRowTop(6) - 330, boxWidth, 300));
     third->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(third);
     m_thirdPlace = addMatch(t, binding, Round::ThirdPlace, 0, firstColumn + 3 * columnPitch, treeRowTop(6));
@@ -132,10 +130,9 @@ void KnockoutPanel::arrangeTree(const QString &chart)
     update();
 }
 
-void KnockoutPanel::addRoundCaption(int index, const QString &caption, int left)
+void KnockoutPanel::addRoundCaption(int index, int left)
 {
-    auto *label =
-        makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330), caption);
+    auto *label = makeControl<QLabel>(this, QStringLiteral("LabTour"), index, QRect(left, 150, boxWidth, 330));
     label->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(label);
 }
@@ -185,8 +182,7 @@ void KnockoutPanel::addShootOutHint(Tournament &t, CellBinding &binding, Round r
     const auto refresh = [&t, r, match, box, hint] {
         const bool shown = shootOutOutOfPlace(t, r, match);
         if (shown) {
-            hint->setText(
-                t.messages().textOr(Message::shootOutHint, QStringLiteral("Tirs au but seulement à égalité")));
+            hint->setText(t.messages().text(Message::shootOutHint));
             const QRect under = compactMode::designGeometry(*box);
             compactMode::place(*hint,
                                QRect(under.x(), under.bottom() + 1, under.width(), hint->sizeHint().height()));
@@ -215,8 +211,7 @@ void KnockoutPanel::addPodium(Tournament &t, CellBinding &binding)
 
     // Room under the match for third place for its shoot-out hint.
     const int podiumTop = treeRowTop(6) + boxHeight + 300;
-    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300),
-                                        QStringLiteral("Podium"));
+    auto *caption = makeControl<QLabel>(this, QStringLiteral("LabTour"), 5, QRect(left, podiumTop, boxWidth, 300));
     caption->setAlignment(Qt::AlignCenter);
     chartLook::makeBanner(caption);
     static const std::array<QColor, 4> medals{QColor(0xd4, 0xaf, 0x37), QColor(0xb8, 0xb8, 0xc0),
@@ -241,8 +236,8 @@ void KnockoutPanel::addYearChoice(const Tournament &t)
     m_yearChoice->setFrameShape(QFrame::StyledPanel);
     m_years = makeControl<QComboBox>(m_yearChoice, QStringLiteral("Combo2"), -1, QRect(75, 120, 2010, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405),
-                                          QStringLiteral("Ouvrir"));
+    auto *open =
+        makeControl<QPushButton>(m_yearChoice, QStringLiteral("Command7"), -1, QRect(2145, 105, 780, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
     m_yearChoice->hide();
 }

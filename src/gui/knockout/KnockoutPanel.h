@@ -41,7 +41,7 @@ protected:
 private:
     QFrame *addMatch(Tournament &t, CellBinding &binding, Round r, int match, int left, int top);
     void addShootOutHint(Tournament &t, CellBinding &binding, Round r, int match, QFrame *box);
-    void addRoundCaption(int index, const QString &caption, int left);
+    void addRoundCaption(int index, int left);
     void addPodium(Tournament &t, CellBinding &binding);
     void addYearChoice(const Tournament &t);
     void arrangeTree(const QString &chart);

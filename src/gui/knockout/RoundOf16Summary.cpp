@@ -8,7 +8,7 @@
 #include <QLabel>
 
 RoundOf16Summary::RoundOf16Summary(Tournament &t, CellBinding &binding, QWidget *parent)
-    : CardFrame(QStringLiteral("Huitième de Finale"), parent)
+    : CardFrame(QString(), parent)
 {
     nameControl(this, QStringLiteral("Frame10"));
     CellFamily &huit = t.roundOf16Summary();

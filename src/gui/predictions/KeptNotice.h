@@ -8,5 +8,5 @@
 // update that kept the user's own entries.
 inline QString keptNotice(const MessageTable &messages, const QString &name)
 {
-    return messages.textOr(Message::predictionKept, QStringLiteral("Pronostic gardé sous le nom %1.")).arg(name);
+    return messages.text(Message::predictionKept).arg(name);
 }

@@ -1,6 +1,7 @@
 #include "gui/predictions/PoolPart.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 #include "gui/kit/Prompts.h"
 #include "gui/predictions/PredictionKeeper.h"
 #include "gui/predictions/ScoreTable.h"
+#include "online/PoolRefusal.h"
 #include "storage/OwnChart.h"
 #include "storage/UserSettings.h"
 #include "tournament/MessageTable.h"
@@ -32,17 +34,14 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("Pool"));
-    setTitle(text(Message::poolTitle, "Concours"));
     auto *grid = new QGridLayout(this);
     m_account = new QLabel(this);
     m_account->setObjectName(QStringLiteral("PoolAccount"));
-    m_join = new QPushButton(text(Message::poolJoin, "Rejoindre le concours"), this);
+    m_join = new QPushButton(this);
     m_join->setObjectName(QStringLiteral("PoolJoin"));
-    m_send = new QPushButton(text(Message::poolSend, "Envoyer mon pronostic"), this);
+    m_send = new QPushButton(this);
     m_send->setObjectName(QStringLiteral("PoolSend"));
-    m_rankingLink = new QLabel(QStringLiteral("<a href=\"ranking\">%1</a>")
-                                   .arg(text(Message::poolRankingLink, "Classement en ligne").toHtmlEscaped()),
-                               this);
+    m_rankingLink = new QLabel(this);
     m_rankingLink->setObjectName(QStringLiteral("PoolRankingLink"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_account);
@@ -52,9 +51,7 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     buttons->addWidget(m_rankingLink);
     grid->addLayout(buttons, 0, 0, 1, 2);
 
-    const QStringList headers =
-        text(Message::poolHeaders, "Pseudo|Points|Exacts|Bons résultats|Phase finale|Maximum|Peut gagner")
-            .split(u'|');
+    const QStringList headers = text(Message::poolHeaders).split(u'|');
     m_ranking = makeScoreTable(this, QStringLiteral("PoolRanking"), headers);
     m_ranking->verticalHeader()->show();
     // Seven columns: the figures take what they need, the pseudo the rest.
@@ -76,18 +73,36 @@ PoolPart::PoolPart(QWidget *parent, const MessageTable &messages, PredictionKeep
     connect(m_rankingLink, &QLabel::linkActivated, this,
             [] { QDesktopServices::openUrl(PoolClient::rankingPage()); });
     connect(&m_client, &PoolClient::answered, this, &PoolPart::answered);
+    showTexts();
+}
+
+void PoolPart::changeEvent(QEvent *event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+}
+
+void PoolPart::showTexts()
+{
+    setTitle(text(Message::poolTitle));
+    m_join->setText(text(Message::poolJoin));
+    m_send->setText(text(Message::poolSend));
+    m_rankingLink->setText(
+        QStringLiteral("<a href=\"ranking\">%1</a>").arg(text(Message::poolRankingLink).toHtmlEscaped()));
+    m_ranking->setHorizontalHeaderLabels(text(Message::poolHeaders).split(u'|'));
     showAccount();
 }
 
-QString PoolPart::text(Message entry, const char *design) const
+QString PoolPart::text(Message entry) const
 {
-    return m_messages.textOr(entry, QString::fromUtf8(design));
+    return m_messages.text(entry);
 }
 
 void PoolPart::refresh()
 {
     // Said before anything is sent, since the user follows another chart.
-    m_status->setText(OwnChart::current() == poolChart ? QString() : text(Message::poolOn2010, "Le concours se joue sur la Coupe du monde 2010 : votre pronostic 2010 est envoyé."));
+    m_status->setText(OwnChart::current() == poolChart ? QString() : text(Message::poolOn2010));
     showAccount();
     askRanking();
 }
@@ -103,8 +118,7 @@ void PoolPart::askRanking()
 void PoolPart::showAccount()
 {
     const PoolClient::Account account = PoolClient::account();
-    m_account->setText(account.isSet() ? text(Message::poolAccount, "Inscrit sous %1").arg(account.pseudo)
-                                       : QString());
+    m_account->setText(account.isSet() ? text(Message::poolAccount).arg(account.pseudo) : QString());
     m_account->setVisible(account.isSet());
     m_send->setEnabled(account.isSet());
 }
@@ -113,20 +127,12 @@ void PoolPart::join()
 {
     const PoolClient::Account account = PoolClient::account();
     if (account.isSet() &&
-        !m_prompts.question(this, title(),
-                            text(Message::poolJoinAgain,
-                                 "Vous êtes déjà inscrit sous %1 sur ce serveur. Une nouvelle inscription laisse "
-                                 "l'ancienne telle qu'elle est : ce programme ne pourra plus y envoyer de "
-                                 "pronostic. S'inscrire sous un autre pseudo ?")
-                                .arg(account.pseudo),
-                            false))
+        !m_prompts.question(this, title(), text(Message::poolJoinAgain).arg(account.pseudo), false))
         return;
     m_pseudo = account.isSet() ? QString() : UserSettings().pseudo();
     m_code.clear();
     if (m_pseudo.isEmpty())
-        m_pseudo =
-            m_prompts.input(this, title(), text(Message::poolPseudoPrompt, "Pseudo pour le concours :"), QString())
-                .trimmed();
+        m_pseudo = m_prompts.input(this, title(), text(Message::poolPseudoPrompt), QString()).trimmed();
     if (m_pseudo.isEmpty())
         return;
     m_join->setEnabled(false);
@@ -150,13 +156,12 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
         if (request == PoolClient::Request::Join)
             joinRefused(answer);
         else
-            m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(refusal(answer)));
+            m_status->setText(poolRefusal::line(m_messages, answer, m_pseudo));
         return;
     }
     switch (request) {
     case PoolClient::Request::Join:
-        m_status->setText(text(Message::poolJoined, "Inscrit au concours sous le pseudo %1.")
-                              .arg(answer.json.value(QStringLiteral("pseudo")).toString()));
+        m_status->setText(text(Message::poolJoined).arg(answer.json.value(QStringLiteral("pseudo")).toString()));
         askRanking();
         break;
     case PoolClient::Request::Send:
@@ -174,22 +179,21 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
 void PoolPart::joinRefused(const PoolClient::Answer &answer)
 {
     const QString reason = answer.reason();
-    if (reason == u"code" || (reason.isEmpty() && answer.status == 403)) {
-        const QString code = m_prompts
-                                 .input(this, title(),
-                                        (m_code.isEmpty() ? QString() : refusal(answer) + u'\n') +
-                                            text(Message::poolCodePrompt, "Code du concours :"),
-                                        QString())
-                                 .trimmed();
+    if (reason == u"wrongCode" || (reason.isEmpty() && answer.status == 403)) {
+        const QString code =
+            m_prompts
+                .input(this, title(),
+                       (m_code.isEmpty() ? QString() : refusal(answer) + u'\n') + text(Message::poolCodePrompt),
+                       QString())
+                .trimmed();
         if (!code.isEmpty()) {
             m_code = code;
             m_join->setEnabled(false);
             m_client.join(m_pseudo, m_code);
             return;
         }
-    } else if (reason == u"taken") {
-        const QStringList taken =
-            text(Message::poolTaken, "Le pseudo %1 est déjà pris.|Tapez-en un autre :").split(u'|');
+    } else if (reason == u"pseudoTaken") {
+        const QStringList taken = text(Message::poolTaken).split(u'|');
         const QString other =
             m_prompts.input(this, title(), taken.value(0).arg(m_pseudo) + u' ' + taken.value(1), m_pseudo)
                 .trimmed();
@@ -200,42 +204,28 @@ void PoolPart::joinRefused(const PoolClient::Answer &answer)
             return;
         }
     }
-    m_status->setText(text(Message::poolRefused, "Le serveur refuse : %1").arg(refusal(answer)));
+    m_status->setText(poolRefusal::line(m_messages, answer, m_pseudo));
 }
 
 // The server's reason in the user's language when it named one the
 // program knows, else its own words.
 QString PoolPart::refusal(const PoolClient::Answer &answer) const
 {
-    const QString reason = answer.reason();
-    if (reason == u"code")
-        return text(Message::poolWrongCode, "Le code du concours est faux.");
-    if (reason == u"taken")
-        return text(Message::poolTaken, "Le pseudo %1 est déjà pris.|Tapez-en un autre :")
-            .section(u'|', 0, 0)
-            .arg(m_pseudo);
-    if (reason == u"pseudo")
-        return text(Message::poolBadPseudo,
-                    "Le pseudo doit compter 1 à 32 caractères visibles, dont une lettre ou un chiffre.");
-    if (reason == u"wait" && answer.retryAfter > 0)
-        return text(Message::poolWait, "Trop d'essais : réessayez dans %1 s.").arg(answer.retryAfter);
-    return answer.error;
+    return poolRefusal::reasonText(m_messages, answer, m_pseudo);
 }
 
 void PoolPart::showSent(const QJsonObject &sent)
 {
-    const QStringList bracket =
-        text(Message::poolBracket, "phase finale prise|phase finale verrouillée").split(u'|');
+    const QStringList bracket = text(Message::poolBracket).split(u'|');
     const bool bracketTaken = sent.value(QStringLiteral("bracket")).toString() == u"taken";
-    QString line = text(Message::poolSent, "Pris : %1 match(s) pronostiqué(s) ; verrouillés : %2 match(s) ; %3.")
+    QString line = text(Message::poolSent)
                        .arg(sent.value(QStringLiteral("predicted")).toArray().size())
                        .arg(sent.value(QStringLiteral("locked")).toArray().size())
                        .arg(bracket.value(bracketTaken ? 0 : 1));
     QStringList late;
     for (const QJsonValue code : sent.value(QStringLiteral("late")).toArray())
         late << code.toString();
-    const QStringList lateText =
-        text(Message::poolLate, "Trop tard, match déjà commencé : %1|la phase finale").split(u'|');
+    const QStringList lateText = text(Message::poolLate).split(u'|');
     if (sent.value(QStringLiteral("bracketLate")).toBool())
         late << lateText.value(1);
     if (!late.isEmpty())
@@ -245,7 +235,7 @@ void PoolPart::showSent(const QJsonObject &sent)
 
 void PoolPart::showRanking(const QJsonObject &ranking)
 {
-    const QStringList yesNo = text(Message::poolYesNo, "oui|non").split(u'|');
+    const QStringList yesNo = text(Message::poolYesNo).split(u'|');
     for (const QJsonValue &player : ranking.value(QStringLiteral("players")).toArray())
         m_shown.insert(player.toObject().value(QStringLiteral("rank")).toInt(), player.toObject());
     m_ranking->setRowCount(int(m_shown.size()));
@@ -263,8 +253,7 @@ void PoolPart::showRanking(const QJsonObject &ranking)
             m_ranking->selectRow(row);
     }
     m_ranking->setVerticalHeaderLabels(ranks);
-    const QStringList days =
-        text(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale").split(u'|');
+    const QStringList days = text(Message::matchDayNames).split(u'|');
     const QJsonArray matchDays = ranking.value(QStringLiteral("matchDays")).toArray();
     m_matchDays->setRowCount(int(matchDays.size()));
     for (int day = 0; day < int(matchDays.size()); ++day) {

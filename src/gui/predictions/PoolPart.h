@@ -36,8 +36,13 @@ public:
     void refresh();
     QLabel *statusLine() const { return m_status; }
 
+protected:
+    // A language switch words the part again; the ranking's figures stay.
+    void changeEvent(QEvent *event) override;
+
 private:
-    QString text(Message entry, const char *design) const;
+    void showTexts();
+    QString text(Message entry) const;
     void join();
     void sendShown();
     void answered(PoolClient::Request request, const PoolClient::Answer &answer);

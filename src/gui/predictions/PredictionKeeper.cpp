@@ -43,10 +43,9 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
     if (chart.isEmpty())
         return false;
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
-    const QString name = KeptPredictions::fileNameFor(m_prompts.input(
-        parent, title,
-        m_tournament.messages().textOr(Message::predictionName, QStringLiteral("Nom du pronostic :")),
-        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
+    const QString name = KeptPredictions::fileNameFor(
+        m_prompts.input(parent, title, m_tournament.messages().text(Message::predictionName),
+                        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
     return !name.isEmpty() && store(parent, name, chart);
 }
 
@@ -75,8 +74,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     const MessageTable &messages = m_tournament.messages();
     KeptPredictions::KeepResult result = KeptPredictions::keep(name, chart, false);
     if (result == KeptPredictions::KeepResult::Exists) {
-        const QString question = messages.textOr(
-            Message::replacePrediction, QStringLiteral("Un pronostic nommé %1 est déjà gardé. Le remplacer ?"));
+        const QString question = messages.text(Message::replacePrediction);
         if (!m_prompts.question(parent, title, question.arg(name), false))
             return false;
         result = KeptPredictions::keep(name, chart, true);
@@ -84,8 +82,7 @@ bool PredictionKeeper::store(QWidget *parent, const QString &name, const QByteAr
     if (result != KeptPredictions::KeepResult::Kept) {
         m_prompts.warning(
             parent, title,
-            messages.textOr(Message::keepFailed, QStringLiteral("Le pronostic n'a pas pu être gardé dans %1."))
-                .arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
+            messages.text(Message::keepFailed).arg(QDir::toNativeSeparators(KeptPredictions::filePath(name))));
         return false;
     }
     m_prompts.notice(parent, title, keptNotice(messages, name));
@@ -102,20 +99,13 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
 {
     switch (problem) {
     case PredictionProblem::TooLarge:
-        return messages
-            .textOr(Message::predictionTooLarge,
-                    QStringLiteral("%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé."))
-            .arg(file);
+        return messages.text(Message::predictionTooLarge).arg(file);
     case PredictionProblem::Unreadable:
-        return messages
-            .textOr(Message::predictionUnreadable, QStringLiteral("%1 ne peut pas être lu : rien n'a été gardé."))
-            .arg(file);
+        return messages.text(Message::predictionUnreadable).arg(file);
     case PredictionProblem::NotA2010Chart:
     case PredictionProblem::OtherTournament:
     case PredictionProblem::None:
         break;
     }
-    return messages
-        .textOr(Message::notA2010Chart, QStringLiteral("%1 n'est pas un tableau de 2010 : rien n'a été gardé."))
-        .arg(file);
+    return messages.text(Message::notA2010Chart).arg(file);
 }

@@ -14,6 +14,7 @@
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,7 +42,7 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
 {
     setObjectName(QStringLiteral("Pronostics"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(text(Message::predictionsTitle, "Pronostics"));
+    setWindowTitle(text(Message::predictionsTitle));
     setWindowIcon(owner->windowIcon());
     connect(owner, &QObject::destroyed, this, [this] { delete this; });
 
@@ -57,25 +58,16 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     outer->addWidget(scroll, 1);
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_rules = new QLabel(texts(Message::scoringRules,
-                               "Score exact d'un match de groupe : 3 points|"
-                               "Bon résultat (victoire, nul, défaite) : 1 point|"
-                               "Chaque équipe en huitièmes : 1 point, en quarts : 2, en demies : 3, "
-                               "en finale : 4|Le champion : 5 points|"
-                               "Rien pour un match pas encore joué. Maximum : 201 points")
-                             .join(u'\n'),
-                         content);
+    m_rules = new QLabel(content);
     m_rules->setObjectName(QStringLiteral("Rules"));
     grid->addWidget(m_rules, 0, 0, 1, 2);
 
-    m_ranking = makeScoreTable(
-        content, QStringLiteral("Ranking"),
-        texts(Message::rankingHeaders, "Pronostic|Points|Scores exacts|Bons résultats|Phase finale"));
+    m_ranking = makeScoreTable(content, QStringLiteral("Ranking"), texts(Message::rankingHeaders));
     grid->addWidget(m_ranking, 1, 0, 3, 1);
 
-    auto *days = new QLabel(text(Message::matchDayHeading, "Vainqueur de chaque journée"), content);
-    chartLook::makeHeading(days);
-    grid->addWidget(days, 1, 1);
+    m_daysHeading = new QLabel(content);
+    chartLook::makeHeading(m_daysHeading);
+    grid->addWidget(m_daysHeading, 1, 1);
     m_matchDays = makeScoreTable(content, QStringLiteral("MatchDays"), {QString(), QString()});
     m_matchDays->horizontalHeader()->hide();
     grid->addWidget(m_matchDays, 2, 1);
@@ -83,14 +75,13 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     auto *matchBox = new QWidget(content);
     auto *matchLayout = new QGridLayout(matchBox);
     matchLayout->setContentsMargins(0, 0, 0, 0);
-    auto *matchHeading = new QLabel(text(Message::matchHeading, "Les pronostics d'un match"), matchBox);
-    chartLook::makeHeading(matchHeading);
-    matchLayout->addWidget(matchHeading, 0, 0);
+    m_matchHeading = new QLabel(matchBox);
+    chartLook::makeHeading(m_matchHeading);
+    matchLayout->addWidget(m_matchHeading, 0, 0);
     m_match = new QComboBox(matchBox);
     m_match->setObjectName(QStringLiteral("MatchChoice"));
     matchLayout->addWidget(m_match, 1, 0);
-    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"),
-                                   texts(Message::matchHeaders, "Pronostic|Score|Points"));
+    m_matchScores = makeScoreTable(matchBox, QStringLiteral("MatchScores"), texts(Message::matchHeaders));
     matchLayout->addWidget(m_matchScores, 2, 0);
     grid->addWidget(matchBox, 3, 1);
     connect(m_match, &QComboBox::currentIndexChanged, this, &PredictionsWindow::showMatch);
@@ -101,11 +92,11 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     grid->addWidget(m_refused, 4, 0, 1, 2);
 
     auto *buttons = new QHBoxLayout;
-    m_add = new QPushButton(text(Message::addPrediction, "Ajouter un pronostic..."), this);
+    m_add = new QPushButton(text(Message::addPrediction), this);
     m_add->setObjectName(QStringLiteral("AddPrediction"));
-    m_open = new QPushButton(text(Message::openPrediction, "Ouvrir"), this);
+    m_open = new QPushButton(text(Message::openPrediction), this);
     m_open->setObjectName(QStringLiteral("OpenPrediction"));
-    m_close = new QPushButton(text(Message::close, "Fermer"), this);
+    m_close = new QPushButton(text(Message::close), this);
     m_close->setObjectName(QStringLiteral("ClosePredictions"));
     buttons->addWidget(m_add);
     buttons->addWidget(m_open);
@@ -128,7 +119,31 @@ PredictionsWindow::PredictionsWindow(QWidget *owner, const MessageTable &message
     connect(&m_keeper, &PredictionKeeper::kept, this, &PredictionsWindow::showCircle);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    showTexts();
     fitToScreen(owner->screen());
+}
+
+void PredictionsWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    showTexts();
+    // The match days' names and the match list are worded with the scores.
+    showCircle();
+}
+
+void PredictionsWindow::showTexts()
+{
+    setWindowTitle(text(Message::predictionsTitle));
+    m_rules->setText(texts(Message::scoringRules).join(u'\n'));
+    m_ranking->setHorizontalHeaderLabels(texts(Message::rankingHeaders));
+    m_matchScores->setHorizontalHeaderLabels(texts(Message::matchHeaders));
+    m_daysHeading->setText(text(Message::matchDayHeading));
+    m_matchHeading->setText(text(Message::matchHeading));
+    m_add->setText(text(Message::addPrediction));
+    m_open->setText(text(Message::openPrediction));
+    m_close->setText(text(Message::close));
 }
 
 // As the main window: within the screen's free area less the frame the
@@ -141,14 +156,14 @@ void PredictionsWindow::fitToScreen(const QScreen *screen)
     resize(size);
 }
 
-QString PredictionsWindow::text(Message entry, const char *design) const
+QString PredictionsWindow::text(Message entry) const
 {
-    return m_messages.textOr(entry, QString::fromUtf8(design));
+    return m_messages.text(entry);
 }
 
-QStringList PredictionsWindow::texts(Message entry, const char *design) const
+QStringList PredictionsWindow::texts(Message entry) const
 {
-    return text(entry, design).split(u'|');
+    return text(entry).split(u'|');
 }
 
 void PredictionsWindow::showCircle()
@@ -207,8 +222,7 @@ void PredictionsWindow::showRanking()
 
 void PredictionsWindow::showMatchDays()
 {
-    const QStringList days =
-        texts(Message::matchDayNames, "Journée 1|Journée 2|Journée 3|Huitièmes|Quarts|Demies|Finale");
+    const QStringList days = texts(Message::matchDayNames);
     m_matchDays->setRowCount(matchDays);
     for (int day = 0; day < matchDays; ++day) {
         const int winner = matchDayOver(m_results, day) ? matchDayWinner(m_ranked, day) : -1;
@@ -229,7 +243,7 @@ void PredictionsWindow::showMatch(int match)
     const auto groupCells = [group](const QStringList &all) { return all.mid(group * 12, 12); };
     m_matchScores->setRowCount(int(m_ranked.size()) + 1);
     setScoreRow(m_matchScores, 0,
-                {text(Message::realResult, "Résultat"), scoreText(groupCells(m_realScores), inGroup), QString()});
+                {text(Message::realResult), scoreText(groupCells(m_realScores), inGroup), QString()});
     for (int row = 0; row < int(m_ranked.size()); ++row) {
         const ScoredPrediction &p = m_ranked[std::size_t(row)];
         setScoreRow(m_matchScores, row + 1,
@@ -240,7 +254,7 @@ void PredictionsWindow::showMatch(int match)
 
 void PredictionsWindow::addPrediction()
 {
-    const QString path = m_prompts.openFileName(this, text(Message::addPrediction, "Ajouter un pronostic..."),
+    const QString path = m_prompts.openFileName(this, text(Message::addPrediction),
                                                 {QStringLiteral("Vylora 2010 (*.ini)"), QStringLiteral("* (*)")});
     if (!path.isEmpty())
         m_keeper.addFile(this, path);

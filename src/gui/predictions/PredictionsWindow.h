@@ -38,9 +38,14 @@ signals:
     // "Ouvrir" on a line of the ranking.
     void openRequested(const QString &name);
 
+protected:
+    // A language switch words the window again where it stands.
+    void changeEvent(QEvent *event) override;
+
 private:
-    QString text(Message entry, const char *design) const;
-    QStringList texts(Message entry, const char *design) const;
+    void showTexts();
+    QString text(Message entry) const;
+    QStringList texts(Message entry) const;
     void showRanking();
     void showMatchDays();
     void showMatch(int match);
@@ -54,6 +59,8 @@ private:
     QStringList m_realScores;
     PredictionFigures m_results;
     QLabel *m_rules;
+    QLabel *m_daysHeading;
+    QLabel *m_matchHeading;
     QTableWidget *m_ranking;
     QTableWidget *m_matchDays;
     QComboBox *m_match;

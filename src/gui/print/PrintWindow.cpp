@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QToolButton>
@@ -36,7 +37,6 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
 {
     setObjectName(QStringLiteral("PrintWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(printText(t.messages(), Message::printCaption));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
 
@@ -51,7 +51,24 @@ PrintWindow::PrintWindow(const Tournament &t, Prompts &prompts, QWidget *mainWin
     connect(link, &ClickableLabel::clicked, this, [this] { QDesktopServices::openUrl(m_site); });
 
     buildButtons();
+    showTexts();
     redraw();
+}
+
+void PrintWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    showTexts();
+    redraw();
+}
+
+void PrintWindow::showTexts()
+{
+    setWindowTitle(printText(m_tournament.messages(), Message::printCaption));
+    for (const auto &[w, toolTip] : std::as_const(m_toolTips))
+        w->setToolTip(printText(m_tournament.messages(), toolTip));
 }
 
 void PrintWindow::buildButtons()
@@ -84,14 +101,14 @@ void PrintWindow::buildButtons()
     m_paper = makeControl<QComboBox>(m_buttons, QStringLiteral("Combo1"), -1, QRect(150, 90, 1245, 330));
     m_paper->addItem(QStringLiteral("A4"), int(Paper::A4));
     m_paper->addItem(QStringLiteral("A3"), int(Paper::A3));
-    m_paper->setToolTip(m_tournament.messages().textOr(Message::paperChoice, QStringLiteral("Format du papier")));
+    m_toolTips.append({m_paper, Message::paperChoice});
     for (const Button &b : buttons) {
         auto *button = makeControl<QToolButton>(m_buttons, QString::fromUtf16(b.name), -1,
                                                 QRect(262, b.top + 420, 1020, 720));
         button->setAutoRaise(true);
         button->setIconSize(button->size() - QSize(8, 8));
         button->setIcon(b.picture(button->iconSize()));
-        button->setToolTip(printText(m_tournament.messages(), b.toolTip));
+        m_toolTips.append({button, b.toolTip});
         connect(button, &QToolButton::clicked, this, b.action);
     }
 }

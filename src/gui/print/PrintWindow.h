@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
 #include "print/Paper.h"
+#include "tournament/Message.h"
 #include "tournament/TeamList.h"
 
 class Prompts;
@@ -21,7 +23,8 @@ struct Sheet;
 // Changes made in the chart meanwhile show at the next redraw. The window
 // does not block the main window and is deleted when closed. It is a window
 // of its own, not a child of the main window, so that its controls never
-// answer to the names of the main window's controls.
+// answer to the names of the main window's controls. A language switch
+// words its buttons again and redraws the sheet in the new language.
 class PrintWindow final : public QWidget
 {
     Q_OBJECT
@@ -46,8 +49,12 @@ public:
     const Sheet &sheet() const;
     Paper paper() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildButtons();
+    void showTexts();
     // The 2010 sheet fills the window as it always did; another format's
     // larger sheet takes the window's width and the buttons stand beside it.
     void fitToSheet();
@@ -63,4 +70,5 @@ private:
     QWidget *m_link;
     QFrame *m_buttons = nullptr;
     QComboBox *m_paper = nullptr;
+    QList<std::pair<QWidget *, Message>> m_toolTips;
 };

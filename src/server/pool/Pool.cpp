@@ -111,7 +111,8 @@ void Pool::addPages(UpdateServer &server)
         [](const QHttpServerRequest &r, const UpdateServer::Answer &a) {
             const ServerReply refused = poolPages::refusal(
                 poolPages::wantsJson(r), Status::MethodNotAllowed, QStringLiteral("Inscription"),
-                QStringLiteral("On rejoint le concours par POST /pool/join?pseudo=NOM."));
+                QStringLiteral("On rejoint le concours par POST /pool/join?pseudo=NOM."),
+                QStringLiteral("methodNotAllowed"));
             a(refused);
             return refused;
         },
@@ -231,14 +232,19 @@ HeadVerdict Pool::headRefusal(Access access, int wait)
     case Access::Throttled:
         return {int(Status::TooManyRequests), notSent,
                 QStringLiteral("Trop de jetons faux : réessayez dans %1 s.").arg(wait),
-                "Retry-After: " + QByteArray::number(wait) + "\r\n"};
+                "Retry-After: " + QByteArray::number(wait) + "\r\n", QStringLiteral("tooManyTries")};
     case Access::Failed:
-        return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n"};
+        return {int(Status::ServiceUnavailable), notSent, unavailable, "Retry-After: 2\r\n",
+                QStringLiteral("busy")};
     case Access::Refused:
     case Access::Granted:
         break;
     }
-    return {int(Status::Forbidden), notSent, QStringLiteral("Pseudo inconnu ou jeton faux."), {}};
+    return {int(Status::Forbidden),
+            notSent,
+            QStringLiteral("Pseudo inconnu ou jeton faux."),
+            {},
+            QStringLiteral("wrongToken")};
 }
 
 ServerReply Pool::accessRefusal(const Asked &asked, Access access, const QString &title)
@@ -247,14 +253,14 @@ ServerReply Pool::accessRefusal(const Asked &asked, Access access, const QString
         return poolPages::busy(asked.json, title, unavailable);
     if (access == Access::Refused)
         return poolPages::refusal(asked.json, Status::Forbidden, title, headRefusal(access, 0).text,
-                                  QStringLiteral("token"));
+                                  QStringLiteral("wrongToken"));
     int wait = 0;
     {
         const std::lock_guard lock(m_shared);
         wait = std::max(1, m_throttle.secondsToWait(asked.client, PasswordThrottle::Clock::now()));
     }
     ServerReply reply = poolPages::refusal(asked.json, Status::TooManyRequests, title,
-                                           headRefusal(access, wait).text, QStringLiteral("wait"));
+                                           headRefusal(access, wait).text, QStringLiteral("tooManyTries"));
     reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
     return reply;
 }
@@ -271,9 +277,10 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
         const std::lock_guard lock(m_shared);
         const auto now = PasswordThrottle::Clock::now();
         if (const int wait = m_joins.secondsToWait(a.client, now); wait > 0) {
-            ServerReply reply = poolPages::refusal(
-                a.json, Status::TooManyRequests, refused,
-                QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait), QStringLiteral("wait"));
+            ServerReply reply =
+                poolPages::refusal(a.json, Status::TooManyRequests, refused,
+                                   QStringLiteral("Trop d'inscriptions : réessayez dans %1 s.").arg(wait),
+                                   QStringLiteral("tooManyTries"));
             reply.headers.emplaceBack("Retry-After", QByteArray::number(wait));
             return refuse(reply);
         }
@@ -287,10 +294,11 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
             a.json, Status::BadRequest, refused,
             QStringLiteral("Le pseudo doit compter 1 à %1 caractères visibles, dont une lettre ou un chiffre.")
                 .arg(poolPseudo::maxLength),
-            QStringLiteral("pseudo")));
+            QStringLiteral("badPseudo")));
     if (!m_settings.code.isEmpty() && queryValue(request, QStringLiteral("code")).toUtf8() != m_settings.code)
         return refuse(poolPages::refusal(a.json, Status::Forbidden, refused,
-                                         QStringLiteral("Le code du concours est faux."), QStringLiteral("code")));
+                                         QStringLiteral("Le code du concours est faux."),
+                                         QStringLiteral("wrongCode")));
     return later(a, refused, answer, [this, a, refused](PoolStore &store) {
         const QByteArray token = poolToken::make();
         const QByteArray hash = poolToken::hash(token);
@@ -300,7 +308,7 @@ ServerReply Pool::join(const QHttpServerRequest &request, const std::function<vo
         case PoolStore::Outcome::Taken:
             return poolPages::refusal(a.json, Status::Conflict, refused,
                                       QStringLiteral("Le pseudo %1 est déjà pris.").arg(a.pseudo),
-                                      QStringLiteral("taken"));
+                                      QStringLiteral("pseudoTaken"));
         case PoolStore::Outcome::Failed:
             return poolPages::busy(a.json, refused, unavailable);
         }
@@ -322,8 +330,9 @@ ServerReply Pool::send(const QHttpServerRequest &request, const std::function<vo
 {
     const Asked a = asked(request);
     if (request.body().size() > PublishedChart::maxBytes) {
-        ServerReply reply = poolPages::refusal(a.json, Status::PayloadTooLarge, notSent,
-                                               QStringLiteral("Le fichier dépasse 1 Mo."));
+        ServerReply reply =
+            poolPages::refusal(a.json, Status::PayloadTooLarge, notSent,
+                               QStringLiteral("Le fichier dépasse 1 Mo."), QStringLiteral("tooLarge"));
         answer(reply);
         return reply;
     }
@@ -338,14 +347,16 @@ ServerReply Pool::sentChart(PoolStore &store, const Asked &a, const QByteArray &
     const Published &chart = published();
     if (!chart.present)
         return poolPages::refusal(a.json, Status::ServiceUnavailable, notSent,
-                                  QStringLiteral("Aucun tableau n'est publié : le concours n'a pas commencé."));
+                                  QStringLiteral("Aucun tableau n'est publié : le concours n'a pas commencé."),
+                                  QStringLiteral("notStarted"));
     const bool whole = isWhole2010Chart(bytes);
     Tournament sent;
     if (whole)
         loadPrediction(sent, bytes);
     if (!whole || teamNamesOf(sent) != chart.teamNames)
         return poolPages::refusal(a.json, Status::BadRequest, notSent,
-                                  QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora 2010 entier."));
+                                  QStringLiteral("Le fichier envoyé n'est pas un tableau Vylora 2010 entier."),
+                                  QStringLiteral("notAChart"));
     const PredictionFigures figures = predictionFigures(sent);
 
     const QDateTime &now = a.now;
@@ -452,7 +463,8 @@ ServerReply Pool::match(const QHttpServerRequest &request, const std::function<v
                     lock.isValid() && chart.present
                         ? QStringLiteral("Les pronostics de ce match restent scellés jusqu'au %1.")
                               .arg(timeText(lock))
-                        : QStringLiteral("Les pronostics de ce match restent scellés."));
+                        : QStringLiteral("Les pronostics de ce match restent scellés."),
+                    QStringLiteral("locked"));
             }
             // The players in the ranking's order, so that a player is on the
             // same page here as there.
@@ -532,7 +544,8 @@ std::optional<ServerReply> Pool::turnTo(PoolStore &store, const Asked &a, const 
         return poolPages::busy(a.json, title, unavailable);
     if (*rank == 0)
         return poolPages::refusal(a.json, Status::NotFound, title,
-                                  QStringLiteral("Aucun joueur ne s'appelle %1.").arg(a.pseudo));
+                                  QStringLiteral("Aucun joueur ne s'appelle %1.").arg(a.pseudo),
+                                  QStringLiteral("unknownPlayer"));
     paging.page = (*rank - 1) / paging.per + 1;
     return std::nullopt;
 }

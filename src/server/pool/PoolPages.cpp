@@ -202,7 +202,7 @@ ServerReply refusal(bool json, Status status, const QString &title, const QStrin
 
 ServerReply busy(bool json, const QString &title, const QString &why)
 {
-    ServerReply answer = refusal(json, Status::ServiceUnavailable, title, why);
+    ServerReply answer = refusal(json, Status::ServiceUnavailable, title, why, QStringLiteral("busy"));
     answer.headers.emplaceBack("Retry-After", "2");
     return answer;
 }

@@ -121,7 +121,7 @@ void TestGroupToolTips::needsFollowTheTypedScores()
     QCOMPARE(toolTipOf(markerOf(chart, 2)),
              QStringLiteral("A win is enough\nA draw is enough\nA loss: depends on goals"));
     QCOMPARE(toolTipOf(chart.control(QStringLiteral("A"), 4)),
-             QStringLiteral("Behind Afrique du Sud\nPoints: 1 to 4"));
+             QStringLiteral("Behind South Africa\nPoints: 1 to 4"));
 
     QVERIFY(chart.type(QStringLiteral("ButA"), 10, QStringLiteral("0")));
     QVERIFY(chart.type(QStringLiteral("ButA"), 11, QStringLiteral("1")));

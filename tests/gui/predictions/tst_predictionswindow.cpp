@@ -15,8 +15,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
@@ -128,6 +130,24 @@ private slots:
         QVERIFY(openedTable(QStringLiteral("MatchScores")));
         QCOMPARE(findControl<QComboBox>(*predictionsWindow(), QStringLiteral("MatchChoice"))->itemText(0),
                  QStringLiteral("A : South Africa - Mexico"));
+    }
+
+    // The window stays open through the switch: every text of it and of its
+    // pool part follows, the teams' names included, without a new click.
+    void anOpenWindowFollowsTheSwitch()
+    {
+        m_folder->write(QStringLiteral("langPt.txt"), fileBytes(QFINDTESTDATA("../../data/langPt.txt")));
+        QVERIFY(openedTable(QStringLiteral("MatchScores")));
+        QWidget *window = predictionsWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pronostics"));
+        QTest::keyClicks(findControl(m_app->window(), QStringLiteral("lang")), QStringLiteral("Po"));
+        QCOMPARE(predictionsWindow(), window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Palpites"));
+        QCOMPARE(findControl<QPushButton>(*window, QStringLiteral("OpenPrediction"))->text(),
+                 QStringLiteral("Abrir"));
+        QCOMPARE(findControl<QGroupBox>(*window, QStringLiteral("Pool"))->title(), QStringLiteral("Bolão"));
+        QCOMPARE(findControl<QComboBox>(*window, QStringLiteral("MatchChoice"))->itemText(0),
+                 QStringLiteral("A : África do Sul - México"));
     }
 
     void openingAPredictionShowsItWithSavingOff()
