@@ -7,6 +7,7 @@
 #include "gui/predictions/ScoreTable.h"
 #include "predictions/MatchDayOver.h"
 #include "predictions/PredictionCircle.h"
+#include "predictions/PredictionFigures.h"
 #include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
@@ -136,7 +137,6 @@ void PredictionsWindow::changeEvent(QEvent *event)
 void PredictionsWindow::showTexts()
 {
     setWindowTitle(text(Message::predictionsTitle));
-    m_rules->setText(texts(Message::scoringRules).join(u'\n'));
     m_ranking->setHorizontalHeaderLabels(texts(Message::rankingHeaders));
     m_matchScores->setHorizontalHeaderLabels(texts(Message::matchHeaders));
     m_daysHeading->setText(text(Message::matchDayHeading));
@@ -179,6 +179,11 @@ void PredictionsWindow::showCircle()
     m_ranked = std::move(circle.ranked);
     m_realScores = groupScoreTexts(results);
     m_results = predictionFigures(results);
+    // Every language's rules end on the 2010 chart's maximum; the chart's
+    // own tournament may have another.
+    m_rules->setText(texts(Message::scoringRules)
+                         .join(u'\n')
+                         .replace(QStringLiteral("201"), QString::number(maximumPointsOf(results))));
     QStringList refused;
     for (const auto &[name, problem] : circle.refused)
         refused << PredictionKeeper::refusal(m_messages, problem, name);
