@@ -151,7 +151,7 @@ int runSheet(int argc, char *argv[], const Options &options)
         if (!chooseFolder(options, err))
             return 1;
         ProgramFolder::seedFrom(ProgramFolder::shippedFolder());
-        chart = ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"));
+        chart = OwnChart::filePath();
     }
     // The web link at the sheet's foot is the author's site, the update server's home page.
     return runSheetCommand(options.sheet, chart, ServerSettings::siteUrl().value_or(QUrl()).toString(),

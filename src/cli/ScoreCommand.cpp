@@ -9,7 +9,6 @@
 #include "predictions/PredictionFigures.h"
 #include "storage/KeptPredictions.h"
 #include "storage/OwnChart.h"
-#include "storage/ProgramFolder.h"
 #include "tournament/Tournament.h"
 
 namespace {
@@ -28,12 +27,6 @@ QString problemLine(PredictionProblem problem)
         break;
     }
     return QStringLiteral("not a chart");
-}
-
-// The chart the window predicts on, which "Nouveau tournoi" may have changed.
-QString ownChartPath()
-{
-    return ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"));
 }
 
 QJsonObject scoreObject(const ScoredPrediction &p, const Tournament &results)
@@ -62,7 +55,7 @@ QJsonObject scoreObject(const ScoredPrediction &p, const Tournament &results)
 int runScoreCommand(const QString &resultsFile, const QStringList &predictions, bool json, QTextStream &out,
                     QTextStream &err)
 {
-    const QString resultsPath = resultsFile.isEmpty() ? ownChartPath() : resultsFile;
+    const QString resultsPath = resultsFile.isEmpty() ? OwnChart::filePath() : resultsFile;
     const PredictionFile resultsChart = readPredictionFile(resultsPath);
     if (resultsChart.problem != PredictionProblem::None) {
         err << "vylora: results " << resultsPath << ": " << problemLine(resultsChart.problem) << Qt::endl;
@@ -107,9 +100,9 @@ int runScoreCommand(const QString &resultsFile, const QStringList &predictions, 
 
 int runKeepCommand(const QString &name, QTextStream &out, QTextStream &err)
 {
-    const PredictionFile chart = readPredictionFile(ownChartPath());
+    const PredictionFile chart = readPredictionFile(OwnChart::filePath());
     if (chart.problem != PredictionProblem::None) {
-        err << "vylora: " << ownChartPath() << ": " << problemLine(chart.problem) << Qt::endl;
+        err << "vylora: " << OwnChart::filePath() << ": " << problemLine(chart.problem) << Qt::endl;
         return 1;
     }
     switch (KeptPredictions::keep(name, chart.bytes, false)) {

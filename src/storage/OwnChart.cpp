@@ -18,6 +18,11 @@ QString current()
     return names().contains(stored) ? stored : names().first();
 }
 
+QString filePath()
+{
+    return ProgramFolder::filePath(current() + QStringLiteral(".ini"));
+}
+
 bool choose(const QString &name)
 {
     if (!names().contains(name))

@@ -14,6 +14,8 @@ const QStringList &names();
 // The one chosen last; the 2010 chart while none, or one this version does
 // not know, is stored.
 QString current();
+// Where the current one's file lies in the data folder.
+QString filePath();
 // Chooses one of names(), its file seeded from the shipped blank chart when
 // the data folder lacks it. False when that copy fails.
 bool choose(const QString &name);

@@ -60,7 +60,7 @@ bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
     // A chart of 1998 holds the same sections: its teams tell it apart.
     const std::unique_ptr<Tournament> friends = loadedPrediction(file.bytes);
     const std::unique_ptr<Tournament> ours =
-        loadedPrediction(readPredictionFile(ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"))).bytes);
+        loadedPrediction(readPredictionFile(OwnChart::filePath()).bytes);
     const QString name = KeptPredictions::fileNameFor(predictionName(path));
     if (!friends || !ours || !sameTeams(*friends, *ours) || name.isEmpty()) {
         refuse(parent, PredictionProblem::NotA2010Chart, shown);

@@ -9,7 +9,6 @@
 #include "predictions/PredictionCircle.h"
 #include "predictions/PredictionFigures.h"
 #include "storage/OwnChart.h"
-#include "storage/ProgramFolder.h"
 #include "tournament/GroupFixtures.h"
 #include "tournament/MessageTable.h"
 #include "tournament/Tournament.h"
@@ -171,7 +170,7 @@ void PredictionsWindow::showCircle()
     // The circle of the tournament the user predicts on: its kept
     // predictions against the user's chart, whatever its format.
     const std::unique_ptr<Tournament> loaded = loadedPrediction(
-        readPredictionFile(ProgramFolder::filePath(OwnChart::current() + QStringLiteral(".ini"))).bytes);
+        readPredictionFile(OwnChart::filePath()).bytes);
     const Tournament unreadable;
     const Tournament &results = loaded ? *loaded : unreadable;
     PredictionCircle circle = scoreCircle(results, keptPredictionSources());
