@@ -62,6 +62,9 @@ void drawLotsOnClick(Tournament &t, ChartEdits &edits, const GroupFrame &frame)
 class TabChain
 {
 public:
+    explicit TabChain(QWidget *previous = nullptr)
+        : m_previous(previous)
+    {}
     void add(QWidget *w)
     {
         if (m_previous)
@@ -96,7 +99,7 @@ void CellWiring::wireGroupPage(const GroupPage &page)
     }
 }
 
-void CellWiring::wireFormatPages(const FormatPages &pages)
+void CellWiring::wireFormatGroups(const FormatPages &pages)
 {
     Tournament &t = m_tournament;
     ChartEdits &edits = m_edits;
@@ -109,10 +112,6 @@ void CellWiring::wireFormatPages(const FormatPages &pages)
         m_matchInfo.watchBlank(frame);
     }
     m_matchInfo.watchBackground(&pages.groups());
-    for (const FormatBracketPage::Side &side : pages.bracket().sides())
-        m_matchInfo.watchMatch(side.label,
-                               [family = side.family, index = side.index] { return (*family)[index].toolTip; });
-    m_matchInfo.watchKnockoutPage(&pages.bracket());
 
     TabChain chain;
     for (GroupFrame *frame : pages.groups().frames()) {
@@ -123,8 +122,19 @@ void CellWiring::wireFormatPages(const FormatPages &pages)
             chain.add(cell);
     }
     QObject::connect(pages.groups().thirds(), &ThirdsPanel::thirdClicked, &edits, &ChartEdits::drawThirdsLots);
-    handToTheEdits(t, edits, pages.binding(), pages.bracket().scoreCells());
-    for (ScoreEdit *cell : pages.bracket().scoreCells())
+}
+
+void CellWiring::wireFormatBracket(const FormatPages &pages)
+{
+    FormatBracketPage &bracket = *pages.builtBracket();
+    for (const FormatBracketPage::Side &side : bracket.sides())
+        m_matchInfo.watchMatch(side.label,
+                               [family = side.family, index = side.index] { return (*family)[index].toolTip; });
+    m_matchInfo.watchKnockoutPage(&bracket);
+    handToTheEdits(m_tournament, m_edits, pages.binding(), bracket.scoreCells());
+    // Tab goes on from the last score of the groups.
+    TabChain chain(pages.groups().frames().back()->scoreCells().back());
+    for (ScoreEdit *cell : bracket.scoreCells())
         chain.add(cell);
 }
 

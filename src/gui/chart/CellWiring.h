@@ -23,8 +23,10 @@ public:
     void wireGroupPage(const GroupPage &page);
     // The page and, behind it, the window's background.
     void wireKnockoutPage(KnockoutPanel &page, QWidget &window);
-    // The pages of another format, with their own binding.
-    void wireFormatPages(const FormatPages &pages);
+    // The pages of another format, with their own binding; the bracket
+    // once it is made.
+    void wireFormatGroups(const FormatPages &pages);
+    void wireFormatBracket(const FormatPages &pages);
     // The group page comes first; it may not be built yet.
     static void chainTabOrder(const GroupPage *groups, const KnockoutPanel &knockout);
 

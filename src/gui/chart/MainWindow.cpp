@@ -297,17 +297,26 @@ void MainWindow::followFormat()
     FormatGroupPage &groups = m_formats->groups();
     groups.setGeometry(twipsRect(15, 1020, 17610, ChartScaling::windowHeight - 1020));
     groups.stackUnder(m_knockout);
+    m_cells->wireFormatGroups(*m_formats);
+    groups.show();
+    adopt(groups);
+    // The way out stays within reach over the new pages.
+    m_bar->raiseAlwaysVisible();
+    if (!m_knockout->isHidden())
+        showFormatBracket();
+}
+
+void MainWindow::showFormatBracket()
+{
+    if (!m_formats || m_formats->builtBracket())
+        return;
     FormatBracketPage &bracket = m_formats->bracket();
     bracket.setGeometry(twipsRect(0, 0, 17610, ChartScaling::windowHeight - 1020));
     bracket.raise();
     m_knockout->yearChoice()->raise();
-    m_cells->wireFormatPages(*m_formats);
-    for (QWidget *page : std::initializer_list<QWidget *>{&groups, &bracket}) {
-        page->show();
-        adopt(*page);
-    }
-    // The way out stays within reach over the new pages.
-    m_bar->raiseAlwaysVisible();
+    m_cells->wireFormatBracket(*m_formats);
+    bracket.show();
+    adopt(bracket);
 }
 
 // The page's partner picture gives way to the champion's once there is one,

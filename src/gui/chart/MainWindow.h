@@ -169,6 +169,7 @@ private:
     void buildEditorDoor(UserSettings &settings);
     void followChartShown();
     void followFormat();
+    void showFormatBracket();
     void showChampion();
     GroupPage &groupPage();
     void adopt(QWidget &panel);

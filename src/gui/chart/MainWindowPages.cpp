@@ -43,6 +43,7 @@ void MainWindow::toggleKnockoutPanel()
     // The bracket asked for is the bracket shown, not a page behind the help.
     hideHelpPanel();
     if (m_knockout->isHidden()) {
+        showFormatBracket();
         m_knockout->show();
         m_knockout->raise();
         placeHistoryPanel();

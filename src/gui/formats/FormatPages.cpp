@@ -9,8 +9,9 @@
 FormatPages::FormatPages(Tournament &t, QWidget &window, QWidget &knockoutPage)
     : m_rules(&t.rules())
     , m_binding(std::make_unique<CellBinding>(t))
+    , m_tournament(t)
+    , m_knockoutPage(knockoutPage)
     , m_groups(new FormatGroupPage(t, *m_binding, &window))
-    , m_bracket(new FormatBracketPage(t, *m_binding, &knockoutPage))
 {}
 
 FormatPages::~FormatPages()
@@ -20,8 +21,16 @@ FormatPages::~FormatPages()
     delete m_bracket;
 }
 
+FormatBracketPage &FormatPages::bracket()
+{
+    if (!m_bracket)
+        m_bracket = new FormatBracketPage(m_tournament, *m_binding, &m_knockoutPage);
+    return *m_bracket;
+}
+
 void FormatPages::showMessageTexts()
 {
     m_groups->showMessageTexts();
-    m_bracket->showMessageTexts();
+    if (m_bracket)
+        m_bracket->showMessageTexts();
 }

@@ -12,7 +12,8 @@ struct FormatRules;
 // The group page and the bracket of the format the chart has, when it is
 // not the 2010 one, with a binding of their own: they are made for one
 // format and go when the chart takes another, taking their cells' ties
-// with them.
+// with them. The bracket is made when first shown: a tournament still to
+// come opens on its groups, and its start need not pay for it.
 class FormatPages final
 {
 public:
@@ -25,12 +26,16 @@ public:
     const FormatRules &rules() const { return *m_rules; }
     CellBinding &binding() const { return *m_binding; }
     FormatGroupPage &groups() const { return *m_groups; }
-    FormatBracketPage &bracket() const { return *m_bracket; }
+    // Null until made.
+    FormatBracketPage *builtBracket() const { return m_bracket; }
+    FormatBracketPage &bracket();
     void showMessageTexts();
 
 private:
     const FormatRules *m_rules;
     std::unique_ptr<CellBinding> m_binding;
+    Tournament &m_tournament;
+    QWidget &m_knockoutPage;
     FormatGroupPage *m_groups;
-    FormatBracketPage *m_bracket;
+    FormatBracketPage *m_bracket = nullptr;
 };

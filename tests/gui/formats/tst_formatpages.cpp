@@ -4,6 +4,7 @@
 // opens a European Championship, and "Nouveau tournoi" starts the user's
 // own chart of one to come.
 #include "app/VyloraApp.h"
+#include "gui/controls/Controls.h"
 #include "gui/formats/FormatBracketPage.h"
 #include "gui/formats/FormatGroupPage.h"
 #include "gui/formats/ThirdsPanel.h"
@@ -167,7 +168,8 @@ private slots:
                  QStringLiteral("Championnat d'Europe de Football 2028"));
         QCOMPARE(findControl<QPushButton>(*window, QStringLiteral("Command4"))->text(), QStringLiteral("Euro 2028..."));
         QVERIFY(card(GroupId::A)->isVisible());
-        QVERIFY(!window->findChild<FormatBracketPage *>()->isVisible());
+        const auto *bracket = window->findChild<FormatBracketPage *>();
+        QVERIFY(!bracket || !bracket->isVisible());
         ScoreEdit *score = card(GroupId::A)->scoreCells()[0];
         score->setFocus();
         score->selectAll();
@@ -179,6 +181,23 @@ private slots:
         m_app.reset();
         QVERIFY(start());
         QCOMPARE(card(GroupId::A)->scoreCells()[0]->text(), QStringLiteral("3"));
+
+        // The bracket, made when first shown, is wired as the groups are:
+        // Tab from the last group score goes on into it, and a score typed
+        // there reaches the chart's round of 16.
+        window = &m_app->window();
+        QTest::mouseClick(findControl<QWidget>(*window, QStringLiteral("Command1")), Qt::LeftButton);
+        bracket = window->findChild<FormatBracketPage *>();
+        QVERIFY(bracket && bracket->isVisible());
+        ScoreEdit *last = card(GroupId::F)->scoreCells().back();
+        QCOMPARE(last->nextInFocusChain(), bracket->scoreCells().front());
+        ScoreEdit *first = bracket->scoreCells().front();
+        first->setFocus();
+        QTest::keyClicks(first, QStringLiteral("2"));
+        QTest::mouseClick(findControl<QWidget>(*window, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(IniDocument(m_folder->read(QStringLiteral("EURO2028.ini")))
+                     .value(QStringLiteral("But8"), QString::number(controlIndex(first))),
+                 QStringLiteral("2"));
     }
 
     void theThirdsFollowAKeystrokeAndAClickDecidesTheLine()
