@@ -15,8 +15,11 @@ constexpr std::array<int, roundsWithTeams> teamsInRound{16, 8, 4, 2};
 
 bool matchDayOver(const PredictionFigures &results, int day)
 {
+    // The round of 32 is over once the round of 16 is whole.
+    if (day == roundOf32Day)
+        return std::popcount(results.rounds[0]) >= teamsInRound[0];
     if (day < groupDays) {
-        for (int g = 0; g < groupMatches / 6; ++g)
+        for (int g = 0; g < results.groups; ++g)
             for (int m = 2 * day; m < 2 * day + 2; ++m)
                 if (!results.matches[std::size_t(g * 6 + m)].played)
                     return false;

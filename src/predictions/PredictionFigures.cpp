@@ -36,6 +36,7 @@ TeamSet bit(int slot)
 PredictionFigures predictionFigures(const Tournament &t)
 {
     PredictionFigures figures;
+    figures.groups = int(t.groupIds().size());
     std::array<QString, teamSlots> teams;
     for (GroupId g : t.groupIds()) {
         const GroupCells &group = t.group(g);

@@ -33,6 +33,7 @@ struct PredictionFigures
     std::array<TeamSet, roundsWithTeams> rounds{};
     TeamSet roundOf32 = 0; // empty in a format without one
     int champion = -1;     // team slot, -1 while unknown
+    int groups = 8;
 
     bool operator==(const PredictionFigures &) const = default;
 };

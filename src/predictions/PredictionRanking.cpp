@@ -36,8 +36,20 @@ void rankPredictions(std::vector<ScoredPrediction> &predictions)
     std::stable_sort(predictions.begin(), predictions.end(), before);
 }
 
+std::vector<int> matchDaysInOrder(bool roundOf32)
+{
+    std::vector<int> days{0, 1, 2};
+    if (roundOf32)
+        days.push_back(roundOf32Day);
+    for (int day = groupDays; day < matchDays; ++day)
+        days.push_back(day);
+    return days;
+}
+
 int matchDayPoints(const PredictionScore &score, int day)
 {
+    if (day == roundOf32Day)
+        return score.roundPoints[std::size_t(ScoredRound::RoundOf32)];
     if (day >= groupDays) {
         const int round = day - groupDays;
         return score.roundPoints[std::size_t(round)] +

@@ -23,8 +23,13 @@ void rankPredictions(std::vector<ScoredPrediction> &predictions);
 
 // The match days of a circle of friends: the three rounds of group matches
 // (fixtures 1-2, 3-4 and 5-6 of every group), then the knock-out rounds,
-// the final with the champion.
+// the final with the champion. The round of 32, where a format has one, is
+// day 7, though played before the round of 16: the days keep the numbers
+// the pool's pages give them.
 inline constexpr int matchDays = 7;
+inline constexpr int roundOf32Day = 7;
+// A format's days in the order they are played.
+std::vector<int> matchDaysInOrder(bool roundOf32);
 int matchDayPoints(const PredictionScore &score, int day);
 // The index into `ranked` of the prediction that won the day by the same
 // order as the ranking, or -1 while nobody scored that day.

@@ -1,10 +1,13 @@
 // The scoring rules, each row a prediction against a results chart, both
 // loaded as the program loads any chart.
+#include "predictions/MatchDayOver.h"
 #include "predictions/PredictionFigures.h"
 #include "predictions/PredictionFile.h"
 #include "predictions/PredictionRanking.h"
 #include "predictions/PredictionScore.h"
+#include "storage/IniDocument.h"
 #include "support/ResultsChart2010.h"
+#include "tournament/Tournament.h"
 
 #include <QTest>
 
@@ -84,6 +87,39 @@ private slots:
         QTEST(score.outcomes, "outcomes");
         QTEST(score.knockout, "knockout");
         QTEST(reachablePoints(predictionFigures(predicted), predictionFigures(real), score), "reachable");
+    }
+
+    // A day is over when every group plays its matches of that day, or
+    // when the next round is whole; the round of 32 comes before the
+    // round of 16 and scores its own teams.
+    void matchDays_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QString>("unplayed"); // a score cell emptied, "section:key"
+        QTest::addColumn<int>("day");
+        QTest::addColumn<bool>("over");
+        QTest::addColumn<int>("points"); // of the chart against itself
+
+        QTest::newRow("six groups: the first day") << "EURO2024" << "" << 0 << true << 36;
+        QTest::newRow("twelve groups: group L's last match") << "VYL2026" << "ButL:10" << 2 << false << 69;
+        QTest::newRow("twelve groups: the last day") << "VYL2026" << "" << 2 << true << 72;
+        QTest::newRow("the round of 32") << "VYL2026" << "" << roundOf32Day << true << 32;
+        QTest::newRow("the round of 32 of a blank chart") << "VYL2030" << "" << roundOf32Day << false << 0;
+    }
+
+    void matchDays()
+    {
+        QFETCH(QString, chart);
+        QFETCH(QString, unplayed);
+        QFETCH(int, day);
+        IniDocument file(fileBytes(QFINDTESTDATA(QStringLiteral("../../data/%1.ini").arg(chart))));
+        if (!unplayed.isEmpty())
+            file.setValue(unplayed.section(u':', 0, 0), unplayed.section(u':', 1), QStringLiteral("-"));
+        const std::unique_ptr<Tournament> t = loadedPrediction(file.toBytes());
+        QVERIFY(t);
+        const PredictionFigures figures = predictionFigures(*t);
+        QTEST(matchDayOver(figures, day), "over");
+        QTEST(matchDayPoints(scoreFigures(figures, figures), day), "points");
     }
 
     void ranking_data()

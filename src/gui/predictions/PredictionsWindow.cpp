@@ -178,6 +178,7 @@ void PredictionsWindow::showCircle()
     m_ranked = std::move(circle.ranked);
     m_realScores = groupScoreTexts(results);
     m_results = predictionFigures(results);
+    m_roundOf32 = results.hasRound(Round::RoundOf32);
     // Every language's rules end on the 2010 chart's maximum; the chart's
     // own tournament may have another.
     m_rules->setText(texts(Message::scoringRules)
@@ -226,15 +227,20 @@ void PredictionsWindow::showRanking()
 
 void PredictionsWindow::showMatchDays()
 {
-    const QStringList days = texts(Message::matchDayNames);
-    m_matchDays->setRowCount(matchDays);
-    for (int day = 0; day < matchDays; ++day) {
+    QStringList days = texts(Message::matchDayNames);
+    // The round of 32 is named as the bracket names it.
+    days.resize(roundOf32Day);
+    days << texts(Message::roundNames).value(0);
+    const std::vector<int> order = matchDaysInOrder(m_roundOf32);
+    m_matchDays->setRowCount(int(order.size()));
+    for (int row = 0; row < int(order.size()); ++row) {
+        const int day = order[std::size_t(row)];
         const int winner = matchDayOver(m_results, day) ? matchDayWinner(m_ranked, day) : -1;
         const QString shown = winner < 0 ? QStringLiteral("-")
                                          : QStringLiteral("%1 (%2)")
                                                .arg(m_ranked[std::size_t(winner)].name)
                                                .arg(matchDayPoints(m_ranked[std::size_t(winner)].score, day));
-        setScoreRow(m_matchDays, day, {days.value(day), shown});
+        setScoreRow(m_matchDays, row, {days.value(day), shown});
     }
 }
 

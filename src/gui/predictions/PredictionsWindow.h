@@ -58,6 +58,7 @@ private:
     std::vector<ScoredPrediction> m_ranked;
     QStringList m_realScores;
     PredictionFigures m_results;
+    bool m_roundOf32 = false;
     QLabel *m_rules;
     QLabel *m_daysHeading;
     QLabel *m_matchHeading;
