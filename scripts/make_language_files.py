@@ -580,8 +580,9 @@ MESSAGES = {
          "La respuesta comprimida del servidor está dañada."),
     99: ("incomplete", "La réponse du serveur est vide ou incomplète.", "The server's answer is empty or incomplete.",
          "La respuesta del servidor está vacía o incompleta."),
-    100: ("notAWholeChart", "Le serveur n'a pas envoyé de tableau 2010 complet.", "The server sent no whole 2010 chart.",
-          "El servidor no ha enviado un cuadro 2010 completo."),
+    100: ("notAWholeChart", "Le serveur n'a pas envoyé de tableau complet de ce tournoi.",
+          "The server sent no whole chart of this tournament.",
+          "El servidor no ha enviado un cuadro completo de este torneo."),
 
     # Tooltip of the penalty cells. A control line cannot carry it: its
     # empty text field would wipe the penalties the user typed.
@@ -603,7 +604,10 @@ MESSAGES.update({
     49: ("predictionName", 'Nom du pronostic :', 'Name of the prediction:', 'Nombre del pronóstico:'),
     50: ("replacePrediction", 'Un pronostic nommé %1 est déjà gardé. Le remplacer ?', 'A prediction named %1 is kept already. Replace it?', 'Ya hay un pronóstico llamado %1. ¿Reemplazarlo?'),
     51: ("predictionKept", 'Pronostic gardé sous le nom %1.', 'Prediction kept as %1.', 'Pronóstico guardado como %1.'),
-    52: ("notA2010Chart", "%1 n'est pas un tableau de 2010 : rien n'a été gardé.", '%1 is not a 2010 chart: nothing was kept.', '%1 no es un cuadro de 2010: no se ha guardado nada.'),
+    52: ("notAPredictionChart", "%1 n'est pas un tableau : rien n'a été gardé.", '%1 is not a chart: nothing was kept.', '%1 no es un cuadro: no se ha guardado nada.'),
+    155: ("otherTournamentChart", "%1 est le tableau d'un autre tournoi : rien n'a été gardé.", '%1 is the chart of another tournament: nothing was kept.', '%1 es el cuadro de otro torneo: no se ha guardado nada.'),
+    156: ("myPrediction", 'Mon pronostic', 'My prediction', 'Mi pronóstico'),
+    157: ("teamsUnlocked", 'Équipes débloquées', 'Teams unlocked', 'Equipos desbloqueados'),
     53: ("predictionTooLarge", "%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.", '%1 is over 1 MiB: not a chart, nothing was kept.', '%1 supera 1 MiB: no es un cuadro, no se ha guardado nada.'),
     54: ("predictionUnreadable", "%1 ne peut pas être lu : rien n'a été gardé.", '%1 cannot be read: nothing was kept.', '%1 no se puede leer: no se ha guardado nada.'),
     89: ("keepFailed", "Le pronostic n'a pas pu être gardé dans %1.", 'The prediction could not be kept in %1.', 'El pronóstico no se ha podido guardar en %1.'),

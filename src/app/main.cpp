@@ -12,12 +12,14 @@
 #include "cli/ScoreCommand.h"
 #include "cli/SheetCommand.h"
 #include "gui/kit/Prompts.h"
+#include "i18n/LanguageFile.h"
 #include "i18n/LanguageIndex.h"
 #include "online/ServerSettings.h"
 #include "schedule/UserZone.h"
 #include "storage/OwnChart.h"
 #include "storage/ProgramFolder.h"
 #include "storage/UserSettings.h"
+#include "tournament/MessageTable.h"
 #include "tournament/ProgramVersion.h"
 
 #include <cstdio>
@@ -100,6 +102,14 @@ QString runLanguageFile(const Options &options, const UserSettings &settings)
     return QFileInfo::exists(own) ? own : ProgramFolder::shippedFolder() + u'/' + name;
 }
 
+// An entry of the run's language, the catalogue's French without its file.
+QString runText(const Options &options, Message entry)
+{
+    MessageTable messages;
+    LoadLanguageMessages(runLanguageFile(options, UserSettings()), messages);
+    return messages.text(entry);
+}
+
 // The report and the update never need a window, nor a display to open
 // one on.
 int runHeadless(int argc, char *argv[], const Options &options)
@@ -132,7 +142,7 @@ int runHeadless(int argc, char *argv[], const Options &options)
             << QStringLiteral(": use its \"Mise à jour\" button") << Qt::endl;
         return 1;
     }
-    return runChartUpdate(out, err);
+    return runChartUpdate(out, err, runText(options, Message::myPrediction));
 }
 
 // The sheet needs fonts, hence a GUI application, but never a window: where

@@ -5,9 +5,9 @@
 
 #include "online/ResultsUpdate.h"
 
-int runChartUpdate(QTextStream &out, QTextStream &err, DownloadPage::Limits limits)
+int runChartUpdate(QTextStream &out, QTextStream &err, const QString &unnamed, DownloadPage::Limits limits)
 {
-    ResultsUpdate update(limits);
+    ResultsUpdate update(unnamed, limits);
     if (!update.isFinished()) {
         QEventLoop loop;
         QObject::connect(&update, &ResultsUpdate::finished, &loop, &QEventLoop::quit);

@@ -2,6 +2,7 @@
 
 #include "online/DownloadPage.h"
 
+class QString;
 class QTextStream;
 
 // "vylora --update [--server URL] [--data-dir DIR]": the results update of
@@ -10,4 +11,6 @@ class QTextStream;
 // on failure one line on err says why and the chart file is as it was.
 // A chart already up to date is a success that writes nothing.
 // Returns the exit status, 0 or 1.
-int runChartUpdate(QTextStream &out, QTextStream &err, DownloadPage::Limits limits = {});
+// unnamed: the run's language's name for the user's own entries, kept
+// before the results replace them when the user has no pseudo.
+int runChartUpdate(QTextStream &out, QTextStream &err, const QString &unnamed, DownloadPage::Limits limits = {});

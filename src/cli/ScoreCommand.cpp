@@ -22,7 +22,7 @@ QString problemLine(PredictionProblem problem)
         return QStringLiteral("larger than 1 MiB, not a chart");
     case PredictionProblem::OtherTournament:
         return QStringLiteral("a chart of another tournament");
-    case PredictionProblem::NotA2010Chart:
+    case PredictionProblem::NotAChart:
     case PredictionProblem::None:
         break;
     }
@@ -63,7 +63,7 @@ int runScoreCommand(const QString &resultsFile, const QStringList &predictions, 
     }
     const std::unique_ptr<Tournament> results = loadedPrediction(resultsChart.bytes);
     if (!results) {
-        err << "vylora: results " << resultsPath << ": " << problemLine(PredictionProblem::NotA2010Chart)
+        err << "vylora: results " << resultsPath << ": " << problemLine(PredictionProblem::NotAChart)
             << Qt::endl;
         return 1;
     }

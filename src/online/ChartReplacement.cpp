@@ -8,7 +8,8 @@
 #include "storage/TextFileReading.h"
 #include "storage/UserSettings.h"
 
-UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QByteArray &typed)
+UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QByteArray &typed,
+                           const QString &unnamed)
 {
     UpdateOutcome outcome;
     std::optional<IniDocument> fresh = wholeChartNamed(stem, body);
@@ -39,7 +40,7 @@ UpdateOutcome replaceChart(const QString &stem, const QByteArray &body, const QB
         }
     }
     const std::optional<QString> kept =
-        KeptPredictions::keepBeforeUpdate(typed.isEmpty() ? previous : typed, *fresh, UserSettings().pseudo());
+        KeptPredictions::keepBeforeUpdate(typed.isEmpty() ? previous : typed, *fresh, UserSettings().pseudo(), unnamed);
     if (!kept || (previous != body && !writeFileAtomically(path, body))) {
         outcome.failure = UpdateOutcome::Failure::Unwritable;
         return outcome;

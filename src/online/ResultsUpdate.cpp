@@ -17,11 +17,13 @@ QByteArray chartFile(const QString &stem)
 
 } // namespace
 
-ResultsUpdate::ResultsUpdate(DownloadPage::Limits limits, const QByteArray &typed, QObject *parent)
+ResultsUpdate::ResultsUpdate(const QString &unnamed, DownloadPage::Limits limits, const QByteArray &typed,
+                             QObject *parent)
     : QObject(parent)
     , m_chartName(OwnChart::current())
     , m_address(ServerSettings::address(u'/' + m_chartName + QStringLiteral(".ini")))
     , m_typed(typed)
+    , m_unnamed(unnamed)
     , m_download(m_address, limits, LastUpdate::heldVersion(m_address, chartFile(m_chartName)))
 {
     connect(&m_download, &DownloadPage::progress, this, &ResultsUpdate::progress);
@@ -38,7 +40,7 @@ void ResultsUpdate::onDownloaded()
         // update wrote them; what was typed over them since is kept all
         // the same before the window shows them again.
         const QByteArray chart = download.notModified ? chartFile(m_chartName) : inCodePage(download.body);
-        m_outcome = replaceChart(m_chartName, chart, m_typed);
+        m_outcome = replaceChart(m_chartName, chart, m_typed, m_unnamed);
         m_outcome.upToDate = download.notModified;
         if (m_outcome.ok() && !download.notModified)
             LastUpdate::remember(m_address, download.validators, chart);

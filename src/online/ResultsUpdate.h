@@ -24,9 +24,10 @@ class ResultsUpdate final : public QObject
     Q_OBJECT
 public:
     // typed: the user's chart as the window shows it, saved or not; empty
-    // when no window shows one, and the file is the user's chart.
-    explicit ResultsUpdate(DownloadPage::Limits limits = {}, const QByteArray &typed = QByteArray(),
-                           QObject *parent = nullptr);
+    // when no window shows one, and the file is the user's chart. unnamed:
+    // the name the user's own entries are kept under without a pseudo.
+    ResultsUpdate(const QString &unnamed, DownloadPage::Limits limits = {}, const QByteArray &typed = QByteArray(),
+                  QObject *parent = nullptr);
 
     void cancel() { m_download.cancel(); }
     bool isFinished() const { return m_finished; }
@@ -45,6 +46,7 @@ private:
     QString m_chartName;
     QUrl m_address;
     QByteArray m_typed;
+    QString m_unnamed;
     DownloadPage m_download;
     UpdateOutcome m_outcome;
     bool m_finished = false;

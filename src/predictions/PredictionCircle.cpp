@@ -41,7 +41,7 @@ PredictionCircle scoreCircle(const Tournament &results, const std::vector<Predic
         }
         const std::unique_ptr<Tournament> prediction = loadedPrediction(file.bytes);
         if (!prediction) {
-            circle.refused.emplace_back(source.name, PredictionProblem::NotA2010Chart);
+            circle.refused.emplace_back(source.name, PredictionProblem::NotAChart);
             continue;
         }
         if (!sameTeams(*prediction, results)) {

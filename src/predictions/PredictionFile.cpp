@@ -13,7 +13,7 @@ PredictionFile readPredictionFile(const QString &path)
     switch (file.status) {
     case FileReadStatus::Read:
         if (!isChartFile(file.bytes) || file.bytes.contains('\0'))
-            return {PredictionProblem::NotA2010Chart, {}};
+            return {PredictionProblem::NotAChart, {}};
         return {PredictionProblem::None, std::move(file.bytes)};
     case FileReadStatus::TooLarge:
         return {PredictionProblem::TooLarge, {}};

@@ -8,7 +8,7 @@
 class Tournament;
 
 // OtherTournament: a whole chart, of another tournament than the results'.
-enum class PredictionProblem { None, Unreadable, TooLarge, NotA2010Chart, OtherTournament };
+enum class PredictionProblem { None, Unreadable, TooLarge, NotAChart, OtherTournament };
 
 struct PredictionFile
 {

@@ -103,7 +103,7 @@ KeepResult keep(const QString &name, const QByteArray &chart, bool replace)
 }
 
 std::optional<QString> keepBeforeUpdate(const QByteArray &current, const IniDocument &published,
-                                        const QString &owner)
+                                        const QString &owner, const QString &unnamed)
 {
     const IniDocument chart(current);
     if (current.size() > maxTextFileSize || !looksLikeChart(chart) || !ownEntries(chart, published) ||
@@ -111,7 +111,7 @@ std::optional<QString> keepBeforeUpdate(const QByteArray &current, const IniDocu
         return QString();
     QString base = fileNameFor(owner);
     if (base.isEmpty())
-        base = QStringLiteral("Mon pronostic");
+        base = fileNameFor(unnamed);
     QString name = base;
     for (int n = 2;; ++n) {
         switch (keep(name, current, false)) {

@@ -32,11 +32,12 @@ KeepResult keep(const QString &name, const QByteArray &chart, bool replace);
 // by `published`: the file, or the chart as the window shows it, saved or
 // not. When it holds entries of the user's own (a played cell that the
 // published chart does not hold as typed), it is kept under the owner's
-// name ("Mon pronostic" when there is none), numbered when that name is
+// name (`unnamed`, the language's "Mon pronostic", when there is none),
+// numbered when that name is
 // taken, unless a kept prediction holds the same cells already. Gives the
 // name kept under, an empty one when nothing needed keeping, and none when
 // it had to be kept and could not be.
 std::optional<QString> keepBeforeUpdate(const QByteArray &current, const IniDocument &published,
-                                        const QString &owner);
+                                        const QString &owner, const QString &unnamed);
 
 } // namespace KeptPredictions

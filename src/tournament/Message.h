@@ -57,7 +57,7 @@ enum class Message {
     predictionName = 49,            // Nom du pronostic :
     replacePrediction = 50,         // Un pronostic nommé %1 est déjà gardé. Le remplacer ?
     predictionKept = 51,            // Pronostic gardé sous le nom %1.
-    notA2010Chart = 52,             // %1 n'est pas un tableau de 2010 : rien n'a été gardé.
+    notAPredictionChart = 52,       // %1 n'est pas un tableau : rien n'a été gardé.
     predictionTooLarge = 53,        // %1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été ...
     predictionUnreadable = 54,      // %1 ne peut pas être lu : rien n'a été gardé.
     printCaption = 55,              // Impression
@@ -100,7 +100,7 @@ enum class Message {
     redirectedAway = 97,            // Le serveur renvoie vers un autre site : %1
     undecodable = 98,               // La réponse compressée du serveur est illisible.
     incomplete = 99,                // La réponse du serveur est vide ou incomplète.
-    notAWholeChart = 100,           // Le serveur n'a pas envoyé de tableau 2010 complet.
+    notAWholeChart = 100,           // Le serveur n'a pas envoyé de tableau complet de ce tournoi.
     noAnswer = 101,                 // Le serveur ne répond pas.
     stalled = 102,                  // Le serveur a cessé de répondre.
     tooLong = 103,                  // Le téléchargement a pris trop de temps.
@@ -150,6 +150,9 @@ enum class Message {
     changeTournamentQuestion = 152, // Votre pronostic a changé depuis le dernier enregistrement...
     chartNotStarted = 153,          // Le tableau %1 n'a pas pu être créé dans le dossier des do...
     poolOn2010 = 154,               // Le concours se joue sur la Coupe du monde 2010 : votre pr...
+    otherTournamentChart = 155,     // %1 est le tableau d'un autre tournoi : rien n'a été gardé.
+    myPrediction = 156,             // Mon pronostic
+    teamsUnlocked = 157,            // Équipes débloquées
     poolNoPool = 170,               // Ce serveur n'a pas de concours.
     connectionRefused = 171,        // Le serveur refuse la connexion.
     poolWrongToken = 172,           // Ce serveur ne connaît plus votre inscription : rejoignez ...
@@ -163,7 +166,7 @@ enum class Message {
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 153> everyMessage{
+inline constexpr std::array<Message, 156> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -214,7 +217,7 @@ inline constexpr std::array<Message, 153> everyMessage{
     Message::predictionName,
     Message::replacePrediction,
     Message::predictionKept,
-    Message::notA2010Chart,
+    Message::notAPredictionChart,
     Message::predictionTooLarge,
     Message::predictionUnreadable,
     Message::printCaption,
@@ -307,6 +310,9 @@ inline constexpr std::array<Message, 153> everyMessage{
     Message::changeTournamentQuestion,
     Message::chartNotStarted,
     Message::poolOn2010,
+    Message::otherTournamentChart,
+    Message::myPrediction,
+    Message::teamsUnlocked,
     Message::poolNoPool,
     Message::connectionRefused,
     Message::poolWrongToken,
@@ -424,8 +430,8 @@ constexpr const char16_t *frenchText(Message entry)
         return u"Un pronostic nommé %1 est déjà gardé. Le remplacer ?";
     case Message::predictionKept:
         return u"Pronostic gardé sous le nom %1.";
-    case Message::notA2010Chart:
-        return u"%1 n'est pas un tableau de 2010 : rien n'a été gardé.";
+    case Message::notAPredictionChart:
+        return u"%1 n'est pas un tableau : rien n'a été gardé.";
     case Message::predictionTooLarge:
         return u"%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.";
     case Message::predictionUnreadable:
@@ -511,7 +517,7 @@ constexpr const char16_t *frenchText(Message entry)
     case Message::incomplete:
         return u"La réponse du serveur est vide ou incomplète.";
     case Message::notAWholeChart:
-        return u"Le serveur n'a pas envoyé de tableau 2010 complet.";
+        return u"Le serveur n'a pas envoyé de tableau complet de ce tournoi.";
     case Message::noAnswer:
         return u"Le serveur ne répond pas.";
     case Message::stalled:
@@ -610,6 +616,12 @@ constexpr const char16_t *frenchText(Message entry)
         return u"Le tableau %1 n'a pas pu être créé dans le dossier des données.";
     case Message::poolOn2010:
         return u"Le concours se joue sur la Coupe du monde 2010 : votre pronostic 2010 est envoyé.";
+    case Message::otherTournamentChart:
+        return u"%1 est le tableau d'un autre tournoi : rien n'a été gardé.";
+    case Message::myPrediction:
+        return u"Mon pronostic";
+    case Message::teamsUnlocked:
+        return u"Équipes débloquées";
     case Message::poolNoPool:
         return u"Ce serveur n'a pas de concours.";
     case Message::connectionRefused:

@@ -37,7 +37,7 @@ QString update(std::chrono::milliseconds deadline = std::chrono::seconds(60))
 {
     QString told;
     QTextStream out(&told);
-    return QString::number(runChartUpdate(out, out, {1024 * 1024, std::chrono::seconds(30), deadline})) + u' ' +
+    return QString::number(runChartUpdate(out, out, QStringLiteral("Mon pronostic"), {1024 * 1024, std::chrono::seconds(30), deadline})) + u' ' +
            told;
 }
 

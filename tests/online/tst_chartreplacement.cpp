@@ -39,7 +39,7 @@ private slots:
         TemporaryProgramFolder folder;
         folder.write(QStringLiteral("VYL2010.ini"), userChart);
 
-        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), body);
+        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), body, {}, QStringLiteral("Mon pronostic"));
 
         QCOMPARE(outcome.ok(), replaced);
         QCOMPARE(folder.read(QStringLiteral("VYL2010.ini")), replaced ? body : userChart);
@@ -71,7 +71,7 @@ private slots:
         const QString file = chart + QStringLiteral(".ini");
         folder.write(file, shippedChart(file));
 
-        const UpdateOutcome outcome = replaceChart(chart, body);
+        const UpdateOutcome outcome = replaceChart(chart, body, {}, QStringLiteral("Mon pronostic"));
 
         QCOMPARE(outcome.ok(), replaced);
         QCOMPARE(folder.read(file) == body, replaced);
@@ -84,14 +84,14 @@ private slots:
         TemporaryProgramFolder folder;
         folder.write(QStringLiteral("VYL2010.ini"), userChart);
 
-        UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published, {}, QStringLiteral("Mon pronostic"));
         QVERIFY(outcome.backupKept);
         QCOMPARE(outcome.playedBefore, 2);
         QCOMPARE(outcome.playedAfter, 4);
         QCOMPARE(outcome.publishedVersion, QStringLiteral("2.6"));
 
         // The same file again: the user's own chart stays the backup.
-        outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        outcome = replaceChart(QStringLiteral("VYL2010"), published, {}, QStringLiteral("Mon pronostic"));
         QVERIFY(outcome.ok());
         QVERIFY(!outcome.backupKept);
         QCOMPARE(folder.read(QStringLiteral("VYL2010.bak")), userChart);
@@ -100,7 +100,7 @@ private slots:
     void aFirstDownloadHasNothingToKeep()
     {
         TemporaryProgramFolder folder;
-        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published);
+        const UpdateOutcome outcome = replaceChart(QStringLiteral("VYL2010"), published, {}, QStringLiteral("Mon pronostic"));
         QVERIFY(outcome.ok());
         QVERIFY(!outcome.backupKept);
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("VYL2010.bak"))));

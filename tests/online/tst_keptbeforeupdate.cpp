@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(KeptPredictions::keep(QStringLiteral("Moi"), earlier, false),
                      KeptPredictions::KeepResult::Kept);
 
-        QVERIFY(replaceChart(QStringLiteral("VYL2010"), chart(published)).ok());
+        QVERIFY(replaceChart(QStringLiteral("VYL2010"), chart(published), {}, QStringLiteral("Mon pronostic")).ok());
         QCOMPARE(KeptPredictions::names(), keptAfter);
         if (!keptBefore.isEmpty())
             QCOMPARE(fileBytes(KeptPredictions::filePath(QStringLiteral("Moi"))), earlier);
@@ -79,7 +79,7 @@ private slots:
 
         // A second update over the published chart finds nothing of the
         // user's own and leaves every kept prediction as it was.
-        QVERIFY(replaceChart(QStringLiteral("VYL2010"), chart(published + QStringLiteral(";ButA:2=0"))).ok());
+        QVERIFY(replaceChart(QStringLiteral("VYL2010"), chart(published + QStringLiteral(";ButA:2=0")), {}, QStringLiteral("Mon pronostic")).ok());
         QCOMPARE(KeptPredictions::names(), keptAfter);
     }
 };

@@ -86,12 +86,10 @@ QList<QWidget *> MatchInfoPanel::buildGroupPageCopy()
 
     m_stadiums[0] = makeStadium(window, 10, QRect(13335, 6060, 3750, 1545));
 
+    // Their words come from the control catalogue when the window adopts them.
     const QString notice = QStringLiteral("Label11");
-    const std::array<QString, 2> notices{QStringLiteral("Partenaire officiel."),
-                                         QStringLiteral("Vylora Logiciels")};
     for (int k = 0; k < 2; ++k) {
-        auto *label = makeControl<ClickableLabel>(window, notice, k, QRect(13320, 5130 + 360 * k, 3780, 330),
-                                                  notices[std::size_t(k)]);
+        auto *label = makeControl<ClickableLabel>(window, notice, k, QRect(13320, 5130 + 360 * k, 3780, 330));
         label->setAlignment(Qt::AlignCenter);
         colourText(label, QColor(10, 70, 110), 0, k == 0);
         connect(label, &ClickableLabel::clicked, this, &MatchInfoPanel::partnerClicked);

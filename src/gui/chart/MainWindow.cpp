@@ -515,7 +515,7 @@ void MainWindow::UnlockTeams()
     for (TeamNameEdit *team : teams)
         team->setReadOnly(false);
     m_bar->save()->setEnabled(true);
-    m_prompts.notice(this, QStringLiteral("OK"), QStringLiteral("Equipes débloquées"));
+    m_prompts.notice(this, QStringLiteral("OK"), m_tournament.messages().text(Message::teamsUnlocked));
 }
 
 void MainWindow::ToggleCompactMode()

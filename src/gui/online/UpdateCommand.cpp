@@ -43,7 +43,7 @@ void UpdateCommand::run()
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Modal from here on: the chart shown is the one the user ends with.
-    m_update = new ResultsUpdate(m_limits, m_typedChart(), this);
+    m_update = new ResultsUpdate(messages.text(Message::myPrediction), m_limits, m_typedChart(), this);
     connect(m_update, &ResultsUpdate::finished, this, &UpdateCommand::onFinished);
 
     // Modal, so that the chart cannot change under the download; Cancel

@@ -45,7 +45,7 @@ bool PredictionKeeper::keepOwn(QWidget *parent)
     const QString pseudo = KeptPredictions::fileNameFor(UserSettings().pseudo());
     const QString name = KeptPredictions::fileNameFor(
         m_prompts.input(parent, title, m_tournament.messages().text(Message::predictionName),
-                        pseudo.isEmpty() ? QStringLiteral("Mon pronostic") : pseudo));
+                        pseudo.isEmpty() ? m_tournament.messages().text(Message::myPrediction) : pseudo));
     return !name.isEmpty() && store(parent, name, chart);
 }
 
@@ -62,8 +62,12 @@ bool PredictionKeeper::addFile(QWidget *parent, const QString &path)
     const std::unique_ptr<Tournament> ours =
         loadedPrediction(readPredictionFile(OwnChart::filePath()).bytes);
     const QString name = KeptPredictions::fileNameFor(predictionName(path));
-    if (!friends || !ours || !sameTeams(*friends, *ours) || name.isEmpty()) {
-        refuse(parent, PredictionProblem::NotA2010Chart, shown);
+    if (!friends || !ours || name.isEmpty()) {
+        refuse(parent, PredictionProblem::NotAChart, shown);
+        return false;
+    }
+    if (!sameTeams(*friends, *ours)) {
+        refuse(parent, PredictionProblem::OtherTournament, shown);
         return false;
     }
     return store(parent, name, file.bytes);
@@ -102,10 +106,11 @@ QString PredictionKeeper::refusal(const MessageTable &messages, PredictionProble
         return messages.text(Message::predictionTooLarge).arg(file);
     case PredictionProblem::Unreadable:
         return messages.text(Message::predictionUnreadable).arg(file);
-    case PredictionProblem::NotA2010Chart:
     case PredictionProblem::OtherTournament:
+        return messages.text(Message::otherTournamentChart).arg(file);
+    case PredictionProblem::NotAChart:
     case PredictionProblem::None:
         break;
     }
-    return messages.text(Message::notA2010Chart).arg(file);
+    return messages.text(Message::notAPredictionChart).arg(file);
 }

@@ -269,7 +269,7 @@ void TestGroupEntryWidget::teamNamesAreLockedUntilUnlocked()
     const AnsweringPrompts::Asked &notice = chart.prompts.asked().constFirst();
     QCOMPARE(notice.kind, AnsweringPrompts::Kind::Notice);
     QCOMPARE(notice.title, QStringLiteral("OK"));
-    QCOMPARE(notice.text, QStringLiteral("Equipes débloquées"));
+    QCOMPARE(notice.text, QStringLiteral("Équipes débloquées"));
     for (const char *group : {"A", "B", "C", "D", "E", "F", "G", "H"})
         for (int slot = 1; slot <= 4; ++slot)
             QVERIFY(!chart.control<QLineEdit>(QString::fromLatin1(group), slot)->isReadOnly());

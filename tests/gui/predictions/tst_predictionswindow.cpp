@@ -251,14 +251,18 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("replace"); // the answer to the same-name question
         QTest::addColumn<QString>("keptAs");
+        QTest::addColumn<QString>("says"); // a part of what the program says
 
-        QTest::newRow("a 2010 chart") << "Zoé.ini" << chart(QStringLiteral("ButB:0=5")) << false << "Zoé";
-        QTest::newRow("a chart of 1998")
-            << "Old.ini" << fileBytes(QFINDTESTDATA("../../data/VYL1998.ini")) << false << "";
-        QTest::newRow("over 1 MiB") << "Big.ini" << QByteArray(1024 * 1024 + 1, 'x') << false << "";
-        QTest::newRow("no chart") << "Page.ini" << QByteArray("<html></html>") << false << "";
-        QTest::newRow("same name, kept") << "Anne.ini" << chart(QStringLiteral("ButB:0=5")) << false << "";
-        QTest::newRow("same name, replaced") << "Anne.ini" << chart(QStringLiteral("ButB:0=5")) << true << "Anne";
+        QTest::newRow("a 2010 chart") << "Zoé.ini" << chart(QStringLiteral("ButB:0=5")) << false << "Zoé"
+                                      << "Pronostic gardé";
+        QTest::newRow("a chart of 1998") << "Old.ini" << fileBytes(QFINDTESTDATA("../../data/VYL1998.ini")) << false
+                                         << "" << "Old.ini est le tableau d'un autre tournoi";
+        QTest::newRow("over 1 MiB") << "Big.ini" << QByteArray(1024 * 1024 + 1, 'x') << false << "" << "dépasse 1 Mio";
+        QTest::newRow("no chart") << "Page.ini" << QByteArray("<html></html>") << false << ""
+                                  << "Page.ini n'est pas un tableau";
+        QTest::newRow("same name, kept") << "Anne.ini" << chart(QStringLiteral("ButB:0=5")) << false << "" << "Anne";
+        QTest::newRow("same name, replaced") << "Anne.ini" << chart(QStringLiteral("ButB:0=5")) << true << "Anne"
+                                             << "Pronostic gardé";
     }
 
     void addingAFriendsChart()
@@ -267,6 +271,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, replace);
         QFETCH(QString, keptAs);
+        QFETCH(QString, says);
         m_folder->write(file, bytes);
         const QByteArray anne = fileBytes(KeptPredictions::filePath(QStringLiteral("Anne")));
         m_prompts.queueOpenFileName(m_folder->filePath(file));
@@ -277,6 +282,7 @@ private slots:
 
         const AnsweringPrompts::Asked &told = m_prompts.asked().last();
         QCOMPARE(told.kind == AnsweringPrompts::Kind::Notice, !keptAs.isEmpty());
+        QVERIFY2(told.text.contains(says), qPrintable(told.text));
         if (!keptAs.isEmpty())
             QCOMPARE(fileBytes(KeptPredictions::filePath(keptAs)), bytes);
         if (keptAs != u"Anne")
