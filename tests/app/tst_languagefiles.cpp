@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include "gui/chart/MainWindow.h"
+#include "gui/kit/LanguageSwitch.h"
 #include "gui/controls/Controls.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
@@ -130,14 +131,21 @@ struct Window
     UserSettings settings;
     MainWindow window{t, prompts, settings};
 
-    // As start-up before the knock-out stage: the group page shown.
-    Window() { window.showGroupPage(); }
+    // As start-up before the knock-out stage: the group page shown, and
+    // the French announced.
+    Window()
+    {
+        window.showGroupPage();
+        languageSwitch::announce();
+    }
 
-    // As the language switch does: the file, then the texts the window
-    // takes from the message table.
+    // As the language switch does: the file, then the announcement every
+    // part takes its texts from the message table on.
     bool apply(const QString &fileName)
     {
-        return window.applyLanguageFile(shipped(fileName)) == LanguageFileStatus::Applied;
+        const bool applied = window.applyLanguageFile(shipped(fileName)) == LanguageFileStatus::Applied;
+        languageSwitch::announce();
+        return applied;
     }
 
     // Where a control sits ("Frame3/LabEntete 2"): the column headings
@@ -231,6 +239,8 @@ const QList<SameInEveryLanguage> sameInEveryLanguage{
     {QStringLiteral("Label9"), {}},
     // The author's credit is the program's own.
     {QStringLiteral("Label6 4"), {}},
+    // The calendar's exclamation on a day without matches.
+    {QStringLiteral("LabCAL 3"), QStringLiteral("!!!")},
     // The way back to the user's chart is its year.
     {QStringLiteral("Command4"), QStringLiteral("2010...")},
 };
@@ -400,6 +410,9 @@ private slots:
                 it->toolTip = french.value(it.key()).toolTip;
             if (it.key().endsWith(u"/Combo2"))
                 it->text = french.value(it.key()).text;
+            // The calendar's rows are the day's, written from the messages.
+            if (it.key().contains(u"/LabCAL"))
+                it->caption = french.value(it.key()).caption;
         }
         QStringList changed = differences(withAddedTips, french);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u"; ")));

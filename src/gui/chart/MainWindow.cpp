@@ -439,11 +439,6 @@ void MainWindow::showMessageTexts()
     showPageTitle();
     showKnockoutButton();
     showModeCaption();
-    if (m_help)
-        m_help->showMessageTexts(m_tournament.messages());
-    if (m_formats)
-        m_formats->showMessageTexts();
-    m_editorDoor->showMessageTexts();
     const MessageTable &messages = m_tournament.messages();
     const QString shootOut = messages.text(Message::shootOut);
     for (Round r : m_tournament.rounds()) {

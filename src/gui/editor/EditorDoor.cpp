@@ -64,6 +64,8 @@ void EditorDoor::showMessageTexts()
 
 bool EditorDoor::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange && watched == m_banners.value(0))
+        showMessageTexts();
     if (event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (watched == m_title)

@@ -33,8 +33,6 @@ public:
     // banners, which the editor shows too.
     void watchTitle(QWidget *title);
     void watchBanners(QLabel *chartBanner, QLabel *knockoutBanner);
-    // Texts that come from the message table (the banners' tooltip).
-    void showMessageTexts();
 
     // A press with these buttons and keys on the help panel's title.
     void titlePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -44,6 +42,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Texts that come from the message table (the banners' tooltip).
+    void showMessageTexts();
     void reloadBanner();
 
     const Tournament &m_tournament;

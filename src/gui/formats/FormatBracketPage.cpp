@@ -9,6 +9,7 @@
 #include "tournament/FormatStage.h"
 #include "tournament/Tournament.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -200,6 +201,13 @@ QLabel *FormatBracketPage::addCaption(int left, int top, int width)
     chartLook::makeBanner(caption);
     m_captions.append(caption);
     return caption;
+}
+
+void FormatBracketPage::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showMessageTexts();
 }
 
 void FormatBracketPage::showMessageTexts()

@@ -32,12 +32,13 @@ public:
         int index;
     };
     const QVector<Side> &sides() const { return m_sides; }
-    void showMessageTexts();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showMessageTexts();
     struct Box
     {
         const BracketMatch *match;

@@ -5,6 +5,8 @@
 #include "gui/groups/GroupFrame.h"
 #include "tournament/Tournament.h"
 
+#include <QEvent>
+
 namespace {
 
 constexpr int pageWidth = 17610;
@@ -36,6 +38,13 @@ FormatGroupPage::FormatGroupPage(Tournament &t, CellBinding &binding, QWidget *p
     m_thirds->setGeometry(
         twipsRect(pageWidth - margin - thirdsWidth, 0, thirdsWidth, ThirdsPanel::height(groups)));
     showMessageTexts();
+}
+
+void FormatGroupPage::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showMessageTexts();
 }
 
 void FormatGroupPage::showMessageTexts()

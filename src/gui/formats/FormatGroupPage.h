@@ -20,9 +20,12 @@ public:
 
     const QVector<GroupFrame *> &frames() const { return m_frames; }
     ThirdsPanel *thirds() const { return m_thirds; }
-    void showMessageTexts();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void showMessageTexts();
     Tournament &m_tournament;
     QVector<GroupFrame *> m_frames;
     ThirdsPanel *m_thirds;

@@ -28,9 +28,3 @@ FormatBracketPage &FormatPages::bracket()
     return *m_bracket;
 }
 
-void FormatPages::showMessageTexts()
-{
-    m_groups->showMessageTexts();
-    if (m_bracket)
-        m_bracket->showMessageTexts();
-}

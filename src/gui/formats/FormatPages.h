@@ -29,7 +29,6 @@ public:
     // Null until made.
     FormatBracketPage *builtBracket() const { return m_bracket; }
     FormatBracketPage &bracket();
-    void showMessageTexts();
 
 private:
     const FormatRules *m_rules;

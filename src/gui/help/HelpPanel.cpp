@@ -13,6 +13,7 @@
 #include "tournament/Tournament.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimeZone>
@@ -59,6 +60,7 @@ ClickableLabel *addLink(QWidget *panel, const QString &name, int index, const QR
 
 HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     : QFrame(parent)
+    , m_messages(t.messages())
 {
     nameControl(this, QStringLiteral("Fraide"));
     closeOnEscape(this, [this] { hide(); });
@@ -78,7 +80,7 @@ HelpPanel::HelpPanel(Tournament &t, CellBinding &binding, QWidget *parent)
     addSavingHelp();
     addDisplayAndAbout();
     addTimeZoneChoice();
-    showMessageTexts(t.messages());
+    showMessageTexts();
 }
 
 void HelpPanel::addGroupHelp()
@@ -105,8 +107,16 @@ void HelpPanel::addGroupHelp()
     }
 }
 
-void HelpPanel::showMessageTexts(const MessageTable &messages)
+void HelpPanel::changeEvent(QEvent *event)
 {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showMessageTexts();
+}
+
+void HelpPanel::showMessageTexts()
+{
+    const MessageTable &messages = m_messages;
     m_stageSamples[0]->setText(messages.text(Message::groupsButton));
     m_stageSamples[1]->setText(messages.text(Message::knockoutButton));
     m_zoneList->setItemText(

@@ -32,9 +32,6 @@ public:
     // "Vylora 2010", a way into the publisher's editor.
     QLabel *title() const { return m_title; }
     const LinkPoints &linkPoints() const { return m_links; }
-    // The two pictures of the stage button (Command9, Command10) say what
-    // the real one says; the zone list names the computer's clock.
-    void showMessageTexts(const MessageTable &messages);
     // The zone kick-offs are shown in, by its name in the zone database;
     // an empty name is the computer's own clock.
     void showZone(const QString &zone);
@@ -44,7 +41,13 @@ signals:
     // clock.
     void zoneChosen(const QString &zone);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The two pictures of the stage button (Command9, Command10) say what
+    // the real one says; the zone list names the computer's clock.
+    void showMessageTexts();
     void addGroupHelp();
     void addKnockoutHelp(Tournament &t, CellBinding &binding);
     void addSavingHelp();
@@ -58,4 +61,5 @@ private:
     QComboBox *m_zoneList = nullptr;
     std::array<QToolButton *, 2> m_stageSamples{};
     LinkPoints m_links;
+    const MessageTable &m_messages;
 };
