@@ -608,6 +608,9 @@ MESSAGES.update({
     155: ("otherTournamentChart", "%1 est le tableau d'un autre tournoi : rien n'a été gardé.", '%1 is the chart of another tournament: nothing was kept.', '%1 es el cuadro de otro torneo: no se ha guardado nada.'),
     156: ("myPrediction", 'Mon pronostic', 'My prediction', 'Mi pronóstico'),
     157: ("teamsUnlocked", 'Équipes débloquées', 'Teams unlocked', 'Equipos desbloqueados'),
+    # A line of the rules where the format has a round of 32.
+    158: ("roundOf32Rule", 'Chaque équipe en seizièmes : 1 point', 'Each team in the round of 32: 1 point',
+          'Cada equipo en dieciseisavos: 1 punto'),
     53: ("predictionTooLarge", "%1 dépasse 1 Mio : ce n'est pas un tableau, rien n'a été gardé.", '%1 is over 1 MiB: not a chart, nothing was kept.', '%1 supera 1 MiB: no es un cuadro, no se ha guardado nada.'),
     54: ("predictionUnreadable", "%1 ne peut pas être lu : rien n'a été gardé.", '%1 cannot be read: nothing was kept.', '%1 no se puede leer: no se ha guardado nada.'),
     89: ("keepFailed", "Le pronostic n'a pas pu être gardé dans %1.", 'The prediction could not be kept in %1.', 'El pronóstico no se ha podido guardar en %1.'),

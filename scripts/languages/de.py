@@ -276,6 +276,7 @@ MESSAGES = {
     155: "%1 ist der Spielplan eines anderen Turniers: Nichts wurde gesichert.",
     156: "Mein Tipp",
     157: "Mannschaften entsperrt",
+    158: "Jede Mannschaft im Sechzehntelfinale: 1 Punkt",
     190: "Papierformat",
     # The pool's and the publisher's refusals.
     170: "Dieser Server hat kein Tippspiel.",

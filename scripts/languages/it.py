@@ -273,6 +273,7 @@ MESSAGES = {
     155: "%1 è il tabellone di un altro torneo: non è stato conservato nulla.",
     156: "Il mio pronostico",
     157: "Squadre sbloccate",
+    158: "Ogni squadra nei sedicesimi: 1 punto",
     190: "Formato della carta",
     # The pool's and the publisher's refusals.
     170: "Questo server non ha un concorso.",

@@ -276,6 +276,7 @@ MESSAGES = {
     155: "%1 is het schema van een ander toernooi: er is niets bewaard.",
     156: "Mijn voorspelling",
     157: "Teams ontgrendeld",
+    158: "Elk team in de zestiende finales: 1 punt",
     190: "Papierformaat",
     # The pool's and the publisher's refusals.
     170: "Deze server heeft geen poule.",

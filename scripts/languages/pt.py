@@ -272,6 +272,7 @@ MESSAGES = {
     155: "%1 é a tabela de outro torneio: nada foi guardado.",
     156: "Meu palpite",
     157: "Seleções desbloqueadas",
+    158: "Cada seleção nos 16-avos de final: 1 ponto",
     190: "Tamanho do papel",
     # The pool's and the publisher's refusals.
     170: "Este servidor não tem bolão.",

@@ -1,9 +1,11 @@
 #include "i18n/LanguageFile.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "i18n/ControlTarget.h"
 #include "i18n/LanguageLine.h"
+#include "storage/ProgramFolder.h"
 #include "storage/TextFileReading.h"
 #include "tournament/MessageTable.h"
 
@@ -32,6 +34,34 @@ struct NoControls final : ControlTarget
     {}
 };
 
+QString decoded(const QByteArray &bytes)
+{
+    QStringDecoder decode("windows-1252");
+    return decode(bytes);
+}
+
+void applyLines(const QString &content, const LineApplier &apply)
+{
+    for (QStringView line : QStringView(content).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        std::visit(apply, parseLanguageLine(line));
+    }
+}
+
+// A file of the user's folder is never replaced, and one kept from an
+// earlier version lacks the lines added since: the shipped file of its
+// name stands under it, so that those read in its language rather than in
+// French. The same bytes need no second reading.
+QString shippedUnder(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo file(path);
+    if (file.absolutePath() != QFileInfo(ProgramFolder::path()).absoluteFilePath())
+        return QString();
+    const FileReading shipped = readTextFile(ProgramFolder::shippedFolder() + u'/' + file.fileName());
+    return shipped.status == FileReadStatus::Read && shipped.bytes != bytes ? decoded(shipped.bytes) : QString();
+}
+
 } // namespace
 
 LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls)
@@ -41,17 +71,12 @@ LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages,
         return LanguageFileStatus::TooLarge;
     if (file.status != FileReadStatus::Read)
         return LanguageFileStatus::Missing;
-    QStringDecoder decode("windows-1252");
-    const QString content = decode(file.bytes);
 
     // Names are the language's own: a file without them shows the stored ones.
     messages.teamNames().clear();
     const LineApplier apply{messages, controls};
-    for (QStringView line : QStringView(content).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        std::visit(apply, parseLanguageLine(line));
-    }
+    applyLines(shippedUnder(path, file.bytes), apply);
+    applyLines(decoded(file.bytes), apply);
     return LanguageFileStatus::Applied;
 }
 

@@ -18,7 +18,8 @@ enum class LanguageFileStatus {
 
 // Reads a language file (Windows-1252, CRLF or LF line ends) and applies its
 // lines in file order: message lines and team names go into `messages`, control lines to
-// `controls`. Lines that follow neither form are skipped. Nothing changes
+// `controls`. A file of the program folder is read over the shipped file
+// of its name, which gives the lines it lacks. Lines that follow neither form are skipped. Nothing changes
 // unless the file is applied; the window then tells why and skips its fixed
 // parts.
 LanguageFileStatus LoadLanguageFile(const QString &path, MessageTable &messages, ControlTarget &controls);

@@ -153,6 +153,7 @@ enum class Message {
     otherTournamentChart = 155,     // %1 est le tableau d'un autre tournoi : rien n'a été gardé.
     myPrediction = 156,             // Mon pronostic
     teamsUnlocked = 157,            // Équipes débloquées
+    roundOf32Rule = 158,            // Chaque équipe en seizièmes : 1 point
     poolNoPool = 170,               // Ce serveur n'a pas de concours.
     connectionRefused = 171,        // Le serveur refuse la connexion.
     poolWrongToken = 172,           // Ce serveur ne connaît plus votre inscription : rejoignez ...
@@ -166,7 +167,7 @@ enum class Message {
 };
 
 // Every entry: each language file sets them all.
-inline constexpr std::array<Message, 156> everyMessage{
+inline constexpr std::array<Message, 157> everyMessage{
     Message::knockoutButton,
     Message::groupsButton,
     Message::drawLots,
@@ -313,6 +314,7 @@ inline constexpr std::array<Message, 156> everyMessage{
     Message::otherTournamentChart,
     Message::myPrediction,
     Message::teamsUnlocked,
+    Message::roundOf32Rule,
     Message::poolNoPool,
     Message::connectionRefused,
     Message::poolWrongToken,
@@ -622,6 +624,8 @@ constexpr const char16_t *frenchText(Message entry)
         return u"Mon pronostic";
     case Message::teamsUnlocked:
         return u"Équipes débloquées";
+    case Message::roundOf32Rule:
+        return u"Chaque équipe en seizièmes : 1 point";
     case Message::poolNoPool:
         return u"Ce serveur n'a pas de concours.";
     case Message::connectionRefused:

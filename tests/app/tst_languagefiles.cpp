@@ -19,13 +19,14 @@
 #include <QTest>
 
 #include "gui/chart/MainWindow.h"
-#include "gui/kit/LanguageSwitch.h"
 #include "gui/controls/Controls.h"
+#include "gui/kit/LanguageSwitch.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/LanguageLine.h"
 #include "storage/IniDocument.h"
 #include "storage/UserSettings.h"
 #include "support/AnsweringPrompts.h"
+#include "support/TemporaryProgramFolder.h"
 #include "tournament/MessageTable.h"
 #include "tournament/RefreshAll.h"
 #include "tournament/Tournament.h"
@@ -469,6 +470,26 @@ private slots:
         QTest::newRow("dash in English") << QStringLiteral("langEn.txt") << Message::statsTitle
                                          << QStringLiteral("Statistics – World Cup") << '\x96';
     }
+    // A file kept in the user's folder from an earlier version: the lines
+    // it lacks come from the shipped file of its name, its own stand.
+    void anOlderFileReadsTheLinesItLacksFromTheShippedOne()
+    {
+        const TemporaryProgramFolder folder;
+        QByteArray older;
+        for (const QByteArray &line : shippedBytes(QStringLiteral("langDe.txt")).split('\n')) {
+            if (line.startsWith("MSG\\") && line.trimmed().endsWith("\\156"))
+                continue;
+            older += line.trimmed().endsWith("\\157") ? QByteArray("MSG\\Eigene Worte\\157\r") : line;
+            older += '\n';
+        }
+        folder.write(QStringLiteral("langDe.txt"), older);
+        MessageTable messages;
+        QCOMPARE(LoadLanguageMessages(folder.filePath(QStringLiteral("langDe.txt")), messages),
+                 LanguageFileStatus::Applied);
+        QCOMPARE(messages.text(Message::myPrediction), QStringLiteral("Mein Tipp"));
+        QCOMPARE(messages.text(Message::teamsUnlocked), QStringLiteral("Eigene Worte"));
+    }
+
     void accentsArriveDecoded()
     {
         QFETCH(QString, fileName);

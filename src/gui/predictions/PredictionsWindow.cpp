@@ -180,10 +180,11 @@ void PredictionsWindow::showCircle()
     m_results = predictionFigures(results);
     m_roundOf32 = results.hasRound(Round::RoundOf32);
     // Every language's rules end on the 2010 chart's maximum; the chart's
-    // own tournament may have another.
-    m_rules->setText(texts(Message::scoringRules)
-                         .join(u'\n')
-                         .replace(QStringLiteral("201"), QString::number(maximumPointsOf(results))));
+    // own tournament may have another, and a round of 32.
+    QStringList rules = texts(Message::scoringRules);
+    if (m_roundOf32)
+        rules.insert(2, text(Message::roundOf32Rule));
+    m_rules->setText(rules.join(u'\n').replace(QStringLiteral("201"), QString::number(maximumPointsOf(results))));
     QStringList refused;
     for (const auto &[name, problem] : circle.refused)
         refused << PredictionKeeper::refusal(m_messages, problem, name);
@@ -242,6 +243,8 @@ void PredictionsWindow::showMatchDays()
                                                .arg(matchDayPoints(m_ranked[std::size_t(winner)].score, day));
         setScoreRow(m_matchDays, row, {days.value(day), shown});
     }
+    // Every day in sight, seven or eight of them, without a scroll bar.
+    m_matchDays->setFixedHeight(m_matchDays->verticalHeader()->length() + 2 * m_matchDays->frameWidth());
 }
 
 void PredictionsWindow::showMatch(int match)
