@@ -289,6 +289,7 @@ void MainWindow::followFormat()
     if (rules.isWc32()) {
         if (m_knockout->isHidden() && isVisible())
             groupPage();
+        placeHistoryPanel();
         return;
     }
     m_formats = std::make_unique<FormatPages>(m_tournament, *this, *m_knockout);
@@ -302,6 +303,7 @@ void MainWindow::followFormat()
     adopt(groups);
     // The way out stays within reach over the new pages.
     m_bar->raiseAlwaysVisible();
+    placeHistoryPanel();
     if (!m_knockout->isHidden())
         showFormatBracket();
 }

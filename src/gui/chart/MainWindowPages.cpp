@@ -3,6 +3,9 @@
 #include "gui/calendar/CalendarPanel.h"
 #include "gui/chart/ButtonBar.h"
 #include "gui/controls/Controls.h"
+#include "gui/formats/FormatGroupPage.h"
+#include "gui/formats/FormatPages.h"
+#include "gui/formats/ThirdsPanel.h"
 #include "gui/help/HelpPanel.h"
 #include "gui/history/HistoryPanel.h"
 #include "gui/kit/CompactMode.h"
@@ -108,11 +111,18 @@ void MainWindow::toggleCalendar()
 
 // Over the group page it stands where the calendar does; over the bracket
 // that place belongs to the match information, so it takes the partner
-// picture's at the foot of the column.
+// picture's at the foot of the column. The groups of another format fill
+// the page's width: it stands under their thirds' ranking, at the edge.
 void MainWindow::placeHistoryPanel()
 {
-    if (m_history)
-        compactMode::place(*m_history, twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555));
+    if (!m_history)
+        return;
+    QRect place = twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555);
+    if (m_formats && m_knockout->isHidden()) {
+        const QRect thirds = compactMode::designGeometry(*m_formats->groups().thirds());
+        place.moveTopRight(QPoint(px(17580), px(1020) + thirds.bottom() + px(60)));
+    }
+    compactMode::place(*m_history, place);
 }
 
 void MainWindow::toggleHistoryPanel()

@@ -34,11 +34,13 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
 
-    m_picture = makeControl<QLabel>(frame, QStringLiteral("Image9"), -1, QRect(150, 1320, 2160, 1620));
+    // Narrow enough to leave the buttons beside it room for "Nouveau
+    // tournoi" and its menu's arrow in every language.
+    m_picture = makeControl<QLabel>(frame, QStringLiteral("Image9"), -1, QRect(150, 1320, 2010, 1620));
     markAsPicture(m_picture);
 
     const CellFamily &totalCell = t.family(QStringLiteral("Label15"));
-    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2400, 1320, 1440, 660));
+    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2250, 1320, 1590, 660));
     total->setWordWrap(true);
     total->setAlignment(Qt::AlignCenter);
     binding.bind(totalCell, 0, total);
@@ -47,13 +49,13 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setTextColour(total, chartLook::ink);
 
     m_newTournament =
-        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(2400, 2040, 1440, 405));
+        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(2250, 2040, 1590, 405));
     auto *menu = new QMenu(m_newTournament);
     // Worded when it opens: the language may have changed since.
     connect(menu, &QMenu::aboutToShow, this, &HistoryPanel::fillNewTournamentMenu);
     m_newTournament->setMenu(menu);
 
-    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2400, 2535, 1440, 405));
+    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2250, 2535, 1590, 405));
     connect(m_back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 }
 
