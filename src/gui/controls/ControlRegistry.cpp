@@ -113,10 +113,14 @@ void ControlRegistry::applyControlLine(const QString &name, std::optional<int> i
 
 void ControlRegistry::adopt(QWidget &panel)
 {
+    // One walk over a page of hundreds of controls, not one a line.
+    QHash<QString, QList<QWidget *>> named;
+    named[panel.objectName()].append(&panel);
+    for (QWidget *w : panel.findChildren<QWidget *>())
+        if (!w->objectName().isEmpty())
+            named[w->objectName()].append(w);
     for (const Line &line : std::as_const(m_lines)) {
-        QList<QWidget *> found = panel.findChildren<QWidget *>(line.name);
-        if (panel.objectName() == line.name)
-            found.prepend(&panel);
+        QList<QWidget *> found = named.value(line.name);
         if (line.index)
             found.removeIf([&](const QWidget *w) { return controlIndex(w) != *line.index; });
         apply(line, found);

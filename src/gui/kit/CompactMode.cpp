@@ -173,10 +173,15 @@ Scale scaleOf(const QWidget &window)
 
 void adopt(QWidget &panel)
 {
+    // At the design's own scale nothing moves, and the design is read from
+    // the controls themselves when a scale first comes.
+    const Scale s = scaleOf(*panel.window());
+    if (s == Scale())
+        return;
     QList<QWidget *> controls{&panel};
     if (!placesItsOwnChildren(&panel))
         collectControls(&panel, controls);
-    scale(controls, scaleOf(*panel.window()));
+    scale(controls, s);
 }
 
 void place(QWidget &w, const QRect &design)

@@ -101,10 +101,21 @@ QString PoolPart::text(Message entry) const
 
 void PoolPart::refresh()
 {
-    // Said before anything is sent, since the user follows another chart.
-    m_status->setText(OwnChart::current() == poolChart ? QString() : text(Message::poolOn2010));
+    say(QString());
     showAccount();
     askRanking();
+}
+
+// While the user follows another chart, every line says first that the
+// pool plays on 2010, since what goes out is the 2010 prediction.
+void PoolPart::say(const QString &line)
+{
+    QStringList lines;
+    if (OwnChart::current() != poolChart)
+        lines << text(Message::poolOn2010);
+    if (!line.isEmpty())
+        lines << line;
+    m_status->setText(lines.join(u'\n'));
 }
 
 void PoolPart::askRanking()
@@ -156,12 +167,12 @@ void PoolPart::answered(PoolClient::Request request, const PoolClient::Answer &a
         if (request == PoolClient::Request::Join)
             joinRefused(answer);
         else
-            m_status->setText(poolRefusal::line(m_messages, answer, m_pseudo));
+            say(poolRefusal::line(m_messages, answer, m_pseudo));
         return;
     }
     switch (request) {
     case PoolClient::Request::Join:
-        m_status->setText(text(Message::poolJoined).arg(answer.json.value(QStringLiteral("pseudo")).toString()));
+        say(text(Message::poolJoined).arg(answer.json.value(QStringLiteral("pseudo")).toString()));
         askRanking();
         break;
     case PoolClient::Request::Send:
@@ -204,7 +215,7 @@ void PoolPart::joinRefused(const PoolClient::Answer &answer)
             return;
         }
     }
-    m_status->setText(poolRefusal::line(m_messages, answer, m_pseudo));
+    say(poolRefusal::line(m_messages, answer, m_pseudo));
 }
 
 // The server's reason in the user's language when it named one the
@@ -230,7 +241,7 @@ void PoolPart::showSent(const QJsonObject &sent)
         late << lateText.value(1);
     if (!late.isEmpty())
         line += u' ' + lateText.value(0).arg(late.join(QStringLiteral(", "))) + u'.';
-    m_status->setText(line);
+    say(line);
 }
 
 void PoolPart::showRanking(const QJsonObject &ranking)

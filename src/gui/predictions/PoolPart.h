@@ -41,6 +41,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void say(const QString &line);
     void showTexts();
     QString text(Message entry) const;
     void join();

@@ -198,6 +198,16 @@ private slots:
         QCOMPARE(IniDocument(m_folder->read(QStringLiteral("EURO2028.ini")))
                      .value(QStringLiteral("But8"), QString::number(controlIndex(first))),
                  QStringLiteral("2"));
+
+        // The pool plays on 2010, and says so whatever the server answers.
+        QTest::mouseClick(findControl<QWidget>(*window, QStringLiteral("Command22")), Qt::LeftButton);
+        QLabel *pool = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Pronostics")
+                pool = w->findChild<QLabel *>(QStringLiteral("PoolStatus"));
+        QVERIFY(pool);
+        QTRY_VERIFY(pool->text().contains(u'\n'));
+        QVERIFY(pool->text().startsWith(QStringLiteral("Le concours se joue sur la Coupe du monde 2010")));
     }
 
     void theThirdsFollowAKeystrokeAndAClickDecidesTheLine()
