@@ -11,7 +11,7 @@ CONTROLS = {
     ("Command8", None): ("Update", "Die offiziellen Ergebnisse herunterladen"),
     ("Command6", None): ("Hilfe", "Anleitung, Anzeige und Links"),
     ("Command21", None): ("Statistik", "Endplatzierung und Tore des angezeigten Turniers"),
-    ("Command11", None): ("Archiv", "Die Weltmeisterschaften von 1998 bis 2022 noch einmal ansehen"),
+    ("Command11", None): ("Archiv", "Die Weltmeisterschaften von 1998 bis 2026 und die Europameisterschaften von 2016 bis 2024 noch einmal ansehen oder ein kommendes Turnier beginnen"),
     ("Command15", None): ("Kalender", "Die Spiele des Tages"),
     ("LabTitre", None): ("Fußball-Weltmeisterschaft 2010", ""),
     ("Label12", None): ("", "Entsperren"),
@@ -99,7 +99,7 @@ CONTROLS = {
     ("Command17", None): ("Die Datei von Hand bearbeiten. (Nur für Experten)", ""),
 
     ("FraHisto", None): ("Archiv", ""),
-    ("Label13", None): ("Eine WM noch einmal ansehen:", ""),
+    ("Label13", None): ("Ein Turnier noch einmal ansehen:", ""),
     ("Command12", None): ("Öffnen", "Die gewählte WM anzeigen"),
     ("Command7", None): ("Öffnen", "Die gewählte WM anzeigen"),
     ("Command4", None): ("2010...", "Zurück zu Ihren Tipps für 2010"),

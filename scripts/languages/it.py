@@ -11,7 +11,7 @@ CONTROLS = {
     ("Command8", None): ("Aggiorna", "Scarica i risultati ufficiali"),
     ("Command6", None): ("Aiuto", "Istruzioni, visualizzazione e link"),
     ("Command21", None): ("Statist.", "Classifica finale e gol del torneo mostrato"),
-    ("Command11", None): ("Archivio", "Rivedi i Mondiali dal 1998 al 2022"),
+    ("Command11", None): ("Archivio", "Rivedi i Mondiali dal 1998 al 2026 e gli Europei dal 2016 al 2024, o inizia un torneo futuro"),
     ("Command15", None): ("Calendario", "Le partite del giorno"),
     ("LabTitre", None): ("Coppa del Mondo di calcio 2010", ""),
     ("Label12", None): ("", "Sblocca"),
@@ -98,7 +98,7 @@ CONTROLS = {
     ("Command17", None): ("Modifica il file a mano. (Solo per esperti)", ""),
 
     ("FraHisto", None): ("Archivio", ""),
-    ("Label13", None): ("Rivedi un Mondiale:", ""),
+    ("Label13", None): ("Rivedi un torneo:", ""),
     ("Command12", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command7", None): ("Apri", "Mostra il Mondiale scelto"),
     ("Command4", None): ("2010...", "Torna ai tuoi pronostici del 2010"),

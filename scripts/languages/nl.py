@@ -11,7 +11,7 @@ CONTROLS = {
     ("Command8", None): ("Bijwerken", "De officiële uitslagen downloaden"),
     ("Command6", None): ("Help", "Uitleg, weergave en links"),
     ("Command21", None): ("Statistiek", "Eindrangschikking en doelpunten van het getoonde toernooi"),
-    ("Command11", None): ("Archief", "De WK's van 1998 tot 2022 terugzien"),
+    ("Command11", None): ("Archief", "De WK's van 1998 tot 2026 en de EK's van 2016 tot 2024 terugzien, of een komend toernooi beginnen"),
     ("Command15", None): ("Kalender", "De wedstrijden van de dag"),
     ("LabTitre", None): ("Wereldkampioenschap voetbal 2010", ""),
     ("Label12", None): ("", "Ontgrendelen"),
@@ -98,7 +98,7 @@ CONTROLS = {
     ("Command17", None): ("Het bestand met de hand bewerken. (Alleen voor experts)", ""),
 
     ("FraHisto", None): ("Archief", ""),
-    ("Label13", None): ("Een WK terugzien:", ""),
+    ("Label13", None): ("Een toernooi terugzien:", ""),
     ("Command12", None): ("Openen", "Het gekozen WK tonen"),
     ("Command7", None): ("Openen", "Het gekozen WK tonen"),
     ("Command4", None): ("2010...", "Terug naar je voorspellingen voor 2010"),

@@ -12,7 +12,7 @@ CONTROLS = {
     ("Command8", None): ("Atualizar", "Baixar os resultados oficiais"),
     ("Command6", None): ("Ajuda", "Instruções, exibição e links"),
     ("Command21", None): ("Estatíst.", "Classificação final e gols do torneio exibido"),
-    ("Command11", None): ("Histórico", "Rever as Copas do Mundo de 1998 a 2022"),
+    ("Command11", None): ("Histórico", "Rever as Copas do Mundo de 1998 a 2026 e as Eurocopas de 2016 a 2024, ou começar um torneio futuro"),
     ("Command15", None): ("Calendário", "Os jogos do dia"),
     ("LabTitre", None): ("Copa do Mundo de Futebol 2010", ""),
     ("Label12", None): ("", "Desbloquear"),
@@ -100,7 +100,7 @@ CONTROLS = {
     ("Command17", None): ("Editar o arquivo à mão. (Só para especialistas)", ""),
 
     ("FraHisto", None): ("Histórico", ""),
-    ("Label13", None): ("Rever uma Copa do Mundo:", ""),
+    ("Label13", None): ("Rever um torneio:", ""),
     ("Command12", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
     ("Command7", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
     ("Command4", None): ("2010...", "Voltar aos seus palpites de 2010"),
