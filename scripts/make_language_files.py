@@ -378,9 +378,9 @@ CONTROLS = [
             en=("Look back at a tournament:", ""),
             es=("Volver a ver un torneo:", "")),
     *[Control(name, None,
-              fr=("Ouvrir", "Afficher la Coupe du monde choisie"),
-              en=("Open", "Show the chosen World Cup"),
-              es=("Abrir", "Mostrar el Mundial elegido"))
+              fr=("Ouvrir", "Afficher le tournoi choisi"),
+              en=("Open", "Show the chosen tournament"),
+              es=("Abrir", "Mostrar el torneo elegido"))
       for name in ("Command12", "Command7")],
     Control("Command4", None,
             fr=("2010...", "Revenir à votre pronostic 2010"),

@@ -100,8 +100,8 @@ CONTROLS = {
 
     ("FraHisto", None): ("Archiv", ""),
     ("Label13", None): ("Ein Turnier noch einmal ansehen:", ""),
-    ("Command12", None): ("Öffnen", "Die gewählte WM anzeigen"),
-    ("Command7", None): ("Öffnen", "Die gewählte WM anzeigen"),
+    ("Command12", None): ("Öffnen", "Das gewählte Turnier anzeigen"),
+    ("Command7", None): ("Öffnen", "Das gewählte Turnier anzeigen"),
     ("Command4", None): ("2010...", "Zurück zu Ihren Tipps für 2010"),
     ("Command24", None): ("Neues Turnier", "Ein kommendes Turnier auf einem eigenen Spielplan verfolgen"),
     ("Command13", None): ("", "Den Spielplan drucken"),

@@ -99,8 +99,8 @@ CONTROLS = {
 
     ("FraHisto", None): ("Archivio", ""),
     ("Label13", None): ("Rivedi un torneo:", ""),
-    ("Command12", None): ("Apri", "Mostra il Mondiale scelto"),
-    ("Command7", None): ("Apri", "Mostra il Mondiale scelto"),
+    ("Command12", None): ("Apri", "Mostra il torneo scelto"),
+    ("Command7", None): ("Apri", "Mostra il torneo scelto"),
     ("Command4", None): ("2010...", "Torna ai tuoi pronostici del 2010"),
     ("Command24", None): ("Nuovo torneo", "Seguire un torneo futuro su un tabellone tutto suo"),
     ("Command13", None): ("", "Stampa il tabellone"),

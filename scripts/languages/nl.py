@@ -99,8 +99,8 @@ CONTROLS = {
 
     ("FraHisto", None): ("Archief", ""),
     ("Label13", None): ("Een toernooi terugzien:", ""),
-    ("Command12", None): ("Openen", "Het gekozen WK tonen"),
-    ("Command7", None): ("Openen", "Het gekozen WK tonen"),
+    ("Command12", None): ("Openen", "Het gekozen toernooi tonen"),
+    ("Command7", None): ("Openen", "Het gekozen toernooi tonen"),
     ("Command4", None): ("2010...", "Terug naar je voorspellingen voor 2010"),
     ("Command24", None): ("Nieuw toernooi", "Een komend toernooi volgen op een eigen schema"),
     ("Command13", None): ("", "Het schema afdrukken"),

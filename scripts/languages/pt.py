@@ -101,8 +101,8 @@ CONTROLS = {
 
     ("FraHisto", None): ("Histórico", ""),
     ("Label13", None): ("Rever um torneio:", ""),
-    ("Command12", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
-    ("Command7", None): ("Abrir", "Mostrar a Copa do Mundo escolhida"),
+    ("Command12", None): ("Abrir", "Mostrar o torneio escolhido"),
+    ("Command7", None): ("Abrir", "Mostrar o torneio escolhido"),
     ("Command4", None): ("2010...", "Voltar aos seus palpites de 2010"),
     ("Command24", None): ("Novo torneio", "Acompanhar um torneio futuro numa tabela só sua"),
     ("Command13", None): ("", "Imprimir a tabela"),

@@ -400,7 +400,6 @@ QWidget *MainWindow::historyPanel()
     if (!m_history) {
         m_history = new CardFrame(QString(), this);
         nameControl(m_history, QStringLiteral("FraHisto"));
-        m_history->setGeometry(twipsRect(13350, 1050, 3990, 3555));
         m_history->hide();
         placeHistoryPanel();
         m_historyContent = new HistoryPanel(m_tournament, *m_binding, m_history);

@@ -117,7 +117,10 @@ void MainWindow::placeHistoryPanel()
 {
     if (!m_history)
         return;
-    QRect place = twipsRect(13350, m_knockout->isHidden() ? 1050 : 7110, 3990, 3555);
+    // Against the column's right edge, where the calendar and the match
+    // information stand on the 2010 pages.
+    QRect place = twipsRect(17340 - HistoryPanel::frameWidth, m_knockout->isHidden() ? 1050 : 7110,
+                            HistoryPanel::frameWidth, HistoryPanel::frameHeight);
     if (m_formats && m_knockout->isHidden()) {
         const QRect thirds = compactMode::designGeometry(*m_formats->groups().thirds());
         place.moveTopRight(QPoint(px(17580), px(1020) + thirds.bottom() + px(60)));

@@ -26,21 +26,22 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     , m_tournament(t)
     , m_backLabel(languageFileYear)
 {
-    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3690, 390));
+    auto *caption = makeControl<QLabel>(frame, QStringLiteral("Label13"), -1, QRect(150, 330, 3000, 390));
     chartLook::makeHeading(caption);
 
-    m_years = makeControl<QComboBox>(frame, QStringLiteral("Combo1"), -1, QRect(150, 780, 2370, 375));
+    m_years = makeControl<QComboBox>(frame, QStringLiteral("Combo1"), -1, QRect(150, 780, 1950, 375));
     m_years->addItems(yearListEntries(t.messages()));
-    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2610, 765, 1230, 405));
+    auto *open = makeControl<QPushButton>(frame, QStringLiteral("Command12"), -1, QRect(2190, 765, 960, 405));
     connect(open, &QPushButton::clicked, this, [this] { emit openClicked(m_years->currentIndex()); });
 
-    // Narrow enough to leave the buttons beside it room for "Nouveau
-    // tournoi" and its menu's arrow in every language.
+    // The buttons go under the picture, where "Nouveau tournoi" and its
+    // menu's arrow have room in every language: the panel fits the column
+    // beside twelve groups.
     m_picture = makeControl<QLabel>(frame, QStringLiteral("Image9"), -1, QRect(150, 1320, 2010, 1620));
     markAsPicture(m_picture);
 
     const CellFamily &totalCell = t.family(QStringLiteral("Label15"));
-    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2250, 1320, 1590, 660));
+    auto *total = makeControl<QLabel>(frame, totalCell.name(), -1, QRect(2250, 1320, 900, 1620));
     total->setWordWrap(true);
     total->setAlignment(Qt::AlignCenter);
     binding.bind(totalCell, 0, total);
@@ -49,13 +50,13 @@ HistoryPanel::HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame)
     chartLook::setTextColour(total, chartLook::ink);
 
     m_newTournament =
-        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(2250, 2040, 1590, 405));
+        makeControl<QPushButton>(frame, QStringLiteral("Command24"), -1, QRect(150, 3030, 1740, 405));
     auto *menu = new QMenu(m_newTournament);
     // Worded when it opens: the language may have changed since.
     connect(menu, &QMenu::aboutToShow, this, &HistoryPanel::fillNewTournamentMenu);
     m_newTournament->setMenu(menu);
 
-    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(2250, 2535, 1590, 405));
+    m_back = makeControl<QPushButton>(frame, QStringLiteral("Command4"), -1, QRect(1980, 3030, 1170, 405));
     connect(m_back, &QPushButton::clicked, this, &HistoryPanel::returnClicked);
 }
 

@@ -21,6 +21,10 @@ class HistoryPanel final : public QObject
 public:
     HistoryPanel(Tournament &t, CellBinding &binding, QWidget *frame);
 
+    // The frame it fills, in twips.
+    static constexpr int frameWidth = 3300;
+    static constexpr int frameHeight = 3555;
+
     // The tournament of a chart ("VYL1998", "EURO2024", ..).
     void showPicture(const QString &chartName);
     QComboBox *yearList() const { return m_years; }
