@@ -117,9 +117,9 @@ void MainWindow::placeHistoryPanel()
 {
     if (!m_history)
         return;
-    // Against the column's right edge, where the calendar and the match
-    // information stand on the 2010 pages.
-    QRect place = twipsRect(17340 - HistoryPanel::frameWidth, m_knockout->isHidden() ? 1050 : 7110,
+    // In the middle of the column of the calendar and the match information
+    // on the 2010 pages.
+    QRect place = twipsRect(15345 - HistoryPanel::frameWidth / 2, m_knockout->isHidden() ? 1050 : 7110,
                             HistoryPanel::frameWidth, HistoryPanel::frameHeight);
     if (m_formats && m_knockout->isHidden()) {
         const QRect thirds = compactMode::designGeometry(*m_formats->groups().thirds());
