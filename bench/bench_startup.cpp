@@ -5,7 +5,9 @@
 // the 48-team 2030 chart as the user's own ("Nouveau tournoi"), against
 // a bare Qt Widgets window of the same size grabbed and written at the
 // same PNG quality, started in turn on whatever platform the environment
-// names (offscreen where there is no display).
+// names (offscreen where there is no display). Beside them, the same bare
+// window holding one label and one line edit: what any window with text
+// pays before its first cell (the font database, the style's editor).
 // Usage: bench_startup [RUNS]   (default 15; prints the medians and their ratio)
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -24,17 +28,23 @@
 namespace {
 
 const QString bareChild = QStringLiteral("--bare-render");
+const QString textChild = QStringLiteral("--text-render");
 
 // The program's own: PNG loses nothing at any level, and the light one
 // saves time.
 constexpr int pngQuality = 85;
 
-// What --render does after start-up, for a window with nothing in it.
-int runBare(int argc, char *argv[], const QString &png, int width, int height)
+// What --render does after start-up, for a window with nothing in it, or
+// with one text of each kind.
+int runBare(int argc, char *argv[], const QString &png, int width, int height, bool withText)
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(width, height);
+    if (withText) {
+        (new QLabel(QStringLiteral("Groupe A"), &window))->move(10, 10);
+        (new QLineEdit(QStringLiteral("2"), &window))->move(10, 40);
+    }
     const int code = window.grab().save(png, nullptr, pngQuality) ? 0 : 1;
     std::fflush(nullptr);
     std::_Exit(code);
@@ -65,8 +75,9 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 5 && QString::fromLocal8Bit(argv[1]) == bareChild)
-        return runBare(argc, argv, QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    if (argc >= 5 && (QString::fromLocal8Bit(argv[1]) == bareChild || QString::fromLocal8Bit(argv[1]) == textChild))
+        return runBare(argc, argv, QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+                       QString::fromLocal8Bit(argv[1]) == textChild);
 
     QCoreApplication app(argc, argv);
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
@@ -109,20 +120,26 @@ int main(int argc, char *argv[])
     const QString self = QCoreApplication::applicationFilePath();
     const QStringList bareArguments{bareChild, png, QString::number(size.width()), QString::number(size.height())};
     millisecondsOf(self, bareArguments, env);
+    QStringList textArguments = bareArguments;
+    textArguments[0] = textChild;
 
     std::vector<double> bare;
+    std::vector<double> text;
     std::vector<double> chart2010;
     std::vector<double> chart2026;
     std::vector<double> own2030;
     for (int run = 0; run < runs; ++run) {
         own2030.push_back(millisecondsOf(program, of2010, env2030));
         bare.push_back(millisecondsOf(self, bareArguments, env));
+        text.push_back(millisecondsOf(self, textArguments, env));
         chart2010.push_back(millisecondsOf(program, of2010, env));
         chart2026.push_back(millisecondsOf(program, of2026, env));
     }
     std::printf("--render of a %dx%d window, platform %s, median of %d runs\n", size.width(), size.height(),
                 qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("default"))), runs);
     std::printf("  bare window                        %7.1f ms\n", median(bare));
+    std::printf("  bare window, a label and an edit   %7.1f ms   ratio to the bare window %.2f\n", median(text),
+                median(text) / median(bare));
     std::printf("  program, the user's 2010 chart     %7.1f ms   ratio to the bare window %.2f\n",
                 median(chart2010), median(chart2010) / median(bare));
     std::printf("  program, --chart VYL2026.ini       %7.1f ms   ratio to the bare window %.2f, to 2010 %.2f\n",
