@@ -14,9 +14,6 @@
 
 namespace {
 
-const QColor venueGreen(0, 128, 0);
-const QColor dateGreen(0, 192, 0);
-
 void colourText(QLabel *label, const QColor &colour, qreal pointSize = 0, bool bold = false)
 {
     chartLook::setTextColour(label, colour);
@@ -73,13 +70,13 @@ QList<QWidget *> MatchInfoPanel::buildGroupPageCopy()
     m_texts[0] = makeControl<QLabel>(window, labTer, 0, QRect(13320, 4980, 3780, 525));
     m_texts[0]->setAlignment(Qt::AlignCenter);
     m_texts[0]->setWordWrap(true);
-    colourText(m_texts[0], venueGreen, 9.75);
+    colourText(m_texts[0], chartLook::venue, 9.75);
     m_texts[1] = makeControl<QLabel>(window, labTer, 1, QRect(13320, 5535, 1380, 435));
     m_texts[1]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    colourText(m_texts[1], dateGreen, 9.75, true);
+    colourText(m_texts[1], chartLook::kickOff, 9.75, true);
     m_texts[2] = makeControl<QLabel>(window, labTer, 2, QRect(14700, 5535, 960, 435));
     m_texts[2]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    colourText(m_texts[2], dateGreen, 13.5, true);
+    colourText(m_texts[2], chartLook::kickOff, 13.5, true);
 
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(k)] = makeLogo(window, k, QRect(15675 + 375 * k, 5580, 345, 345));
@@ -124,13 +121,13 @@ void MatchInfoPanel::buildSmall(QWidget *knockoutPage)
     m_texts[3] = makeControl<QLabel>(frame, labTer, 3, QRect(90, 90, 3750, 525));
     m_texts[3]->setAlignment(Qt::AlignCenter);
     m_texts[3]->setWordWrap(true);
-    colourText(m_texts[3], venueGreen);
+    colourText(m_texts[3], chartLook::venue);
     m_texts[4] = makeControl<QLabel>(frame, labTer, 4, QRect(90, 660, 1380, 435));
     m_texts[4]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    colourText(m_texts[4], dateGreen, 0, true);
+    colourText(m_texts[4], chartLook::kickOff, 0, true);
     m_texts[5] = makeControl<QLabel>(frame, labTer, 5, QRect(1470, 660, 960, 435));
     m_texts[5]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    colourText(m_texts[5], dateGreen, 12, true);
+    colourText(m_texts[5], chartLook::kickOff, 12, true);
 
     for (int k = 0; k < 4; ++k)
         m_logos[std::size_t(4 + k)] = makeLogo(frame, 4 + k, QRect(2565 + 285 * k, 765, 270, 270));
@@ -179,6 +176,7 @@ void MatchInfoPanel::ShowMatchInfo()
     m_noticesShown = false;
     m_stadiums[1]->setPixmap(info.stadium ? stadiumPicture(*info.stadium) : QPixmap());
     showOnGroupPage();
+    emit shown(info);
 }
 
 void MatchInfoPanel::ResetMatchInfo()
@@ -190,6 +188,7 @@ void MatchInfoPanel::ResetMatchInfo()
         m_texts[k]->clear();
     hideLogos();
     showOnGroupPage();
+    emit shown({});
 }
 
 // The knock-out page's copy holds the state; the group page's, once built,

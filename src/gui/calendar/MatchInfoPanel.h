@@ -10,6 +10,7 @@
 
 #include "gui/kit/LinkPoints.h"
 #include "gui/pictures/Pictures.h"
+#include "schedule/MatchInfo.h"
 
 class QFrame;
 class QLabel;
@@ -67,6 +68,8 @@ public:
 signals:
     // The partner picture or notice was clicked.
     void partnerClicked();
+    // What both copies now show; nothing once reset.
+    void shown(const MatchInfo &info);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

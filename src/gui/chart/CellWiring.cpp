@@ -7,6 +7,7 @@
 #include "gui/formats/FormatBracketPage.h"
 #include "gui/formats/FormatGroupPage.h"
 #include "gui/formats/FormatPages.h"
+#include "gui/formats/MatchNoteBox.h"
 #include "gui/formats/ThirdsPanel.h"
 #include "gui/groups/GroupFrame.h"
 #include "gui/groups/ScoreEdit.h"
@@ -112,6 +113,7 @@ void CellWiring::wireFormatGroups(const FormatPages &pages)
         m_matchInfo.watchBlank(frame);
     }
     m_matchInfo.watchBackground(&pages.groups());
+    QObject::connect(&m_matchInfo, &MatchInfoPanel::shown, pages.groups().noteBox(), &MatchNoteBox::showInfo);
 
     TabChain chain;
     for (GroupFrame *frame : pages.groups().frames()) {
@@ -131,6 +133,7 @@ void CellWiring::wireFormatBracket(const FormatPages &pages)
         m_matchInfo.watchMatch(side.label,
                                [family = side.family, index = side.index] { return (*family)[index].toolTip; });
     m_matchInfo.watchKnockoutPage(&bracket);
+    QObject::connect(&m_matchInfo, &MatchInfoPanel::shown, bracket.noteBox(), &MatchNoteBox::showInfo);
     handToTheEdits(m_tournament, m_edits, pages.binding(), bracket.scoreCells());
     // Tab goes on from the last score of the groups.
     TabChain chain(pages.groups().frames().back()->scoreCells().back());

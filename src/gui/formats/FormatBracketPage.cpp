@@ -5,6 +5,7 @@
 #include "gui/groups/ScoreEdit.h"
 #include "gui/groups/ToolTipSource.h"
 #include "gui/kit/ChartLook.h"
+#include "gui/formats/MatchNoteBox.h"
 #include "gui/kit/FittedLabel.h"
 #include "tournament/FormatStage.h"
 #include "tournament/Tournament.h"
@@ -93,9 +94,11 @@ FormatBracketPage::FormatBracketPage(Tournament &t, CellBinding &binding, QWidge
     }
 
     // The final in the middle, the goal total over it; under it the match
-    // for third place and the podium.
+    // for third place and the podium. Where and when a match is played
+    // stands at the top of the column, which the tree leaves free.
     const int middle = m_levels * m_columnPitch + 60;
     const int width = m_columnPitch - 120;
+    m_noteBox = new MatchNoteBox(this, middle, treeTop, width);
     const int finalTop = int((left + right) / 2) - boxHeight / 2;
     addCaption(middle, captionTop, width)->setProperty("part", QString::number(roundNameIndex(Round::Final)));
     addMatch(final, middle, finalTop);

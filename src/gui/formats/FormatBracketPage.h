@@ -5,6 +5,7 @@
 
 class CellBinding;
 class CellFamily;
+class MatchNoteBox;
 class QLabel;
 class ScoreEdit;
 class Tournament;
@@ -32,6 +33,7 @@ public:
         int index;
     };
     const QVector<Side> &sides() const { return m_sides; }
+    MatchNoteBox *noteBox() const { return m_noteBox; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -58,4 +60,5 @@ private:
     QVector<Side> m_sides;
     QVector<QLabel *> m_captions; // one a round, then third place and podium
     QVector<QLabel *> m_podium;
+    MatchNoteBox *m_noteBox;
 };

@@ -1,6 +1,7 @@
 #include "gui/formats/FormatGroupPage.h"
 
 #include "gui/controls/Controls.h"
+#include "gui/formats/MatchNoteBox.h"
 #include "gui/formats/ThirdsPanel.h"
 #include "gui/groups/GroupFrame.h"
 #include "tournament/Tournament.h"
@@ -13,6 +14,8 @@ constexpr int pageWidth = 17610;
 constexpr int margin = 45;
 constexpr int gap = 45;
 constexpr int thirdsWidth = 3300;
+// Over the way out, at the foot of the thirds' column.
+constexpr int noteBottom = 9690;
 
 } // namespace
 
@@ -37,6 +40,8 @@ FormatGroupPage::FormatGroupPage(Tournament &t, CellBinding &binding, QWidget *p
     m_thirds = new ThirdsPanel(t, thirdsWidth, this);
     m_thirds->setGeometry(
         twipsRect(pageWidth - margin - thirdsWidth, 0, thirdsWidth, ThirdsPanel::height(groups)));
+    m_noteBox = new MatchNoteBox(this, pageWidth - margin - thirdsWidth, noteBottom - MatchNoteBox::height,
+                                 thirdsWidth);
     showMessageTexts();
 }
 

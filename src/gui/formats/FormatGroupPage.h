@@ -5,6 +5,7 @@
 
 class CellBinding;
 class GroupFrame;
+class MatchNoteBox;
 class ThirdsPanel;
 class Tournament;
 
@@ -20,6 +21,7 @@ public:
 
     const QVector<GroupFrame *> &frames() const { return m_frames; }
     ThirdsPanel *thirds() const { return m_thirds; }
+    MatchNoteBox *noteBox() const { return m_noteBox; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -29,4 +31,5 @@ private:
     Tournament &m_tournament;
     QVector<GroupFrame *> m_frames;
     ThirdsPanel *m_thirds;
+    MatchNoteBox *m_noteBox;
 };

@@ -18,6 +18,9 @@ const QColor line(0xa9, 0xc2, 0xa4);
 const QColor muted(0x5b, 0x75, 0x60);
 // A slip worth a second look, readable on white.
 const QColor warning(0xb0, 0x1c, 0x1c);
+// Where and when a match is played.
+const QColor venue(0, 128, 0);
+const QColor kickOff(0, 192, 0);
 
 void applyApplicationLook();
 // White heading on a green band: round captions.

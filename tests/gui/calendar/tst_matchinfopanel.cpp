@@ -10,19 +10,11 @@
 
 #include "gui/pictures/Pictures.h"
 #include "support/FindControl.h"
+#include "support/Hover.h"
 
 namespace {
 
 const QString soccerCity = QStringLiteral("Soccer City (Johannesburg) TF1 11/06/10 16h00");
-
-// Moves the mouse the way the user does: the window finds what lies under it.
-void hover(QWidget *w, QPoint local = QPoint(-1, -1))
-{
-    if (local == QPoint(-1, -1))
-        local = w->rect().center();
-    QWidget *top = w->window();
-    QTest::mouseMove(top->windowHandle(), w->mapTo(top, local));
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "gui/controls/Controls.h"
 #include "gui/formats/FormatBracketPage.h"
 #include "gui/formats/FormatGroupPage.h"
+#include "gui/formats/MatchNoteBox.h"
 #include "gui/formats/ThirdsPanel.h"
 #include "gui/groups/GroupFrame.h"
 #include "gui/groups/ScoreEdit.h"
@@ -16,6 +17,7 @@
 #include "support/FillGroups.h"
 #include "support/FindControl.h"
 #include "support/FixedClock.h"
+#include "support/Hover.h"
 #include "support/ShippedCharts.h"
 #include "support/TemporaryProgramFolder.h"
 
@@ -126,6 +128,34 @@ private slots:
         m_app->showChartFile(m_folder->filePath(QStringLiteral("EURO2024.ini")));
         QVERIFY(!button->isEnabled());
         QVERIFY(!calendar->isVisible());
+    }
+
+    // Over a match of either page, its venue, day and kick-off in the
+    // user's zone; over the page itself, nothing.
+    void theMatchUnderTheMouseSaysWhereAndWhen()
+    {
+        m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
+        m_settings.setTimeZone(QStringLiteral("America/New_York"));
+        m_folder->write(QStringLiteral("VYL2026.ini"), shippedChart(QStringLiteral("VYL2026.ini")));
+        QVERIFY(start());
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2026.ini")));
+        const auto shown = [](const MatchNoteBox *box) {
+            QStringList lines;
+            for (const QLabel *line : box->findChildren<QLabel *>())
+                lines << line->text();
+            return box->isVisible() ? lines : QStringList();
+        };
+        auto *bracket = m_app->window().findChild<FormatBracketPage *>();
+        hover(bracket->sides().front().label);
+        QCOMPARE(shown(bracket->noteBox()).size(), 3);
+
+        QTest::mouseClick(findControl<QWidget>(m_app->window(), QStringLiteral("Command1")), Qt::LeftButton);
+        hover(card(GroupId::A)->matchLabels().front());
+        const MatchNoteBox *box = m_app->window().findChild<FormatGroupPage *>()->noteBox();
+        QCOMPARE(shown(box), QStringList({QStringLiteral("Estadio Azteca"), QStringLiteral("11/06/26"),
+                                          QStringLiteral("15:00")}));
+        hover(card(GroupId::A), QPoint(2, 2));
+        QCOMPARE(shown(box), QStringList());
     }
 
     void theHistoryOpensAEuropeanChampionship()
