@@ -267,6 +267,10 @@ void MainWindow::followChartShown()
         followFormat();
         setWindowTitle(QStringLiteral("Vylora ") + Tournaments::yearOfChart(m_tournament.chartName()));
         showPageTitle();
+        // Where and when the match under the mouse was played belonged to
+        // the chart before.
+        m_matchInfo->setHoverKey(QString());
+        m_matchInfo->ResetMatchInfo();
     });
 }
 

@@ -2,10 +2,10 @@
 
 #include "gui/controls/CellBinding.h"
 #include "gui/controls/Controls.h"
+#include "gui/formats/MatchNoteBox.h"
 #include "gui/groups/ScoreEdit.h"
 #include "gui/groups/ToolTipSource.h"
 #include "gui/kit/ChartLook.h"
-#include "gui/formats/MatchNoteBox.h"
 #include "gui/kit/FittedLabel.h"
 #include "tournament/FormatStage.h"
 #include "tournament/Tournament.h"

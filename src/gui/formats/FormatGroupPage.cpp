@@ -40,7 +40,7 @@ FormatGroupPage::FormatGroupPage(Tournament &t, CellBinding &binding, QWidget *p
     m_thirds = new ThirdsPanel(t, thirdsWidth, this);
     m_thirds->setGeometry(
         twipsRect(pageWidth - margin - thirdsWidth, 0, thirdsWidth, ThirdsPanel::height(groups)));
-    m_noteBox = new MatchNoteBox(this, pageWidth - margin - thirdsWidth, noteBottom - MatchNoteBox::height,
+    m_noteBox = new MatchNoteBox(this, pageWidth - margin - thirdsWidth, noteBottom - MatchNoteBox::heightTwips,
                                  thirdsWidth);
     showMessageTexts();
 }

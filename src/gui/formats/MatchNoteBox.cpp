@@ -23,7 +23,7 @@ QLabel *addLine(QWidget *box, int top, int width, int height, const QColor &colo
 MatchNoteBox::MatchNoteBox(QWidget *page, int left, int top, int width)
     : QFrame(page)
 {
-    setGeometry(twipsRect(left, top, width, height));
+    setGeometry(twipsRect(left, top, width, heightTwips));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::white));

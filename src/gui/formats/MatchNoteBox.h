@@ -17,7 +17,7 @@ public:
     // is its own.
     MatchNoteBox(QWidget *page, int left, int top, int width);
 
-    static constexpr int height = 1380;
+    static constexpr int heightTwips = 1380;
 
     void showInfo(const MatchInfo &info);
 

@@ -131,7 +131,8 @@ private slots:
     }
 
     // Over a match of either page, its venue, day and kick-off in the
-    // user's zone; over the page itself, nothing.
+    // user's zone; over the page itself, or once another chart is shown,
+    // nothing.
     void theMatchUnderTheMouseSaysWhereAndWhen()
     {
         m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
@@ -155,6 +156,9 @@ private slots:
         QCOMPARE(shown(box), QStringList({QStringLiteral("Estadio Azteca"), QStringLiteral("11/06/26"),
                                           QStringLiteral("15:00")}));
         hover(card(GroupId::A), QPoint(2, 2));
+        QCOMPARE(shown(box), QStringList());
+        hover(card(GroupId::A)->matchLabels().front());
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2030.ini")));
         QCOMPARE(shown(box), QStringList());
     }
 
