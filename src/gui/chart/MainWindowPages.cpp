@@ -111,8 +111,10 @@ void MainWindow::toggleCalendar()
 
 // Over the group page it stands where the calendar does; over the bracket
 // that place belongs to the match information, so it takes the partner
-// picture's at the foot of the column. The groups of another format fill
-// the page's width: it stands under their thirds' ranking, at the edge.
+// picture's at the foot of the column. The pages of another format fill
+// the window's width: it stands under the groups' thirds' ranking, at the
+// edge, and over the top of the bracket's middle, which its tree leaves
+// free. There it has no year list beside it: the panel holds its own.
 void MainWindow::placeHistoryPanel()
 {
     if (!m_history)
@@ -124,8 +126,11 @@ void MainWindow::placeHistoryPanel()
     if (m_formats && m_knockout->isHidden()) {
         const QRect thirds = compactMode::designGeometry(*m_formats->groups().thirds());
         place.moveTopRight(QPoint(px(17580), px(1020) + thirds.bottom() + px(60)));
+    } else if (m_formats) {
+        place.moveTopLeft(QPoint(px(15 + (17610 - HistoryPanel::frameWidth) / 2), px(1500)));
     }
     compactMode::place(*m_history, place);
+    m_knockout->yearChoice()->setVisible(!m_history->isHidden() && !m_formats);
 }
 
 void MainWindow::toggleHistoryPanel()
@@ -134,7 +139,7 @@ void MainWindow::toggleHistoryPanel()
     QWidget *history = historyPanel();
     history->setVisible(history->isHidden());
     history->raise();
-    m_knockout->yearChoice()->setVisible(!history->isHidden());
+    placeHistoryPanel();
     hideHelpPanel();
 }
 
@@ -148,6 +153,7 @@ void MainWindow::hideHistoryPanel()
 {
     if (m_history)
         m_history->hide();
+    m_knockout->yearChoice()->hide();
 }
 
 void MainWindow::showTournamentPicture(const QString &chartName)

@@ -90,6 +90,9 @@ private slots:
     void init()
     {
         QSettings(m_settings.fileName(), QSettings::IniFormat).clear();
+        // Each test starts on the 2010 chart's group page, whatever day the
+        // one before chose.
+        m_clock.set(QDateTime(QDate(2010, 6, 11), QTime(12, 0)));
         m_app.reset();
         m_folder.reset();
         m_folder = std::make_unique<TemporaryProgramFolder>();
@@ -176,6 +179,10 @@ private slots:
         QVERIFY(card(GroupId::F));
         QVERIFY(!card(GroupId::G));
         QCOMPARE(thirdOnRow(0), QStringLiteral("Pays-Bas"));
+        // Over its bracket the panel holds the only year list.
+        QTest::mouseClick(findControl<QWidget>(m_app->window(), QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(findControl<QWidget>(m_app->window(), QStringLiteral("FraHisto"))->isVisible());
+        QVERIFY(!findControl<QWidget>(m_app->window(), QStringLiteral("Frame19"))->isVisible());
     }
 
     // Begun from the blank chart, typed on, saved, and the user's chart

@@ -196,6 +196,7 @@ private slots:
         QCOMPARE(m_app->window().windowTitle(), QStringLiteral("Vylora 2010"));
         QVERIFY(control(QStringLiteral("Command3"))->isEnabled());
         QVERIFY(control(QStringLiteral("FraHisto"))->isHidden());
+        QVERIFY(control(QStringLiteral("Frame19"))->isHidden());
         for (const QLabel *label : m_app->window().findChildren<QLabel *>())
             QVERIFY2(!label->text().contains(QStringLiteral(" 98")), qPrintable(label->objectName()));
         QCOMPARE(control<QLabel>(QStringLiteral("pod"), 1)->text(), champion);
