@@ -75,9 +75,10 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 5 && (QString::fromLocal8Bit(argv[1]) == bareChild || QString::fromLocal8Bit(argv[1]) == textChild))
+    const QString child = argc >= 5 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (child == bareChild || child == textChild)
         return runBare(argc, argv, QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                       QString::fromLocal8Bit(argv[1]) == textChild);
+                       child == textChild);
 
     QCoreApplication app(argc, argv);
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
