@@ -104,8 +104,10 @@ private slots:
 
     void cleanup() { m_app.reset(); }
 
-    // A match day in New York: the notes, in UTC, on New York's clock.
-    void theCalendarOfA2026ChartListsTheDaysMatches()
+    // A match day in New York: the notes, in UTC, on New York's clock. Over
+    // a match of either page, its venue, day and kick-off; over the page
+    // itself, or once another chart is shown, nothing.
+    void theCalendarAndTheMatchUnderTheMouseFollowA2026Chart()
     {
         m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
         m_settings.setTimeZone(QStringLiteral("America/New_York"));
@@ -127,32 +129,17 @@ private slots:
                                      QStringLiteral("16:00 Allemagne Vs Côte d'Ivoire"),
                                      QStringLiteral("20:00 Équateur Vs Curaçao")}));
 
-        m_app->showChartFile(m_folder->filePath(QStringLiteral("EURO2024.ini")));
-        QVERIFY(!button->isEnabled());
-        QVERIFY(!calendar->isVisible());
-    }
-
-    // Over a match of either page, its venue, day and kick-off in the user's
-    // zone; over the page itself, or once another chart is shown, nothing.
-    void theMatchUnderTheMouseSaysWhereAndWhen()
-    {
-        m_clock.set(QDateTime(QDate(2026, 6, 20), QTime(12, 0)));
-        m_settings.setTimeZone(QStringLiteral("America/New_York"));
-        m_folder->write(QStringLiteral("VYL2026.ini"), shippedChart(QStringLiteral("VYL2026.ini")));
-        QVERIFY(start());
-        m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2026.ini")));
         const auto shown = [](const MatchNoteBox *box) {
             const QList<QLabel *> lines = box->findChildren<QLabel *>();
             return box->isVisible() ? QStringList{lines[0]->text(), lines[1]->text(), lines[2]->text()}
                                     : QStringList();
         };
-        auto *bracket = m_app->window().findChild<FormatBracketPage *>();
+        auto *bracket = window.findChild<FormatBracketPage *>();
         hover(bracket->sides().front().label);
         QCOMPARE(shown(bracket->noteBox()).size(), 3);
-
-        QTest::mouseClick(findControl<QWidget>(m_app->window(), QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(window, QStringLiteral("Command1")), Qt::LeftButton);
         hover(card(GroupId::A)->matchLabels().front());
-        const MatchNoteBox *box = m_app->window().findChild<FormatGroupPage *>()->noteBox();
+        const MatchNoteBox *box = window.findChild<FormatGroupPage *>()->noteBox();
         QCOMPARE(shown(box), QStringList({QStringLiteral("Estadio Azteca"), QStringLiteral("11/06/26"),
                                           QStringLiteral("15:00")}));
         hover(card(GroupId::A), QPoint(2, 2));
@@ -160,6 +147,10 @@ private slots:
         hover(card(GroupId::A)->matchLabels().front());
         m_app->showChartFile(m_folder->filePath(QStringLiteral("VYL2030.ini")));
         QCOMPARE(shown(box), QStringList());
+
+        m_app->showChartFile(m_folder->filePath(QStringLiteral("EURO2024.ini")));
+        QVERIFY(!button->isEnabled());
+        QVERIFY(!calendar->isVisible());
     }
 
     void theHistoryOpensAEuropeanChampionship()
