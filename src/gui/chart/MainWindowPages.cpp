@@ -151,9 +151,10 @@ void MainWindow::showHistoryPanel()
 
 void MainWindow::hideHistoryPanel()
 {
-    if (m_history)
-        m_history->hide();
-    m_knockout->yearChoice()->hide();
+    if (!m_history)
+        return;
+    m_history->hide();
+    placeHistoryPanel();
 }
 
 void MainWindow::showTournamentPicture(const QString &chartName)
